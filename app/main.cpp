@@ -1,0 +1,50 @@
+// Corvanth: start-up of the platform.
+#include "forms/runtime.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "windows/registry.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvanth"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Corvanth实训平台"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Message-box buttons and standard dialogs speak Simplified Chinese.
+    QTranslator qtbase;
+    if (qtbase.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtbase);
+
+    QFont font(QStringLiteral("微软雅黑"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+
+    const QString bk = plat::appPath(QStringLiteral("\\素材\\bk"));
+    if (!QDir(plat::toHost(bk)).exists()) {
+        uMsgOk(QStringLiteral("找不到素材文件夹：") + plat::displayPath(bk) + QStringLiteral("\n请将“素材”文件夹放在程序所在的文件夹中。"));
+        return 1;
+    }
+
+    windows::registerAll();
+    forms::show(QStringLiteral("Corvanth实训平台窗格"));
+    if (forms::programEnded()) return 0;
+    if (qEnvironmentVariableIsSet("CORVANTH_REPORT_SHOWN")) {
+        // Benchmarks and smoke tests: say when the main window is up.
+        QMetaObject::invokeMethod(&app, [] {
+            std::fputs("SHOWN\n", stdout);
+            std::fflush(stdout);
+            if (qEnvironmentVariableIsSet("CORVANTH_EXIT_WHEN_SHOWN")) forms::endProgram();
+        }, Qt::QueuedConnection);
+    }
+    return app.exec();
+}

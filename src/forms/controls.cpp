@@ -1,0 +1,92 @@
+#include "forms/controls.h"
+
+#include "forms/twips.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace forms {
+
+void AutoSizeLabel::setCaption(const QString& text)
+{
+    setText(text);
+    adjustSize();
+}
+
+void WrapButton::setPicture(const QPixmap& pm)
+{
+    picture_ = pm;
+    update();
+}
+
+QSize WrapButton::sizeHint() const { return size(); }
+
+void WrapButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    opt.text.clear();
+    opt.icon = QIcon();
+    p.drawControl(QStyle::CE_PushButtonBevel, opt);
+    const QRect r = rect().adjusted(4, 4, -4, -4);
+    if (!picture_.isNull()) {
+        const QPixmap pm = picture_.scaled(r.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.drawPixmap(r.center() - QPoint(pm.width() / 2, pm.height() / 2), pm);
+        return;
+    }
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+LineControl::LineControl(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void LineControl::setPoints(int x1, int y1, int x2, int y2)
+{
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    relayout();
+}
+
+void LineControl::setLineWidth(int px)
+{
+    width_ = px < 1 ? 1 : px;
+    relayout();
+}
+
+void LineControl::setColor(const QColor& c)
+{
+    color_ = c;
+    update();
+}
+
+void LineControl::relayout()
+{
+    const int pad = width_;
+    const int l = std::min(tw(x1_), tw(x2_)) - pad;
+    const int t = std::min(tw(y1_), tw(y2_)) - pad;
+    const int r = std::max(tw(x1_), tw(x2_)) + pad;
+    const int b = std::max(tw(y1_), tw(y2_)) + pad;
+    setGeometry(l, t, r - l + 1, b - t + 1);
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QPen pen(color_);
+    pen.setWidth(width_);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    const QPoint o = pos();
+    p.drawLine(QPoint(tw(x1_), tw(y1_)) - o, QPoint(tw(x2_), tw(y2_)) - o);
+}
+
+}  // namespace forms

@@ -1,0 +1,68 @@
+#pragma once
+// The few controls that Qt does not have as they are needed here: a label
+// that sizes itself to its text, a button whose caption wraps at its width,
+// and a line with two end points.
+#include <QColor>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+namespace forms {
+
+// A label that sizes itself to its text whenever the text changes.
+class AutoSizeLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setCaption(const QString& text);
+};
+
+// A command button whose caption wraps at word breaks, centred, like the
+// classic toolkit's buttons (captions such as "  任 务    项 目" rely on it).
+// With a picture it shows the picture in place of the caption.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+    void setPicture(const QPixmap& pm);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QPixmap picture_;
+};
+
+// A line control: two end points in twips relative to its container, a width
+// in pixels and a colour. The widget covers the line's bounding box and lets
+// the mouse through.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit LineControl(QWidget* parent = nullptr);
+    void setPoints(int x1, int y1, int x2, int y2);
+    void setX1(int v) { setPoints(v, y1_, x2_, y2_); }
+    void setX2(int v) { setPoints(x1_, y1_, v, y2_); }
+    void setY1(int v) { setPoints(x1_, v, x2_, y2_); }
+    void setY2(int v) { setPoints(x1_, y1_, x2_, v); }
+    int x1() const { return x1_; }
+    int y1() const { return y1_; }
+    int x2() const { return x2_; }
+    int y2() const { return y2_; }
+    void setLineWidth(int px);
+    int lineWidth() const { return width_; }
+    void setColor(const QColor& c);
+    QColor color() const { return color_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void relayout();
+    int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    int width_ = 1;
+    QColor color_ = Qt::black;
+};
+
+}  // namespace forms

@@ -1,0 +1,26 @@
+#pragma once
+// Message boxes: an OK box and a Yes/No box with the text only; the window
+// title is the application's name. Tests install a scripted stand-in.
+#include <QString>
+
+class QWidget;
+
+namespace plat {
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual void ok(QWidget* owner, const QString& text) = 0;
+    virtual bool yesNo(QWidget* owner, const QString& text) = 0;  // true for Yes
+};
+
+// The boxes in use (the real ones unless a test installed its own).
+MessageBoxes& messageBoxes();
+// Installs a stand-in; nullptr restores the real boxes.
+void setMessageBoxes(MessageBoxes* boxes);
+
+}  // namespace plat
+
+// Shorthands used by the windows.
+void uMsgOk(const QString& text, QWidget* owner = nullptr);
+bool uMsgYesNo(const QString& text, QWidget* owner = nullptr);

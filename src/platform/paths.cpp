@@ -1,0 +1,73 @@
+#include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+
+namespace plat {
+namespace {
+QString& programFolderOverride()
+{
+    static QString s;
+    return s;
+}
+QString& driveDOverride()
+{
+    static QString s;
+    return s;
+}
+QString stripTrailing(QString p)
+{
+    while (p.size() > 1 && (p.endsWith('/') || p.endsWith('\\'))) p.chop(1);
+    return p;
+}
+}  // namespace
+
+QString programFolder()
+{
+    if (!programFolderOverride().isEmpty()) return programFolderOverride();
+    if (QCoreApplication::instance()) return stripTrailing(QCoreApplication::applicationDirPath());
+    return stripTrailing(QDir::currentPath());
+}
+
+void setProgramFolder(const QString& hostFolder) { programFolderOverride() = stripTrailing(hostFolder); }
+
+QString appPath(const QString& rel) { return programFolder() + rel; }
+
+QString driveD()
+{
+    if (!driveDOverride().isEmpty()) return driveDOverride();
+    const QString env = qEnvironmentVariable("CORVANTH_DRIVE_D");
+    if (!env.isEmpty()) return stripTrailing(env);
+    return programFolder() + "/D";
+}
+
+void setDriveD(const QString& hostFolder) { driveDOverride() = stripTrailing(hostFolder); }
+
+QString toHost(const QString& path)
+{
+    static const QRegularExpression drive(QStringLiteral("^[Dd]:(?:[\\\\/]|$)"));
+    const auto m = drive.match(path);
+    if (m.hasMatch()) {
+        QString rest = path.mid(m.capturedLength());
+        rest.replace('\\', '/');
+        while (rest.startsWith('/')) rest.remove(0, 1);
+        return rest.isEmpty() ? driveD() : driveD() + '/' + rest;
+    }
+    QString p = path;
+    p.replace('\\', '/');
+    return p;
+}
+
+QString displayPath(const QString& path) { return QDir::toNativeSeparators(toHost(path)); }
+
+QString baseName(const QString& path)
+{
+    QString p = path;
+    p.replace('\\', '/');
+    p = stripTrailing(p);
+    const int i = p.lastIndexOf('/');
+    return i < 0 ? p : p.mid(i + 1);
+}
+
+}  // namespace plat

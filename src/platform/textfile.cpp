@@ -1,0 +1,128 @@
+#include "platform/textfile.h"
+
+#include "platform/paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace plat {
+
+std::optional<QByteArray> encode936(const QString& text)
+{
+    QStringEncoder enc("GBK", QStringConverter::Flag::Stateless);
+    if (!enc.isValid()) return std::nullopt;
+    QByteArray out = enc.encode(text);
+    if (enc.hasError()) return std::nullopt;
+    // ICU substitutes unmappable characters instead of flagging them: the
+    // round trip tells.
+    QStringDecoder dec("GBK", QStringConverter::Flag::Stateless);
+    if (QString(dec.decode(out)) != text) return std::nullopt;
+    return out;
+}
+
+QString decode936(const QByteArray& bytes)
+{
+    QStringDecoder dec("GBK", QStringConverter::Flag::Stateless);
+    if (!dec.isValid()) return QString::fromLatin1(bytes);
+    QByteArray body = bytes;
+    bool truncated = false;
+    // A lead byte (0x81..0xFE) at the very end has lost its trail byte.
+    int lead = 0;
+    for (int i = 0; i < body.size(); ++i) {
+        const auto c = static_cast<unsigned char>(body[i]);
+        if (c >= 0x81 && c <= 0xFE) {
+            ++i;  // skip the trail byte
+            if (i >= body.size()) lead = 1;
+        }
+    }
+    if (lead) {
+        body.chop(1);
+        truncated = true;
+    }
+    QString s = dec.decode(body);
+    if (truncated) s += QChar(QChar::ReplacementCharacter);
+    return s;
+}
+
+bool fitsCodePage936(const QString& text) { return encode936(text).has_value(); }
+
+QList<QByteArray> splitLines(const QByteArray& bytes)
+{
+    QList<QByteArray> lines;
+    QByteArray cur;
+    bool open = false;
+    for (int i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r') {
+            lines.append(cur);
+            cur.clear();
+            open = false;
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            cur.append(c);
+            open = true;
+        }
+    }
+    if (open) lines.append(cur);
+    return lines;
+}
+
+bool readWholeFile(const QString& path, QByteArray* out)
+{
+    QFile f(toHost(path));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    *out = f.readAll();
+    return f.error() == QFile::NoError;
+}
+
+bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile f(toHost(path));
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+std::optional<QStringList> readLines936(const QString& path)
+{
+    QByteArray bytes;
+    if (!readWholeFile(path, &bytes)) return std::nullopt;
+    QStringList out;
+    for (const QByteArray& l : splitLines(bytes)) out << decode936(l);
+    return out;
+}
+
+bool writeText936(const QString& path, const QString& text)
+{
+    auto bytes = encode936(text);
+    if (!bytes) return false;
+    bytes->append("\r\n");
+    return writeWholeFileAtomic(path, *bytes);
+}
+
+}  // namespace plat
+
+bool uWriteTextFile(const QString& rel, const QString& text)
+{
+    return plat::writeText936(plat::appPath(rel), text);
+}
+
+std::optional<QString> uReadTextLine(const QString& rel, int n)
+{
+    const auto lines = plat::readLines936(plat::appPath(rel));
+    if (!lines || n < 1 || n > lines->size()) return std::nullopt;
+    return lines->at(n - 1);
+}
+
+QString uReadLastLine(const QString& rel)
+{
+    const auto lines = plat::readLines936(plat::appPath(rel));
+    if (!lines || lines->isEmpty()) return QString();
+    return lines->last();
+}

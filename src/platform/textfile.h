@@ -1,0 +1,44 @@
+#pragma once
+// Text files in the Simplified Chinese code page 936 (no byte-order mark).
+//
+// A line ends at CR LF or at a lone CR; a lone LF is part of the line. A last
+// line without an end is still a line. Files are replaced whole and atomically
+// (temporary file in the same folder, then rename), so a crash never leaves
+// half a file behind.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace plat {
+
+// Text to code page 936; nullopt when a character cannot be written in it.
+std::optional<QByteArray> encode936(const QString& text);
+// Code page 936 to text; undecodable bytes (a truncated trailing lead byte
+// included) become U+FFFD, never a crash.
+QString decode936(const QByteArray& bytes);
+// True when every character of the text can be written in code page 936.
+bool fitsCodePage936(const QString& text);
+
+// Splits raw bytes into lines by the rules above (no line for an empty file).
+QList<QByteArray> splitLines(const QByteArray& bytes);
+
+// Host-path level. Paths are platform paths (converted with toHost()).
+bool readWholeFile(const QString& path, QByteArray* out);
+bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes);
+// All lines of a code-page-936 file; nullopt when it cannot be read.
+std::optional<QStringList> readLines936(const QString& path);
+// Replaces the file with the text followed by CR LF; false when the text does
+// not fit code page 936 or the file cannot be written (nothing is changed).
+bool writeText936(const QString& path, const QString& text);
+
+}  // namespace plat
+
+// The three hand-over routines. `rel` is relative to the program folder, for
+// example "\素材\bk\studentnumber.txt".
+bool uWriteTextFile(const QString& rel, const QString& text);
+// Line n (from 1) without its line end, or nullopt when the file is shorter
+// or cannot be read.
+std::optional<QString> uReadTextLine(const QString& rel, int n);
+// The last line, "" for an empty or unreadable file.
+QString uReadLastLine(const QString& rel);

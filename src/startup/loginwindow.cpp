@@ -1,0 +1,90 @@
+#include "startup/loginwindow.h"
+
+#include "common/handover.h"
+#include "forms/runtime.h"
+#include "platform/msgbox.h"
+#include "platform/textfile.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace startup {
+
+using forms::Control;
+using forms::Kind;
+namespace F = forms;
+
+namespace {
+
+const forms::WindowSpec kSpec{LoginWindow::kName, "认证登陆", 6780, 5820,
+                              F::FixedSingle | F::NoMinMax | F::CenterOwner, 0xFFE0E0E0};
+
+const Control kDesign[] = {
+    {.name = "Label3", .kind = Kind::Label, .left = 923, .top = 1200, .width = 4695, .height = 465, .caption = "《Corvanth》实训平台", .flags = F::Centered | F::AutoSize, .font = {"微软雅黑", 18}},
+    {.name = "Frame2", .kind = Kind::Frame, .left = 1343, .top = 2160, .width = 3855, .height = 2175, .flags = F::GreyBack | F::NoBorder},
+    {.name = "Frame1", .kind = Kind::Frame, .parent = "Frame2", .left = 0, .top = -120, .width = 3855, .height = 1335, .flags = F::GreyBack | F::NoBorder},
+    {.name = "Label1", .kind = Kind::Label, .parent = "Frame1", .left = 120, .top = 240, .width = 1335, .height = 375, .caption = "学           号："},
+    {.name = "学号", .kind = Kind::TextBox, .parent = "Frame1", .left = 1440, .top = 240, .width = 2295, .height = 375, .flags = F::GreyBack | F::NoBorder},
+    {.name = "Line7", .kind = Kind::Line, .parent = "Frame1", .x1 = 1440, .y1 = 630, .x2 = 3740, .y2 = 630, .lineWidth = 2},
+    {.name = "Label2", .kind = Kind::Label, .parent = "Frame1", .left = 120, .top = 840, .width = 1335, .height = 375, .caption = "姓           名："},
+    {.name = "姓名", .kind = Kind::TextBox, .parent = "Frame1", .left = 1440, .top = 840, .width = 2295, .height = 375, .flags = F::GreyBack | F::NoBorder},
+    {.name = "Line1", .kind = Kind::Line, .parent = "Frame1", .x1 = 1440, .y1 = 1230, .x2 = 3740, .y2 = 1230, .lineWidth = 2},
+    {.name = "登陆", .kind = Kind::Button, .parent = "Frame2", .left = 1080, .top = 1605, .width = 1695, .height = 540, .caption = "登陆"},
+};
+
+bool blank(const QString& s) { return s.trimmed().isEmpty(); }
+
+}  // namespace
+
+LoginWindow::LoginWindow() : forms::Form(kSpec, kDesign)
+{
+    auto* number = ctl<QLineEdit>(QStringLiteral("学号"));
+    auto* name = ctl<QLineEdit>(QStringLiteral("姓名"));
+    auto* button = ctl<QPushButton>(QStringLiteral("登陆"));
+    setTabOrder(number, name);
+    setTabOrder(name, button);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    onClick(QStringLiteral("登陆"), [this] { login(); });
+}
+
+void LoginWindow::onLoad()
+{
+    setOuterSizeTw(6780, 5820);
+    // The sized title label stays centred over its design place.
+    QWidget* title = ctl(QStringLiteral("Label3"));
+    forms::moveTw(title, 923 + (4695 - forms::widthTw(title)) / 2, 1200);
+}
+
+QString LoginWindow::refusal(const QString& number, const QString& name)
+{
+    if (blank(number) || blank(name)) return QStringLiteral("学号和姓名不能为空！！");
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    for (const QString& s : {number, name}) {
+        for (const QChar c : s) {
+            if (forbidden.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F)
+                return QStringLiteral("学号和姓名中不能含有 \\ / : * ? \" < > | 等字符，请重新输入！");
+        }
+        if (!plat::fitsCodePage936(s)) return QStringLiteral("学号或姓名中含有无法保存的字符，请重新输入！");
+    }
+    return QString();
+}
+
+void LoginWindow::login()
+{
+    const QString number = ctl<QLineEdit>(QStringLiteral("学号"))->text();
+    const QString name = ctl<QLineEdit>(QStringLiteral("姓名"))->text();
+    if (const QString why = refusal(number, name); !why.isEmpty()) {
+        uMsgOk(why, this);
+        return;
+    }
+    const QString identity = number + name + QStringLiteral("\r\n") + number + QStringLiteral("\r\n") + name;
+    if (!uWriteTextFile(common::kIdentityFile, identity) || !uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"))) {
+        uMsgOk(QStringLiteral("无法保存学生信息，请检查素材文件夹是否完整。"), this);
+        return;
+    }
+    forms::unload(this);
+    forms::show(QStringLiteral("Corvanth实训平台窗格"));
+}
+
+}  // namespace startup

@@ -1,0 +1,32 @@
+#pragma once
+// Corvanth实训平台窗格: the main window and main menu of the platform.
+#include "forms/form.h"
+
+namespace startup {
+
+class MainWindow : public forms::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kName = "Corvanth实训平台窗格";
+    MainWindow();
+
+    void onLoad() override;
+    void onUnload(bool& cancel) override;
+
+    // Hidden state labels.
+    QString 学号 = QStringLiteral("学号");                  // the student key
+    QString 更换或退出指令 = QStringLiteral("更换或退出指令");  // change-of-user flag
+
+    // Lays out the identity box from the measured label widths.
+    void layoutIdentityBox();
+
+private:
+    void openArea(const QString& opener);
+    // Handlers kept in their own files.
+    void connectOpeners();     // the buttons of the area rows
+    void connectChangeUser();  // 更改
+    void onChangeUser();
+    void unloadEvent(bool& cancel);
+};
+
+}  // namespace startup

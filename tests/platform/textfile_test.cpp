@@ -1,0 +1,115 @@
+// The hand-over routines: bytes on disk and line reading rules.
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "platform_fixture.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::gbk;
+
+namespace {
+
+class TextFileTest : public testing_support::PlatformTest {
+protected:
+    TextFileTest() { withDemoTree_ = false; }
+    void SetUp() override
+    {
+        PlatformTest::SetUp();
+        QDir().mkpath(hostPath(QStringLiteral("素材/bk")));
+    }
+};
+
+TEST_F(TextFileTest, WritesTextInCodePage936WithCrLfAndNoBom)
+{
+    ASSERT_TRUE(uWriteTextFile(QStringLiteral("\\素材\\bk\\studentnumber.txt"),
+                               QStringLiteral("2024张三\r\n2024\r\n张三")));
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/studentnumber.txt")),
+              QByteArray("2024\xd5\xc5\xc8\xfd\r\n2024\r\n\xd5\xc5\xc8\xfd\r\n"));
+}
+
+TEST_F(TextFileTest, EmptyTextLeavesOneEmptyLine)
+{
+    ASSERT_TRUE(uWriteTextFile(QStringLiteral("\\素材\\bk\\model.txt"), QString()));
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/model.txt")), QByteArray("\r\n"));
+    EXPECT_EQ(uReadLastLine(QStringLiteral("\\素材\\bk\\model.txt")), QString());
+    EXPECT_EQ(uReadTextLine(QStringLiteral("\\素材\\bk\\model.txt"), 1), QString());
+}
+
+TEST_F(TextFileTest, SecondWriteReplacesTheWholeFile)
+{
+    const QString rel = QStringLiteral("\\素材\\bk\\r.txt");
+    uWriteTextFile(rel, QStringLiteral("word\r\ndocx"));
+    uWriteTextFile(rel, QStringLiteral("ppt\r\npptx"));
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/r.txt")), QByteArray("ppt\r\npptx\r\n"));
+}
+
+TEST_F(TextFileTest, RefusesTextOutsideTheCodePageAndKeepsTheOldFile)
+{
+    const QString rel = QStringLiteral("\\素材\\bk\\r.txt");
+    uWriteTextFile(rel, QStringLiteral("old"));
+    EXPECT_FALSE(uWriteTextFile(rel, QStringLiteral("emoji \U0001F600")));
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/r.txt")), QByteArray("old\r\n"));
+}
+
+TEST_F(TextFileTest, WriteIntoMissingFolderFails)
+{
+    EXPECT_FALSE(uWriteTextFile(QStringLiteral("\\素材\\nowhere\\r.txt"), QStringLiteral("x")));
+}
+
+struct LineCase {
+    const char* name;
+    QByteArray content;
+    int n;
+    std::optional<QString> line;
+    QString last;
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+
+class LineReading : public TextFileTest, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(LineReading, FollowsTheLineRules)
+{
+    const LineCase& c = GetParam();
+    writeBytes(QStringLiteral("素材/bk/f.txt"), c.content);
+    EXPECT_EQ(uReadTextLine(QStringLiteral("\\素材\\bk\\f.txt"), c.n), c.line);
+    EXPECT_EQ(uReadLastLine(QStringLiteral("\\素材\\bk\\f.txt")), c.last);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LineReading,
+    ::testing::Values(
+        LineCase{"third_of_two", "a\r\nb\r\n", 3, std::nullopt, "b"},
+        LineCase{"second_of_two", "a\r\nb\r\n", 2, QStringLiteral("b"), "b"},
+        LineCase{"no_final_crlf", "a\r\nb", 2, QStringLiteral("b"), "b"},
+        LineCase{"lone_cr_ends_line", "a\rb\r", 2, QStringLiteral("b"), "b"},
+        LineCase{"lone_lf_does_not", "a\nb\r\n", 1, QStringLiteral("a\nb"), "a\nb"},
+        LineCase{"empty_file", "", 1, std::nullopt, ""},
+        LineCase{"several_markers", gbk(QStringLiteral("知识点\r\n强化训练\r\n")), 1, QStringLiteral("知识点"), QStringLiteral("强化训练")},
+        LineCase{"empty_last_line", "a\r\n\r\n", 2, QString(), QString()},
+        LineCase{"truncated_lead_byte", "ab\xd5", 1, QStringLiteral("ab\uFFFD"), QStringLiteral("ab\uFFFD")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TextFileTest, MissingFileReadsAsNotFoundAndEmpty)
+{
+    EXPECT_EQ(uReadTextLine(QStringLiteral("\\素材\\bk\\none.txt"), 1), std::nullopt);
+    EXPECT_EQ(uReadLastLine(QStringLiteral("\\素材\\bk\\none.txt")), QString());
+}
+
+TEST_F(TextFileTest, ComparisonsStayExact)
+{
+    writeBytes(QStringLiteral("素材/bk/one_or_more.txt"), "More\r\n");
+    EXPECT_NE(uReadTextLine(QStringLiteral("\\素材\\bk\\one_or_more.txt"), 1), QStringLiteral("more"));
+}
+
+TEST(Paths, DriveDMapsToItsOwnFolder)
+{
+    plat::setDriveD(QStringLiteral("/tmp/dd"));
+    EXPECT_EQ(plat::toHost(QStringLiteral("D:\\实训素材\\a.txt")), QStringLiteral("/tmp/dd/实训素材/a.txt"));
+    EXPECT_EQ(plat::toHost(QStringLiteral("D:\\")), QStringLiteral("/tmp/dd"));
+    EXPECT_EQ(plat::toHost(QStringLiteral("/prog\\素材\\bk")), QStringLiteral("/prog/素材/bk"));
+    EXPECT_EQ(plat::baseName(QStringLiteral("D:\\实训素材")), QStringLiteral("实训素材"));
+    plat::setDriveD(QString());
+}
+
+}  // namespace

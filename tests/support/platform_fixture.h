@@ -1,0 +1,37 @@
+#pragma once
+// A fresh world for each test: a temporary program folder with the demo
+// materials tree, its own folder for drive D:, the windows registered and
+// none loaded, the program's end observed instead of performed.
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace testing_support {
+
+class PlatformTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Host path under the program folder ("素材/bk/x.txt").
+    QString hostPath(const QString& rel) const;
+    // Raw bytes of a file under the program folder (empty when missing).
+    QByteArray bytes(const QString& rel) const;
+    // Writes raw bytes to a file under the program folder.
+    void writeBytes(const QString& rel, const QByteArray& data) const;
+    // Lets queued events run (deferred deletes, the end-of-program check).
+    static void processEvents();
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString program_;  // host program folder
+    QString drive_;    // host folder standing for D:
+    bool ended_ = false;
+    // Whether to lay out the demo tree (set before SetUp runs).
+    bool withDemoTree_ = true;
+};
+
+// Code page 936 bytes of a text (test literals are UTF-8).
+QByteArray gbk(const QString& text);
+
+}  // namespace testing_support
