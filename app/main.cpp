@@ -12,6 +12,30 @@
 #include <QTranslator>
 #include <cstdio>
 
+namespace {
+
+// With CORVANTH_EXIT_WHEN_SHOWN (benchmarks and smoke tests, nobody at the
+// screen) a message box would wait for ever: its text goes to the error
+// output instead and counts as answered with OK (or No).
+class ReportedMessageBoxes final : public plat::MessageBoxes {
+public:
+    void ok(QWidget*, const QString& text) override { report(text); }
+    bool yesNo(QWidget*, const QString& text) override
+    {
+        report(text);
+        return false;
+    }
+
+private:
+    static void report(const QString& text)
+    {
+        std::fprintf(stderr, "MESSAGE: %s\n", text.toUtf8().constData());
+        std::fflush(stderr);
+    }
+};
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -19,19 +43,27 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Corvanth实训平台"));
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const bool unattended = qEnvironmentVariableIsSet("CORVANTH_EXIT_WHEN_SHOWN");
+    ReportedMessageBoxes reported;
+    if (unattended) plat::setMessageBoxes(&reported);
+
     // Message-box buttons and standard dialogs speak Simplified Chinese.
     QTranslator qtbase;
     if (qtbase.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtbase);
 
+    // The designs name 微软雅黑; on this system the Noto CJK faces stand in.
+    QFont::insertSubstitutions(QStringLiteral("微软雅黑"),
+                               {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
     QFont font(QStringLiteral("微软雅黑"), 9);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
 
     const QString bk = plat::appPath(QStringLiteral("\\素材\\bk"));
     if (!QDir(plat::toHost(bk)).exists()) {
-        uMsgOk(QStringLiteral("找不到素材文件夹：") + plat::displayPath(bk) + QStringLiteral("\n请将“素材”文件夹放在程序所在的文件夹中。"));
+        uMsgOk(QStringLiteral("找不到素材文件夹：") + plat::displayPath(bk) +
+               QStringLiteral("\n请将“素材”文件夹放在程序所在的文件夹中。"));
         return 1;
     }
 
@@ -40,10 +72,10 @@ int main(int argc, char** argv)
     if (forms::programEnded()) return 0;
     if (qEnvironmentVariableIsSet("CORVANTH_REPORT_SHOWN")) {
         // Benchmarks and smoke tests: say when the main window is up.
-        QMetaObject::invokeMethod(&app, [] {
+        QMetaObject::invokeMethod(&app, [unattended] {
             std::fputs("SHOWN\n", stdout);
             std::fflush(stdout);
-            if (qEnvironmentVariableIsSet("CORVANTH_EXIT_WHEN_SHOWN")) forms::endProgram();
+            if (unattended) forms::endProgram();
         }, Qt::QueuedConnection);
     }
     return app.exec();

@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-gtk-platformtheme
   libgl-dev libx11-dev libgtest-dev googletest
   fonts-noto-cjk fontconfig
-  xvfb x11-utils xdg-utils
+  xvfb x11-utils xdg-utils time
 )
 
 missing=()

@@ -1,6 +1,12 @@
 #include "common/guards.h"
 
+#include "common/processes.h"
+#include "platform/filemanager.h"
+#include "platform/filesystem.h"
 #include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/proclist.h"
 
 namespace common {
 
@@ -34,9 +40,22 @@ QString filesOpenMessage(const QString& folderName)
     return QStringLiteral("请关闭已经打开的") + folderName + QStringLiteral("文件夹中的文件 >_<");
 }
 
-// TODO(guards): the real checks come with the workspace guards.
-bool uIsFolderOpenInExplorer(const QString&) { return false; }
-bool uProbeInUse(const QString&, const QString&, bool) { return false; }
+bool uIsFolderOpenInExplorer(const QString& folderName) { return plat::fileManagerWindowTitled(folderName); }
+
+bool uProbeInUse(const QString& path, const QString& probeName, bool renameBack)
+{
+    // Existence as a listing sees it: hidden entries are not found.
+    if (plat::fs::listedExists(path)) {
+        // Here a rename succeeds even while a file inside is open, so an open
+        // file is looked for first; then the rename itself must succeed.
+        if (plat::hostPathHeldOpen(plat::toHost(path))) return true;
+        if (!plat::fs::ok(plat::fs::rename(path, probeName))) return true;
+    }
+    // Made also when the path was absent: a probe name left over from an
+    // interrupted run takes the path's name again.
+    if (renameBack) plat::fs::rename(probeName, path);
+    return false;
+}
 
 bool uCheckFoldersFree(const GuardList& list, QWidget* owner)
 {
@@ -51,9 +70,38 @@ bool uCheckFoldersFree(const GuardList& list, QWidget* owner)
     return true;
 }
 
-ToolSet exerciseTools() { return {}; }
-ToolSet mockTestTools(const QString&) { return {}; }
-ToolSet missionTools() { return {}; }
-void uStopPracticeServers(const ToolSet&) {}
+ToolSet exerciseTools()
+{
+    const QString dir = QStringLiteral("\\素材\\bk\\题库\\操作题\\network\\server\\");
+    return {{QStringLiteral("MyWebServer.exe"), dir + QStringLiteral("kill_app.exe")},
+            {QStringLiteral("FTPServer.exe"), dir + QStringLiteral("f-kill_app.exe")},
+            {QStringLiteral("CMailServer.exe"), dir + QStringLiteral("mail-kill_app.exe")}};
+}
+
+ToolSet mockTestTools(const QString& level)
+{
+    // The mock bank spells the folder "sever".
+    const QString dir = QStringLiteral("\\素材\\bk\\模拟测试\\题库\\") + level + QStringLiteral("\\network\\sever\\");
+    return {{QStringLiteral("MyWebServer.exe"), dir + QStringLiteral("kill_app.exe")},
+            {QStringLiteral("FTPServer.exe"), dir + QStringLiteral("f-kill_app.exe")}};
+}
+
+ToolSet missionTools()
+{
+    return {{QStringLiteral("Ftpconsole.exe"),
+             QStringLiteral("\\素材\\bk\\soft\\FtpSever for mission\\mission_ftp_kill_app.exe")},
+            {QStringLiteral("MyWebServer0.exe"),
+             QStringLiteral("\\素材\\bk\\soft\\WebSever for mission\\mission_web_kill_app.exe")}};
+}
+
+void uStopPracticeServers(const ToolSet& tools)
+{
+    for (const ToolPair& t : tools) {
+        if (!uIsProcessRunning(t.process)) continue;
+        // By its path as a program, no shell and no wait; a tool that is
+        // missing or does not start is passed over without a word.
+        plat::startProgram(plat::appPath(t.killTool), {}, plat::WindowStyle::Hidden);
+    }
+}
 
 }  // namespace common

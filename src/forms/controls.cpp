@@ -37,7 +37,12 @@ void WrapButton::paintEvent(QPaintEvent*)
         return;
     }
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text());
+    // The classic toolkit's blanks are half a character wide, and its captions
+    // break at blanks: "  任 务    项 目" shows as two lines. Drawing each blank
+    // as an en space (half an em, a break opportunity) keeps those captions.
+    QString shown = text();
+    shown.replace(QLatin1Char(' '), QChar(0x2002));
+    p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, shown);
 }
 
 LineControl::LineControl(QWidget* parent) : QWidget(parent)

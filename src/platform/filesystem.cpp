@@ -89,6 +89,20 @@ Status deleteTree(const QString& h, bool force)
 
 QDir::Filters visible(QDir::Filters f) { return f | QDir::NoDotAndDotDot; }
 
+// Name patterns as the classic file dialogs read them: several separated by
+// ";", and "*.*" for every file, with or without an extension.
+QStringList nameFilters(const QString& pattern)
+{
+    QStringList out;
+    for (QString p : pattern.split(';', Qt::SkipEmptyParts)) {
+        p = p.trimmed();
+        if (p == QStringLiteral("*.*")) p = QStringLiteral("*");
+        if (!p.isEmpty()) out << p;
+    }
+    if (out.isEmpty()) out << QStringLiteral("*");
+    return out;
+}
+
 }  // namespace
 
 bool folderExists(const QString& path) { return hostIsDir(host(path)); }
@@ -160,8 +174,9 @@ Status deleteFiles(const QString& folder, const QString& pattern, bool force)
     const QString h = host(folder);
     if (!hostIsDir(h)) return Status::NotFound;
     Status result = Status::NotFound;
-    QDir d(h, pattern, QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& e : d.entryInfoList()) {
+    QDir d(h);
+    for (const QFileInfo& e : d.entryInfoList(nameFilters(pattern), QDir::Files | QDir::Hidden | QDir::System,
+                                              QDir::Name | QDir::IgnoreCase)) {
         if (!force && readOnlyHost(e.filePath())) {
             result = Status::Failed;
             continue;
@@ -184,8 +199,7 @@ Status rename(const QString& from, const QString& to)
 
 QStringList listFiles(const QString& folder, const QString& pattern)
 {
-    QDir d(host(folder), pattern, QDir::Name | QDir::IgnoreCase, visible(QDir::Files));
-    return d.entryList();
+    return QDir(host(folder)).entryList(nameFilters(pattern), visible(QDir::Files), QDir::Name | QDir::IgnoreCase);
 }
 
 QStringList listSubFolders(const QString& folder)

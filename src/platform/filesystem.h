@@ -44,7 +44,8 @@ Status deleteFiles(const QString& folder, const QString& pattern, bool force = f
 Status rename(const QString& from, const QString& to);
 
 // File names (no folder) matching a pattern such as "*.jpg" (letter case
-// aside), hidden entries left out, in a stable order (by name, letter case
+// aside; several patterns separated by ";"; "*.*" is every file), hidden
+// entries left out, in a stable order (by name, letter case
 // aside).
 QStringList listFiles(const QString& folder, const QString& pattern = QStringLiteral("*"));
 // Names of the sub-folders, hidden ones left out, in the same order.

@@ -2,6 +2,15 @@
 
 #include "common/placeholder.h"
 #include "forms/runtime.h"
+#include "knowledge/mindmap.h"
+#include "mocktest/answering/mocktestwindow.h"
+#include "practice/advancedexercise.h"
+#include "practice/randompractice.h"
+#include "exam/examwindow.h"
+#include "startup/videowindow.h"
+#include "theory/moduledrill.h"
+#include "theory/randomtheory.h"
+#include "knowledge/exercisewindow.h"
 #include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
 
@@ -27,20 +36,17 @@ void registerAll()
     add<startup::LoginWindow>();
 
     // Windows of the areas still to come.
-    placeholder("word知识点窗格", "Word知识点");
-    placeholder("excel知识点窗格", "Excel知识点");
-    placeholder("ppt知识点窗格", "PPT知识点");
-    placeholder("network知识点窗格", "网络知识点");
-    placeholder("windows知识点窗格", "Windows知识点");
-    placeholder("知识点与课本实训窗格", "知识点与课本实训");
-    placeholder("基础理论", "知识点_基础知识");
-    placeholder("理论题随机练习窗格", "强化训练_基础知识");
-    placeholder("操作题随机练习窗格", "知识点随机练习");
-    placeholder("高级应用练习窗格", "高级应用练习");
-    placeholder("视频操作窗格", "Form1");
-    placeholder("模拟测试窗格", "模拟测试_模块选择");
+    for (const knowledge::MenuSpec* m : knowledge::allMenus())
+        forms::registerForm(QString::fromUtf8(m->window.name), [m] { return new knowledge::MindMapMenu(*m); });
+    add<knowledge::ExerciseWindow>();
+    add<theory::ModuleDrillWindow>();
+    add<theory::RandomTheoryWindow>();
+    add<practice::RandomPracticeWindow>();
+    add<practice::AdvancedExerciseWindow>();
+    add<startup::VideoWindow>();
+    add<mocktest::MockTestWindow>();
     placeholder("任务项目窗格", "任务项目");
-    placeholder("期末考查窗格", "期末考查");
+    add<exam::ExamWindow>();
 }
 
 }  // namespace windows

@@ -1,0 +1,40 @@
+#include "common/ipv4.h"
+
+#include "platform/filesystem.h"
+#include "platform/textfile.h"
+
+namespace common {
+
+QString parseIPv4(const QStringList& lines)
+{
+    QString address;
+    for (const QString& line : lines) {
+        if (!line.contains(QStringLiteral("IPv4"))) continue;
+        address = line.mid(line.lastIndexOf(QLatin1Char(' ')) + 1);
+    }
+    return address;
+}
+
+bool uRunIpconfig(forms::Form* owner, bool append)
+{
+    const QString line = QStringLiteral("cmd.exe /c ipconfig ") + (append ? QStringLiteral(">>") : QStringLiteral(">")) +
+                         kIpTempFile;
+    return uShellAndWait(line, plat::WindowStyle::Minimized, owner) != WaitResult::NotStarted;
+}
+
+QString uReadLocalIPv4(const QString& copyPath)
+{
+    // A copy left from an earlier lookup must never stand in for this one.
+    plat::fs::deleteFile(copyPath, true);
+    plat::fs::copyFile(kIpTempFile, copyPath);
+    plat::fs::deleteFile(kIpTempFile);
+    return parseIPv4(plat::readLines936(copyPath).value_or(QStringList()));
+}
+
+QString uGetLocalIPv4(const QString& copyPath, forms::Form* owner)
+{
+    uRunIpconfig(owner);
+    return uReadLocalIPv4(copyPath);
+}
+
+}  // namespace common

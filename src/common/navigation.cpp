@@ -1,0 +1,30 @@
+#include "common/navigation.h"
+
+#include "common/handover.h"
+#include "forms/runtime.h"
+#include "platform/msgbox.h"
+#include "platform/textfile.h"
+
+namespace common {
+
+void returnToMainOrEnd(const QString& launchMode)
+{
+    if (launchMode == QStringLiteral("more")) forms::show(kMainWindowName);
+    else forms::endProgram();
+}
+
+QString requestNotWrittenMessage(const QString& rel)
+{
+    QString shown = rel;
+    if (shown.startsWith('\\')) shown.remove(0, 1);
+    return QStringLiteral("无法写入“") + shown + QStringLiteral("”，请检查素材文件夹是否完整。");
+}
+
+bool writeRequest(const QString& rel, const QStringList& values, QWidget* owner)
+{
+    if (uWriteTextFile(rel, joinLines(values))) return true;
+    uMsgOk(requestNotWrittenMessage(rel), owner);
+    return false;
+}
+
+}  // namespace common

@@ -1,0 +1,65 @@
+#pragma once
+// The reference-picture area of the exercise windows: a hidden list of the
+// sample pictures ("*.jpg") of one folder, the picture box `Picture1` that
+// takes each picture's own size, and the unfold / fold / previous / next
+// buttons. The window fits its height to the picture shown.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace forms {
+class Form;
+}
+
+namespace common {
+
+struct PictureAreaLayout {
+    int windowWidth = 8805;   // outer width, folded and unfolded (twips)
+    int foldedHeight = 3660;  // outer height when folded
+    int margin = 600;         // below the picture when unfolded
+    const char* picture = "Picture1";
+    const char* unfold = "参考样式";
+    const char* fold = "折叠样式";
+    const char* previous = "上一张";
+    const char* next = "下一张";
+};
+
+class PictureArea {
+public:
+    PictureArea(forms::Form* form, const PictureAreaLayout& layout = {});
+
+    // Connects the four buttons to unfold(), fold(), previous() and next().
+    void connectButtons();
+
+    // uLoadSamplePictures: points the list at the folder and decides the
+    // buttons (no folder: no unfold button; fewer than two pictures:
+    // previous and next hidden and disabled); shows picture 0 when there is
+    // one. Returns the number of pictures.
+    int load(const QString& folder);
+
+    // uShowPicture: selects entry index and loads it into the picture box.
+    // A file that cannot be loaded leaves the box empty at its size.
+    void uShowPicture(int index);
+
+    void unfold();
+    void fold();
+    void previous();
+    void next();
+
+    int count() const { return files_.size(); }
+    int selected() const { return selected_; }
+    const QStringList& files() const { return files_; }
+
+private:
+    void fitWindow();
+    QWidget* w(const char* name) const;
+
+    forms::Form* form_;
+    PictureAreaLayout layout_;
+    QString folder_;
+    QStringList files_;
+    int selected_ = -1;
+};
+
+}  // namespace common

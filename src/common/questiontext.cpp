@@ -1,0 +1,44 @@
+#include "common/questiontext.h"
+
+#include "platform/textfile.h"
+
+#include <QPlainTextEdit>
+
+namespace common {
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+}
+
+std::optional<QString> uReadQuestionText(const QString& path)
+{
+    const auto lines = plat::readLines936(path);
+    if (!lines) return std::nullopt;
+    QString text;
+    for (const QString& l : *lines) text += l + kCrLf;
+    return text;
+}
+
+bool uShowQuestionText(QPlainTextEdit* box, const QString& path)
+{
+    const auto text = uReadQuestionText(path);
+    // The box shows line breaks as LF; the text keeps them as CR LF.
+    box->setPlainText(text ? QString(*text).replace(kCrLf, QStringLiteral("\n")) : QString());
+    return text.has_value();
+}
+
+bool uPersonaliseQuestionText(const QString& source, const QString& target, const Placeholders& placeholders)
+{
+    const auto lines = plat::readLines936(source);
+    if (!lines) return false;
+    QStringList out;
+    for (QString line : *lines) {
+        for (const auto& [from, to] : placeholders)
+            if (!from.isEmpty()) line.replace(from, to, Qt::CaseSensitive);
+        out << line;
+    }
+    if (out.isEmpty()) return plat::writeWholeFileAtomic(target, QByteArray());
+    return plat::writeText936(target, out.join(kCrLf));
+}
+
+}  // namespace common

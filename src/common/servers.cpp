@@ -1,0 +1,226 @@
+#include "common/servers.h"
+
+#include "common/processes.h"
+#include "platform/filesystem.h"
+#include "platform/paths.h"
+#include "platform/profile.h"
+
+#include <QDir>
+
+namespace common {
+namespace {
+
+const ProfileEntry kWebTable[] = {
+    {"option", "pagesize", "65536"},
+    {"option", "autostart", "1"},
+    {"option", "filemode", "0"},
+    {"option", "urlrewrite", "1"},
+    {"option", "fcgibufsize", "63"},
+    {"option", "ServerIP", nullptr},
+    {"option", "Serverport", "8080"},
+    {"option", "DefaultFile", "index.html;index.php;index.htm;index.asp;index.cgi"},
+    {"option", "serverpath", nullptr},
+    {"option", "filelist", "1"},
+    {"option", "filenm", "0"},
+    {"option", "sendtimeout", "16000"},
+    {"option", "postsize", "8000"},
+    {"option", "proxyretrynm", "22"},
+    {"option", "sconnnm", "4"},
+    {"option", "svname", "MyWebServer_Site4621"},
+    {"option", "isapibufsize", "63"},
+    {"option", "proxybuf", "18000"},
+    {"option", "savelog", "0"},
+    {"option", "enableasp", "1"},
+    {"option", "tproxy", "1"},
+    {"option", "logpath", "log"},
+    {"option", "threadpoolsize", "6"},
+    {"option", "update", "0"},
+    {"option", "upflag", "1"},
+    {"option", "gzip", "1"},
+    {"option", "checkip", "0"},
+    {"option", "gzipext", ".html;.htm;.js;.css;"},
+    {"option", "gziptmpdir", "gziptmp"},
+    {"option", "enableconnect", "0"},
+    {"option", "httprz", "0"},
+    {"option", "maxmem", "860"},
+    {"vpath", "/internet/", nullptr},
+    {"isapi", ".php", "c:\\php\\php5isapi.dll"},
+    {"isapi", ".phpt", "asp.net.dll"},
+    {"isapi", ".cgi", "d:\\perl\\perlis.dll"},
+    {"isapi", ".aspx", "asp.net.dll"},
+    {"isapi", ".axd", "asp.net.dll"},
+    {"isapi", ".ashx", "asp.net.dll"},
+    {"isapi", ".asmx", "asp.net.dll"},
+    {"isapi", ".ascx", "asp.net.dll"},
+    {"isapi", ".asax", "asp.net.dll"},
+    {"isapi", ".cs", "asp.net.dll"},
+    {"isapi", ".asp", "asp.dll"},
+    {"isapi", ".phpf", "h:\\paa\\ggg\\php5isapi.dll"},
+    {"isapi", ".esp", "f:\\pp\\esp\\emuesp.dll"},
+    {"httprz", "", ""},
+    {"mime", ".html", "text/html"},
+    {"mime", ".shtml", "text/html"},
+    {"mime", ".htm", "text/html"},
+    {"mime", ".jpg", "image/jpeg"},
+    {"mime", ".css", "text/css"},
+    {"mime", ".jpeg", "image/jpeg"},
+    {"mime", ".gif", "image/gif"},
+    {"mime", ".js", "application/x-javascript"},
+    {"mime", ".swf", "application/x-shockwave-flash"},
+    {"mime", ".png", "image/png"},
+    {"mime", ".txt", "text/plain"},
+    {"mime", ".shtm", "text/html"},
+    {"mime", ".htc", "text/x-component"},
+    {"mime", ".bmp", "image/bmp"},
+    {"mime", ".chm", "application/mshelp"},
+};
+
+const ProfileEntry kMailTable[] = {
+    {"system", "Dominame", nullptr},
+    {"system", "SMTPServerAddr", nullptr},
+    {"system", "POP3ServerAddr", nullptr},
+    {"system", "AdminServerAddr", nullptr},
+    {"system", "WebWorkPath", nullptr},
+    {"system", "POP3WorkPath", nullptr},
+    {"Port", "POP3", "1010"},
+    {"Port", "SMTP", "2525"},
+    {"Port", "Admin", "8011"},
+};
+
+const QString kStagingMailIni = kMailFolder + QStringLiteral("\\BK\\CMailCOM.ini");
+const QString kMailIni = kMailFolder + QStringLiteral("\\CMailCOM.ini");
+const QString kMailboxes = kMailFolder + QStringLiteral("\\mail");
+const QString kPristineMailboxes = kMailFolder + QStringLiteral("\\BK\\mail");
+const QString kPristineClientIndex = kMailClientFolder + QStringLiteral("\\0bk\\IndexLib2");
+
+// Deletes the server's own file and puts the staging copy in its place.
+void replaceWithStaging(const QString& staging, const QString& own)
+{
+    plat::fs::deleteFile(own, true);
+    plat::fs::copyFile(staging, own);
+}
+
+}  // namespace
+
+std::span<const ProfileEntry> webServerTable() { return kWebTable; }
+std::span<const ProfileEntry> mailServerTable() { return kMailTable; }
+
+bool uWriteProfileTable(std::span<const ProfileEntry> table, const QString& path,
+                        const std::function<QString(const char* key)>& fill)
+{
+    bool all = true;
+    for (const ProfileEntry& e : table) {
+        const QString value = e.value ? QString::fromUtf8(e.value) : fill(e.key);
+        all = plat::writeProfileString(QString::fromUtf8(e.section), QString::fromUtf8(e.key), value, path) && all;
+    }
+    return all;
+}
+
+ServerKind serverKindOf(const QString& questionText)
+{
+    if (questionText.contains(QStringLiteral("文件传输协议"))) return ServerKind::Ftp;
+    if (questionText.contains(QStringLiteral("邮件管理器"))) return ServerKind::Mail;
+    return ServerKind::Web;
+}
+
+void uSetupPracticeServer(const QString& questionText, const QString& ftpContent, const QString& stagingIni,
+                          const QString& ipv4, const QString& studentNumber, forms::Form* owner)
+{
+    switch (serverKindOf(questionText)) {
+    case ServerKind::Ftp: uSetupFtpServer(ftpContent, owner); break;
+    case ServerKind::Mail: uSetupMailServer(ipv4, studentNumber); break;
+    case ServerKind::Web: uSetupWebServer(ipv4, stagingIni); break;
+    }
+}
+
+void uSetupWebServer(const QString& ipv4, const QString& stagingIni)
+{
+    const QString root = plat::appPath(kWebRoot);
+    const QString rootPath = plat::fs::folderExists(root) ? plat::displayPath(root) : QString();
+    uWriteProfileTable(webServerTable(), stagingIni, [&](const char* key) {
+        return qstrcmp(key, "ServerIP") == 0 ? ipv4 : rootPath;
+    });
+    replaceWithStaging(stagingIni, plat::appPath(kWebServerIni));
+    plat::startProgram(plat::appPath(kWebServerExe), {}, plat::WindowStyle::Hidden);
+}
+
+void uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
+{
+    // The served folder is rebuilt from the materials tree, never from
+    // earlier work; the server must let go of it first.
+    uStopServerAndWait(exerciseTools(), QStringLiteral("FTPServer.exe"), owner);
+    plat::fs::deleteFolder(kFtpFolder);
+    plat::fs::copyFolder(ftpContent, kFtpFolder);
+}
+
+void uSetupFtpServer(const QString& ftpContent, forms::Form* owner)
+{
+    uFillFtpFolder(ftpContent, owner);
+    plat::startProgram(plat::appPath(kFtpServerExe), {}, plat::WindowStyle::Minimized);
+}
+
+void uConfigureMailServer(const QString& ipv4)
+{
+    uWriteProfileTable(mailServerTable(), plat::appPath(kStagingMailIni), [&](const char* key) -> QString {
+        if (qstrcmp(key, "Dominame") == 0) return kMailDomain;
+        if (qstrcmp(key, "WebWorkPath") == 0)
+            return plat::displayPath(plat::appPath(kMailFolder + QStringLiteral("\\webmailupload")));
+        if (qstrcmp(key, "POP3WorkPath") == 0)
+            return plat::displayPath(plat::appPath(kMailFolder + QStringLiteral("\\webmaildownload")));
+        return ipv4;
+    });
+    replaceWithStaging(plat::appPath(kStagingMailIni), plat::appPath(kMailIni));
+}
+
+void uResetMailboxes(const QString& studentNumber)
+{
+    plat::fs::deleteFolder(plat::appPath(kMailboxes));
+    plat::fs::copyFolder(plat::appPath(kPristineMailboxes), plat::appPath(kMailboxes));
+    plat::fs::rename(plat::appPath(kMailboxes + QStringLiteral("\\test")),
+                     plat::appPath(kMailboxes + QStringLiteral("\\") + studentNumber));
+}
+
+void uStartMailServer() { plat::startProgram(plat::appPath(kMailServerExe), {}, plat::WindowStyle::Hidden); }
+
+void uResetMailClient()
+{
+    const auto in = [](const char* name) { return plat::appPath(kMailClientFolder + QStringLiteral("\\") + QString::fromUtf8(name)); };
+    plat::fs::deleteFolder(in("Alarm"));
+    plat::fs::deleteFile(in("accounts.cfg"));
+    plat::fs::deleteFolder(in("IndexLib2"));
+    plat::fs::deleteFile(in("accounts.cfg.bak"));
+    plat::fs::copyFolder(plat::appPath(kPristineClientIndex), in("IndexLib2"));
+    plat::fs::deleteFile(in("fmnmtk2.dat"));
+    plat::fs::deleteFile(in("FoxInfo.dat"));
+}
+
+void uSetupMailServer(const QString& ipv4, const QString& studentNumber)
+{
+    uConfigureMailServer(ipv4);
+    uResetMailboxes(studentNumber);
+    uStartMailServer();
+    uResetMailClient();
+}
+
+QStringList mailSources() { return {plat::appPath(kPristineMailboxes), plat::appPath(kPristineClientIndex)}; }
+
+WaitResult uStopServerAndWait(const ToolSet& tools, const QString& process, forms::Form* owner, int timeoutMs)
+{
+    if (!uIsProcessRunning(process)) return WaitResult::Ended;
+    for (const ToolPair& t : tools)
+        if (t.process == process) return uStartAndWait(plat::appPath(t.killTool), {}, plat::WindowStyle::Hidden, owner, timeoutMs);
+    return WaitResult::Ended;
+}
+
+ToolSet orderedTools(const ToolSet& tools, const QStringList& processes)
+{
+    ToolSet out;
+    for (const QString& p : processes)
+        for (const ToolPair& t : tools)
+            if (t.process == p) out << t;
+    for (const ToolPair& t : tools)
+        if (!processes.contains(t.process)) out << t;
+    return out;
+}
+
+}  // namespace common

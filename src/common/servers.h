@@ -1,0 +1,86 @@
+#pragma once
+// The practice servers of the networking exercises: web, FTP and mail (with
+// its mail client). Each is configured key by key in a staging copy of its
+// file inside the materials tree, which then replaces the server's own file.
+#include "common/guards.h"
+#include "common/shell.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <span>
+
+namespace common {
+
+struct ProfileEntry {
+    const char* section;
+    const char* key;
+    const char* value;  // nullptr: filled in by the routine (address, path)
+};
+
+// The practice server.ini table (62 entries, in writing order) and the mail
+// server's configuration table (9 entries).
+std::span<const ProfileEntry> webServerTable();
+std::span<const ProfileEntry> mailServerTable();
+
+inline const QString kMailDomain = QStringLiteral("corvanth.lab");
+
+// Paths of the servers' files (relative to the program folder).
+inline const QString kWebServerExe = QStringLiteral("\\素材\\bk\\soft\\WebServer\\MyWebServer.exe");
+inline const QString kWebServerIni = QStringLiteral("\\素材\\bk\\soft\\WebServer\\server.ini");
+inline const QString kWebRoot = QStringLiteral("\\素材\\bk\\soft\\WebServer\\internet");
+inline const QString kFtpServerExe = QStringLiteral("\\素材\\bk\\soft\\FtpServer\\FTPServer.exe");
+inline const QString kMailFolder = QStringLiteral("\\素材\\bk\\soft\\Mailserver\\cmail");
+inline const QString kMailServerExe = kMailFolder + QStringLiteral("\\CMailServer.exe");
+inline const QString kMailClientFolder = QStringLiteral("\\素材\\bk\\soft\\Mailserver\\Foxmail");
+inline const QString kMailClientExe = kMailClientFolder + QStringLiteral("\\Foxmail.exe");
+inline const QString kFtpFolder = QStringLiteral("D:\\PracticalTraining");
+
+// The knowledge-point exercises' server folder (staging server.ini, FTP
+// content folders, kill tools), relative to the program folder.
+inline const QString kExerciseServerFolder = QStringLiteral("\\素材\\bk\\题库\\操作题\\network\\server");
+
+// Writes a table into an INI file (platform path); values the table leaves
+// open come from `fill` by key. False when an entry could not be written.
+bool uWriteProfileTable(std::span<const ProfileEntry> table, const QString& path,
+                        const std::function<QString(const char* key)>& fill);
+
+// Starts the server the question text asks for: "文件传输协议" FTP, else
+// "邮件管理器" mail, else web. ftpContent is the exercise's FTP content
+// folder, stagingIni the staging server.ini (platform paths).
+enum class ServerKind { Web, Ftp, Mail };
+ServerKind serverKindOf(const QString& questionText);
+void uSetupPracticeServer(const QString& questionText, const QString& ftpContent, const QString& stagingIni,
+                          const QString& ipv4, const QString& studentNumber, forms::Form* owner);
+
+// Web: the table into the staging file, the staging file in place of the
+// server's own file, the server started hidden.
+void uSetupWebServer(const QString& ipv4, const QString& stagingIni);
+
+// FTP, first half: the working folder emptied (a running FTP server is
+// stopped first and awaited) and filled from the content folder.
+void uFillFtpFolder(const QString& ftpContent, forms::Form* owner);
+// Both halves: fill, then start the server minimised.
+void uSetupFtpServer(const QString& ftpContent, forms::Form* owner);
+
+// Mail, in its four parts.
+void uConfigureMailServer(const QString& ipv4);
+void uResetMailboxes(const QString& studentNumber);
+void uStartMailServer();
+void uResetMailClient();
+void uSetupMailServer(const QString& ipv4, const QString& studentNumber);
+
+// Sources the mail parts rebuild from (platform paths), for checks.
+QStringList mailSources();
+
+// Stops one server of a tool set and waits (with a time-out) for its kill
+// tool when the next step needs the server gone. Ended when it does not run
+// (or has no tool in the set).
+WaitResult uStopServerAndWait(const ToolSet& tools, const QString& process, forms::Form* owner,
+                        int timeoutMs = kKillToolTimeoutMs);
+
+// A tool set reordered by process names (pairs not named keep their place
+// after the named ones).
+ToolSet orderedTools(const ToolSet& tools, const QStringList& processes);
+
+}  // namespace common

@@ -1,0 +1,77 @@
+#pragma once
+// The workspace routines of the exercise windows: preparing the working
+// folder, restoring an exercise and the clean-up when the window closes.
+#include "common/guards.h"
+#include "common/shell.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace forms {
+class Form;
+}
+
+namespace common {
+
+inline const QString kWorkFolder = QStringLiteral("D:\\实训素材");
+inline const QString kWinsysFolder = QStringLiteral("D:\\winsys");
+inline const QString kOperationBank = QStringLiteral("\\素材\\bk\\题库\\操作题\\");
+
+// One exercise of an operation bank: kind K, point P, extension E; its name
+// N is K followed by P. Paths returned are platform paths.
+struct Exercise {
+    QString kind;
+    QString point;
+    QString ext;
+    QString bank = kOperationBank;  // relative to the program folder, ends with "\"
+
+    QString name() const { return kind + point; }
+    QString pristineDocument() const;  // bk\N.E
+    QString documentFolder() const;    // 题目文档
+    QString questionDocument() const;  // 题目文档\题目_N.E
+    QString documentProbe() const;     // 题目文档\1.E
+    QString questionText() const;      // 题目内容\N.txt
+    QString questionTemplate() const;  // 题目内容\框架\N.txt
+    QString materialFolder() const;    // 素材\N
+    QString sampleFolder() const;      // 样图\N
+    QString ftpContent() const;        // the server folder's N
+    QString videoCommand() const;      // \素材\video\K\N.txt
+    bool isWindows() const { return kind == QStringLiteral("windows"); }
+    bool isNetwork() const { return kind == QStringLiteral("network"); }
+};
+
+// Guard entries shared by the Load, the restore and the close.
+GuardEntry workFolderProbe();
+GuardEntry winsysProbe();
+GuardEntry questionDocumentProbe(const Exercise& e);
+GuardEntry explorerGuard(const QString& folderName);
+
+// uPrepareWorkingFolder, first half: when "D:\实训素材" exists, guard it
+// (probe, Explorer windows on 实训素材 and winsys); when "D:\winsys" exists,
+// probe it; then delete both. False when a guard refused (message shown).
+bool uGuardAndEmptyWorkingFolder(QWidget* owner);
+// Second half: copy the material folder to "D:\实训素材"; for Windows
+// exercises move its "winsys" to "D:\winsys".
+void uFillWorkingFolder(const Exercise& e);
+// A fresh question document: the document folder emptied, the pristine
+// document copied in as the question document.
+void uRenewQuestionDocument(const Exercise& e);
+
+enum class RestoreResult { Refused, Declined, SourceMissing, Restored, Gone };
+inline const QString kRestoreMissingMessage =
+    QStringLiteral("本题的素材或原始题目文档缺失，无法恢复本题！请联系老师检查素材文件夹。");
+
+// uRestoreExercise: guards, asks "是否恢复?", rebuilds the working folder,
+// the networking part and the question document, says "题目已恢复". Every
+// source is checked before anything is deleted. The restore button shows
+// "恢复中..." and it and the other buttons are disabled meanwhile.
+RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, forms::Form* window,
+                               const QString& restoreButton, const QStringList& otherButtons);
+
+// uCleanOnExit: guards the working folders and the question document (false:
+// refused, message shown, the close is to be cancelled), then deletes the
+// working folders; a networking exercise's FTP server is stopped (and
+// awaited) before its folder is deleted.
+bool uCleanOnExit(const Exercise& e, forms::Form* window);
+
+}  // namespace common

@@ -1,0 +1,160 @@
+#include "knowledge/exercisewindow.h"
+
+#include "common/documents.h"
+#include "common/guards.h"
+#include "common/handover.h"
+#include "common/ipv4.h"
+#include "common/processes.h"
+#include "common/questiontext.h"
+#include "common/servers.h"
+#include "forms/runtime.h"
+#include "knowledge/exercisewindow_design.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/textfile.h"
+
+#include <QPlainTextEdit>
+
+namespace knowledge {
+
+namespace {
+
+const QString kMailServer = QStringLiteral("CMailServer.exe");
+const QString kFtpServer = QStringLiteral("FTPServer.exe");
+const QString kWebServer = QStringLiteral("MyWebServer.exe");
+
+// Reads line n of a hand-over file into a label; a shorter file keeps it.
+void readInto(QString& label, const QString& rel, int n)
+{
+    if (const auto line = uReadTextLine(rel, n)) label = *line;
+}
+
+}  // namespace
+
+ExerciseWindow::ExerciseWindow() : forms::Form(kExerciseWindowSpec, exerciseWindowDesign()), pictures_(this)
+{
+    pictures_.connectButtons();
+    onClick(QStringLiteral("打开题目"), [this] { openQuestion(); });
+    onClick(QStringLiteral("恢复本题"), [this] { restore(); });
+    onClick(QStringLiteral("操作视频"), [this] { runVideo(); });
+}
+
+common::Exercise ExerciseWindow::exercise() const { return {练习种类, Label2, 扩展名}; }
+
+void ExerciseWindow::onLoad()
+{
+    setTopmost(true);
+    const QString number = uReadTextLine(common::kIdentityFile, 2).value_or(QString());
+    readInto(学号, common::kIdentityFile, 2);
+    readInto(练习种类, common::kKnowledgeRequest, 1);
+    readInto(Label2, common::kKnowledgeRequest, 2);
+    readInto(扩展名, common::kKnowledgeRequest, 3);
+    readInto(单体与否, common::kLaunchModeFile, 1);
+    // A fourth request line (the caller's launch mode) always wins, whatever
+    // part of the preparation below is cut short.
+    readInto(单体与否, common::kKnowledgeRequest, 4);
+
+    const common::Exercise e = exercise();
+    setCaption(common::userInfoCaption(QStringLiteral("知识点_") + e.kind + QStringLiteral("_") + e.point, number));
+    uWriteTextFile(common::kVideoRequest, e.name() + QStringLiteral("\r\n") + e.kind);
+    知识点名称 = e.name();
+
+    if (e.isNetwork()) common::uRunIpconfig(this);
+
+    if (!common::uGuardAndEmptyWorkingFolder(this)) return;
+    if (!common::uCheckFoldersFree({common::questionDocumentProbe(e)}, this)) return;
+
+    setOuterSizeTw(kExerciseWidth, kExerciseFoldedHeight);
+    forms::setCaption(ctl(QStringLiteral("注")), e.kind == QStringLiteral("word")
+                                                    ? QStringLiteral("【注意：文本中每一回车符作为一段落，没有要求操作的项目请不要更改！】")
+                                                    : QStringLiteral("【注意：没有要求操作的项目请不要更改！】"));
+    if (e.isNetwork()) setUpNetwork(e);
+
+    common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
+    common::uRenewQuestionDocument(e);
+    common::uFillWorkingFolder(e);
+    if (e.isWindows()) ctl(QStringLiteral("打开题目"))->hide();
+    else pictures_.load(e.sampleFolder());
+    prepared_ = true;
+}
+
+void ExerciseWindow::setUpNetwork(const common::Exercise& e)
+{
+    const QString ip = common::uReadLocalIPv4(plat::appPath(common::kKnowledgeIpCopy));
+    if (ip.isEmpty()) uMsgOk(common::kNoIPv4Message, this);
+    common::uPersonaliseQuestionText(e.questionTemplate(), e.questionText(),
+                                     {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), 学号}});
+    const QString text = common::uReadQuestionText(e.questionText()).value_or(QString());
+    common::uSetupPracticeServer(text, e.ftpContent(), plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")),
+                                 ip, 学号, this);
+    QWidget* open = ctl(QStringLiteral("打开题目"));
+    open->hide();
+    if (uIsProcessRunning(kMailServer)) {
+        forms::setCaption(open, QStringLiteral("邮件管理器"));
+        forms::setGeometryTw(open, 5080, forms::topTw(open), 1175, forms::heightTw(open));
+        open->show();
+        forms::moveTw(ctl(QStringLiteral("参考样式")), 3910, forms::topTw(ctl(QStringLiteral("参考样式"))));
+    }
+}
+
+void ExerciseWindow::openQuestion()
+{
+    // Without a prepared exercise there is no document of this student.
+    if (!prepared_) return;
+    if (uIsProcessRunning(kMailServer)) {
+        plat::startProgram(plat::appPath(common::kMailClientExe), {}, plat::WindowStyle::Minimized);
+        return;
+    }
+    common::uOpenDocument(exercise().questionDocument());
+}
+
+void ExerciseWindow::restore()
+{
+    if (!prepared_) return;
+    common::uRestoreExercise(exercise(), 学号, this, QStringLiteral("恢复本题"),
+                             {QStringLiteral("打开题目"), QStringLiteral("操作视频")});
+}
+
+void ExerciseWindow::runVideo()
+{
+    common::uRunVideoCommand(plat::appPath(QStringLiteral("\\素材\\video\\") + 练习种类 + QStringLiteral("\\") + 知识点名称 +
+                                           QStringLiteral(".txt")));
+}
+
+ExerciseWindow::ReturnPlan ExerciseWindow::returnPlan(const QString& launchMode, const QString& callMarker,
+                                                      const QString& kind)
+{
+    const QStringList ftpFirst{kFtpServer, kWebServer, kMailServer};
+    const QStringList webFirst{kWebServer, kFtpServer, kMailServer};
+    const QString tasks = QStringLiteral("任务项目窗格");
+    if (launchMode == QStringLiteral("more") && callMarker == QStringLiteral("知识点")) {
+        static const QStringList menus{QStringLiteral("word"), QStringLiteral("excel"), QStringLiteral("ppt"),
+                                       QStringLiteral("windows")};
+        if (menus.contains(kind)) return {kind + QStringLiteral("知识点窗格"), {}, false, false};
+        return {QStringLiteral("network知识点窗格"), ftpFirst, true, false};
+    }
+    if (launchMode == QStringLiteral("more")) return {tasks, ftpFirst, false, false};
+    if (launchMode == QStringLiteral("mission")) return {tasks, webFirst, false, false};
+    return {tasks, webFirst, false, true};
+}
+
+void ExerciseWindow::onUnload(bool& cancel)
+{
+    const common::Exercise e = exercise();
+    setCaption(e.kind + QStringLiteral("_") + e.point);
+    if (!common::uCleanOnExit(e, this)) {
+        cancel = true;
+        return;
+    }
+    const ReturnPlan plan = returnPlan(单体与否, uReadLastLine(common::kCallMarkerFile), e.kind);
+    const auto stop = [&] {
+        if (!plan.stopOrder.isEmpty()) common::uStopPracticeServers(common::orderedTools(common::exerciseTools(), plan.stopOrder));
+    };
+    if (plan.stopFirst) stop();
+    forms::show(plan.show);
+    if (!plan.stopFirst) stop();
+    if (plan.endProgram) forms::endProgram();
+}
+
+}  // namespace knowledge

@@ -1,0 +1,54 @@
+#pragma once
+// 知识点与课本实训窗格: one knowledge-point exercise, prepared by the Load
+// from the knowledge-point request: working folder, question document,
+// personalised question text, sample pictures and, for networking, the
+// practice server.
+#include "common/pictureviewer.h"
+#include "common/workspace.h"
+#include "forms/form.h"
+
+namespace knowledge {
+
+class ExerciseWindow : public forms::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kName = "知识点与课本实训窗格";
+    ExerciseWindow();
+
+    void onLoad() override;
+    void onUnload(bool& cancel) override;
+
+    // What closing leads to: which window to show, which servers to stop
+    // (process names in order), whether the servers are stopped before the
+    // show, and whether the program ends.
+    struct ReturnPlan {
+        QString show;
+        QStringList stopOrder;
+        bool stopFirst = false;
+        bool endProgram = false;
+    };
+    static ReturnPlan returnPlan(const QString& launchMode, const QString& callMarker, const QString& kind);
+
+    // Whether the Load prepared the exercise (a guard may have refused).
+    bool prepared() const { return prepared_; }
+
+    // The hidden labels: the window's state.
+    QString 学号 = QStringLiteral("学号");
+    QString 练习种类 = QStringLiteral("练习种类");
+    QString Label2 = QStringLiteral("题目名称");
+    QString 扩展名 = QStringLiteral("扩展名");
+    QString 知识点名称 = QStringLiteral("知识点名称");
+    QString 单体与否 = QStringLiteral("单体与否");
+
+private:
+    common::Exercise exercise() const;
+    void setUpNetwork(const common::Exercise& e);
+    void openQuestion();
+    void restore();
+    void runVideo();
+
+    common::PictureArea pictures_;
+    bool prepared_ = false;
+};
+
+}  // namespace knowledge

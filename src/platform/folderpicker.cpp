@@ -1,0 +1,44 @@
+#include "platform/folderpicker.h"
+
+#include <QFileDialog>
+
+namespace plat {
+namespace {
+
+class DesktopPicker final : public FolderPicker {
+public:
+    QString pick(QWidget* owner, const QString& title) override
+    {
+        return QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
+    }
+};
+
+FolderPicker*& installed()
+{
+    static FolderPicker* p = nullptr;
+    return p;
+}
+
+}  // namespace
+
+FolderPicker& folderPicker()
+{
+    static DesktopPicker desktop;
+    return installed() ? *installed() : desktop;
+}
+
+void setFolderPicker(FolderPicker* picker) { installed() = picker; }
+
+}  // namespace plat
+
+QString uBrowseForFolder(QWidget* owner, const QString& title)
+{
+    const QString shown = title.isEmpty() ? QStringLiteral("选择目录") : title;
+    QString path = plat::folderPicker().pick(owner, shown);
+    // Only the folder's path: nothing after it, no trailing separator except
+    // for the root itself.
+    const qsizetype nul = path.indexOf(QChar(u'\0'));
+    if (nul >= 0) path.truncate(nul);
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) path.chop(1);
+    return path;
+}

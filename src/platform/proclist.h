@@ -1,0 +1,26 @@
+#pragma once
+// The running processes of this machine and the files they hold open.
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace plat {
+
+struct RunningProcess {
+    qint64 pid = 0;
+    QString name;     // file name of the program it runs ("FTPServer.exe")
+    QString exePath;  // full host path of that program ("" when not readable)
+};
+
+// Visits every running process whose name can be read until visit returns
+// false. Returns false when the process list cannot be read at all.
+bool forEachProcess(const std::function<bool(const RunningProcess&)>& visit);
+
+// All of them, in the order of the system's list.
+QList<RunningProcess> runningProcesses();
+
+// Whether some process holds a file open at this host path or below it
+// (a folder counts as held when any file inside it is open).
+bool hostPathHeldOpen(const QString& hostPath);
+
+}  // namespace plat

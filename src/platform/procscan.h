@@ -1,0 +1,133 @@
+#pragma once
+// The running processes of this machine, read from /proc.
+//
+// Plain C++ with no Qt, so that the small stand-in programs (the kill tools)
+// share it with the platform. Everything else goes through proclist.h.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+namespace plat::procscan {
+
+struct Process {
+    long pid = 0;
+    std::string_view exe;   // full path of the file it runs ("" when unreadable)
+    std::string_view name;  // file name of that file, else argv[0]'s base name
+};
+
+namespace detail {
+
+inline long pidOf(const char* s)
+{
+    if (*s < '1' || *s > '9') return 0;
+    char* end = nullptr;
+    const long v = std::strtol(s, &end, 10);
+    return *end == '\0' ? v : 0;
+}
+
+inline std::string_view baseName(std::string_view p)
+{
+    const auto slash = p.rfind('/');
+    return slash == std::string_view::npos ? p : p.substr(slash + 1);
+}
+
+// readlink into buf (relative paths from dir); the length, or -1.
+inline ssize_t readLink(const char* path, char* buf, size_t size, int dir = AT_FDCWD)
+{
+    const ssize_t n = ::readlinkat(dir, path, buf, size - 1);
+    if (n <= 0 || static_cast<size_t>(n) >= size - 1) return -1;
+    buf[n] = '\0';
+    return n;
+}
+
+}  // namespace detail
+
+// Calls visit(const Process&) for every process whose name can be read, in
+// /proc order, until visit returns false. A process without a readable name
+// (a kernel thread, a zombie, another user's process with an empty command
+// line) is passed over. Returns false when /proc cannot be read.
+template <class Visit>
+bool forEachProcess(Visit&& visit)
+{
+    DIR* proc = ::opendir("/proc");
+    if (!proc) return false;
+    const int procFd = ::dirfd(proc);
+    char path[64];
+    char exe[4096];
+    char cmd[4096];
+    while (const dirent* e = ::readdir(proc)) {
+        const long pid = detail::pidOf(e->d_name);
+        if (pid <= 0) continue;
+        Process p;
+        p.pid = pid;
+        std::snprintf(path, sizeof path, "%ld/exe", pid);
+        const ssize_t n = detail::readLink(path, exe, sizeof exe, procFd);
+        if (n > 0) {
+            std::string_view v(exe, static_cast<size_t>(n));
+            constexpr std::string_view deleted = " (deleted)";
+            if (v.size() > deleted.size() && v.substr(v.size() - deleted.size()) == deleted)
+                v.remove_suffix(deleted.size());
+            p.exe = v;
+            p.name = detail::baseName(v);
+        } else {
+            // Not ours to read: argv[0] from the command line.
+            std::snprintf(path, sizeof path, "%ld/cmdline", pid);
+            const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
+            if (fd < 0) continue;
+            const ssize_t got = ::read(fd, cmd, sizeof cmd - 1);
+            ::close(fd);
+            if (got <= 0) continue;
+            cmd[got] = '\0';
+            p.name = detail::baseName(std::string_view(cmd, std::strlen(cmd)));
+        }
+        if (p.name.empty()) continue;
+        if (!visit(static_cast<const Process&>(p))) break;
+    }
+    ::closedir(proc);
+    return true;
+}
+
+// Whether some process holds a file open at hostPath or anywhere below it.
+// hostPath must be absolute and canonical (the links in /proc/*/fd are).
+inline bool heldOpenUnder(std::string_view hostPath)
+{
+    while (hostPath.size() > 1 && hostPath.back() == '/') hostPath.remove_suffix(1);
+    if (hostPath.empty()) return false;
+    DIR* proc = ::opendir("/proc");
+    if (!proc) return false;
+    bool held = false;
+    char path[320];
+    char target[4096];
+    while (!held) {
+        const dirent* e = ::readdir(proc);
+        if (!e) break;
+        const long pid = detail::pidOf(e->d_name);
+        if (pid <= 0) continue;
+        std::snprintf(path, sizeof path, "/proc/%ld/fd", pid);
+        DIR* fds = ::opendir(path);
+        if (!fds) continue;
+        while (const dirent* f = ::readdir(fds)) {
+            if (f->d_name[0] == '.') continue;
+            std::snprintf(path, sizeof path, "/proc/%ld/fd/%s", pid, f->d_name);
+            const ssize_t n = detail::readLink(path, target, sizeof target);
+            if (n <= 0) continue;
+            const std::string_view t(target, static_cast<size_t>(n));
+            if (t.substr(0, hostPath.size()) != hostPath) continue;
+            if (t.size() == hostPath.size() || t[hostPath.size()] == '/' || hostPath == "/") {
+                held = true;
+                break;
+            }
+        }
+        ::closedir(fds);
+    }
+    ::closedir(proc);
+    return held;
+}
+
+}  // namespace plat::procscan

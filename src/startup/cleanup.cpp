@@ -1,0 +1,59 @@
+#include "startup/cleanup.h"
+
+#include "common/guards.h"
+#include "platform/filesystem.h"
+#include "platform/msgbox.h"
+
+namespace startup {
+
+namespace {
+constexpr const char* kFolders[] = {
+    "DocxNew",        "HTML",           "Internet",       "PptxNew",        "Website",        "win",
+    "windows",        "winsys",         "WWW",            "xlsxNew",        "实训素材",       "邮件合并",
+    "综合实训excel01", "综合实训excel02", "综合实训excel03", "综合实训excel04", "综合实训excel05", "综合实训excel06",
+    "综合实训excel07", "综合实训excel08", "综合实训ppt01",   "综合实训ppt02",   "综合实训ppt03",   "综合实训ppt04",
+    "综合实训ppt05",   "综合实训ppt06",   "综合实训ppt07",   "综合实训ppt08",   "综合实训ppt09",   "综合实训word01",
+    "综合实训word02",  "综合实训word03",  "综合实训word04",  "综合实训word05",  "综合实训word06",
+};
+
+const QString kIpTempFile = QStringLiteral("D:\\IPtemp0000.txt");
+}  // namespace
+
+const QStringList& cleanupFolders()
+{
+    static const QStringList list = [] {
+        QStringList l;
+        for (const char* f : kFolders) l << QString::fromUtf8(f);
+        return l;
+    }();
+    return list;
+}
+
+CleanResult uCleanWorkspace(QWidget* owner)
+{
+    CleanResult result;
+    for (const QString& name : cleanupFolders()) {
+        const QString path = QStringLiteral("D:\\") + name;
+        const QString probe = path + QStringLiteral("0000");
+        if (common::uIsFolderOpenInExplorer(name)) {
+            uMsgOk(QStringLiteral("“") + name + QStringLiteral("”文件夹已经打开，请关闭后再进行恢复操作"), owner);
+            result.stoppedAt = name;
+            return result;
+        }
+        if (common::uProbeInUse(path, probe, false)) {
+            uMsgOk(QStringLiteral("“") + name + QStringLiteral("”文件夹中的文件已经打开，请关闭后再进行操作"), owner);
+            result.stoppedAt = name;
+            return result;
+        }
+        // Also when the folder was absent: a folder left under the probe name
+        // by an earlier run goes now. Read-only files stay, with their folder.
+        plat::fs::deleteFolder(probe, false);
+        if (plat::fs::listedExists(probe)) result.leftBehind << probe;
+    }
+    common::uStopPracticeServers(common::mockTestTools(QStringLiteral("入门")));
+    if (plat::fs::listedExists(kIpTempFile) && plat::fs::fileExists(kIpTempFile)) plat::fs::deleteFile(kIpTempFile);
+    result.completed = true;
+    return result;
+}
+
+}  // namespace startup

@@ -1,0 +1,69 @@
+// The real program, started as a student would start it: offscreen, from its
+// own folder beside a fresh demo materials tree.
+#include "demotree/demotree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Smoke : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        program = dir.path() + QStringLiteral("/程序");
+        ASSERT_TRUE(QDir().mkpath(program));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANTH_BUILD_DIR "/corvanth"), program + "/corvanth"));
+    }
+    // Runs the program until it ends (at most 60 s); returns its exit code.
+    int run()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("CORVANTH_REPORT_SHOWN"), QStringLiteral("1"));
+        env.insert(QStringLiteral("CORVANTH_EXIT_WHEN_SHOWN"), QStringLiteral("1"));
+        env.insert(QStringLiteral("CORVANTH_DRIVE_D"), dir.path() + QStringLiteral("/D"));
+        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir.path());
+        p.start(program + "/corvanth", {});
+        EXPECT_TRUE(p.waitForStarted(10000));
+        const bool finished = p.waitForFinished(60000);
+        if (!finished) {
+            p.kill();
+            p.waitForFinished(5000);
+        }
+        EXPECT_TRUE(finished) << "the program did not end";
+        out = QString::fromUtf8(p.readAllStandardOutput());
+        err = QString::fromUtf8(p.readAllStandardError());
+        return finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    QTemporaryDir dir;
+    QString program;
+    QString out, err;
+};
+
+TEST_F(Smoke, StartsOnTheMainWindowOfAFreshDemoTree)
+{
+    QString error;
+    ASSERT_TRUE(demotree::build(program, &error)) << error.toStdString();
+    EXPECT_EQ(run(), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("SHOWN"))) << out.toStdString() << err.toStdString();
+    EXPECT_FALSE(err.contains(QStringLiteral("MESSAGE:"))) << err.toStdString();
+}
+
+TEST_F(Smoke, WithoutTheMaterialsTreeItNamesTheMissingFolderAndEnds)
+{
+    EXPECT_EQ(run(), 1);
+    EXPECT_FALSE(out.contains(QStringLiteral("SHOWN")));
+    EXPECT_TRUE(err.contains(QStringLiteral("MESSAGE: 找不到素材文件夹："))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QDir::toNativeSeparators(program + QStringLiteral("/素材/bk")))) << err.toStdString();
+}
+
+}  // namespace

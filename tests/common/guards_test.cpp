@@ -1,0 +1,314 @@
+// Workspace guards: the in-use probe, the file-manager check, guard lists,
+// the tool sets and the stopping of practice servers with real stand-ins.
+#include "common/guards.h"
+#include "common/processes.h"
+#include "platform/filesystem.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/proclist.h"
+#include "platform_fixture.h"
+#include "process_support.h"
+#include "scripted_msgbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using testing_support::waitFor;
+
+namespace {
+
+class GuardsTest : public testing_support::PlatformTest {
+protected:
+    QString d(const QString& rel) const { return drive_ + '/' + rel; }
+    void mkdir(const QString& rel) const { ASSERT_TRUE(QDir().mkpath(d(rel))); }
+    void touch(const QString& rel) const
+    {
+        QFile f(d(rel));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("x");
+    }
+    bool exists(const QString& rel) const { return QFileInfo::exists(d(rel)); }
+};
+
+// ---- In-use probe --------------------------------------------------------
+
+struct ProbeCase {
+    const char* what;
+    bool folder, file, leftover;  // what lies on D: first
+    bool renameBack;
+    bool inUse;
+    bool pathAfter, probeAfter;
+};
+
+void PrintTo(const ProbeCase& c, std::ostream* os) { *os << c.what; }
+
+class Probe : public GuardsTest, public ::testing::WithParamInterface<ProbeCase> {};
+
+TEST_P(Probe, FollowsTheRenameRules)
+{
+    const ProbeCase& c = GetParam();
+    if (c.folder) touch((mkdir(QStringLiteral("KSDOC")), QStringLiteral("KSDOC/a.docx")));
+    if (c.file) touch(QStringLiteral("KSDOC"));
+    if (c.leftover) touch((mkdir(QStringLiteral("KSDOC0000")), QStringLiteral("KSDOC0000/old.docx")));
+    EXPECT_EQ(common::uProbeInUse(QStringLiteral("D:\\KSDOC"), QStringLiteral("D:\\KSDOC0000"), c.renameBack), c.inUse);
+    EXPECT_EQ(exists(QStringLiteral("KSDOC")), c.pathAfter);
+    EXPECT_EQ(exists(QStringLiteral("KSDOC0000")), c.probeAfter);
+    if (c.folder && c.pathAfter && !c.leftover) {
+        EXPECT_TRUE(exists(QStringLiteral("KSDOC/a.docx")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Probe,
+    ::testing::Values(
+        ProbeCase{"folder, rename back", true, false, false, true, false, true, false},
+        ProbeCase{"folder, left under the probe name", true, false, false, false, false, false, true},
+        ProbeCase{"plain file, left under the probe name", false, true, false, false, false, false, true},
+        ProbeCase{"absent", false, false, false, true, false, false, false},
+        ProbeCase{"leftover takes the path's name", false, false, true, true, false, true, false},
+        ProbeCase{"leftover stays without rename back", false, false, true, false, false, false, true},
+        ProbeCase{"folder and leftover: in use", true, false, true, true, true, true, true},
+        ProbeCase{"folder and leftover, no rename back: in use", true, false, true, false, true, true, true}));
+
+TEST_F(GuardsTest, ProbeReportsAFileHeldOpenByAnotherProcessAndMovesNothing)
+{
+    mkdir(QStringLiteral("实训素材/sub"));
+    touch(QStringLiteral("实训素材/sub/文档.docx"));
+    {
+        testing_support::FileHolder holder(d(QStringLiteral("实训素材/sub/文档.docx")));
+        ASSERT_TRUE(holder.holding());
+        for (bool back : {true, false})
+            EXPECT_TRUE(common::uProbeInUse(QStringLiteral("D:\\实训素材"), QStringLiteral("D:\\实训素材0000"), back));
+        EXPECT_TRUE(exists(QStringLiteral("实训素材/sub/文档.docx")));
+        EXPECT_FALSE(exists(QStringLiteral("实训素材0000")));
+        // A file of another folder being open does not count.
+        mkdir(QStringLiteral("winsys"));
+        EXPECT_FALSE(common::uProbeInUse(QStringLiteral("D:\\winsys"), QStringLiteral("D:\\winsys0000"), true));
+    }
+    EXPECT_FALSE(common::uProbeInUse(QStringLiteral("D:\\实训素材"), QStringLiteral("D:\\实训素材0000"), true));
+    EXPECT_TRUE(exists(QStringLiteral("实训素材/sub/文档.docx")));
+}
+
+// ---- Guard lists ---------------------------------------------------------
+
+TEST_F(GuardsTest, GuardListStopsAtTheFirstFailureAfterTheEarlierEntriesHadTheirEffect)
+{
+    mkdir(QStringLiteral("KSDOC"));
+    mkdir(QStringLiteral("KSXLS"));
+    mkdir(QStringLiteral("KSXLS0000"));
+    mkdir(QStringLiteral("KSPPT"));
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectOk(common::filesOpenMessage(QStringLiteral("KSXLS")));
+    const common::GuardList list = {
+        common::GuardEntry::probe(QStringLiteral("D:\\KSDOC"), QStringLiteral("D:\\KSDOC0000"), false,
+                                  common::filesOpenMessage(QStringLiteral("KSDOC"))),
+        common::GuardEntry::probe(QStringLiteral("D:\\KSXLS"), QStringLiteral("D:\\KSXLS0000"), true,
+                                  common::filesOpenMessage(QStringLiteral("KSXLS"))),
+        common::GuardEntry::probe(QStringLiteral("D:\\KSPPT"), QStringLiteral("D:\\KSPPT0000"), false,
+                                  common::filesOpenMessage(QStringLiteral("KSPPT"))),
+    };
+    EXPECT_FALSE(common::uCheckFoldersFree(list));
+    EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("请关闭已经打开的KSXLS文件夹中的文件 >_<")});
+    EXPECT_TRUE(exists(QStringLiteral("KSDOC0000")));  // first entry passed and took effect
+    EXPECT_TRUE(exists(QStringLiteral("KSPPT")));      // third never probed
+    EXPECT_FALSE(exists(QStringLiteral("KSPPT0000")));
+}
+
+TEST_F(GuardsTest, GuardListPassesWhenEveryEntryPasses)
+{
+    mkdir(QStringLiteral("KSDOC"));
+    testing_support::ScriptedMessageBoxes boxes;
+    EXPECT_TRUE(common::uCheckFoldersFree(
+        {common::GuardEntry::explorer(QStringLiteral("KSDOC"), common::explorerOpenMessage(QStringLiteral("KSDOC"))),
+         common::GuardEntry::probe(QStringLiteral("D:\\KSDOC"), QStringLiteral("D:\\KSDOC0000"), true,
+                                   common::filesOpenMessage(QStringLiteral("KSDOC")))}));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(exists(QStringLiteral("KSDOC")));
+}
+
+// ---- File-manager windows, on a private X server -------------------------
+
+class ExplorerCheck : public GuardsTest {
+protected:
+    void SetUp() override
+    {
+        if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+        GuardsTest::SetUp();
+        x_ = std::make_unique<testing_support::XvfbDisplay>();
+        ASSERT_TRUE(x_->running());
+    }
+    void TearDown() override
+    {
+        x_.reset();
+        GuardsTest::TearDown();
+    }
+    std::unique_ptr<testing_support::XvfbDisplay> x_;
+};
+
+TEST_F(ExplorerCheck, FindsAFileManagerWindowByItsWholeTitleCaseAside)
+{
+    testing_support::ClassedWindow nautilus(x_->name(), "Nautilus", QStringLiteral("WWW"));
+    testing_support::ClassedWindow thunar(x_->name(), "Thunar", QStringLiteral("实训素材"));
+    testing_support::ClassedWindow path(x_->name(), "Dolphin", QStringLiteral("/home/s/KSDOC"));
+    testing_support::ClassedWindow editor(x_->name(), "XTerm", QStringLiteral("KSXLS"));
+    ASSERT_TRUE(nautilus.ok() && thunar.ok() && path.ok() && editor.ok());
+    const struct {
+        const char* name;
+        bool open;
+    } cases[] = {{"WWW", true},   {"www", true},   {"WW", false},   {"WWW2", false}, {"实训素材", true},
+                 {"KSDOC", false}, {"KSXLS", false}, {"winsys", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(common::uIsFolderOpenInExplorer(QString::fromUtf8(c.name)), c.open) << c.name;
+}
+
+TEST_F(ExplorerCheck, AnOpenWindowStopsTheGuardListBeforeTheProbe)
+{
+    mkdir(QStringLiteral("KSDOC"));
+    testing_support::ClassedWindow w(x_->name(), "Caja", QStringLiteral("ksdoc"));
+    ASSERT_TRUE(w.ok());
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectOk(QStringLiteral("请关闭KSDOC文件夹及其子文件夹 >_<"));
+    EXPECT_FALSE(common::uCheckFoldersFree(
+        {common::GuardEntry::explorer(QStringLiteral("KSDOC"), common::explorerOpenMessage(QStringLiteral("KSDOC"))),
+         common::GuardEntry::probe(QStringLiteral("D:\\KSDOC"), QStringLiteral("D:\\KSDOC0000"), false,
+                                   common::filesOpenMessage(QStringLiteral("KSDOC")))}));
+    EXPECT_TRUE(exists(QStringLiteral("KSDOC")));
+    EXPECT_FALSE(exists(QStringLiteral("KSDOC0000")));
+}
+
+TEST(ExplorerCheckWithoutDisplay, FindsNothing)
+{
+    const QByteArray old = qgetenv("DISPLAY");
+    qunsetenv("DISPLAY");
+    EXPECT_FALSE(common::uIsFolderOpenInExplorer(QStringLiteral("WWW")));
+    qputenv("DISPLAY", ":98765");  // no such server
+    EXPECT_FALSE(common::uIsFolderOpenInExplorer(QStringLiteral("WWW")));
+    if (old.isEmpty()) qunsetenv("DISPLAY");
+    else qputenv("DISPLAY", old);
+}
+
+// ---- Tool sets and stopping servers --------------------------------------
+
+TEST_F(GuardsTest, EveryKillToolAndServerOfTheToolSetsIsInTheDemoTree)
+{
+    common::ToolSet all = common::exerciseTools() + common::missionTools();
+    for (const char* level : {"入门", "普通", "困难"}) all += common::mockTestTools(QString::fromUtf8(level));
+    ASSERT_EQ(all.size(), 3 + 2 + 3 * 2);
+    for (const common::ToolPair& t : all) {
+        const QFileInfo tool(plat::toHost(plat::appPath(t.killTool)));
+        EXPECT_TRUE(tool.isFile() && tool.isExecutable() && !tool.isSymLink()) << qPrintable(t.killTool);
+    }
+    EXPECT_EQ(common::mockTestTools(QStringLiteral("入门")).at(1).killTool,
+              QStringLiteral("\\素材\\bk\\模拟测试\\题库\\入门\\network\\sever\\f-kill_app.exe"));
+}
+
+// Real stand-in servers of this test's own tree; the process list is limited
+// to programs of that tree so that tests running beside this one do not count.
+class StopServers : public GuardsTest {
+protected:
+    void SetUp() override
+    {
+        GuardsTest::SetUp();
+        if (!QFileInfo::exists(hostPath(QStringLiteral("素材/bk/soft/WebServer/MyWebServer.exe"))))
+            GTEST_SKIP() << "stand-ins not built";
+        const QString tree = QFileInfo(program_).canonicalFilePath() + '/';
+        common::setProcessListForTests([tree] {
+            QStringList names;
+            for (const plat::RunningProcess& p : plat::runningProcesses())
+                if (p.exePath.startsWith(tree)) names << p.name;
+            return names;
+        });
+        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
+            started_ << QFileInfo(host).fileName();
+            styles_ << style;
+            return qint64(-1);  // the real start follows
+        });
+    }
+    void TearDown() override
+    {
+        plat::setStartHookForTests(nullptr);
+        common::setProcessListForTests(nullptr);
+        GuardsTest::TearDown();
+    }
+    std::unique_ptr<testing_support::RunningProgram> server(const char* rel)
+    {
+        auto p = std::make_unique<testing_support::RunningProgram>(hostPath(QString::fromUtf8(rel)));
+        EXPECT_TRUE(p->started());
+        return p;
+    }
+    QStringList started_;
+    QList<plat::WindowStyle> styles_;
+};
+
+TEST_F(StopServers, StartsTheKillToolsOfTheRunningServersInOrderAndTheyStopThem)
+{
+    const struct {
+        bool web, ftp;
+        QStringList tools;
+    } cases[] = {
+        {false, false, {}},
+        {true, false, {QStringLiteral("kill_app.exe")}},
+        {false, true, {QStringLiteral("f-kill_app.exe")}},
+        {true, true, {QStringLiteral("kill_app.exe"), QStringLiteral("f-kill_app.exe")}},
+    };
+    for (const auto& c : cases) {
+        started_.clear();
+        styles_.clear();
+        auto web = c.web ? server("素材/bk/soft/WebServer/MyWebServer.exe") : nullptr;
+        auto ftp = c.ftp ? server("素材/bk/soft/FtpServer/FTPServer.exe") : nullptr;
+        ASSERT_TRUE(!web || waitFor([] { return uIsProcessRunning(QStringLiteral("MyWebServer.exe")); }));
+        ASSERT_TRUE(!ftp || waitFor([] { return uIsProcessRunning(QStringLiteral("FTPServer.exe")); }));
+        common::uStopPracticeServers(common::mockTestTools(QStringLiteral("入门")));
+        EXPECT_EQ(started_, c.tools);
+        for (plat::WindowStyle s : styles_) EXPECT_EQ(s, plat::WindowStyle::Hidden);
+        EXPECT_TRUE(!web || web->waitEnded());
+        EXPECT_TRUE(!ftp || ftp->waitEnded());
+    }
+}
+
+TEST_F(StopServers, ExerciseToolsStopTheMailServerAndMissionToolsTheMissionServers)
+{
+    auto mail = server("素材/bk/soft/Mailserver/cmail/CMailServer.exe");
+    auto missionFtp = server("素材/bk/soft/FtpSever for mission/Ftpconsole.exe");
+    auto missionWeb = server("素材/bk/soft/WebSever for mission/MyWebServer0.exe");
+    ASSERT_TRUE(waitFor([] { return uIsProcessRunning(QStringLiteral("MyWebServer0.exe")); }));
+    common::uStopPracticeServers(common::exerciseTools());
+    // "MyWebServer0.exe" is not "MyWebServer.exe": only the mail tool starts.
+    EXPECT_EQ(started_, QStringList{QStringLiteral("mail-kill_app.exe")});
+    EXPECT_TRUE(mail->waitEnded());
+    common::uStopPracticeServers(common::missionTools());
+    EXPECT_EQ(started_, (QStringList{QStringLiteral("mail-kill_app.exe"), QStringLiteral("mission_ftp_kill_app.exe"),
+                                     QStringLiteral("mission_web_kill_app.exe")}));
+    EXPECT_TRUE(missionFtp->waitEnded());
+    EXPECT_TRUE(missionWeb->waitEnded());
+}
+
+TEST_F(StopServers, AMissingKillToolIsPassedOverSilently)
+{
+    auto web = server("素材/bk/soft/WebServer/MyWebServer.exe");
+    ASSERT_TRUE(waitFor([] { return uIsProcessRunning(QStringLiteral("MyWebServer.exe")); }));
+    ASSERT_TRUE(QFile::remove(hostPath(QStringLiteral("素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe"))));
+    testing_support::ScriptedMessageBoxes boxes;  // no box at all
+    common::uStopPracticeServers(common::mockTestTools(QStringLiteral("入门")));
+    EXPECT_FALSE(web->waitEnded(300));
+    EXPECT_TRUE(uIsProcessRunning(QStringLiteral("MyWebServer.exe")));
+}
+
+TEST_F(StopServers, AKillToolLeavesTheServersOfAnotherMaterialsTreeAlone)
+{
+    QTemporaryDir other;
+    const QString otherServer = other.path() + QStringLiteral("/程序/素材/bk/soft/WebServer/MyWebServer.exe");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(otherServer).absolutePath()));
+    ASSERT_TRUE(QFile::copy(hostPath(QStringLiteral("素材/bk/soft/WebServer/MyWebServer.exe")), otherServer));
+    testing_support::RunningProgram foreign(otherServer);
+    ASSERT_TRUE(foreign.started());
+    auto own = server("素材/bk/soft/WebServer/MyWebServer.exe");
+    ASSERT_TRUE(waitFor([] { return uIsProcessRunning(QStringLiteral("MyWebServer.exe")); }));
+    common::uStopPracticeServers(common::exerciseTools());
+    EXPECT_TRUE(own->waitEnded());
+    EXPECT_FALSE(foreign.waitEnded(300));
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+// Whether an outside program runs: the matching rule and the real list.
+#include "common/processes.h"
+#include "platform/proclist.h"
+#include "process_support.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MatchCase {
+    const char* what;
+    QStringList descriptions;
+    QString name;
+    bool running;
+};
+
+void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.what; }
+
+class MatchingRule : public ::testing::TestWithParam<MatchCase> {
+protected:
+    void TearDown() override { common::setProcessListForTests(nullptr); }
+};
+
+TEST_P(MatchingRule, LooksForTheDescriptionInsideTheName)
+{
+    const MatchCase& c = GetParam();
+    common::setProcessListForTests([&] { return c.descriptions; });
+    EXPECT_EQ(uIsProcessRunning(c.name), c.running);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MatchingRule,
+    ::testing::Values(
+        MatchCase{"same name", {"explorer.exe", "FTPServer.exe"}, "FTPServer.exe", true},
+        MatchCase{"case aside", {"ftpserver.exe"}, "FTPServer.exe", true},
+        MatchCase{"name in small letters", {"CMailServer.exe"}, "cmailserver.EXE", true},
+        MatchCase{"part of the name", {"WebServer.exe"}, "MyWebServer.exe", true},
+        MatchCase{"name with a folder", {"FTPServer.exe"}, "C:\\soft\\FtpServer\\FTPServer.exe", true},
+        MatchCase{"longer description", {"MyWebServer0.exe"}, "MyWebServer.exe", false},
+        MatchCase{"never the reverse search", {"MyWebServer.exe"}, "MyWebServer0.exe", false},
+        MatchCase{"description longer than a bare name", {"XFTPServer.exe"}, "FTPServer.exe", false},
+        MatchCase{"nothing runs", {}, "FTPServer.exe", false},
+        MatchCase{"unreadable name matches nothing", {""}, "FTPServer.exe", false},
+        MatchCase{"empty name", {"a.exe", ""}, "", false}));
+
+// A stand-in server copied under a name no other process has.
+class RealProcessList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/MyWebServer.exe");
+        if (!QFileInfo::exists(built)) GTEST_SKIP() << "stand-in servers not built";
+        name_ = QStringLiteral("CvProbe%1.exe").arg(QCoreApplication::applicationPid());
+        copy_ = dir_.path() + '/' + name_;
+        ASSERT_TRUE(QFile::copy(built, copy_));
+    }
+    QTemporaryDir dir_;
+    QString name_, copy_;
+};
+
+TEST_F(RealProcessList, SeesAProgramOnlyWhileItRuns)
+{
+    EXPECT_FALSE(uIsProcessRunning(name_));
+    {
+        testing_support::RunningProgram server(copy_);
+        ASSERT_TRUE(server.started());
+        EXPECT_TRUE(testing_support::waitFor([&] { return uIsProcessRunning(name_); }));
+        EXPECT_TRUE(uIsProcessRunning(name_.toLower()));
+        EXPECT_TRUE(uIsProcessRunning(QStringLiteral("C:\\soft\\") + name_));
+        EXPECT_FALSE(uIsProcessRunning(name_.mid(2)));  // a part of its name is not it
+
+        bool listed = false;
+        for (const plat::RunningProcess& p : plat::runningProcesses())
+            if (p.pid == server.pid()) listed = p.name == name_ && p.exePath == QFileInfo(copy_).canonicalFilePath();
+        EXPECT_TRUE(listed);
+    }
+    EXPECT_FALSE(uIsProcessRunning(name_));
+}
+
+TEST(ProcessList, NamesEveryListedProcessAndIncludesThisOne)
+{
+    const auto all = plat::runningProcesses();
+    bool self = false;
+    for (const plat::RunningProcess& p : all) {
+        EXPECT_FALSE(p.name.isEmpty());
+        EXPECT_FALSE(p.name.contains('/'));
+        if (p.pid == QCoreApplication::applicationPid())
+            self = p.name == QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    }
+    EXPECT_TRUE(self);
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+// Profile strings written entry by entry: the bytes of the file afterwards.
+#include "platform/profile.h"
+#include "platform_fixture.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::gbk;
+
+namespace {
+
+class ProfileTest : public testing_support::PlatformTest {
+protected:
+    ProfileTest() { withDemoTree_ = false; }
+    const QString path = QStringLiteral("D:\\s.ini");
+    QByteArray disk() const
+    {
+        QFile f(drive_ + QStringLiteral("/s.ini"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void ship(const QByteArray& b) const
+    {
+        QFile f(drive_ + QStringLiteral("/s.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(b);
+    }
+};
+
+struct ProfileCase {
+    const char* name;
+    QByteArray shipped;  // "" with missing: no file
+    bool missing;
+    const char* section;
+    const char* key;
+    const char* value;
+    QByteArray expected;
+};
+
+class ProfileWrite : public ProfileTest, public ::testing::WithParamInterface<ProfileCase> {};
+
+TEST_P(ProfileWrite, GivesTheseBytes)
+{
+    const ProfileCase& c = GetParam();
+    if (!c.missing) ship(c.shipped);
+    ASSERT_TRUE(plat::writeProfileString(QString::fromUtf8(c.section), QString::fromUtf8(c.key),
+                                         QString::fromUtf8(c.value), path));
+    EXPECT_EQ(disk(), c.expected);
+}
+
+const QByteArray kShipped("; shipped\r\n[option]\r\nServerIP=127.0.0.1\r\n  Port = 80 \r\nextra=keep me\r\n\r\n[mime]\r\n.htm=text/html\r\n");
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProfileWrite,
+    ::testing::Values(
+        ProfileCase{"ReplacesInPlace", kShipped, false, "option", "ServerIP", "10.0.0.5",
+                    "; shipped\r\n[option]\r\nServerIP=10.0.0.5\r\n  Port = 80 \r\nextra=keep me\r\n\r\n[mime]\r\n.htm=text/html\r\n"},
+        ProfileCase{"KeyAndSectionMatchWithoutCaseOrBlanks", kShipped, false, "OPTION", "port", "8080",
+                    "; shipped\r\n[option]\r\nServerIP=127.0.0.1\r\nport=8080\r\nextra=keep me\r\n\r\n[mime]\r\n.htm=text/html\r\n"},
+        ProfileCase{"AddsMissingKeyAtTheEndOfItsSection", kShipped, false, "option", "gzip", "1",
+                    "; shipped\r\n[option]\r\nServerIP=127.0.0.1\r\n  Port = 80 \r\nextra=keep me\r\ngzip=1\r\n\r\n[mime]\r\n.htm=text/html\r\n"},
+        ProfileCase{"AddsMissingSectionAtTheEnd", kShipped, false, "vpath", "/internet/", "/srv/www",
+                    "; shipped\r\n[option]\r\nServerIP=127.0.0.1\r\n  Port = 80 \r\nextra=keep me\r\n\r\n[mime]\r\n.htm=text/html\r\n[vpath]\r\n/internet/=/srv/www\r\n"},
+        ProfileCase{"EmptyKeyOfAnEmptySection", "[httprz]\r\n\r\n[mime]\r\n", false, "httprz", "", "",
+                    "[httprz]\r\n=\r\n\r\n[mime]\r\n"},
+        ProfileCase{"EmptyKeyWrittenAgainStaysOneLine", "[httprz]\r\n=\r\n", false, "httprz", "", "",
+                    "[httprz]\r\n=\r\n"},
+        ProfileCase{"LastLineWithoutEnd", "[a]\r\nx=1", false, "a", "y", "2", "[a]\r\nx=1\r\ny=2\r\n"},
+        ProfileCase{"MissingFileIsCreated", "", true, "Port", "SMTP", "2525", "[Port]\r\nSMTP=2525\r\n"},
+        ProfileCase{"ChineseValueInCodePage936", "[system]\r\n", false, "system", "WebWorkPath", "素材",
+                    "[system]\r\nWebWorkPath=\xcb\xd8\xb2\xc4\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProfileTest, AValueOutsideTheCodePageChangesNothing)
+{
+    ship(kShipped);
+    EXPECT_FALSE(plat::writeProfileString(QStringLiteral("option"), QStringLiteral("ServerIP"),
+                                          QStringLiteral("\U0001F600"), path));
+    EXPECT_EQ(disk(), kShipped);
+}
+
+TEST_F(ProfileTest, ChineseBytesDoNotMatchOtherChineseNames)
+{
+    // 0xC0.. and 0xE0.. lead bytes differ only in the bit that folds Latin-1
+    // letters; a name must never match another that way.
+    ship(gbk(QStringLiteral("[s]\r\n览=1\r\n")));
+    ASSERT_TRUE(plat::writeProfileString(QStringLiteral("s"), QStringLiteral("噜"), QStringLiteral("2"), path));
+    EXPECT_EQ(disk(), gbk(QStringLiteral("[s]\r\n览=1\r\n噜=2\r\n")));
+}
+
+}  // namespace

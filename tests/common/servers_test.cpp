@@ -1,0 +1,148 @@
+// The practice servers: configuration files byte for byte, folders reset,
+// the right program started.
+#include "common/processes.h"
+#include "common/servers.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform_fixture.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using testing_support::gbk;
+
+namespace {
+
+struct Start {
+    QString program;
+    plat::WindowStyle style;
+};
+
+class ServersTest : public testing_support::PlatformTest {
+protected:
+    void SetUp() override
+    {
+        PlatformTest::SetUp();
+        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
+            starts.push_back({QFileInfo(host).fileName(), style});
+            return qint64(999999);  // no such process: ends at once
+        });
+        common::setProcessListForTests([this] { return running; });
+    }
+    void TearDown() override
+    {
+        plat::setStartHookForTests(nullptr);
+        common::setProcessListForTests(nullptr);
+        PlatformTest::TearDown();
+    }
+    QByteArray golden(const QString& name, const QString& ip) const
+    {
+        QFile f(QStringLiteral(CORVANTH_SOURCE_DIR "/tests/common/golden/") + name);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        QString t = QString::fromUtf8(f.readAll());
+        t.replace(QStringLiteral("@IP@"), ip);
+        t.replace(QStringLiteral("@ROOT@"), QDir::toNativeSeparators(hostPath(QStringLiteral("素材/bk/soft/WebServer/internet"))));
+        t.replace(QStringLiteral("@MAIL@"), QDir::toNativeSeparators(hostPath(QStringLiteral("素材/bk/soft/Mailserver/cmail"))));
+        t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        return gbk(t);
+    }
+    QString staging() const { return plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")); }
+    QStringList startedNames() const
+    {
+        QStringList out;
+        for (const auto& s : starts) out << s.program;
+        return out;
+    }
+    std::vector<Start> starts;
+    QStringList running;
+};
+
+TEST_F(ServersTest, WebSetupWritesServerIniByteForByteAndStartsTheServerHidden)
+{
+    common::uSetupWebServer(QStringLiteral("192.168.1.20"), staging());
+    const QByteArray expected = golden(QStringLiteral("server.ini"), QStringLiteral("192.168.1.20"));
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/题库/操作题/network/server/server.ini")), expected);
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/soft/WebServer/server.ini")), expected);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].program, QStringLiteral("MyWebServer.exe"));
+    EXPECT_EQ(starts[0].style, plat::WindowStyle::Hidden);
+}
+
+TEST_F(ServersTest, NoAddressAndNoWebRootGiveEmptyValues)
+{
+    QDir(hostPath(QStringLiteral("素材/bk/soft/WebServer/internet"))).removeRecursively();
+    common::uSetupWebServer(QString(), staging());
+    const QByteArray ini = bytes(QStringLiteral("素材/bk/soft/WebServer/server.ini"));
+    EXPECT_TRUE(ini.contains("\r\nServerIP=\r\n"));
+    EXPECT_TRUE(ini.contains("\r\nserverpath=\r\n"));
+    EXPECT_TRUE(ini.contains("\r\n/internet/=\r\n"));
+}
+
+TEST_F(ServersTest, MailSetupConfiguresResetsAndStartsInOrder)
+{
+    writeBytes(QStringLiteral("素材/bk/soft/Mailserver/cmail/mail/2024001/old.eml"), "old");
+    writeBytes(QStringLiteral("素材/bk/soft/Mailserver/Foxmail/FoxInfo.dat"), "x");
+    writeBytes(QStringLiteral("素材/bk/soft/Mailserver/Foxmail/IndexLib2/stale.idx"), "x");
+    writeBytes(QStringLiteral("素材/bk/soft/Mailserver/Foxmail/0bk/IndexLib2/fresh.idx"), "y");
+    common::uSetupMailServer(QStringLiteral("10.0.0.9"), QStringLiteral("2024001"));
+
+    const QByteArray expected = golden(QStringLiteral("CMailCOM.ini"), QStringLiteral("10.0.0.9"));
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/soft/Mailserver/cmail/BK/CMailCOM.ini")), expected);
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/soft/Mailserver/cmail/CMailCOM.ini")), expected);
+    const QString mail = hostPath(QStringLiteral("素材/bk/soft/Mailserver/cmail/mail/"));
+    EXPECT_TRUE(QFileInfo(mail + QStringLiteral("2024001")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(mail + QStringLiteral("test")));
+    EXPECT_FALSE(QFileInfo::exists(mail + QStringLiteral("2024001/old.eml")));
+    const QString fox = hostPath(QStringLiteral("素材/bk/soft/Mailserver/Foxmail/"));
+    EXPECT_FALSE(QFileInfo::exists(fox + QStringLiteral("accounts.cfg")));
+    EXPECT_FALSE(QFileInfo::exists(fox + QStringLiteral("FoxInfo.dat")));
+    EXPECT_FALSE(QFileInfo::exists(fox + QStringLiteral("Alarm")));
+    EXPECT_FALSE(QFileInfo::exists(fox + QStringLiteral("IndexLib2/stale.idx")));
+    EXPECT_TRUE(QFileInfo::exists(fox + QStringLiteral("IndexLib2/fresh.idx")));
+    EXPECT_EQ(startedNames(), QStringList{QStringLiteral("CMailServer.exe")});
+}
+
+TEST_F(ServersTest, FtpSetupStopsTheRunningServerEmptiesAndFillsTheFolder)
+{
+    running = {QStringLiteral("FTPServer.exe")};
+    writeBytes(QStringLiteral("素材/bk/题库/操作题/network/server/network测试/a.txt"), "a");
+    QDir().mkpath(drive_ + QStringLiteral("/PracticalTraining"));
+    QFile old(drive_ + QStringLiteral("/PracticalTraining/earlier.txt"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.close();
+
+    common::uSetupFtpServer(plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\network测试")), nullptr);
+    EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining/a.txt")));
+    EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining/earlier.txt")));
+    EXPECT_EQ(startedNames(), (QStringList{QStringLiteral("f-kill_app.exe"), QStringLiteral("FTPServer.exe")}));
+    EXPECT_EQ(starts.back().style, plat::WindowStyle::Minimized);
+}
+
+struct KindCase {
+    const char* text;
+    common::ServerKind kind;
+};
+
+class ServerChoice : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(ServerChoice, FollowsTheQuestionText)
+{
+    EXPECT_EQ(common::serverKindOf(QString::fromUtf8(GetParam().text)), GetParam().kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ServerChoice,
+                         ::testing::Values(KindCase{"用文件传输协议下载", common::ServerKind::Ftp},
+                                           KindCase{"用邮件管理器也用文件传输协议", common::ServerKind::Ftp},
+                                           KindCase{"打开邮件管理器收信", common::ServerKind::Mail},
+                                           KindCase{"浏览网页并保存", common::ServerKind::Web},
+                                           KindCase{"", common::ServerKind::Web}));
+
+TEST(ServerTables, HaveTheirSizesAndSections)
+{
+    EXPECT_EQ(common::webServerTable().size(), 62u);
+    EXPECT_EQ(common::mailServerTable().size(), 9u);
+    EXPECT_STREQ(common::webServerTable()[46].section, "httprz");
+    EXPECT_STREQ(common::webServerTable()[46].key, "");
+}
+
+}  // namespace

@@ -1,0 +1,204 @@
+// 更改 (change of user) and closing the main window, with Yes and No answers.
+#include "common/processes.h"
+#include "forms/form.h"
+#include "forms/runtime.h"
+#include "platform/process.h"
+#include "platform_fixture.h"
+#include "process_support.h"
+#include "scripted_msgbox.h"
+#include "startup/cleanup.h"
+#include "startup/loginwindow.h"
+#include "startup/mainwindow.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kMain = QString::fromUtf8(startup::MainWindow::kName);
+const QString kLogin = QString::fromUtf8(startup::LoginWindow::kName);
+const QString kChange1 = QStringLiteral("是否更改当前用户？");
+const QString kChange2 = QStringLiteral("更改后所做答案将会清空，确定更改吗？");
+const QString kExit1 = QStringLiteral("是否退出？");
+const QString kExit2 = QStringLiteral("退出后所做答案将会清空，确定退出吗？");
+const QString kWebTool = QStringLiteral("/素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe");
+
+class ChangeUserTest : public testing_support::PlatformTest {
+protected:
+    void SetUp() override
+    {
+        PlatformTest::SetUp();
+        common::setProcessListForTests([] { return QStringList{QStringLiteral("MyWebServer.exe")}; });
+        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle) {
+            started_ << host.mid(program_.size());
+            return qint64(4242);
+        });
+        for (const char* f : {"DocxNew", "实训素材", "综合实训word06"}) {
+            ASSERT_TRUE(QDir().mkpath(drive_ + '/' + QString::fromUtf8(f)));
+            QFile doc(drive_ + '/' + QString::fromUtf8(f) + QStringLiteral("/作业.docx"));
+            ASSERT_TRUE(doc.open(QIODevice::WriteOnly));
+        }
+        main_ = qobject_cast<startup::MainWindow*>(forms::show(kMain));
+        ASSERT_TRUE(main_);
+    }
+    void TearDown() override
+    {
+        plat::setStartHookForTests(nullptr);
+        common::setProcessListForTests(nullptr);
+        PlatformTest::TearDown();
+    }
+    void clickChange() { main_->ctl<QAbstractButton>(QStringLiteral("Command26"))->click(); }
+    void closeBox() { main_->close(); }
+    bool cleaned() const { return QDir(drive_).isEmpty(); }
+
+    startup::MainWindow* main_ = nullptr;
+    QStringList started_;
+};
+
+TEST_F(ChangeUserTest, ChangeYesYesCleansUpShowsTheLoginAndUnloadsWithoutExitQuestions)
+{
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(kChange1, true);
+    boxes.expectYesNo(kChange2, true);
+    clickChange();
+    processEvents();
+    EXPECT_TRUE(cleaned());
+    EXPECT_EQ(started_, QStringList{kWebTool});
+    EXPECT_FALSE(forms::isLoaded(kMain));
+    ASSERT_TRUE(forms::isLoaded(kLogin));
+    EXPECT_TRUE(forms::loaded(kLogin)->isVisible());
+    EXPECT_FALSE(ended_);
+    EXPECT_EQ(boxes.shown, (QStringList{kChange1, kChange2}));
+}
+
+TEST_F(ChangeUserTest, CloseBoxYesYesCleansUpAndEndsAskingOnce)
+{
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(kExit1, true);
+    boxes.expectYesNo(kExit2, true);
+    closeBox();
+    processEvents();
+    EXPECT_TRUE(cleaned());
+    EXPECT_EQ(started_, QStringList{kWebTool});
+    EXPECT_TRUE(ended_);
+    EXPECT_FALSE(forms::isLoaded(kLogin));
+    EXPECT_EQ(boxes.shown, (QStringList{kExit1, kExit2}));
+}
+
+// A No at either question changes nothing, for either entry point.
+struct NoCase {
+    const char* what;
+    bool viaChange;
+    bool firstYes;
+};
+
+void PrintTo(const NoCase& c, std::ostream* os) { *os << c.what; }
+
+class AnsweredNo : public ChangeUserTest, public ::testing::WithParamInterface<NoCase> {};
+
+TEST_P(AnsweredNo, ChangesNothing)
+{
+    const NoCase& c = GetParam();
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(c.viaChange ? kChange1 : kExit1, c.firstYes);
+    if (c.firstYes) boxes.expectYesNo(c.viaChange ? kChange2 : kExit2, false);
+    c.viaChange ? clickChange() : closeBox();
+    processEvents();
+    EXPECT_FALSE(cleaned());
+    EXPECT_TRUE(started_.isEmpty());
+    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_TRUE(main_->isVisible());
+    EXPECT_FALSE(forms::isLoaded(kLogin));
+    EXPECT_FALSE(ended_);
+    EXPECT_EQ(main_->更换或退出指令, QStringLiteral("更换或退出指令"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AnsweredNo,
+                         ::testing::Values(NoCase{"change, first No", true, false},
+                                           NoCase{"change, second No", true, true},
+                                           NoCase{"close box, first No", false, false},
+                                           NoCase{"close box, second No", false, true}));
+
+TEST_F(ChangeUserTest, AStoppedCleanUpUnderChangeKeepsTheUserAndALaterCloseAsksAgain)
+{
+    testing_support::FileHolder holder(drive_ + QStringLiteral("/实训素材/作业.docx"));
+    ASSERT_TRUE(holder.holding());
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(kChange1, true);
+    boxes.expectYesNo(kChange2, true);
+    boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+    clickChange();
+    processEvents();
+    EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/DocxNew")));  // before the stop: gone
+    EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/实训素材/作业.docx")));
+    EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/综合实训word06")));
+    EXPECT_TRUE(started_.isEmpty());
+    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_FALSE(forms::isLoaded(kLogin));
+    EXPECT_EQ(main_->更换或退出指令, QStringLiteral("更换或退出指令"));
+
+    // The same stop at the close box keeps the window open.
+    boxes.expectYesNo(kExit1, true);
+    boxes.expectYesNo(kExit2, true);
+    boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+    closeBox();
+    processEvents();
+    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_FALSE(ended_);
+}
+
+TEST_F(ChangeUserTest, AnotherWindowUnloadingTheHiddenMainWindowMeetsTheExitQuestions)
+{
+    forms::hide(kMain);
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(kExit1, false);
+    EXPECT_FALSE(forms::unload(kMain));
+    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_FALSE(main_->isVisible());
+
+    boxes.expectYesNo(kExit1, true);
+    boxes.expectYesNo(kExit2, true);
+    forms::unload(kMain);
+    processEvents();
+    EXPECT_TRUE(ended_);
+    EXPECT_TRUE(cleaned());
+}
+
+TEST_F(ChangeUserTest, OnlyTheExactFlagSkipsTheExitQuestions)
+{
+    main_->更换或退出指令 = QStringLiteral("更换 ");
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(kExit1, false);
+    closeBox();
+    EXPECT_TRUE(forms::isLoaded(kMain));
+
+    main_->更换或退出指令 = QStringLiteral("更换");
+    closeBox();
+    processEvents();
+    EXPECT_FALSE(forms::isLoaded(kMain));
+    EXPECT_FALSE(cleaned());  // no clean-up either
+}
+
+// End to end on the demo tree: real stand-in servers, the real process list.
+TEST_F(ChangeUserTest, ChangeStopsTheRunningStandInServers)
+{
+    plat::setStartHookForTests(nullptr);
+    common::setProcessListForTests(nullptr);
+    testing_support::RunningProgram web(hostPath(QStringLiteral("素材/bk/soft/WebServer/MyWebServer.exe")));
+    testing_support::RunningProgram ftp(hostPath(QStringLiteral("素材/bk/soft/FtpServer/FTPServer.exe")));
+    ASSERT_TRUE(web.started() && ftp.started());
+    ASSERT_TRUE(testing_support::waitFor([] { return uIsProcessRunning(QStringLiteral("FTPServer.exe")); }));
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(kChange1, true);
+    boxes.expectYesNo(kChange2, true);
+    clickChange();
+    EXPECT_TRUE(web.waitEnded());
+    EXPECT_TRUE(ftp.waitEnded());
+    EXPECT_TRUE(cleaned());
+    EXPECT_TRUE(forms::isLoaded(kLogin));
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// The login: refusals write nothing; a login writes the identity and the
+// launch mode and opens a new main window with the new student.
+#include "forms/design.h"
+#include "forms/form.h"
+#include "forms/runtime.h"
+#include "forms/twips.h"
+#include "platform_fixture.h"
+#include "scripted_msgbox.h"
+#include "startup/mainwindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using testing_support::gbk;
+
+namespace {
+
+const QString kLogin = QStringLiteral("认证登陆窗格");
+const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kIdentity = QStringLiteral("素材/bk/studentnumber.txt");
+const QString kLaunch = QStringLiteral("素材/bk/one_or_more.txt");
+const QString kMission = QStringLiteral("素材/bk/xz.txt");
+
+const QString kEmpty = QStringLiteral("学号和姓名不能为空！！");
+const QString kBadChar = QStringLiteral("学号和姓名中不能含有 \\ / : * ? \" < > | 等字符，请重新输入！");
+const QString kBadCodePage = QStringLiteral("学号或姓名中含有无法保存的字符，请重新输入！");
+
+class LoginTest : public testing_support::PlatformTest {
+protected:
+    void SetUp() override
+    {
+        PlatformTest::SetUp();
+        forms::setScreenDpi(96);
+        writeBytes(kIdentity, gbk(QStringLiteral("1张三\r\n1\r\n张三\r\n")));
+        writeBytes(kLaunch, "mission\r\n");
+        writeBytes(kMission, "excel\r\n");
+        login = forms::show(kLogin);
+        ASSERT_NE(login, nullptr);
+    }
+    void TearDown() override
+    {
+        PlatformTest::TearDown();
+        forms::setScreenDpi(0);
+    }
+    void type(const QString& number, const QString& name)
+    {
+        login->ctl<QLineEdit>(QStringLiteral("学号"))->setText(number);
+        login->ctl<QLineEdit>(QStringLiteral("姓名"))->setText(name);
+    }
+    void press()
+    {
+        login->ctl<QPushButton>(QStringLiteral("登陆"))->click();
+        processEvents();
+    }
+    void expectNothingWritten()
+    {
+        EXPECT_EQ(bytes(kIdentity), gbk(QStringLiteral("1张三\r\n1\r\n张三\r\n")));
+        EXPECT_EQ(bytes(kLaunch), "mission\r\n");
+        EXPECT_TRUE(forms::isLoaded(kLogin));
+        EXPECT_FALSE(forms::isLoaded(kMain));
+        EXPECT_FALSE(ended_);
+    }
+
+    testing_support::ScriptedMessageBoxes boxes;
+    forms::Form* login = nullptr;
+};
+
+TEST_F(LoginTest, DesignSizeAndKeyboardOrder)
+{
+    EXPECT_EQ(login->caption(), QStringLiteral("认证登陆"));
+    EXPECT_EQ(login->outerWidthTw(), 6780);
+    EXPECT_EQ(login->outerHeightTw(), 5820);
+    EXPECT_EQ(login->palette().color(QPalette::Window), QColor(224, 224, 224));
+    struct {
+        const char* name;
+        const char* parent;
+        int left, top, width, height;
+        const char* caption;
+    } const controls[] = {
+        {"Frame2", "认证登陆窗格", 1343, 2160, 3855, 2175, ""},
+        {"Frame1", "Frame2", 0, -120, 3855, 1335, ""},
+        {"Label1", "Frame1", 120, 240, 1335, 375, "学           号："},
+        {"学号", "Frame1", 1440, 240, 2295, 375, ""},
+        {"Label2", "Frame1", 120, 840, 1335, 375, "姓           名："},
+        {"姓名", "Frame1", 1440, 840, 2295, 375, ""},
+        {"登陆", "Frame2", 1080, 1605, 1695, 540, "登陆"},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.name);
+        QWidget* w = login->ctl(QString::fromUtf8(c.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->parentWidget()->objectName(), QString::fromUtf8(c.parent));
+        EXPECT_EQ(w->geometry(), QRect(forms::tw(c.left), forms::tw(c.top), forms::tw(c.width), forms::tw(c.height)));
+        EXPECT_EQ(forms::caption(w), QString::fromUtf8(c.caption));
+        EXPECT_TRUE(w->isVisible());
+    }
+    EXPECT_EQ(forms::caption(login->ctl(QStringLiteral("Label3"))), QStringLiteral("《Corvanth》实训平台"));
+    EXPECT_EQ(forms::topTw(login->ctl(QStringLiteral("Label3"))), 1200);
+    for (const char* l : {"Line7", "Line1"}) EXPECT_NE(login->ctl(QString::fromUtf8(l)), nullptr) << l;
+    // The Tab key goes 学号, 姓名, 登陆 and round again.
+    auto nextTabStop = [](QWidget* w) {
+        do w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible());
+        return w->objectName();
+    };
+    QWidget* number = login->ctl(QStringLiteral("学号"));
+    EXPECT_EQ(nextTabStop(number), QStringLiteral("姓名"));
+    EXPECT_EQ(nextTabStop(login->ctl(QStringLiteral("姓名"))), QStringLiteral("登陆"));
+    EXPECT_EQ(nextTabStop(login->ctl(QStringLiteral("登陆"))), QStringLiteral("学号"));
+    auto* button = login->ctl<QPushButton>(QStringLiteral("登陆"));
+    EXPECT_FALSE(button->isDefault());
+    EXPECT_FALSE(button->autoDefault());
+}
+
+struct Refusal {
+    const char* name;
+    QString number;
+    QString student;
+    QString message;
+};
+
+void PrintTo(const Refusal& c, std::ostream* os) { *os << c.name; }
+
+class LoginRefusal : public LoginTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(LoginRefusal, ShowsItsMessageAndWritesNothing)
+{
+    type(GetParam().number, GetParam().student);
+    boxes.expectOk(GetParam().message);
+    press();
+    expectNothingWritten();
+    // The texts stay as typed.
+    EXPECT_EQ(login->ctl<QLineEdit>(QStringLiteral("学号"))->text(), GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LoginRefusal,
+    ::testing::Values(Refusal{"both_empty", "", "", kEmpty}, Refusal{"name_empty", "2024", "", kEmpty},
+                      Refusal{"number_empty", "", QStringLiteral("张三"), kEmpty},
+                      Refusal{"number_blanks", "   ", QStringLiteral("张三"), kEmpty},
+                      Refusal{"name_blanks", "2024", QStringLiteral("　 "), kEmpty},
+                      Refusal{"backslash", "20\\24", QStringLiteral("张三"), kBadChar},
+                      Refusal{"slash", "2024", QStringLiteral("张/三"), kBadChar},
+                      Refusal{"colon", "D:2024", QStringLiteral("张三"), kBadChar},
+                      Refusal{"star", "2024", QStringLiteral("张*"), kBadChar},
+                      Refusal{"question", "2024?", QStringLiteral("张三"), kBadChar},
+                      Refusal{"quote", "2024", QStringLiteral("张\"三"), kBadChar},
+                      Refusal{"less", "<2024", QStringLiteral("张三"), kBadChar},
+                      Refusal{"greater", "2024", QStringLiteral("张三>"), kBadChar},
+                      Refusal{"bar", "2024", QStringLiteral("张|三"), kBadChar},
+                      Refusal{"tab", "2024", QStringLiteral("张\t三"), kBadChar},
+                      Refusal{"emoji", "2024", QStringLiteral("张三\U0001F600"), kBadCodePage},
+                      Refusal{"hangul", QStringLiteral("2024한"), QStringLiteral("张三"), kBadCodePage}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LoginTest, WritesIdentityAndLaunchModeAndOpensANewMainWindow)
+{
+    type(QStringLiteral("20240517"), QStringLiteral("欧阳 修"));
+    press();
+    EXPECT_EQ(bytes(kIdentity), gbk(QStringLiteral("20240517欧阳 修\r\n20240517\r\n欧阳 修\r\n")));
+    EXPECT_EQ(bytes(kLaunch), "more\r\n");
+    EXPECT_EQ(bytes(kMission), "excel\r\n");
+    EXPECT_FALSE(forms::isLoaded(kLogin));
+    auto* main = qobject_cast<startup::MainWindow*>(forms::loaded(kMain));
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->学号, QStringLiteral("20240517欧阳 修"));
+    EXPECT_EQ(forms::caption(main->ctl(QStringLiteral("学号内容"))), QStringLiteral("【学号：20240517】"));
+    EXPECT_EQ(forms::caption(main->ctl(QStringLiteral("姓名内容"))), QStringLiteral("【姓名：欧阳 修】"));
+    EXPECT_FALSE(ended_);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(LoginTest, ASecondPressAfterARefusalLogsIn)
+{
+    type(QStringLiteral("2024"), QString());
+    boxes.expectOk(kEmpty);
+    press();
+    type(QStringLiteral("2024"), QStringLiteral("李四"));
+    press();
+    EXPECT_EQ(bytes(kIdentity), gbk(QStringLiteral("2024李四\r\n2024\r\n李四\r\n")));
+    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_FALSE(forms::isLoaded(kLogin));
+}
+
+TEST_F(LoginTest, ClosingTheLoginAloneEndsTheProgramAndWritesNothing)
+{
+    login->close();
+    processEvents();
+    EXPECT_TRUE(ended_);
+    EXPECT_EQ(bytes(kLaunch), "mission\r\n");
+}
+
+TEST_F(LoginTest, AnUnwritableIdentityFileIsReportedAndTheLoginStays)
+{
+    QDir(hostPath(QStringLiteral("素材/bk"))).removeRecursively();
+    type(QStringLiteral("2024"), QStringLiteral("李四"));
+    boxes.expectOk();
+    press();
+    EXPECT_TRUE(forms::isLoaded(kLogin));
+    EXPECT_FALSE(forms::isLoaded(kMain));
+}
+
+}  // namespace

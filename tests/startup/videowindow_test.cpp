@@ -1,0 +1,121 @@
+// The video window: caption, the page address handed to the browser, and a
+// close that only closes it.
+#include "forms/runtime.h"
+#include "platform/browser.h"
+#include "platform_fixture.h"
+#include "scripted_msgbox.h"
+#include "startup/videowindow.h"
+
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+
+using testing_support::gbk;
+
+namespace {
+
+const QString kVideo = QStringLiteral("视频操作窗格");
+
+class VideoWindowTest : public testing_support::PlatformTest {
+protected:
+    void SetUp() override
+    {
+        PlatformTest::SetUp();
+        plat::setBrowserHookForTests([this](const QUrl& url) {
+            opened_ << url;
+            return browserWorks_;
+        });
+        writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
+        writeBytes(QStringLiteral("素材/bk/题库/视频导向.txt"), gbk(QStringLiteral("word分栏\r\nword\r\n")));
+    }
+    void TearDown() override
+    {
+        plat::setBrowserHookForTests(nullptr);
+        PlatformTest::TearDown();
+    }
+    startup::VideoWindow* open() { return qobject_cast<startup::VideoWindow*>(forms::show(kVideo)); }
+
+    QList<QUrl> opened_;
+    bool browserWorks_ = true;
+    testing_support::ScriptedMessageBoxes boxes;
+};
+
+TEST_F(VideoWindowTest, LoadNamesQuestionAndStudentAndOpensTheFixedPageInTheBrowser)
+{
+    startup::VideoWindow* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->caption(), QStringLiteral("视频操作_word分栏【2024001张三】"));
+    EXPECT_EQ(w->学号, QStringLiteral("2024001张三"));
+    EXPECT_EQ(w->outerWidthTw(), 19200);
+    EXPECT_EQ(w->outerHeightTw(), 10800);
+    ASSERT_EQ(opened_.size(), 1);
+    const QUrl url = opened_.front();
+    EXPECT_EQ(url.toString(), startup::videoPageAddress());
+    EXPECT_EQ(url.path(), QStringLiteral("/skills/resource/play.do"));
+    const QUrlQuery query(url);
+    ASSERT_EQ(query.queryItems().size(), 1);
+    const QString key = query.queryItemValue(QStringLiteral("key"));
+    EXPECT_EQ(key.size(), 7);
+    EXPECT_TRUE(std::all_of(key.begin(), key.end(), [](QChar c) { return c.isDigit(); }));
+    EXPECT_FALSE(url.toString().contains(QStringLiteral("2024001张三"))) << "nothing of the student goes out";
+    EXPECT_TRUE(forms::caption(w->ctl(QStringLiteral("浏览器"))).contains(url.toString()))
+        << "the window shows the address it opened";
+}
+
+struct CaptionCase {
+    const char* name;
+    QByteArray identity;
+    QByteArray request;
+    const char* caption;
+    const char* label;
+};
+void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
+
+class VideoCaption : public VideoWindowTest, public ::testing::WithParamInterface<CaptionCase> {};
+
+TEST_P(VideoCaption, FollowsTheLinesFound)
+{
+    writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), GetParam().identity);
+    writeBytes(QStringLiteral("素材/bk/题库/视频导向.txt"), GetParam().request);
+    startup::VideoWindow* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->caption(), QString::fromUtf8(GetParam().caption));
+    EXPECT_EQ(w->学号, QString::fromUtf8(GetParam().label));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VideoCaption,
+    ::testing::Values(CaptionCase{"EmptyQuestion", "k1\r\n", "\r\nword\r\n", "视频操作_【k1】", "k1"},
+                      CaptionCase{"NoIdentityLine", "", "q\r\n", "视频操作_q【】", "学号"},
+                      CaptionCase{"NoRequestLine", "k1\r\n", "", "Form1", "k1"}));
+
+TEST_F(VideoWindowTest, SecondShowOnlyBringsItForward)
+{
+    startup::VideoWindow* w = open();
+    writeBytes(QStringLiteral("素材/bk/题库/视频导向.txt"), gbk(QStringLiteral("excel排序\r\nexcel\r\n")));
+    EXPECT_EQ(open(), w);
+    EXPECT_EQ(opened_.size(), 1);
+    EXPECT_EQ(w->caption(), QStringLiteral("视频操作_word分栏【2024001张三】"));
+}
+
+TEST_F(VideoWindowTest, ClosingOnlyClosesItAndLeavesThePracticeWindowAsItWas)
+{
+    writeBytes(QStringLiteral("素材/bk/one_or_more.txt"), "more\r\n");
+    QWidget* practice = forms::show(QStringLiteral("操作题随机练习窗格"));
+    ASSERT_NE(practice, nullptr);
+    open();
+    EXPECT_TRUE(forms::unload(kVideo));
+    processEvents();
+    EXPECT_FALSE(forms::isLoaded(kVideo));
+    EXPECT_TRUE(practice->isVisible());
+    EXPECT_FALSE(forms::isLoaded(QStringLiteral("知识点与课本实训窗格")));
+    EXPECT_FALSE(ended_);
+}
+
+TEST_F(VideoWindowTest, BrowserThatCannotStartIsReported)
+{
+    browserWorks_ = false;
+    boxes.expectOk(QStringLiteral("无法打开网页浏览器，请在浏览器中输入窗口中显示的网址观看操作视频。"));
+    EXPECT_NE(open(), nullptr);
+}
+
+}  // namespace

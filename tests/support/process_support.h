@@ -1,0 +1,71 @@
+#pragma once
+// Real outside processes and a real X display for tests: a program kept
+// running, a process that holds a file open, a private Xvfb server and a
+// top-level window on it that looks like a file manager's.
+#include <QProcess>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace testing_support {
+
+// A program of our own, started directly (no shell), stopped at the end.
+class RunningProgram {
+public:
+    explicit RunningProgram(const QString& hostProgram, const QStringList& args = {});
+    ~RunningProgram();
+    bool started() const { return pid_ > 0; }
+    qint64 pid() const { return pid_; }
+    // Waits until the process has ended (reaping it); false on time-out.
+    bool waitEnded(int ms = 8000);
+    void stop();
+
+private:
+    QProcess p_;
+    qint64 pid_ = 0;
+};
+
+// A child process that holds a host file open for reading until stopped.
+class FileHolder {
+public:
+    explicit FileHolder(const QString& hostFile);
+    bool holding() const { return holding_; }
+
+private:
+    RunningProgram prog_;
+    bool holding_ = false;
+};
+
+// Waits (letting events run) until pred() holds; false on time-out.
+bool waitFor(const std::function<bool()>& pred, int ms = 8000);
+
+// A private X server on a free display; DISPLAY points at it while it lives.
+class XvfbDisplay {
+public:
+    XvfbDisplay();
+    ~XvfbDisplay();
+    static bool available();
+    bool running() const { return !name_.isEmpty(); }
+    QString name() const { return name_; }
+
+private:
+    QProcess p_;
+    QString name_;
+    QByteArray oldDisplay_;
+    bool hadDisplay_ = false;
+};
+
+// A mapped top-level window with a window class and a (UTF-8) title.
+class ClassedWindow {
+public:
+    ClassedWindow(const QString& display, const QByteArray& windowClass, const QString& title);
+    ~ClassedWindow();
+    bool ok() const { return ok_; }
+
+private:
+    void* dpy_ = nullptr;
+    unsigned long win_ = 0;
+    bool ok_ = false;
+};
+
+}  // namespace testing_support
