@@ -36,10 +36,18 @@ QString appPath(const QString& rel) { return programFolder() + rel; }
 
 QString driveD()
 {
-    if (!driveDOverride().isEmpty()) return driveDOverride();
-    const QString env = qEnvironmentVariable("CORVANTH_DRIVE_D");
-    if (!env.isEmpty()) return stripTrailing(env);
-    return programFolder() + "/D";
+    QString folder;
+    if (!driveDOverride().isEmpty()) folder = driveDOverride();
+    else if (const QString env = qEnvironmentVariable("CORVANTH_DRIVE_D"); !env.isEmpty()) folder = stripTrailing(env);
+    else folder = programFolder() + "/D";
+    // The platform takes drive D: for granted: the folder standing for it is
+    // made the first time it is needed.
+    static QString made;
+    if (made != folder) {
+        QDir().mkpath(folder);
+        made = folder;
+    }
+    return folder;
 }
 
 void setDriveD(const QString& hostFolder) { driveDOverride() = stripTrailing(hostFolder); }
