@@ -14,6 +14,25 @@ void AutoSizeLabel::setCaption(const QString& text)
     adjustSize();
 }
 
+void FixedLabel::paintEvent(QPaintEvent* e)
+{
+    const QStringList lines = text().split('\n');
+    const QFontMetrics fm(font());
+    const QRect r = contentsRect();
+    if (lines.size() < 2 || wordWrap() || textFormat() == Qt::RichText || fm.lineSpacing() * lines.size() <= r.height()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    const int step = r.height() / static_cast<int>(lines.size());
+    const Qt::Alignment h = alignment() & Qt::AlignHorizontal_Mask;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QRect line(r.left(), r.top() + i * step, r.width(), step);
+        p.drawText(line, h | Qt::AlignVCenter, lines[i]);
+    }
+}
+
 void WrapButton::setPicture(const QPixmap& pm)
 {
     picture_ = pm;

@@ -17,6 +17,19 @@ public:
     void setCaption(const QString& text);
 };
 
+// A label of fixed size. When its lines do not fit its height at the font's
+// own line spacing (the CJK fallback fonts are taller than the fonts the
+// designs were made with), the lines are drawn closer together instead of
+// being cut off.
+class FixedLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
 // A command button whose caption wraps at word breaks, centred, like the
 // classic toolkit's buttons (captions such as "  任 务    项 目" rely on it).
 // With a picture it shows the picture in place of the caption.

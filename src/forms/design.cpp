@@ -45,7 +45,7 @@ QWidget* create(const Control& c, QWidget* parent)
             auto* l = new AutoSizeLabel(parent);
             w = l;
         } else {
-            w = new QLabel(parent);
+            w = new FixedLabel(parent);
         }
         break;
     case Kind::Button: w = new WrapButton(parent); break;

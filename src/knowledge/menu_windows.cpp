@@ -33,6 +33,8 @@ const MenuSpec kWindowsMenu{
     .titleLine1 = "Windows7知识点",
     .modeTitle = "知识点_Windows思维导图",
     .design = kDesign,
+    .firstLevel = {},
+    .branches = {},
     .points = kPoints,
 };
 

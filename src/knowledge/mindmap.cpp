@@ -16,7 +16,7 @@ std::span<const MenuSpec* const> allMenus()
 }
 
 MindMapMenu::MindMapMenu(const MenuSpec& spec)
-    : forms::Form(spec.window, spec.design), spec_(spec), 扩展名(QString::fromUtf8(spec.extension))
+    : forms::Form(spec.window, spec.design), 扩展名(QString::fromUtf8(spec.extension)), spec_(spec)
 {
     const QString root = QString::fromUtf8(spec.kind);
     if (auto* b = ctl<forms::WrapButton>(root)) b->setPicture(rootIcon(root, forms::tw(1215)));
