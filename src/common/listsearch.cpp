@@ -1,5 +1,7 @@
 #include "common/listsearch.h"
 
+#include "forms/controls.h"
+
 #include <QComboBox>
 #include <QListWidget>
 
@@ -20,6 +22,8 @@ int findIn(int count, Entries entry, const QString& text, bool exact)
 
 int uFindListItem(QWidget* control, const QString& text, bool exact)
 {
+    // File and directory list boxes show a list but are not list boxes.
+    if (qobject_cast<forms::FileListBox*>(control) || qobject_cast<forms::DirListBox*>(control)) return -1;
     if (auto* list = qobject_cast<QListWidget*>(control))
         return findIn(list->count(), [list](int i) { return list->item(i)->text(); }, text, exact);
     if (auto* combo = qobject_cast<QComboBox*>(control))

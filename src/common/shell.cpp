@@ -3,6 +3,7 @@
 #include "forms/form.h"
 #include "platform/shellwait.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <memory>
 
@@ -13,11 +14,14 @@ namespace {
 WaitResult waitFor(const plat::Started& started, forms::Form* owner, int timeoutMs)
 {
     if (!started.ok) return WaitResult::NotStarted;
-    if (started.pid == 0) return WaitResult::Ended;
 
     QPointer<forms::Form> guard(owner);
     auto busy = owner ? std::make_unique<forms::Form::Busy>(owner) : nullptr;
-    const bool ended = plat::waitForProcess(started.pid, timeoutMs);
+    bool ended = true;
+    if (started.pid == 0)
+        QCoreApplication::processEvents();  // served here and done: still one poll, one yield
+    else
+        ended = plat::waitForProcess(started.pid, timeoutMs);
     if (owner && !guard) {
         // The window went away under the wait; its busy count went with it.
         (void)busy.release();

@@ -103,16 +103,19 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
         uMsgOk(QStringLiteral("请关闭邮件管理器后再进行恢复操作！"), window);
         return RestoreResult::Refused;
     }
-    // An unreadable question text counts as naming neither server.
-    const ServerKind server = e.isNetwork() ? serverKindOf(uReadQuestionText(e.questionText()).value_or(QString()))
-                                            : ServerKind::Web;
-    const bool ftp = e.isNetwork() && server == ServerKind::Ftp;
-    const bool mail = e.isNetwork() && server == ServerKind::Mail;
+    // An unreadable question text counts as naming neither server. The two
+    // phrases are tested each on its own: a text with both restores both.
+    const QString text = uReadQuestionText(e.questionText()).value_or(QString());
+    const bool ftpText = text.contains(QStringLiteral("文件传输协议"));
+    const bool ftp = e.isNetwork() && ftpText;
+    const bool mail = e.isNetwork() && text.contains(QStringLiteral("邮件管理器"));
 
+    // "D:\winsys" is probed like "D:\实训素材": a file held open there would
+    // otherwise leave a half-deleted folder under the rebuilt one.
     GuardList list;
     list << questionDocumentProbe(e) << workFolderProbe() << winsysProbe() << explorerGuard(QStringLiteral("实训素材"))
          << explorerGuard(QStringLiteral("winsys")) << explorerGuard(QStringLiteral("PracticalTraining"));
-    if (ftp) list << GuardEntry::probe(kFtpFolder, QStringLiteral("D:\\改名0"), true, QStringLiteral("请关闭已经打开的文件 >_<"));
+    if (ftpText) list << GuardEntry::probe(kFtpFolder, QStringLiteral("D:\\改名0"), true, QStringLiteral("请关闭已经打开的文件 >_<"));
     if (!uCheckFoldersFree(list, window)) return RestoreResult::Refused;
 
     // Nothing is deleted unless everything it is rebuilt from is there.
@@ -157,7 +160,6 @@ bool uCleanOnExit(const Exercise& e, forms::Form* window)
     if (fs::folderExists(kWorkFolder))
         list << workFolderProbe() << explorerGuard(QStringLiteral("实训素材")) << explorerGuard(QStringLiteral("winsys"))
              << explorerGuard(QStringLiteral("PracticalTraining"));
-    if (e.isWindows() && fs::folderExists(kWinsysFolder)) list << winsysProbe();
     list << questionDocumentProbe(e);
     if (!uCheckFoldersFree(list, window)) return false;
 

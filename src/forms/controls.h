@@ -1,9 +1,10 @@
 #pragma once
 // The few controls that Qt does not have as they are needed here: a label
 // that sizes itself to its text, a button whose caption wraps at its width,
-// and a line with two end points.
+// a line with two end points, and the file and directory list boxes.
 #include <QColor>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QWidget>
 
@@ -76,6 +77,22 @@ private:
     int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
     int width_ = 1;
     QColor color_ = Qt::black;
+};
+
+// A file list box (the files of a folder) and a directory list box (the
+// sub-folders of a folder). They show their entries as a list does, but they
+// are controls of their own kind: a search meant for list and combo boxes
+// does not look into them.
+class FileListBox : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+};
+
+class DirListBox : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
 };
 
 }  // namespace forms

@@ -77,6 +77,8 @@ QWidget* create(const Control& c, QWidget* parent)
     }
     case Kind::Combo: w = new QComboBox(parent); break;
     case Kind::List: w = new QListWidget(parent); break;
+    case Kind::FileList: w = new FileListBox(parent); break;
+    case Kind::DirList: w = new DirListBox(parent); break;
     case Kind::Picture: {
         auto* l = new QLabel(parent);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -23,6 +23,8 @@ enum class Kind {
     Line,      // forms::LineControl: x1, y1, x2, y2
     Combo,     // QComboBox
     List,      // QListWidget
+    FileList,  // forms::FileListBox: a folder's files by pattern
+    DirList,   // forms::DirListBox: a folder's sub-folders
     Picture,   // QLabel showing a picture
     Option,    // QRadioButton
     Check,     // QCheckBox

@@ -17,6 +17,7 @@ Form::Form(const WindowSpec& spec, Design design)
     Qt::WindowFlags wf = Qt::Window;
     if (flags_ & NoMinMax) wf |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     if (flags_ & Topmost) wf |= Qt::WindowStaysOnTopHint;
+    if (flags_ & NoTaskbar) wf |= Qt::Tool;
     setWindowFlags(wf);
     setWindowTitle(QString::fromUtf8(spec.caption));
     if (qAlpha(spec.back)) {

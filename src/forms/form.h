@@ -18,6 +18,7 @@ enum WindowFlag : unsigned {
     CenterScreen = 1u << 2,  // opens centred on the screen
     CenterOwner = 1u << 3,   // opens centred on its owner (the active window)
     Topmost = 1u << 4,       // stays above the other windows
+    NoTaskbar = 1u << 5,     // no entry in the taskbar (a tool window)
 };
 
 struct WindowSpec {

@@ -45,6 +45,8 @@ common::Exercise ExerciseWindow::exercise() const { return {练习种类, Label2
 void ExerciseWindow::onLoad()
 {
     setTopmost(true);
+    // The student number as read: empty when the identity file has no second
+    // line, while the label then keeps its design caption.
     const QString number = uReadTextLine(common::kIdentityFile, 2).value_or(QString());
     readInto(学号, common::kIdentityFile, 2);
     readInto(练习种类, common::kKnowledgeRequest, 1);
@@ -69,7 +71,7 @@ void ExerciseWindow::onLoad()
     forms::setCaption(ctl(QStringLiteral("注")), e.kind == QStringLiteral("word")
                                                     ? QStringLiteral("【注意：文本中每一回车符作为一段落，没有要求操作的项目请不要更改！】")
                                                     : QStringLiteral("【注意：没有要求操作的项目请不要更改！】"));
-    if (e.isNetwork()) setUpNetwork(e);
+    if (e.isNetwork()) setUpNetwork(e, number);
 
     common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
     common::uRenewQuestionDocument(e);
@@ -79,15 +81,15 @@ void ExerciseWindow::onLoad()
     prepared_ = true;
 }
 
-void ExerciseWindow::setUpNetwork(const common::Exercise& e)
+void ExerciseWindow::setUpNetwork(const common::Exercise& e, const QString& number)
 {
     const QString ip = common::uReadLocalIPv4(plat::appPath(common::kKnowledgeIpCopy));
     if (ip.isEmpty()) uMsgOk(common::kNoIPv4Message, this);
     common::uPersonaliseQuestionText(e.questionTemplate(), e.questionText(),
-                                     {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), 学号}});
+                                     {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), number}});
     const QString text = common::uReadQuestionText(e.questionText()).value_or(QString());
     common::uSetupPracticeServer(text, e.ftpContent(), plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")),
-                                 ip, 学号, this);
+                                 ip, number, this);
     QWidget* open = ctl(QStringLiteral("打开题目"));
     open->hide();
     if (uIsProcessRunning(kMailServer)) {

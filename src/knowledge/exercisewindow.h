@@ -42,7 +42,7 @@ public:
 
 private:
     common::Exercise exercise() const;
-    void setUpNetwork(const common::Exercise& e);
+    void setUpNetwork(const common::Exercise& e, const QString& number);
     void openQuestion();
     void restore();
     void runVideo();

@@ -48,10 +48,12 @@ constexpr Control title(const char* name, int left, int top, int width, int heig
             .flags = forms::WhiteBack | (centred ? unsigned(forms::Centered) : 0u), .font = kTitleFont};
 }
 
-// Window of a menu: fixed single border, close box only, centred.
+// Window of a menu: fixed single border, close box only, no taskbar entry,
+// centred.
 constexpr forms::WindowSpec window(const char* name, const char* caption, int height)
 {
-    return {.name = name, .caption = caption, .width = 13620, .height = height};
+    return {.name = name, .caption = caption, .width = 13620, .height = height,
+            .flags = forms::FixedSingle | forms::NoMinMax | forms::CenterScreen | forms::NoTaskbar};
 }
 
 }  // namespace knowledge::design

@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -97,7 +98,10 @@ bool waitForProcess(qint64 pid, int timeoutMs)
     // the thread sleeps between polls.
     QEventLoop loop;
     QTimer timer;
+    // Every wait polls once and lets pending events run once, even for a
+    // program that has already ended.
     bool ended = !processRunning(pid);
+    QCoreApplication::processEvents();
     if (ended) return true;
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
         if (!processRunning(pid)) {

@@ -24,8 +24,9 @@ struct Started {
 Started startCommandLine(const QString& commandLine, WindowStyle style);
 
 // Waits until the process has ended, letting the event loop run between
-// polls (no busy loop). timeoutMs < 0 waits without limit. True when it
-// ended, false on time-out.
+// polls (no busy loop); pending events run at least once, also when the
+// process has already ended. timeoutMs < 0 waits without limit. True when
+// it ended, false on time-out.
 bool waitForProcess(qint64 pid, int timeoutMs = -1);
 
 // The IPv4 addresses of this machine's network interfaces, loopback left out.

@@ -116,8 +116,8 @@ const Control kMainWindowDesign[] = {
     {.name = "Combo1", .kind = Kind::Combo, .parent = "Frame1", .left = 60, .top = 120, .width = 1095, .height = 300},
     {.name = "Combo2", .kind = Kind::Combo, .parent = "Frame1", .left = 60, .top = 420, .width = 1095, .height = 300},
     {.name = "Combo3", .kind = Kind::Combo, .parent = "Frame1", .left = 60, .top = 720, .width = 1095, .height = 300},
-    {.name = "File1", .kind = Kind::List, .parent = "Frame1", .left = 60, .top = 1020, .width = 540, .height = 255},
-    {.name = "Dir1", .kind = Kind::List, .parent = "Frame1", .left = 615, .top = 1020, .width = 540, .height = 255},
+    {.name = "File1", .kind = Kind::FileList, .parent = "Frame1", .left = 60, .top = 1020, .width = 540, .height = 255},
+    {.name = "Dir1", .kind = Kind::DirList, .parent = "Frame1", .left = 615, .top = 1020, .width = 540, .height = 255},
 };
 
 const forms::Design kMainWindowDesignSpan{kMainWindowDesign};

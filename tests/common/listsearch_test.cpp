@@ -1,5 +1,9 @@
 // Finding a text in a list box or combo box.
 #include "common/listsearch.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/runtime.h"
+#include "platform_fixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -55,9 +59,40 @@ TEST(ListSearchControls, OtherControlsGiveMinusOne)
 {
     QLineEdit edit(QStringLiteral("a"));
     QLabel label(QStringLiteral("a"));
-    for (QWidget* w : {static_cast<QWidget*>(&edit), static_cast<QWidget*>(&label), static_cast<QWidget*>(nullptr)}) {
+    // File and directory list boxes show entries like a list box, yet they
+    // are not searched.
+    forms::FileListBox files;
+    files.addItems({QStringLiteral("a"), QStringLiteral("ab")});
+    forms::DirListBox dirs;
+    dirs.addItems({QStringLiteral("a"), QStringLiteral("ab")});
+    for (QWidget* w : {static_cast<QWidget*>(&edit), static_cast<QWidget*>(&label), static_cast<QWidget*>(&files),
+                       static_cast<QWidget*>(&dirs), static_cast<QWidget*>(nullptr)}) {
         EXPECT_EQ(uFindListItem(w, QStringLiteral("a"), true), -1);
         EXPECT_EQ(uFindListItem(w, QStringLiteral("a"), false), -1);
+    }
+}
+
+// The main window's auxiliary controls, found by name: its combo boxes are
+// searched, its file and directory list boxes are not.
+class MainWindowAuxiliaryControls : public testing_support::PlatformTest {};
+
+TEST_F(MainWindowAuxiliaryControls, OnlyTheComboBoxesAreSearched)
+{
+    forms::Form* main = forms::load(QStringLiteral("Corvanth实训平台窗格"));
+    ASSERT_NE(main, nullptr);
+    const QStringList entries = {QStringLiteral("2024001张三.rar"), QStringLiteral("2024002李四.rar")};
+    const struct {
+        const char* name;
+        int found;
+    } cases[] = {{"Combo1", 1}, {"Combo2", 1}, {"Combo3", 1}, {"File1", -1}, {"Dir1", -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget* w = main->ctl(QString::fromUtf8(c.name));
+        ASSERT_NE(w, nullptr);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) combo->addItems(entries);
+        if (auto* list = qobject_cast<QListWidget*>(w)) list->addItems(entries);
+        EXPECT_EQ(uFindListItem(w, QStringLiteral("2024002李四.RAR"), true), c.found);
+        EXPECT_EQ(uFindListItem(w, QStringLiteral("2024002"), false), c.found);
     }
 }
 

@@ -145,4 +145,32 @@ TEST(ServerTables, HaveTheirSizesAndSections)
     EXPECT_STREQ(common::webServerTable()[46].key, "");
 }
 
+TEST_F(ServersTest, NoAddressGivesTheMailServerEmptyAddresses)
+{
+    common::uConfigureMailServer(QString());
+    const QByteArray ini = bytes(QStringLiteral("素材/bk/soft/Mailserver/cmail/CMailCOM.ini"));
+    for (const char* key : {"SMTPServerAddr", "POP3ServerAddr", "AdminServerAddr"})
+        EXPECT_TRUE(ini.contains(QByteArray("\r\n") + key + "=\r\n")) << key;
+    EXPECT_TRUE(ini.contains("\r\nMaxMailSize=10240\r\n"));  // shipped keys stay
+    EXPECT_TRUE(starts.empty());
+}
+
+TEST_F(ServersTest, SetupStartsOnlyTheServerTheTextAsksFor)
+{
+    writeBytes(QStringLiteral("素材/bk/题库/操作题/network/server/network测试/a.txt"), "a");
+    const QString content = plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\network测试"));
+    const struct {
+        const char* text;
+        const char* started;
+    } cases[] = {{"用邮件管理器也用文件传输协议\r\n", "FTPServer.exe"},
+                 {"打开邮件管理器\r\n", "CMailServer.exe"},
+                 {"浏览网页\r\n", "MyWebServer.exe"}};
+    for (const auto& c : cases) {
+        starts.clear();
+        common::uSetupPracticeServer(QString::fromUtf8(c.text), content, staging(), QStringLiteral("10.0.0.1"),
+                                     QStringLiteral("2024001"), nullptr);
+        EXPECT_EQ(startedNames(), QStringList{QString::fromUtf8(c.started)}) << c.text;
+    }
+}
+
 }  // namespace

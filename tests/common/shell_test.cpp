@@ -1,6 +1,7 @@
 // Waiting for a started program while the windows keep working.
 #include "common/shell.h"
 #include "forms/form.h"
+#include "platform/process.h"
 #include "platform_fixture.h"
 
 #include <QElapsedTimer>
@@ -61,6 +62,25 @@ TEST_F(ShellWaitTest, TimeOutEndsTheWait)
     EXPECT_EQ(common::uStartAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("2")}, plat::WindowStyle::Hidden, nullptr, 200),
               common::WaitResult::TimedOut);
     EXPECT_LT(t.elapsed(), 2000);
+}
+
+TEST_F(ShellWaitTest, AProgramThatEndsAtOnceStillCostsOnePollAndOneYield)
+{
+    // The served ipconfig line, and a started program that is gone at the
+    // first poll: pending events run once either way.
+    plat::setStartHookForTests([](const QString&, const QStringList&, plat::WindowStyle) { return qint64(999999); });
+    const struct {
+        const char* line;
+    } cases[] = {{"cmd.exe /c ipconfig >D:\\IPtemp0000.txt"}, {"D:\\gone.exe"}};
+    for (const auto& c : cases) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        EXPECT_EQ(common::uShellAndWait(QString::fromUtf8(c.line), plat::WindowStyle::Minimized), common::WaitResult::Ended)
+            << c.line;
+        EXPECT_TRUE(ran) << c.line;
+        processEvents();
+    }
+    plat::setStartHookForTests(nullptr);
 }
 
 }  // namespace

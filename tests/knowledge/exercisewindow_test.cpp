@@ -13,6 +13,7 @@
 #include "platform/shellwait.h"
 #include "platform/textfile.h"
 #include "platform_fixture.h"
+#include "process_support.h"
 #include "scripted_msgbox.h"
 
 #include <QDir>
@@ -40,7 +41,9 @@ protected:
             starts << name;
             styles << style;
             if (name == QStringLiteral("f-kill_app.exe")) ftpFolderAtKill = QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining"));
-            if (name.contains(QStringLiteral("kill"))) running.clear();
+            if (name == QStringLiteral("kill_app.exe")) running.removeAll(QStringLiteral("MyWebServer.exe"));
+            if (name == QStringLiteral("f-kill_app.exe")) running.removeAll(QStringLiteral("FTPServer.exe"));
+            if (name == QStringLiteral("mail-kill_app.exe")) running.removeAll(QStringLiteral("CMailServer.exe"));
             return qint64(999999);
         });
         common::setProcessListForTests([this] { return running; });
@@ -149,7 +152,13 @@ TEST_P(ExerciseLoadPerKind, PreparesTheExercise)
     if (c.openCaption) {
         EXPECT_EQ(button(w, "打开题目")->text(), QString::fromUtf8(c.openCaption));
     }
-    EXPECT_EQ(button(w, "参考样式")->isVisible(), c.pictures > 0);
+    const bool viewer = c.pictures > 0 && kind != QStringLiteral("windows");
+    EXPECT_EQ(button(w, "参考样式")->isVisible(), viewer);
+    EXPECT_EQ(!w->ctl<QLabel>(QStringLiteral("Picture1"))->pixmap().isNull(), viewer);
+    // Fewer than two pictures disable the step buttons; a Windows exercise
+    // loads no pictures and leaves them as designed.
+    EXPECT_EQ(button(w, "上一张")->isEnabled(), kind == QStringLiteral("windows") || c.pictures >= 2);
+    EXPECT_FALSE(button(w, "上一张")->isVisible());
     EXPECT_EQ(w->outerHeightTw(), 3660);
     EXPECT_EQ(w->outerWidthTw(), 8805);
     if (*c.started) {
@@ -166,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExerciseLoadCase{"Word", "word", "测试分栏", "docx", "把正文分两栏。", 2, "实训素材/材料.txt", "打开题目", "", "把正文分两栏。\n"},
         ExerciseLoadCase{"Excel", "excel", "测试排序", "xlsx", "按总分排序。", 1, "实训素材/材料.txt", "打开题目", "", "按总分排序。\n"},
         ExerciseLoadCase{"Ppt", "ppt", "测试动画", "pptx", "加动画。", 0, "实训素材/材料.txt", "打开题目", "", "加动画。\n"},
-        ExerciseLoadCase{"Windows", "windows", "测试新建", "win", "在winsys中新建文件夹。", 0, "winsys/a.txt", nullptr, "",
+        ExerciseLoadCase{"Windows", "windows", "测试新建", "win", "在winsys中新建文件夹。", 2, "winsys/a.txt", nullptr, "",
                  "在winsys中新建文件夹。\n"},
         ExerciseLoadCase{"NetworkWeb", "network", "测试网页", "net", "访问http://strLocalIP:8080/，账号为学号。", 2, "实训素材/材料.txt", nullptr,
                  "MyWebServer.exe", "访问http://10.1.2.3:8080/，账号为2024001。\n"},
@@ -195,6 +204,7 @@ TEST_F(ExerciseWindowTest, RefusedGuardLeavesTheWindowUnpreparedAndItsButtonsIne
     // over, so the document cannot be moved aside: it counts as open.
     writeBytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx"), "earlier");
     writeBytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/1.docx"), "probe");
+    QDir().mkpath(drive_ + QStringLiteral("/实训素材"));
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
     ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("mission"));
@@ -202,6 +212,8 @@ TEST_F(ExerciseWindowTest, RefusedGuardLeavesTheWindowUnpreparedAndItsButtonsIne
     EXPECT_FALSE(w->prepared());
     EXPECT_EQ(w->单体与否, QStringLiteral("mission"));
     EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), QStringLiteral("题目内容"));
+    EXPECT_FALSE(onD(QStringLiteral("实训素材")));  // emptied before the document was probed
+    EXPECT_EQ(forms::caption(w->ctl(QStringLiteral("注"))), QStringLiteral("【注】"));
     button(w, "打开题目")->click();
     button(w, "恢复本题")->click();
     EXPECT_TRUE(desktop.isEmpty());
@@ -226,6 +238,43 @@ TEST_F(ExerciseWindowTest, LoadEmptiesAnEarlierWinsysAndKeepsNothingOfIt)
     ASSERT_TRUE(open(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win")));
     EXPECT_TRUE(onD(QStringLiteral("winsys/a.txt")));
     EXPECT_FALSE(onD(QStringLiteral("winsys/earlier.txt")));
+}
+
+
+TEST_F(ExerciseWindowTest, ThreeLineRequestKeepsTheLaunchMode)
+{
+    uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission"));
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->单体与否, QStringLiteral("mission"));
+}
+
+TEST_F(ExerciseWindowTest, IdentityOfOneLineLeavesTheLabelAndEmptiesTheBrackets)
+{
+    uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三"));
+    exercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("访问strLocalIP，账号为学号。"));
+    ExerciseWindow* w = open(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->学号, QStringLiteral("学号"));
+    EXPECT_EQ(w->caption(), QStringLiteral("知识点_network_测试网页               当前用户信息：【】"));
+    // The number read is empty, and so is what stands for it in the text.
+    EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), QStringLiteral("访问10.1.2.3，账号为。\n"));
+}
+
+TEST_F(ExerciseWindowTest, MailServerStillRunningRelabelsOpenQuestionForAWebExercise)
+{
+    running << QStringLiteral("CMailServer.exe");
+    exercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("浏览网页。"), {100});
+    ExerciseWindow* w = open(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(starts, QStringList{QStringLiteral("MyWebServer.exe")});
+    QPushButton* b = button(w, "打开题目");
+    EXPECT_TRUE(b->isVisible());
+    EXPECT_EQ(b->text(), QStringLiteral("邮件管理器"));
+    EXPECT_NEAR(forms::leftTw(b), 5080, 15);
+    EXPECT_NEAR(forms::widthTw(b), 1175, 15);
+    EXPECT_NEAR(forms::leftTw(button(w, "参考样式")), 3910, 15);
 }
 
 // ---- the picture viewer ---------------------------------------------------
@@ -283,6 +332,21 @@ TEST_F(ExerciseWindowTest, OnePictureOrNoneLeavesTheStepButtonsDisabled)
     EXPECT_FALSE(button(w, "下一张")->isEnabled());
 }
 
+
+TEST_F(ExerciseWindowTest, APictureWiderThanTheWindowIsCentredAndCutOff)
+{
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    jpeg(bank(QStringLiteral("word")) + QStringLiteral("样图/word测试分栏/宽.jpg"), 1000, 100);  // 15000 twips wide
+    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ASSERT_TRUE(w);
+    button(w, "参考样式")->click();
+    QWidget* pic = w->ctl(QStringLiteral("Picture1"));
+    EXPECT_EQ(w->outerWidthTw(), 8805);
+    EXPECT_EQ(w->outerHeightTw(), 3480 + 1500 + 600);
+    EXPECT_LT(forms::leftTw(pic), 0);
+    EXPECT_NEAR(forms::leftTw(pic), (forms::toTw(w->width()) - 15000) / 2, 15);
+}
+
 // ---- document, video ------------------------------------------------------
 
 TEST_F(ExerciseWindowTest, OpenQuestionOpensTheDocumentOrTheMailClient)
@@ -303,6 +367,22 @@ TEST_F(ExerciseWindowTest, OpenQuestionOpensTheDocumentOrTheMailClient)
     EXPECT_EQ(desktop.size(), 2);
     EXPECT_EQ(starts.last(), QStringLiteral("Foxmail.exe"));
     EXPECT_EQ(styles.last(), plat::WindowStyle::Minimized);
+}
+
+
+TEST_F(ExerciseWindowTest, EachClickAsksTheShellAgainAndTheVideoLineGoesUnchanged)
+{
+    exercise(QStringLiteral("excel"), QStringLiteral("测试排序"), QStringLiteral("xlsx"), QStringLiteral("题"));
+    const QByteArray line = "\"/opt/video player/play\" --title 'a  b' D:\\v.mp4";
+    writeBytes(QStringLiteral("素材/video/excel/excel测试排序.txt"), line + "\r\n");
+    ExerciseWindow* w = open(QStringLiteral("excel"), QStringLiteral("测试排序"), QStringLiteral("xlsx"));
+    ASSERT_TRUE(w);
+    button(w, "打开题目")->click();
+    button(w, "打开题目")->click();
+    button(w, "操作视频")->click();
+    ASSERT_EQ(desktop.size(), 3);
+    EXPECT_EQ(desktop[0], desktop[1]);
+    EXPECT_EQ(desktop[2], QStringLiteral("%1:").arg(int(plat::DesktopAction::RunCommand)) + QString::fromUtf8(line));
 }
 
 // ---- restore --------------------------------------------------------------
@@ -394,6 +474,129 @@ TEST_F(ExerciseRestoreTest, MailExerciseStopsTheServerAndAwaitsItBeforeTheMailbo
     EXPECT_TRUE(QFileInfo(hostPath(QStringLiteral("素材/bk/soft/Mailserver/cmail/mail/2024001"))).isDir());
 }
 
+
+struct RestoreCase {
+    const char* name;
+    const char* kind;
+    const char* point;
+    const char* ext;
+    const char* question;
+    QStringList removeOnD;  // removed (by the student) before the restore
+    QStringList expectOnD;
+    QStringList expectGoneOnD;
+    QStringList started;  // programs the restore starts
+};
+
+class ExerciseRestoreRebuilds : public ExerciseWindowTest, public ::testing::WithParamInterface<RestoreCase> {};
+
+TEST_P(ExerciseRestoreRebuilds, WhatTheExerciseNeeds)
+{
+    const RestoreCase& c = GetParam();
+    const QString kind = QString::fromUtf8(c.kind), point = QString::fromUtf8(c.point), ext = QString::fromUtf8(c.ext);
+    exercise(kind, point, ext, QString::fromUtf8(c.question), {100, 200});
+    if (kind == QStringLiteral("network"))
+        writeBytes(QStringLiteral("素材/bk/题库/操作题/network/server/") + kind + point + QStringLiteral("/f.txt"), "f");
+    ExerciseWindow* w = open(kind, point, ext);
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(w->prepared());
+    const QString shown = w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText();
+    const QString docFolder = bank(kind) + QStringLiteral("题目文档/");
+    // The student's work, and a probe name left over from an interrupted run.
+    writeBytes(docFolder + QStringLiteral("题目_") + kind + point + '.' + ext, "edited");
+    writeBytes(docFolder + QStringLiteral("1.") + ext + QStringLiteral(".bak"), "stale");
+    for (const char* folder : {"实训素材", "winsys", "PracticalTraining"})
+        if (onD(QString::fromUtf8(folder))) {
+            QFile mine(drive_ + '/' + QString::fromUtf8(folder) + QStringLiteral("/mine.txt"));
+            EXPECT_TRUE(mine.open(QIODevice::WriteOnly));
+        }
+    for (const QString& rel : c.removeOnD) {
+        const QString h = drive_ + '/' + rel;
+        QFileInfo(h).isDir() ? QDir(h).removeRecursively() : QFile::remove(h);
+    }
+    const QString webIni = QString::fromLatin1(bytes(QStringLiteral("素材/bk/soft/WebServer/server.ini")).toHex());
+    starts.clear();
+
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectOk(QStringLiteral("题目已恢复"));
+    button(w, "恢复本题")->click();
+    EXPECT_EQ(boxes.shown.size(), 2);
+
+    EXPECT_EQ(docs(kind), QStringList{QStringLiteral("题目_") + kind + point + '.' + ext});
+    EXPECT_EQ(bytes(docFolder + QStringLiteral("题目_") + kind + point + '.' + ext), QByteArray("pristine"));
+    for (const QString& rel : c.expectOnD) EXPECT_TRUE(onD(rel)) << rel.toStdString();
+    for (const QString& rel : c.expectGoneOnD) EXPECT_FALSE(onD(rel)) << rel.toStdString();
+    EXPECT_EQ(starts, c.started);
+    EXPECT_EQ(QString::fromLatin1(bytes(QStringLiteral("素材/bk/soft/WebServer/server.ini")).toHex()), webIni);
+    // Text, pictures and size stay as the Load left them.
+    EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), shown);
+    EXPECT_EQ(w->outerHeightTw(), 3660);
+    EXPECT_EQ(button(w, "参考样式")->isVisible(), kind != QStringLiteral("windows"));
+    EXPECT_TRUE(button(w, "打开题目")->isEnabled());
+    EXPECT_TRUE(button(w, "操作视频")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExerciseRestoreRebuilds,
+    ::testing::Values(
+        RestoreCase{"WordWithoutItsWorkingFolder", "word", "测试分栏", "docx", "题", {"实训素材"}, {"实训素材/材料.txt"}, {}, {}},
+        RestoreCase{"WindowsRebuildsWinsysOnly", "windows", "测试新建", "win", "题", {}, {"winsys/a.txt"},
+                    {"winsys/mine.txt", "实训素材"}, {}},
+        RestoreCase{"WebLeavesItsServerAlone", "network", "测试网页", "net", "浏览网页。", {}, {"实训素材/材料.txt"},
+                    {"实训素材/mine.txt"}, {}},
+        RestoreCase{"FtpFolderMissingIsMadeAgainServerNotStarted", "network", "测试下载", "net", "用文件传输协议下载。",
+                    {"PracticalTraining"}, {"PracticalTraining/f.txt", "实训素材/材料.txt"}, {}, {}},
+        RestoreCase{"FtpFolderIsEmptiedFirst", "network", "测试下载", "net", "用文件传输协议下载。", {},
+                    {"PracticalTraining/f.txt"}, {"PracticalTraining/mine.txt"}, {}},
+        RestoreCase{"BothPhrasesRestoreFtpAndMail", "network", "测试两者", "net", "用文件传输协议下载，再用邮件管理器发送。", {},
+                    {"PracticalTraining/f.txt"}, {"PracticalTraining/mine.txt"}, {"CMailServer.exe"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ExerciseRestoreTest, DeletedQuestionDocumentIsMadeAgain)
+{
+    ExerciseWindow* w = openWord();
+    ASSERT_TRUE(w);
+    QFile::remove(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx")));
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectOk(QStringLiteral("题目已恢复"));
+    button(w, "恢复本题")->click();
+    EXPECT_EQ(document(), QByteArray("pristine"));
+}
+
+TEST_F(ExerciseRestoreTest, HeldFilesRefuseBeforeTheQuestion)
+{
+    // A file open in the FTP folder of an FTP exercise, and the question
+    // document of a Word exercise held by its application.
+    exercise(QStringLiteral("network"), QStringLiteral("测试下载"), QStringLiteral("net"), QStringLiteral("用文件传输协议下载。"));
+    writeBytes(QStringLiteral("素材/bk/题库/操作题/network/server/network测试下载/f.txt"), "f");
+    ExerciseWindow* w = open(QStringLiteral("network"), QStringLiteral("测试下载"), QStringLiteral("net"));
+    ASSERT_TRUE(w);
+    {
+        testing_support::FileHolder holder(drive_ + QStringLiteral("/PracticalTraining/f.txt"));
+        ASSERT_TRUE(holder.holding());
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk(QStringLiteral("请关闭已经打开的文件 >_<"));
+        button(w, "恢复本题")->click();
+        EXPECT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(onD(QStringLiteral("PracticalTraining/f.txt")));
+        EXPECT_TRUE(button(w, "恢复本题")->isEnabled());
+    }
+    forms::resetForTests();
+    processEvents();
+
+    w = openWord();
+    ASSERT_TRUE(w);
+    testing_support::FileHolder holder(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx")));
+    ASSERT_TRUE(holder.holding());
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
+    button(w, "恢复本题")->click();
+    EXPECT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(document(), QByteArray("edited"));
+    EXPECT_TRUE(onD(QStringLiteral("实训素材/mine.txt")));
+}
+
 // ---- closing --------------------------------------------------------------
 
 struct ExerciseRuleCase {
@@ -483,6 +686,125 @@ TEST_F(ExerciseWindowTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsFo
     QFile::remove(hostPath(bank(QStringLiteral("excel")) + QStringLiteral("题目文档/1.xlsx")));
     EXPECT_TRUE(forms::unload(w));
     EXPECT_TRUE(ended_);
+}
+
+TEST_F(ExerciseWindowTest, ClosingFromAMissionShowsTheTaskWindowThenStopsWebFirst)
+{
+    uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission"));
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ASSERT_TRUE(w);
+    running = {QStringLiteral("FTPServer.exe"), QStringLiteral("MyWebServer.exe")};
+    starts.clear();
+    EXPECT_TRUE(forms::unload(w));
+    EXPECT_TRUE(forms::isLoaded(QStringLiteral("任务项目窗格")));
+    EXPECT_FALSE(forms::isLoaded(QStringLiteral("word知识点窗格")));
+    EXPECT_EQ(starts, (QStringList{QStringLiteral("kill_app.exe"), QStringLiteral("f-kill_app.exe")}));
+    EXPECT_FALSE(ended_);
+}
+
+TEST_F(ExerciseWindowTest, ClosingANetworkExerciseWithoutServersStartsNoKillTool)
+{
+    exercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("浏览网页。"));
+    ExerciseWindow* w = open(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"));
+    ASSERT_TRUE(w);
+    running.clear();
+    starts.clear();
+    EXPECT_TRUE(forms::unload(w));
+    EXPECT_TRUE(starts.isEmpty()) << starts.join(',').toStdString();
+    EXPECT_TRUE(forms::isLoaded(QStringLiteral("network知识点窗格")));
+}
+
+TEST_F(ExerciseWindowTest, AFileOpenInTheWorkingFolderCancelsTheClose)
+{
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ASSERT_TRUE(w);
+    testing_support::FileHolder holder(drive_ + QStringLiteral("/实训素材/材料.txt"));
+    ASSERT_TRUE(holder.holding());
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectOk(QStringLiteral("请关闭已经打开的实训素材文件 >_<"));
+    EXPECT_FALSE(forms::unload(w));
+    EXPECT_EQ(w->caption(), QStringLiteral("word_测试分栏"));
+    EXPECT_TRUE(onD(QStringLiteral("实训素材/材料.txt")));
+    EXPECT_FALSE(forms::isLoaded(QStringLiteral("word知识点窗格")));
+}
+
+TEST_F(ExerciseWindowTest, AFileOpenInWinsysDoesNotStopTheCloseOfAWindowsExercise)
+{
+    exercise(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"), QStringLiteral("题"));
+    ExerciseWindow* w = open(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"));
+    ASSERT_TRUE(w);
+    testing_support::FileHolder holder(drive_ + QStringLiteral("/winsys/a.txt"));
+    ASSERT_TRUE(holder.holding());
+    testing_support::ScriptedMessageBoxes boxes;
+    EXPECT_TRUE(forms::unload(w));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(forms::isLoaded(QStringLiteral("windows知识点窗格")));
+}
+
+// ---- file-manager windows, on a private X server ----------------------------
+
+class ExerciseExplorerTest : public ExerciseWindowTest {
+protected:
+    void SetUp() override
+    {
+        if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+        ExerciseWindowTest::SetUp();
+        x_ = std::make_unique<testing_support::XvfbDisplay>();
+        ASSERT_TRUE(x_->running());
+    }
+    void TearDown() override
+    {
+        x_.reset();
+        ExerciseWindowTest::TearDown();
+    }
+    std::unique_ptr<testing_support::XvfbDisplay> x_;
+};
+
+TEST_F(ExerciseExplorerTest, WinsysWindowRefusesTheLoadOnlyWhenTheWorkingFolderExists)
+{
+    testing_support::ClassedWindow winsys(x_->name(), "Nautilus", QStringLiteral("winsys"));
+    ASSERT_TRUE(winsys.ok());
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    for (const bool workFolder : {false, true}) {
+        if (workFolder) QDir().mkpath(drive_ + QStringLiteral("/实训素材"));
+        testing_support::ScriptedMessageBoxes boxes;
+        if (workFolder) boxes.expectOk(QStringLiteral("请关闭winsys文件夹及其子文件夹 >_<"));
+        ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+        ASSERT_TRUE(w);
+        EXPECT_EQ(w->prepared(), !workFolder);
+        EXPECT_EQ(boxes.shown.size(), workFolder ? 1 : 0);
+        if (workFolder) {
+            EXPECT_TRUE(onD(QStringLiteral("实训素材")));  // refused before the delete
+        } else {
+            // Gone with the window before the second round.
+            forms::resetForTests();
+            processEvents();
+            QDir(drive_ + QStringLiteral("/实训素材")).removeRecursively();
+        }
+    }
+}
+
+TEST_F(ExerciseExplorerTest, WinsysWindowBlocksEveryRestoreButNotTheCloseOfAWindowsExercise)
+{
+    exercise(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"), QStringLiteral("题"));
+    ExerciseWindow* w = open(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"));
+    ASSERT_TRUE(w);
+    ASSERT_FALSE(onD(QStringLiteral("实训素材")));
+    testing_support::ClassedWindow winsys(x_->name(), "Thunar", QStringLiteral("WinSys"));
+    ASSERT_TRUE(winsys.ok());
+    {
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk(QStringLiteral("请关闭winsys文件夹及其子文件夹 >_<"));
+        button(w, "恢复本题")->click();
+        EXPECT_EQ(boxes.shown.size(), 1);
+    }
+    testing_support::ScriptedMessageBoxes boxes;
+    EXPECT_TRUE(forms::unload(w));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_FALSE(onD(QStringLiteral("winsys")));
+    EXPECT_TRUE(forms::isLoaded(QStringLiteral("windows知识点窗格")));
 }
 
 }  // namespace

@@ -162,6 +162,9 @@ TEST_P(EveryMenu, LoadSetsTitleSizeAndUserInfoCaption)
     EXPECT_EQ(forms::caption(menu->ctl(u(m.titleLabel))), u(m.titleLine1) + QStringLiteral("\n实训思维导图"));
     EXPECT_EQ(menu->outerWidthTw(), 13620);
     EXPECT_EQ(menu->outerHeightTw(), u(m.kind) == QStringLiteral("windows") ? 10275 : 10110);
+    // A dialog with a close box only and no taskbar entry.
+    EXPECT_EQ(menu->windowType(), Qt::Tool);
+    EXPECT_FALSE(menu->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     QAbstractButton* root = button(menu, m.kind);
     ASSERT_NE(root, nullptr);
     EXPECT_TRUE(root->text().isEmpty()) << "the root button shows its icon, no caption";
@@ -286,6 +289,195 @@ TEST_F(MindMapTest, PptSlideBranchCollapseAlsoHidesTemplatePointAndStemUntilTheE
     EXPECT_TRUE(menu->ctl(u("Line03"))->isVisible());
 }
 
+// ---- What a fresh menu shows ----------------------------------------------
+
+// The buttons and lines visible when a menu opens, as its design lays them
+// down (the hidden labels are no widgets).
+struct StartCase {
+    const MenuSpec* menu;
+    std::vector<const char*> buttons;
+    std::vector<const char*> lines;
+};
+void PrintTo(const StartCase& c, std::ostream* os) { *os << c.menu->window.name; }
+
+template <class T>
+QStringList visibleNames(const QWidget* window)
+{
+    QStringList v;
+    for (const T* w : window->findChildren<const T*>())
+        if (w->isVisible()) v << w->objectName();
+    v.sort();
+    return v;
+}
+
+class StartState : public MindMapTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(StartState, OnlyTheRootTheFirstLevelAndTheDecorationAreVisible)
+{
+    const StartCase& c = GetParam();
+    MindMapMenu* menu = open(*c.menu);
+    ASSERT_NE(menu, nullptr);
+    auto names = [](const std::vector<const char*>& list) {
+        QStringList v;
+        for (const char* n : list) v << u(n);
+        v.sort();
+        return v;
+    };
+    EXPECT_EQ(visibleNames<QAbstractButton>(menu), names(c.buttons));
+    EXPECT_EQ(visibleNames<forms::LineControl>(menu), names(c.lines));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllMenus, StartState,
+    ::testing::Values(
+        StartCase{&knowledge::kWordMenu,
+                  {"word", "模板新建", "w文本w", "w页面w", "w图像w"},
+                  {"Line1", "Line35", "Line32", "Line34", "Line31", "Line01", "Line22", "Line23"}},
+        StartCase{&knowledge::kExcelMenu,
+                  {"excel", "e工作簿e", "e工作表e", "e单元格e"},
+                  {"Line05", "Line06", "Line07", "Line08", "Line1", "Line31", "Line32"}},
+        StartCase{&knowledge::kPptMenu,
+                  {"ppt", "p幻灯片p", "p内容要素p", "模板新建"},
+                  {"Line01", "Line1", "Line31", "Line32", "Line03"}},
+        StartCase{&knowledge::kNetworkMenu,
+                  {"network", "iftpi", "iwebi", "imaili"},
+                  {"Line01", "Line3", "Line4", "Line5", "Line1", "Line31", "Line32"}},
+        StartCase{&knowledge::kWindowsMenu,
+                  {"windows", "新建文件", "移动与查找", "压缩"},
+                  {"Line1", "Line2", "Line3", "Line31", "Line32"}}));
+
+// ---- Which expander reaches which point ------------------------------------
+
+struct ReachCase {
+    const MenuSpec* menu;
+    const char* point;
+    const char* expander;
+    const char* collapse;
+};
+void PrintTo(const ReachCase& c, std::ostream* os) { *os << c.menu->window.name << "/" << c.point; }
+
+class PointReach : public MindMapTest, public ::testing::WithParamInterface<ReachCase> {};
+
+TEST_P(PointReach, OnlyItsOwnExpanderShowsItAndItsOwnCollapseHidesIt)
+{
+    const ReachCase& c = GetParam();
+    MindMapMenu* menu = open(*c.menu);
+    ASSERT_NE(menu, nullptr);
+    QWidget* point = menu->ctl(u(c.point));
+    ASSERT_NE(point, nullptr);
+    const bool shownAtOpen = point->isVisible();
+    for (const knowledge::Branch& b : c.menu->branches)
+        if (u(b.expander) != u(c.expander)) button(menu, b.expander)->click();
+    EXPECT_EQ(point->isVisible(), shownAtOpen) << "another branch leaves it alone";
+    button(menu, c.expander)->click();
+    EXPECT_TRUE(point->isVisible());
+    for (const knowledge::Branch& b : c.menu->branches)
+        if (u(b.collapse) != u(c.collapse)) button(menu, b.collapse)->click();
+    EXPECT_TRUE(point->isVisible()) << "another collapse button leaves it alone";
+    button(menu, c.collapse)->click();
+    EXPECT_FALSE(point->isVisible());
+    EXPECT_FALSE(menu->ctl(u(c.collapse))->isVisible()) << "the collapse button hides itself";
+    button(menu, c.expander)->click();
+    EXPECT_TRUE(point->isVisible());
+    EXPECT_TRUE(menu->ctl(u(c.collapse))->isVisible()) << "and comes back with its branch";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Samples, PointReach,
+    ::testing::Values(ReachCase{&knowledge::kWordMenu, "样式复制", "w文本w", "减2"},
+                      ReachCase{&knowledge::kWordMenu, "节", "w页面w", "减1"},
+                      ReachCase{&knowledge::kWordMenu, "文本转换表格", "w图像w", "减3"},
+                      ReachCase{&knowledge::kExcelMenu, "模板新建", "e工作簿e", "减1"},
+                      ReachCase{&knowledge::kExcelMenu, "行列设置", "e工作表e", "减2"},
+                      ReachCase{&knowledge::kExcelMenu, "函数vlookup", "e单元格e", "减3"},
+                      ReachCase{&knowledge::kPptMenu, "母版", "p幻灯片p", "减2"},
+                      ReachCase{&knowledge::kPptMenu, "模板新建", "p幻灯片p", "减2"},
+                      ReachCase{&knowledge::kPptMenu, "动画效果", "p内容要素p", "减1"},
+                      ReachCase{&knowledge::kNetworkMenu, "下载", "iftpi", "减2"},
+                      ReachCase{&knowledge::kNetworkMenu, "下载附件", "iwebi", "减1"},
+                      ReachCase{&knowledge::kNetworkMenu, "收发邮件", "imaili", "减4"}));
+
+// ---- Connector lines --------------------------------------------------------
+
+struct LineCase {
+    const MenuSpec* menu;
+    const char* name;
+    int x1, y1, x2, y2;
+    QRgb colour;
+};
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.menu->window.name << "/" << c.name; }
+
+class LineDetails : public MindMapTest, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(LineDetails, EndPointsWidthAndColour)
+{
+    const LineCase& c = GetParam();
+    MindMapMenu* menu = open(*c.menu);
+    ASSERT_NE(menu, nullptr);
+    auto* l = menu->ctl<forms::LineControl>(u(c.name));
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(QList<int>({l->x1(), l->y1(), l->x2(), l->y2()}), QList<int>({c.x1, c.y1, c.x2, c.y2}));
+    EXPECT_EQ(l->lineWidth(), 2);
+    EXPECT_EQ(l->color().rgb(), c.colour);
+}
+
+constexpr QRgb kOrange = 0xFFFFC080;  // RGB 255, 192, 128
+constexpr QRgb kBlack = 0xFF000000;
+
+INSTANTIATE_TEST_SUITE_P(
+    Samples, LineDetails,
+    ::testing::Values(LineCase{&knowledge::kWordMenu, "Line1", 4680, 720, 4680, 1680, kOrange},
+                      LineCase{&knowledge::kWordMenu, "Line35", 4680, 1080, 6960, 1080, kBlack},
+                      LineCase{&knowledge::kWordMenu, "Line3", 840, 2880, 840, 3626, kBlack},
+                      LineCase{&knowledge::kExcelMenu, "Line1", 1800, 1440, 4440, 1440, kOrange},
+                      LineCase{&knowledge::kExcelMenu, "Line23", 11295, 5280, 11280, 7680, kBlack},
+                      LineCase{&knowledge::kPptMenu, "Line1", 6480, 2400, 9120, 2400, kOrange},
+                      LineCase{&knowledge::kPptMenu, "Line03", 7800, 4680, 7800, 5640, kBlack},
+                      LineCase{&knowledge::kNetworkMenu, "Line1", 960, 2040, 3600, 2040, kOrange},
+                      LineCase{&knowledge::kNetworkMenu, "Line07", 7320, 5800, 7320, 8765, kBlack},
+                      LineCase{&knowledge::kWindowsMenu, "Line3", 5640, 2520, 8280, 2520, kOrange},
+                      LineCase{&knowledge::kWindowsMenu, "Line1", 5160, 4440, 8880, 4440, kBlack}));
+
+// ---- Two points in a row ------------------------------------------------------
+
+struct RowCase {
+    const MenuSpec* menu;
+    const char* firstExpander;  // nullptr: the point is visible at open
+    const char* first;
+    const char* secondExpander;
+    const char* second;
+    const char* request;  // what the file holds after the second point
+};
+void PrintTo(const RowCase& c, std::ostream* os) { *os << c.menu->window.name << "/" << c.second; }
+
+class TwoPoints : public MindMapTest, public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(TwoPoints, TheSecondRequestReplacesTheFirstWhole)
+{
+    const RowCase& c = GetParam();
+    MindMapMenu* menu = open(*c.menu);
+    ASSERT_NE(menu, nullptr);
+    if (c.firstExpander) button(menu, c.firstExpander)->click();
+    button(menu, c.first)->click();
+    forms::unload(kExercise);  // back from the first exercise
+    forms::show(u(c.menu->window.name));
+    ASSERT_TRUE(menu->isVisible());
+    if (c.secondExpander) button(menu, c.secondExpander)->click();
+    button(menu, c.second)->click();
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/题库/知识点与课本实训.txt")), gbk(u(c.request)));
+    EXPECT_EQ(seen().loads, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TwoPoints,
+    ::testing::Values(RowCase{&knowledge::kWordMenu, "w图像w", "文本转换表格", "w页面w", "节", "word\r\n节\r\ndocx\r\n"},
+                      RowCase{&knowledge::kExcelMenu, "e工作簿e", "模板新建", "e单元格e", "图表",
+                              "excel\r\n图表\r\nxlsx\r\n"},
+                      RowCase{&knowledge::kNetworkMenu, "iwebi", "保存网页内容", "iftpi", "上传",
+                              "network\r\n上传\r\nnet\r\n"},
+                      RowCase{&knowledge::kWindowsMenu, nullptr, "移动与查找", nullptr, "压缩",
+                              "windows\r\n压缩\r\nwin\r\n"}));
+
 // ---- Excel 模板新建: the fourth line ----------------------------------------
 
 struct FourthLineCase {
@@ -372,6 +564,7 @@ class ReturnRule : public MindMapTest, public ::testing::WithParamInterface<Retu
 
 TEST_P(ReturnRule, MoreShowsTheMainWindowAnythingElseEndsTheProgram)
 {
+    testing_support::ScriptedMessageBoxes boxes;  // no prompt of any window
     setLaunchMode(GetParam().launchFile);
     MindMapMenu* menu = open(knowledge::kWordMenu);
     ASSERT_NE(menu, nullptr);

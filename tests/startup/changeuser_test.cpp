@@ -150,6 +150,51 @@ TEST_F(ChangeUserTest, AStoppedCleanUpUnderChangeKeepsTheUserAndALaterCloseAsksA
     EXPECT_FALSE(ended_);
 }
 
+// Once the student has closed the file that stopped the clean-up, the same
+// step asks both questions again and now completes.
+struct RetryCase {
+    const char* what;
+    bool viaChange;
+};
+
+void PrintTo(const RetryCase& c, std::ostream* os) { *os << c.what; }
+
+class AfterAStop : public ChangeUserTest, public ::testing::WithParamInterface<RetryCase> {};
+
+TEST_P(AfterAStop, TheNextTryAsksBothQuestionsAgainAndCompletes)
+{
+    const RetryCase& c = GetParam();
+    const QString first = c.viaChange ? kChange1 : kExit1;
+    const QString second = c.viaChange ? kChange2 : kExit2;
+    testing_support::ScriptedMessageBoxes boxes;
+    {
+        testing_support::FileHolder holder(drive_ + QStringLiteral("/实训素材/作业.docx"));
+        ASSERT_TRUE(holder.holding());
+        boxes.expectYesNo(first, true);
+        boxes.expectYesNo(second, true);
+        boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+        c.viaChange ? clickChange() : closeBox();
+        processEvents();
+        ASSERT_TRUE(forms::isLoaded(kMain));
+        EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/实训素材/作业.docx")));
+    }
+    boxes.expectYesNo(first, true);
+    boxes.expectYesNo(second, true);
+    c.viaChange ? clickChange() : closeBox();
+    processEvents();
+    EXPECT_TRUE(cleaned());
+    EXPECT_EQ(started_, QStringList{kWebTool});
+    EXPECT_FALSE(forms::isLoaded(kMain));
+    EXPECT_EQ(forms::isLoaded(kLogin), c.viaChange);
+    EXPECT_EQ(ended_, !c.viaChange);
+    EXPECT_EQ(boxes.shown.count(first), 2);
+    EXPECT_EQ(boxes.shown.count(second), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AfterAStop,
+                         ::testing::Values(RetryCase{"change of user", true}, RetryCase{"close box", false}),
+                         [](const auto& info) { return std::string(info.param.viaChange ? "Change" : "CloseBox"); });
+
 TEST_F(ChangeUserTest, AnotherWindowUnloadingTheHiddenMainWindowMeetsTheExitQuestions)
 {
     forms::hide(kMain);

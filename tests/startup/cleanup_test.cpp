@@ -64,13 +64,15 @@ const QString kFtpTool = QStringLiteral("/素材/bk/模拟测试/题库/入门/n
 
 TEST_F(CleanupTest, TheListHas35FoldersInItsOrder)
 {
-    const QStringList& l = startup::cleanupFolders();
-    ASSERT_EQ(l.size(), 35);
-    EXPECT_EQ(l.first(), QStringLiteral("DocxNew"));
-    EXPECT_EQ(l.at(8), QStringLiteral("WWW"));
-    EXPECT_EQ(l.at(10), QStringLiteral("实训素材"));
-    EXPECT_EQ(l.at(12), QStringLiteral("综合实训excel01"));
-    EXPECT_EQ(l.last(), QStringLiteral("综合实训word06"));
+    QStringList expected = {QStringLiteral("DocxNew"), QStringLiteral("HTML"),    QStringLiteral("Internet"),
+                            QStringLiteral("PptxNew"), QStringLiteral("Website"), QStringLiteral("win"),
+                            QStringLiteral("windows"), QStringLiteral("winsys"),  QStringLiteral("WWW"),
+                            QStringLiteral("xlsxNew"), QStringLiteral("实训素材"), QStringLiteral("邮件合并")};
+    for (int i = 1; i <= 8; ++i) expected << QStringLiteral("综合实训excel0%1").arg(i);
+    for (int i = 1; i <= 9; ++i) expected << QStringLiteral("综合实训ppt0%1").arg(i);
+    for (int i = 1; i <= 6; ++i) expected << QStringLiteral("综合实训word0%1").arg(i);
+    ASSERT_EQ(expected.size(), 35);
+    EXPECT_EQ(startup::cleanupFolders(), expected);
 }
 
 TEST_F(CleanupTest, DeletesEveryListedFolderStopsBothServersAndDeletesTheIpTempFile)
@@ -94,6 +96,7 @@ TEST_F(CleanupTest, DeletesEveryListedFolderStopsBothServersAndDeletesTheIpTempF
 
 TEST_F(CleanupTest, WithNothingPresentShowsNothingAndStartsNoTool)
 {
+    plainFile(QStringLiteral("IPtemp0000.txt"));
     testing_support::ScriptedMessageBoxes boxes;
     EXPECT_TRUE(startup::uCleanWorkspace().completed);
     EXPECT_TRUE(started_.isEmpty());

@@ -116,6 +116,42 @@ TEST_P(EveryOpener, WritesItsRequestHidesTheMainWindowShowsItsTargetThenWritesTh
 
 INSTANTIATE_TEST_SUITE_P(All32, EveryOpener, ::testing::ValuesIn(kOpeners));
 
+struct CaptionCase {
+    const char* button;
+    const char* caption;  // blanks exactly
+    const char* tip;      // hover hint, "" for none
+};
+void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.button; }
+
+class OpenerCaption : public OpenersTest, public ::testing::WithParamInterface<CaptionCase> {};
+
+TEST_P(OpenerCaption, ShowsItsCaptionWithItsBlanksAndItsHint)
+{
+    const CaptionCase& c = GetParam();
+    auto* b = main_->ctl<QAbstractButton>(QString::fromUtf8(c.button));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->text(), QString::fromUtf8(c.caption));
+    EXPECT_EQ(b->toolTip(), QString::fromUtf8(c.tip));
+    EXPECT_TRUE(b->isVisible()) << "its row is open";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, OpenerCaption,
+    ::testing::Values(CaptionCase{"基础理论0", "基础知识", "基础理论"},
+                      CaptionCase{"Command1", "Windows", "Windows7操作系统"},
+                      CaptionCase{"Word0", "Word", "Word"},
+                      CaptionCase{"Excel0", "Excel", "Excel"},
+                      CaptionCase{"Ppt0", "PPT", "PowerPoint"},
+                      CaptionCase{"网络基础0", "网络", "网络"},
+                      CaptionCase{"Command3", "   基础知识   强化训练", ""},
+                      CaptionCase{"Command4", " Windows 强化训练", ""},
+                      CaptionCase{"Command5", "       Word          强化训练", ""},
+                      CaptionCase{"Command7", "         Excel           强化训练", ""},
+                      CaptionCase{"Command8", "  PowerPoint     强化训练", ""},
+                      CaptionCase{"Command9", "      网络应用        强化训练", ""},
+                      CaptionCase{"Command12", "模 拟 测 试", ""},
+                      CaptionCase{"Command19", "期 末 考 查", ""}));
+
 TEST_F(OpenersTest, TheTargetsLoadSeesTheMarkerOfTheLastRowOpenedItsUnloadTheOpenersOwn)
 {
     // The 拓展训练 row was opened last, so its marker stands in the file.

@@ -6,6 +6,8 @@
 #include "scripted_msgbox.h"
 #include "startup/videowindow.h"
 
+#include <QDir>
+#include <QFile>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
 
@@ -47,6 +49,7 @@ TEST_F(VideoWindowTest, LoadNamesQuestionAndStudentAndOpensTheFixedPageInTheBrow
     EXPECT_EQ(w->学号, QStringLiteral("2024001张三"));
     EXPECT_EQ(w->outerWidthTw(), 19200);
     EXPECT_EQ(w->outerHeightTw(), 10800);
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint) << "above the practice window";
     ASSERT_EQ(opened_.size(), 1);
     const QUrl url = opened_.front();
     EXPECT_EQ(url.toString(), startup::videoPageAddress());
@@ -102,12 +105,22 @@ TEST_F(VideoWindowTest, ClosingOnlyClosesItAndLeavesThePracticeWindowAsItWas)
     writeBytes(QStringLiteral("素材/bk/one_or_more.txt"), "more\r\n");
     QWidget* practice = forms::show(QStringLiteral("操作题随机练习窗格"));
     ASSERT_NE(practice, nullptr);
+    // The student's work on the current question in the shared working folder.
+    const QString work = drive_ + QStringLiteral("/实训素材");
+    ASSERT_TRUE(QDir().mkpath(work));
+    QFile doc(work + QStringLiteral("/word分栏.docx"));
+    ASSERT_TRUE(doc.open(QIODevice::WriteOnly));
+    doc.write("edited");
+    doc.close();
     open();
     EXPECT_TRUE(forms::unload(kVideo));
     processEvents();
     EXPECT_FALSE(forms::isLoaded(kVideo));
     EXPECT_TRUE(practice->isVisible());
     EXPECT_FALSE(forms::isLoaded(QStringLiteral("知识点与课本实训窗格")));
+    EXPECT_EQ(QDir(work).entryList(QDir::Files), QStringList{QStringLiteral("word分栏.docx")});
+    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
+    EXPECT_EQ(doc.readAll(), QByteArray("edited"));
     EXPECT_FALSE(ended_);
 }
 
