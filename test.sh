@@ -9,6 +9,5 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANTH_SANITIZE=O
 cmake --build build-test
 
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 cd build-test
 ctest --output-on-failure -j"$(nproc)" --timeout 300
