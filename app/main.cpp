@@ -40,7 +40,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanth"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Corvanth实训平台"));
+    // No display name: Qt would append it to every window's caption, and the
+    // windows show their own captions exactly.
     QApplication::setQuitOnLastWindowClosed(false);
 
     const bool unattended = qEnvironmentVariableIsSet("CORVANTH_EXIT_WHEN_SHOWN");

@@ -10,12 +10,12 @@ class RealMessageBoxes final : public MessageBoxes {
 public:
     void ok(QWidget* owner, const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, owner);
+        QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok, owner);
         box.exec();
     }
     bool yesNo(QWidget* owner, const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+        QMessageBox box(QMessageBox::NoIcon, kAppTitle, text,
                         QMessageBox::Yes | QMessageBox::No, owner);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;

@@ -1,11 +1,15 @@
 #pragma once
 // Message boxes: an OK box and a Yes/No box with the text only; the window
-// title is the application's name. Tests install a scripted stand-in.
+// title is the application's name (kAppTitle). Tests install a scripted
+// stand-in.
 #include <QString>
 
 class QWidget;
 
 namespace plat {
+
+// The application's name, the title of its message boxes.
+inline const QString kAppTitle = QStringLiteral("Corvanth实训平台");
 
 class MessageBoxes {
 public:
