@@ -1,4 +1,5 @@
 // Corvanth: start-up of the platform.
+#include "common/navigation.h"
 #include "forms/runtime.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -69,7 +70,7 @@ int main(int argc, char** argv)
     }
 
     windows::registerAll();
-    forms::show(QStringLiteral("Corvanth实训平台窗格"));
+    forms::show(common::kMainWindowName);
     if (forms::programEnded()) return 0;
     if (qEnvironmentVariableIsSet("CORVANTH_REPORT_SHOWN")) {
         // Benchmarks and smoke tests: say when the main window is up.

@@ -4,6 +4,11 @@
 
 namespace common {
 
+void readLineInto(QString& label, const QString& rel, int n)
+{
+    if (const auto line = uReadTextLine(rel, n)) label = *line;
+}
+
 QString joinLines(const QStringList& values) { return values.join(QStringLiteral("\r\n")); }
 
 QString userInfoCaption(const QString& modeTitle, const QString& studentKey)

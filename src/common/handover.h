@@ -19,6 +19,10 @@ inline const QString kVideoRequest = QStringLiteral("\\素材\\bk\\题库\\视�
 inline const QString kTaskModeFile = QStringLiteral("\\素材\\bk\\任务项目\\model.txt");
 inline const QString kTaskAreaFile = QStringLiteral("\\素材\\bk\\任务项目\\caption.txt");
 
+// Reads line n of a hand-over file into a label; a file that is shorter (or
+// missing) leaves the label with the text it had.
+void readLineInto(QString& label, const QString& rel, int n);
+
 // Joins the values of a multi-line request with CR LF (the write adds the
 // final CR LF).
 QString joinLines(const QStringList& values);

@@ -26,10 +26,6 @@ int PictureArea::load(const QString& folder)
 {
     const bool exists = plat::fs::folderExists(folder);
     w(layout_.unfold)->setVisible(exists);
-    if (!exists) {
-        w(layout_.previous)->hide();
-        w(layout_.next)->hide();
-    }
     folder_ = folder;
     files_ = exists ? plat::fs::listFiles(folder, QStringLiteral("*.jpg")) : QStringList();
     selected_ = -1;

@@ -1,5 +1,6 @@
 #include "common/placeholder.h"
 
+#include "common/navigation.h"
 #include "forms/runtime.h"
 
 #include <QLabel>
@@ -16,6 +17,6 @@ PlaceholderForm::PlaceholderForm(const char* name, const char* caption)
     l->setGeometry(rect());
 }
 
-void PlaceholderForm::onUnload(bool&) { forms::show(QStringLiteral("Corvanth实训平台窗格")); }
+void PlaceholderForm::onUnload(bool&) { forms::show(kMainWindowName); }
 
 }  // namespace common

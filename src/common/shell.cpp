@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <memory>
 
 namespace common {
 
@@ -16,17 +15,13 @@ WaitResult waitFor(const plat::Started& started, forms::Form* owner, int timeout
     if (!started.ok) return WaitResult::NotStarted;
 
     QPointer<forms::Form> guard(owner);
-    auto busy = owner ? std::make_unique<forms::Form::Busy>(owner) : nullptr;
+    const forms::Form::Busy busy(owner);
     bool ended = true;
     if (started.pid == 0)
         QCoreApplication::processEvents();  // served here and done: still one poll, one yield
     else
         ended = plat::waitForProcess(started.pid, timeoutMs);
-    if (owner && !guard) {
-        // The window went away under the wait; its busy count went with it.
-        (void)busy.release();
-        return WaitResult::Gone;
-    }
+    if (owner && !guard) return WaitResult::Gone;  // the window went away under the wait
     return ended ? WaitResult::Ended : WaitResult::TimedOut;
 }
 

@@ -6,6 +6,7 @@
 // Load to the end first; unload() runs its Unload, which may cancel.
 #include "forms/design.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -67,15 +68,22 @@ public:
 
     // Marks the window busy while a handler waits for an outside program:
     // the window refuses to close and its buttons do nothing meanwhile.
+    // The window may be destroyed while it waits; the guard then lets go.
     class Busy {
     public:
-        explicit Busy(Form* f) : f_(f) { ++f_->busy_; }
-        ~Busy() { --f_->busy_; }
+        explicit Busy(Form* f) : f_(f)
+        {
+            if (f_) ++f_->busy_;
+        }
+        ~Busy()
+        {
+            if (f_) --f_->busy_;
+        }
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
 
     private:
-        Form* f_;
+        QPointer<Form> f_;
     };
     bool isBusy() const { return busy_ > 0; }
 

@@ -14,7 +14,6 @@ namespace {
 struct State {
     QHash<QString, Factory> factories;
     std::vector<std::pair<QString, QPointer<Form>>> loaded;  // load order
-    QStringList loading;                                      // Load running
     bool ended = false;
     int generation = 0;  // bumped by resetForTests
     std::function<void()> endHandler;
@@ -92,9 +91,7 @@ Form* load(const QString& name)
     if (!f) return nullptr;
     st().loaded.emplace_back(name, f);
     QPointer<Form> guard(f);
-    st().loading << name;
     f->onLoad();
-    st().loading.removeOne(name);
     if (!guard || st().ended || !isLoaded(name)) return nullptr;
     return f;
 }
@@ -161,7 +158,6 @@ void resetForTests()
     st().loaded.clear();
     for (auto& p : all)
         if (p.second) delete p.second.data();
-    st().loading.clear();
     st().ended = false;
     ++st().generation;
 }

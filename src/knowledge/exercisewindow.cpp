@@ -24,12 +24,6 @@ const QString kMailServer = QStringLiteral("CMailServer.exe");
 const QString kFtpServer = QStringLiteral("FTPServer.exe");
 const QString kWebServer = QStringLiteral("MyWebServer.exe");
 
-// Reads line n of a hand-over file into a label; a shorter file keeps it.
-void readInto(QString& label, const QString& rel, int n)
-{
-    if (const auto line = uReadTextLine(rel, n)) label = *line;
-}
-
 }  // namespace
 
 ExerciseWindow::ExerciseWindow() : forms::Form(kExerciseWindowSpec, exerciseWindowDesign()), pictures_(this)
@@ -47,20 +41,20 @@ void ExerciseWindow::onLoad()
     setTopmost(true);
     // The student number as read: empty when the identity file has no second
     // line, while the label then keeps its design caption.
-    const QString number = uReadTextLine(common::kIdentityFile, 2).value_or(QString());
-    readInto(学号, common::kIdentityFile, 2);
-    readInto(练习种类, common::kKnowledgeRequest, 1);
-    readInto(Label2, common::kKnowledgeRequest, 2);
-    readInto(扩展名, common::kKnowledgeRequest, 3);
-    readInto(单体与否, common::kLaunchModeFile, 1);
+    const std::optional<QString> line2 = uReadTextLine(common::kIdentityFile, 2);
+    const QString number = line2.value_or(QString());
+    if (line2) 学号 = *line2;
+    common::readLineInto(练习种类, common::kKnowledgeRequest, 1);
+    common::readLineInto(Label2, common::kKnowledgeRequest, 2);
+    common::readLineInto(扩展名, common::kKnowledgeRequest, 3);
+    common::readLineInto(单体与否, common::kLaunchModeFile, 1);
     // A fourth request line (the caller's launch mode) always wins, whatever
     // part of the preparation below is cut short.
-    readInto(单体与否, common::kKnowledgeRequest, 4);
+    common::readLineInto(单体与否, common::kKnowledgeRequest, 4);
 
     const common::Exercise e = exercise();
     setCaption(common::userInfoCaption(QStringLiteral("知识点_") + e.kind + QStringLiteral("_") + e.point, number));
     uWriteTextFile(common::kVideoRequest, e.name() + QStringLiteral("\r\n") + e.kind);
-    知识点名称 = e.name();
 
     if (e.isNetwork()) common::uRunIpconfig(this);
 
@@ -120,8 +114,7 @@ void ExerciseWindow::restore()
 
 void ExerciseWindow::runVideo()
 {
-    common::uRunVideoCommand(plat::appPath(QStringLiteral("\\素材\\video\\") + 练习种类 + QStringLiteral("\\") + 知识点名称 +
-                                           QStringLiteral(".txt")));
+    common::uRunVideoCommand(exercise().videoCommand());
 }
 
 ExerciseWindow::ReturnPlan ExerciseWindow::returnPlan(const QString& launchMode, const QString& callMarker,

@@ -37,7 +37,6 @@ public:
     QString 练习种类 = QStringLiteral("练习种类");
     QString Label2 = QStringLiteral("题目名称");
     QString 扩展名 = QStringLiteral("扩展名");
-    QString 知识点名称 = QStringLiteral("知识点名称");
     QString 单体与否 = QStringLiteral("单体与否");
 
 private:

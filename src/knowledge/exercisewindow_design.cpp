@@ -1,12 +1,14 @@
 #include "knowledge/exercisewindow_design.h"
 
+#include "knowledge/exercisewindow.h"
+
 namespace knowledge {
 
 using forms::Control;
 using forms::Kind;
 namespace F = forms;
 
-const forms::WindowSpec kExerciseWindowSpec{"知识点与课本实训窗格", "知识点与课本实训", 8850, 6000,
+const forms::WindowSpec kExerciseWindowSpec{ExerciseWindow::kName, "知识点与课本实训", 8850, 6000,
                                             F::FixedSingle | F::NoMinMax | F::CenterScreen};
 
 namespace {

@@ -36,8 +36,8 @@ void MindMapMenu::onLoad()
     forms::setCaption(ctl(QString::fromUtf8(spec_.titleLabel)),
                       QString::fromUtf8(spec_.titleLine1) + QStringLiteral("\r\n实训思维导图"));
     setOuterSizeTw(spec_.window.width, spec_.window.height);
-    if (auto l = uReadTextLine(common::kIdentityFile, 1)) 学号 = *l;
-    if (auto l = uReadTextLine(common::kLaunchModeFile, 1)) 单体与否 = *l;
+    common::readLineInto(学号, common::kIdentityFile, 1);
+    common::readLineInto(单体与否, common::kLaunchModeFile, 1);
     setCaption(common::userInfoCaption(QString::fromUtf8(spec_.modeTitle), 学号));
 }
 

@@ -30,6 +30,12 @@ void setDesktopHookForTests(DesktopHook h) { hook() = std::move(h); }
 bool openDocument(const QString& path) { return openLocal(DesktopAction::OpenDocument, path); }
 bool openFolder(const QString& path) { return openLocal(DesktopAction::OpenFolder, path); }
 
+bool openInBrowser(const QUrl& url)
+{
+    if (hook()) return hook()(DesktopAction::OpenPage, url.toString());
+    return QDesktopServices::openUrl(url);
+}
+
 bool runCommandDetached(const QString& commandLine)
 {
     if (hook()) return hook()(DesktopAction::RunCommand, commandLine);

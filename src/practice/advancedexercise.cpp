@@ -10,10 +10,10 @@ AdvancedExerciseWindow::AdvancedExerciseWindow() : common::PlaceholderForm(kName
 void AdvancedExerciseWindow::onLoad()
 {
     setTopmost(true);
-    if (auto l = uReadTextLine(common::kIdentityFile, 1)) 学号 = *l;
-    if (auto l = uReadTextLine(common::kAdvancedRequest, 1)) 练习种类 = *l;
-    if (auto l = uReadTextLine(common::kAdvancedRequest, 2)) 题号 = *l;
-    if (auto l = uReadTextLine(common::kAdvancedRequest, 3)) 扩展名 = *l;
+    common::readLineInto(学号, common::kIdentityFile, 1);
+    common::readLineInto(练习种类, common::kAdvancedRequest, 1);
+    common::readLineInto(题号, common::kAdvancedRequest, 2);
+    common::readLineInto(扩展名, common::kAdvancedRequest, 3);
     setOuterSizeTw(8715, 3780);
     const QString title = uReadLastLine(common::kCallMarkerFile) == QStringLiteral("拓展训练")
                               ? QStringLiteral("拓展训练_") + 练习种类 + QStringLiteral("__") + 题号

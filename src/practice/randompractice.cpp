@@ -13,11 +13,11 @@ void RandomPracticeWindow::onLoad()
 {
     setTopmost(true);
     setOuterSizeTw(8700, 3660);
-    if (auto l = uReadTextLine(common::kIdentityFile, 2)) 学号 = *l;
-    if (auto l = uReadTextLine(common::kLaunchModeFile, 1)) 单体与否 = *l;
+    common::readLineInto(学号, common::kIdentityFile, 2);
+    common::readLineInto(单体与否, common::kLaunchModeFile, 1);
     markerAtLoad = uReadLastLine(common::kCallMarkerFile);
-    if (auto l = uReadTextLine(common::kRandomPracticeRequest, 1)) 练习种类 = *l;
-    if (auto l = uReadTextLine(common::kRandomPracticeRequest, 2)) 扩展名 = *l;
+    common::readLineInto(练习种类, common::kRandomPracticeRequest, 1);
+    common::readLineInto(扩展名, common::kRandomPracticeRequest, 2);
     if (markerAtLoad == QStringLiteral("强化训练"))
         setCaption(common::userInfoCaption(QStringLiteral("强化训练_") + 练习种类, 学号));
 }

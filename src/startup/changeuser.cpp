@@ -31,7 +31,7 @@ void MainWindow::onChangeUser()
     forms::unload(this);
 }
 
-void MainWindow::unloadEvent(bool& cancel)
+void MainWindow::onUnload(bool& cancel)
 {
     // The change of user unloads the window itself after its own questions.
     if (更换或退出指令 == kChangeFlag) return;

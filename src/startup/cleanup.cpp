@@ -1,6 +1,7 @@
 #include "startup/cleanup.h"
 
 #include "common/guards.h"
+#include "common/ipv4.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 
@@ -15,8 +16,6 @@ constexpr const char* kFolders[] = {
     "综合实训ppt05",   "综合实训ppt06",   "综合实训ppt07",   "综合实训ppt08",   "综合实训ppt09",   "综合实训word01",
     "综合实训word02",  "综合实训word03",  "综合实训word04",  "综合实训word05",  "综合实训word06",
 };
-
-const QString kIpTempFile = QStringLiteral("D:\\IPtemp0000.txt");
 }  // namespace
 
 const QStringList& cleanupFolders()
@@ -51,7 +50,8 @@ CleanResult uCleanWorkspace(QWidget* owner)
         if (plat::fs::listedExists(probe)) result.leftBehind << probe;
     }
     common::uStopPracticeServers(common::mockTestTools(QStringLiteral("入门")));
-    if (plat::fs::listedExists(kIpTempFile) && plat::fs::fileExists(kIpTempFile)) plat::fs::deleteFile(kIpTempFile);
+    if (plat::fs::listedExists(common::kIpTempFile) && plat::fs::fileExists(common::kIpTempFile))
+        plat::fs::deleteFile(common::kIpTempFile);
     result.completed = true;
     return result;
 }

@@ -1,6 +1,7 @@
 #include "startup/loginwindow.h"
 
 #include "common/handover.h"
+#include "common/navigation.h"
 #include "forms/runtime.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
@@ -84,7 +85,7 @@ void LoginWindow::login()
         return;
     }
     forms::unload(this);
-    forms::show(QStringLiteral("Corvanth实训平台窗格"));
+    forms::show(common::kMainWindowName);
 }
 
 }  // namespace startup

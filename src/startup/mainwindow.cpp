@@ -4,37 +4,40 @@
 #include "forms/controls.h"
 #include "startup/mainwindow_design.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
+#include <initializer_list>
 
 namespace startup {
 
-namespace {
-const forms::WindowSpec kSpec{MainWindow::kName, "Corvanth实训平台"};
-
-// The area openers: each opens its row once and for good.
+// The area openers: each opens its row once and for good. The 拓展训练 row
+// also shows its subject and number frames; its subject buttons only serve
+// as captions and are greyed as they appear.
 struct AreaOpener {
     const char* button;
     const char* introFrame;
     const char* areaFrame;
     const char* marker;  // call marker written ("" for none)
+    bool writesTaskMode = false;
+    std::initializer_list<const char*> alsoShown = {};
+    std::initializer_list<const char*> greyed = {};
 };
-constexpr AreaOpener kAreaOpeners[] = {
+
+namespace {
+const forms::WindowSpec kSpec{MainWindow::kName, "Corvanth实训平台"};
+
+const AreaOpener kAreaOpeners[] = {
     {"Command6", "知识点简介区", "知识点区", "知识点"},
-    {"Command2", "任务项目简介区", "任务项目区", ""},
+    {"Command2", "任务项目简介区", "任务项目区", "", true},
     {"Command10", "强化训练简介区", "强化训练区", "强化训练"},
-    {"Command11", "拓展训练简介区", "拓展训练区", "拓展训练"},
+    {"Command11", "拓展训练简介区", "拓展训练区", "拓展训练", false,
+     {"拓展word题干区", "拓展excel题干区", "拓展ppt题干区", "拓展word序号区", "拓展excel序号区", "拓展ppt序号区"},
+     {"拓word", "拓excel", "拓ppt"}},
     {"Command33", "模拟测试简介区", "模拟测试区", "模拟训练"},
 };
 }  // namespace
 
 MainWindow::MainWindow() : forms::Form(kSpec, kMainWindowDesignSpan)
 {
-    for (const AreaOpener& a : kAreaOpeners) {
-        const QString name = QString::fromUtf8(a.button);
-        onClick(name, [this, name] { openArea(name); });
-    }
+    for (const AreaOpener& a : kAreaOpeners) onClick(QString::fromUtf8(a.button), [this, &a] { openArea(a); });
     connectOpeners();
     connectChangeUser();
 }
@@ -44,7 +47,7 @@ void MainWindow::onLoad()
     forms::setCaption(ctl("大标题"),
                       QStringLiteral("《Corvanth》实训平台\r\n（基础理论 + Windows + MS Office + 网络基础）"));
     setOuterSizeTw(12465, 9210);
-    if (auto l = uReadTextLine(common::kIdentityFile, 1)) 学号 = *l;
+    common::readLineInto(学号, common::kIdentityFile, 1);
     if (auto l = uReadTextLine(common::kIdentityFile, 2))
         forms::setCaption(ctl("学号内容"), QStringLiteral("【学号：") + *l + QStringLiteral("】"));
     if (auto l = uReadTextLine(common::kIdentityFile, 3))
@@ -64,36 +67,15 @@ void MainWindow::layoutIdentityBox()
     under->setX2(forms::leftTw(name) + forms::widthTw(name));
 }
 
-void MainWindow::openArea(const QString& opener)
+void MainWindow::openArea(const AreaOpener& a)
 {
-    for (const AreaOpener& a : kAreaOpeners) {
-        if (opener != QString::fromUtf8(a.button)) continue;
-        if (opener == QStringLiteral("Command2")) uWriteTextFile(common::kTaskModeFile, QString());
-        ctl(opener)->setEnabled(false);
-        if (opener == QStringLiteral("Command11")) {
-            ctl(a.areaFrame)->show();
-            ctl(a.introFrame)->hide();
-            for (const char* subject : {"word", "excel", "ppt"}) {
-                const QString s = QString::fromUtf8(subject);
-                ctl(QStringLiteral("拓展%1题干区").arg(s))->show();
-            }
-            for (const char* subject : {"word", "excel", "ppt"}) {
-                const QString s = QString::fromUtf8(subject);
-                ctl(QStringLiteral("拓展%1序号区").arg(s))->show();
-                ctl(QStringLiteral("拓%1").arg(s))->setEnabled(false);
-            }
-        } else if (opener == QStringLiteral("Command33")) {
-            ctl(a.areaFrame)->show();
-            ctl(a.introFrame)->hide();
-        } else {
-            ctl(a.introFrame)->hide();
-            ctl(a.areaFrame)->show();
-        }
-        if (*a.marker) uWriteTextFile(common::kCallMarkerFile, QString::fromUtf8(a.marker));
-        return;
-    }
+    if (a.writesTaskMode) uWriteTextFile(common::kTaskModeFile, QString());
+    ctl(a.button)->setEnabled(false);
+    ctl(a.introFrame)->hide();
+    ctl(a.areaFrame)->show();
+    for (const char* name : a.alsoShown) ctl(name)->show();
+    for (const char* name : a.greyed) ctl(name)->setEnabled(false);
+    if (*a.marker) uWriteTextFile(common::kCallMarkerFile, QString::fromUtf8(a.marker));
 }
-
-void MainWindow::onUnload(bool& cancel) { unloadEvent(cancel); }
 
 }  // namespace startup

@@ -4,6 +4,8 @@
 
 namespace startup {
 
+struct AreaOpener;
+
 class MainWindow : public forms::Form {
     Q_OBJECT
 public:
@@ -11,6 +13,7 @@ public:
     MainWindow();
 
     void onLoad() override;
+    // Leaving the platform (kept with the change of user).
     void onUnload(bool& cancel) override;
 
     // Hidden state labels.
@@ -21,12 +24,11 @@ public:
     void layoutIdentityBox();
 
 private:
-    void openArea(const QString& opener);
+    void openArea(const AreaOpener& opener);
     // Handlers kept in their own files.
     void connectOpeners();     // the buttons of the area rows
     void connectChangeUser();  // 更改
     void onChangeUser();
-    void unloadEvent(bool& cancel);
 };
 
 }  // namespace startup

@@ -18,6 +18,8 @@ struct Opener {
     QStringList lines;       // its lines
     const char* target;
     const char* marker;  // written after the show, "" for none
+    // Advanced exercises: line 2 is the button's own caption, "01" to "06".
+    bool numberFromCaption = false;
 };
 
 const char* const kKnowledge = "知识点";
@@ -56,10 +58,9 @@ QList<Opener> openerTable()
     };
     for (const NumberRow& row : kNumberRows) {
         const QString kind = QString::fromUtf8(row.kind);
-        // The number written is the button's own caption, "01" to "06".
         for (const char* button : row.buttons)
             t.append({button, &common::kAdvancedRequest, {kind, QString(), common::extensionOf(kind)},
-                      "高级应用练习窗格", kExtended});
+                      "高级应用练习窗格", kExtended, true});
     }
     return t;
 }
@@ -69,7 +70,7 @@ QList<Opener> openerTable()
 void MainWindow::connectOpeners()
 {
     for (Opener o : openerTable()) {
-        if (o.lines.size() == 3) o.lines[1] = forms::caption(ctl(QString::fromUtf8(o.button)));
+        if (o.numberFromCaption) o.lines[1] = forms::caption(ctl(QString::fromUtf8(o.button)));
         onClick(QString::fromUtf8(o.button), [this, o] {
             if (o.request && !common::writeRequest(*o.request, o.lines, this)) return;
             forms::hide(formName());

@@ -1,7 +1,7 @@
 #include "startup/videowindow.h"
 
 #include "common/handover.h"
-#include "platform/browser.h"
+#include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 

@@ -11,8 +11,8 @@ ModuleDrillWindow::ModuleDrillWindow() : common::PlaceholderForm(kName, "知识�
 void ModuleDrillWindow::onLoad()
 {
     setOuterSizeTw(15435, 11520);
-    if (auto l = uReadTextLine(common::kIdentityFile, 1)) 学号 = *l;
-    if (auto l = uReadTextLine(common::kLaunchModeFile, 1)) 单体与否 = *l;
+    common::readLineInto(学号, common::kIdentityFile, 1);
+    common::readLineInto(单体与否, common::kLaunchModeFile, 1);
     setCaption(common::userInfoCaption(QStringLiteral("知识点_基础知识"), 学号));
 }
 

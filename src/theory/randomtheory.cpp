@@ -12,7 +12,7 @@ RandomTheoryWindow::RandomTheoryWindow() : common::PlaceholderForm(kName, "强�
 
 void RandomTheoryWindow::onLoad()
 {
-    if (auto l = uReadTextLine(common::kIdentityFile, 1)) 学号 = *l;
+    common::readLineInto(学号, common::kIdentityFile, 1);
     setCaption(common::userInfoCaption(QStringLiteral("强化训练_基础知识"), 学号));
 }
 

@@ -35,7 +35,6 @@ void registerAll()
     add<startup::MainWindow>();
     add<startup::LoginWindow>();
 
-    // Windows of the areas still to come.
     for (const knowledge::MenuSpec* m : knowledge::allMenus())
         forms::registerForm(QString::fromUtf8(m->window.name), [m] { return new knowledge::MindMapMenu(*m); });
     add<knowledge::ExerciseWindow>();

@@ -1,7 +1,7 @@
 // The video window: caption, the page address handed to the browser, and a
 // close that only closes it.
 #include "forms/runtime.h"
-#include "platform/browser.h"
+#include "platform/desktop.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
 #include "startup/videowindow.h"
@@ -22,8 +22,9 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        plat::setBrowserHookForTests([this](const QUrl& url) {
-            opened_ << url;
+        plat::setDesktopHookForTests([this](plat::DesktopAction action, const QString& text) {
+            EXPECT_EQ(action, plat::DesktopAction::OpenPage);
+            opened_ << QUrl(text);
             return browserWorks_;
         });
         writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
@@ -31,7 +32,7 @@ protected:
     }
     void TearDown() override
     {
-        plat::setBrowserHookForTests(nullptr);
+        plat::setDesktopHookForTests(nullptr);
         PlatformTest::TearDown();
     }
     startup::VideoWindow* open() { return qobject_cast<startup::VideoWindow*>(forms::show(kVideo)); }

@@ -1,21 +1,29 @@
 #include "demotree/demotree.h"
 
+#include "demotree/gen_office.h"
+#include "demotree/gen_pictures.h"
+#include "demotree/gen_standins.h"
 #include "platform/textfile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <map>
 
 namespace demotree {
 namespace {
 
-std::map<QString, Generator>& generators()
-{
-    static std::map<QString, Generator> g;
-    return g;
-}
+// The files no text source can hold, made by code; each generator gets the
+// host path of the "素材" folder being built.
+struct Generator {
+    const char* name;
+    bool (*make)(const QString& materialsFolder, QString* error);
+};
+const Generator kGenerators[] = {
+    {"exercise documents", office::generateExerciseDocuments},
+    {"exercise pictures", pictures::generateExercisePictures},
+    {"standins", generateStandIns},
+};
 
 bool fail(QString* error, const QString& why)
 {
@@ -34,8 +42,6 @@ bool isTextFile(const QString& fileName)
                                     QStringLiteral("html"), QStringLiteral("csv")};
     return ext.contains(QFileInfo(fileName).suffix().toLower());
 }
-
-void addGenerator(const QString& name, Generator g) { generators()[name] = std::move(g); }
 
 bool build(const QString& programFolder, QString* error)
 {
@@ -73,10 +79,9 @@ bool build(const QString& programFolder, QString* error)
         }
     }
     const QString materials = root + QStringLiteral("/素材");
-    registerBuiltInGenerators();
-    for (auto& [name, g] : generators()) {
+    for (const Generator& g : kGenerators) {
         QString why;
-        if (!g(materials, &why)) return fail(error, name + QStringLiteral(": ") + why);
+        if (!g.make(materials, &why)) return fail(error, QString::fromUtf8(g.name) + QStringLiteral(": ") + why);
     }
     return true;
 }

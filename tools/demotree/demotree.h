@@ -7,7 +7,6 @@
 // pictures) are made by code. Files named ".keep" only make their folder
 // exist and are not copied.
 #include <QString>
-#include <functional>
 
 namespace demotree {
 
@@ -21,12 +20,5 @@ QString sourceFolder();
 
 // Whether a file is a text file to be converted (by extension).
 bool isTextFile(const QString& fileName);
-
-// Generators add files that no text source can hold; each gets the host path
-// of the "素材" folder being built. Later areas register theirs here.
-using Generator = std::function<bool(const QString& materialsFolder, QString* error)>;
-void addGenerator(const QString& name, Generator g);
-// Registers the generators of every area (generators.cpp); build() calls it.
-void registerBuiltInGenerators();
 
 }  // namespace demotree

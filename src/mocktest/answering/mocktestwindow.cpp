@@ -15,8 +15,8 @@ MockTestWindow::MockTestWindow() : common::PlaceholderForm(kName, "模拟测试_
 void MockTestWindow::onLoad()
 {
     setOuterSizeTw(9830, kLevelFrameHeight + 530);
-    if (auto l = uReadTextLine(common::kIdentityFile, 1)) 学号 = *l;
-    if (auto l = uReadTextLine(common::kLaunchModeFile, 1)) 单体与否 = *l;
+    common::readLineInto(学号, common::kIdentityFile, 1);
+    common::readLineInto(单体与否, common::kLaunchModeFile, 1);
     setCaption(common::userInfoCaption(QStringLiteral("模拟测试_模块选择"), 学号));
 }
 
