@@ -53,7 +53,7 @@ bool uProbeInUse(const QString& path, const QString& probeName, bool renameBack)
     }
     // Made also when the path was absent: a probe name left over from an
     // interrupted run takes the path's name again.
-    if (renameBack) plat::fs::rename(probeName, path);
+    if (renameBack) plat::fs::ignoreFailure(plat::fs::rename(probeName, path), "nothing under the probe name, or the path is back already");
     return false;
 }
 

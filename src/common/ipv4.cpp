@@ -25,9 +25,9 @@ bool uRunIpconfig(forms::Form* owner, bool append)
 QString uReadLocalIPv4(const QString& copyPath)
 {
     // A copy left from an earlier lookup must never stand in for this one.
-    plat::fs::deleteFile(copyPath, true);
-    plat::fs::copyFile(kIpTempFile, copyPath);
-    plat::fs::deleteFile(kIpTempFile);
+    plat::fs::ignoreFailure(plat::fs::deleteFile(copyPath, true), "usually there is none");
+    plat::fs::ignoreFailure(plat::fs::copyFile(kIpTempFile, copyPath), "no copy reads as no address");
+    plat::fs::ignoreFailure(plat::fs::deleteFile(kIpTempFile), "the next lookup overwrites it");
     return parseIPv4(plat::readLines936(copyPath).value_or(QStringList()));
 }
 

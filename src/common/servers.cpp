@@ -96,8 +96,8 @@ const QString kPristineClientIndex = kMailClientFolder + QStringLiteral("\\0bk\\
 // Deletes the server's own file and puts the staging copy in its place.
 void replaceWithStaging(const QString& staging, const QString& own)
 {
-    plat::fs::deleteFile(own, true);
-    plat::fs::copyFile(staging, own);
+    plat::fs::ignoreFailure(plat::fs::deleteFile(own, true), "it may not be there yet");
+    plat::fs::ignoreFailure(plat::fs::copyFile(staging, own), "the server starts with its defaults");
 }
 
 }  // namespace
@@ -149,8 +149,8 @@ void uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
     // The served folder is rebuilt from the materials tree, never from
     // earlier work; the server must let go of it first.
     uStopServerAndWait(exerciseTools(), QStringLiteral("FTPServer.exe"), owner);
-    plat::fs::deleteFolder(kFtpFolder);
-    plat::fs::copyFolder(ftpContent, kFtpFolder);
+    plat::fs::ignoreFailure(plat::fs::deleteFolder(kFtpFolder), "the copy below overwrites what stays");
+    plat::fs::ignoreFailure(plat::fs::copyFolder(ftpContent, kFtpFolder), "the server serves what arrived");
 }
 
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner)
@@ -174,24 +174,28 @@ void uConfigureMailServer(const QString& ipv4)
 
 void uResetMailboxes(const QString& studentNumber)
 {
-    plat::fs::deleteFolder(plat::appPath(kMailboxes));
-    plat::fs::copyFolder(plat::appPath(kPristineMailboxes), plat::appPath(kMailboxes));
-    plat::fs::rename(plat::appPath(kMailboxes + QStringLiteral("\\test")),
-                     plat::appPath(kMailboxes + QStringLiteral("\\") + studentNumber));
+    plat::fs::ignoreFailure(plat::fs::deleteFolder(plat::appPath(kMailboxes)), "the copy below overwrites what stays");
+    plat::fs::ignoreFailure(plat::fs::copyFolder(plat::appPath(kPristineMailboxes), plat::appPath(kMailboxes)),
+                            "the server starts with the mailboxes that arrived");
+    plat::fs::ignoreFailure(plat::fs::rename(plat::appPath(kMailboxes + QStringLiteral("\\test")),
+                                             plat::appPath(kMailboxes + QStringLiteral("\\") + studentNumber)),
+                            "the student's mailbox keeps the sample's name");
 }
 
 void uStartMailServer() { plat::startProgram(plat::appPath(kMailServerExe), {}, plat::WindowStyle::Hidden); }
 
 void uResetMailClient()
 {
+    // Each step stands alone: what an earlier student left is removed as far as it goes.
+    static const char* const kFreshClient = "the client starts with what could be reset";
     const auto in = [](const char* name) { return plat::appPath(kMailClientFolder + QStringLiteral("\\") + QString::fromUtf8(name)); };
-    plat::fs::deleteFolder(in("Alarm"));
-    plat::fs::deleteFile(in("accounts.cfg"));
-    plat::fs::deleteFolder(in("IndexLib2"));
-    plat::fs::deleteFile(in("accounts.cfg.bak"));
-    plat::fs::copyFolder(plat::appPath(kPristineClientIndex), in("IndexLib2"));
-    plat::fs::deleteFile(in("fmnmtk2.dat"));
-    plat::fs::deleteFile(in("FoxInfo.dat"));
+    plat::fs::ignoreFailure(plat::fs::deleteFolder(in("Alarm")), kFreshClient);
+    plat::fs::ignoreFailure(plat::fs::deleteFile(in("accounts.cfg")), kFreshClient);
+    plat::fs::ignoreFailure(plat::fs::deleteFolder(in("IndexLib2")), kFreshClient);
+    plat::fs::ignoreFailure(plat::fs::deleteFile(in("accounts.cfg.bak")), kFreshClient);
+    plat::fs::ignoreFailure(plat::fs::copyFolder(plat::appPath(kPristineClientIndex), in("IndexLib2")), kFreshClient);
+    plat::fs::ignoreFailure(plat::fs::deleteFile(in("fmnmtk2.dat")), kFreshClient);
+    plat::fs::ignoreFailure(plat::fs::deleteFile(in("FoxInfo.dat")), kFreshClient);
 }
 
 void uSetupMailServer(const QString& ipv4, const QString& studentNumber)

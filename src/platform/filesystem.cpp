@@ -3,14 +3,96 @@
 #include "platform/paths.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcFs, "corvanth.fs", QtWarningMsg)
 
 namespace plat::fs {
+
+QString Status::describe() const
+{
+    if (path_.isEmpty()) return reason_;
+    const QString where = plat::displayPath(path_);
+    return reason_.isEmpty() ? where : where + QStringLiteral("（") + reason_ + QStringLiteral("）");
+}
+
+void ignoreFailure(const Status& s, const char* why)
+{
+    if (!s.ok()) qCInfo(lcFs) << "going on after" << s.describe() << "failures:" << s.failures() << "-" << why;
+}
+
+void PrintTo(const Status& s, std::ostream* os)
+{
+    static const char* const names[] = {"Ok", "NotFound", "Failed"};
+    *os << names[s.code()];
+    if (!s.path().isEmpty() || !s.reason().isEmpty())
+        *os << " (" << s.path().toStdString() << ": " << s.reason().toStdString() << ", " << s.failures() << ")";
+}
+
 namespace {
+
+// Reasons in the student's words.
+const QString kReadOnly = QStringLiteral("文件只读");
+const QString kIsFolder = QStringLiteral("同名文件夹已存在");
+const QString kNotFolder = QStringLiteral("同名文件已存在");
+const QString kIntoItself = QStringLiteral("不能复制到自身之中");
+const QString kExists = QStringLiteral("已存在");
+const QString kMissing = QStringLiteral("找不到");
+const QString kNotPlain = QStringLiteral("不是普通文件");
+
+QString reasonFor(int err)
+{
+    switch (err) {
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("磁盘空间不足");
+    case EACCES:
+    case EPERM: return QStringLiteral("没有权限");
+    case EROFS: return QStringLiteral("磁盘只读");
+    case ENOENT:
+    case ENOTDIR: return kMissing;
+    case EBUSY:
+    case ETXTBSY: return QStringLiteral("正在使用");
+    case EIO: return QStringLiteral("读写错误");
+    case ENAMETOOLONG: return QStringLiteral("名称太长");
+    case EEXIST: return kExists;
+    case EISDIR: return kIsFolder;
+    case EFBIG: return QStringLiteral("文件太大");
+    default: return QStringLiteral("系统错误 %1（%2）").arg(err).arg(QString::fromLocal8Bit(std::strerror(err)));
+    }
+}
+
+// What a walk over many entries gathers: the first failure and how many.
+struct Outcome {
+    Status::Code code = Status::Ok;
+    QString path;
+    QString reason;
+    int failures = 0;
+
+    void fail(const QString& where, const QString& why, Status::Code c = Status::Failed)
+    {
+        if (failures++ == 0) {
+            code = c;
+            path = where;
+            reason = why;
+        }
+    }
+    Status status() const { return failures ? Status(code, path, reason, failures) : Status(Status::Ok); }
+};
 
 bool endsWithSep(const QString& p) { return p.endsWith('\\') || p.endsWith('/'); }
 
@@ -20,6 +102,16 @@ QString host(const QString& p)
     while (h.size() > 1 && h.endsWith('/')) h.chop(1);
     return h;
 }
+
+// A platform path without its trailing separators, for naming entries below.
+QString plain(const QString& p)
+{
+    QString s = p;
+    while (s.size() > 1 && endsWithSep(s)) s.chop(1);
+    return s;
+}
+
+QString child(const QString& platFolder, const char* name) { return platFolder + '\\' + QFile::decodeName(name); }
 
 bool hostIsDir(const QString& h)
 {
@@ -33,59 +125,259 @@ bool readOnlyHost(const QString& h)
     return fi.exists() && !(fi.permissions() & QFileDevice::WriteOwner);
 }
 
-Status copyFileHost(const QString& from, const QString& to)
-{
-    const QFileInfo src(from);
-    if (!src.exists() || src.isDir()) return Status::NotFound;
-    if (QFileInfo(to).isDir()) return Status::Failed;
-    if (QFileInfo::exists(to)) {
-        if (readOnlyHost(to)) return Status::Failed;
-        if (!QFile::remove(to)) return Status::Failed;
+bool dotOrDotDot(const char* n) { return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)); }
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() { reset(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    void reset()
+    {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
     }
-    if (!QFile::copy(from, to)) return Status::Failed;
-    // A copy is writable, whatever the source was (the original is kept).
-    QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
-    return Status::Ok;
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+int openDir(int at, const char* name) { return ::openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC); }
+
+// The process's file-creation mask, read without changing it.
+mode_t currentUmask()
+{
+    static const mode_t mask = [] {
+        QFile f(QStringLiteral("/proc/self/status"));
+        if (f.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : f.readAll().split('\n'))
+                if (line.startsWith("Umask:")) return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+        }
+        return mode_t(07777);  // unknown: always set the mode explicitly
+    }();
+    return mask;
 }
 
-Status copyTree(const QString& from, const QString& to)
-{
-    if (!QFileInfo(to).exists()) {
-        if (!QDir().mkdir(to)) return Status::Failed;
-    } else if (!hostIsDir(to)) {
-        return Status::Failed;
-    }
-    Status result = Status::Ok;
-    QDir src(from);
-    const auto entries = src.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QFileInfo& e : entries) {
-        const QString target = to + '/' + e.fileName();
-        const Status s = e.isDir() && !e.isSymLink() ? copyTree(e.filePath(), target)
-                                                      : copyFileHost(e.filePath(), target);
-        if (s != Status::Ok) result = Status::Failed;
-    }
-    return result;
-}
-
-Status deleteTree(const QString& h, bool force)
-{
-    Status result = Status::Ok;
-    QDir d(h);
-    const auto entries = d.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    for (const QFileInfo& e : entries) {
-        if (e.isDir() && !e.isSymLink()) {
-            if (deleteTree(e.filePath(), force) != Status::Ok) result = Status::Failed;
-        } else {
-            if (!force && readOnlyHost(e.filePath())) {
-                result = Status::Failed;
+// Copies a file's bytes: the kernel's own copy first (the filesystem may
+// clone or copy in place), large reads and writes where the kernel refuses
+// (another filesystem, a source it cannot size). Returns 0 or an errno, with
+// `readSide` telling whether the source was at fault.
+class ByteCopier {
+public:
+    int copy(int in, int out, off_t size, bool* readSide)
+    {
+        *readSide = false;
+        off_t done = 0;
+        bool kernel = true;
+        while (kernel) {
+            const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, kKernelChunk, 0);
+            if (n > 0) {
+                done += n;
                 continue;
             }
-            if (!QFile::remove(e.filePath())) result = Status::Failed;
+            if (n == 0) {
+                if (done >= size && size > 0) return 0;
+                break;  // nothing from the kernel: read on to the real end
+            }
+            if (errno == EINTR) continue;
+            if (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL || errno == ETXTBSY ||
+                errno == EBADF || errno == EPERM)
+                break;
+            return errno;
+        }
+        if (buffer_.empty()) buffer_.resize(kBuffer);
+        for (;;) {
+            const ssize_t n = ::read(in, buffer_.data(), buffer_.size());
+            if (n == 0) return 0;
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                *readSide = true;
+                return errno;
+            }
+            for (ssize_t off = 0; off < n;) {
+                const ssize_t w = ::write(out, buffer_.data() + off, size_t(n - off));
+                if (w < 0) {
+                    if (errno == EINTR) continue;
+                    return errno;
+                }
+                if (w == 0) return ENOSPC;
+                off += w;
+            }
         }
     }
-    if (result == Status::Ok && !QDir().rmdir(h)) result = Status::Failed;
-    return result;
+
+    static constexpr size_t kKernelChunk = size_t(1) << 30;
+    static constexpr size_t kBuffer = size_t(1) << 20;
+
+private:
+    std::vector<char> buffer_;
+};
+
+// A name beside the target that no listing shows and no other copy uses.
+QByteArray temporaryName()
+{
+    static std::atomic<unsigned> counter{0};
+    return ".~copy-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(counter++);
 }
+
+// Copies one file from (srcDir, srcName) to (dstDir, dstName). `targetMayExist`
+// is false when the target folder was just made: no look-up is needed then.
+// Failures are recorded in `out` under the platform paths given.
+void copyFileAt(int srcDir, const char* srcName, int dstDir, const char* dstName, bool targetMayExist, ByteCopier& bytes,
+                Outcome& out, const QString& srcPlat, const QString& dstPlat, bool missingIsNotFound)
+{
+    Fd in(::openat(srcDir, srcName, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!in.valid()) {
+        const int e = errno;
+        out.fail(srcPlat, reasonFor(e), e == ENOENT && missingIsNotFound ? Status::NotFound : Status::Failed);
+        return;
+    }
+    struct stat st {};
+    if (::fstat(in.get(), &st) != 0) {
+        out.fail(srcPlat, reasonFor(errno));
+        return;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        out.fail(srcPlat, kIsFolder, missingIsNotFound ? Status::NotFound : Status::Failed);
+        return;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        out.fail(srcPlat, kNotPlain);
+        return;
+    }
+    if (targetMayExist) {
+        struct stat t {};
+        if (::fstatat(dstDir, dstName, &t, 0) == 0) {
+            if (S_ISDIR(t.st_mode)) return out.fail(dstPlat, kIsFolder);
+            if (!(t.st_mode & S_IWUSR)) return out.fail(dstPlat, kReadOnly);
+        }
+    }
+    // A copy is readable and writable for its owner, whatever the source was.
+    const mode_t mode = (st.st_mode & 0777) | S_IRUSR | S_IWUSR;
+    const QByteArray tmp = temporaryName();
+    Fd o(::openat(dstDir, tmp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+    if (!o.valid()) return out.fail(dstPlat, reasonFor(errno));
+    bool readSide = false;
+    int err = bytes.copy(in.get(), o.get(), st.st_size, &readSide);
+    if (!err && (mode & currentUmask()) && ::fchmod(o.get(), mode) != 0) err = errno;
+    if (::close(o.release()) != 0 && !err) err = errno;
+    if (!err && ::renameat(dstDir, tmp.constData(), dstDir, dstName) != 0) err = errno;
+    if (err) {
+        ::unlinkat(dstDir, tmp.constData(), 0);
+        out.fail(readSide ? srcPlat : dstPlat, reasonFor(err));
+    }
+}
+
+// Copies everything in one open folder into another, in one pass over the
+// listing; the entry types come from the listing itself.
+void copyTreeAt(int srcFd, int dstFd, bool fresh, ByteCopier& bytes, Outcome& out, const QString& srcPlat,
+                const QString& dstPlat)
+{
+    DIR* d = ::fdopendir(srcFd);
+    if (!d) {
+        ::close(srcFd);
+        return out.fail(srcPlat, reasonFor(errno));
+    }
+    std::unique_ptr<DIR, int (*)(DIR*)> guard(d, &::closedir);
+    const int from = ::dirfd(d);
+    while (const dirent* e = ::readdir(d)) {
+        const char* name = e->d_name;
+        if (dotOrDotDot(name)) continue;
+        unsigned char type = e->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat st {};
+            if (::fstatat(from, name, &st, AT_SYMLINK_NOFOLLOW) == 0) type = S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+        }
+        if (type != DT_DIR) {
+            copyFileAt(from, name, dstFd, name, !fresh, bytes, out, child(srcPlat, name), child(dstPlat, name), false);
+            continue;
+        }
+        bool made = ::mkdirat(dstFd, name, 0777) == 0;
+        if (!made) {
+            const int e2 = errno;
+            struct stat t {};
+            if (e2 != EEXIST || ::fstatat(dstFd, name, &t, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(t.st_mode)) {
+                out.fail(child(dstPlat, name), e2 == EEXIST ? kNotFolder : reasonFor(e2));
+                continue;
+            }
+        }
+        const int sub = openDir(from, name);
+        if (sub < 0) {
+            out.fail(child(srcPlat, name), reasonFor(errno));
+            continue;
+        }
+        Fd dsub(openDir(dstFd, name));
+        if (!dsub.valid()) {
+            out.fail(child(dstPlat, name), reasonFor(errno));
+            ::close(sub);
+            continue;
+        }
+        copyTreeAt(sub, dsub.get(), made, bytes, out, child(srcPlat, name), child(dstPlat, name));
+    }
+}
+
+// Deletes what an open folder holds, in one pass over the listing. Without
+// force, read-only files stay (and so the folders that hold them). Returns
+// whether everything went.
+bool deleteContentsAt(int dirFd, bool force, Outcome& out, const QString& plat)
+{
+    DIR* d = ::fdopendir(dirFd);
+    if (!d) {
+        ::close(dirFd);
+        out.fail(plat, reasonFor(errno));
+        return false;
+    }
+    std::unique_ptr<DIR, int (*)(DIR*)> guard(d, &::closedir);
+    const int at = ::dirfd(d);
+    bool all = true;
+    while (const dirent* e = ::readdir(d)) {
+        const char* name = e->d_name;
+        if (dotOrDotDot(name)) continue;
+        unsigned char type = e->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat st {};
+            if (::fstatat(at, name, &st, AT_SYMLINK_NOFOLLOW) == 0) type = S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+        }
+        if (type == DT_DIR) {
+            const int sub = openDir(at, name);
+            if (sub < 0) {
+                out.fail(child(plat, name), reasonFor(errno));
+                all = false;
+                continue;
+            }
+            if (!deleteContentsAt(sub, force, out, child(plat, name))) {
+                all = false;
+                continue;
+            }
+            if (::unlinkat(at, name, AT_REMOVEDIR) != 0) {
+                out.fail(child(plat, name), reasonFor(errno));
+                all = false;
+            }
+            continue;
+        }
+        if (!force) {
+            // The read-only rule looks at what a link points to, as the
+            // listing of the scripting object does.
+            struct stat st {};
+            if (::fstatat(at, name, &st, 0) == 0 && !(st.st_mode & S_IWUSR)) {
+                out.fail(child(plat, name), kReadOnly);
+                all = false;
+                continue;
+            }
+        }
+        if (::unlinkat(at, name, 0) != 0) {
+            out.fail(child(plat, name), reasonFor(errno));
+            all = false;
+        }
+    }
+    return all;
+}
+
+Status errnoStatus(const QString& plat) { return Status(Status::Failed, plain(plat), reasonFor(errno)); }
 
 QDir::Filters visible(QDir::Filters f) { return f | QDir::NoDotAndDotDot; }
 
@@ -124,77 +416,122 @@ bool listedExists(const QString& path)
 Status createFolder(const QString& path)
 {
     const QString h = host(path);
-    if (QFileInfo::exists(h)) return Status::Failed;
-    return QDir().mkdir(h) ? Status::Ok : Status::Failed;
+    if (QFileInfo::exists(h)) return Status(Status::Failed, plain(path), kExists);
+    return ::mkdir(QFile::encodeName(h).constData(), 0777) == 0 ? Status::Ok : errnoStatus(path);
 }
 
 Status copyFolder(const QString& from, const QString& to)
 {
     const QString src = host(from);
-    if (!hostIsDir(src)) return Status::NotFound;
+    if (!hostIsDir(src)) return Status(Status::NotFound, plain(from), kMissing);
     QString dst = host(to);
+    QString dstPlat = plain(to);
     if (endsWithSep(to)) {
-        if (!hostIsDir(dst)) return Status::NotFound;
-        dst += '/' + QFileInfo(src).fileName();
+        if (!hostIsDir(dst)) return Status(Status::NotFound, dstPlat, kMissing);
+        const QString name = QFileInfo(src).fileName();
+        dst += '/' + name;
+        dstPlat += '\\' + name;
     }
     if (QFileInfo(dst).absoluteFilePath().startsWith(QFileInfo(src).absoluteFilePath() + '/'))
-        return Status::Failed;  // a copy into itself would never end
-    return copyTree(src, dst);
+        return Status(Status::Failed, dstPlat, kIntoItself);  // a copy into itself would never end
+
+    const QByteArray dstBytes = QFile::encodeName(dst);
+    const bool made = ::mkdir(dstBytes.constData(), 0777) == 0;
+    const int mkdirError = made ? 0 : errno;
+    if (!made && (mkdirError != EEXIST || !hostIsDir(dst)))
+        return Status(Status::Failed, dstPlat, mkdirError == EEXIST ? kNotFolder : reasonFor(mkdirError));
+    const int srcFd = openDir(AT_FDCWD, QFile::encodeName(src).constData());
+    if (srcFd < 0) return errnoStatus(from);
+    Fd dstFd(openDir(AT_FDCWD, dstBytes.constData()));
+    if (!dstFd.valid()) {
+        const Status s = errnoStatus(dstPlat);
+        ::close(srcFd);
+        return s;
+    }
+    ByteCopier bytes;
+    Outcome out;
+    copyTreeAt(srcFd, dstFd.get(), made, bytes, out, plain(from), dstPlat);
+    return out.status();
 }
 
 Status copyFile(const QString& from, const QString& to)
 {
     const QString src = host(from);
     QString dst = host(to);
+    QString dstPlat = plain(to);
     if (endsWithSep(to)) {
-        if (!hostIsDir(dst)) return Status::NotFound;
-        dst += '/' + QFileInfo(src).fileName();
+        if (!hostIsDir(dst)) return Status(Status::NotFound, dstPlat, kMissing);
+        const QString name = QFileInfo(src).fileName();
+        dst += '/' + name;
+        dstPlat += '\\' + name;
     }
-    return copyFileHost(src, dst);
+    const QFileInfo target(dst);
+    Fd dir(openDir(AT_FDCWD, QFile::encodeName(target.path()).constData()));
+    if (!dir.valid()) {
+        const int e = errno;
+        // A source that is not there is what is missing, whatever the target.
+        const QFileInfo s(src);
+        if (!s.exists() || s.isDir()) return Status(Status::NotFound, plain(from), kMissing);
+        return Status(Status::Failed, dstPlat, reasonFor(e));
+    }
+    ByteCopier bytes;
+    Outcome out;
+    copyFileAt(AT_FDCWD, QFile::encodeName(src).constData(), dir.get(), QFile::encodeName(target.fileName()).constData(),
+               true, bytes, out, plain(from), dstPlat, true);
+    return out.status();
 }
 
 Status deleteFolder(const QString& path, bool force)
 {
     const QString h = host(path);
-    if (!hostIsDir(h)) return Status::NotFound;
-    return deleteTree(h, force);
+    if (!hostIsDir(h)) return Status(Status::NotFound, plain(path), kMissing);
+    const QByteArray bytes = QFile::encodeName(h);
+    const int fd = openDir(AT_FDCWD, bytes.constData());
+    if (fd < 0) return errnoStatus(path);
+    Outcome out;
+    if (deleteContentsAt(fd, force, out, plain(path)) && ::rmdir(bytes.constData()) != 0)
+        out.fail(plain(path), reasonFor(errno));
+    return out.status();
 }
 
 Status deleteFile(const QString& path, bool force)
 {
     const QString h = host(path);
     const QFileInfo fi(h);
-    if (!fi.exists() || (fi.isDir() && !fi.isSymLink())) return Status::NotFound;
-    if (!force && readOnlyHost(h)) return Status::Failed;
-    return QFile::remove(h) ? Status::Ok : Status::Failed;
+    if (!fi.exists() || (fi.isDir() && !fi.isSymLink())) return Status(Status::NotFound, plain(path), kMissing);
+    if (!force && readOnlyHost(h)) return Status(Status::Failed, plain(path), kReadOnly);
+    return ::unlink(QFile::encodeName(h).constData()) == 0 ? Status::Ok : errnoStatus(path);
 }
 
 Status deleteFiles(const QString& folder, const QString& pattern, bool force)
 {
     const QString h = host(folder);
-    if (!hostIsDir(h)) return Status::NotFound;
-    Status result = Status::NotFound;
+    if (!hostIsDir(h)) return Status(Status::NotFound, plain(folder), kMissing);
+    Outcome out;
+    bool any = false;
     QDir d(h);
     for (const QFileInfo& e : d.entryInfoList(nameFilters(pattern), QDir::Files | QDir::Hidden | QDir::System,
                                               QDir::Name | QDir::IgnoreCase)) {
+        const QString plat = plain(folder) + '\\' + e.fileName();
         if (!force && readOnlyHost(e.filePath())) {
-            result = Status::Failed;
+            out.fail(plat, kReadOnly);
             continue;
         }
-        if (!QFile::remove(e.filePath())) result = Status::Failed;
-        else if (result == Status::NotFound) result = Status::Ok;
+        if (::unlink(QFile::encodeName(e.filePath()).constData()) != 0) out.fail(plat, reasonFor(errno));
+        else any = true;
     }
-    return result;
+    if (out.failures) return out.status();
+    return any ? Status(Status::Ok) : Status(Status::NotFound, plain(folder), kMissing);
 }
 
 Status rename(const QString& from, const QString& to)
 {
     const QString a = host(from);
     const QString b = host(to);
-    if (!QFileInfo::exists(a) && !QFileInfo(a).isSymLink()) return Status::NotFound;
-    if (QFileInfo::exists(b) || QFileInfo(b).isSymLink()) return Status::Failed;
+    if (!QFileInfo::exists(a) && !QFileInfo(a).isSymLink()) return Status(Status::NotFound, plain(from), kMissing);
+    if (QFileInfo::exists(b) || QFileInfo(b).isSymLink()) return Status(Status::Failed, plain(to), kExists);
     return std::rename(QFile::encodeName(a).constData(), QFile::encodeName(b).constData()) == 0 ? Status::Ok
-                                                                                                 : Status::Failed;
+                                                                                                 : errnoStatus(from);
 }
 
 QStringList listFiles(const QString& folder, const QString& pattern)

@@ -6,19 +6,69 @@
 // around: copies overwrite and merge, a target that ends with a backslash
 // means "into this folder", a delete without force leaves read-only files
 // (and so their folders) in place. No call throws; each returns a status and
-// the caller decides whether it matters.
+// the caller decides whether it matters: a status is never dropped silently,
+// a caller that deliberately goes on after a failure says so with
+// ignoreFailure().
 //
 // On this system an entry is hidden when its name starts with a dot, and a
 // file is read-only when its owner has no write permission (checked by the
 // service itself, so it holds for root too).
+//
+// A copied file never appears half-written under its name: it is written
+// beside the target under a hidden temporary name and renamed into place once
+// complete, so a failed copy (disk full, unreadable source) leaves the target
+// as it was.
 #include <QString>
 #include <QStringList>
 
+#include <iosfwd>
+#include <utility>
+
 namespace plat::fs {
 
-enum class Status { Ok, NotFound, Failed };
+// The outcome of a file-service call. Compares with its code
+// (`s == Status::Ok`); a failure also names the first entry that failed (a
+// platform path) and why, in words the student can read, and how many
+// entries failed in all.
+class [[nodiscard]] Status {
+public:
+    enum Code { Ok, NotFound, Failed };
 
-inline bool ok(Status s) { return s == Status::Ok; }
+    Status(Code code = Ok) : code_(code) {}  // NOLINT: a code is a status
+    Status(Code code, QString path, QString reason, int failures = 1)
+        : code_(code), path_(std::move(path)), reason_(std::move(reason)), failures_(code == Ok ? 0 : failures)
+    {
+    }
+
+    Code code() const { return code_; }
+    bool ok() const { return code_ == Ok; }
+    // The platform path of the (first) entry that failed; empty when none.
+    const QString& path() const { return path_; }
+    // Why it failed ("磁盘空间不足", "没有权限", ...); empty when unknown.
+    const QString& reason() const { return reason_; }
+    // How many entries failed (a folder copy goes on after a failed file).
+    int failures() const { return failures_; }
+    // One line for a message: the entry as the desktop shows it and the
+    // reason, e.g. "/home/s/D/实训素材/a.docx（磁盘空间不足）".
+    QString describe() const;
+
+    friend bool operator==(const Status& s, Code c) { return s.code_ == c; }
+
+private:
+    Code code_ = Ok;
+    QString path_;
+    QString reason_;
+    int failures_ = 0;
+};
+
+inline bool ok(const Status& s) { return s.ok(); }
+
+// The one way to go on after a failure on purpose: `why` says why the caller
+// does not care (logged with the failure, for whoever reads the log).
+void ignoreFailure(const Status& s, const char* why);
+
+// Test output: the code, the path and the reason.
+void PrintTo(const Status& s, std::ostream* os);
 
 // Existence as the scripting object sees it (hidden entries included).
 bool folderExists(const QString& path);
@@ -27,21 +77,22 @@ bool fileExists(const QString& path);
 // Finds plain files and folders alike.
 bool listedExists(const QString& path);
 
-Status createFolder(const QString& path);  // parent must exist; fails if present
+[[nodiscard]] Status createFolder(const QString& path);  // parent must exist; fails if present
 // Copies a folder (with everything in it). `to` ending in "\" copies the
 // folder into `to` under its own name; otherwise `to` becomes the copy,
-// merged with what is there. Existing files are overwritten.
-Status copyFolder(const QString& from, const QString& to);
+// merged with what is there. Existing files are overwritten; a file that
+// fails leaves the others copied and is named in the status.
+[[nodiscard]] Status copyFolder(const QString& from, const QString& to);
 // Copies a file; `to` ending in "\" copies it into that folder. Overwrites.
-Status copyFile(const QString& from, const QString& to);
+[[nodiscard]] Status copyFile(const QString& from, const QString& to);
 // Deletes a folder and its contents. Without force, read-only files stay,
 // with the folders that hold them; the rest is deleted and Failed returned.
-Status deleteFolder(const QString& path, bool force = false);
-Status deleteFile(const QString& path, bool force = false);
+[[nodiscard]] Status deleteFolder(const QString& path, bool force = false);
+[[nodiscard]] Status deleteFile(const QString& path, bool force = false);
 // Deletes every plain file in a folder that matches the pattern ("*.*").
-Status deleteFiles(const QString& folder, const QString& pattern, bool force = false);
+[[nodiscard]] Status deleteFiles(const QString& folder, const QString& pattern, bool force = false);
 // Renames (moves) a file or folder. Fails when `to` exists.
-Status rename(const QString& from, const QString& to);
+[[nodiscard]] Status rename(const QString& from, const QString& to);
 
 // File names (no folder) matching a pattern such as "*.jpg" (letter case
 // aside; several patterns separated by ";"; "*.*" is every file), hidden
@@ -51,7 +102,7 @@ QStringList listFiles(const QString& folder, const QString& pattern = QStringLit
 // Names of the sub-folders, hidden ones left out, in the same order.
 QStringList listSubFolders(const QString& folder);
 
-bool setReadOnly(const QString& path, bool readOnly);
+[[nodiscard]] bool setReadOnly(const QString& path, bool readOnly);
 bool isReadOnly(const QString& path);
 
 }  // namespace plat::fs

@@ -7,7 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
 
 namespace fs = plat::fs;
 using fs::Status;
@@ -33,6 +38,51 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     bool there(const QString& rest) const { return QFileInfo::exists(d(rest)); }
+    // Every entry of a folder, hidden ones included (left-over temporary
+    // files would show here).
+    QStringList everything(const QString& rest) const
+    {
+        return QDir(d(rest)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+    }
+};
+
+// Bytes that no two offsets share by accident (a shifted or repeated block
+// shows in a comparison).
+QByteArray pattern(qsizetype size)
+{
+    QByteArray b(size, Qt::Uninitialized);
+    QRandomGenerator gen(4711);
+    gen.fillRange(reinterpret_cast<quint32*>(b.data()), size / 4);
+    for (qsizetype i = size / 4 * 4; i < size; ++i) b[i] = char(i);
+    return b;
+}
+
+// More than any buffer the copy uses (1 MiB), and not a multiple of a page.
+constexpr qsizetype kLarge = (qsizetype(1) << 20) * 5 + 12345;
+
+// A small memory filesystem mounted on a folder for the life of the object.
+class Tmpfs {
+public:
+    Tmpfs(const QString& folder, const char* size) : folder_(folder)
+    {
+        QDir().mkpath(folder);
+        const QByteArray options = QByteArray("size=") + size;
+        mounted_ = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, options.constData()) == 0;
+        if (!mounted_) why_ = std::strerror(errno);
+    }
+    ~Tmpfs()
+    {
+        if (mounted_) ::umount2(QFile::encodeName(folder_).constData(), MNT_DETACH);
+    }
+    Tmpfs(const Tmpfs&) = delete;
+    Tmpfs& operator=(const Tmpfs&) = delete;
+    bool mounted() const { return mounted_; }
+    std::string why() const { return "cannot mount a tmpfs here (" + why_ + "); needs root"; }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+    std::string why_;
 };
 
 TEST_F(FileSystemTest, CopyFolderOverwritesAndMergesIntoAnExistingTarget)
@@ -87,8 +137,94 @@ TEST_F(FileSystemTest, CopyFileDoesNotOverwriteAReadOnlyTarget)
     put(QStringLiteral("a.txt"), "new");
     put(QStringLiteral("ro.txt"), "old");
     ASSERT_TRUE(fs::setReadOnly(QStringLiteral("D:\\ro.txt"), true));
-    EXPECT_EQ(fs::copyFile(QStringLiteral("D:\\a.txt"), QStringLiteral("D:\\ro.txt")), Status::Failed);
+    const Status s = fs::copyFile(QStringLiteral("D:\\a.txt"), QStringLiteral("D:\\ro.txt"));
+    EXPECT_EQ(s, Status::Failed);
+    EXPECT_EQ(s.path(), QStringLiteral("D:\\ro.txt"));
+    EXPECT_EQ(s.reason(), QStringLiteral("文件只读"));
+    EXPECT_TRUE(s.describe().contains(QStringLiteral("ro.txt（文件只读）"))) << s.describe().toStdString();
     EXPECT_EQ(get(QStringLiteral("ro.txt")), "old");
+}
+
+TEST_F(FileSystemTest, ACopyIsWritableForItsOwnerAndKeepsTheOtherBits)
+{
+    put(QStringLiteral("src/ro.txt"), "ro");
+    put(QStringLiteral("src/tool"), "#!/bin/sh\n");
+    ASSERT_TRUE(fs::setReadOnly(QStringLiteral("D:\\src\\ro.txt"), true));
+    ASSERT_TRUE(QFile::setPermissions(d(QStringLiteral("src/tool")), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    EXPECT_EQ(fs::copyFolder(QStringLiteral("D:\\src"), QStringLiteral("D:\\dst")), Status::Ok);
+    EXPECT_FALSE(fs::isReadOnly(QStringLiteral("D:\\dst\\ro.txt")));
+    EXPECT_TRUE(QFileInfo(d(QStringLiteral("dst/tool"))).isExecutable());
+    EXPECT_EQ(get(QStringLiteral("dst/ro.txt")), "ro");
+    // And once more over the copy (overwrite).
+    EXPECT_EQ(fs::copyFile(QStringLiteral("D:\\src\\ro.txt"), QStringLiteral("D:\\dst\\")), Status::Ok);
+    EXPECT_FALSE(fs::isReadOnly(QStringLiteral("D:\\dst\\ro.txt")));
+    EXPECT_EQ(everything(QStringLiteral("dst")), (QStringList{"ro.txt", "tool"}));
+}
+
+TEST_F(FileSystemTest, ALargeFileArrivesByteForByte)
+{
+    const QByteArray data = pattern(kLarge);
+    put(QStringLiteral("src/big.bin"), data);
+    put(QStringLiteral("src/sub/big.bin"), data);
+    put(QStringLiteral("old/big.bin"), "shorter old content");
+    EXPECT_EQ(fs::copyFolder(QStringLiteral("D:\\src"), QStringLiteral("D:\\dst")), Status::Ok);
+    EXPECT_EQ(fs::copyFile(QStringLiteral("D:\\src\\big.bin"), QStringLiteral("D:\\old\\big.bin")), Status::Ok);
+    for (const char* f : {"dst/big.bin", "dst/sub/big.bin", "old/big.bin"})
+        EXPECT_TRUE(get(QString::fromUtf8(f)) == data) << f;
+    EXPECT_EQ(everything(QStringLiteral("old")), QStringList{"big.bin"});
+}
+
+TEST_F(FileSystemTest, ACopyOntoAFullDiskLeavesNoPartialFileAndSaysSo)
+{
+    Tmpfs full(d(QStringLiteral("full")), "1m");
+    if (!full.mounted()) GTEST_SKIP() << full.why();
+    put(QStringLiteral("big.bin"), pattern(kLarge));
+    put(QStringLiteral("src/a.txt"), "small");
+    put(QStringLiteral("src/big.bin"), pattern(kLarge));
+    put(QStringLiteral("full/kept.bin"), "old content");
+
+    // A new file and an overwrite: neither leaves anything half-written.
+    for (const QString& name : {QStringLiteral("big.bin"), QStringLiteral("kept.bin")}) {
+        const Status s = fs::copyFile(QStringLiteral("D:\\big.bin"), QStringLiteral("D:\\full\\") + name);
+        EXPECT_EQ(s, Status::Failed) << name.toStdString();
+        EXPECT_EQ(s.path(), QStringLiteral("D:\\full\\") + name);
+        EXPECT_EQ(s.reason(), QStringLiteral("磁盘空间不足"));
+    }
+    EXPECT_EQ(get(QStringLiteral("full/kept.bin")), "old content");
+    EXPECT_EQ(everything(QStringLiteral("full")), QStringList{"kept.bin"});
+
+    // A folder: what fits arrives, what does not is named and absent.
+    const Status s = fs::copyFolder(QStringLiteral("D:\\src"), QStringLiteral("D:\\full\\"));
+    EXPECT_EQ(s, Status::Failed);
+    EXPECT_EQ(s.path(), QStringLiteral("D:\\full\\src\\big.bin"));
+    EXPECT_EQ(s.failures(), 1);
+    EXPECT_EQ(get(QStringLiteral("full/src/a.txt")), "small");
+    EXPECT_EQ(everything(QStringLiteral("full/src")), QStringList{"a.txt"});
+
+    // Within the full disk itself (the kernel's own copy runs out of room).
+    put(QStringLiteral("full/half.bin"), pattern(600 * 1024));
+    const Status inside = fs::copyFile(QStringLiteral("D:\\full\\half.bin"), QStringLiteral("D:\\full\\copy.bin"));
+    EXPECT_EQ(inside, Status::Failed);
+    EXPECT_EQ(inside.reason(), QStringLiteral("磁盘空间不足"));
+    EXPECT_EQ(everything(QStringLiteral("full")), (QStringList{"half.bin", "kept.bin", "src"}));
+}
+
+TEST_F(FileSystemTest, ACopyFromAnotherFilesystemArrivesWhole)
+{
+    // The kernel's own copy is refused between a memory filesystem and the
+    // disk; the copy must still arrive, byte for byte.
+    Tmpfs other(d(QStringLiteral("mem")), "32m");
+    if (!other.mounted()) GTEST_SKIP() << other.why();
+    const QByteArray data = pattern(kLarge);
+    put(QStringLiteral("mem/tree/big.bin"), data);
+    put(QStringLiteral("mem/tree/sub/a.txt"), "a");
+    EXPECT_EQ(fs::copyFolder(QStringLiteral("D:\\mem\\tree"), QStringLiteral("D:\\disk")), Status::Ok);
+    EXPECT_TRUE(get(QStringLiteral("disk/big.bin")) == data);
+    EXPECT_EQ(get(QStringLiteral("disk/sub/a.txt")), "a");
+    // And back onto the memory filesystem, over an existing file.
+    EXPECT_EQ(fs::copyFile(QStringLiteral("D:\\disk\\big.bin"), QStringLiteral("D:\\mem\\tree\\sub\\a.txt")), Status::Ok);
+    EXPECT_TRUE(get(QStringLiteral("mem/tree/sub/a.txt")) == data);
+    EXPECT_EQ(everything(QStringLiteral("disk")), (QStringList{"big.bin", "sub"}));
 }
 
 TEST_F(FileSystemTest, DeleteFolderWithoutForceKeepsReadOnlyFilesAndTheirFolders)
@@ -97,7 +233,10 @@ TEST_F(FileSystemTest, DeleteFolderWithoutForceKeepsReadOnlyFilesAndTheirFolders
     put(QStringLiteral("w/sub/ro.txt"), "ro");
     put(QStringLiteral("w/other/x.txt"));
     ASSERT_TRUE(fs::setReadOnly(QStringLiteral("D:\\w\\sub\\ro.txt"), true));
-    EXPECT_EQ(fs::deleteFolder(QStringLiteral("D:\\w")), Status::Failed);
+    const Status s = fs::deleteFolder(QStringLiteral("D:\\w"));
+    EXPECT_EQ(s, Status::Failed);
+    EXPECT_EQ(s.path(), QStringLiteral("D:\\w\\sub\\ro.txt"));
+    EXPECT_EQ(s.reason(), QStringLiteral("文件只读"));
     EXPECT_EQ(get(QStringLiteral("w/sub/ro.txt")), "ro");
     EXPECT_FALSE(there(QStringLiteral("w/plain.txt")));
     EXPECT_FALSE(there(QStringLiteral("w/other")));

@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const QString& d) {
                      folderWithFile(d, QStringLiteral("HTML"));
                      plainFile(d, QStringLiteral("HTML/只读.txt"));
-                     plat::fs::setReadOnly(QStringLiteral("D:\\HTML\\只读.txt"), true);
+                     EXPECT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\HTML\\只读.txt"), true));
                  },
                  "",
                  {QStringLiteral("HTML0000/只读.txt")},
@@ -185,7 +185,7 @@ TEST_F(CleanupTest, ALeftBehindFolderIsTriedAgainAndAFolderMadeAgainMeanwhileSto
 {
     folderWithFile(QStringLiteral("winsys"));
     plainFile(QStringLiteral("winsys/只读.txt"));
-    plat::fs::setReadOnly(QStringLiteral("D:\\winsys\\只读.txt"), true);
+    ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\winsys\\只读.txt"), true));
     testing_support::ScriptedMessageBoxes boxes;
     EXPECT_EQ(startup::uCleanWorkspace().leftBehind, QStringList{QStringLiteral("D:\\winsys0000")});
     // The next clean-up tries again and still keeps the file.
