@@ -1,17 +1,99 @@
 #include "platform_fixture.h"
 
 #include "demotree/demotree.h"
+#include "demotree/gen_standins.h"
 #include "forms/runtime.h"
+#include "platform/filesystem.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "windows/registry.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace testing_support {
+namespace {
+
+// Laying out the demo tree draws pictures and writes documents: far more
+// than copying it. It is laid out once into a template, shared by every test
+// process of one test program, and each test gets a copy. The template is
+// named after what it is made of (this program's file, the demo sources and
+// the built stand-ins), so a change to any of them makes a new one.
+void addFile(QCryptographicHash& h, const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return;
+    h.addData(QFile::encodeName(path));
+    const qint64 facts[] = {qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec)};
+    h.addData(QByteArrayView(reinterpret_cast<const char*>(facts), sizeof facts));
+}
+
+QString templateKey()
+{
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    addFile(h, QStringLiteral("/proc/self/exe"));
+    QDirIterator it(demotree::sourceFolder(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    QStringList sources;
+    while (it.hasNext()) sources << it.next();
+    sources.sort();
+    for (const QString& f : sources) addFile(h, f);
+    for (const QString& placed : demotree::standInPlacements())
+        addFile(h, QApplication::applicationDirPath() + '/' + QFileInfo(placed).fileName());
+    return QString::fromLatin1(h.result().toHex().left(16));
+}
+
+// The template's folder (its "素材" inside), made under a lock when this
+// program has none yet; empty (with a reason) when it cannot be made.
+QString demoTemplate(QString* error)
+{
+    static QString folder;
+    static QString why;
+    static bool done = false;
+    if (done) {
+        *error = why;
+        return folder;
+    }
+    done = true;
+    const QString program = QFileInfo(QApplication::applicationFilePath()).fileName();
+    const QString cache = QStringLiteral(CORVANTH_BUILD_DIR "/test-demotree");
+    const QString name = program + '-' + templateKey();
+    const QString target = cache + '/' + name;
+    QDir().mkpath(cache);
+    const int lock = ::open(QFile::encodeName(cache + '/' + program + QStringLiteral(".lock")).constData(),
+                            O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lock < 0 || ::flock(lock, LOCK_EX) != 0) {
+        why = QStringLiteral("cannot lock the demo tree template in ") + cache;
+        if (lock >= 0) ::close(lock);
+        *error = why;
+        return {};
+    }
+    if (!QFileInfo(target).isDir()) {
+        // Templates of earlier builds of this program go; the new one is
+        // laid out aside and appears whole.
+        for (const QString& old : QDir(cache).entryList({program + QStringLiteral("-*")}, QDir::Dirs | QDir::NoDotAndDotDot))
+            QDir(cache + '/' + old).removeRecursively();
+        const QString part = target + QStringLiteral(".part");
+        if (demotree::build(part, &why) && QDir().rename(part, target)) folder = target;
+        else if (why.isEmpty()) why = QStringLiteral("cannot put the demo tree template in place: ") + target;
+    } else {
+        folder = target;
+    }
+    ::close(lock);
+    *error = why;
+    return folder;
+}
+
+}  // namespace
 
 void PlatformTest::SetUp()
 {
@@ -25,7 +107,10 @@ void PlatformTest::SetUp()
     plat::setDriveD(drive_);
     if (withDemoTree_) {
         QString error;
-        ASSERT_TRUE(demotree::build(program_, &error)) << error.toStdString();
+        const QString demo = demoTemplate(&error);
+        ASSERT_FALSE(demo.isEmpty()) << error.toStdString();
+        const plat::fs::Status copied = plat::fs::copyFolder(demo, program_);
+        ASSERT_TRUE(copied.ok()) << copied.describe().toStdString();
     }
     static bool registered = false;
     if (!registered) {

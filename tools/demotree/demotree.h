@@ -6,6 +6,9 @@
 // other files are copied as they are, and generated files (documents,
 // pictures) are made by code. Files named ".keep" only make their folder
 // exist and are not copied.
+//
+// Nothing in the tree depends on the folder it is laid out in: the tests lay
+// it out once and copy it for each test.
 #include <QString>
 
 namespace demotree {
