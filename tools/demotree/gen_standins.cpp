@@ -32,6 +32,7 @@ constexpr Placement kPlacements[] = {
     {"kill_app.exe", "bk/题库/操作题/network/server"},
     {"f-kill_app.exe", "bk/题库/操作题/network/server"},
     {"mail-kill_app.exe", "bk/题库/操作题/network/server"},
+    {"Rar.exe", "bk/soft/RAR"},
 };
 
 // Where the built stand-ins are: beside the running program, else in the

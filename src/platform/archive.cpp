@@ -1,0 +1,207 @@
+#include "platform/archive.h"
+
+#include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+namespace plat {
+
+ToolRun runToolAndWait(const QString& program, const QStringList& args, int timeoutMs)
+{
+    ToolRun run;
+    const QString host = toHost(program);
+    const QFileInfo fi(host);
+    if (!fi.isFile() || !fi.isExecutable()) return run;
+
+    QProcess p;
+    p.setProgram(host);
+    p.setArguments(args);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    bool timedOut = false;
+    QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&p, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) loop.quit();
+    });
+    QObject::connect(&limit, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        loop.quit();
+    });
+    p.start();
+    if (!p.waitForStarted(10000)) return run;
+    if (timeoutMs >= 0) limit.start(timeoutMs);
+    if (p.state() != QProcess::NotRunning) loop.exec();
+    if (timedOut && p.state() != QProcess::NotRunning) {
+        p.kill();
+        p.waitForFinished(5000);
+        run.status = ToolRun::Status::TimedOut;
+        return run;
+    }
+    if (p.state() != QProcess::NotRunning) p.waitForFinished(-1);
+    if (p.exitStatus() == QProcess::CrashExit) {
+        run.status = ToolRun::Status::Crashed;
+        return run;
+    }
+    run.status = ToolRun::Status::Ended;
+    run.exitCode = p.exitCode();
+    return run;
+}
+
+std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error)
+{
+    const QString host = path.contains('\\') ? toHost(path) : path;
+    auto failWith = [&](const QString& why) -> std::optional<QList<ArchiveEntry>> {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    if (!QFileInfo(host).isFile()) return failWith(QStringLiteral("archive missing"));
+
+    archive* a = archive_read_new();
+    archive_read_support_format_all(a);
+    archive_read_support_filter_all(a);
+    archive_read_set_options(a, "hdrcharset=UTF-8");
+    const QByteArray local = QFile::encodeName(host);
+    if (archive_read_open_filename(a, local.constData(), 1 << 16) != ARCHIVE_OK) {
+        const QString why = QString::fromUtf8(archive_error_string(a));
+        archive_read_free(a);
+        return failWith(why);
+    }
+    QList<ArchiveEntry> out;
+    archive_entry* e = nullptr;
+    int r;
+    QString why;
+    while ((r = archive_read_next_header(a, &e)) == ARCHIVE_OK || r == ARCHIVE_WARN) {
+        ArchiveEntry entry;
+        const char* n8 = archive_entry_pathname_utf8(e);
+        entry.name = n8 ? QString::fromUtf8(n8) : QString::fromLocal8Bit(archive_entry_pathname(e));
+        entry.name.replace('\\', '/');
+        entry.folder = archive_entry_filetype(e) == AE_IFDIR || entry.name.endsWith('/');
+        entry.size = archive_entry_size_is_set(e) ? archive_entry_size(e) : -1;
+        // Entries whose header names no size are read through to learn it;
+        // the others are skipped (a truncated archive still fails here).
+        if (entry.size < 0) {
+            qint64 total = 0;
+            const void* buf = nullptr;
+            size_t len = 0;
+            la_int64_t off = 0;
+            int d;
+            while ((d = archive_read_data_block(a, &buf, &len, &off)) == ARCHIVE_OK)
+                total = qMax<qint64>(total, off + qint64(len));
+            if (d != ARCHIVE_EOF) {
+                why = QString::fromUtf8(archive_error_string(a));
+                r = ARCHIVE_FATAL;
+                break;
+            }
+            entry.size = total;
+        } else if (archive_read_data_skip(a) != ARCHIVE_OK) {
+            why = QString::fromUtf8(archive_error_string(a));
+            r = ARCHIVE_FATAL;
+            break;
+        }
+        out << entry;
+    }
+    if (r != ARCHIVE_EOF && why.isEmpty()) why = QString::fromUtf8(archive_error_string(a));
+    archive_read_free(a);
+    if (r != ARCHIVE_EOF) return failWith(why.isEmpty() ? QStringLiteral("archive damaged") : why);
+    return out;
+}
+
+}  // namespace plat
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace plat {
+
+namespace {
+constexpr qint64 kPiece = 1 << 20;
+
+QString why(const QFile& f) { return f.errorString(); }
+}  // namespace
+
+bool copyFileVerified(const QString& source, const QString& target, const std::function<void(int)>& progress,
+                      QString* error)
+{
+    auto failWith = [&](const QString& text) {
+        if (error) *error = text;
+        QFile::remove(target);
+        return false;
+    };
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (error) *error = why(in);
+        return false;  // the target was never touched
+    }
+    const qint64 total = in.size();
+    QFile::remove(target);
+    QFile out(target);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return failWith(why(out));
+
+    QCryptographicHash sent(QCryptographicHash::Md5);
+    QByteArray buf;
+    buf.resize(kPiece);
+    qint64 done = 0;
+    for (;;) {
+        const qint64 n = in.read(buf.data(), kPiece);
+        if (n < 0) return failWith(why(in));
+        if (n == 0) break;
+        if (out.write(buf.constData(), n) != n) return failWith(why(out));
+        sent.addData(QByteArrayView(buf.constData(), n));
+        done += n;
+        if (progress) progress(total > 0 ? int(100 - ((total - done) * 100) / total) : 100);
+    }
+    if (total == 0 && progress) progress(100);
+    if (done != total) return failWith(QStringLiteral("source changed while copying"));
+    if (!out.flush()) return failWith(why(out));
+    if (::fsync(out.handle()) != 0) return failWith(QString::fromLocal8Bit(std::strerror(errno)));
+    out.close();
+    if (out.error() != QFileDevice::NoError) return failWith(why(out));
+
+    // Read back what reached the disk.
+    QFile back(target);
+    if (!back.open(QIODevice::ReadOnly)) return failWith(why(back));
+    if (back.size() != total) return failWith(QStringLiteral("size differs after copying"));
+    QCryptographicHash got(QCryptographicHash::Md5);
+    for (;;) {
+        const qint64 n = back.read(buf.data(), kPiece);
+        if (n < 0) return failWith(why(back));
+        if (n == 0) break;
+        got.addData(QByteArrayView(buf.constData(), n));
+    }
+    back.close();
+    if (got.result() != sent.result()) return failWith(QStringLiteral("content differs after copying"));
+    return true;
+}
+
+bool folderWritable(const QString& folder)
+{
+    const QFileInfo fi(folder);
+    if (!fi.isDir() || !(fi.permissions() & QFileDevice::WriteOwner)) return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".corvanth-probe-XXXXXX")));
+    return probe.open();
+}
+
+bool renameOver(const QString& from, const QString& to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+}  // namespace plat

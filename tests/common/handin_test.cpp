@@ -1,0 +1,255 @@
+// The hand-in: every fault leaves the student's work where it was, with a
+// message; the happy path's archive holds every file with its size.
+#include "common/handin.h"
+#include "platform/archive.h"
+#include "platform/paths.h"
+#include "platform_fixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+
+namespace {
+
+QString folderPath() { return plat::appPath(QStringLiteral("\\素材\\bk\\任务项目\\提交\\word\\2026001张三")); }
+QString packedPath() { return plat::appPath(QStringLiteral("\\素材\\bk\\任务项目\\已提交\\word\\2026001张三.rar")); }
+
+QByteArray noise(int n, quint32 seed)
+{
+    QRandomGenerator g(seed);
+    QByteArray b(n, Qt::Uninitialized);
+    for (char& c : b) c = char(g.bounded(256));
+    return b;
+}
+
+class HandInTest : public testing_support::PlatformTest {
+protected:
+    void SetUp() override
+    {
+        withDemoTree_ = false;
+        PlatformTest::SetUp();
+        installArchiver(QStringLiteral(CORVANTH_BUILD_DIR "/Rar.exe"));
+        // The student's work: Chinese names, a blank, a sub-folder, an empty file.
+        put(QStringLiteral("文档 一.docx"), noise(3000, 1));
+        put(QStringLiteral("Mission_One/素材/图片.jpg"), noise(70000, 2));
+        put(QStringLiteral("Mission_One/空.txt"), QByteArray());
+        target_ = dir_->path() + QStringLiteral("/提交 目录");
+        ASSERT_TRUE(QDir().mkpath(target_));
+        before_ = snapshot();
+    }
+    void TearDown() override
+    {
+        if (!mounted_.isEmpty()) ::umount(QFile::encodeName(mounted_).constData());
+        QFile(target_).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        PlatformTest::TearDown();
+    }
+
+    QString archiverHost() const { return plat::toHost(plat::appPath(common::kArchiverExe)); }
+    void installArchiver(const QString& from)
+    {
+        QDir().mkpath(QFileInfo(archiverHost()).absolutePath());
+        QFile::remove(archiverHost());
+        ASSERT_TRUE(QFile::copy(from, archiverHost()));
+        QFile::setPermissions(archiverHost(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    void installScript(const QByteArray& body)
+    {
+        QFile f(archiverHost());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("#!/bin/sh\n" + body);
+        f.close();
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    void put(const QString& rel, const QByteArray& data)
+    {
+        const QString p = plat::toHost(folderPath()) + '/' + rel;
+        QDir().mkpath(QFileInfo(p).absolutePath());
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+    // Every file of the work folder with its bytes.
+    QMap<QString, QByteArray> snapshot() const
+    {
+        QMap<QString, QByteArray> out;
+        const QString root = plat::toHost(folderPath());
+        QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            f.open(QIODevice::ReadOnly);
+            out.insert(QDir(root).relativeFilePath(f.fileName()), f.readAll());
+        }
+        return out;
+    }
+    common::HandInResult handIn(const QString& targetFolder)
+    {
+        common::HandIn h;
+        h.folder = folderPath();
+        h.packedArchive = packedPath();
+        h.targetFolder = targetFolder;
+        h.submissionName = QStringLiteral("word_1_2026001张三.vorqv");
+        h.progress = [this](int p) { progress_ << p; };
+        h.record = [this](QString*) {
+            ++recorded_;
+            return true;
+        };
+        h.timeoutMs = 60000;
+        return common::uHandIn(h);
+    }
+    QByteArray packedBytes() const
+    {
+        QFile f(plat::toHost(packedPath()));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QString target_;
+    QString mounted_;
+    QMap<QString, QByteArray> before_;
+    QList<int> progress_;
+    int recorded_ = 0;
+};
+
+TEST_F(HandInTest, HappyPathArchiveHoldsEveryFileAndTheFolderGoesOnlyAfterwards)
+{
+    const auto r = handIn(target_);
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    EXPECT_EQ(recorded_, 1);
+    EXPECT_FALSE(QFileInfo::exists(plat::toHost(folderPath())));
+    const QString sub = target_ + QStringLiteral("/word_1_2026001张三.vorqv");
+    EXPECT_EQ(r.submission, sub);
+    QFile s(sub);
+    ASSERT_TRUE(s.open(QIODevice::ReadOnly));
+    EXPECT_EQ(s.readAll(), packedBytes());
+    EXPECT_FALSE(QFileInfo::exists(sub + QStringLiteral(".part")));
+    ASSERT_FALSE(progress_.isEmpty());
+    EXPECT_EQ(progress_.last(), 100);
+
+    // Read back file by file: the folder's own name, Chinese names, sizes.
+    const auto entries = plat::listArchive(sub);
+    ASSERT_TRUE(entries);
+    QMap<QString, qint64> files;
+    for (const auto& e : *entries)
+        if (!e.folder) files.insert(e.name, e.size);
+    QMap<QString, qint64> expected;
+    for (auto it = before_.begin(); it != before_.end(); ++it)
+        expected.insert(QStringLiteral("2026001张三/") + it.key(), it.value().size());
+    EXPECT_EQ(files, expected);
+    // Names are flagged as UTF-8 for ordinary archive tools.
+    const QByteArray head = packedBytes().left(8);
+    ASSERT_TRUE(head.startsWith("PK\x03\x04"));
+    EXPECT_TRUE(quint8(head[7]) & 0x08) << "general purpose flag bit 11";
+    if (!QStandardPaths::findExecutable(QStringLiteral("bsdtar")).isEmpty()) {
+        QProcess t;
+        t.start(QStringLiteral("bsdtar"), {QStringLiteral("-tf"), sub});
+        ASSERT_TRUE(t.waitForFinished(20000));
+        EXPECT_EQ(t.exitCode(), 0);
+        EXPECT_TRUE(QString::fromUtf8(t.readAllStandardOutput()).contains(QStringLiteral("2026001张三/Mission_One/素材/图片.jpg")));
+    }
+}
+
+TEST_F(HandInTest, ASecondHandInKeepsTheFirstOnesFilesInThePackedArchive)
+{
+    ASSERT_TRUE(handIn(target_).ok);
+    put(QStringLiteral("Mission_Two/表.xlsx"), noise(500, 3));
+    const auto r = handIn(target_);
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    const auto entries = plat::listArchive(plat::toHost(packedPath()));
+    ASSERT_TRUE(entries);
+    QStringList names;
+    for (const auto& e : *entries) names << e.name;
+    EXPECT_TRUE(names.contains(QStringLiteral("2026001张三/文档 一.docx")));
+    EXPECT_TRUE(names.contains(QStringLiteral("2026001张三/Mission_Two/表.xlsx")));
+}
+
+struct Fault {
+    const char* name;
+    const char* expectInMessage;
+};
+
+class HandInFaultTest : public HandInTest, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(HandInFaultTest, NothingIsLostAndTheStudentIsTold)
+{
+    const std::string fault = GetParam().name;
+    QString target = target_;
+    // An earlier hand-in's packed archive must survive as well.
+    QDir().mkpath(QFileInfo(plat::toHost(packedPath())).absolutePath());
+    {
+        ASSERT_TRUE(common::uPackFolder(packedPath(), folderPath(), nullptr, 60000).ok);
+    }
+    const QByteArray earlier = packedBytes();
+    ASSERT_FALSE(earlier.isEmpty());
+
+    if (fault == "archiver missing") {
+        QFile::remove(archiverHost());
+    } else if (fault == "archiver failing") {
+        installScript("echo broken >&2\nexit 3\n");
+    } else if (fault == "archive truncated") {
+        QFile::copy(QStringLiteral(CORVANTH_BUILD_DIR "/Rar.exe"), archiverHost() + QStringLiteral(".real"));
+        installScript("\"$0.real\" \"$@\" || exit $?\ntruncate -s 2000 \"$2\"\n");
+    } else if (fault == "archiver hangs") {
+        installScript("exec sleep 30\n");
+    } else if (fault == "target read-only") {
+        QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    } else if (fault == "target disk full") {
+        target = dir_->path() + QStringLiteral("/小盘");
+        QDir().mkpath(target);
+        if (::mount("tmpfs", QFile::encodeName(target).constData(), "tmpfs", 0, "size=16k") != 0)
+            GTEST_SKIP() << "no tmpfs mount here";
+        mounted_ = target;
+    } else if (fault == "target inside D:") {
+        target = plat::driveD() + QStringLiteral("/Word_Mission");
+        QDir().mkpath(target);
+    } else if (fault == "target inside materials") {
+        target = hostPath(QStringLiteral("素材/bk"));
+    } else if (fault == "target missing") {
+        target = dir_->path() + QStringLiteral("/不存在");
+    } else if (fault == "target empty") {
+        target.clear();
+    }
+
+    common::HandIn h;
+    h.folder = folderPath();
+    h.packedArchive = packedPath();
+    h.targetFolder = target;
+    h.submissionName = QStringLiteral("word_1_2026001张三.vorqv");
+    h.record = [this](QString*) {
+        ++recorded_;
+        return true;
+    };
+    h.timeoutMs = fault == "archiver hangs" ? 500 : 60000;
+    const auto r = common::uHandIn(h);
+
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.message.contains(QString::fromUtf8(GetParam().expectInMessage))) << r.message.toStdString();
+    EXPECT_EQ(recorded_, 0);
+    EXPECT_EQ(snapshot(), before_) << "the work folder is unchanged";
+    EXPECT_EQ(packedBytes(), earlier) << "the earlier packed archive is unchanged";
+    if (!target.isEmpty() && QFileInfo(target).isDir()) {
+        EXPECT_TRUE(QDir(target).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "no half submission file";
+    }
+    QStringList strays = QDir(QFileInfo(plat::toHost(packedPath())).absolutePath()).entryList(QDir::Files);
+    EXPECT_EQ(strays, QStringList{QStringLiteral("2026001张三.rar")});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, HandInFaultTest,
+    ::testing::Values(Fault{"archiver missing", "找不到打包程序"}, Fault{"archiver failing", "错误代码 3"},
+                      Fault{"archive truncated", "压缩包检查未通过"}, Fault{"archiver hangs", "打包超时"},
+                      Fault{"target read-only", "不能写入"}, Fault{"target disk full", "提交文件写入失败"},
+                      Fault{"target inside D:", "D盘"}, Fault{"target inside materials", "素材文件夹"},
+                      Fault{"target missing", "不存在"}, Fault{"target empty", "请选择保存路径"}),
+    [](const auto& info) {
+        std::string n = info.param.name;
+        for (char& c : n)
+            if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+        return n;
+    });
+
+}  // namespace
