@@ -13,6 +13,8 @@
 #include "knowledge/exercisewindow.h"
 #include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
+#include "tasks/taskentry.h"
+#include "tasks/taskwindow.h"
 
 namespace windows {
 namespace {
@@ -23,7 +25,7 @@ void add()
     forms::registerForm(QString::fromUtf8(T::kName), [] { return new T; });
 }
 
-void placeholder(const char* name, const char* caption)
+[[maybe_unused]] void placeholder(const char* name, const char* caption)
 {
     forms::registerForm(QString::fromUtf8(name), [name, caption] { return new common::PlaceholderForm(name, caption); });
 }
@@ -32,7 +34,11 @@ void placeholder(const char* name, const char* caption)
 
 void registerAll()
 {
-    add<startup::MainWindow>();
+    forms::registerForm(QString::fromUtf8(startup::MainWindow::kName), [] {
+        auto* w = new startup::MainWindow;
+        tasks::connectTaskAreaButtons(w);  // the five task-project area buttons
+        return w;
+    });
     add<startup::LoginWindow>();
 
     for (const knowledge::MenuSpec* m : knowledge::allMenus())
@@ -44,7 +50,7 @@ void registerAll()
     add<practice::AdvancedExerciseWindow>();
     add<startup::VideoWindow>();
     add<mocktest::MockTestWindow>();
-    placeholder("任务项目窗格", "任务项目");
+    add<tasks::TaskWindow>();
     add<exam::ExamWindow>();
 }
 

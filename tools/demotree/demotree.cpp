@@ -3,6 +3,7 @@
 #include "demotree/gen_office.h"
 #include "demotree/gen_pictures.h"
 #include "demotree/gen_standins.h"
+#include "demotree/gen_tasks.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -23,6 +24,7 @@ const Generator kGenerators[] = {
     {"exercise documents", office::generateExerciseDocuments},
     {"exercise pictures", pictures::generateExercisePictures},
     {"standins", generateStandIns},
+    {"task projects", generateTaskProjects},
 };
 
 bool fail(QString* error, const QString& why)

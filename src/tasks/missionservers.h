@@ -1,0 +1,34 @@
+#pragma once
+// The mission servers of the network tasks: the FTP server "Ftpconsole.exe",
+// whose user file gives the student's project archive as home folder, and
+// the web server "MyWebServer0.exe" on port 8088.
+#include "common/servers.h"
+
+#include <QString>
+#include <span>
+
+namespace tasks {
+
+inline const QString kMissionFtpFolder = QStringLiteral("\\素材\\bk\\soft\\FtpSever for mission");
+inline const QString kMissionWebFolder = QStringLiteral("\\素材\\bk\\soft\\WebSever for mission");
+inline const QString kMissionFtpExe = kMissionFtpFolder + QStringLiteral("\\Ftpconsole.exe");
+inline const QString kMissionWebExe = kMissionWebFolder + QStringLiteral("\\MyWebServer0.exe");
+inline const QString kMissionFtpProcess = QStringLiteral("Ftpconsole.exe");
+inline const QString kMissionWebProcess = QStringLiteral("MyWebServer0.exe");
+
+// The mission server.ini table (71 entries in writing order).
+std::span<const common::ProfileEntry> missionServerTable();
+
+// The FTP home folder of a student: the "ftp" folder of the project archive,
+// as the host shows it, ending with a separator.
+QString missionFtpHome(const QString& area, const QString& key);
+
+// Builds "ftpusers.xml" from its template (every "主目录" replaced by the
+// home folder, the key written as XML text; the file replaced whole and
+// atomically) and starts the FTP server hidden.
+void uSetupMissionFtpServer(const QString& area, const QString& key);
+// Writes the table into the staging server.ini, puts a copy in place of the
+// server's own file and starts the web server hidden.
+void uSetupMissionWebServer(const QString& ipv4);
+
+}  // namespace tasks

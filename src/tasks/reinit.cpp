@@ -1,0 +1,109 @@
+// 初始化当前任务: the started task back to its starting state, from the
+// pristine copies the task start left in the area working copy; in the
+// network area also the archive's server folders and the mission servers.
+#include "common/guards.h"
+#include "common/servers.h"
+#include "forms/controls.h"
+#include "platform/filesystem.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "tasks/missionservers.h"
+#include "tasks/taskentry.h"
+#include "tasks/taskwindow.h"
+
+#include <QDir>
+#include <QLineEdit>
+
+namespace tasks {
+
+namespace fs = plat::fs;
+
+namespace {
+QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
+}  // namespace
+
+void TaskWindow::reinitialiseTask()
+{
+    const QString t = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
+    const QString a = state.操作题题型, e = state.扩展名, w = state.素材文件夹, m = state.任务步骤;
+    const QString stepFolder = QStringLiteral("D:\\") + w + '\\' + m;
+    const QString document = workingDocument(t);
+    const QString documentProbe = tree(QStringLiteral("\\") + a + QStringLiteral("\\题目文档\\") + t + QStringLiteral("_改.") + e);
+    const QString pristineDocument = tree(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e);
+    const QString pristineMaterial = tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
+
+    common::GuardList guards;
+    guards << common::GuardEntry::probe(stepFolder, stepFolder + QStringLiteral("改"), true,
+                                        QStringLiteral("请关闭已经打开的文件后再进行初始化操作 >_<"))
+           << common::GuardEntry::explorer(m, common::explorerOpenMessage(m))
+           << common::GuardEntry::probe(document, documentProbe, true, QStringLiteral("请关闭题目文档 >_<"));
+    if (!common::uCheckFoldersFree(guards, this)) return;
+    if (!uMsgYesNo(QStringLiteral("是否初始化当前任务?"), this)) return;
+
+    // Every source before anything is deleted. A task without material has
+    // no pristine material folder: its working folder is rebuilt empty.
+    const bool hasMaterial = state.msCombo3.contains(t);
+    const bool network = a == QStringLiteral("network");
+    const QString serverBank = tree(QStringLiteral("\\题库\\network\\server"));
+    QStringList missing;
+    if (!fs::fileExists(pristineDocument)) missing << pristineDocument;
+    if (hasMaterial && !fs::folderExists(pristineMaterial)) missing << pristineMaterial;
+    if (network && !fs::folderExists(serverBank)) missing << serverBank;
+    if (!missing.isEmpty()) {
+        QStringList shown;
+        for (const QString& p : missing) shown << plat::displayPath(p);
+        uMsgOk(QStringLiteral("初始化所需的原始文件缺失，当前任务没有改动：\n") + shown.join('\n') +
+                   QStringLiteral("\n请点击“←”后重新开始任务，或联系老师检查任务题库。"),
+               this);
+        return;
+    }
+
+    bool ok = true;
+    if (fs::folderExists(stepFolder)) ok = fs::ok(fs::deleteFolder(stepFolder));
+    QDir().mkpath(plat::toHost(stepFolder));
+    if (ok && hasMaterial) ok = fs::ok(fs::copyFolder(pristineMaterial, stepFolder));
+    if (ok && fs::fileExists(document)) ok = fs::ok(fs::deleteFile(document));
+    if (ok) ok = fs::ok(fs::copyFile(pristineDocument, document));
+    if (!ok) {
+        uMsgOk(QStringLiteral("初始化没有完成：") + plat::displayPath(stepFolder) +
+                   QStringLiteral(" 或题目文档中有文件无法删除或复制（可能是只读或正在使用）。请关闭相关文件后再试。"),
+               this);
+        return;
+    }
+
+    if (network) {
+        QWidget* submit = ctl("任务提交区");
+        QWidget* button = ctl("初始化当前任务");
+        QWidget* folder = ctl("任务文件夹");
+        submit->setEnabled(false);
+        button->setEnabled(false);
+        folder->setEnabled(false);
+        forms::setCaption(button, QStringLiteral("恢复中..."));
+        const auto restoreControls = [&] {
+            submit->setEnabled(true);
+            button->setEnabled(true);
+            folder->setEnabled(true);
+            forms::setCaption(button, QStringLiteral("初始化当前任务"));
+        };
+        const QString archive = projectArchive(a, state.studentKey);
+        // The FTP server lets go of the archive's folder before it is rebuilt;
+        // each kill tool is awaited before anything is restarted.
+        const common::ToolSet tools = common::missionTools();
+        for (const QString& p : {kMissionFtpProcess, kMissionWebProcess}) {
+            if (common::uStopServerAndWait(tools, p, this) != common::WaitResult::Ended) {
+                restoreControls();
+                uMsgOk(QStringLiteral("无法停止任务服务器“") + p + QStringLiteral("”，初始化没有完成，请稍后再试。"), this);
+                return;
+            }
+        }
+        fs::deleteFolder(archive + QStringLiteral("\\ftp"));
+        fs::deleteFolder(archive + QStringLiteral("\\web"));
+        fs::copyFolder(serverBank, archive);
+        uSetupMissionFtpServer(a, state.studentKey);
+        uSetupMissionWebServer(state.IP地址 == QStringLiteral("IP地址") ? QString() : state.IP地址);
+        restoreControls();
+    }
+    uMsgOk(QStringLiteral("题目已恢复"), this);
+}
+
+}  // namespace tasks

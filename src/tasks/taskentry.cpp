@@ -1,0 +1,129 @@
+#include "tasks/taskentry.h"
+
+#include "common/handover.h"
+#include "forms/form.h"
+#include "forms/runtime.h"
+#include "platform/filesystem.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "tasks/taskkey.h"
+
+#include <QDir>
+
+namespace tasks {
+
+namespace fs = plat::fs;
+
+const QList<Area>& areas()
+{
+    static const QList<Area> list = {
+        {"excel", "*.txt", false}, {"network", "*.txt", false}, {"ppt", "*.txt", false},
+        {"windows", "*.rar", true}, {"word", "*.txt", false},
+    };
+    return list;
+}
+
+const Area* findArea(const QString& word)
+{
+    for (const Area& a : areas())
+        if (word == QLatin1String(a.word)) return &a;
+    return nullptr;
+}
+
+QString submittedFolder(const QString& area) { return plat::appPath(kTaskTree + QStringLiteral("\\已提交\\") + area); }
+QString archiveAreaFolder(const QString& area) { return plat::appPath(kTaskTree + QStringLiteral("\\提交\\") + area); }
+QString archiveTemplate(const QString& area)
+{
+    return plat::appPath(kTaskTree + QStringLiteral("\\题库\\提交初始化\\") + area);
+}
+QString projectArchive(const QString& area, const QString& key) { return archiveAreaFolder(area) + '\\' + key; }
+
+QStringList uListBaseNames(const QString& folder, const QString& pattern, bool foldersToo)
+{
+    QStringList names = fs::listFiles(folder, pattern);
+    if (foldersToo)
+        for (const QString& d : fs::listSubFolders(folder))
+            if (QDir::match(pattern, d)) names << d;
+    QStringList out;
+    for (const QString& n : names) out << n.section('.', 0, 0);
+    return out;
+}
+
+bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo, const QString& key)
+{
+    if (key.isEmpty()) return false;
+    for (const QString& base : uListBaseNames(folder, pattern, foldersToo))
+        if (base.compare(key, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+namespace {
+
+// A fresh archive A from the template T (the parent folder made as needed).
+void makeArchive(const QString& area, const QString& key)
+{
+    const QString a = projectArchive(area, key);
+    QDir().mkpath(plat::toHost(a));
+    fs::copyFolder(archiveTemplate(area), a);
+}
+
+}  // namespace
+
+bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* owner)
+{
+    const QString p = archiveAreaFolder(area);
+    const QStringList subs = fs::listSubFolders(p);
+    if (subs.isEmpty()) {
+        makeArchive(area, key);
+        uMsgOk(QStringLiteral("项目档案创建成功"), owner);
+        return true;
+    }
+    if (subs.first() == key) return true;
+    if (!uMsgYesNo(subs.first() + QChar(10) + QStringLiteral("正在任务中，是否替换"), owner)) return false;
+    fs::deleteFolder(p, true);
+    makeArchive(area, key);
+    uMsgOk(QStringLiteral("项目档案重置成功"), owner);
+    return true;
+}
+
+bool uRecoverProbeLeftover(const QString& path, const QString& probeName, QWidget* owner)
+{
+    const bool tree = fs::folderExists(path) || fs::fileExists(path);
+    const bool leftover = fs::folderExists(probeName) || fs::fileExists(probeName);
+    if (!leftover) return true;
+    if (!tree && fs::ok(fs::rename(probeName, path))) return true;
+    uMsgOk(QStringLiteral("发现上次未正常结束时留下的文件夹“") + plat::displayPath(probeName) +
+               QStringLiteral("”，它会妨碍检查“") + plat::displayPath(path) +
+               QStringLiteral("”。\n请先关闭程序，核对其中的内容后移走或删除它，然后再继续。"),
+           owner);
+    return false;
+}
+
+void uEnterTaskArea(const Area& area, forms::Form* mainWindow)
+{
+    const QString word = QString::fromUtf8(area.word);
+    uWriteTextFile(common::kTaskModeFile, QString());
+    uWriteTextFile(common::kTaskAreaFile, word);
+    const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
+    if (!keyNamesFolder(key)) {
+        uMsgOk(badKeyMessage(key), mainWindow);
+        return;
+    }
+    if (!uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), mainWindow)) return;
+    if (uIsSubmitted(submittedFolder(word), QString::fromUtf8(area.pattern), area.foldersToo, key)) {
+        uMsgOk(QStringLiteral("【") + key + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"), mainWindow);
+        uWriteTextFile(common::kTaskModeFile, kFreePractice);
+    }
+    if (!uPrepareProjectArchive(word, key, mainWindow)) return;
+    forms::hide(mainWindow->formName());
+    forms::show(QStringLiteral("任务项目窗格"));
+}
+
+void connectTaskAreaButtons(forms::Form* mainWindow)
+{
+    for (const Area& a : areas())
+        mainWindow->onClick(QString::fromUtf8(a.word), [mainWindow, &a] { uEnterTaskArea(a, mainWindow); });
+}
+
+}  // namespace tasks

@@ -1,0 +1,55 @@
+#pragma once
+// Entering a task-project area: the task area and task mode files, the
+// check for an earlier hand-in (free-practice mode) and the student's project
+// archive, which one student at a time owns per area.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace forms {
+class Form;
+}
+
+namespace tasks {
+
+inline const QString kTaskTree = QStringLiteral("\\素材\\bk\\任务项目");
+inline const QString kTaskTreeProbe = QStringLiteral("\\素材\\bk\\任务项目0");
+inline const QString kFreePractice = QStringLiteral("自由练习");
+
+// The five areas of the task projects.
+struct Area {
+    const char* word;     // "word", also the name of the main window's button
+    const char* pattern;  // names in the submitted folder that count as a hand-in
+    bool foldersToo;      // the pattern lists sub-folders as well as files
+};
+const QList<Area>& areas();
+const Area* findArea(const QString& word);
+
+QString submittedFolder(const QString& area);    // \素材\bk\任务项目\已提交\<area>
+QString archiveAreaFolder(const QString& area);  // \素材\bk\任务项目\提交\<area>
+QString archiveTemplate(const QString& area);    // \素材\bk\任务项目\题库\提交初始化\<area>
+QString projectArchive(const QString& area, const QString& key);
+
+// The base names (text before the first ".") of the names the pattern lists
+// in a folder (platform path), in listing order.
+QStringList uListBaseNames(const QString& folder, const QString& pattern, bool foldersToo);
+// Whether the key is among those base names (letter case aside).
+bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo, const QString& key);
+
+// Makes sure the student owns the area's project archive: creates it from
+// the template, keeps the student's own, or after a question replaces
+// another student's. False when the student refused the replacement.
+bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* owner);
+
+// A whole tree (platform path) left under its probe name by an interrupted
+// run: put back when the tree itself is missing; when both exist, the
+// student is told to have the leftover removed (returns false then).
+bool uRecoverProbeLeftover(const QString& path, const QString& probeName, QWidget* owner);
+
+// The click of one of the main window's five area buttons.
+void uEnterTaskArea(const Area& area, forms::Form* mainWindow);
+// Gives the main window's five area buttons their click.
+void connectTaskAreaButtons(forms::Form* mainWindow);
+
+}  // namespace tasks

@@ -1,0 +1,297 @@
+// The hand-ins of 任务项目窗格: the ticked office or network tasks, and the
+// Windows sheet. Both go through the shared hand-in, which verifies the
+// packed archive and the submission file before anything is marked or
+// removed; a failure keeps the window open with the work as it was.
+#include "common/handin.h"
+#include "forms/controls.h"
+#include "forms/runtime.h"
+#include "platform/archive.h"
+#include "platform/filesystem.h"
+#include "platform/folderpicker.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "tasks/taskentry.h"
+#include "tasks/taskwindow.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QProgressBar>
+
+namespace tasks {
+
+namespace fs = plat::fs;
+
+namespace {
+
+const QString kAskHandIn = QStringLiteral("是否提交？");
+const QString kAskSure = QStringLiteral("提交后不能再次提交，确定提交吗？");
+const QString kNoFolder = QStringLiteral("请选择保存路径");
+
+// The Windows sheet's answer boxes in the order of "windows.txt", with the
+// name of the picture copy for the screenshot boxes.
+struct SheetBox {
+    const char* box;
+    const char* copy;  // nullptr: a typed answer
+};
+constexpr SheetBox kSheetBoxes[] = {
+    {"计算机基本信息", "01_计算机基本信息.jpg"},
+    {"CPU主频", nullptr},
+    {"计算机名", nullptr},
+    {"内存大小", nullptr},
+    {"工作组", nullptr},
+    {"系统版本", nullptr},
+    {"系统类型", nullptr},
+    {"屏幕分辨率", "02_屏幕分辨率.jpg"},
+    {"自定义开始菜单", "03_自定义开始菜单.jpg"},
+    {"Aero特效", "04_Aero特效.jpg"},
+    {"资源管理器", "05_资源管理器.jpg"},
+    {"用户账户", "06_用户账户.jpg"},
+    {"硬盘分区与盘符", "07_硬盘分区与盘符.jpg"},
+    {"文件名的结构", nullptr},
+    {"通配符", nullptr},
+    {"库", "08_库.jpg"},
+    {"Bb转换", nullptr},
+    {"KBB转换", nullptr},
+    {"MBKB转换", nullptr},
+    {"GBMB转换", nullptr},
+    {"TBGB转换", nullptr},
+};
+
+QString packedArchive(const QString& area, const QString& key)
+{
+    return submittedFolder(area) + '\\' + key + QStringLiteral(".rar");
+}
+QString marksFile(const QString& area, const QString& key) { return submittedFolder(area) + '\\' + key + QStringLiteral(".txt"); }
+
+}  // namespace
+
+QStringList sheetAnswerBoxes()
+{
+    QStringList out;
+    for (const SheetBox& b : kSheetBoxes) out << QString::fromUtf8(b.box);
+    return out;
+}
+
+void TaskWindow::setProgress(int percent)
+{
+    for (const char* bar : {"ProgressBar1", "ProgressBar2"}) ctl<QProgressBar>(QString::fromUtf8(bar))->setValue(percent);
+}
+
+bool TaskWindow::writeMarks(const std::array<QString, 6>& marks, QString* why) const
+{
+    QStringList lines(marks.begin(), marks.end());
+    const QString path = marksFile(state.操作题题型, state.studentKey);
+    QDir().mkpath(QFileInfo(plat::toHost(path)).absolutePath());
+    if (plat::writeText936(path, lines.join(QStringLiteral("\r\n")))) return true;
+    if (why) *why = QStringLiteral("无法写入提交记录：") + plat::displayPath(path);
+    return false;
+}
+
+void TaskWindow::enableHandInControls(bool on)
+{
+    for (const char* name : {"操作题提交", "操作题选择提交路径", "任务内容区", "任务标题区", "涉及知识点区"})
+        ctl(QString::fromUtf8(name))->setEnabled(on);
+}
+
+void TaskWindow::chooseHandInFolder()
+{
+    bool ticked = false;
+    for (const TaskMember& m : kTaskMembers) ticked = ticked || ctl<QCheckBox>(QString::fromUtf8(m.check))->isChecked();
+    if (!ticked) {
+        uMsgOk(QStringLiteral("温馨提示：请选择需要提交的任务！！"), this);
+        return;
+    }
+    uMsgOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"), this);
+    const QString folder = uBrowseForFolder(this, QStringLiteral("浏览文件夹"));
+    if (!folder.isEmpty()) ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
+}
+
+void TaskWindow::handInTasks()
+{
+    const QString target = ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text();
+    if (target.isEmpty()) {
+        uMsgOk(kNoFolder, this);
+        return;
+    }
+    QList<int> ticked;
+    for (int n = 1; n <= 6; ++n)
+        if (ctl<QCheckBox>(QString::fromUtf8(kTaskMembers[n - 1].check))->isChecked()) ticked << n;
+    if (ticked.isEmpty()) {
+        uMsgOk(QStringLiteral("温馨提示：请选择需要提交的任务！！"), this);
+        return;
+    }
+    if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) {
+        uMsgOk(problem, this);
+        return;
+    }
+    if (!uMsgYesNo(kAskHandIn, this) || !uMsgYesNo(kAskSure, this)) return;
+
+    const QString a = state.操作题题型;
+    const QString archive = projectArchive(a, state.studentKey);
+    // Every source first: nothing is copied before all of them are there.
+    for (int n : ticked) {
+        const QString doc = workingDocument(state.taskName(n));
+        const QString step = QStringLiteral("D:\\") + state.素材文件夹 + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
+        for (const QString& need : {doc, step})
+            if (!fs::fileExists(need) && !fs::folderExists(need)) {
+                uMsgOk(QStringLiteral("任务【") + state.taskName(n) + QStringLiteral("】的作答找不到：") + plat::displayPath(need) +
+                           QStringLiteral("\n请先开始该任务，或取消勾选后再提交。"),
+                       this);
+                return;
+            }
+    }
+    if (!fs::folderExists(archive)) {
+        uMsgOk(QStringLiteral("找不到项目档案：") + plat::displayPath(archive) + QStringLiteral("\n请关闭窗口后从主界面重新进入。"),
+               this);
+        return;
+    }
+
+    enableHandInControls(false);
+    std::array<QString, 6> digits = state.提交标记;
+    std::array<QString, 6> marks = state.已提交标记;
+    for (int n : ticked) {
+        const QString step = QString::fromUtf8(kTaskMembers[n - 1].step);
+        const bool copied = fs::ok(fs::copyFile(workingDocument(state.taskName(n)), archive + '\\')) &&
+                            fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + step, archive + '\\' + step));
+        if (!copied) {
+            enableHandInControls(true);
+            uMsgOk(QStringLiteral("任务【") + state.taskName(n) + QStringLiteral("】的作答无法放入项目档案：") +
+                       plat::displayPath(archive) + '\n' + common::kWorkKeptNote,
+                   this);
+            return;
+        }
+        digits[n - 1] = QString::number(n);
+        marks[n - 1] = kHandedIn;
+    }
+
+    common::HandIn h;
+    h.folder = archive;
+    h.packedArchive = packedArchive(a, state.studentKey);
+    h.targetFolder = target;
+    h.submissionName = a + '_' + QStringList(digits.begin(), digits.end()).join(QString()) + '_' + state.studentKey +
+                       QStringLiteral(".vorqv");
+    h.owner = this;
+    h.progress = [this](int p) { setProgress(p); };
+    h.record = [this, &marks](QString* why) { return writeMarks(marks, why); };
+    const common::HandInResult r = common::uHandIn(h);
+    if (!r.ok) {
+        enableHandInControls(true);
+        uMsgOk(r.message, this);
+        return;
+    }
+    state.提交标记 = digits;
+    state.已提交标记 = marks;
+    state.handedIn = true;
+    uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
+    state.退出检测 = QStringLiteral("1");
+    forms::unload(this);
+}
+
+void TaskWindow::resetHandedInTask()
+{
+    const QString title = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
+    if (!uMsgYesNo(QStringLiteral("是否重置【") + title + QStringLiteral("】？"), this)) return;
+    if (!uMsgYesNo(QStringLiteral("【") + title + QStringLiteral("】原有作答将被清空，确定重置吗？"), this)) return;
+    const int n = state.currentTask();
+    std::array<QString, 6> marks = state.已提交标记;
+    if (n > 0) marks[n - 1] = QString::fromUtf8(kTaskMembers[n - 1].markLabel);
+    QString why;
+    if (!writeMarks(marks, &why)) {
+        uMsgOk(why + QStringLiteral("\n重置没有完成。"), this);
+        return;
+    }
+    state.已提交标记 = marks;
+    if (n > 0) {
+        state.可提交[n - 1] = QStringLiteral("1");
+        ctl(QString::fromUtf8(kTaskMembers[n - 1].check))->setEnabled(true);
+    }
+    ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->clear();
+    ctl("操作题选择提交路径")->show();
+    ctl("操作题重置任务")->hide();
+    ctl("操作题选择提交路径")->setEnabled(true);
+    ctl("操作题提交")->setEnabled(true);
+    uMsgOk(QStringLiteral("【") + title + QStringLiteral("】重置完成，可重新提交！！"), this);
+}
+
+void TaskWindow::chooseSheetFolder()
+{
+    const QString folder = uBrowseForFolder(this, QStringLiteral("浏览文件夹"));
+    if (!folder.isEmpty()) ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(folder);
+}
+
+void TaskWindow::handInSheet()
+{
+    if (!uMsgYesNo(kAskHandIn, this) || !uMsgYesNo(kAskSure, this)) return;
+    const QString target = ctl<QLineEdit>(QStringLiteral("保存路径"))->text();
+    if (target.isEmpty()) {
+        uMsgOk(kNoFolder, this);
+        return;
+    }
+    if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) {
+        uMsgOk(problem, this);
+        return;
+    }
+    // A picked screenshot that is gone is named before anything is packed.
+    for (const SheetBox& b : kSheetBoxes) {
+        if (!b.copy) continue;
+        const QString path = ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
+        if (!path.isEmpty() && !QFileInfo(path).isFile()) {
+            uMsgOk(QStringLiteral("截图文件已不存在：") + path + QStringLiteral("\n（") + QString::fromUtf8(b.box) +
+                       QStringLiteral("）请重新选择截图后再提交。"),
+                   this);
+            return;
+        }
+    }
+    const QString archive = projectArchive(QStringLiteral("windows"), state.studentKey);
+    if (!fs::folderExists(archive)) {
+        uMsgOk(QStringLiteral("找不到项目档案：") + plat::displayPath(archive) + QStringLiteral("\n请关闭窗口后从主界面重新进入。"),
+               this);
+        return;
+    }
+
+    const auto enable = [this](bool on) {
+        ctl("win提交")->setEnabled(on);
+        ctl("选择提交路径")->setEnabled(on);
+    };
+    enable(false);
+    const auto failWith = [&](const QString& text) {
+        enable(true);
+        uMsgOk(text + '\n' + common::kWorkKeptNote, this);
+    };
+    QStringList answers;
+    for (const SheetBox& b : kSheetBoxes) answers << ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
+    if (!plat::writeText936(archive + QStringLiteral("\\windows.txt"), answers.join(QStringLiteral("\r\n"))))
+        return failWith(QStringLiteral("无法写入答案文件：") + plat::displayPath(archive + QStringLiteral("\\windows.txt")));
+    if (fs::folderExists(QStringLiteral("D:\\SXWIN")) &&
+        !fs::ok(fs::copyFolder(QStringLiteral("D:\\SXWIN"), archive + QStringLiteral("\\SXWIN"))))
+        return failWith(QStringLiteral("无法把D:\\SXWIN放入项目档案：") + plat::displayPath(archive));
+    for (const SheetBox& b : kSheetBoxes) {
+        const QString path = b.copy ? ctl<QLineEdit>(QString::fromUtf8(b.box))->text() : QString();
+        if (path.isEmpty()) continue;
+        QString why;
+        const QString copy = plat::toHost(archive + '\\' + QString::fromUtf8(b.copy));
+        if (!plat::copyFileVerified(path, copy, [this](int p) { setProgress(p); }, &why))
+            return failWith(QStringLiteral("截图无法放入项目档案：") + path + QStringLiteral("（") + why + QStringLiteral("）"));
+    }
+
+    common::HandIn h;
+    h.folder = archive;
+    h.packedArchive = packedArchive(QStringLiteral("windows"), state.studentKey);
+    h.targetFolder = target;
+    h.submissionName = QStringLiteral("Win_") + state.studentKey + QStringLiteral(".vorqv");
+    h.owner = this;
+    h.progress = [this](int p) { setProgress(p); };
+    const common::HandInResult r = common::uHandIn(h);
+    if (!r.ok) {
+        enable(true);
+        uMsgOk(r.message, this);
+        return;
+    }
+    state.handedIn = true;
+    uMsgOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "), this);
+    forms::unload(this);
+}
+
+}  // namespace tasks

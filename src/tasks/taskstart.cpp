@@ -1,0 +1,154 @@
+// The task start (开始任务): panels opened, hand-in controls reset for the
+// task, the handed-in check, the machine's address, the personalised text,
+// the documents and material copied (once per task and visit), the sample
+// pictures and, for the network area, the mission servers.
+#include "common/ipv4.h"
+#include "common/processes.h"
+#include "common/questiontext.h"
+#include "forms/controls.h"
+#include "platform/filesystem.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "tasks/missionservers.h"
+#include "tasks/taskentry.h"
+#include "tasks/taskwindow.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+namespace tasks {
+
+namespace fs = plat::fs;
+
+namespace {
+QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
+}  // namespace
+
+void TaskWindow::showTaskText(const QString& path)
+{
+    common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("任务内容")), path);
+}
+
+void TaskWindow::startTask()
+{
+    const int n = state.currentTask();
+    const QString t = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
+    const QString a = state.操作题题型, e = state.扩展名, m = state.任务步骤, w = state.素材文件夹;
+    if (n == 0 || t.isEmpty()) return;
+    const QString bank = tree(QStringLiteral("\\题库\\") + a);
+    const QString text = bank + QStringLiteral("\\题目内容\\") + t + QStringLiteral(".txt");
+    const QString document = bank + QStringLiteral("\\题目文档\\") + t + '.' + e;
+
+    // A task whose text or document is missing cannot be started: nothing
+    // is changed, the student is told which file is missing.
+    for (const QString& need : {text, document})
+        if (!fs::fileExists(need)) {
+            uMsgOk(QStringLiteral("任务【") + t + QStringLiteral("】的文件缺失，无法开始任务：\n") + plat::displayPath(need) +
+                       QStringLiteral("\n请联系老师检查任务题库。"),
+                   this);
+            return;
+        }
+
+    ctl("开始任务")->setEnabled(false);
+    ctl("任务内容区")->show();
+    ctl("涉及知识点提示区")->show();
+    for (const char* name : {"样式", "任务文件夹", "折叠", "样式区"}) ctl(QString::fromUtf8(name))->hide();
+    ctl("操作题提交")->setEnabled(true);
+    ctl("操作题选择提交路径")->setEnabled(true);
+    ctl("操作题选择提交路径")->show();
+    ctl("操作题重置任务")->hide();
+    ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->clear();
+    state.退出检测.clear();
+
+    state.可提交[n - 1] = QStringLiteral("1");
+    if (uIsSubmitted(submittedFolder(a), QStringLiteral("*.txt"), false, state.studentKey) &&
+        state.已提交标记[n - 1] == kHandedIn) {
+        ctl("操作题提交")->setEnabled(false);
+        ctl("操作题选择提交路径")->setEnabled(false);
+        ctl("操作题选择提交路径")->hide();
+        ctl("操作题重置任务")->show();
+        ctl(QString::fromUtf8(kTaskMembers[n - 1].check))->setEnabled(false);
+        state.可提交[n - 1] = QStringLiteral("0");
+        ctl<QLineEdit>(QStringLiteral("操作题保存路径"))
+            ->setText(QStringLiteral("【") + state.当前任务 + QStringLiteral("】结果已提交！！！"));
+    }
+
+    const QString stepFolder = QStringLiteral("D:\\") + w + '\\' + m;
+    const QString shownText = tree(QStringLiteral("\\") + a + QStringLiteral("\\题目内容\\") + t + QStringLiteral(".txt"));
+    const bool first = !state.prepared[n - 1];
+    QString ip;
+    if (first) {
+        const QString serverFolder = plat::appPath(QStringLiteral("\\素材\\bk\\题库\\操作题\\") + a + QStringLiteral("\\server"));
+        QDir().mkpath(plat::toHost(serverFolder));
+        ip = common::uGetLocalIPv4(serverFolder + QStringLiteral("\\ipd_mission.txt"), this);
+        if (!ip.isEmpty()) state.IP地址 = ip;
+        const QString personal = bank + QStringLiteral("\\题目内容_改\\") + t + QStringLiteral(".txt");
+        QDir().mkpath(plat::toHost(bank + QStringLiteral("\\题目内容_改")));
+        common::uPersonaliseQuestionText(text, personal,
+                                         {{QStringLiteral("任务素材文件夹"), plat::displayPath(stepFolder)},
+                                          {QStringLiteral("strLocalIP"), ip}});
+        fs::copyFile(personal, shownText);
+        fs::copyFile(document, tree(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e));
+        fs::copyFile(document, workingDocument(t));
+    }
+
+    loadSamplePictures(t);
+    if (state.msCombo3.contains(t)) ctl("任务文件夹")->show();
+    showTaskText(shownText);
+
+    if (first) {
+        QDir().mkpath(plat::toHost(stepFolder));
+        if (state.msCombo3.contains(t)) {
+            const QString material = bank + QStringLiteral("\\素材\\") + t;
+            fs::copyFolder(material, stepFolder);
+            fs::copyFolder(material, tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m));
+        }
+        state.prepared[n - 1] = true;
+    }
+
+    if (a == QStringLiteral("network")) {
+        ctl("重选任务")->setEnabled(false);
+        fs::copyFolder(tree(QStringLiteral("\\题库\\network\\server")), projectArchive(a, state.studentKey));
+        if (!uIsProcessRunning(kMissionFtpProcess)) uSetupMissionFtpServer(a, state.studentKey);
+        if (!uIsProcessRunning(kMissionWebProcess)) uSetupMissionWebServer(first ? ip : state.IP地址);
+    }
+
+    for (int k = 0; k < 6; ++k)
+        if (state.可提交[k] == QStringLiteral("1")) ctl(QString::fromUtf8(kTaskMembers[k].check))->setEnabled(true);
+}
+
+void TaskWindow::loadSamplePictures(const QString& task)
+{
+    pictureFiles_.clear();
+    if (!state.msCombo2.contains(task)) return;
+    ctl("样式")->show();
+    pictureFolder_ = tree(QStringLiteral("\\题库\\") + state.操作题题型 + QStringLiteral("\\样图\\") + task);
+    pictureFiles_ = fs::listFiles(pictureFolder_, QStringLiteral("*.jpg"));
+    if (pictureFiles_.isEmpty()) return;
+    uShowPicture(0);
+    const bool several = pictureFiles_.size() >= 2;
+    for (const char* b : {"样式上一张", "样式下一张"}) {
+        ctl(QString::fromUtf8(b))->setVisible(several);
+        ctl(QString::fromUtf8(b))->setEnabled(false);
+    }
+}
+
+void TaskWindow::uShowPicture(int index)
+{
+    if (index < 0 || index >= pictureFiles_.size()) return;
+    pictureIndex_ = index;
+    auto* box = ctl<QLabel>(QStringLiteral("Picture1"));
+    QPixmap pm;
+    if (pm.load(plat::toHost(pictureFolder_ + '\\' + pictureFiles_[index]))) {
+        box->setPixmap(pm);
+        box->resize(pm.size());
+    } else {
+        box->setPixmap(QPixmap());
+    }
+}
+
+}  // namespace tasks

@@ -1,0 +1,378 @@
+#include "tasks/taskwindow.h"
+
+#include "common/documents.h"
+#include "common/guards.h"
+#include "common/handover.h"
+#include "common/navigation.h"
+#include "common/questiontext.h"
+#include "common/servers.h"
+#include "forms/controls.h"
+#include "forms/runtime.h"
+#include "forms/twips.h"
+#include "platform/filesystem.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "tasks/missionservers.h"
+#include "tasks/taskentry.h"
+#include "tasks/taskkey.h"
+#include "tasks/taskwindow_design.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+namespace tasks {
+
+namespace fs = plat::fs;
+
+const std::array<TaskMember, 6> kTaskMembers = {{
+    {"任务一", "选择任务一", "Mission_One", "任务一提交标记", "任务一已提交标记", "任务一可提交"},
+    {"任务二", "选择任务二", "Mission_Two", "任务二提交标记", "任务二已提交标记", "任务二可提交"},
+    {"任务三", "选择任务三", "Mission_Three", "任务三提交标记", "任务三已提交标记", "任务三可提交"},
+    {"任务四", "选择任务四", "Mission_Four", "任务四提交标记", "任务四已提交标记", "任务四可提交"},
+    {"任务五", "选择任务五", "Mission_Five", "任务五提交标记", "任务五已提交标记", "任务五可提交"},
+    {"任务六", "选择任务六", "Mission_Six", "任务六提交标记", "任务六已提交标记", "任务六可提交"},
+}};
+
+namespace {
+
+constexpr OfficeArea kOfficeAreas[] = {
+    {"word", "任务项目_Word", "docx", "Word_Mission"},
+    {"excel", "任务项目_Excel", "xlsx", "Excel_Mission"},
+    {"ppt", "任务项目_PowerPoint", "pptx", "Ppt_Mission"},
+    {"network", "任务项目_Network", "net", "SXNET"},
+};
+
+// The task working folders guarded and deleted by the close, with their
+// probe names, in the guard order.
+struct WorkFolder {
+    const char* name;
+    const char* probe;
+};
+constexpr WorkFolder kWorkFolders[] = {
+    {"Word_Mission", "D:\\w改名"}, {"Excel_Mission", "D:\\e改名"}, {"Ppt_Mission", "D:\\p改名"},
+    {"SXWIN", "D:\\win改名"},      {"SXNET", "D:\\n改名"},        {"PracticalTraining", "D:\\n改名"},
+};
+// Deletion order of the close.
+constexpr const char* kDeleteOrder[] = {"Word_Mission", "Excel_Mission", "Ppt_Mission", "SXNET", "SXWIN", "PracticalTraining"};
+
+const QString kWindowsTitle = QStringLiteral("任务项目_Windows");
+const QString kDocumentInUse = QStringLiteral("请关闭已经打开的题目文档 >_<");
+
+QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
+
+// The eight Windows question texts: box, file name.
+constexpr std::pair<const char*, const char*> kWindowsTexts[] = {
+    {"win1", "计算机基本信息"}, {"win2", "屏幕分辨率"}, {"win3", "Aero特效"}, {"win4", "自定义开始菜单"},
+    {"win5", "用户账户"},       {"win6", "资源管理器"}, {"win7", "硬盘分区与盘符"}, {"win8", "库"},
+};
+
+}  // namespace
+
+const OfficeArea* findOfficeArea(const QString& word)
+{
+    for (const OfficeArea& a : kOfficeAreas)
+        if (word == QLatin1String(a.word)) return &a;
+    return nullptr;
+}
+
+TaskState::TaskState()
+{
+    for (int i = 0; i < 6; ++i) {
+        已提交标记[i] = QString::fromUtf8(kTaskMembers[i].markLabel);
+        可提交[i] = QString::fromUtf8(kTaskMembers[i].mayLabel);
+        提交标记[i] = QString::fromUtf8(kTaskMembers[i].digitLabel);
+    }
+}
+
+int TaskState::currentTask() const
+{
+    for (int n = 1; n <= 6; ++n)
+        if (当前任务 == QStringLiteral("任务%1").arg(n)) return n;
+    return 0;
+}
+
+TaskWindow::TaskWindow() : forms::Form(kTaskWindowSpec, taskWindowDesign())
+{
+    for (int n = 1; n <= 6; ++n) onClick(QString::fromUtf8(kTaskMembers[n - 1].button), [this, n] { chooseTask(n); });
+    onClick(QStringLiteral("重选任务"), [this] { withdrawTask(); });
+    onClick(QStringLiteral("开始任务"), [this] { startTask(); });
+    onClick(QStringLiteral("开始"), [this] { openTaskDocument(); });
+    onClick(QStringLiteral("任务文件夹"), [this] { openTaskFolder(); });
+    onClick(QStringLiteral("Command11"), [this] {
+        ctl("涉及知识点提示区")->hide();
+        fillKnowledgePoints();
+    });
+    onClick(QStringLiteral("知识点"), [this] { fillKnowledgePoints(); });
+    for (int k = 1; k <= 6; ++k) onClick(QStringLiteral("知识点%1").arg(k), [this, k] { openKnowledgePoint(k); });
+    onClick(QStringLiteral("操作题选择提交路径"), [this] { chooseHandInFolder(); });
+    onClick(QStringLiteral("操作题提交"), [this] { handInTasks(); });
+    onClick(QStringLiteral("操作题重置任务"), [this] { resetHandedInTask(); });
+    onClick(QStringLiteral("初始化当前任务"), [this] { reinitialiseTask(); });
+    onClick(QStringLiteral("Command7"), [this] { showSheetPage2(); });
+    onClick(QStringLiteral("上一任务"), [this] { showSheetPage1(); });
+    onClick(QStringLiteral("选择提交路径"), [this] { chooseSheetFolder(); });
+    onClick(QStringLiteral("恢复本题"), [this] { restoreSheetQuestion(); });
+    onClick(QStringLiteral("Command10"), [this] { openSheetFolder(); });
+    onClick(QStringLiteral("win提交"), [this] { handInSheet(); });
+    // The eight screenshot pickers: button, screenshot box.
+    static constexpr std::pair<const char*, const char*> kPickers[] = {
+        {"Command4", "计算机基本信息"}, {"Command5", "屏幕分辨率"}, {"Command1", "自定义开始菜单"},
+        {"Command3", "Aero特效"},       {"Command2", "资源管理器"}, {"Command6", "用户账户"},
+        {"Command8", "硬盘分区与盘符"}, {"Command9", "库"},
+    };
+    for (const auto& [button, box] : kPickers) onClick(QString::fromUtf8(button), [this, box] { pickScreenshot(box); });
+    for (const char* shot : {"计算机基本信息", "屏幕分辨率", "自定义开始菜单", "Aero特效", "资源管理器", "用户账户",
+                             "硬盘分区与盘符", "库", "保存路径"})
+        ctl<QLineEdit>(QString::fromUtf8(shot))->setReadOnly(true);
+    ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setReadOnly(true);
+}
+
+QPlainTextEdit* TaskWindow::textArea(const char* name) const { return ctl<QPlainTextEdit>(QString::fromUtf8(name)); }
+
+bool TaskWindow::isOffice() const { return findOfficeArea(state.操作题题型) != nullptr; }
+
+QString TaskWindow::workingDocument(const QString& task) const
+{
+    return tree(QStringLiteral("\\") + state.操作题题型 + QStringLiteral("\\题目文档\\") + task + '.' + state.扩展名);
+}
+
+void TaskWindow::onLoad()
+{
+    laidOut_ = false;
+    setTopmost(true);
+    state.退出检测.clear();
+    for (QString& d : state.提交标记) d.clear();
+
+    state.studentKey = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
+    common::readLineInto(state.学号, common::kIdentityFile, 2);
+    common::readLineInto(state.姓名, common::kIdentityFile, 3);
+    if (!keyNamesFolder(state.studentKey)) {
+        uMsgOk(badKeyMessage(state.studentKey), this);
+        return;
+    }
+    if (!uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), this)) return;
+
+    QString a;
+    if (!fs::listSubFolders(tree(QStringLiteral("\\提交"))).isEmpty()) {
+        a = uReadLastLine(common::kTaskAreaFile);
+        if (uReadLastLine(common::kTaskModeFile) == kFreePractice) loadMarks(a);
+    }
+    state.单体与否 = uReadTextLine(common::kLaunchModeFile, 1).value_or(QString());
+
+    if (state.单体与否 == QStringLiteral("mission")) {
+        common::readLineInto(state.选择, common::kMissionAreaFile, 1);
+        a = state.选择;
+        uWriteTextFile(common::kTaskModeFile, QString());
+        if (!findArea(a)) {
+            uMsgOk(QStringLiteral("任务项目区域“") + a + QStringLiteral("”无效，请重新登录并选择任务项目。"), this);
+            return;
+        }
+        // As the main window's area buttons do: a student who has handed in
+        // this area works in free-practice mode.
+        const Area* area = findArea(a);
+        if (uIsSubmitted(submittedFolder(a), QString::fromUtf8(area->pattern), area->foldersToo, state.studentKey)) {
+            uMsgOk(QStringLiteral("【") + state.studentKey + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"), this);
+            loadMarks(a);
+        }
+        if (!uPrepareProjectArchive(a, state.studentKey, this)) return;
+    }
+
+    if (a == QStringLiteral("windows")) {
+        layoutWindows();
+    } else if (findOfficeArea(a)) {
+        layoutOffice(a);
+    } else {
+        uMsgOk(QStringLiteral("任务项目区域“") + a + QStringLiteral("”无效，请关闭本窗口后从主界面重新选择任务项目。"), this);
+        return;
+    }
+    refreshWorkingCopy();
+    ctl<QLabel>(QStringLiteral("Picture1"))->setPixmap(QPixmap());
+    laidOut_ = true;
+}
+
+void TaskWindow::loadMarks(const QString& a)
+{
+    if (a == QStringLiteral("windows")) {
+        ctl("win提交")->setEnabled(false);
+        ctl("选择提交路径")->setEnabled(false);
+        ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(QStringLiteral("任务结果已提交完成！！！"));
+        return;
+    }
+    if (!findOfficeArea(a)) return;
+    // One mark per line; a shorter or missing file leaves the rest as they are.
+    const auto lines = plat::readLines936(submittedFolder(a) + '\\' + state.studentKey + QStringLiteral(".txt"));
+    if (!lines) return;
+    for (int i = 0; i < 6 && i < lines->size(); ++i) state.已提交标记[i] = lines->at(i).section(',', 0, 0);
+}
+
+void TaskWindow::layoutWindows()
+{
+    QWidget* page = ctl("windows任务区1");
+    page->show();
+    forms::moveTw(page, 0, 0);
+    setOuterSizeTw(forms::widthTw(page) + kPage1WidthMargin, forms::heightTw(page) + kPage1HeightMargin);
+    setCaption(kWindowsTitle + QStringLiteral("【学号：") + state.学号 + QStringLiteral("】【姓名：") + state.姓名 +
+               QStringLiteral("】"));
+    state.操作题题型 = QStringLiteral("windows");
+    for (const auto& [box, file] : kWindowsTexts)
+        common::uShowQuestionText(textArea(box), tree(QStringLiteral("\\题库\\windows\\题目内容\\") + QString::fromUtf8(file) +
+                                                       QStringLiteral(".txt")));
+}
+
+void TaskWindow::setFoldedHeight()
+{
+    setOuterHeightTw(forms::heightTw(ctl("任务标题区")) + forms::heightTw(ctl("任务内容区")) +
+                     forms::heightTw(ctl("任务选择区")) + kOfficeHeightMargin);
+}
+
+void TaskWindow::layoutOffice(const QString& a)
+{
+    const OfficeArea* o = findOfficeArea(a);
+    ctl("重选任务")->setEnabled(false);
+    ctl("开始任务")->setEnabled(false);
+    QWidget* page = ctl("office任务区");
+    page->show();
+    forms::moveTw(page, 0, 0);
+    setOuterWidthTw(forms::widthTw(page) + kOfficeWidthMargin);
+    setFoldedHeight();
+    setCaption(QString::fromUtf8(o->title) + QStringLiteral("【学号：") + state.学号 + QStringLiteral("】【姓名：") +
+               state.姓名 + QStringLiteral("】"));
+    state.扩展名 = QString::fromUtf8(o->ext);
+    state.操作题题型 = a;
+    state.素材文件夹 = QString::fromUtf8(o->workFolder);
+    if (a == QStringLiteral("network")) ctl("开始")->hide();
+
+    const QString list = tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\任务列表.txt"));
+    const auto lines = plat::readLines936(list);
+    state.Combo1 = lines.value_or(QStringList());
+    if (!lines)
+        uMsgOk(QStringLiteral("找不到本区域的任务列表：") + plat::displayPath(list) +
+                   QStringLiteral("\n请联系老师检查任务题库。"),
+               this);
+    for (int n = 1; n <= 6; ++n)
+        if (state.taskName(n).isEmpty()) ctl(QString::fromUtf8(kTaskMembers[n - 1].button))->hide();
+    for (int n = 1; n <= 6; ++n)
+        if (state.taskName(n).isEmpty()) ctl(QString::fromUtf8(kTaskMembers[n - 1].check))->hide();
+
+    state.msCombo2 = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\样图")));
+    state.msCombo3 = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\素材")));
+}
+
+void TaskWindow::refreshWorkingCopy()
+{
+    const QString working = tree(QStringLiteral("\\") + state.操作题题型);
+    fs::deleteFolder(working);
+    fs::copyFolder(tree(QStringLiteral("\\初始化\\") + state.操作题题型), working);
+}
+
+void TaskWindow::chooseTask(int n)
+{
+    ctl("重选任务")->setEnabled(true);
+    ctl("开始任务")->setEnabled(true);
+    for (const TaskMember& m : kTaskMembers) ctl(QString::fromUtf8(m.button))->setEnabled(false);
+    ctl<QLineEdit>(QStringLiteral("任务标题"))->setText(state.taskName(n));
+    state.任务步骤 = QString::fromUtf8(kTaskMembers[n - 1].step);
+    state.当前任务 = QStringLiteral("任务%1").arg(n);
+}
+
+void TaskWindow::withdrawTask()
+{
+    ctl("开始任务")->setEnabled(false);
+    ctl("重选任务")->setEnabled(false);
+    for (const TaskMember& m : kTaskMembers) ctl(QString::fromUtf8(m.button))->setEnabled(true);
+    ctl<QLineEdit>(QStringLiteral("任务标题"))->setText(QString());
+    for (const char* name : {"任务内容区", "涉及知识点区", "涉及知识点提示区", "样式区", "样式", "样式上一张", "样式下一张"})
+        ctl(QString::fromUtf8(name))->hide();
+    setFoldedHeight();
+    for (int n = 1; n <= 6; ++n)
+        if (state.taskName(n).isEmpty()) ctl(QString::fromUtf8(kTaskMembers[n - 1].button))->setEnabled(false);
+}
+
+void TaskWindow::openTaskFolder()
+{
+    common::uOpenFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + state.任务步骤);
+}
+
+void TaskWindow::openTaskDocument()
+{
+    common::uOpenDocument(workingDocument(ctl<QLineEdit>(QStringLiteral("任务标题"))->text()));
+}
+
+void TaskWindow::fillKnowledgePoints()
+{
+    ctl("涉及知识点区")->show();
+    const QString task = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
+    const QString list = tree(QStringLiteral("\\题库\\") + state.操作题题型 + QStringLiteral("\\涉及知识点\\") + task +
+                              QStringLiteral(".txt"));
+    state.Combo3 = plat::readLines936(list).value_or(QStringList());
+    for (int k = 1; k <= 6; ++k) {
+        QWidget* b = ctl(QStringLiteral("知识点%1").arg(k));
+        const QString point = k <= state.Combo3.size() ? state.Combo3.at(k - 1) : QString();
+        forms::setCaption(b, point);
+        b->setVisible(!point.isEmpty());
+    }
+    uWriteTextFile(common::kCallMarkerFile, QStringLiteral("任务项目"));
+}
+
+void TaskWindow::openKnowledgePoint(int k)
+{
+    const QString point = forms::caption(ctl(QStringLiteral("知识点%1").arg(k)));
+    if (!common::writeRequest(common::kKnowledgeRequest, {state.操作题题型, point, state.扩展名}, this)) return;
+    forms::hide(formName());
+    forms::show(QStringLiteral("知识点与课本实训窗格"));
+}
+
+void TaskWindow::onUnload(bool& cancel)
+{
+    const bool quiet = state.退出检测 == QStringLiteral("1") && state.handedIn;
+    if (!quiet) {
+        if (!uMsgYesNo(QStringLiteral("是否退出？"), this) ||
+            !uMsgYesNo(QStringLiteral("【未提交的答案将会清空】，确定退出吗？"), this)) {
+            cancel = true;
+            return;
+        }
+        common::GuardList guards;
+        for (const WorkFolder& f : kWorkFolders)
+            guards << common::GuardEntry::explorer(QString::fromUtf8(f.name), common::explorerOpenMessage(QString::fromUtf8(f.name)));
+        for (const WorkFolder& f : kWorkFolders)
+            guards << common::GuardEntry::probe(QStringLiteral("D:\\") + QString::fromUtf8(f.name), QString::fromUtf8(f.probe),
+                                                true, common::filesOpenMessage(QString::fromUtf8(f.name)));
+        // A tree left under its probe name is named to the student instead
+        // of being reported as a document in use.
+        if (!fs::folderExists(plat::appPath(kTaskTreeProbe)))
+            guards << common::GuardEntry::probe(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), true, kDocumentInUse);
+        else
+            uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), this);
+        if (!common::uCheckFoldersFree(guards, this)) {
+            cancel = true;
+            return;
+        }
+    } else if (state.单体与否 == QStringLiteral("more")) {
+        uMsgOk(QStringLiteral("即将返回首页！"), this);
+    }
+    cleanUp(quiet);
+    common::returnToMainOrEnd(state.单体与否);
+}
+
+bool TaskWindow::cleanUp(bool quiet)
+{
+    // The FTP server serves the project archive's "ftp" folder: it must have
+    // let go of it before the archive area is deleted.
+    const common::ToolSet tools = common::missionTools();
+    for (const QString& p : {kMissionFtpProcess, kMissionWebProcess}) common::uStopServerAndWait(tools, p, this);
+    for (const char* name : kDeleteOrder) fs::deleteFolder(QStringLiteral("D:\\") + QString::fromUtf8(name));
+    // Only a real area's archive folder, never the whole "提交" or "已提交".
+    if (findArea(state.操作题题型)) {
+        const QString p = archiveAreaFolder(state.操作题题型);
+        fs::deleteFolder(p, true);
+        fs::createFolder(p);
+    }
+    if (!quiet) common::uStopPracticeServers(tools);
+    return true;
+}
+
+}  // namespace tasks

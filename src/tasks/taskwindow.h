@@ -1,0 +1,150 @@
+#pragma once
+// 任务项目窗格: one task-project area per visit. The office areas ("word",
+// "excel", "ppt", "network") offer up to six tasks to choose, start,
+// re-initialise and hand in; "windows" shows the two-page Windows sheet.
+//
+// The window's state lives in TaskState, in one place: the hidden labels
+// (named like the labels, holding their captions), the hidden lists and what
+// this visit has done per task.
+#include "forms/form.h"
+
+#include <QStringList>
+#include <array>
+
+class QPlainTextEdit;
+
+namespace tasks {
+
+// Per task N (index N - 1): the names of its controls and labels.
+struct TaskMember {
+    const char* button;     // 任务一
+    const char* check;      // 选择任务一
+    const char* step;       // Mission_One
+    const char* digitLabel; // 任务一提交标记
+    const char* markLabel;  // 任务一已提交标记
+    const char* mayLabel;   // 任务一可提交
+};
+extern const std::array<TaskMember, 6> kTaskMembers;
+
+inline const QString kHandedIn = QStringLiteral("已提交");
+
+struct TaskState {
+    QString 学号 = QStringLiteral("8位学号");
+    QString 姓名 = QStringLiteral("姓名");
+    QString 单体与否 = QStringLiteral("单体与否");
+    QString 选择 = QStringLiteral("选择");
+    QString 操作题题型 = QStringLiteral("操作题题型");
+    QString 扩展名 = QStringLiteral("扩展名");
+    QString 素材文件夹 = QStringLiteral("素材文件夹");
+    QString 退出检测 = QStringLiteral("退出检测");
+    QString 当前任务 = QStringLiteral("当前任务");
+    QString 任务步骤 = QStringLiteral("任务步骤");
+    QString IP地址 = QStringLiteral("IP地址");
+    QString 序号 = QStringLiteral("序号");
+    std::array<QString, 6> 提交标记;  // digit labels
+    std::array<QString, 6> 已提交标记; // mark labels
+    std::array<QString, 6> 可提交;    // may-hand-in labels
+
+    QStringList Combo1;    // the area's task list
+    QString studentKey;    // Combo2's one item
+    QStringList msCombo2;  // tasks with sample pictures
+    QStringList msCombo3;  // tasks with material
+    QStringList Combo3;    // knowledge points of the started task
+    QStringList winCombo3; // material folders of the Windows question
+
+    // Tasks whose documents and material were copied in this visit: a second
+    // start of the same task shows it without copying over the work.
+    std::array<bool, 6> prepared{};
+    // Set only by a verified hand-in: the quiet close may then delete.
+    bool handedIn = false;
+
+    TaskState();
+    QString taskName(int n) const { return n >= 1 && n <= Combo1.size() ? Combo1.at(n - 1) : QString(); }
+    // Task N named by 当前任务 ("任务3" gives 3), 0 when none.
+    int currentTask() const;
+};
+
+class TaskWindow : public forms::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kName = "任务项目窗格";
+    TaskWindow();
+
+    void onLoad() override;
+    void onUnload(bool& cancel) override;
+
+    TaskState state;
+
+    // Handlers, public for tests that drive them directly.
+    void chooseTask(int n);
+    void withdrawTask();
+    void startTask();
+    void openTaskDocument();
+    void openTaskFolder();
+    void fillKnowledgePoints();
+    void openKnowledgePoint(int k);
+
+    // Hand-ins, reset and re-initialisation.
+    void chooseHandInFolder();
+    void handInTasks();
+    void resetHandedInTask();
+    void reinitialiseTask();
+    // Windows sheet.
+    void showSheetPage1();
+    void showSheetPage2();
+    void pickScreenshot(const char* box);
+    void chooseSheetFolder();
+    void restoreSheetQuestion();
+    void openSheetFolder();
+    void handInSheet();
+
+    // Whether the last Load laid out an area (false: it stopped early).
+    bool laidOut() const { return laidOut_; }
+
+    // Area word of this visit and its document paths.
+    QString area() const { return state.操作题题型; }
+    QString workingDocument(const QString& task) const;
+
+private:
+    bool isOffice() const;
+    void layoutOffice(const QString& area);
+    void layoutWindows();
+    void loadMarks(const QString& area);
+    void refreshWorkingCopy();
+    void setFoldedHeight();
+    bool cleanUp(bool quiet);
+    QPlainTextEdit* textArea(const char* name) const;
+    void showTaskText(const QString& path);
+    void loadSamplePictures(const QString& task);
+    void setProgress(int percent);
+    bool writeMarks(const std::array<QString, 6>& marks, QString* why) const;
+    void enableHandInControls(bool on);
+
+    bool laidOut_ = false;
+
+public:
+    // The sample pictures of the started task (the style panel's list).
+    void uShowPicture(int index);
+    const QStringList& pictureFiles() const { return pictureFiles_; }
+    int pictureIndex() const { return pictureIndex_; }
+
+private:
+    QString lastPick1_, lastPick2_;  // the two pages' file dialogs
+    QString pictureFolder_;
+    QStringList pictureFiles_;
+    int pictureIndex_ = -1;
+};
+
+// The Windows sheet's 21 answer boxes in the order of "windows.txt".
+QStringList sheetAnswerBoxes();
+
+// The office layout values of an area: title, extension, work folder.
+struct OfficeArea {
+    const char* word;
+    const char* title;
+    const char* ext;
+    const char* workFolder;
+};
+const OfficeArea* findOfficeArea(const QString& word);
+
+}  // namespace tasks

@@ -1,0 +1,127 @@
+// The Windows sheet of 任务项目窗格: its two pages, the screenshot pickers,
+// the Windows question of page 2 with its restore, and the folder button.
+#include "common/documents.h"
+#include "common/guards.h"
+#include "common/questiontext.h"
+#include "forms/controls.h"
+#include "forms/twips.h"
+#include "platform/filepicker.h"
+#include "platform/filesystem.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "tasks/taskentry.h"
+#include "tasks/taskwindow.h"
+#include "tasks/taskwindow_design.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace tasks {
+
+namespace fs = plat::fs;
+
+namespace {
+QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
+const QString kSheetFolder = QStringLiteral("D:\\SXWIN");
+}  // namespace
+
+void TaskWindow::showSheetPage1()
+{
+    ctl("windows任务区2")->hide();
+    QWidget* page = ctl("windows任务区1");
+    page->show();
+    forms::moveTw(page, forms::leftTw(page), 0);
+    setOuterSizeTw(forms::widthTw(page) + kPage1WidthMargin, forms::heightTw(page) + kPage1HeightMargin);
+}
+
+void TaskWindow::showSheetPage2()
+{
+    ctl("windows任务区1")->hide();
+    QWidget* page = ctl("windows任务区2");
+    page->show();
+    forms::moveTw(page, 0, 0);
+    setOuterSizeTw(forms::widthTw(page) + kPage2WidthMargin, forms::heightTw(page) + kPage2HeightMargin);
+    state.操作题题型 = QStringLiteral("windows");
+    state.扩展名 = QStringLiteral("win");
+    state.素材文件夹 = QStringLiteral("SXWIN");
+    state.序号 = QStringLiteral("01");
+
+    common::GuardList guards;
+    guards << common::GuardEntry::explorer(QStringLiteral("SXWIN"), common::explorerOpenMessage(QStringLiteral("SXWIN")))
+           << common::GuardEntry::probe(kSheetFolder, QStringLiteral("D:\\win改名"), true,
+                                        common::filesOpenMessage(QStringLiteral("SXWIN")))
+           << common::GuardEntry::probe(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), true,
+                                        QStringLiteral("请关闭已经打开的题目文档 >_<"));
+    if (!common::uCheckFoldersFree(guards, this)) return;
+
+    const QString k = state.操作题题型, q = state.序号;
+    const QString pristine = tree(QStringLiteral("\\初始化\\windows"));
+    // The working copy is replaced only when its pristine copy is there.
+    if (fs::folderExists(pristine)) {
+        fs::deleteFolder(tree(QStringLiteral("\\windows")));
+        fs::copyFolder(pristine, tree(QStringLiteral("\\windows")));
+    }
+    state.winCombo3 = fs::listSubFolders(tree(QStringLiteral("\\题库\\windows\\素材")));
+    const QString bank = tree(QStringLiteral("\\题库\\") + k);
+    const QString personal = bank + QStringLiteral("\\题目内容_改\\1.txt");
+    QDir().mkpath(plat::toHost(bank + QStringLiteral("\\题目内容_改")));
+    common::uPersonaliseQuestionText(bank + QStringLiteral("\\题目内容\\1.txt"), personal,
+                                     {{QStringLiteral("C:\\kaoshi\\windows"), plat::displayPath(kSheetFolder)}});
+    const QString shown = tree(QStringLiteral("\\windows\\题目内容\\windows01.txt"));
+    fs::copyFile(personal, shown);
+    fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\bk\\windows01.win")));
+    fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\题目文档\\windows_题目_01.win")));
+    QDir().mkpath(plat::toHost(kSheetFolder));
+    if (state.winCombo3.contains(q)) {
+        const QString material = tree(QStringLiteral("\\题库\\windows\\素材\\") + q);
+        fs::copyFolder(material, kSheetFolder);
+        fs::copyFolder(material, tree(QStringLiteral("\\windows\\素材\\实训素材\\01")));
+    }
+    common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容")), shown);
+}
+
+void TaskWindow::pickScreenshot(const char* box)
+{
+    auto* edit = ctl<QLineEdit>(QString::fromUtf8(box));
+    // One dialog per page: it opens on the file chosen last on that page.
+    QString& last = ctl("windows任务区1")->isAncestorOf(edit) ? lastPick1_ : lastPick2_;
+    const QString chosen = plat::filePicker().pick(this, last);
+    if (chosen.isEmpty()) return;
+    last = chosen;
+    edit->setText(chosen);
+}
+
+void TaskWindow::restoreSheetQuestion()
+{
+    const QString q = state.序号;
+    const QString w = QStringLiteral("D:\\") + state.素材文件夹;
+    if (!uMsgYesNo(QStringLiteral("是否恢复?"), this)) return;
+    common::GuardList guards;
+    guards << common::GuardEntry::probe(kSheetFolder, QStringLiteral("D:\\改名win"), true,
+                                        common::filesOpenMessage(QStringLiteral("SXWIN")))
+           << common::GuardEntry::explorer(QStringLiteral("SXWIN"), common::explorerOpenMessage(QStringLiteral("SXWIN")));
+    if (!common::uCheckFoldersFree(guards, this)) return;
+    // The source is checked before the student's folder is deleted.
+    const QString source = tree(QStringLiteral("\\windows\\素材\\实训素材\\") + q);
+    if (!fs::folderExists(source)) {
+        uMsgOk(QStringLiteral("本题的素材缺失，无法恢复：") + plat::displayPath(source) +
+                   QStringLiteral("\n请先点击“→”重新打开任务二；D:\\SXWIN 没有改动。"),
+               this);
+        return;
+    }
+    if (!fs::ok(fs::deleteFolder(w)) || !fs::ok(fs::copyFolder(source, kSheetFolder))) {
+        uMsgOk(QStringLiteral("恢复没有完成：") + plat::displayPath(kSheetFolder) +
+                   QStringLiteral("中有文件无法删除或复制，请关闭正在使用的文件后再试。"),
+               this);
+        return;
+    }
+    uMsgOk(QStringLiteral("题目已恢复"), this);
+}
+
+void TaskWindow::openSheetFolder()
+{
+    if (state.操作题题型 == QStringLiteral("windows")) common::uOpenFolder(QStringLiteral("D:\\") + state.素材文件夹);
+}
+
+}  // namespace tasks
