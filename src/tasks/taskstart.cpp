@@ -105,7 +105,9 @@ void TaskWindow::startTask()
         if (state.msCombo3.contains(t)) {
             const QString material = bank + QStringLiteral("\\素材\\") + t;
             fs::copyFolder(material, stepFolder);
-            fs::copyFolder(material, tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m));
+            const QString pristine = tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
+            QDir().mkpath(plat::toHost(pristine));
+            fs::copyFolder(material, pristine);
         }
         state.prepared[n - 1] = true;
     }

@@ -1,0 +1,416 @@
+// The hand-ins of 任务项目窗格 (ticked tasks, Windows sheet), the reset of a
+// handed-in task, the re-initialisation, and the Windows sheet's page 2,
+// pickers and restore.
+#include "common/handover.h"
+#include "common/processes.h"
+#include "forms/runtime.h"
+#include "forms/twips.h"
+#include "platform/archive.h"
+#include "platform/desktop.h"
+#include "platform/filepicker.h"
+#include "platform/folderpicker.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/shellwait.h"
+#include "platform/textfile.h"
+#include "platform_fixture.h"
+#include "process_support.h"
+#include "scripted_msgbox.h"
+#include "tasks/taskwindow.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+using tasks::TaskWindow;
+using testing_support::gbk;
+using testing_support::ScriptedMessageBoxes;
+
+namespace {
+
+const QString kWindow = QString::fromUtf8(TaskWindow::kName);
+const QString kKey = QStringLiteral("2026001张三");
+
+class Picker final : public plat::FolderPicker, public plat::FilePicker {
+public:
+    QString next;
+    QString last;
+    QString pick(QWidget*, const QString& lastOrTitle) override
+    {
+        last = lastOrTitle;
+        return next;
+    }
+};
+
+class TaskHandInTest : public testing_support::PlatformTest {
+protected:
+    void SetUp() override
+    {
+        PlatformTest::SetUp();
+        forms::setScreenDpi(96);
+        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle) {
+            const QString name = QFileInfo(host).fileName();
+            starts << name;
+            if (name.endsWith(QStringLiteral(".exe")) && !name.contains(QStringLiteral("kill"))) running << name;
+            if (name == QStringLiteral("mission_ftp_kill_app.exe")) running.removeAll(QStringLiteral("Ftpconsole.exe"));
+            if (name == QStringLiteral("mission_web_kill_app.exe")) running.removeAll(QStringLiteral("MyWebServer0.exe"));
+            return qint64(999999);
+        });
+        common::setProcessListForTests([this] { return running; });
+        plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        plat::setDesktopHookForTests([](plat::DesktopAction, const QString&) { return true; });
+        plat::setFolderPicker(&picker);
+        plat::setFilePicker(&picker);
+        uWriteTextFile(common::kIdentityFile, kKey + QStringLiteral("\r\n2026001\r\n张三"));
+        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"));
+        target = dir_->path() + QStringLiteral("/交作业 U盘");
+        QDir().mkpath(target);
+    }
+    void TearDown() override
+    {
+        plat::setStartHookForTests(nullptr);
+        common::setProcessListForTests(nullptr);
+        plat::setIPv4AddressesForTests(nullptr);
+        plat::setDesktopHookForTests(nullptr);
+        plat::setFolderPicker(nullptr);
+        plat::setFilePicker(nullptr);
+        forms::setScreenDpi(0);
+        PlatformTest::TearDown();
+    }
+    TaskWindow* open(const QString& area, const QString& mode = QString())
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.allowAnyOk = true;
+        uWriteTextFile(common::kTaskAreaFile, area);
+        uWriteTextFile(common::kTaskModeFile, mode);
+        QDir().mkpath(hostPath(task(QStringLiteral("提交/")) + area + '/' + kKey));
+        return static_cast<TaskWindow*>(forms::show(kWindow));
+    }
+    void start(TaskWindow* w, int n)
+    {
+        button(w, QString::fromUtf8(tasks::kTaskMembers[n - 1].button))->click();
+        button(w, QStringLiteral("开始任务"))->click();
+    }
+    void tick(TaskWindow* w, int n) { w->ctl<QCheckBox>(QString::fromUtf8(tasks::kTaskMembers[n - 1].check))->setChecked(true); }
+    QPushButton* button(TaskWindow* w, const QString& name) const { return w->ctl<QPushButton>(name); }
+    QString task(const QString& rel) const { return QStringLiteral("素材/bk/任务项目/") + rel; }
+    bool exists(const QString& rel) const { return QFileInfo::exists(hostPath(rel)); }
+    QStringList archiveNames(const QString& hostFile) const
+    {
+        QStringList out;
+        if (const auto e = plat::listArchive(hostFile))
+            for (const auto& x : *e) out << x.name;
+        return out;
+    }
+    QStringList markLines(const QString& area) const
+    {
+        return plat::decode936(bytes(task(QStringLiteral("已提交/")) + area + '/' + kKey + QStringLiteral(".txt")))
+            .split(QStringLiteral("\r\n"));
+    }
+
+    Picker picker;
+    QString target;
+    QStringList starts;
+    QStringList running;
+};
+
+TEST_F(TaskHandInTest, TickedTasksAreHandedInVerifiedMarkedAndTheWindowCloses)
+{
+    TaskWindow* w = open(QStringLiteral("excel"));
+    start(w, 1);
+    button(w, QStringLiteral("重选任务"))->click();
+    start(w, 3);
+    writeBytes(QStringLiteral("../D/Excel_Mission/Mission_One/我的笔记.txt"), "work");
+    tick(w, 1);
+    tick(w, 3);
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"));
+    picker.next = target;
+    button(w, QStringLiteral("操作题选择提交路径"))->click();
+    EXPECT_EQ(picker.last, QStringLiteral("浏览文件夹"));
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+    boxes.expectOk(QStringLiteral("即将返回首页！"));
+    button(w, QStringLiteral("操作题提交"))->click();
+    processEvents();
+
+    EXPECT_FALSE(forms::isLoaded(kWindow));
+    const QString sub = target + QStringLiteral("/excel_13_") + kKey + QStringLiteral(".vorqv");
+    const QStringList names = archiveNames(sub);
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/统计学生成绩.xlsx"))) << names.join(' ').toStdString();
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/分析图书借阅.xlsx")));
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/Mission_One/我的笔记.txt")));
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/Mission_Three/")));
+    const QStringList marks = markLines(QStringLiteral("excel"));
+    EXPECT_EQ(marks.value(0), QStringLiteral("已提交"));
+    EXPECT_EQ(marks.value(1), QStringLiteral("任务二已提交标记"));
+    EXPECT_EQ(marks.value(2), QStringLiteral("已提交"));
+    EXPECT_EQ(marks.size(), 7);  // six lines, each ended by CR LF
+    EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/Excel_Mission")));
+}
+
+TEST_F(TaskHandInTest, AFailedHandInKeepsEverythingAndTheWindowOpen)
+{
+    TaskWindow* w = open(QStringLiteral("word"));
+    start(w, 1);
+    tick(w, 1);
+    QFile::remove(hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe")));
+    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectOk();
+    button(w, QStringLiteral("操作题提交"))->click();
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序")));
+    EXPECT_TRUE(forms::isLoaded(kWindow));
+    EXPECT_EQ(w->state.已提交标记[0], QStringLiteral("任务一已提交标记"));
+    EXPECT_TRUE(w->state.提交标记[0].isEmpty());
+    EXPECT_TRUE(button(w, QStringLiteral("操作题提交"))->isEnabled());
+    EXPECT_FALSE(exists(task(QStringLiteral("已提交/word/")) + kKey + QStringLiteral(".txt")));
+    EXPECT_TRUE(QDir(target).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/校徽.txt")));
+}
+
+struct RefusalCase {
+    const char* name;
+    bool tick;
+    const char* folder;  // "" empty, "D" inside D:, "ok"
+    const char* message;
+};
+
+class TaskHandInRefusalTest : public TaskHandInTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(TaskHandInRefusalTest, NothingChangesAndTheStudentIsTold)
+{
+    const RefusalCase c = GetParam();
+    TaskWindow* w = open(QStringLiteral("ppt"));
+    start(w, 1);
+    if (c.tick) tick(w, 1);
+    const QString folder = QString::fromUtf8(c.folder);
+    if (folder == QStringLiteral("D")) {
+        QDir().mkpath(drive_ + QStringLiteral("/备份"));
+        w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(drive_ + QStringLiteral("/备份"));
+    } else if (folder == QStringLiteral("ok")) {
+        w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
+    }
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk();
+    button(w, QStringLiteral("操作题提交"))->click();
+    EXPECT_TRUE(boxes.shown.value(0).contains(QString::fromUtf8(c.message))) << boxes.shown.value(0).toStdString();
+    EXPECT_FALSE(exists(task(QStringLiteral("已提交/ppt/")) + kKey + QStringLiteral(".rar")));
+    EXPECT_TRUE(button(w, QStringLiteral("操作题提交"))->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, TaskHandInRefusalTest,
+                         ::testing::Values(RefusalCase{"no folder", true, "", "请选择保存路径"},
+                                           RefusalCase{"nothing ticked", false, "ok", "请选择需要提交的任务"},
+                                           RefusalCase{"inside D:", true, "D", "D盘"}));
+
+TEST_F(TaskHandInTest, ResetReopensAHandedInTask)
+{
+    writeBytes(task(QStringLiteral("已提交/word/")) + kKey + QStringLiteral(".txt"),
+               gbk(QStringLiteral("任务一已提交标记\r\n任务二已提交标记\r\n已提交\r\n任务四已提交标记\r\n已提交\r\n任务六已提交标记\r\n")));
+    TaskWindow* w = open(QStringLiteral("word"), QStringLiteral("自由练习"));
+    start(w, 3);
+    ASSERT_TRUE(button(w, QStringLiteral("操作题重置任务"))->isVisibleTo(w));
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否重置【设计个人简历】？"), true);
+    boxes.expectYesNo(QStringLiteral("【设计个人简历】原有作答将被清空，确定重置吗？"), true);
+    boxes.expectOk(QStringLiteral("【设计个人简历】重置完成，可重新提交！！"));
+    button(w, QStringLiteral("操作题重置任务"))->click();
+    const QStringList marks = markLines(QStringLiteral("word"));
+    EXPECT_EQ(marks.value(2), QStringLiteral("任务三已提交标记"));
+    EXPECT_EQ(marks.value(4), QStringLiteral("已提交"));
+    EXPECT_TRUE(w->ctl(QStringLiteral("选择任务三"))->isEnabled());
+    EXPECT_TRUE(button(w, QStringLiteral("操作题提交"))->isEnabled());
+    EXPECT_FALSE(button(w, QStringLiteral("操作题重置任务"))->isVisibleTo(w));
+}
+
+// ---- re-initialisation ------------------------------------------------------
+
+TEST_F(TaskHandInTest, ReinitialisationRebuildsFromThePristineCopies)
+{
+    TaskWindow* w = open(QStringLiteral("word"));
+    start(w, 1);
+    writeBytes(task(QStringLiteral("word/题目文档/制作招生简章.docx")), "edited");
+    writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/多余.txt"), "extra");
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否初始化当前任务?"), true);
+    boxes.expectOk(QStringLiteral("题目已恢复"));
+    button(w, QStringLiteral("初始化当前任务"))->click();
+    EXPECT_EQ(bytes(task(QStringLiteral("word/题目文档/制作招生简章.docx"))), bytes(task(QStringLiteral("题库/word/题目文档/制作招生简章.docx"))));
+    EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/多余.txt")));
+    EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/校徽.txt")));
+    EXPECT_TRUE(starts.filter(QStringLiteral("kill")).isEmpty());
+}
+
+TEST_F(TaskHandInTest, ReinitialisationWithAMissingSourceChangesNothing)
+{
+    TaskWindow* w = open(QStringLiteral("word"));
+    start(w, 1);
+    writeBytes(task(QStringLiteral("word/题目文档/制作招生简章.docx")), "edited");
+    QFile::remove(hostPath(task(QStringLiteral("word/bk/制作招生简章.docx"))));
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否初始化当前任务?"), true);
+    boxes.expectOk();
+    button(w, QStringLiteral("初始化当前任务"))->click();
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("缺失")));
+    EXPECT_EQ(bytes(task(QStringLiteral("word/题目文档/制作招生简章.docx"))), "edited");
+    EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/校徽.txt")));
+}
+
+TEST_F(TaskHandInTest, NetworkReinitialisationRestartsTheServersAfterTheirKillToolsEnded)
+{
+    TaskWindow* w = open(QStringLiteral("network"));
+    start(w, 1);
+    ASSERT_TRUE(running.contains(QStringLiteral("Ftpconsole.exe")));
+    starts.clear();
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否初始化当前任务?"), true);
+    boxes.expectOk(QStringLiteral("题目已恢复"));
+    button(w, QStringLiteral("初始化当前任务"))->click();
+    EXPECT_EQ(starts, (QStringList{QStringLiteral("mission_ftp_kill_app.exe"), QStringLiteral("mission_web_kill_app.exe"),
+                                   QStringLiteral("Ftpconsole.exe"), QStringLiteral("MyWebServer0.exe")}));
+    EXPECT_EQ(button(w, QStringLiteral("初始化当前任务"))->text(), QStringLiteral("初始化当前任务"));
+    EXPECT_TRUE(w->ctl(QStringLiteral("任务提交区"))->isEnabled());
+}
+
+// ---- Windows sheet -----------------------------------------------------------
+
+class WindowsSheetTest : public TaskHandInTest {
+protected:
+    TaskWindow* sheet()
+    {
+        TaskWindow* w = open(QStringLiteral("windows"));
+        button(w, QStringLiteral("Command7"))->click();
+        return w;
+    }
+    QString picture(const QString& name)
+    {
+        const QString p = dir_->path() + QStringLiteral("/截图/") + name;
+        QDir().mkpath(QFileInfo(p).absolutePath());
+        QFile f(p);
+        f.open(QIODevice::WriteOnly);
+        f.write("PNG picture " + name.toUtf8());
+        return p;
+    }
+};
+
+TEST_F(WindowsSheetTest, PageTwoPreparesTheQuestionAndItsFolder)
+{
+    TaskWindow* w = sheet();
+    EXPECT_TRUE(w->ctl(QStringLiteral("windows任务区2"))->isVisible());
+    EXPECT_EQ(w->state.素材文件夹, QStringLiteral("SXWIN"));
+    EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/旧文件.txt")));
+    const QString text = w->ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容"))->toPlainText();
+    EXPECT_FALSE(text.contains(QStringLiteral("C:\\kaoshi\\windows")));
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(drive_ + QStringLiteral("/SXWIN"))));
+    EXPECT_NEAR(w->outerHeightTw(), 10215 + 400, 15);
+    button(w, QStringLiteral("上一任务"))->click();
+    EXPECT_TRUE(w->ctl(QStringLiteral("windows任务区1"))->isVisible());
+    EXPECT_NEAR(w->outerHeightTw(), 9135 + 440, 15);
+}
+
+TEST_F(WindowsSheetTest, PickersShareTheirPagesDialogAndCancelKeepsTheBox)
+{
+    TaskWindow* w = sheet();
+    picker.next = picture(QStringLiteral("a.png"));
+    button(w, QStringLiteral("Command4"))->click();
+    EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("计算机基本信息"))->text(), picker.next);
+    const QString first = picker.next;
+    picker.next.clear();
+    button(w, QStringLiteral("Command2"))->click();
+    EXPECT_EQ(picker.last, first);
+    EXPECT_TRUE(w->ctl<QLineEdit>(QStringLiteral("资源管理器"))->text().isEmpty());
+    button(w, QStringLiteral("Command4"))->click();
+    EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("计算机基本信息"))->text(), first);
+}
+
+TEST_F(WindowsSheetTest, HandInWritesTheAnswersInOrderWithTheScreenshots)
+{
+    TaskWindow* w = sheet();
+    const QStringList boxes21 = tasks::sheetAnswerBoxes();
+    ASSERT_EQ(boxes21.size(), 21);
+    for (int i = 0; i < boxes21.size(); ++i)
+        w->ctl<QLineEdit>(boxes21[i])->setText(QStringLiteral("答%1").arg(i + 1));
+    const QString shot = picture(QStringLiteral("分辨率.png"));
+    w->ctl<QLineEdit>(QStringLiteral("屏幕分辨率"))->setText(shot);
+    w->ctl<QLineEdit>(QStringLiteral("计算机基本信息"))->clear();
+    for (const char* b : {"自定义开始菜单", "Aero特效", "资源管理器", "用户账户", "硬盘分区与盘符", "库"})
+        w->ctl<QLineEdit>(QString::fromUtf8(b))->clear();
+    w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "));
+    boxes.expectYesNo(QStringLiteral("是否退出？"), false);
+    button(w, QStringLiteral("win提交"))->click();
+    processEvents();
+    EXPECT_TRUE(forms::isLoaded(kWindow));
+    EXPECT_FALSE(button(w, QStringLiteral("win提交"))->isEnabled());
+
+    const QString sub = target + QStringLiteral("/Win_") + kKey + QStringLiteral(".vorqv");
+    const QStringList names = archiveNames(sub);
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/02_屏幕分辨率.jpg"))) << names.join(' ').toStdString();
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/01_计算机基本信息.jpg")));
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/SXWIN/旧文件.txt")));
+    // windows.txt: read back from the packed archive through bsdtar-free means:
+    // the packed archive is a ZIP; unpack windows.txt with bsdtar when present.
+    if (!QStandardPaths::findExecutable(QStringLiteral("bsdtar")).isEmpty()) {
+        QProcess x;
+        x.start(QStringLiteral("bsdtar"), {QStringLiteral("-xOf"), sub, kKey + QStringLiteral("/windows.txt")});
+        ASSERT_TRUE(x.waitForFinished(20000));
+        const QStringList lines = plat::decode936(x.readAllStandardOutput()).split(QStringLiteral("\r\n"));
+        ASSERT_EQ(lines.size(), 22);
+        EXPECT_EQ(lines[1], QStringLiteral("答2"));
+        EXPECT_EQ(lines[7], shot);
+        EXPECT_EQ(lines[20], QStringLiteral("答21"));
+    }
+}
+
+TEST_F(WindowsSheetTest, AScreenshotThatIsGoneIsNamedBeforePacking)
+{
+    TaskWindow* w = sheet();
+    w->ctl<QLineEdit>(QStringLiteral("库"))->setText(dir_->path() + QStringLiteral("/不见了.png"));
+    w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectOk();
+    button(w, QStringLiteral("win提交"))->click();
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("不见了.png")));
+    EXPECT_TRUE(button(w, QStringLiteral("win提交"))->isEnabled());
+    EXPECT_FALSE(exists(task(QStringLiteral("已提交/windows/")) + kKey + QStringLiteral(".rar")));
+    EXPECT_TRUE(QDir(target).isEmpty());
+}
+
+TEST_F(WindowsSheetTest, RestoreRebuildsTheFolderAndAMissingSourceChangesNothing)
+{
+    TaskWindow* w = sheet();
+    writeBytes(QStringLiteral("../D/SXWIN/学生的.txt"), "mine");
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+        boxes.expectOk(QStringLiteral("题目已恢复"));
+        button(w, QStringLiteral("恢复本题"))->click();
+    }
+    EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/学生的.txt")));
+    EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/旧文件.txt")));
+
+    writeBytes(QStringLiteral("../D/SXWIN/学生的.txt"), "mine");
+    QDir(hostPath(task(QStringLiteral("windows/素材/实训素材/01")))).removeRecursively();
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectOk();
+    button(w, QStringLiteral("恢复本题"))->click();
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("缺失")));
+    EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/学生的.txt")));
+}
+
+}  // namespace
