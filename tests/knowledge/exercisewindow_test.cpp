@@ -696,6 +696,8 @@ TEST_F(ExerciseWindowTest, ClosingFromAMissionShowsTheTaskWindowThenStopsWebFirs
     ASSERT_TRUE(w);
     running = {QStringLiteral("FTPServer.exe"), QStringLiteral("MyWebServer.exe")};
     starts.clear();
+    testing_support::ScriptedMessageBoxes boxes;  // the task window's own start-up messages
+    boxes.allowAnyOk = true;
     EXPECT_TRUE(forms::unload(w));
     EXPECT_TRUE(forms::isLoaded(QStringLiteral("任务项目窗格")));
     EXPECT_FALSE(forms::isLoaded(QStringLiteral("word知识点窗格")));
