@@ -193,7 +193,7 @@ HandInResult uHandIn(const HandIn& h)
         if (!h.record(&why)) return failed(why);
     }
     // Handed in and recorded: the packed folder is no longer needed.
-    plat::fs::deleteFolder(h.folder, true);
+    plat::fs::ignoreFailure(plat::fs::deleteFolder(h.folder, true), "handed in: a leftover goes with the close");
     return r;
 }
 

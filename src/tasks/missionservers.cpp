@@ -104,9 +104,10 @@ void uSetupMissionFtpServer(const QString& area, const QString& key)
 {
     namespace fs = plat::fs;
     // Names of an older build's intermediate steps go first.
-    for (const char* name : {"ftpusers0.txt", "ftpusers0.xml", "ftpusers.txt"}) fs::deleteFile(inFtp(name), true);
+    for (const char* name : {"ftpusers0.txt", "ftpusers0.xml", "ftpusers.txt"})
+        fs::ignoreFailure(fs::deleteFile(inFtp(name), true), "an absent intermediate file");
     // The template text as read (left beside the server for reference).
-    fs::copyFile(inFtp("BK\\ftpusers_模板.xml"), inFtp("ftpusers0.txt"));
+    fs::ignoreFailure(fs::copyFile(inFtp("BK\\ftpusers_模板.xml"), inFtp("ftpusers0.txt")), "a missing template gives an empty user file");
     QByteArray raw;
     plat::readWholeFile(inFtp("ftpusers0.txt"), &raw);
     QString text = plat::decode936(raw);
@@ -124,8 +125,8 @@ void uSetupMissionWebServer(const QString& ipv4)
     common::uWriteProfileTable(missionServerTable(), staging,
                                [&](const char* key) { return qstrcmp(key, "ServerIP") == 0 ? ipv4 : site; });
     const QString own = plat::appPath(kMissionWebFolder + QStringLiteral("\\server.ini"));
-    plat::fs::deleteFile(own, true);
-    plat::fs::copyFile(staging, own);
+    plat::fs::ignoreFailure(plat::fs::deleteFile(own, true), "the copy below replaces it");
+    plat::fs::ignoreFailure(plat::fs::copyFile(staging, own), "the server starts with the configuration it has");
     plat::startProgram(plat::appPath(kMissionWebExe), {}, plat::WindowStyle::Hidden);
 }
 

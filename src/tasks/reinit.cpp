@@ -96,9 +96,13 @@ void TaskWindow::reinitialiseTask()
                 return;
             }
         }
-        fs::deleteFolder(archive + QStringLiteral("\\ftp"));
-        fs::deleteFolder(archive + QStringLiteral("\\web"));
-        fs::copyFolder(serverBank, archive);
+        fs::ignoreFailure(fs::deleteFolder(archive + QStringLiteral("\\ftp")), "the copy below overwrites what stays");
+        fs::ignoreFailure(fs::deleteFolder(archive + QStringLiteral("\\web")), "the copy below overwrites what stays");
+        if (const fs::Status s = fs::copyFolder(serverBank, archive); !s.ok()) {
+            restoreControls();
+            uMsgOk(QStringLiteral("服务器文件夹没有恢复完整：") + s.describe() + QStringLiteral("\n请稍后再试。"), this);
+            return;
+        }
         uSetupMissionFtpServer(a, state.studentKey);
         uSetupMissionWebServer(state.IP地址 == QStringLiteral("IP地址") ? QString() : state.IP地址);
         restoreControls();

@@ -65,7 +65,7 @@ void makeArchive(const QString& area, const QString& key)
 {
     const QString a = projectArchive(area, key);
     QDir().mkpath(plat::toHost(a));
-    fs::copyFolder(archiveTemplate(area), a);
+    fs::ignoreFailure(fs::copyFolder(archiveTemplate(area), a), "the archive starts with what could be copied");
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* ow
     }
     if (subs.first() == key) return true;
     if (!uMsgYesNo(subs.first() + QChar(10) + QStringLiteral("正在任务中，是否替换"), owner)) return false;
-    fs::deleteFolder(p, true);
+    fs::ignoreFailure(fs::deleteFolder(p, true), "what cannot be deleted stays beside the new archive");
     makeArchive(area, key);
     uMsgOk(QStringLiteral("项目档案重置成功"), owner);
     return true;

@@ -80,6 +80,11 @@ void TaskWindow::startTask()
     const QString stepFolder = QStringLiteral("D:\\") + w + '\\' + m;
     const QString shownText = tree(QStringLiteral("\\") + a + QStringLiteral("\\题目内容\\") + t + QStringLiteral(".txt"));
     const bool first = !state.prepared[n - 1];
+    // Copies that fail are named to the student at the end.
+    QStringList failed;
+    const auto note = [&failed](const fs::Status& s) {
+        if (!s.ok()) failed << s.describe();
+    };
     QString ip;
     if (first) {
         const QString serverFolder = plat::appPath(QStringLiteral("\\素材\\bk\\题库\\操作题\\") + a + QStringLiteral("\\server"));
@@ -91,9 +96,9 @@ void TaskWindow::startTask()
         common::uPersonaliseQuestionText(text, personal,
                                          {{QStringLiteral("任务素材文件夹"), plat::displayPath(stepFolder)},
                                           {QStringLiteral("strLocalIP"), ip}});
-        fs::copyFile(personal, shownText);
-        fs::copyFile(document, tree(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e));
-        fs::copyFile(document, workingDocument(t));
+        note(fs::copyFile(personal, shownText));
+        note(fs::copyFile(document, tree(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e)));
+        note(fs::copyFile(document, workingDocument(t)));
     }
 
     loadSamplePictures(t);
@@ -104,23 +109,27 @@ void TaskWindow::startTask()
         QDir().mkpath(plat::toHost(stepFolder));
         if (state.msCombo3.contains(t)) {
             const QString material = bank + QStringLiteral("\\素材\\") + t;
-            fs::copyFolder(material, stepFolder);
+            note(fs::copyFolder(material, stepFolder));
             const QString pristine = tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
             QDir().mkpath(plat::toHost(pristine));
-            fs::copyFolder(material, pristine);
+            note(fs::copyFolder(material, pristine));
         }
-        state.prepared[n - 1] = true;
+        state.prepared[n - 1] = failed.isEmpty();  // a failed copy is tried again at the next start
     }
 
     if (a == QStringLiteral("network")) {
         ctl("重选任务")->setEnabled(false);
-        fs::copyFolder(tree(QStringLiteral("\\题库\\network\\server")), projectArchive(a, state.studentKey));
+        note(fs::copyFolder(tree(QStringLiteral("\\题库\\network\\server")), projectArchive(a, state.studentKey)));
         if (!uIsProcessRunning(kMissionFtpProcess)) uSetupMissionFtpServer(a, state.studentKey);
         if (!uIsProcessRunning(kMissionWebProcess)) uSetupMissionWebServer(first ? ip : state.IP地址);
     }
 
     for (int k = 0; k < 6; ++k)
         if (state.可提交[k] == QStringLiteral("1")) ctl(QString::fromUtf8(kTaskMembers[k].check))->setEnabled(true);
+    if (!failed.isEmpty())
+        uMsgOk(QStringLiteral("开始任务时有文件没有复制成功：\n") + failed.join('\n') +
+                   QStringLiteral("\n请关闭正在使用的文件后点击“初始化当前任务”，或联系老师。"),
+               this);
 }
 
 void TaskWindow::loadSamplePictures(const QString& task)

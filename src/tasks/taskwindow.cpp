@@ -265,8 +265,9 @@ void TaskWindow::layoutOffice(const QString& a)
 void TaskWindow::refreshWorkingCopy()
 {
     const QString working = tree(QStringLiteral("\\") + state.操作题题型);
-    fs::deleteFolder(working);
-    fs::copyFolder(tree(QStringLiteral("\\初始化\\") + state.操作题题型), working);
+    fs::ignoreFailure(fs::deleteFolder(working), "a held file stays and is overwritten by the copy");
+    fs::ignoreFailure(fs::copyFolder(tree(QStringLiteral("\\初始化\\") + state.操作题题型), working),
+                      "the task start copies what each task needs");
 }
 
 void TaskWindow::chooseTask(int n)
@@ -364,12 +365,13 @@ bool TaskWindow::cleanUp(bool quiet)
     // let go of it before the archive area is deleted.
     const common::ToolSet tools = common::missionTools();
     for (const QString& p : {kMissionFtpProcess, kMissionWebProcess}) common::uStopServerAndWait(tools, p, this);
-    for (const char* name : kDeleteOrder) fs::deleteFolder(QStringLiteral("D:\\") + QString::fromUtf8(name));
+    for (const char* name : kDeleteOrder)
+        fs::ignoreFailure(fs::deleteFolder(QStringLiteral("D:\\") + QString::fromUtf8(name)), "a folder that cannot be deleted stays");
     // Only a real area's archive folder, never the whole "提交" or "已提交".
     if (findArea(state.操作题题型)) {
         const QString p = archiveAreaFolder(state.操作题题型);
-        fs::deleteFolder(p, true);
-        fs::createFolder(p);
+        fs::ignoreFailure(fs::deleteFolder(p, true), "what cannot be deleted stays");
+        fs::ignoreFailure(fs::createFolder(p), "it may still exist");
     }
     if (!quiet) common::uStopPracticeServers(tools);
     return true;

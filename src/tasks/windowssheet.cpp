@@ -24,6 +24,9 @@ namespace fs = plat::fs;
 namespace {
 QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
 const QString kSheetFolder = QStringLiteral("D:\\SXWIN");
+// The page-2 set-up skips a failing step and goes on; what the student needs
+// is shown (or missing) in the question text and the folder.
+void skip(const fs::Status& s) { fs::ignoreFailure(s, "page-2 set-up goes on"); }
 }  // namespace
 
 void TaskWindow::showSheetPage1()
@@ -59,8 +62,8 @@ void TaskWindow::showSheetPage2()
     const QString pristine = tree(QStringLiteral("\\初始化\\windows"));
     // The working copy is replaced only when its pristine copy is there.
     if (fs::folderExists(pristine)) {
-        fs::deleteFolder(tree(QStringLiteral("\\windows")));
-        fs::copyFolder(pristine, tree(QStringLiteral("\\windows")));
+        skip(fs::deleteFolder(tree(QStringLiteral("\\windows"))));
+        skip(fs::copyFolder(pristine, tree(QStringLiteral("\\windows"))));
     }
     state.winCombo3 = fs::listSubFolders(tree(QStringLiteral("\\题库\\windows\\素材")));
     const QString bank = tree(QStringLiteral("\\题库\\") + k);
@@ -69,14 +72,14 @@ void TaskWindow::showSheetPage2()
     common::uPersonaliseQuestionText(bank + QStringLiteral("\\题目内容\\1.txt"), personal,
                                      {{QStringLiteral("C:\\kaoshi\\windows"), plat::displayPath(kSheetFolder)}});
     const QString shown = tree(QStringLiteral("\\windows\\题目内容\\windows01.txt"));
-    fs::copyFile(personal, shown);
-    fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\bk\\windows01.win")));
-    fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\题目文档\\windows_题目_01.win")));
+    skip(fs::copyFile(personal, shown));
+    skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\bk\\windows01.win"))));
+    skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\题目文档\\windows_题目_01.win"))));
     QDir().mkpath(plat::toHost(kSheetFolder));
     if (state.winCombo3.contains(q)) {
         const QString material = tree(QStringLiteral("\\题库\\windows\\素材\\") + q);
-        fs::copyFolder(material, kSheetFolder);
-        fs::copyFolder(material, tree(QStringLiteral("\\windows\\素材\\实训素材\\01")));
+        skip(fs::copyFolder(material, kSheetFolder));
+        skip(fs::copyFolder(material, tree(QStringLiteral("\\windows\\素材\\实训素材\\01"))));
     }
     common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容")), shown);
 }
