@@ -134,31 +134,15 @@ void TaskWindow::startTask()
 
 void TaskWindow::loadSamplePictures(const QString& task)
 {
-    pictureFiles_.clear();
     if (!state.msCombo2.contains(task)) return;
     ctl("样式")->show();
-    pictureFolder_ = tree(QStringLiteral("\\题库\\") + state.操作题题型 + QStringLiteral("\\样图\\") + task);
-    pictureFiles_ = fs::listFiles(pictureFolder_, QStringLiteral("*.jpg"));
-    if (pictureFiles_.isEmpty()) return;
-    uShowPicture(0);
-    const bool several = pictureFiles_.size() >= 2;
+    const int count =
+        style_.setFolder(tree(QStringLiteral("\\题库\\") + state.操作题题型 + QStringLiteral("\\样图\\") + task));
+    if (count == 0) return;
+    style_.uShowPicture(0);
     for (const char* b : {"样式上一张", "样式下一张"}) {
-        ctl(QString::fromUtf8(b))->setVisible(several);
+        ctl(QString::fromUtf8(b))->setVisible(count >= 2);
         ctl(QString::fromUtf8(b))->setEnabled(false);
-    }
-}
-
-void TaskWindow::uShowPicture(int index)
-{
-    if (index < 0 || index >= pictureFiles_.size()) return;
-    pictureIndex_ = index;
-    auto* box = ctl<QLabel>(QStringLiteral("Picture1"));
-    QPixmap pm;
-    if (pm.load(plat::toHost(pictureFolder_ + '\\' + pictureFiles_[index]))) {
-        box->setPixmap(pm);
-        box->resize(pm.size());
-    } else {
-        box->setPixmap(QPixmap());
     }
 }
 

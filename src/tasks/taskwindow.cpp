@@ -23,6 +23,9 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <cmath>
 
 namespace tasks {
 
@@ -95,8 +98,9 @@ int TaskState::currentTask() const
     return 0;
 }
 
-TaskWindow::TaskWindow() : forms::Form(kTaskWindowSpec, taskWindowDesign())
+TaskWindow::TaskWindow() : forms::Form(kTaskWindowSpec, taskWindowDesign()), style_(this, styleLayout())
 {
+    style_.connectButtons();
     for (int n = 1; n <= 6; ++n) onClick(QString::fromUtf8(kTaskMembers[n - 1].button), [this, n] { chooseTask(n); });
     onClick(QStringLiteral("重选任务"), [this] { withdrawTask(); });
     onClick(QStringLiteral("开始任务"), [this] { startTask(); });
@@ -129,6 +133,40 @@ TaskWindow::TaskWindow() : forms::Form(kTaskWindowSpec, taskWindowDesign())
                              "硬盘分区与盘符", "库", "保存路径"})
         ctl<QLineEdit>(QString::fromUtf8(shot))->setReadOnly(true);
     ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setReadOnly(true);
+    // While the window is clipped to the screen the scroll bar moves the
+    // picture (Change and Scroll alike).
+    auto* bar = ctl<QScrollBar>(QStringLiteral("VScroll1"));
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+        QWidget* picture = ctl("Picture1");
+        if (bar->maximum() <= 0) return;
+        const double top = 250.0 - double(value) / double(bar->maximum()) * forms::heightTw(picture);
+        forms::moveTw(picture, forms::leftTw(picture), int(std::lround(top)));
+    });
+}
+
+// This window's frames and margins for the shared style panel: the frame
+// keeps its design top, the picture is centred on the frame, the office
+// page grows with the panel and the window is clipped to the screen.
+common::StylePanelLayout TaskWindow::styleLayout()
+{
+    common::StylePanelLayout l;
+    l.frameMargin = 700;
+    l.centre = common::StylePanelLayout::Centre::Frame;
+    l.pictureOffset = -200;
+    l.openHeight = [this](int frameHeight) {
+        QWidget* office = ctl("office任务区");
+        QWidget* submit = ctl("任务提交区");
+        const int h = forms::heightTw(submit) + forms::topTw(submit) + forms::heightTw(ctl("任务内容")) + frameHeight + 600;
+        forms::resizeTw(office, forms::widthTw(office), h);
+        return h + 500;
+    };
+    l.foldSize = [this] {
+        setOuterWidthTw(forms::widthTw(ctl("office任务区")) + kOfficeWidthMargin);
+        setFoldedHeight();
+    };
+    l.scrollBar = "VScroll1";
+    l.screenMargin = 700;
+    return l;
 }
 
 QPlainTextEdit* TaskWindow::textArea(const char* name) const { return ctl<QPlainTextEdit>(QString::fromUtf8(name)); }
@@ -190,7 +228,7 @@ void TaskWindow::onLoad()
         return;
     }
     refreshWorkingCopy();
-    ctl<QLabel>(QStringLiteral("Picture1"))->setPixmap(QPixmap());
+    style_.clearPicture();
     laidOut_ = true;
 }
 

@@ -6,6 +6,7 @@
 // The window's state lives in TaskState, in one place: the hidden labels
 // (named like the labels, holding their captions), the hidden lists and what
 // this visit has done per task.
+#include "common/stylepanel.h"
 #include "forms/form.h"
 
 #include <QStringList>
@@ -123,16 +124,15 @@ private:
     bool laidOut_ = false;
 
 public:
-    // The sample pictures of the started task (the style panel's list).
-    void uShowPicture(int index);
-    const QStringList& pictureFiles() const { return pictureFiles_; }
-    int pictureIndex() const { return pictureIndex_; }
+    // The style panel with the sample pictures of the started task.
+    void uShowPicture(int index) { style_.uShowPicture(index); }
+    common::StylePanel& stylePanel() { return style_; }
 
 private:
+    common::StylePanelLayout styleLayout();
+
     QString lastPick1_, lastPick2_;  // the two pages' file dialogs
-    QString pictureFolder_;
-    QStringList pictureFiles_;
-    int pictureIndex_ = -1;
+    common::StylePanel style_;
 };
 
 // The Windows sheet's 21 answer boxes in the order of "windows.txt".

@@ -444,6 +444,39 @@ TEST_F(TaskWindowTest, DocumentAndFolderButtonsHandTheTaskToTheDesktop)
     EXPECT_TRUE(desktop[1].endsWith(QStringLiteral("Word_Mission/Mission_One")));
 }
 
+TEST_F(TaskWindowTest, StylePanelOpensPagesWithWrapAroundAndFoldsBack)
+{
+    TaskWindow* w = openDirect(QStringLiteral("word"));
+    const int folded = w->outerHeightTw();
+    button(w, QStringLiteral("任务二"))->click();  // two sample pictures
+    button(w, QStringLiteral("开始任务"))->click();
+    ASSERT_TRUE(button(w, QStringLiteral("样式"))->isVisibleTo(w));
+    EXPECT_TRUE(button(w, QStringLiteral("样式下一张"))->isVisibleTo(w));
+    EXPECT_FALSE(button(w, QStringLiteral("样式下一张"))->isEnabled());
+    button(w, QStringLiteral("样式"))->click();
+    EXPECT_TRUE(w->ctl(QStringLiteral("样式区"))->isVisible());
+    EXPECT_TRUE(button(w, QStringLiteral("折叠"))->isVisible());
+    EXPECT_FALSE(button(w, QStringLiteral("样式"))->isVisible());
+    EXPECT_GT(w->outerHeightTw(), folded);
+    const int opened = w->outerHeightTw();
+    EXPECT_EQ(w->stylePanel().selected(), 0);
+    button(w, QStringLiteral("样式上一张"))->click();
+    EXPECT_EQ(w->stylePanel().selected(), 1);
+    button(w, QStringLiteral("样式下一张"))->click();
+    EXPECT_EQ(w->stylePanel().selected(), 0);
+    button(w, QStringLiteral("折叠"))->click();
+    EXPECT_NEAR(w->outerHeightTw(), folded, 15);
+    EXPECT_FALSE(button(w, QStringLiteral("样式下一张"))->isEnabled());
+    button(w, QStringLiteral("样式"))->click();
+    EXPECT_EQ(w->outerHeightTw(), opened);
+
+    button(w, QStringLiteral("重选任务"))->click();
+    EXPECT_FALSE(button(w, QStringLiteral("样式"))->isVisibleTo(w));
+    button(w, QStringLiteral("任务一"))->click();  // one picture: no arrows
+    button(w, QStringLiteral("开始任务"))->click();
+    EXPECT_FALSE(button(w, QStringLiteral("样式下一张"))->isVisibleTo(w));
+}
+
 // ---- mission servers ------------------------------------------------------
 
 TEST_F(TaskWindowTest, FtpUsersFileIsReplacedWholeWithTheKeyEscaped)

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,11 +69,8 @@ bool collect(const fs::path& root, const std::string& rootName, std::vector<Item
             return false;
         }
         const fs::path p = it->path();
-        const std::string rel = fs::relative(p, root, ec).generic_string();
-        if (ec) {
-            err = "cannot name " + p.string();
-            return false;
-        }
+        // The iterator's paths all start with the root and a separator.
+        const std::string rel = p.generic_string().substr(root.generic_string().size() + 1);
         const bool dir = it->is_directory(ec) && !it->is_symlink();
         if (!dir && !it->is_regular_file(ec)) continue;  // sockets, devices: not archived
         out.push_back({p, rootName + "/" + rel + (dir ? "/" : ""), dir});
@@ -183,20 +181,15 @@ bool copyOldEntries(archive* out, const fs::path& old, const std::set<std::strin
     return ok;
 }
 
-bool syncFile(const fs::path& p)
-{
-    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "C.UTF-8");
+    // Every entry sets up and frees its compressor; keep that memory instead
+    // of handing it back to the system after each file.
+    mallopt(M_MMAP_THRESHOLD, 4 << 20);
+    mallopt(M_TRIM_THRESHOLD, 16 << 20);
     if (argc != 4) return fail("usage: Rar.exe a|m <archive> <folder>");
     const std::string cmd = argv[1];
     if (cmd != "a" && cmd != "m" && cmd != "A" && cmd != "M") return fail("unknown command " + cmd);
@@ -231,10 +224,6 @@ int main(int argc, char** argv)
         ok = false;
     }
     archive_write_free(a);
-    if (ok && !syncFile(tmp)) {
-        err = "cannot flush " + tmp.string();
-        ok = false;
-    }
     if (ok) {
         fs::rename(tmp, archivePath, ec);
         if (ec) {
