@@ -11,7 +11,14 @@ namespace forms {
 void AutoSizeLabel::setCaption(const QString& text)
 {
     setText(text);
-    adjustSize();
+    if (!wordWrap()) {
+        adjustSize();
+        return;
+    }
+    // A word-wrapping label keeps its width and takes the height of its
+    // wrapped text (at least one line).
+    const int lines = qMax(heightForWidth(width()), fontMetrics().height() + contentsMargins().top() + contentsMargins().bottom());
+    resize(width(), lines);
 }
 
 void FixedLabel::paintEvent(QPaintEvent* e)

@@ -10,7 +10,8 @@
 
 namespace forms {
 
-// A label that sizes itself to its text whenever the text changes.
+// A label that sizes itself to its text whenever the text changes; with word
+// wrap on it keeps its width and only its height follows the text.
 class AutoSizeLabel : public QLabel {
     Q_OBJECT
 public:
