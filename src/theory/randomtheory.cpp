@@ -1,19 +1,157 @@
 #include "theory/randomtheory.h"
 
+#include "common/choicequestion.h"
+#include "common/draw.h"
 #include "common/handover.h"
 #include "common/navigation.h"
 #include "forms/runtime.h"
+#include "platform/filesystem.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
 #include "platform/textfile.h"
 #include "theory/moduledrill.h"
+#include "theory/randomtheory_design.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace theory {
 
-RandomTheoryWindow::RandomTheoryWindow() : common::PlaceholderForm(kName, "强化训练_基础知识") {}
+namespace fs = plat::fs;
+
+namespace {
+
+const QString kNoBatch = QStringLiteral("本批题目未能抽取，请检查题库后重新打开本窗口");
+
+QString answerBox(int k) { return QStringLiteral("第%1题答案").arg(k); }
+QString referenceBox(int k) { return QStringLiteral("参考答案%1").arg(k); }
+
+}  // namespace
+
+QList<int> questionNumbers(const QStringList& fileNames)
+{
+    static const QRegularExpression question(QStringLiteral("^([1-9][0-9]{0,8})\\.txt$"));
+    QList<int> out;
+    for (const QString& name : fileNames) {
+        const auto m = question.match(name);
+        if (m.hasMatch()) out << m.captured(1).toInt();
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+RandomTheoryWindow::RandomTheoryWindow() : forms::Form(kRandomTheorySpec, randomTheoryDesign())
+{
+    for (int n = 1; n <= kBatchSize; ++n) {
+        onClick(QStringLiteral("第%1题").arg(n), [this, n] { showQuestion(n); });
+        ctl<QLineEdit>(answerBox(n))->setAlignment(Qt::AlignCenter);
+        auto* ref = ctl<QLineEdit>(referenceBox(n));
+        ref->setAlignment(Qt::AlignCenter);
+        ref->setReadOnly(true);
+    }
+    onClick(QStringLiteral("提交答案"), [this] { submit(); });
+    onClick(QStringLiteral("换一批"), [this] { nextBatch(); });
+}
+
+QString RandomTheoryWindow::batchCopy(int k) const
+{
+    return plat::appPath(kBatchFolder + QStringLiteral("\\%1.txt").arg(k));
+}
 
 void RandomTheoryWindow::onLoad()
 {
     common::readLineInto(学号, common::kIdentityFile, 1);
     setCaption(common::userInfoCaption(QStringLiteral("强化训练_基础知识"), 学号));
+    clearAll();
+    drawBatch();
+    answeringState();
+}
+
+void RandomTheoryWindow::nextBatch()
+{
+    clearAll();
+    drawBatch();
+    ctl(QStringLiteral("换一批"))->hide();
+    answeringState();
+}
+
+void RandomTheoryWindow::clearAll()
+{
+    for (const char* name : {"题序", "题目内容", "选项A", "选项B", "选项C", "选项D"})
+        forms::setCaption(ctl(QString::fromUtf8(name)), QString());
+    for (int k = 1; k <= kBatchSize; ++k) {
+        forms::setCaption(ctl(answerBox(k)), QString());
+        forms::setCaption(ctl(referenceBox(k)), QString());
+    }
+}
+
+void RandomTheoryWindow::answeringState()
+{
+    ctl(QStringLiteral("提交答案"))->show();
+    ctl(QStringLiteral("参考答案"))->hide();
+    for (int k = 1; k <= kBatchSize; ++k) ctl(referenceBox(k))->hide();
+}
+
+bool RandomTheoryWindow::drawBatch()
+{
+    File1 = fs::listFiles(plat::appPath(kTheoryBank), QStringLiteral("*"));
+    // Only the numbered question files take part; anything else in the bank
+    // folder is not a question.
+    const QList<int> numbers = questionNumbers(File1);
+    const QList<int> picks = common::uDrawDistinctNumbers(static_cast<int>(numbers.size()), kBatchSize, this);
+    labels = QStringList(kBatchSize, QString());
+    if (picks.isEmpty()) return false;
+    for (int k = 0; k < kBatchSize; ++k) labels[k] = QString::number(numbers[picks[k] - 1]);
+    QStringList failed;
+    for (int k = 1; k <= kBatchSize; ++k) {
+        const QString source = plat::appPath(kTheoryBank + QStringLiteral("\\") + labels[k - 1] + QStringLiteral(".txt"));
+        if (!fs::ok(fs::copyFile(source, batchCopy(k)))) {
+            // No copy of an earlier batch may pass for this one.
+            fs::deleteFile(batchCopy(k));
+            failed << QString::number(k);
+        }
+    }
+    if (!failed.isEmpty()) {
+        uMsgOk(QStringLiteral("第%1题无法复制到抽题文件夹，请检查素材文件夹").arg(failed.join(QStringLiteral("、"))), this);
+        labels = QStringList(kBatchSize, QString());
+        return false;
+    }
+    return true;
+}
+
+void RandomTheoryWindow::showQuestion(int n)
+{
+    if (labels[n - 1].isEmpty()) {
+        uMsgOk(kNoBatch, this);
+        return;
+    }
+    common::ChoiceLabels choice{ctl(QStringLiteral("题目内容")),
+                                {ctl(QStringLiteral("选项A")), ctl(QStringLiteral("选项B")), ctl(QStringLiteral("选项C")),
+                                 ctl(QStringLiteral("选项D"))}};
+    const QString failure = common::uShowChoiceQuestion(batchCopy(n), choice, {.gap = 100, .step = 400});
+    forms::setCaption(ctl(QStringLiteral("题序")), QStringLiteral("（%1）").arg(n));
+    if (!failure.isEmpty()) uMsgOk(failure, this);
+}
+
+void RandomTheoryWindow::submit()
+{
+    for (int k = 1; k <= kBatchSize; ++k) {
+        if (forms::caption(ctl(answerBox(k))).isEmpty()) {
+            uMsgOk(QStringLiteral("请完成全部作答后再核对答案>_<"), this);
+            return;
+        }
+    }
+    if (labels.contains(QString())) {
+        uMsgOk(kNoBatch, this);
+        return;
+    }
+    for (int k = 1; k <= kBatchSize; ++k)
+        forms::setCaption(ctl(referenceBox(k)), common::uReadChoiceLine(batchCopy(k), common::kReferenceAnswerLine));
+    ctl(QStringLiteral("提交答案"))->hide();
+    ctl(QStringLiteral("参考答案"))->show();
+    for (int k = 1; k <= kBatchSize; ++k) ctl(referenceBox(k))->show();
+    ctl(QStringLiteral("换一批"))->show();
 }
 
 void RandomTheoryWindow::onUnload(bool&)

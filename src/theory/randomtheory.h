@@ -1,11 +1,24 @@
 #pragma once
-// 理论题随机练习窗格: random theory practice. For now only what its opener
-// and return rule need.
-#include "common/placeholder.h"
+// 理论题随机练习窗格: random theory practice. Six different questions are
+// drawn from the theory bank and copied into the batch folder; each can be
+// shown, answered on the answer card and, once all six are answered,
+// compared by the student with the reference answers.
+#include "forms/form.h"
+
+#include <QString>
+#include <QStringList>
 
 namespace theory {
 
-class RandomTheoryWindow : public common::PlaceholderForm {
+inline const QString kTheoryBank = QStringLiteral("\\素材\\bk\\题库\\理论题");
+inline const QString kBatchFolder = QStringLiteral("\\素材\\bk\\理论题随机抽题测试\\理论题");
+inline constexpr int kBatchSize = 6;
+
+// The bank numbers that are questions: files named "1.txt", "2.txt", ...
+// (no leading zero) among the given file names, in ascending order.
+QList<int> questionNumbers(const QStringList& fileNames);
+
+class RandomTheoryWindow : public forms::Form {
     Q_OBJECT
 public:
     static constexpr const char* kName = "理论题随机练习窗格";
@@ -14,7 +27,22 @@ public:
     void onLoad() override;
     void onUnload(bool& cancel) override;
 
+    // Handlers (public for tests).
+    void nextBatch();
+    void showQuestion(int n);  // 1 to 6
+    void submit();
+
     QString 学号 = QStringLiteral("学号");  // hidden label: the student key
+    // Hidden labels: the bank numbers of the batch, position K in Label K
+    // ("" when no batch could be drawn).
+    QStringList labels = QStringList(kBatchSize, QString());
+    QStringList File1;  // hidden file list: the bank's file names
+
+private:
+    void clearAll();
+    bool drawBatch();
+    void answeringState();
+    QString batchCopy(int k) const;
 };
 
 }  // namespace theory
