@@ -107,8 +107,9 @@ bool RandomTheoryWindow::drawBatch()
     for (int k = 1; k <= kBatchSize; ++k) {
         const QString source = plat::appPath(kTheoryBank + QStringLiteral("\\") + labels[k - 1] + QStringLiteral(".txt"));
         if (!fs::ok(fs::copyFile(source, batchCopy(k)))) {
-            // No copy of an earlier batch may pass for this one.
-            fs::deleteFile(batchCopy(k));
+            // No copy of an earlier batch may pass for this one; the batch
+            // is refused either way.
+            fs::ignoreFailure(fs::deleteFile(batchCopy(k)), "batch refused; a stale copy is never shown");
             failed << QString::number(k);
         }
     }
