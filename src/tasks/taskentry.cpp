@@ -1,6 +1,7 @@
 #include "tasks/taskentry.h"
 
 #include "common/handover.h"
+#include "common/listing.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
 #include "platform/filesystem.h"
@@ -39,21 +40,14 @@ QString archiveTemplate(const QString& area)
 }
 QString projectArchive(const QString& area, const QString& key) { return archiveAreaFolder(area) + '\\' + key; }
 
-QStringList uListBaseNames(const QString& folder, const QString& pattern, bool foldersToo)
-{
-    QStringList names = fs::listFiles(folder, pattern);
-    if (foldersToo)
-        for (const QString& d : fs::listSubFolders(folder))
-            if (QDir::match(pattern, d)) names << d;
-    QStringList out;
-    for (const QString& n : names) out << n.section('.', 0, 0);
-    return out;
-}
-
 bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo, const QString& key)
 {
     if (key.isEmpty()) return false;
-    for (const QString& base : uListBaseNames(folder, pattern, foldersToo))
+    QStringList names;
+    common::uListBaseNames(names, folder, pattern,
+                           foldersToo ? common::ListAttr::FilesAndFolders : common::ListAttr::FilesOnly,
+                           common::ListClear::Clear);
+    for (const QString& base : names)
         if (base.compare(key, Qt::CaseInsensitive) == 0) return true;
     return false;
 }

@@ -31,10 +31,8 @@ QString archiveAreaFolder(const QString& area);  // \素材\bk\任务项目\提�
 QString archiveTemplate(const QString& area);    // \素材\bk\任务项目\题库\提交初始化\<area>
 QString projectArchive(const QString& area, const QString& key);
 
-// The base names (text before the first ".") of the names the pattern lists
-// in a folder (platform path), in listing order.
-QStringList uListBaseNames(const QString& folder, const QString& pattern, bool foldersToo);
-// Whether the key is among those base names (letter case aside).
+// Whether the key is among the base names (text before the first ".") of the
+// names the pattern lists in a folder (platform path), letter case aside.
 bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo, const QString& key);
 
 // Makes sure the student owns the area's project archive: creates it from
