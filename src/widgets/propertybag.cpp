@@ -177,7 +177,8 @@ void qzButtons_H::WriteProperties(PropertyBag& bag) const
     bag.WriteProperty("CustomClick", m_customClick, 0);
     bag.WriteProperty("ImgAlign", m_pictureAlign, 0);
     bag.WriteProperty("Image", pictureValue(m_picture));
-    bag.WriteProperty("ImgSize", m_picturePixels, 16);
+    // A size never set (0) is 16 pixels.
+    bag.WriteProperty("ImgSize", m_picturePixels == 0 ? 16 : m_picturePixels, 16);
     bag.WriteProperty("Enabled", int(Enabled()), int(kTrue));
     bag.WriteProperty("cBack", qlonglong(m_backColor));
     bag.WriteProperty("mPointer", m_mousePointer, 0);
