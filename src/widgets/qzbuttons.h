@@ -243,6 +243,8 @@ private:
     void ShiftPressedWindow(bool& moved);
     void fillRect(int left, int top, int right, int bottom, int colour);
     void setPixel(int x, int y, int colour);
+    void openPixels();
+    void closePixels();
     void drawLine(QPoint from, QPoint to, int colour, bool dotted);
     void clipTo(const QRegion& region);
     void frameRegion(QImage& image, const QRegion& region, int colour) const;
@@ -276,6 +278,9 @@ private:
     QImage m_buffer;
     QImage m_surface;
     QPainter* m_painter = nullptr;  // open on m_buffer during a redraw
+    QRgb* m_bits = nullptr;         // m_buffer's pixels while m_painter is open
+    int m_stride = 0;               // pixels a row
+    int m_bitsW = 0, m_bitsH = 0;
     QRegion m_clip;                 // clipping of the buffer, kept between redraws
     bool m_clipOn = false;
     int m_penColour = 0;

@@ -182,8 +182,10 @@ void qzButtons_H::UpdateBackBuffer(bool create)
     if (create) {
         RefreshResource("Font");
         if (m_buffer.size() != size() && !size().isEmpty()) {
-            m_buffer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-            m_buffer.fill(Qt::transparent);
+            // Opaque, like a screen bitmap: what lies outside the window
+            // region is never shown, and an opaque copy is the cheapest.
+            m_buffer = QImage(size(), QImage::Format_RGB32);
+            m_buffer.fill(Qt::black);
         }
     } else {
         m_surface = m_buffer;
@@ -218,8 +220,10 @@ bool qzButtons_H::composeFace()
     {
         QPainter p(&m_buffer);
         m_painter = &p;
+        openPixels();
         if (m_clipOn) p.setClipRegion(m_clip);
         RenderStyle(pts, cols, focusState, level);
+        closePixels();
         m_painter = nullptr;
     }
     if (level == 0) return false;
@@ -273,14 +277,41 @@ void qzButtons_H::fillRect(int left, int top, int right, int bottom, int colour)
     m_penColour = colour;
     m_penDotted = false;
     if (right <= left || bottom <= top) return;
+    if (m_bits && !m_clipOn) {
+        // Unclipped fills (every fill of a rectangular button) go straight
+        // into the buffer's memory.
+        left = std::max(left, 0);
+        top = std::max(top, 0);
+        right = std::min(right, m_bitsW);
+        bottom = std::min(bottom, m_bitsH);
+        const QRgb c = qrgbOf(colour);
+        for (int y = top; y < bottom; ++y) std::fill_n(m_bits + size_t(y) * m_stride + left, std::max(0, right - left), c);
+        return;
+    }
     m_painter->fillRect(QRect(left, top, right - left, bottom - top), toQColor(colour));
+}
+
+// Single pixels go straight into the buffer's memory, taken once per
+// painter (the painter has the image to itself by then).
+void qzButtons_H::openPixels()
+{
+    m_bits = reinterpret_cast<QRgb*>(m_buffer.bits());
+    m_stride = int(m_buffer.bytesPerLine() / 4);
+    m_bitsW = m_buffer.width();
+    m_bitsH = m_buffer.height();
+}
+
+void qzButtons_H::closePixels()
+{
+    m_bits = nullptr;
+    m_stride = m_bitsW = m_bitsH = 0;
 }
 
 void qzButtons_H::setPixel(int x, int y, int colour)
 {
-    if (x < 0 || y < 0 || x >= m_buffer.width() || y >= m_buffer.height()) return;
+    if (!m_bits || x < 0 || y < 0 || x >= m_bitsW || y >= m_bitsH) return;
     if (m_clipOn && !m_clip.contains(QPoint(x, y))) return;
-    reinterpret_cast<QRgb*>(m_buffer.scanLine(y))[x] = qrgbOf(colour);
+    m_bits[size_t(y) * m_stride + x] = qrgbOf(colour);
 }
 
 // A one-pixel line from one point up to, but not including, the other.
@@ -288,6 +319,31 @@ void qzButtons_H::drawLine(QPoint from, QPoint to, int colour, bool dotted)
 {
     m_penColour = colour;
     m_penDotted = dotted;
+    if (from == to) return;
+    if (!dotted && !m_clipOn && m_bits && (from.y() == to.y() || from.x() == to.x())) {
+        // Straight lines (the borders) go in one run, end point excluded.
+        const QRgb c = qrgbOf(colour);
+        if (from.y() == to.y()) {
+            const int y = from.y();
+            if (y < 0 || y >= m_bitsH) return;
+            int a = from.x(), b = to.x();
+            a < b ? --b : ++b;  // drop the end point
+            if (a > b) std::swap(a, b);
+            a = std::max(a, 0);
+            b = std::min(b, m_bitsW - 1);
+            for (int x = a; x <= b; ++x) m_bits[size_t(y) * m_stride + x] = c;
+        } else {
+            const int x = from.x();
+            if (x < 0 || x >= m_bitsW) return;
+            int a = from.y(), b = to.y();
+            a < b ? --b : ++b;
+            if (a > b) std::swap(a, b);
+            a = std::max(a, 0);
+            b = std::min(b, m_bitsH - 1);
+            for (int y = a; y <= b; ++y) m_bits[size_t(y) * m_stride + x] = c;
+        }
+        return;
+    }
     int x = from.x(), y = from.y();
     const int dx = std::abs(to.x() - x), dy = -std::abs(to.y() - y);
     const int sx = x < to.x() ? 1 : -1, sy = y < to.y() ? 1 : -1;
@@ -1075,9 +1131,9 @@ void qzButtons_H::DrawFocusIndicator(int colour, bool solid, bool aroundCaption,
     if (!solid) {
         // The dotted focus frame inverts every other pixel of its border.
         auto invert = [this](int x, int y) {
-            if (x < 0 || y < 0 || x >= m_buffer.width() || y >= m_buffer.height()) return;
+            if (!m_bits || x < 0 || y < 0 || x >= m_bitsW || y >= m_bitsH) return;
             if (m_clipOn && !m_clip.contains(QPoint(x, y))) return;
-            QRgb& px = reinterpret_cast<QRgb*>(m_buffer.scanLine(y))[x];
+            QRgb& px = m_bits[size_t(y) * m_stride + x];
             px = qRgba(255 - qRed(px), 255 - qGreen(px), 255 - qBlue(px), qAlpha(px) ? qAlpha(px) : 255);
         };
         const int l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
