@@ -118,6 +118,8 @@ bool qzButtons_H::ReadProperties(const PropertyBag& bag)
 {
     ambientChanged(QStringLiteral("BackColor"));
     DelayDrawing(true);
+    // A reloaded button takes its group from the bag, not from before.
+    leaveOptionGroupQuietly();
     auto num = [&bag](const char* key, qlonglong def) { return bag.ReadProperty(QLatin1String(key), def).toLongLong(); };
     m_caption = bag.ReadProperty("Caption", QString()).toString();
     m_captionAlign = int(num("CapAlign", 2));

@@ -91,8 +91,6 @@ Qt::CursorShape cursorFor(int pointer)
 
 qzButtons_H::qzButtons_H(QWidget* parent) : QWidget(parent)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_Hover, false);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     InitProperties();
@@ -101,7 +99,7 @@ qzButtons_H::qzButtons_H(QWidget* parent) : QWidget(parent)
 qzButtons_H::~qzButtons_H()
 {
     // A destroyed option button leaves its group, so no later click reaches it.
-    if (m_groupContainer) UpdateOptionGroup(-1);
+    leaveOptionGroupQuietly();
 }
 
 void qzButtons_H::setMessageHandler(MessageHandler handler) { messageHandler() = std::move(handler); }
@@ -553,12 +551,14 @@ bool qzButtons_H::UpdateOptionGroup(int action)
     case -1:
         g->members.removeAll(QPointer<qzButtons_H>(this));
         m_groupContainer = nullptr;
+        m_group = nullptr;
         if (g->members.isEmpty()) delete g;
         break;
     case 1:
         // A control stands in its group once, however often it joins.
         if (!g->members.contains(QPointer<qzButtons_H>(this))) g->members.append(this);
         m_groupContainer = container;
+        m_group = g;
         break;
     case 2:
         for (const auto& m : members)
@@ -570,6 +570,17 @@ bool qzButtons_H::UpdateOptionGroup(int action)
     default: break;
     }
     return result;
+}
+
+// Leaves the group without touching the other members (destruction, reload).
+void qzButtons_H::leaveOptionGroupQuietly()
+{
+    if (auto* g = static_cast<OptionGroup*>(m_group.data())) {
+        g->members.removeAll(QPointer<qzButtons_H>(this));
+        if (g->members.isEmpty()) delete g;
+    }
+    m_group = nullptr;
+    m_groupContainer = nullptr;
 }
 
 QList<qzButtons_H*> qzButtons_H::optionGroupMembers() const
@@ -724,7 +735,8 @@ void qzButtons_H::keyPressEvent(QKeyEvent* e)
     if (code != 0) emit KeyDown(code, shift);
     const QString text = e->text();
     if (!text.isEmpty() && text.at(0).unicode() < 256 && text.at(0).unicode() >= 8) emit KeyPress(text.at(0).unicode());
-    e->accept();
+    // Keys the button does not use go on to its window (Enter, Escape, ...).
+    e->setAccepted(keyCode(e) == 32 || (keyCode(e) >= 37 && keyCode(e) <= 40));
 }
 
 void qzButtons_H::keyReleaseEvent(QKeyEvent* e)
@@ -755,7 +767,7 @@ void qzButtons_H::keyReleaseEvent(QKeyEvent* e)
         code = 0;
     }
     if (code != 0) emit KeyUp(code, shift);
-    e->accept();
+    e->setAccepted(keyCode(e) == 32 || (keyCode(e) >= 37 && keyCode(e) <= 40));
 }
 
 void qzButtons_H::AccessKeyPress(int KeyAscii)

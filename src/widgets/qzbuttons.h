@@ -219,6 +219,7 @@ private:
     void designMessage(const QString& text, const QString& title = QString());
     void notify(const QString& key) { emit PropertyChanged(key); }
     bool UpdateOptionGroup(int action);
+    void leaveOptionGroupQuietly();
     void startHover(bool leftHeld);
     void endHover();
     void onMouseDown(int button, int shift, float x, float y);
@@ -330,6 +331,7 @@ private:
     QChar m_accessKey;
     int m_shortcutId = 0;
     QPointer<QWidget> m_groupContainer;  // the container whose option group holds this button
+    QPointer<QObject> m_group;           // that group
     int m_redrawCount = 0;
 };
 

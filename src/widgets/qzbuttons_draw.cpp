@@ -632,7 +632,6 @@ void qzButtons_H::renderClassic(Colours& cols, int& focusState, int& level)
         }
     } else if (m_buttonStyle == 5 && designMode() && m_buttonShape <= 6) {
         // In a designer the placed ellipse stays visible as a dotted ring.
-        const QRegion keep = m_clip;
         clipTo(QRegion());
         const QColor c = toQColor(ShadeColor(m_ambientBackColor, -32));
         QPen pen(c, 1, Qt::DotLine);
@@ -641,7 +640,6 @@ void qzButtons_H::renderClassic(Colours& cols, int& focusState, int& level)
         m_painter->setBrush(Qt::NoBrush);
         m_painter->drawEllipse(QRect(0, 0, width() - 1, height() - 1));
         clipTo(m_innerRegion);
-        Q_UNUSED(keep);
     }
     styleTail(cols, level);
 }

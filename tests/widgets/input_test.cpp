@@ -206,6 +206,25 @@ TEST(ButtonOptionGroups, ADestroyedMemberLeavesItsGroup)
     EXPECT_EQ(c->Value(), kTrue);
 }
 
+TEST(ButtonOptionGroups, DestroyingSelectedOrAllMembersIsClean)
+{
+    Group g(3);
+    auto *a = g.buttons[0], *c = g.buttons[2];
+    a->setValue(kTrue);
+    c->setValue(kFalse);
+    delete a;  // leaving on destruction touches no other member
+    EXPECT_EQ(c->optionGroupMembers(), (QList<qzButtons_H*>{g.buttons[1], c}));
+    g.host.window.reset();  // container and members go together
+}
+
+TEST(ButtonOptionGroups, ReloadingAsCommandButtonLeavesTheGroup)
+{
+    Group g(2);
+    widgets::JsonPropertyBag bag;
+    g.buttons[0]->ReadProperties(bag);  // no "Mode": a command button
+    EXPECT_EQ(g.buttons[1]->optionGroupMembers(), QList<qzButtons_H*>{g.buttons[1]});
+}
+
 TEST(ButtonOptionGroups, NeverJoinsTwice)
 {
     Group g(2);
