@@ -797,6 +797,8 @@ void qzButtons_H::focusOutEvent(QFocusEvent* e)
 void qzButtons_H::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ParentChange) ambientChanged(QStringLiteral("BackColor"));
+    // A disabled widget may get no leave event: its hover ends now.
+    if (e->type() == QEvent::EnabledChange && !isEnabled()) endHover();
     QWidget::changeEvent(e);
 }
 

@@ -280,6 +280,15 @@ TEST(ButtonHover, EndsWhenTheWindowIsHiddenUnderTheCursor)
     EXPECT_EQ(j.take(), (QStringList{"MouseOnButton 1", "MouseOnButton 0"}));
 }
 
+TEST(ButtonHover, EndsWhenTheButtonIsDisabled)
+{
+    Host host;
+    auto* b = host.add();
+    enter(b);
+    b->setEnabled(kFalse);
+    EXPECT_FALSE(b->isHovering());
+}
+
 TEST(ButtonHover, EndsWhenDraggedOffWhileHeld)
 {
     Host host;
