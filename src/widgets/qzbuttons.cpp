@@ -797,6 +797,12 @@ void qzButtons_H::focusOutEvent(QFocusEvent* e)
 void qzButtons_H::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ParentChange) ambientChanged(QStringLiteral("BackColor"));
+    // A font inherited from the container changes the caption's font too.
+    if (e->type() == QEvent::FontChange) {
+        RefreshResource("Font");
+        CalculateLayout(false);
+        RedrawButton();
+    }
     // A disabled widget may get no leave event: its hover ends now.
     if (e->type() == QEvent::EnabledChange && !isEnabled()) endHover();
     QWidget::changeEvent(e);

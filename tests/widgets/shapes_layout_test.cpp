@@ -184,6 +184,18 @@ TEST(ButtonLayout, CaptionCentredWithoutPicture)
     EXPECT_LE(std::abs(r.top - (40 - r.bottom)), 1);
 }
 
+TEST(ButtonLayout, ContainerFontChangeRelaysTheCaption)
+{
+    Host host;
+    auto* b = host.add(200, 60);
+    b->setCaption("Go");
+    const int before = b->captionRect().width();
+    QFont f = host.window->font();
+    f.setPointSize(f.pointSize() * 2);
+    host.window->setFont(f);
+    EXPECT_GT(b->captionRect().width(), before);
+}
+
 TEST(ButtonLayout, DoublePipeAndCrLfBreakLines)
 {
     Host host;
