@@ -244,7 +244,16 @@ void qzButtons_H::setEnabled(short bEnabled)
 {
     const bool on = bEnabled != kFalse;
     if (on == isEnabled()) return;
-    QWidget::setEnabled(on);
+    QWidget::setEnabled(on);  // the look follows in changeEvent
+    notify("Enabled");
+}
+
+// The enabled state changed, through the property or because the container
+// was enabled or disabled.
+void qzButtons_H::enabledChanged()
+{
+    // A disabled widget may get no leave event: its hover ends now.
+    if (!isEnabled()) endHover();
     if (m_buttonStyle == 3 && m_mode == 0 && m_buttonShape < 4) {
         DelayDrawing(true);
         BuildButtonShape();
@@ -253,7 +262,6 @@ void qzButtons_H::setEnabled(short bEnabled)
     } else {
         RedrawButton();
     }
-    notify("Enabled");
 }
 
 void qzButtons_H::setShowFocusRect(short bShow)
@@ -803,8 +811,7 @@ void qzButtons_H::changeEvent(QEvent* e)
         CalculateLayout(false);
         RedrawButton();
     }
-    // A disabled widget may get no leave event: its hover ends now.
-    if (e->type() == QEvent::EnabledChange && !isEnabled()) endHover();
+    if (e->type() == QEvent::EnabledChange) enabledChanged();
     QWidget::changeEvent(e);
 }
 

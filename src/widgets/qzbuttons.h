@@ -227,6 +227,7 @@ private:
     void onClick();
     void ambientChanged(const QString& name);
     void resizeHandler();
+    void enabledChanged();
     bool insideShape(const QPoint& p) const;
     void updateAmbientDefault();
 

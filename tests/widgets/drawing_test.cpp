@@ -218,6 +218,19 @@ TEST(ButtonDrawing, DisabledCaptionIsEtched)
     EXPECT_GT(grey, 5);
 }
 
+TEST(ButtonDrawing, DisablingTheContainerShowsTheDisabledLook)
+{
+    Host host;
+    auto* b = host.add();
+    b->setCaption("Go");
+    const QImage enabled = b->surface();
+    host.window->setEnabled(false);
+    EXPECT_NE(b->surface(), enabled);
+    EXPECT_EQ(b->Enabled(), widgets::kFalse);
+    host.window->setEnabled(true);
+    EXPECT_EQ(b->surface(), enabled);
+}
+
 // Sizes that leave no room for the rings draw nothing, whatever the look.
 TEST(ButtonDrawing, DegenerateSizesDrawNothingAndNeverCrash)
 {
