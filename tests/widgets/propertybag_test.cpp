@@ -180,3 +180,45 @@ TEST(ButtonPropertyBag, WritingTheDefaultDropsAStaleValue)
 }
 
 }  // namespace
+
+namespace {
+
+// A bag is taken as stored; values no assignment would accept must still
+// neither crash nor draw outside the control.
+TEST(ButtonPropertyBag, OutOfRangeStoredValuesAreSafe)
+{
+    const QJsonObject bags[] = {
+        {{"BackStyle", 9}},
+        {{"BackStyle", -1}, {"Shape", 12}},
+        {{"Shape", -3}, {"CapAlign", 7}, {"ImgAlign", 9}},
+        {{"ImgSize", 3}, {"CapStyle", 5}, {"Gradient", 8}, {"CustomClick", 40}},
+        {{"ImgSize", -20}, {"Mode", 7}, {"Value", 5}},
+        {{"Shape", 7}},  // a picture shape without a picture
+        {{"cBack", "not a colour"}, {"Font", 3}, {"Image", "x"}},
+    };
+    for (const QJsonObject& values : bags) {
+        Host host;
+        auto* b = host.add();
+        b->ReadProperties(JsonPropertyBag(values));
+        b->Refresh();
+        enter(b);
+        click(b);
+        key(b, QEvent::KeyPress, Qt::Key_Space);
+        key(b, QEvent::KeyRelease, Qt::Key_Space);
+        b->resize(60, 20);
+        const QImage shot = b->grab().toImage();
+        EXPECT_EQ(shot.size(), QSize(60, 20) * shot.devicePixelRatio());
+    }
+}
+
+TEST(ButtonPropertyBag, AStoredStyleWithoutRendererDrawsNothing)
+{
+    Host host;
+    auto* b = host.add();
+    const int redraws = b->redrawCount();
+    b->ReadProperties(JsonPropertyBag(QJsonObject{{"BackStyle", 9}}));
+    b->Refresh();
+    EXPECT_EQ(b->redrawCount(), redraws);
+}
+
+}  // namespace
