@@ -4,6 +4,7 @@
 #include "forms/form.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
+#include "faults.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
 #include "startup/mainwindow.h"
@@ -212,6 +213,18 @@ TEST_F(LoginTest, AnUnwritableIdentityFileIsReportedAndTheLoginStays)
     press();
     EXPECT_TRUE(forms::isLoaded(kLogin));
     EXPECT_FALSE(forms::isLoaded(kMain));
+}
+
+TEST_F(LoginTest, AFullVolumeKeepsTheOldIdentityWholeAndTellsTheStudent)
+{
+    type(QStringLiteral("20240517"), QStringLiteral("欧阳修"));
+    boxes.expectOk(QStringLiteral("无法保存学生信息，请检查素材文件夹是否完整。"));
+    {
+        testing_support::FileSizeLimit full(8);
+        ASSERT_TRUE(full.ok());
+        press();
+    }
+    expectNothingWritten();
 }
 
 }  // namespace
