@@ -75,12 +75,27 @@ QList<QByteArray> splitLines(const QByteArray& bytes)
     return lines;
 }
 
-bool readWholeFile(const QString& path, QByteArray* out)
+bool readWholeFile(const QString& path, QByteArray* out, qint64 maxBytes)
 {
     QFile f(toHost(path));
     if (!f.open(QIODevice::ReadOnly)) return false;
-    *out = f.readAll();
-    return f.error() == QFile::NoError;
+    if (maxBytes < 0) {
+        *out = f.readAll();
+        return f.error() == QFile::NoError;
+    }
+    // One byte more than allowed tells a file that is too large, whatever
+    // its size claims (a pipe, a file still growing).
+    QByteArray bytes = f.read(maxBytes + 1);
+    if (f.error() != QFile::NoError || bytes.size() > maxBytes) return false;
+    *out = std::move(bytes);
+    return true;
+}
+
+bool fileLargerThan(const QString& path, qint64 maxBytes)
+{
+    QFile f(toHost(path));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    return f.read(maxBytes + 1).size() > maxBytes;
 }
 
 bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes)
@@ -121,10 +136,10 @@ bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes)
     return true;
 }
 
-std::optional<QStringList> readLines936(const QString& path)
+std::optional<QStringList> readLines936(const QString& path, qint64 maxBytes)
 {
     QByteArray bytes;
-    if (!readWholeFile(path, &bytes)) return std::nullopt;
+    if (!readWholeFile(path, &bytes, maxBytes)) return std::nullopt;
     QStringList out;
     for (const QByteArray& l : splitLines(bytes)) out << decode936(l);
     return out;
@@ -147,14 +162,14 @@ bool uWriteTextFile(const QString& rel, const QString& text)
 
 std::optional<QString> uReadTextLine(const QString& rel, int n)
 {
-    const auto lines = plat::readLines936(plat::appPath(rel));
+    const auto lines = plat::readLines936(plat::appPath(rel), plat::kHandOverMaxBytes);
     if (!lines || n < 1 || n > lines->size()) return std::nullopt;
     return lines->at(n - 1);
 }
 
 QString uReadLastLine(const QString& rel)
 {
-    const auto lines = plat::readLines936(plat::appPath(rel));
+    const auto lines = plat::readLines936(plat::appPath(rel), plat::kHandOverMaxBytes);
     if (!lines || lines->isEmpty()) return QString();
     return lines->last();
 }

@@ -58,6 +58,35 @@ TEST_F(TextFileTest, WriteIntoMissingFolderFails)
     EXPECT_FALSE(uWriteTextFile(QStringLiteral("\\素材\\nowhere\\r.txt"), QStringLiteral("x")));
 }
 
+// Hand-over files are a few short lines: anything larger than 64 KB is not
+// one and is never read whole (a 17 MB line once went into a caption).
+struct SizeCase {
+    const char* what;
+    qint64 size;  // bytes of line 1, CR LF and line 2 together
+    bool read;
+};
+
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.what; }
+
+class HandOverSize : public TextFileTest, public ::testing::WithParamInterface<SizeCase> {};
+
+TEST_P(HandOverSize, ALargerFileReadsAsUnreadable)
+{
+    const qint64 first = GetParam().size - 3;
+    writeBytes(QStringLiteral("素材/bk/r.txt"), QByteArray(first, 'A') + "\r\nB");
+    const QString rel = QStringLiteral("\\素材\\bk\\r.txt");
+    const auto line1 = uReadTextLine(rel, 1);
+    EXPECT_EQ(line1.has_value(), GetParam().read);
+    if (line1) EXPECT_EQ(line1->size(), first);
+    EXPECT_EQ(uReadLastLine(rel), GetParam().read ? QStringLiteral("B") : QString());
+    EXPECT_EQ(plat::fileLargerThan(plat::appPath(rel), plat::kHandOverMaxBytes), !GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HandOverSize,
+                         ::testing::Values(SizeCase{"exactly 64 KB", 64 * 1024, true},
+                                           SizeCase{"one byte more", 64 * 1024 + 1, false},
+                                           SizeCase{"a 17 MB line", 17 * 1024 * 1024, false}));
+
 struct FullCase {
     const char* what;
     rlim_t room;   // bytes a file may take
