@@ -68,6 +68,14 @@ QList<Opener> openerTable()
 
 }  // namespace
 
+QStringList openerTargets()
+{
+    QStringList out;
+    for (const Opener& o : openerTable())
+        if (!out.contains(QString::fromUtf8(o.target))) out << QString::fromUtf8(o.target);
+    return out;
+}
+
 void MainWindow::connectOpeners()
 {
     for (Opener o : openerTable()) {
