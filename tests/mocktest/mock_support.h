@@ -48,7 +48,7 @@ protected:
             if (name == QStringLiteral("FTPServer.exe") || name == QStringLiteral("MyWebServer.exe")) running << name;
             if (name == QStringLiteral("kill_app.exe")) running.removeAll(QStringLiteral("MyWebServer.exe"));
             if (name == QStringLiteral("f-kill_app.exe")) running.removeAll(QStringLiteral("FTPServer.exe"));
-            return qint64(0);
+            return qint64(999999);
         });
         common::setProcessListForTests([this] { return running; });
         plat::setIPv4AddressesForTests([this] { return addresses; });

@@ -1,6 +1,7 @@
 #include "mocktest/answering/mocktestwindow.h"
 
 #include "common/choicequestion.h"
+#include "common/documents.h"
 #include "common/guards.h"
 #include "common/handover.h"
 #include "common/ipv4.h"
@@ -8,7 +9,9 @@
 #include "common/questiontext.h"
 #include "forms/twips.h"
 #include "mocktest/answering/mocktestwindow_design.h"
+#include "mocktest/answering/practiceserver.h"
 #include "mocktest/paper/exitcleanup.h"
+#include "mocktest/paper/restore.h"
 #include "mocktest/paper/generation.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
@@ -16,6 +19,7 @@
 #include "platform/textfile.h"
 
 #include <QCoreApplication>
+#include <optional>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -64,6 +68,9 @@ MockTestWindow::MockTestWindow()
     for (int n = 1; n <= kMaxChoices; ++n) onClick(xName(n), [this, n] { showChoiceQuestion(n); });
     for (int slot = 1; slot <= 6; ++slot) onClick(cName(slot), [this, slot] { prepareSlot(slot); });
     style_.connectButtons();
+    onClick(QStringLiteral("打开题目"), [this] { openQuestionDocument(); });
+    onClick(QStringLiteral("考生文件夹"), [this] { openExamineeFolder(); });
+    onClick(QStringLiteral("恢复本题"), [this] { restoreQuestion(); });
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
     for (const char* box : {"题型介绍", "选择题题干", "操作题题目内容", "占位文本"})
@@ -294,8 +301,93 @@ void MockTestWindow::prepareSlot(int slot)
     const QString nn = slotName(slot);
     state.序号 = nn;
     ctl("操作题内容区")->show();
-    common::uShowQuestionText(textArea("操作题题目内容"), shownQuestionText(state.操作题题型, nn));
+    const QString kind = state.操作题题型;
+    const LevelSpec* level = findLevel(state.测试级别);
+    const LevelKind* lk = level ? level->kind(kind) : nullptr;
+    const KindSpec* ks = findKind(kind);
+    const bool entry = state.测试级别 == QStringLiteral("入门");
+    const bool hard = state.测试级别 == QStringLiteral("困难");
+    if (hard) ctl("打开题目")->hide();
+    QString problem;
+    if (lk && ks && slot <= lk->count && (entry || hard)) {
+        const QString n = state.Label[lk->labelOfSlot(slot)];
+        if (!ks->documentsPerSlot) {
+            if (entry && (slot == 1 || kind == QStringLiteral("word"))) ctl("打开题目")->show();
+            for (const char* b : {"样式", "考生文件夹", "折叠", "样式区"}) ctl(QString::fromUtf8(b))->hide();
+            setOperationHeight();
+            if (entry) problem = personalise(kind, n, nn, {});
+            loadStyle(*lk, n, slot == 1);
+            if (state.listed(lk->materialList(), n)) ctl("考生文件夹")->show();
+        } else if (entry) {
+            std::optional<QString> address;
+            if (kind == QStringLiteral("network")) {
+                // The address of the report the page's lookup left.
+                const QString a = common::parseIPv4(plat::readLines936(common::kIpTempFile).value_or(QStringList()));
+                if (!a.isEmpty()) {
+                    state.nIP = a;
+                    address = a;
+                } else {
+                    uMsgOk(common::kNoIPv4Message, this);
+                }
+            }
+            problem = personalise(kind, n, nn, address ? *address : QString());
+            if (problem.isEmpty()) problem = copySlotDocuments(*ks, n, nn);
+        }
+    }
+    common::uShowQuestionText(textArea("操作题题目内容"), shownQuestionText(kind, nn));
+    if (problem.isEmpty() && lk && entry && kind == QStringLiteral("network") && slot <= lk->count) {
+        const auto text = common::uReadQuestionText(shownQuestionText(kind, nn));
+        problem = uSetupMockServer(text.value_or(QString()), state.测试级别, state.Label[lk->labelOfSlot(slot)],
+                                   state.nIP == QStringLiteral("nIP") ? QString() : state.nIP, this);
+    }
+    if (!problem.isEmpty()) uMsgOk(problem, this);
 }
+
+// The slot's question text with its folder (and, for network questions, the
+// address) put in: written beside the bank's text, then shown from the
+// working tree.
+QString MockTestWindow::personalise(const QString& kind, const QString& n, const QString& nn, const QString& address)
+{
+    const QString bank = mockBank(state.测试级别) + QStringLiteral("\\") + kind;
+    const QString personal = bank + QStringLiteral("\\题目内容_改\\") + n + QStringLiteral(".txt");
+    common::Placeholders p{{QStringLiteral("C:\\kaoshi\\windows"), QStringLiteral("D:\\") + state.素材文件夹 + QStringLiteral("\\") + nn}};
+    if (kind == QStringLiteral("network")) p.append({QStringLiteral("strLocalIP"), address});
+    if (!common::uPersonaliseQuestionText(bank + QStringLiteral("\\题目内容\\") + n + QStringLiteral(".txt"), personal, p) ||
+        !fs::copyFile(personal, shownQuestionText(kind, nn)).ok())
+        return QStringLiteral("本题的题目内容未能准备好，请联系老师检查模拟测试题库。");
+    return {};
+}
+
+// A Windows or network slot gets its documents once per paper: the work in
+// the question document survives later clicks (恢复本题 starts over).
+QString MockTestWindow::copySlotDocuments(const KindSpec& ks, const QString& n, const QString& nn)
+{
+    const QString kind = QString::fromUtf8(ks.kind);
+    const QString ext = QString::fromUtf8(ks.ext);
+    const QString key = kind + nn;
+    if (state.slotsWithDocuments.contains(key)) return {};
+    const QString doc = mockBank(state.测试级别) + QStringLiteral("\\") + kind + QStringLiteral("\\题目文档\\") + n + '.' + ext;
+    const fs::Status pristine = fs::copyFile(doc, pristineDocument(kind, ext, nn));
+    const fs::Status working = pristine.ok() ? fs::copyFile(doc, workingDocument(kind, ext, nn)) : pristine;
+    if (!working.ok()) return QStringLiteral("本题的题目文档未能复制：") + working.describe();
+    state.slotsWithDocuments.insert(key);
+    return {};
+}
+
+void MockTestWindow::openQuestionDocument()
+{
+    common::uOpenDocument(workingDocument(state.操作题题型, state.扩展名, state.序号));
+}
+
+void MockTestWindow::openExamineeFolder()
+{
+    const LevelSpec* level = findLevel(state.测试级别);
+    if (!level) return;
+    const QString folder = QStringLiteral("D:\\") + state.素材文件夹;
+    common::uOpenFolder(level->perSlotFolders ? folder + QStringLiteral("\\") + state.序号 : folder);
+}
+
+void MockTestWindow::restoreQuestion() { uRestoreMockQuestion(state, this); }
 
 // ---- close -----------------------------------------------------------------
 

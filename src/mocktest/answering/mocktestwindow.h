@@ -42,6 +42,9 @@ public:
     void showOperationPage(const PageRow& row);
     void showChoiceQuestion(int n);
     void prepareSlot(int slot);
+    void openQuestionDocument();
+    void openExamineeFolder();
+    void restoreQuestion();
 
     QTimer* timer() { return &timer_; }
     // Whether the last generation made the whole paper (false after a
@@ -55,6 +58,8 @@ private:
     void stepDone();
     void setOperationHeight();
     QPlainTextEdit* textArea(const char* name) const;
+    QString personalise(const QString& kind, const QString& n, const QString& nn, const QString& address);
+    QString copySlotDocuments(const KindSpec& ks, const QString& n, const QString& nn);
     void loadStyle(const LevelKind& lk, const QString& number, bool disableArrows);
     common::StylePanelLayout styleLayout();
 

@@ -77,10 +77,11 @@ QString checkPaperSources(const LevelSpec& level)
         const QString p = checkNumbered(bankCountFolder(bank, k), QStringLiteral(".txt"), k.count);
         if (!p.isEmpty()) problems << p;
         const KindSpec* ks = findKind(QString::fromUtf8(k.kind));
-        if (ks->documentsPerSlot) {
-            const QString kindBank = bank + kBs + QString::fromUtf8(k.kind);
-            if (!fs::fileExists(kindBank + QStringLiteral("\\占位.txt")))
-                problems << QStringLiteral("缺少“") + plat::displayPath(kindBank + QStringLiteral("\\占位.txt")) + QStringLiteral("”");
+        const QString kindBank = bank + kBs + QString::fromUtf8(k.kind);
+        if (ks->documentsPerSlot && !fs::fileExists(kindBank + QStringLiteral("\\占位.txt")))
+            problems << QStringLiteral("缺少“") + plat::displayPath(kindBank + QStringLiteral("\\占位.txt")) + QStringLiteral("”");
+        // The slots write the personalised texts there.
+        if (ks->documentsPerSlot || !level.copiesText) {
             if (!fs::folderExists(kindBank + QStringLiteral("\\题目内容_改")))
                 problems << QStringLiteral("缺少文件夹“") + plat::displayPath(kindBank + QStringLiteral("\\题目内容_改")) +
                                 QStringLiteral("”");
