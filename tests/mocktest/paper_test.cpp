@@ -212,6 +212,23 @@ TEST_F(MockPaperTest, FileHeldOpenStopsTheGenerationBeforeTheReset)
     EXPECT_TRUE(w->ctl("试卷生成中提示")->isVisible());
 }
 
+// A file-manager window on any mock exam folder stops every level: the
+// reset rebuilds all five.
+TEST_F(MockPaperTest, FileManagerWindowOnAnExamFolderStopsEveryLevel)
+{
+    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+    testing_support::XvfbDisplay x;
+    ASSERT_TRUE(x.running());
+    testing_support::ClassedWindow nautilus(x.name(), "Nautilus", QStringLiteral("KSNET"));
+    ASSERT_TRUE(nautilus.ok());
+    ScriptedMessageBoxes boxes;
+    auto* w = open();
+    boxes.expectOk(QStringLiteral("请关闭KSNET文件夹及其子文件夹 >_<"));
+    click(w, QStringLiteral("Command3"));
+    EXPECT_FALSE(w->timer()->isActive());
+    EXPECT_EQ(w->state.Label[47], QStringLiteral("47"));
+}
+
 TEST_F(MockPaperTest, LeftoverProbeNamesArePutBackOrNamed)
 {
     // The working tree left under its probe name: put back, paper made.

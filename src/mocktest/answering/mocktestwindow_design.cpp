@@ -104,7 +104,7 @@ const Control kDesign[] = {
     {.name = "折叠", .kind = Kind::Button, .parent = "操作题内容区", .left = 3557, .top = 2400, .width = 1300, .height = 375, .caption = "折   叠", .flags = F::Hidden, .font = kYahei},
     {.name = "样式下一张", .kind = Kind::Button, .parent = "操作题内容区", .left = 4920, .top = 2400, .width = 615, .height = 375, .caption = "→", .flags = F::Hidden, .font = kYahei},
     {.name = "恢复本题", .kind = Kind::Button, .parent = "操作题内容区", .left = 6960, .top = 2400, .width = 1455, .height = 375, .caption = "恢复本题", .flags = 0, .font = kYahei},
-    {.name = "试卷生成中提示", .kind = Kind::Frame, .left = 3960, .top = 13440, .width = 9495, .height = 1695, .flags = F::Hidden},
+    {.name = "试卷生成中提示", .kind = Kind::Frame, .left = 3960, .top = 13440, .width = 9495, .height = 1695, .flags = F::Hidden | F::NoBorder, .back = 0xFFF0F0F0},
     {.name = "Label55", .kind = Kind::Label, .parent = "试卷生成中提示", .left = 2400, .top = 840, .width = 5000, .height = 420, .caption = "试卷生成中，请稍候......", .font = kYaheiBold},
     {.name = "ProgressBar1", .kind = Kind::Progress, .parent = "试卷生成中提示", .left = 1200, .top = 1440, .width = 7095, .height = 300},
 };
