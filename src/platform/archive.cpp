@@ -1,18 +1,29 @@
 #include "platform/archive.h"
 
+#include "platform/filesystem.h"
 #include "platform/paths.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
 namespace plat {
+
+namespace fs = plat::fs;
 
 ToolRun runToolAndWait(const QString& program, const QStringList& args, int timeoutMs)
 {
@@ -118,19 +129,6 @@ std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* err
     return out;
 }
 
-}  // namespace plat
-
-#include <QCryptographicHash>
-#include <QDir>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <unistd.h>
-
-namespace plat {
-
 namespace {
 constexpr qint64 kPiece = 1 << 20;
 
@@ -155,39 +153,44 @@ bool copyFileVerified(const QString& source, const QString& target, const std::f
     QFile out(target);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return failWith(why(out));
 
-    QCryptographicHash sent(QCryptographicHash::Md5);
-    QByteArray buf;
-    buf.resize(kPiece);
-    qint64 done = 0;
-    for (;;) {
-        const qint64 n = in.read(buf.data(), kPiece);
-        if (n < 0) return failWith(why(in));
-        if (n == 0) break;
-        if (out.write(buf.constData(), n) != n) return failWith(why(out));
-        sent.addData(QByteArrayView(buf.constData(), n));
-        done += n;
+    // The bytes go through the file service's own copy (the kernel's copy
+    // where it can); what reached the disk is then compared with the source.
+    auto percent = [&](qint64 done) {
         if (progress) progress(total > 0 ? int(100 - ((total - done) * 100) / total) : 100);
+    };
+    bool sourceFailed = false;
+    if (const int e = fs::copyOpenFile(in.handle(), out.handle(), total, &sourceFailed, percent); e != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(e));
+        return failWith(sourceFailed ? source + QStringLiteral(": ") + reason : reason);
     }
     if (total == 0 && progress) progress(100);
-    if (done != total) return failWith(QStringLiteral("source changed while copying"));
-    if (!out.flush()) return failWith(why(out));
     if (::fsync(out.handle()) != 0) return failWith(QString::fromLocal8Bit(std::strerror(errno)));
     out.close();
     if (out.error() != QFileDevice::NoError) return failWith(why(out));
 
-    // Read back what reached the disk.
+    QByteArray buf;
+    buf.resize(kPiece);
+    auto digest = [&](QFile& f, QByteArray* sum, qint64* size) {
+        if (!f.open(QIODevice::ReadOnly)) return false;
+        QCryptographicHash h(QCryptographicHash::Md5);
+        qint64 n = 0;
+        *size = 0;
+        while ((n = f.read(buf.data(), kPiece)) > 0) {
+            h.addData(QByteArrayView(buf.constData(), n));
+            *size += n;
+        }
+        *sum = h.result();
+        return n == 0;
+    };
+    QByteArray sent, got;
+    qint64 sentSize = 0, gotSize = 0;
+    QFile again(source);
+    if (!digest(again, &sent, &sentSize)) return failWith(why(again));
+    if (sentSize != total) return failWith(QStringLiteral("source changed while copying"));
     QFile back(target);
-    if (!back.open(QIODevice::ReadOnly)) return failWith(why(back));
-    if (back.size() != total) return failWith(QStringLiteral("size differs after copying"));
-    QCryptographicHash got(QCryptographicHash::Md5);
-    for (;;) {
-        const qint64 n = back.read(buf.data(), kPiece);
-        if (n < 0) return failWith(why(back));
-        if (n == 0) break;
-        got.addData(QByteArrayView(buf.constData(), n));
-    }
-    back.close();
-    if (got.result() != sent.result()) return failWith(QStringLiteral("content differs after copying"));
+    if (!digest(back, &got, &gotSize)) return failWith(why(back));
+    if (gotSize != total) return failWith(QStringLiteral("size differs after copying"));
+    if (got != sent) return failWith(QStringLiteral("content differs after copying"));
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QLoggingCategory>
 
 #include <atomic>
+#include <functional>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -168,15 +169,19 @@ mode_t currentUmask()
 // `readSide` telling whether the source was at fault.
 class ByteCopier {
 public:
-    int copy(int in, int out, off_t size, bool* readSide)
+    // `progress`, when given, hears the bytes copied so far after each piece
+    // (the kernel copies in smaller pieces then, so that it moves).
+    int copy(int in, int out, off_t size, bool* readSide, const std::function<void(qint64)>& progress = {})
     {
         *readSide = false;
         off_t done = 0;
+        const size_t chunk = progress ? kProgressChunk : kKernelChunk;
         bool kernel = true;
         while (kernel) {
-            const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, kKernelChunk, 0);
+            const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
             if (n > 0) {
                 done += n;
+                if (progress) progress(done);
                 continue;
             }
             if (n == 0) {
@@ -207,10 +212,13 @@ public:
                 if (w == 0) return ENOSPC;
                 off += w;
             }
+            done += n;
+            if (progress) progress(done);
         }
     }
 
     static constexpr size_t kKernelChunk = size_t(1) << 30;
+    static constexpr size_t kProgressChunk = size_t(8) << 20;
     static constexpr size_t kBuffer = size_t(1) << 20;
 
 private:
@@ -555,5 +563,13 @@ bool setReadOnly(const QString& path, bool readOnly)
 }
 
 bool isReadOnly(const QString& path) { return readOnlyHost(host(path)); }
+
+int copyOpenFile(int in, int out, qint64 size, bool* readSide, const std::function<void(qint64)>& progress)
+{
+    bool sourceFailed = false;
+    const int e = ByteCopier().copy(in, out, off_t(size), &sourceFailed, progress);
+    if (readSide) *readSide = sourceFailed;
+    return e;
+}
 
 }  // namespace plat::fs

@@ -21,6 +21,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <iosfwd>
 #include <utility>
 
@@ -101,6 +103,13 @@ bool listedExists(const QString& path);
 QStringList listFiles(const QString& folder, const QString& pattern = QStringLiteral("*"));
 // Names of the sub-folders, hidden ones left out, in the same order.
 QStringList listSubFolders(const QString& folder);
+
+// Copies an open file from its current position to the end into another
+// open file (descriptors): the kernel's own copy first, large reads and
+// writes where the kernel refuses. 0 or an errno; `readSide` (optional) says
+// whether the source was at fault. `progress` hears the bytes copied so far.
+[[nodiscard]] int copyOpenFile(int in, int out, qint64 size, bool* readSide = nullptr,
+                               const std::function<void(qint64)>& progress = {});
 
 [[nodiscard]] bool setReadOnly(const QString& path, bool readOnly);
 bool isReadOnly(const QString& path);
