@@ -133,9 +133,9 @@ void uSetupPracticeServer(const QString& questionText, const QString& ftpContent
     }
 }
 
-void uSetupWebServer(const QString& ipv4, const QString& stagingIni)
+void uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QString& webRoot)
 {
-    const QString root = plat::appPath(kWebRoot);
+    const QString root = webRoot.isEmpty() ? plat::appPath(kWebRoot) : webRoot;
     const QString rootPath = plat::fs::folderExists(root) ? plat::displayPath(root) : QString();
     uWriteProfileTable(webServerTable(), stagingIni, [&](const char* key) {
         return qstrcmp(key, "ServerIP") == 0 ? ipv4 : rootPath;

@@ -55,8 +55,9 @@ void uSetupPracticeServer(const QString& questionText, const QString& ftpContent
                           const QString& ipv4, const QString& studentNumber, forms::Form* owner);
 
 // Web: the table into the staging file, the staging file in place of the
-// server's own file, the server started hidden.
-void uSetupWebServer(const QString& ipv4, const QString& stagingIni);
+// server's own file, the server started hidden. The site served is the web
+// server's own "internet" folder unless a web root (platform path) is given.
+void uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QString& webRoot = QString());
 
 // FTP, first half: the working folder emptied (a running FTP server is
 // stopped first and awaited) and filled from the content folder.
