@@ -1,5 +1,6 @@
 #include "demotree/demotree.h"
 
+#include "demotree/gen_exam.h"
 #include "demotree/gen_mock.h"
 #include "demotree/gen_office.h"
 #include "demotree/gen_pictures.h"
@@ -27,6 +28,7 @@ const Generator kGenerators[] = {
     {"standins", generateStandIns},
     {"task projects", generateTaskProjects},
     {"mock banks", generateMockBanks},
+    {"final exam", generateExam},
 };
 
 bool fail(QString* error, const QString& why)
