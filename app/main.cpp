@@ -1,6 +1,7 @@
 // Corvanth: start-up of the platform.
 #include "common/navigation.h"
 #include "forms/runtime.h"
+#include "platform/instancelock.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "windows/registry.h"
@@ -14,6 +15,9 @@
 #include <cstdio>
 
 namespace {
+
+// Held while the program runs (see plat::InstanceLock).
+const QString kInstanceLockFile = QStringLiteral("\\素材\\bk\\corvanth.lock");
 
 // With CORVANTH_EXIT_WHEN_SHOWN (benchmarks and smoke tests, nobody at the
 // screen) a message box would wait for ever: its text goes to the error
@@ -66,6 +70,13 @@ int main(int argc, char** argv)
     if (!QDir(plat::toHost(bk)).exists()) {
         uMsgOk(QStringLiteral("找不到素材文件夹：") + plat::displayPath(bk) +
                QStringLiteral("\n请将“素材”文件夹放在程序所在的文件夹中。"));
+        return 1;
+    }
+
+    // Two copies on one tree would delete each other's working folders.
+    const plat::InstanceLock lock(plat::appPath(kInstanceLockFile));
+    if (lock.state() == plat::InstanceLock::State::HeldElsewhere) {
+        uMsgOk(QStringLiteral("实训平台已经在运行，请使用已经打开的窗口。"));
         return 1;
     }
 

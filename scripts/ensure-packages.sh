@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-noto-cjk fontconfig
   xvfb x11-utils xdg-utils time
   libarchive-dev libarchive-tools
+  thunar openbox
 )
 
 missing=()

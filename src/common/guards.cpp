@@ -1,6 +1,7 @@
 #include "common/guards.h"
 
 #include "common/processes.h"
+#include "common/servers.h"
 #include "platform/filemanager.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
@@ -72,26 +73,23 @@ bool uCheckFoldersFree(const GuardList& list, QWidget* owner)
 
 ToolSet exerciseTools()
 {
-    const QString dir = QStringLiteral("\\素材\\bk\\题库\\操作题\\network\\server\\");
-    return {{QStringLiteral("MyWebServer.exe"), dir + QStringLiteral("kill_app.exe")},
-            {QStringLiteral("FTPServer.exe"), dir + QStringLiteral("f-kill_app.exe")},
-            {QStringLiteral("CMailServer.exe"), dir + QStringLiteral("mail-kill_app.exe")}};
+    const QString dir = kExerciseServerFolder + QStringLiteral("\\");
+    return {{kWebServerProcess, dir + kWebKillTool},
+            {kFtpServerProcess, dir + kFtpKillTool},
+            {kMailServerProcess, dir + kMailKillTool}};
 }
 
 ToolSet mockTestTools(const QString& level)
 {
     // The mock bank spells the folder "sever".
     const QString dir = QStringLiteral("\\素材\\bk\\模拟测试\\题库\\") + level + QStringLiteral("\\network\\sever\\");
-    return {{QStringLiteral("MyWebServer.exe"), dir + QStringLiteral("kill_app.exe")},
-            {QStringLiteral("FTPServer.exe"), dir + QStringLiteral("f-kill_app.exe")}};
+    return {{kWebServerProcess, dir + kWebKillTool}, {kFtpServerProcess, dir + kFtpKillTool}};
 }
 
 ToolSet missionTools()
 {
-    return {{QStringLiteral("Ftpconsole.exe"),
-             QStringLiteral("\\素材\\bk\\soft\\FtpSever for mission\\mission_ftp_kill_app.exe")},
-            {QStringLiteral("MyWebServer0.exe"),
-             QStringLiteral("\\素材\\bk\\soft\\WebSever for mission\\mission_web_kill_app.exe")}};
+    return {{kMissionFtpProcess, kMissionFtpFolder + QStringLiteral("\\") + kMissionFtpKillTool},
+            {kMissionWebProcess, kMissionWebFolder + QStringLiteral("\\") + kMissionWebKillTool}};
 }
 
 void uStopPracticeServers(const ToolSet& tools)

@@ -23,11 +23,22 @@ inline const QString kTaskAreaFile = QStringLiteral("\\素材\\bk\\任务项目\
 // missing) leaves the label with the text it had.
 void readLineInto(QString& label, const QString& rel, int n);
 
+// The message for a hand-over file that is not what it should be (larger
+// than plat::kHandOverMaxBytes: its content is ignored); "" when the file is
+// missing or fits.
+QString handOverProblem(const QString& rel);
+
+// At most `max` characters of a text read from a file, for a caption: a
+// longer text is cut and ends with "…".
+inline constexpr int kShownTextMax = 64;
+QString shownPart(const QString& text, int max = kShownTextMax);
+
 // Joins the values of a multi-line request with CR LF (the write adds the
 // final CR LF).
 QString joinLines(const QStringList& values);
 
-// The fixed text of the user-info caption: mode title + this + key + "】".
+// The fixed text of the user-info caption: mode title + this + key + "】"
+// (a key of more than kShownTextMax characters is cut).
 inline const QString kUserInfoCaption = QStringLiteral("               当前用户信息：【");
 QString userInfoCaption(const QString& modeTitle, const QString& studentKey);
 

@@ -10,28 +10,37 @@ std::function<QStringList()>& lister()
     return l;
 }
 
-// The matching rule: the upper-cased description is looked for inside the
-// upper-cased name, never the other way round. A process without a readable
-// name never gets here with an empty description, which would match anything.
-bool matches(const QString& upperName, const QString& description)
+// A program's name as compared: the file name without a folder in front and
+// without ".exe" at its end, in capitals.
+QString stemOf(const QString& name)
 {
-    return !description.isEmpty() && upperName.contains(description.toUpper(), Qt::CaseSensitive);
+    QString s = name.mid(qMax(name.lastIndexOf('\\'), name.lastIndexOf('/')) + 1).toUpper();
+    if (s.endsWith(QLatin1String(".EXE"))) s.chop(4);
+    return s;
 }
 }  // namespace
+
 void setProcessListForTests(std::function<QStringList()> l) { lister() = std::move(l); }
+
+bool sameProgramName(const QString& running, const QString& asked)
+{
+    const QString a = stemOf(asked);
+    // A name of one or two letters ("X", "sh") says too little to be one of
+    // ours.
+    return a.size() > 2 && stemOf(running) == a;
+}
 }  // namespace common
 
 bool uIsProcessRunning(const QString& name)
 {
-    const QString upper = name.toUpper();
     if (common::lister()) {
         for (const QString& d : common::lister()())
-            if (common::matches(upper, d)) return true;
+            if (common::sameProgramName(d, name)) return true;
         return false;
     }
     bool found = false;
     plat::forEachProcess([&](const plat::RunningProcess& p) {
-        found = common::matches(upper, p.name);
+        found = common::sameProgramName(p.name, name);
         return !found;
     });
     return found;

@@ -133,9 +133,9 @@ void uSetupPracticeServer(const QString& questionText, const QString& ftpContent
     }
 }
 
-void uSetupWebServer(const QString& ipv4, const QString& stagingIni)
+void uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QString& webRoot)
 {
-    const QString root = plat::appPath(kWebRoot);
+    const QString root = webRoot.isEmpty() ? plat::appPath(kWebRoot) : webRoot;
     const QString rootPath = plat::fs::folderExists(root) ? plat::displayPath(root) : QString();
     uWriteProfileTable(webServerTable(), stagingIni, [&](const char* key) {
         return qstrcmp(key, "ServerIP") == 0 ? ipv4 : rootPath;
@@ -148,7 +148,7 @@ void uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
 {
     // The served folder is rebuilt from the materials tree, never from
     // earlier work; the server must let go of it first.
-    uStopServerAndWait(exerciseTools(), QStringLiteral("FTPServer.exe"), owner);
+    uStopServerAndWait(exerciseTools(), kFtpServerProcess, owner);
     plat::fs::ignoreFailure(plat::fs::deleteFolder(kFtpFolder), "the copy below overwrites what stays");
     plat::fs::ignoreFailure(plat::fs::copyFolder(ftpContent, kFtpFolder), "the server serves what arrived");
 }

@@ -3,6 +3,7 @@
 // its mail client). Each is configured key by key in a staging copy of its
 // file inside the materials tree, which then replaces the server's own file.
 #include "common/guards.h"
+#include "common/processes.h"
 #include "common/shell.h"
 
 #include <QString>
@@ -26,14 +27,14 @@ std::span<const ProfileEntry> mailServerTable();
 inline const QString kMailDomain = QStringLiteral("corvanth.lab");
 
 // Paths of the servers' files (relative to the program folder).
-inline const QString kWebServerExe = QStringLiteral("\\素材\\bk\\soft\\WebServer\\MyWebServer.exe");
+inline const QString kWebServerExe = QStringLiteral("\\素材\\bk\\soft\\WebServer\\") + kWebServerProcess;
 inline const QString kWebServerIni = QStringLiteral("\\素材\\bk\\soft\\WebServer\\server.ini");
 inline const QString kWebRoot = QStringLiteral("\\素材\\bk\\soft\\WebServer\\internet");
-inline const QString kFtpServerExe = QStringLiteral("\\素材\\bk\\soft\\FtpServer\\FTPServer.exe");
+inline const QString kFtpServerExe = QStringLiteral("\\素材\\bk\\soft\\FtpServer\\") + kFtpServerProcess;
 inline const QString kMailFolder = QStringLiteral("\\素材\\bk\\soft\\Mailserver\\cmail");
-inline const QString kMailServerExe = kMailFolder + QStringLiteral("\\CMailServer.exe");
+inline const QString kMailServerExe = kMailFolder + QStringLiteral("\\") + kMailServerProcess;
 inline const QString kMailClientFolder = QStringLiteral("\\素材\\bk\\soft\\Mailserver\\Foxmail");
-inline const QString kMailClientExe = kMailClientFolder + QStringLiteral("\\Foxmail.exe");
+inline const QString kMailClientExe = kMailClientFolder + QStringLiteral("\\") + kMailClientProcess;
 inline const QString kFtpFolder = QStringLiteral("D:\\PracticalTraining");
 
 // The knowledge-point exercises' server folder (staging server.ini, FTP
@@ -54,8 +55,9 @@ void uSetupPracticeServer(const QString& questionText, const QString& ftpContent
                           const QString& ipv4, const QString& studentNumber, forms::Form* owner);
 
 // Web: the table into the staging file, the staging file in place of the
-// server's own file, the server started hidden.
-void uSetupWebServer(const QString& ipv4, const QString& stagingIni);
+// server's own file, the server started hidden. The site served is the web
+// server's own "internet" folder unless a web root (platform path) is given.
+void uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QString& webRoot = QString());
 
 // FTP, first half: the working folder emptied (a running FTP server is
 // stopped first and awaited) and filled from the content folder.

@@ -99,7 +99,7 @@ void setButtons(forms::Form* window, const QString& restoreButton, const QString
 RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, forms::Form* window,
                                const QString& restoreButton, const QStringList& otherButtons)
 {
-    if (uIsProcessRunning(QStringLiteral("Foxmail.exe"))) {
+    if (uIsProcessRunning(kMailClientProcess)) {
         uMsgOk(QStringLiteral("请关闭邮件管理器后再进行恢复操作！"), window);
         return RestoreResult::Refused;
     }
@@ -142,7 +142,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
         fs::copyFolder(e.ftpContent(), kFtpFolder);
     }
     if (mail) {
-        if (uStopServerAndWait(exerciseTools(), QStringLiteral("CMailServer.exe"), window) == WaitResult::Gone || !alive)
+        if (uStopServerAndWait(exerciseTools(), kMailServerProcess, window) == WaitResult::Gone || !alive)
             return RestoreResult::Gone;
         uResetMailboxes(studentNumber);
         uStartMailServer();
@@ -167,7 +167,7 @@ bool uCleanOnExit(const Exercise& e, forms::Form* window)
     if (e.isWindows()) fs::deleteFolder(kWinsysFolder);
     if (e.isNetwork()) {
         // The FTP server serves the folder: it goes first.
-        uStopServerAndWait(exerciseTools(), QStringLiteral("FTPServer.exe"), window);
+        uStopServerAndWait(exerciseTools(), kFtpServerProcess, window);
         fs::deleteFolder(kFtpFolder);
     }
     return true;

@@ -1,43 +1,177 @@
 #include "exam/examwindow.h"
 
+#include "common/guards.h"
 #include "common/handover.h"
+#include "common/navigation.h"
+#include "common/servers.h"
+#include "exam/examwindow_design.h"
+#include "forms/runtime.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
-namespace exam {
-namespace {
-const QString kSubmittedFolder = QStringLiteral("\\素材\\bk\\期末考查\\已提交");
-// The introduction panel 综合考查简介, the window's first view.
-constexpr int kIntroWidth = 10095;
-constexpr int kIntroHeight = 6255;
-}  // namespace
+#include <QLineEdit>
 
-QStringList submittedKeys()
+namespace exam {
+
+namespace fs = plat::fs;
+
+const std::array<PageKind, 5> kKinds = {{
+    {"操作题word", "word", "docx", "KSDOC", true},
+    {"操作题excel", "excel", "xlsx", "KSXLS", true},
+    {"操作题ppt", "ppt", "pptx", "KSPPT", true},
+    {"操作题windows", "windows", "win", "KSWIN", false},
+    {"操作题network", "network", "net", "KSNET", false},
+}};
+
+const PageKind* findKind(const QString& kind)
 {
-    const QString folder = plat::appPath(kSubmittedFolder);
-    QStringList keys;
-    if (plat::fs::listFiles(folder).isEmpty()) return keys;
-    QStringList entries = plat::fs::listFiles(folder, QStringLiteral("*.rar"));
-    for (const QString& sub : plat::fs::listSubFolders(folder))
-        if (sub.endsWith(QStringLiteral(".rar"), Qt::CaseInsensitive)) entries << sub;
-    for (const QString& e : entries) keys << e.section('.', 0, 0);
-    return keys;
+    for (const PageKind& k : kKinds)
+        if (kind == QLatin1String(k.kind)) return &k;
+    return nullptr;
 }
 
-ExamWindow::ExamWindow() : common::PlaceholderForm(kName, "期末考查") {}
+int ExamWindow::progressPauseMs = 1000;
+
+bool isHandedIn(const QString& key)
+{
+    if (key.isEmpty()) return false;
+    const QString folder = plat::appPath(kSubmitted);
+    if (fs::listFiles(folder).isEmpty()) return false;
+    // The whole name is compared: a key with "." in it is still found.
+    const QString wanted = key + QStringLiteral(".rar");
+    QStringList entries = fs::listFiles(folder, QStringLiteral("*.rar"));
+    entries << fs::listSubFolders(folder);
+    for (const QString& e : entries)
+        if (e.compare(wanted, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+bool keyNamesFolder(const QString& key)
+{
+    if (key.trimmed().isEmpty() || key == QLatin1String(".") || key == QLatin1String("..")) return false;
+    for (const QChar c : key)
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c)) return false;
+    return plat::fitsCodePage936(key);
+}
+
+QStringList missingPaperParts(const QString& paper)
+{
+    QStringList missing;
+    if (!fs::folderExists(paper)) return {paper};
+    for (int n = 1; n <= kChoiceCount; ++n) {
+        const QString q = paper + QStringLiteral("\\选择题\\%1.txt").arg(n);
+        if (!fs::fileExists(q)) missing << q;
+    }
+    if (!fs::fileExists(paper + QStringLiteral("\\选择题\\answer.txt"))) missing << paper + QStringLiteral("\\选择题\\answer.txt");
+    for (const PageKind& k : kKinds) {
+        const QString kind = QString::fromUtf8(k.kind);
+        const QString text = paper + '\\' + kind + QStringLiteral("\\题目内容\\") + kind + QStringLiteral(".txt");
+        const QString doc = paper + '\\' + kind + QStringLiteral("\\题目文档\\") + kind + QStringLiteral("考查题.") +
+                            QString::fromUtf8(k.ext);
+        const QString material = paper + '\\' + kind + (kind == QLatin1String("network") ? QStringLiteral("\\素材2") : QStringLiteral("\\素材"));
+        for (const QString& f : {text, doc})
+            if (!fs::fileExists(f)) missing << f;
+        if (!fs::folderExists(material)) missing << material;
+    }
+    return missing;
+}
+
+ExamWindow::ExamWindow() : forms::Form(kExamWindowSpec, examWindowDesign()), style_(this, styleLayout())
+{
+    style_.connectButtons();
+    onClick(QStringLiteral("开始考试"), [this] { startExam(); });
+    for (const PageKind& k : kKinds) onClick(QString::fromUtf8(k.button), [this, &k] { openPage(k); });
+    onClick(QStringLiteral("c返回"), [this] { backToTypes(); });
+    onClick(QStringLiteral("开始答题"), [this] { openDocument(); });
+    onClick(QStringLiteral("考生文件夹"), [this] { openWorkFolder(); });
+    onClick(QStringLiteral("恢复本题"), [this] { restoreQuestion(); });
+    onClick(QStringLiteral("理论题"), [this] { openChoicePage(); });
+    for (int n = 1; n <= kChoiceCount; ++n) onClick(QStringLiteral("第%1题").arg(n, 2, 10, QChar('0')), [this, n] { showChoice(n); });
+    onClick(QStringLiteral("x返回"), [this] { leaveChoicePage(); });
+    onClick(QStringLiteral("操作题选择提交路径"), [this] { chooseHandInFolder(); });
+    onClick(QStringLiteral("操作题提交"), [this] { handIn(); });
+    ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setReadOnly(true);
+    for (int n = 1; n <= kChoiceCount; ++n) {
+        auto* box = ctl<QLineEdit>(answerBox(n));
+        box->setMaxLength(n == 1 ? 4 : 1);
+        box->setAlignment(Qt::AlignCenter);
+        connect(box, &QLineEdit::textChanged, this, [this, n] { answerChanged(n); });
+    }
+}
+
+// This window's frames and margins for the shared style panel: the frame
+// keeps its design top, the picture is centred on the frame, the operation
+// page grows with the window.
+common::StylePanelLayout ExamWindow::styleLayout()
+{
+    common::StylePanelLayout l;
+    l.frameMargin = 400;
+    l.centre = common::StylePanelLayout::Centre::Frame;
+    l.pictureOffset = -200;
+    l.openHeight = [this](int frameHeight) {
+        QWidget* content = ctl("操作题内容区");
+        const int h = forms::topTw(content) + forms::heightTw(content) + kPageHeightMargin + frameHeight + 100;
+        QWidget* page = ctl("操作题区");
+        forms::resizeTw(page, forms::widthTw(page), h);
+        return h;
+    };
+    l.foldSize = [this] {
+        QWidget* content = ctl("操作题内容区");
+        setOuterHeightTw(forms::topTw(content) + forms::heightTw(content) + kPageHeightMargin);
+    };
+    return l;
+}
+
+bool ExamWindow::startAllowed() const { return ctl("开始考试")->isEnabled(); }
+
+QString ExamWindow::answerBox(int n) const { return QStringLiteral("第%1题选择答案").arg(n, 2, 10, QChar('0')); }
+
+void ExamWindow::showPanel(const char* panel)
+{
+    for (const char* p : {"综合考查简介", "题型选择区", "操作题区", "选择题区"})
+        ctl(QString::fromUtf8(p))->setVisible(qstrcmp(p, panel) == 0);
+}
 
 void ExamWindow::onLoad()
 {
     const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
-    学生信息 = key;
-    if (submittedKeys().contains(key, Qt::CaseInsensitive)) {
+    state.学生信息 = key;
+    if (isHandedIn(key)) {
         uMsgOk(QStringLiteral("【") + key + QStringLiteral("】已交卷，无法再次考试！"), this);
-        startAllowed = false;
+        ctl("开始考试")->setEnabled(false);
     }
-    setOuterSizeTw(kIntroWidth + 150, kIntroHeight + 250);
-    学生信息.clear();
+    QWidget* intro = ctl("综合考查简介");
+    showPanel("综合考查简介");
+    forms::moveTw(intro, 0, -120);
+    setOuterSizeTw(forms::widthTw(intro) + kPanelWidthMargin, forms::heightTw(intro) + kPanelHeightMargin);
+    state.学生信息.clear();
+}
+
+void ExamWindow::onUnload(bool& cancel)
+{
+    if (isBusy()) {
+        cancel = true;
+        return;
+    }
+    if (state.退出检测 != QStringLiteral("1") || !state.handedIn) {
+        if (!state.学生信息.isEmpty()) {
+            if (!uMsgOkCancel(QStringLiteral("该操作不会完成交卷，请确认是否退出？"), this)) {
+                cancel = true;
+                return;
+            }
+            // The typed answers are kept for the next start.
+            saveAnswers();
+        }
+        forms::show(common::kMainWindowName);
+        return;
+    }
+    // Handed in and verified: the working folders and servers go.
+    fs::ignoreFailure(fs::deleteFolder(kWorkTree), "handed in: what cannot be deleted stays");
+    fs::ignoreFailure(fs::deleteFolder(common::kFtpFolder), "handed in: what cannot be deleted stays");
+    common::uStopPracticeServers(common::mockTestTools(QStringLiteral("入门")));
+    forms::show(common::kMainWindowName);
 }
 
 }  // namespace exam

@@ -20,9 +20,9 @@ namespace knowledge {
 
 namespace {
 
-const QString kMailServer = QStringLiteral("CMailServer.exe");
-const QString kFtpServer = QStringLiteral("FTPServer.exe");
-const QString kWebServer = QStringLiteral("MyWebServer.exe");
+const QString& kMailServer = common::kMailServerProcess;
+const QString& kFtpServer = common::kFtpServerProcess;
+const QString& kWebServer = common::kWebServerProcess;
 
 }  // namespace
 

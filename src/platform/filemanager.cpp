@@ -65,16 +65,30 @@ std::vector<Window> topLevelWindows(Display* dpy, Window root)
     return out;
 }
 
-bool isFileManager(Display* dpy, Window w)
+// The window's class (res_name and res_class, lower case); empty when it
+// has none.
+QStringList windowClasses(Display* dpy, Window w)
 {
     XClassHint hint{nullptr, nullptr};
-    if (!XGetClassHint(dpy, w, &hint)) return false;
-    const QStringList known = fileManagerClasses();
-    const bool yes = (hint.res_name && known.contains(QString::fromUtf8(hint.res_name).toLower())) ||
-                     (hint.res_class && known.contains(QString::fromUtf8(hint.res_class).toLower()));
+    if (!XGetClassHint(dpy, w, &hint)) return {};
+    QStringList out;
+    if (hint.res_name) out << QString::fromUtf8(hint.res_name).toLower();
+    if (hint.res_class) out << QString::fromUtf8(hint.res_class).toLower();
     if (hint.res_name) XFree(hint.res_name);
     if (hint.res_class) XFree(hint.res_class);
-    return yes;
+    return out;
+}
+
+// A window manager that frames its clients but keeps no client list leaves
+// frames at the top of the tree: their client is found below them.
+void addClients(Display* dpy, Window w, int depth, std::vector<Window>& out)
+{
+    if (!windowClasses(dpy, w).isEmpty()) {
+        out.push_back(w);
+        return;
+    }
+    if (depth == 0) return;
+    for (Window child : topLevelWindows(dpy, w)) addClients(dpy, child, depth - 1, out);
 }
 
 QString windowTitle(Display* dpy, Window w)
@@ -107,13 +121,43 @@ QString windowTitle(Display* dpy, Window w)
 
 }  // namespace
 
+namespace {
+
+struct KnownFileManager {
+    const char* windowClass;  // lower case
+    const char* titleSuffix;  // after the folder name and a dash; nullptr: the bare name only
+};
+
+constexpr KnownFileManager kFileManagers[] = {
+    {"nautilus", nullptr},   {"org.gnome.nautilus", nullptr}, {"thunar", "Thunar"},
+    {"pcmanfm", nullptr},    {"pcmanfm-qt", nullptr},         {"dolphin", "Dolphin"},
+    {"caja", nullptr},       {"nemo", nullptr},               {"konqueror", "Konqueror"},
+    {"spacefm", nullptr},    {"peony", nullptr},              {"dde-file-manager", nullptr},
+    {"doublecmd", nullptr},  {"krusader", "Krusader"},        {"cabinetwclass", nullptr},
+};
+
+}  // namespace
+
 QStringList fileManagerClasses()
 {
-    return {QStringLiteral("nautilus"),  QStringLiteral("org.gnome.nautilus"), QStringLiteral("thunar"),
-            QStringLiteral("pcmanfm"),   QStringLiteral("pcmanfm-qt"),         QStringLiteral("dolphin"),
-            QStringLiteral("caja"),      QStringLiteral("nemo"),               QStringLiteral("konqueror"),
-            QStringLiteral("spacefm"),   QStringLiteral("peony"),              QStringLiteral("dde-file-manager"),
-            QStringLiteral("doublecmd"), QStringLiteral("krusader"),           QStringLiteral("cabinetwclass")};
+    QStringList out;
+    for (const KnownFileManager& f : kFileManagers) out << QString::fromLatin1(f.windowClass);
+    return out;
+}
+
+bool fileManagerTitleShows(const QStringList& windowClasses, const QString& title, const QString& folderName)
+{
+    if (folderName.isEmpty()) return false;
+    for (const KnownFileManager& f : kFileManagers) {
+        if (!windowClasses.contains(QString::fromLatin1(f.windowClass), Qt::CaseInsensitive)) continue;
+        if (title.compare(folderName, Qt::CaseInsensitive) == 0) return true;
+        if (!f.titleSuffix || !title.startsWith(folderName, Qt::CaseInsensitive)) continue;
+        // Thunar writes "WWW - Thunar", Dolphin "WWW — Dolphin".
+        const QString rest = title.mid(folderName.size());
+        for (const QString dash : {QStringLiteral(" - "), QStringLiteral(" \u2014 "), QStringLiteral(" \u2013 ")})
+            if (rest.compare(dash + QString::fromLatin1(f.titleSuffix), Qt::CaseInsensitive) == 0) return true;
+    }
+    return false;
 }
 
 bool fileManagerWindowTitled(const QString& title)
@@ -125,10 +169,11 @@ bool fileManagerWindowTitled(const QString& title)
     for (int s = 0; s < ScreenCount(dpy); ++s) {
         const Window root = RootWindow(dpy, s);
         std::vector<Window> windows = clientList(dpy, root);
-        if (windows.empty()) windows = topLevelWindows(dpy, root);
+        if (windows.empty())
+            for (Window top : topLevelWindows(dpy, root)) addClients(dpy, top, 2, windows);
         for (Window w : windows) {
-            if (!isFileManager(dpy, w)) continue;
-            if (windowTitle(dpy, w).compare(title, Qt::CaseInsensitive) == 0) return true;
+            const QStringList classes = windowClasses(dpy, w);
+            if (!classes.isEmpty() && fileManagerTitleShows(classes, windowTitle(dpy, w), title)) return true;
         }
     }
     return false;

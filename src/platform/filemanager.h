@@ -6,12 +6,20 @@
 namespace plat {
 
 // Whether a top-level window of a known file manager (Nautilus, Thunar,
-// PCManFM, Dolphin, Caja, Nemo, ...) is titled exactly `title`, letter case
-// aside. Windows are read from the window manager's client list; without one,
-// from the top-level windows of the screen. Without an X display: false.
+// PCManFM, Dolphin, Caja, Nemo, ...) shows a folder named `title`: see
+// fileManagerTitleShows. Windows are read from the window manager's client
+// list; without one, from the top-level windows of the X tree (the client
+// inside a frame included). Without an X display: false.
 bool fileManagerWindowTitled(const QString& title);
 
 // The window classes taken for file managers (lower case).
 QStringList fileManagerClasses();
+
+// Whether a window of these classes with this title shows a folder of that
+// bare name, letter case aside: a known file manager's window titled with
+// the name alone, or with the name followed by that file manager's own
+// suffix ("WWW - Thunar", "WWW — Dolphin"). A title that merely contains the
+// name ("WWW2", "/srv/WWW") does not count.
+bool fileManagerTitleShows(const QStringList& windowClasses, const QString& title, const QString& folderName);
 
 }  // namespace plat

@@ -20,6 +20,12 @@ public:
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
     }
+    bool okCancel(QWidget* owner, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok | QMessageBox::Cancel, owner);
+        box.setDefaultButton(QMessageBox::Ok);
+        return box.exec() == QMessageBox::Ok;
+    }
 };
 
 MessageBoxes*& current()
@@ -42,3 +48,4 @@ void setMessageBoxes(MessageBoxes* boxes) { current() = boxes; }
 
 void uMsgOk(const QString& text, QWidget* owner) { plat::messageBoxes().ok(owner, text); }
 bool uMsgYesNo(const QString& text, QWidget* owner) { return plat::messageBoxes().yesNo(owner, text); }
+bool uMsgOkCancel(const QString& text, QWidget* owner) { return plat::messageBoxes().okCancel(owner, text); }

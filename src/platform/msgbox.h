@@ -16,6 +16,8 @@ public:
     virtual ~MessageBoxes() = default;
     virtual void ok(QWidget* owner, const QString& text) = 0;
     virtual bool yesNo(QWidget* owner, const QString& text) = 0;  // true for Yes
+    // An OK/Cancel box; true for OK. Stand-ins answer it as a Yes/No box.
+    virtual bool okCancel(QWidget* owner, const QString& text) { return yesNo(owner, text); }
 };
 
 // The boxes in use (the real ones unless a test installed its own).
@@ -28,3 +30,4 @@ void setMessageBoxes(MessageBoxes* boxes);
 // Shorthands used by the windows.
 void uMsgOk(const QString& text, QWidget* owner = nullptr);
 bool uMsgYesNo(const QString& text, QWidget* owner = nullptr);
+bool uMsgOkCancel(const QString& text, QWidget* owner = nullptr);

@@ -18,7 +18,7 @@ namespace plat::procscan {
 struct Process {
     long pid = 0;
     std::string_view exe;   // full path of the file it runs ("" when unreadable)
-    std::string_view name;  // file name of that file, else argv[0]'s base name
+    std::string_view name;  // file name of that file, else the command line's (commandName)
 };
 
 namespace detail {
@@ -35,6 +35,16 @@ inline std::string_view baseName(std::string_view p)
 {
     const auto slash = p.rfind('/');
     return slash == std::string_view::npos ? p : p.substr(slash + 1);
+}
+
+// The program named by a command line's first argument: an absolute path is
+// the program file itself (blanks and all); anything else may be a title the
+// program gave itself ("sshd: user", "mail -s x"), of which the first word
+// counts. Either way its base name.
+inline std::string_view commandName(std::string_view argv0)
+{
+    if (argv0.empty() || argv0.front() != '/') argv0 = argv0.substr(0, argv0.find_first_of(" \t"));
+    return baseName(argv0);
 }
 
 // readlink into buf (relative paths from dir); the length, or -1.
@@ -84,7 +94,7 @@ bool forEachProcess(Visit&& visit)
             ::close(fd);
             if (got <= 0) continue;
             cmd[got] = '\0';
-            p.name = detail::baseName(std::string_view(cmd, std::strlen(cmd)));
+            p.name = detail::commandName(std::string_view(cmd, std::strlen(cmd)));
         }
         if (p.name.empty()) continue;
         if (!visit(static_cast<const Process&>(p))) break;

@@ -4,9 +4,14 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace plat {
 
@@ -70,29 +75,71 @@ QList<QByteArray> splitLines(const QByteArray& bytes)
     return lines;
 }
 
-bool readWholeFile(const QString& path, QByteArray* out)
+bool readWholeFile(const QString& path, QByteArray* out, qint64 maxBytes)
 {
     QFile f(toHost(path));
     if (!f.open(QIODevice::ReadOnly)) return false;
-    *out = f.readAll();
-    return f.error() == QFile::NoError;
+    if (maxBytes < 0) {
+        *out = f.readAll();
+        return f.error() == QFile::NoError;
+    }
+    // One byte more than allowed tells a file that is too large, whatever
+    // its size claims (a pipe, a file still growing).
+    QByteArray bytes = f.read(maxBytes + 1);
+    if (f.error() != QFile::NoError || bytes.size() > maxBytes) return false;
+    *out = std::move(bytes);
+    return true;
+}
+
+bool fileLargerThan(const QString& path, qint64 maxBytes)
+{
+    QFile f(toHost(path));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    return f.read(maxBytes + 1).size() > maxBytes;
 }
 
 bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile f(toHost(path));
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
+    // By hand rather than with QSaveFile, which can report a commit as done
+    // after its last buffered write failed on a full volume. Every write, the
+    // flush to the disk and the size are checked before the new file takes
+    // the old one's place; on any failure the old file stays as it was.
+    const QString host = toHost(path);
+    const QFileInfo target(host);
+    const QByteArray finalName = QFile::encodeName(host);
+    QByteArray temp = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()) + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = true;
+    struct stat old {};
+    ::fchmod(fd, ::stat(finalName.constData(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n > 0) done += n;
+        else if (n < 0 && errno == EINTR) continue;
+        else ok = false;
+    }
+    struct stat written {};
+    ok = ok && ::fsync(fd) == 0 && ::fstat(fd, &written) == 0 && written.st_size == bytes.size();
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.constData(), finalName.constData()) == 0;
+    if (!ok) {
+        ::unlink(temp.constData());
         return false;
     }
-    return f.commit();
+    // The rename itself reaches the disk with its folder.
+    const int dir = ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
 }
 
-std::optional<QStringList> readLines936(const QString& path)
+std::optional<QStringList> readLines936(const QString& path, qint64 maxBytes)
 {
     QByteArray bytes;
-    if (!readWholeFile(path, &bytes)) return std::nullopt;
+    if (!readWholeFile(path, &bytes, maxBytes)) return std::nullopt;
     QStringList out;
     for (const QByteArray& l : splitLines(bytes)) out << decode936(l);
     return out;
@@ -115,14 +162,14 @@ bool uWriteTextFile(const QString& rel, const QString& text)
 
 std::optional<QString> uReadTextLine(const QString& rel, int n)
 {
-    const auto lines = plat::readLines936(plat::appPath(rel));
+    const auto lines = plat::readLines936(plat::appPath(rel), plat::kHandOverMaxBytes);
     if (!lines || n < 1 || n > lines->size()) return std::nullopt;
     return lines->at(n - 1);
 }
 
 QString uReadLastLine(const QString& rel)
 {
-    const auto lines = plat::readLines936(plat::appPath(rel));
+    const auto lines = plat::readLines936(plat::appPath(rel), plat::kHandOverMaxBytes);
     if (!lines || lines->isEmpty()) return QString();
     return lines->last();
 }

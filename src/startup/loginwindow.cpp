@@ -2,6 +2,7 @@
 
 #include "common/handover.h"
 #include "common/navigation.h"
+#include "common/studentkey.h"
 #include "forms/runtime.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
@@ -60,15 +61,9 @@ void LoginWindow::onLoad()
 QString LoginWindow::refusal(const QString& number, const QString& name)
 {
     if (blank(number) || blank(name)) return QStringLiteral("学号和姓名不能为空！！");
-    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
-    for (const QString& s : {number, name}) {
-        for (const QChar c : s) {
-            if (forbidden.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F)
-                return QStringLiteral("学号和姓名中不能含有 \\ / : * ? \" < > | 等字符，请重新输入！");
-        }
-        if (!plat::fitsCodePage936(s)) return QStringLiteral("学号或姓名中含有无法保存的字符，请重新输入！");
-    }
-    return QString();
+    // Number and name make the student key, which later names folders and
+    // files.
+    return common::studentKeyRefusal(number + name);
 }
 
 void LoginWindow::login()

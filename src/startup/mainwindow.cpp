@@ -2,6 +2,7 @@
 
 #include "common/handover.h"
 #include "forms/controls.h"
+#include "platform/msgbox.h"
 #include "startup/mainwindow_design.h"
 
 #include <initializer_list>
@@ -49,10 +50,12 @@ void MainWindow::onLoad()
     setOuterSizeTw(12465, 9210);
     common::readLineInto(学号, common::kIdentityFile, 1);
     if (auto l = uReadTextLine(common::kIdentityFile, 2))
-        forms::setCaption(ctl("学号内容"), QStringLiteral("【学号：") + *l + QStringLiteral("】"));
+        forms::setCaption(ctl("学号内容"), QStringLiteral("【学号：") + common::shownPart(*l) + QStringLiteral("】"));
     if (auto l = uReadTextLine(common::kIdentityFile, 3))
-        forms::setCaption(ctl("姓名内容"), QStringLiteral("【姓名：") + *l + QStringLiteral("】"));
+        forms::setCaption(ctl("姓名内容"), QStringLiteral("【姓名：") + common::shownPart(*l) + QStringLiteral("】"));
     layoutIdentityBox();
+    if (const QString problem = common::handOverProblem(common::kIdentityFile); !problem.isEmpty())
+        uMsgOk(problem + QStringLiteral("\n请点击“更改”重新登录。"), this);
 }
 
 void MainWindow::layoutIdentityBox()

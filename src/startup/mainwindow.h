@@ -31,4 +31,7 @@ private:
     void onChangeUser();
 };
 
+// The windows the buttons of the area rows open, by name (each once).
+QStringList openerTargets();
+
 }  // namespace startup

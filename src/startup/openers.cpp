@@ -4,6 +4,7 @@
 #include "common/handover.h"
 #include "common/navigation.h"
 #include "forms/runtime.h"
+#include "platform/msgbox.h"
 #include "platform/textfile.h"
 #include "startup/mainwindow.h"
 
@@ -67,6 +68,14 @@ QList<Opener> openerTable()
 
 }  // namespace
 
+QStringList openerTargets()
+{
+    QStringList out;
+    for (const Opener& o : openerTable())
+        if (!out.contains(QString::fromUtf8(o.target))) out << QString::fromUtf8(o.target);
+    return out;
+}
+
 void MainWindow::connectOpeners()
 {
     for (Opener o : openerTable()) {
@@ -75,7 +84,8 @@ void MainWindow::connectOpeners()
             if (o.request && !common::writeRequest(*o.request, o.lines, this)) return;
             forms::hide(formName());
             forms::show(QString::fromUtf8(o.target));
-            if (*o.marker) uWriteTextFile(common::kCallMarkerFile, QString::fromUtf8(o.marker));
+            if (*o.marker && !uWriteTextFile(common::kCallMarkerFile, QString::fromUtf8(o.marker)))
+                uMsgOk(common::requestNotWrittenMessage(common::kCallMarkerFile), forms::loaded(QString::fromUtf8(o.target)));
         });
     }
 }

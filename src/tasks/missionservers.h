@@ -9,12 +9,12 @@
 
 namespace tasks {
 
-inline const QString kMissionFtpFolder = QStringLiteral("\\素材\\bk\\soft\\FtpSever for mission");
-inline const QString kMissionWebFolder = QStringLiteral("\\素材\\bk\\soft\\WebSever for mission");
-inline const QString kMissionFtpExe = kMissionFtpFolder + QStringLiteral("\\Ftpconsole.exe");
-inline const QString kMissionWebExe = kMissionWebFolder + QStringLiteral("\\MyWebServer0.exe");
-inline const QString kMissionFtpProcess = QStringLiteral("Ftpconsole.exe");
-inline const QString kMissionWebProcess = QStringLiteral("MyWebServer0.exe");
+using common::kMissionFtpFolder;
+using common::kMissionFtpProcess;
+using common::kMissionWebFolder;
+using common::kMissionWebProcess;
+inline const QString kMissionFtpExe = kMissionFtpFolder + QStringLiteral("\\") + kMissionFtpProcess;
+inline const QString kMissionWebExe = kMissionWebFolder + QStringLiteral("\\") + kMissionWebProcess;
 
 // The mission server.ini table (71 entries in writing order).
 std::span<const common::ProfileEntry> missionServerTable();

@@ -5,9 +5,8 @@
 
 namespace tasks {
 
-// True when the key can name a folder inside its parent and nothing else:
-// not empty, no separators, no drive colon, not "." or "..", no control
-// characters, and writable in code page 936.
+// True when the key can name a folder inside its parent and nothing else
+// (common::isSafeStudentKey).
 bool keyNamesFolder(const QString& key);
 QString badKeyMessage(const QString& key);
 

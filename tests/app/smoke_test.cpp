@@ -1,6 +1,8 @@
 // The real program, started as a student would start it: offscreen, from its
 // own folder beside a fresh demo materials tree.
 #include "demotree/demotree.h"
+#include "platform/instancelock.h"
+#include "platform/paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,6 +66,25 @@ TEST_F(Smoke, WithoutTheMaterialsTreeItNamesTheMissingFolderAndEnds)
     EXPECT_FALSE(out.contains(QStringLiteral("SHOWN")));
     EXPECT_TRUE(err.contains(QStringLiteral("MESSAGE: 找不到素材文件夹："))) << err.toStdString();
     EXPECT_TRUE(err.contains(QDir::toNativeSeparators(program + QStringLiteral("/素材/bk")))) << err.toStdString();
+}
+
+TEST_F(Smoke, ASecondCopyOnTheSameTreeSaysThePlatformRunsAndEnds)
+{
+    QString error;
+    ASSERT_TRUE(demotree::build(program, &error)) << error.toStdString();
+    {
+        // The first copy's lock, held as that copy holds it.
+        plat::setProgramFolder(program);
+        const plat::InstanceLock first(plat::appPath(QStringLiteral("\\素材\\bk\\corvanth.lock")));
+        plat::setProgramFolder(QString());
+        ASSERT_EQ(first.state(), plat::InstanceLock::State::Held);
+        EXPECT_EQ(run(), 1);
+        EXPECT_FALSE(out.contains(QStringLiteral("SHOWN")));
+        EXPECT_TRUE(err.contains(QStringLiteral("MESSAGE: 实训平台已经在运行，请使用已经打开的窗口。"))) << err.toStdString();
+    }
+    // Once the first copy has ended, the tree is free again.
+    EXPECT_EQ(run(), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("SHOWN")));
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ protected:
     void TearDown() override { common::setProcessListForTests(nullptr); }
 };
 
-TEST_P(MatchingRule, LooksForTheDescriptionInsideTheName)
+TEST_P(MatchingRule, ComparesWholeNames)
 {
     const MatchCase& c = GetParam();
     common::setProcessListForTests([&] { return c.descriptions; });
@@ -39,14 +39,22 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"same name", {"explorer.exe", "FTPServer.exe"}, "FTPServer.exe", true},
         MatchCase{"case aside", {"ftpserver.exe"}, "FTPServer.exe", true},
         MatchCase{"name in small letters", {"CMailServer.exe"}, "cmailserver.EXE", true},
-        MatchCase{"part of the name", {"WebServer.exe"}, "MyWebServer.exe", true},
+        MatchCase{"running without .exe", {"FTPServer"}, "FTPServer.exe", true},
+        MatchCase{"asked without .exe", {"Foxmail.exe"}, "foxmail", true},
         MatchCase{"name with a folder", {"FTPServer.exe"}, "C:\\soft\\FtpServer\\FTPServer.exe", true},
+        MatchCase{"part of the name is another program", {"WebServer.exe"}, "MyWebServer.exe", false},
+        MatchCase{"mail is not the mail server", {"mail", "ftp", "X"}, "CMailServer.exe", false},
+        MatchCase{"ftp is not the FTP server", {"ftp"}, "FTPServer.exe", false},
+        MatchCase{"a program named X", {"X"}, "X.exe", false},
+        MatchCase{"two letters never match", {"sh"}, "sh", false},
+        MatchCase{"three letters do", {"ftp"}, "FTP.exe", true},
         MatchCase{"longer description", {"MyWebServer0.exe"}, "MyWebServer.exe", false},
         MatchCase{"never the reverse search", {"MyWebServer.exe"}, "MyWebServer0.exe", false},
         MatchCase{"description longer than a bare name", {"XFTPServer.exe"}, "FTPServer.exe", false},
         MatchCase{"nothing runs", {}, "FTPServer.exe", false},
         MatchCase{"unreadable name matches nothing", {""}, "FTPServer.exe", false},
-        MatchCase{"empty name", {"a.exe", ""}, "", false}));
+        MatchCase{"empty name", {"a.exe", ""}, "", false},
+        MatchCase{"only .exe", {".exe", ""}, ".exe", false}));
 
 // A stand-in server copied under a name no other process has.
 class RealProcessList : public ::testing::Test {

@@ -40,8 +40,8 @@ TEST_P(ExamWindowTest, RefusesOnlyAStudentWhoHasHandedIn)
     forms::hide(kMain);
     auto* w = qobject_cast<exam::ExamWindow*>(forms::show(kExam));
     ASSERT_NE(w, nullptr) << "the window opens in any case";
-    EXPECT_EQ(w->startAllowed, !c.refused);
-    EXPECT_TRUE(w->学生信息.isEmpty());
+    EXPECT_EQ(w->startAllowed(), !c.refused);
+    EXPECT_TRUE(w->state.学生信息.isEmpty());
     EXPECT_EQ(w->outerWidthTw(), forms::toTw(forms::tw(10095 + 150)));
     EXPECT_EQ(w->outerHeightTw(), forms::toTw(forms::tw(6255 + 250)));
     EXPECT_TRUE(forms::unload(w));

@@ -1,9 +1,11 @@
 // The hand-over routines: bytes on disk and line reading rules.
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "faults.h"
 #include "platform_fixture.h"
 
 #include <gtest/gtest.h>
+
 
 using testing_support::gbk;
 
@@ -55,6 +57,68 @@ TEST_F(TextFileTest, WriteIntoMissingFolderFails)
 {
     EXPECT_FALSE(uWriteTextFile(QStringLiteral("\\素材\\nowhere\\r.txt"), QStringLiteral("x")));
 }
+
+// Hand-over files are a few short lines: anything larger than 64 KB is not
+// one and is never read whole (a 17 MB line once went into a caption).
+struct SizeCase {
+    const char* what;
+    qint64 size;  // bytes of line 1, CR LF and line 2 together
+    bool read;
+};
+
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.what; }
+
+class HandOverSize : public TextFileTest, public ::testing::WithParamInterface<SizeCase> {};
+
+TEST_P(HandOverSize, ALargerFileReadsAsUnreadable)
+{
+    const qint64 first = GetParam().size - 3;
+    writeBytes(QStringLiteral("素材/bk/r.txt"), QByteArray(first, 'A') + "\r\nB");
+    const QString rel = QStringLiteral("\\素材\\bk\\r.txt");
+    const auto line1 = uReadTextLine(rel, 1);
+    EXPECT_EQ(line1.has_value(), GetParam().read);
+    if (line1) EXPECT_EQ(line1->size(), first);
+    EXPECT_EQ(uReadLastLine(rel), GetParam().read ? QStringLiteral("B") : QString());
+    EXPECT_EQ(plat::fileLargerThan(plat::appPath(rel), plat::kHandOverMaxBytes), !GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HandOverSize,
+                         ::testing::Values(SizeCase{"exactly 64 KB", 64 * 1024, true},
+                                           SizeCase{"one byte more", 64 * 1024 + 1, false},
+                                           SizeCase{"a 17 MB line", 17 * 1024 * 1024, false}));
+
+struct FullCase {
+    const char* what;
+    rlim_t room;   // bytes a file may take
+    int length;    // bytes of the new text
+};
+
+void PrintTo(const FullCase& c, std::ostream* os) { *os << c.what; }
+
+class FullVolume : public TextFileTest, public ::testing::WithParamInterface<FullCase> {};
+
+TEST_P(FullVolume, AFailedWriteKeepsTheOldFileWhole)
+{
+    const QString rel = QStringLiteral("\\素材\\bk\\studentnumber.txt");
+    const QByteArray old = gbk(QStringLiteral("1张三\r\n1\r\n张三\r\n"));
+    writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), old);
+    bool written = true;
+    {
+        testing_support::FileSizeLimit full(GetParam().room);
+        ASSERT_TRUE(full.ok());
+        written = uWriteTextFile(rel, QString(GetParam().length, QChar('7')));
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/studentnumber.txt")), old);
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(hostPath(QStringLiteral("素材/bk"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("studentnumber.txt")});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FullVolume,
+                         ::testing::Values(FullCase{"nothing fits", 0, 20}, FullCase{"half fits", 10, 20},
+                                           FullCase{"all but the line end fits", 20, 20},
+                                           FullCase{"a large text", 4096, 100000}));
 
 struct LineCase {
     const char* name;

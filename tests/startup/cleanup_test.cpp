@@ -1,5 +1,6 @@
 // The workspace clean-up of the main window: the 35 folders on D:, the
 // practice servers and the IP temp file.
+#include "common/guards.h"
 #include "common/processes.h"
 #include "platform/filesystem.h"
 #include "platform/process.h"
@@ -233,6 +234,39 @@ TEST_F(CleanupTest, AFileManagerWindowOnWwwStopsAtEntry9)
     const QStringList& l = startup::cleanupFolders();
     for (int i = 0; i < l.size(); ++i) EXPECT_EQ(exists(l[i]), i >= 8) << qPrintable(l[i]);
     EXPECT_TRUE(started_.isEmpty());
+}
+
+// Real file managers title their windows with their own suffix ("WWW -
+// Thunar"): the fake window as Thunar draws it, then Thunar itself on
+// "D:\\WWW" under a real window manager.
+TEST_F(CleanupTest, AThunarWindowOnWwwStopsAtEntry9)
+{
+    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+    testing_support::XvfbDisplay x;
+    ASSERT_TRUE(x.running());
+    for (const QString& f : startup::cleanupFolders()) folderWithFile(f);
+    running_ = {QStringLiteral("MyWebServer.exe"), QStringLiteral("FTPServer.exe")};
+    auto expectStopAtWww = [&] {
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk(QStringLiteral("“WWW”文件夹已经打开，请关闭后再进行恢复操作"));
+        EXPECT_FALSE(startup::uCleanWorkspace().completed);
+        const QStringList& l = startup::cleanupFolders();
+        for (int i = 0; i < l.size(); ++i) EXPECT_EQ(exists(l[i]), i >= 8) << qPrintable(l[i]);
+        EXPECT_TRUE(started_.isEmpty());
+    };
+    {
+        testing_support::ClassedWindow w(x.name(), "Thunar", QStringLiteral("WWW - Thunar"));
+        ASSERT_TRUE(w.ok());
+        expectStopAtWww();
+    }
+    if (!testing_support::WindowManager::available() || !testing_support::FileManagerWindow::available())
+        GTEST_SKIP() << "openbox or thunar not installed";
+    testing_support::WindowManager wm(x.name());
+    ASSERT_TRUE(wm.running());
+    testing_support::FileManagerWindow thunar(x.name(), d(QStringLiteral("WWW")));
+    ASSERT_TRUE(thunar.started());
+    ASSERT_TRUE(testing_support::waitFor([] { return common::uIsFolderOpenInExplorer(QStringLiteral("WWW")); }, 20000));
+    expectStopAtWww();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "forms/form.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
+#include "faults.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
 #include "startup/mainwindow.h"
@@ -26,6 +27,8 @@ const QString kMission = QStringLiteral("素材/bk/xz.txt");
 const QString kEmpty = QStringLiteral("学号和姓名不能为空！！");
 const QString kBadChar = QStringLiteral("学号和姓名中不能含有 \\ / : * ? \" < > | 等字符，请重新输入！");
 const QString kBadCodePage = QStringLiteral("学号或姓名中含有无法保存的字符，请重新输入！");
+const QString kBadEdge = QStringLiteral("学号不能以空格或“.”开头，姓名不能以空格或“.”结尾，请重新输入！");
+const QString kTooLong = QStringLiteral("学号和姓名太长，请重新输入！");
 
 class LoginTest : public testing_support::PlatformTest {
 protected:
@@ -152,7 +155,16 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"bar", "2024", QStringLiteral("张|三"), kBadChar},
                       Refusal{"tab", "2024", QStringLiteral("张\t三"), kBadChar},
                       Refusal{"emoji", "2024", QStringLiteral("张三\U0001F600"), kBadCodePage},
-                      Refusal{"hangul", QStringLiteral("2024한"), QStringLiteral("张三"), kBadCodePage}),
+                      Refusal{"hangul", QStringLiteral("2024한"), QStringLiteral("张三"), kBadCodePage},
+                      // The key (number and name) names folders: never "." or
+                      // "..", no dot or blank at its ends, not too long.
+                      Refusal{"dot_dot", ".", ".", kBadEdge},
+                      Refusal{"dots_then_name", "..", QStringLiteral("张三"), kBadEdge},
+                      Refusal{"leading_blank", " 2024", QStringLiteral("张三"), kBadEdge},
+                      Refusal{"trailing_blank", "2024", QStringLiteral("张三 "), kBadEdge},
+                      Refusal{"trailing_wide_blank", "2024", QStringLiteral("张三　"), kBadEdge},
+                      Refusal{"trailing_dot", "2024", QStringLiteral("张三."), kBadEdge},
+                      Refusal{"too_long", "2024", QString(50, QChar(0x5F20)), kTooLong}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LoginTest, WritesIdentityAndLaunchModeAndOpensANewMainWindow)
@@ -201,6 +213,18 @@ TEST_F(LoginTest, AnUnwritableIdentityFileIsReportedAndTheLoginStays)
     press();
     EXPECT_TRUE(forms::isLoaded(kLogin));
     EXPECT_FALSE(forms::isLoaded(kMain));
+}
+
+TEST_F(LoginTest, AFullVolumeKeepsTheOldIdentityWholeAndTellsTheStudent)
+{
+    type(QStringLiteral("20240517"), QStringLiteral("欧阳修"));
+    boxes.expectOk(QStringLiteral("无法保存学生信息，请检查素材文件夹是否完整。"));
+    {
+        testing_support::FileSizeLimit full(8);
+        ASSERT_TRUE(full.ok());
+        press();
+    }
+    expectNothingWritten();
 }
 
 }  // namespace

@@ -98,6 +98,23 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortIdentity{"two_lines", "7x\r\n7\r\n", false, "【学号：7】", "姓名：某某某某"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(MainWindowTest, AnIdentityFileThatIsNotOneIsIgnoredWithAMessage)
+{
+    writeBytes(kIdentity, QByteArray(17 * 1024 * 1024, '7') + "\r\n7\r\n7\r\n");
+    boxes.expectOk(QStringLiteral("“素材\\bk\\studentnumber.txt”不是应有的内容（大于 64 KB），已忽略。\n请点击“更改”重新登录。"));
+    startup::MainWindow* w = open();
+    EXPECT_LT(w->学号.size(), 100);
+    EXPECT_EQ(text("学号内容"), QStringLiteral("学号：0000000000"));
+    EXPECT_EQ(text("姓名内容"), QStringLiteral("姓名：某某某某"));
+}
+
+TEST_F(MainWindowTest, ALongIdentityLineIsCutForItsCaption)
+{
+    writeBytes(kIdentity, "1x\r\n" + QByteArray(5000, '1') + "\r\nx\r\n");
+    open();
+    EXPECT_EQ(text("学号内容"), QStringLiteral("【学号：") + QString(64, '1') + QStringLiteral("…】"));
+}
+
 // Identity-box layout of one identity; returns (name left, separator x, underline right).
 struct Box {
     int nameLeft, sepX, lineRight, numberRight, nameRight;

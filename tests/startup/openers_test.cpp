@@ -1,6 +1,7 @@
 // The openers of the main window's rows: request bytes, hide and show, and
 // the call marker written only after the target's Load.
 #include "common/handover.h"
+#include "faults.h"
 #include "forms/runtime.h"
 #include "platform_fixture.h"
 #include "practice/randompractice.h"
@@ -195,6 +196,33 @@ TEST_F(OpenersTest, RequestThatCannotBeWrittenIsReportedAndTheMainWindowStays)
     EXPECT_FALSE(forms::isLoaded(QStringLiteral("高级应用练习窗格")));
     EXPECT_TRUE(main_->isVisible());
     EXPECT_EQ(bytes(kMarker), QByteArray("OLD\r\n"));
+}
+
+TEST_F(OpenersTest, AFullVolumeKeepsTheOldRequestWholeAndOpensNothing)
+{
+    writeBytes(kRandom, "excel\r\nxlsx\r\n");
+    boxes.expectOk(QStringLiteral("无法写入“素材\\bk\\题库\\随机抽题练习.txt”，请检查素材文件夹是否完整。"));
+    {
+        testing_support::FileSizeLimit full(4);
+        ASSERT_TRUE(full.ok());
+        click("Command5");
+    }
+    EXPECT_EQ(bytes(kRandom), QByteArray("excel\r\nxlsx\r\n"));
+    EXPECT_FALSE(forms::isLoaded(QStringLiteral("操作题随机练习窗格")));
+    EXPECT_TRUE(main_->isVisible());
+}
+
+TEST_F(OpenersTest, ACallMarkerThatCannotBeSavedIsReported)
+{
+    writeBytes(kMarker, gbk(QStringLiteral("拓展训练\r\n")));
+    boxes.expectOk(QStringLiteral("无法写入“素材\\bk\\题库\\调用标记.txt”，请检查素材文件夹是否完整。"));
+    {
+        testing_support::FileSizeLimit full(4);
+        ASSERT_TRUE(full.ok());
+        click("Command1");
+    }
+    EXPECT_EQ(bytes(kMarker), gbk(QStringLiteral("拓展训练\r\n"))) << "the old marker stays whole";
+    EXPECT_TRUE(forms::isLoaded(QStringLiteral("windows知识点窗格")));
 }
 
 }  // namespace

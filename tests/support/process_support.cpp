@@ -123,4 +123,96 @@ ClassedWindow::~ClassedWindow()
     XCloseDisplay(dpy);
 }
 
+namespace {
+
+// Whether a window manager has announced itself on the display's root.
+bool windowManagerAnnounced(const QString& display)
+{
+    Display* dpy = XOpenDisplay(display.toLatin1().constData());
+    if (!dpy) return false;
+    const Atom check = XInternAtom(dpy, "_NET_SUPPORTING_WM_CHECK", True);
+    bool found = false;
+    if (check != None) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        found = XGetWindowProperty(dpy, DefaultRootWindow(dpy), check, 0, 1, False, XA_WINDOW, &type, &format, &count,
+                                   &after, &data) == Success &&
+                count == 1;
+        if (data) XFree(data);
+    }
+    XCloseDisplay(dpy);
+    return found;
+}
+
+void stopProcess(QProcess& p)
+{
+    if (p.state() == QProcess::NotRunning) return;
+    p.terminate();
+    if (!p.waitForFinished(5000)) {
+        p.kill();
+        p.waitForFinished(5000);
+    }
+}
+
+}  // namespace
+
+void removeClientList(const QString& display)
+{
+    Display* dpy = XOpenDisplay(display.toLatin1().constData());
+    if (!dpy) return;
+    XDeleteProperty(dpy, DefaultRootWindow(dpy), XInternAtom(dpy, "_NET_CLIENT_LIST", False));
+    XSync(dpy, False);
+    XCloseDisplay(dpy);
+}
+
+bool WindowManager::available() { return !QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty(); }
+
+WindowManager::WindowManager(const QString& display)
+{
+    if (!available()) return;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    p_.setProcessEnvironment(env);
+    p_.setProgram(QStandardPaths::findExecutable(QStringLiteral("openbox")));
+    p_.setArguments({QStringLiteral("--sm-disable")});
+    p_.setStandardOutputFile(QProcess::nullDevice());
+    p_.setStandardErrorFile(QProcess::nullDevice());
+    p_.start();
+    running_ = p_.waitForStarted(5000) && waitFor([&] { return windowManagerAnnounced(display); }, 15000);
+}
+
+WindowManager::~WindowManager() { stopProcess(p_); }
+
+bool FileManagerWindow::available() { return !QStandardPaths::findExecutable(QStringLiteral("thunar")).isEmpty(); }
+
+FileManagerWindow::FileManagerWindow(const QString& display, const QString& hostFolder)
+{
+    if (!available() || !home_.isValid()) return;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    // Alone: no session bus through which a running Thunar would take the
+    // folder over, and a home of its own for whatever it saves.
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    env.insert(QStringLiteral("HOME"), home_.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home_.path() + QStringLiteral("/cache"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
+    env.insert(QStringLiteral("GIO_USE_VFS"), QStringLiteral("local"));
+    p_.setProcessEnvironment(env);
+    p_.setProgram(QStandardPaths::findExecutable(QStringLiteral("thunar")));
+    p_.setArguments({hostFolder});
+    p_.setStandardOutputFile(QProcess::nullDevice());
+    p_.setStandardErrorFile(QProcess::nullDevice());
+    p_.start();
+    started_ = p_.waitForStarted(5000);
+}
+
+void FileManagerWindow::close() { stopProcess(p_); }
+
+FileManagerWindow::~FileManagerWindow() { close(); }
+
 }  // namespace testing_support

@@ -4,6 +4,7 @@
 // top-level window on it that looks like a file manager's.
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -66,6 +67,40 @@ private:
     void* dpy_ = nullptr;
     unsigned long win_ = 0;
     bool ok_ = false;
+};
+
+// A real window manager (openbox) on a display, until destroyed; running()
+// once it has taken over the screen.
+class WindowManager {
+public:
+    explicit WindowManager(const QString& display);
+    ~WindowManager();
+    static bool available();
+    bool running() const { return running_; }
+
+private:
+    QProcess p_;
+    bool running_ = false;
+};
+
+// Removes the window manager's client list from the display's root, as a
+// window manager that keeps none would leave it (its frames stay).
+void removeClientList(const QString& display);
+
+// A real file manager (Thunar) showing a host folder on a display, with a
+// private home, no session bus and no other instance to hand the folder to.
+class FileManagerWindow {
+public:
+    FileManagerWindow(const QString& display, const QString& hostFolder);
+    ~FileManagerWindow();
+    static bool available();
+    bool started() const { return started_; }
+    void close();
+
+private:
+    QProcess p_;
+    QTemporaryDir home_;
+    bool started_ = false;
 };
 
 }  // namespace testing_support

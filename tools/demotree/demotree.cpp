@@ -1,5 +1,7 @@
 #include "demotree/demotree.h"
 
+#include "demotree/gen_exam.h"
+#include "demotree/gen_mock.h"
 #include "demotree/gen_office.h"
 #include "demotree/gen_pictures.h"
 #include "demotree/gen_standins.h"
@@ -25,6 +27,8 @@ const Generator kGenerators[] = {
     {"exercise pictures", pictures::generateExercisePictures},
     {"standins", generateStandIns},
     {"task projects", generateTaskProjects},
+    {"mock banks", generateMockBanks},
+    {"final exam", generateExam},
 };
 
 bool fail(QString* error, const QString& why)

@@ -1,11 +1,30 @@
 #pragma once
-// 模拟测试窗格: the mock test. For now only what its opener and return rule
-// need: the level strip's size, the caption and the return.
-#include "common/placeholder.h"
+// 模拟测试窗格: the mock test. It opens on the level choice; a level button
+// makes the paper (mocktest/paper) and turns the window into the answering
+// window of that paper: the choice page with its answer card, the five
+// operation pages with their slots, the style panel, the document and
+// folder buttons, restore and the close.
+#include "common/stylepanel.h"
+#include "forms/form.h"
+#include "mocktest/paper/leveltable.h"
+#include "mocktest/paper/mockstate.h"
+
+#include <QStringList>
+#include <QTimer>
+
+class QPlainTextEdit;
 
 namespace mocktest {
 
-class MockTestWindow : public common::PlaceholderForm {
+// One operation page: its button, the caption of 操作题题号 and its kind.
+struct PageRow {
+    const char* button;
+    const char* caption;
+    const char* kind;
+};
+const QList<PageRow>& pageRows();
+
+class MockTestWindow : public forms::Form {
     Q_OBJECT
 public:
     static constexpr const char* kName = "模拟测试窗格";
@@ -14,9 +33,41 @@ public:
     void onLoad() override;
     void onUnload(bool& cancel) override;
 
-    // Hidden labels.
-    QString 学号 = QStringLiteral("学号");  // the student key
-    QString 单体与否 = QStringLiteral("单体与否");
+    MockState state;
+
+    // Handlers, public for tests that drive them directly.
+    void generatePaper(const QString& level);
+    void tick();  // Timer1
+    void showChoicePage();
+    void showOperationPage(const PageRow& row);
+    void showChoiceQuestion(int n);
+    void prepareSlot(int slot);
+    void openQuestionDocument();
+    void openExamineeFolder();
+    void restoreQuestion();
+
+    QTimer* timer() { return &timer_; }
+    // Whether the last generation made the whole paper (false after a
+    // refusal, or when a copy failed).
+    bool paperComplete() const { return made_ && failures_.isEmpty(); }
+    QStringList generationFailures() const { return failures_; }
+    common::StylePanel& stylePanel() { return style_; }
+
+private:
+    void startLevel(const LevelSpec& level);
+    void stepDone();
+    void setOperationHeight();
+    QPlainTextEdit* textArea(const char* name) const;
+    QString personalise(const QString& kind, const QString& n, const QString& nn, const QString& address);
+    QString copySlotDocuments(const KindSpec& ks, const QString& n, const QString& nn);
+    void loadStyle(const LevelKind& lk, const QString& number, bool disableArrows);
+    common::StylePanelLayout styleLayout();
+
+    QTimer timer_;
+    bool generated_ = false;  // a level was chosen
+    bool made_ = false;       // the generation ran to its end
+    QStringList failures_;
+    common::StylePanel style_;
 };
 
 }  // namespace mocktest

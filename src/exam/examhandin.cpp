@@ -1,0 +1,101 @@
+// The hand-in: the paper copy (with the answer file) and "D:\KS" gathered
+// into the examinee archive, packed and verified, the submission file
+// written and compared in the chosen folder, and only then the packed
+// archive put into "已提交" (which refuses a second exam), the success
+// message and the close. On any failure nothing is marked or deleted and
+// the exam goes on.
+#include "common/guards.h"
+#include "common/handin.h"
+#include "common/servers.h"
+#include "exam/examwindow.h"
+#include "forms/runtime.h"
+#include "platform/archive.h"
+#include "platform/filesystem.h"
+#include "platform/folderpicker.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProgressBar>
+
+namespace exam {
+
+namespace fs = plat::fs;
+
+void ExamWindow::chooseHandInFolder()
+{
+    uMsgOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"), this);
+    const QString folder = uBrowseForFolder(this, QStringLiteral("浏览文件夹"));
+    if (!folder.isEmpty()) ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
+}
+
+void ExamWindow::setLocked(bool locked)
+{
+    for (const char* b : {"理论题", "操作题windows", "操作题word", "操作题excel", "操作题ppt", "操作题network",
+                          "操作题选择提交路径", "操作题提交"})
+        ctl(QString::fromUtf8(b))->setEnabled(!locked);
+}
+
+void ExamWindow::handIn()
+{
+    common::GuardList guards;
+    guards << common::GuardEntry::explorer(QStringLiteral("PracticalTraining"), common::explorerOpenMessage(QStringLiteral("PracticalTraining")))
+           << common::GuardEntry::probe(common::kFtpFolder, QStringLiteral("D:\\n改名"), true,
+                                        QStringLiteral("请关闭已经打开的PracticalTraining文件夹中的文件 >_<"));
+    if (!common::uCheckFoldersFree(guards, this)) return;
+    if (!uMsgYesNo(QStringLiteral("是否交卷？"), this)) return;
+    if (!uMsgYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), this)) return;
+    const QString target = ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text();
+    if (target.isEmpty()) return uMsgOk(QStringLiteral("请选择交卷路径"), this);
+    if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) return uMsgOk(problem, this);
+
+    const QString key = state.学生信息;
+    const QString archive = plat::appPath(kArchiveRoot) + '\\' + key;
+    QStringList missing;
+    for (const QString& need : {archive, plat::appPath(kPaperCopy), kWorkTree})
+        if (!fs::folderExists(need)) missing << plat::displayPath(need);
+    if (key.isEmpty() || !missing.isEmpty()) {
+        uMsgOk(QStringLiteral("找不到要交卷的内容：\n") + missing.join('\n') + QStringLiteral("\n请关闭窗口后重新开始考试，或联系老师。"), this);
+        return;
+    }
+    // The answers as they stand now go into the archive.
+    if (!saveAnswers()) return;
+
+    setLocked(true);
+    const auto failWith = [this](const QString& text) {
+        setLocked(false);
+        uMsgOk(text, this);
+    };
+    for (const QString& from : {plat::appPath(kPaperCopy), kWorkTree})
+        if (const fs::Status s = fs::copyFolder(from, archive); !s.ok())
+            return failWith(QStringLiteral("作答无法放入考生档案：") + s.describe() + '\n' + common::kWorkKeptNote);
+
+    const QString staged = plat::appPath(kPacking) + '\\' + key + QStringLiteral(".rar");
+    const QString packed = plat::appPath(kSubmitted) + '\\' + key + QStringLiteral(".rar");
+    // A packing left by an earlier failed attempt does not go into this one.
+    QFile::remove(plat::toHost(staged));
+    common::HandIn h;
+    h.folder = archive;
+    h.packedArchive = staged;
+    h.targetFolder = target;
+    h.submissionName = QStringLiteral("Exam_") + state.试卷号 + '_' + key + QStringLiteral(".qvexam");
+    h.owner = this;
+    h.progress = [this](int p) { ctl<QProgressBar>(QStringLiteral("ProgressBar2"))->setValue(p); };
+    h.record = [&](QString* why) {
+        QDir().mkpath(QFileInfo(plat::toHost(packed)).absolutePath());
+        if (plat::renameOver(plat::toHost(staged), plat::toHost(packed))) return true;
+        *why = QStringLiteral("交卷记录无法写入：") + plat::displayPath(packed);
+        return false;
+    };
+    const common::HandInResult r = common::uHandIn(h);
+    if (!r.ok) return failWith(r.message);
+
+    state.handedIn = true;
+    uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
+    state.退出检测 = QStringLiteral("1");
+    forms::unload(this);
+}
+
+}  // namespace exam

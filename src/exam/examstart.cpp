@@ -1,0 +1,312 @@
+// 开始考试: guards, the examinee archive (new, resumed or replaced), a paper
+// drawn from the bank into the paper copy and the working tree "D:\KS", the
+// machine's address, the network question's practice server and the
+// question-type panel. Everything a new paper needs is checked before
+// anything on disk changes.
+#include "common/draw.h"
+#include "common/guards.h"
+#include "common/handover.h"
+#include "common/ipv4.h"
+#include "common/listing.h"
+#include "common/processes.h"
+#include "common/questiontext.h"
+#include "common/servers.h"
+#include "common/shell.h"
+#include "exam/examwindow.h"
+#include "exam/examwindow_design.h"
+#include "forms/design.h"
+#include "platform/filesystem.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace exam {
+
+namespace fs = plat::fs;
+
+namespace {
+
+const QString kFilesOpen = QStringLiteral("请关闭已经打开的文件 >_<");
+const QString kAskTeacher = QStringLiteral("\n请联系老师检查期末考查素材。");
+constexpr int kIpconfigTimeoutMs = 15000;
+
+QString app(const QString& rel) { return plat::appPath(rel); }
+
+QString shownList(const QStringList& paths)
+{
+    QStringList out;
+    for (const QString& p : paths) out << plat::displayPath(p);
+    return out.join('\n');
+}
+
+// A paper to be drawn: its number, or why none can be.
+struct PaperPlan {
+    int number = 0;
+    QString refusal;
+};
+
+// Draws a paper and checks that the bank holds it whole and that both
+// templates are there.
+PaperPlan planPaper()
+{
+    PaperPlan plan;
+    const QString bank = app(kBank);
+    QStringList papers;
+    common::uListSubfolders(papers, bank, common::ListClear::Clear);
+    const common::Draw d = common::drawDistinctNumbers(int(papers.size()), 1);
+    if (!d.ok()) {
+        plan.refusal = QStringLiteral("期末考查题库中没有试卷，无法开始考试：") + plat::displayPath(bank) + kAskTeacher;
+        return plan;
+    }
+    // The papers are numbered 1 to n without a gap.
+    for (int p = 1; p <= papers.size(); ++p)
+        if (!papers.contains(QString::number(p))) {
+            plan.refusal = QStringLiteral("期末考查题库中缺少试卷%1（试卷应为1到%2），无法开始考试：").arg(p).arg(papers.size()) +
+                           plat::displayPath(bank) + kAskTeacher;
+            return plan;
+        }
+    const int p = d.numbers.first();
+    QStringList missing = missingPaperParts(bank + '\\' + QString::number(p));
+    for (const QString& t : {app(kArchiveTemplate), app(kWorkTreeTemplate)})
+        if (!fs::folderExists(t)) missing << t;
+    if (!missing.isEmpty()) {
+        plan.refusal = QStringLiteral("试卷%1不完整，无法开始考试。缺少：\n").arg(p) + shownList(missing) + kAskTeacher;
+        return plan;
+    }
+    plan.number = p;
+    return plan;
+}
+
+// A fresh examinee archive from its template.
+fs::Status makeArchive(const QString& key)
+{
+    const QString a = app(kArchiveRoot) + '\\' + key;
+    if (!QDir().mkpath(plat::toHost(a))) return fs::Status(fs::Status::Failed, a, QStringLiteral("无法建立文件夹"));
+    return fs::copyFolder(app(kArchiveTemplate), a);
+}
+
+// Copies the files of `from` that `to` lacks, keeping everything `to` has.
+QStringList copyMissing(const QString& from, const QString& to)
+{
+    QStringList failed;
+    QDir().mkpath(plat::toHost(to));
+    for (const QString& f : fs::listFiles(from, QStringLiteral("*.*"))) {
+        const QString target = to + '\\' + f;
+        if (fs::fileExists(target) || fs::folderExists(target)) continue;
+        if (const fs::Status s = fs::copyFile(from + '\\' + f, target); !s.ok()) failed << s.describe();
+    }
+    for (const QString& sub : fs::listSubFolders(from)) failed << copyMissing(from + '\\' + sub, to + '\\' + sub);
+    return failed;
+}
+
+// Waits while the event loop runs (the window is busy meanwhile).
+void pause(forms::Form* owner, int ms)
+{
+    if (ms <= 0) return;
+    const forms::Form::Busy busy(owner);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+}  // namespace
+
+bool ExamWindow::recoverProbeLeftovers()
+{
+    const std::pair<QString, QString> pairs[] = {{kWorkTree, kWorkTreeProbe}, {app(kPaperCopy), app(kPaperCopyProbe)}};
+    for (const auto& [path, probe] : pairs) {
+        if (!fs::folderExists(probe) && !fs::fileExists(probe)) continue;
+        const bool present = fs::folderExists(path) || fs::fileExists(path);
+        if (!present && fs::ok(fs::rename(probe, path))) continue;
+        uMsgOk(QStringLiteral("发现上次未正常结束时留下的文件夹“") + plat::displayPath(probe) + QStringLiteral("”，它会妨碍检查“") +
+                   plat::displayPath(path) + QStringLiteral("”。\n请关闭本窗口，核对其中的内容后移走或删除它，然后再开始考试。"),
+               this);
+        return false;
+    }
+    return true;
+}
+
+bool ExamWindow::readAddress()
+{
+    const common::WaitResult r = common::uShellAndWait(QStringLiteral("cmd.exe /c ipconfig >") + common::kIpTempFile,
+                                                       plat::WindowStyle::Minimized, this, kIpconfigTimeoutMs);
+    QString ip;
+    if (r == common::WaitResult::Ended) ip = common::parseIPv4(plat::readLines936(common::kIpTempFile).value_or(QStringList()));
+    fs::ignoreFailure(fs::deleteFile(common::kIpTempFile), "usually there is none left");
+    state.nIP = ip;
+    if (ip.isEmpty())
+        uMsgOk(QStringLiteral("没有找到本机的IPv4地址，网络操作题中的地址将为空。\n请检查网络连接后关闭本窗口，再点击“开始考试”继续答题（已做的作答不会丢失）。"),
+               this);
+    return !ip.isEmpty();
+}
+
+bool ExamWindow::newPaper(bool forceDeleteWorkTree)
+{
+    ctl("开始考试")->hide();
+    QStringList failed;
+    const auto note = [&failed](const fs::Status& s) {
+        if (!s.ok()) failed << s.describe();
+    };
+    // No number points at a paper until the paper is whole.
+    fs::ignoreFailure(fs::deleteFile(app(kPaperNumberFile), true), "there may be none");
+    const QString paper = app(kPaperCopy);
+    note(fs::deleteFolder(paper, true));
+    if (failed.isEmpty()) note(fs::copyFolder(app(kBank) + '\\' + state.试卷号, paper));
+    if (failed.isEmpty() && fs::folderExists(kWorkTree)) note(fs::deleteFolder(kWorkTree, forceDeleteWorkTree));
+    if (failed.isEmpty()) note(fs::copyFolder(app(kWorkTreeTemplate), QStringLiteral("D:\\")));
+    // Material of each kind, in this order.
+    static constexpr std::pair<const char*, const char*> kMaterial[] = {
+        {"windows\\素材", "KSWIN"}, {"word\\素材", "KSDOC"}, {"excel\\素材", "KSXLS"}, {"ppt\\素材", "KSPPT"}, {"network\\素材2", "KSNET"}};
+    for (const auto& [from, to] : kMaterial)
+        if (failed.isEmpty())
+            note(fs::copyFolder(paper + '\\' + QString::fromUtf8(from), kWorkTree + '\\' + QString::fromUtf8(to)));
+    if (failed.isEmpty() && !plat::writeText936(app(kPaperNumberFile), state.试卷号))
+        failed << plat::displayPath(app(kPaperNumberFile));
+    if (!failed.isEmpty()) {
+        ctl("开始考试")->show();
+        uMsgOk(QStringLiteral("试卷没有生成成功：\n") + failed.join('\n') +
+                   QStringLiteral("\n请关闭正在使用的文件后再点击“开始考试”，或联系老师。"),
+               this);
+        return false;
+    }
+    auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar3"));
+    for (int i = 1; i <= bar->maximum(); i += 2) {
+        bar->setValue(i);
+        pause(this, progressPauseMs);
+    }
+    uMsgOk(QStringLiteral("试卷已生成！！"), this);
+    return true;
+}
+
+void ExamWindow::setUpServer(bool fresh)
+{
+    const auto text = common::uReadQuestionText(app(kPaperCopy + QStringLiteral("\\network\\题目内容\\network.txt")));
+    if (!text) return;  // a paper without its network text has no server to set up
+    const QString material = app(kPaperCopy + QStringLiteral("\\network\\素材"));
+    const common::ToolSet tools = common::mockTestTools(QStringLiteral("入门"));
+    if (text->contains(QStringLiteral("文件传输协议"))) {
+        QStringList failed;
+        if (fresh) {
+            // A new exam starts from the paper's material alone.
+            common::uStopServerAndWait(tools, QStringLiteral("FTPServer.exe"), this);
+            fs::ignoreFailure(fs::deleteFolder(common::kFtpFolder), "the copy below overwrites what stays");
+            if (const fs::Status s = fs::copyFolder(material, common::kFtpFolder); !s.ok() && fs::folderExists(material))
+                failed << s.describe();
+        } else if (fs::folderExists(material)) {
+            // A resumed exam keeps what the student put there.
+            failed = copyMissing(material, common::kFtpFolder);
+        }
+        if (!failed.isEmpty())
+            uMsgOk(QStringLiteral("FTP文件夹没有准备完整：\n") + failed.join('\n') + QStringLiteral("\n请关闭正在使用的文件后重新开始考试。"), this);
+        if (!uIsProcessRunning(QStringLiteral("FTPServer.exe")))
+            plat::startProgram(app(common::kFtpServerExe), {}, plat::WindowStyle::Minimized);
+        return;
+    }
+    if (uIsProcessRunning(QStringLiteral("MyWebServer.exe"))) return;
+    // The web root: the network question's own material, else the server's.
+    const QString root = fs::folderExists(material) ? material : app(common::kWebRoot);
+    const QString rootPath = fs::folderExists(root) ? plat::displayPath(root) : QString();
+    const QString ip = state.nIP;
+    common::uWriteProfileTable(common::webServerTable(), app(kWebStaging),
+                               [&](const char* key) { return qstrcmp(key, "ServerIP") == 0 ? ip : rootPath; });
+    fs::ignoreFailure(fs::deleteFile(app(common::kWebServerIni), true), "it may not be there yet");
+    fs::ignoreFailure(fs::copyFile(app(kWebStaging), app(common::kWebServerIni)), "the server starts with its defaults");
+    plat::startProgram(app(common::kWebServerExe), {}, plat::WindowStyle::Hidden);
+}
+
+void ExamWindow::showTypes()
+{
+    QWidget* types = ctl("题型选择区");
+    showPanel("题型选择区");
+    forms::moveTw(types, 30, -120);
+    setOuterSizeTw(forms::widthTw(types) + kPanelWidthMargin, forms::heightTw(types) + kPanelHeightMargin);
+}
+
+void ExamWindow::startExam()
+{
+    auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar3"));
+    bar->setRange(0, 7);
+    bar->setValue(0);
+    state.学生信息.clear();
+    if (!recoverProbeLeftovers()) return;
+
+    common::GuardList guards;
+    for (const PageKind& k : kKinds) {
+        const QString name = QString::fromUtf8(k.folder);
+        guards << common::GuardEntry::explorer(name, common::explorerOpenMessage(name));
+    }
+    if (fs::folderExists(kWorkTree)) {
+        guards << common::GuardEntry::probe(kWorkTree, kWorkTreeProbe, true, kFilesOpen);
+        if (fs::folderExists(app(kPaperCopy)))
+            guards << common::GuardEntry::probe(app(kPaperCopy), app(kPaperCopyProbe), true, kFilesOpen);
+    }
+    if (!common::uCheckFoldersFree(guards, this)) return;
+
+    const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
+    if (!keyNamesFolder(key)) {
+        uMsgOk(QStringLiteral("当前学生信息【") + key +
+                   QStringLiteral("】不能用作考生档案的名称（不能为空，也不能含有 \\ / : * ? \" < > | 等字符）。\n请返回主界面点击“更改”重新登录。"),
+               this);
+        return;
+    }
+    if (isHandedIn(key)) {  // the user was changed while the window was open
+        uMsgOk(QStringLiteral("【") + key + QStringLiteral("】已交卷，无法再次考试！"), this);
+        ctl("开始考试")->setEnabled(false);
+        return;
+    }
+    state.试卷号 = uReadTextLine(kPaperNumberFile, 1).value_or(QString()).trimmed();
+
+    QStringList subs;
+    common::uListSubfolders(subs, app(kArchiveRoot), common::ListClear::Clear);
+    bool fresh = false;
+    if (subs.isEmpty()) {
+        const PaperPlan plan = planPaper();
+        if (!plan.refusal.isEmpty()) return uMsgOk(plan.refusal, this);
+        if (const fs::Status s = makeArchive(key); !s.ok())
+            return uMsgOk(QStringLiteral("考生档案没有创建成功：") + s.describe() + kAskTeacher, this);
+        uMsgOk(QStringLiteral("考生档案创建成功"), this);
+        readAddress();
+        state.试卷号 = QString::number(plan.number);
+        if (!newPaper(false)) return;
+        fresh = true;
+    } else if (subs.first() == key) {
+        bool number = false;
+        const int p = state.试卷号.toInt(&number);
+        if (!number || p < 1 || !fs::folderExists(app(kPaperCopy))) {
+            uMsgOk(QStringLiteral("找不到本场考试的试卷号或试卷（") + plat::displayPath(app(kPaperNumberFile)) +
+                       QStringLiteral("），无法继续答题。\n已做的作答仍保留在考生文件夹中，请联系老师处理。"),
+                   this);
+            return;
+        }
+        uMsgOk(QStringLiteral("点【确定】后可以继续答题"), this);
+        readAddress();
+    } else {
+        if (!uMsgYesNo(QStringLiteral("考生【") + subs.first() + QStringLiteral("】") + QChar(10) + QStringLiteral("正在做题，是否重置与替换"), this))
+            return;
+        if (!uMsgYesNo(QStringLiteral("替换考生后试卷也会重置，确认替换吗？？"), this)) return;
+        const PaperPlan plan = planPaper();
+        if (!plan.refusal.isEmpty()) return uMsgOk(plan.refusal, this);
+        readAddress();
+        fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot), true), "what cannot be deleted stays beside the new archive");
+        QDir().mkpath(plat::toHost(app(kArchiveRoot)));
+        if (const fs::Status s = makeArchive(key); !s.ok())
+            return uMsgOk(QStringLiteral("考生档案没有创建成功：") + s.describe() + kAskTeacher, this);
+        uMsgOk(QStringLiteral("考生档案重置成功"), this);
+        state.试卷号 = QString::number(plan.number);
+        if (!newPaper(true)) return;
+        fresh = true;
+    }
+
+    state.学生信息 = key;
+    setUpServer(fresh);
+    fs::ignoreFailure(fs::deleteFile(common::kIpTempFile), "usually there is none left");
+    showTypes();
+    setCaption(QStringLiteral("【") + state.学生信息 + QStringLiteral("】正在答题"));
+}
+
+}  // namespace exam

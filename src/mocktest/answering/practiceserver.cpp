@@ -1,0 +1,66 @@
+#include "mocktest/answering/practiceserver.h"
+
+#include "common/guards.h"
+#include "common/processes.h"
+#include "common/servers.h"
+#include "mocktest/paper/leveltable.h"
+#include "platform/filesystem.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/textfile.h"
+
+namespace mocktest {
+
+namespace fs = plat::fs;
+
+QString configuredWebRoot()
+{
+    QString section;
+    for (const QString& raw : plat::readLines936(plat::appPath(common::kWebServerIni)).value_or(QStringList())) {
+        const QString line = raw.trimmed();
+        if (line.startsWith('[') && line.endsWith(']')) {
+            section = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const int eq = line.indexOf('=');
+        if (eq > 0 && section.compare(QStringLiteral("option"), Qt::CaseInsensitive) == 0 &&
+            line.left(eq).trimmed().compare(QStringLiteral("serverpath"), Qt::CaseInsensitive) == 0)
+            return line.mid(eq + 1).trimmed();
+    }
+    return {};
+}
+
+QString uSetupMockServer(const QString& text, const QString& level, const QString& number, const QString& address,
+                         forms::Form* owner)
+{
+    const QString sever = mockBank(level) + QStringLiteral("\\network\\sever");
+    const QString site = sever + QStringLiteral("\\") + number;
+    if (!fs::folderExists(site))
+        return QStringLiteral("找不到本题的服务器文件夹“") + plat::displayPath(site) + QStringLiteral("”，请联系老师检查模拟测试题库。");
+
+    if (common::serverKindOf(text) == common::ServerKind::Ftp) {
+        // Only this question's files: nothing of an earlier question stays.
+        const fs::Status emptied = fs::deleteFolder(common::kFtpFolder);
+        if (emptied == fs::Status::Failed)
+            return QStringLiteral("无法清空“") + plat::displayPath(common::kFtpFolder) + QStringLiteral("”：") + emptied.describe();
+        const fs::Status copied = fs::copyFolder(site, common::kFtpFolder);
+        if (!copied.ok()) return QStringLiteral("FTP服务器的文件未能全部复制：") + copied.describe();
+        if (!uIsProcessRunning(QStringLiteral("FTPServer.exe")))
+            plat::startProgram(plat::appPath(common::kFtpServerExe), {}, plat::WindowStyle::Minimized);
+        return {};
+    }
+
+    const QString root = plat::displayPath(site);
+    if (uIsProcessRunning(QStringLiteral("MyWebServer.exe"))) {
+        if (configuredWebRoot() == root) return {};
+        const common::WaitResult stopped =
+            common::uStopServerAndWait(common::mockTestTools(level), QStringLiteral("MyWebServer.exe"), owner);
+        if (stopped == common::WaitResult::Gone) return {};
+        if (stopped != common::WaitResult::Ended || uIsProcessRunning(QStringLiteral("MyWebServer.exe")))
+            return QStringLiteral("网页服务器未能停止，仍在提供上一题的网站。请关闭本窗口后重新进入模拟测试。");
+    }
+    common::uSetupWebServer(address, sever + QStringLiteral("\\server.ini"), site);
+    return {};
+}
+
+}  // namespace mocktest

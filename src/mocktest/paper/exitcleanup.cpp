@@ -1,0 +1,82 @@
+#include "mocktest/paper/exitcleanup.h"
+
+#include "common/ipv4.h"
+#include "common/servers.h"
+#include "mocktest/paper/leveltable.h"
+#include "platform/filesystem.h"
+#include "platform/paths.h"
+
+#include <QDirIterator>
+
+namespace mocktest {
+
+namespace fs = plat::fs;
+
+namespace {
+
+struct Cleaned {
+    const char* folder;
+    const char* probe;
+};
+// Check order; the FTP folder shares the network folder's probe name.
+constexpr Cleaned kChecked[] = {
+    {"KSDOC", "D:\\w改名"}, {"KSXLS", "D:\\e改名"}, {"KSPPT", "D:\\p改名"},
+    {"KSWIN", "D:\\win改名"}, {"KSNET", "D:\\n改名"}, {"PracticalTraining", "D:\\n改名"},
+};
+constexpr const char* kDeleteOrder[] = {"KSDOC", "KSXLS", "KSPPT", "KSNET", "KSWIN", "PracticalTraining"};
+
+// Whether a delete would leave part of the folder behind: a read-only entry
+// stays, with the folders that hold it.
+bool holdsReadOnly(const QString& folder)
+{
+    const QString host = plat::toHost(folder);
+    QDirIterator it(host, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString rel = it.next().mid(host.size() + 1);
+        if (fs::isReadOnly(folder + '\\' + QString(rel).replace('/', '\\'))) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+common::GuardList exitGuards()
+{
+    common::GuardList g;
+    for (const Cleaned& c : kChecked) {
+        const QString name = QString::fromUtf8(c.folder);
+        g << common::GuardEntry::explorer(name, common::explorerOpenMessage(name));
+    }
+    for (const Cleaned& c : kChecked) {
+        const QString name = QString::fromUtf8(c.folder);
+        g << common::GuardEntry::probe(QStringLiteral("D:\\") + name, QString::fromUtf8(c.probe), true,
+                                       common::filesOpenMessage(name));
+    }
+    g << common::GuardEntry::probe(mockTree(), plat::appPath(kMockTreeProbe), true, QStringLiteral("请关闭已经打开的题目文档 >_<"));
+    return g;
+}
+
+QStringList uCleanMockWorkspace(const QString& level, forms::Form* owner)
+{
+    // The servers let go of the folders they serve before these go.
+    const common::ToolSet tools = common::mockTestTools(level);
+    for (const common::ToolPair& t : tools) common::uStopServerAndWait(tools, t.process, owner);
+    QStringList kept;
+    for (const char* name : kDeleteOrder) {
+        const QString folder = QStringLiteral("D:\\") + QString::fromUtf8(name);
+        if (!fs::folderExists(folder)) continue;
+        if (holdsReadOnly(folder) || fs::deleteFolder(folder) == fs::Status::Failed) kept << folder;
+    }
+    fs::ignoreFailure(fs::deleteFile(common::kIpTempFile), "the next lookup overwrites it");
+    return kept;
+}
+
+QString foldersKeptMessage(const QStringList& folders)
+{
+    QStringList shown;
+    for (const QString& f : folders) shown << plat::displayPath(f);
+    return QStringLiteral("以下文件夹中有只读或正在使用的文件，未能删除，已原样保留：\n") + shown.join(QChar('\n')) +
+           QStringLiteral("\n请检查后手动删除。");
+}
+
+}  // namespace mocktest

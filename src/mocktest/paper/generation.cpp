@@ -1,0 +1,219 @@
+#include "mocktest/paper/generation.h"
+
+#include "common/draw.h"
+#include "common/filler.h"
+#include "common/listing.h"
+#include "common/probeleftover.h"
+#include "platform/filesystem.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+
+namespace mocktest {
+
+namespace fs = plat::fs;
+
+namespace {
+
+const QString kBs = QStringLiteral("\\");
+
+// A failed step as one line of the report; nothing when it went well.
+void note(QStringList& failures, const fs::Status& s)
+{
+    if (!s.ok()) failures << s.describe();
+}
+
+QString bankCountFolder(const QString& bank, const LevelKind& k)
+{
+    return bank + kBs + QString::fromUtf8(k.kind) + QStringLiteral("\\题目内容");
+}
+
+// Whether the numbered folder holds 1..n (with the extension) for its size n,
+// at least `needed` of them; the problem in words otherwise.
+QString checkNumbered(const QString& folder, const QString& ext, int needed)
+{
+    if (!fs::folderExists(folder)) return QStringLiteral("缺少文件夹“") + plat::displayPath(folder) + QStringLiteral("”");
+    const int n = fs::listFiles(folder).size();
+    if (n < needed)
+        return QStringLiteral("“") + plat::displayPath(folder) + QStringLiteral("”中只有%1道题，本级别需要%2道").arg(n).arg(needed);
+    for (int i = 1; i <= n; ++i)
+        if (!fs::fileExists(folder + kBs + QString::number(i) + ext))
+            return QStringLiteral("“") + plat::displayPath(folder) + QStringLiteral("”中缺少第%1题（题号须从1起连续编号）").arg(i);
+    return {};
+}
+
+}  // namespace
+
+QString pristineDocument(const QString& kind, const QString& ext, const QString& nn)
+{
+    return mockTree() + kBs + kind + QStringLiteral("\\bk\\") + kind + nn + '.' + ext;
+}
+
+QString workingDocument(const QString& kind, const QString& ext, const QString& nn)
+{
+    return mockTree() + kBs + kind + QStringLiteral("\\题目文档\\") + kind + QStringLiteral("_题目_") + nn + '.' + ext;
+}
+
+QString shownQuestionText(const QString& kind, const QString& nn)
+{
+    return mockTree() + kBs + kind + QStringLiteral("\\题目内容\\") + kind + nn + QStringLiteral(".txt");
+}
+
+QString pristineMaterial(const QString& kind, const QString& nn)
+{
+    return mockTree() + kBs + kind + QStringLiteral("\\素材\\考试素材\\") + nn;
+}
+
+QString checkPaperSources(const LevelSpec& level)
+{
+    const QString bank = mockBank(level.word());
+    QStringList problems;
+    const QString intro = bank + QStringLiteral("\\题型介绍.txt");
+    if (!plat::readLines936(intro)) problems << QStringLiteral("缺少题型介绍“") + plat::displayPath(intro) + QStringLiteral("”");
+    if (level.choiceCount > 0) {
+        const QString p = checkNumbered(bank + QStringLiteral("\\选择题"), QStringLiteral(".txt"), level.choiceCount);
+        if (!p.isEmpty()) problems << p;
+    }
+    for (const LevelKind& k : level.kinds) {
+        const QString p = checkNumbered(bankCountFolder(bank, k), QStringLiteral(".txt"), k.count);
+        if (!p.isEmpty()) problems << p;
+        const KindSpec* ks = findKind(QString::fromUtf8(k.kind));
+        const QString kindBank = bank + kBs + QString::fromUtf8(k.kind);
+        if (ks->documentsPerSlot && !fs::fileExists(kindBank + QStringLiteral("\\占位.txt")))
+            problems << QStringLiteral("缺少“") + plat::displayPath(kindBank + QStringLiteral("\\占位.txt")) + QStringLiteral("”");
+        // The slots write the personalised texts there.
+        if (ks->documentsPerSlot || !level.copiesText) {
+            if (!fs::folderExists(kindBank + QStringLiteral("\\题目内容_改")))
+                problems << QStringLiteral("缺少文件夹“") + plat::displayPath(kindBank + QStringLiteral("\\题目内容_改")) +
+                                QStringLiteral("”");
+        }
+    }
+    for (const QString& k : level.resetKinds) {
+        const QString t = mockTree() + QStringLiteral("\\初始化\\") + k;
+        if (!fs::folderExists(t)) problems << QStringLiteral("缺少模板文件夹“") + plat::displayPath(t) + QStringLiteral("”");
+    }
+    if (problems.isEmpty()) return {};
+    return QStringLiteral("模拟题库不完整，无法生成【") + level.word() + QStringLiteral("】试卷：\n") +
+           problems.join(QChar('\n')) + QStringLiteral("\n请联系老师检查模拟测试题库。");
+}
+
+bool recoverProbeLeftovers(QWidget* owner)
+{
+    for (const KindSpec& k : mockKinds())
+        if (!common::uRecoverProbeLeftover(k.examFolder(), QString::fromUtf8(k.probe), owner)) return false;
+    return common::uRecoverProbeLeftover(mockTree(), plat::appPath(kMockTreeProbe), owner);
+}
+
+common::GuardList paperGuards()
+{
+    common::GuardList g;
+    for (const KindSpec& k : mockKinds()) {
+        const QString name = QString::fromUtf8(k.folder);
+        g << common::GuardEntry::explorer(name, common::explorerOpenMessage(name));
+    }
+    for (const KindSpec& k : mockKinds()) {
+        const QString name = QString::fromUtf8(k.folder);
+        g << common::GuardEntry::probe(k.examFolder(), QString::fromUtf8(k.probe), true, common::filesOpenMessage(name));
+    }
+    g << common::GuardEntry::probe(mockTree(), plat::appPath(kMockTreeProbe), true,
+                                   QStringLiteral("请关闭已经打开的题目文档 >_<"));
+    return g;
+}
+
+QString typeIntroduction(const LevelSpec& level)
+{
+    QString text;
+    for (const QString& line : plat::readLines936(mockBank(level.word()) + QStringLiteral("\\题型介绍.txt")).value_or(QStringList()))
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+QStringList drawChoiceQuestions(const LevelSpec& level, MockState& state)
+{
+    QStringList failures;
+    const QString bank = mockBank(level.word()) + QStringLiteral("\\选择题");
+    const common::Draw d = common::drawDistinctNumbers(fs::listFiles(bank).size(), level.choiceCount);
+    if (!d.ok()) return {d.refusal};
+    const QStringList numbers = common::numbersAsText(d.numbers);
+    for (int i = 0; i < numbers.size(); ++i) state.Label[i + 1] = numbers[i];
+    const QString slotFolder = mockTree() + QStringLiteral("\\选择题");
+    if (!fs::folderExists(slotFolder)) note(failures, fs::createFolder(slotFolder));
+    for (int q = 1; q <= level.choiceCount; ++q)
+        note(failures, fs::copyFile(bank + kBs + state.Label[q] + QStringLiteral(".txt"),
+                                    slotFolder + kBs + slotName(q) + QStringLiteral(".txt")));
+    return failures;
+}
+
+QStringList resetMockWorkspace(const LevelSpec& level)
+{
+    QStringList failures;
+    // An absent folder is what the deletion wants.
+    const auto remove = [&failures](const QString& path) {
+        const fs::Status s = fs::deleteFolder(path);
+        if (s == fs::Status::Failed) failures << s.describe();
+    };
+    for (const KindSpec& k : mockKinds()) remove(k.examFolder());
+    for (const QString& k : level.resetKinds) remove(mockTree() + kBs + k);
+    for (const QString& k : level.resetKinds)
+        note(failures, fs::copyFolder(mockTree() + QStringLiteral("\\初始化\\") + k, mockTree() + kBs + k));
+    return failures;
+}
+
+QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& lk, MockState& state)
+{
+    QStringList failures;
+    const KindSpec& ks = *findKind(QString::fromUtf8(lk.kind));
+    const QString kind = QString::fromUtf8(ks.kind);
+    const QString ext = QString::fromUtf8(ks.ext);
+    const QString bank = mockBank(level.word()) + kBs + kind;
+
+    if (ks.documentsPerSlot &&
+        !common::uResetFolderWithFiller(bank + QStringLiteral("\\题目内容_改"), bank + QStringLiteral("\\占位.txt")))
+        failures << plat::displayPath(bank + QStringLiteral("\\题目内容_改")) + QStringLiteral("（无法清空）");
+
+    const common::Draw d = common::drawDistinctNumbers(fs::listFiles(bank + QStringLiteral("\\题目内容")).size(), lk.count);
+    if (!d.ok()) return failures << d.refusal;
+    const QStringList numbers = common::numbersAsText(d.numbers);
+    for (int i = 0; i < numbers.size(); ++i) state.Label[lk.firstLabel + i] = numbers[i];
+
+    common::uListSubfolders(state.combos[lk.styleList()], bank + QStringLiteral("\\样式\\"), common::ListClear::Clear);
+    common::uListSubfolders(state.combos[lk.materialList()], bank + QStringLiteral("\\素材\\"), common::ListClear::Clear);
+
+    if (!ks.documentsPerSlot) {
+        for (int slot = 1; slot <= lk.count; ++slot) {
+            const QString nn = slotName(slot);
+            const QString n = state.Label[lk.labelOfSlot(slot)];
+            if (level.copiesText)
+                note(failures, fs::copyFile(bank + QStringLiteral("\\题目内容\\") + n + QStringLiteral(".txt"),
+                                            shownQuestionText(kind, nn)));
+            const QString doc = bank + QStringLiteral("\\题目文档\\") + n + '.' + ext;
+            note(failures, fs::copyFile(doc, pristineDocument(kind, ext, nn)));
+            note(failures, fs::copyFile(doc, workingDocument(kind, ext, nn)));
+        }
+    }
+
+    const QString exam = ks.examFolder();
+    if (level.perSlotFolders && !fs::folderExists(exam)) note(failures, fs::createFolder(exam));
+    for (int slot = 1; slot <= lk.count; ++slot) {
+        const QString nn = slotName(slot);
+        const QString n = state.Label[lk.labelOfSlot(slot)];
+        if (!state.listed(lk.materialList(), n)) continue;
+        const QString material = bank + QStringLiteral("\\素材\\") + n;
+        note(failures, fs::copyFolder(material, level.perSlotFolders ? exam + kBs + nn : exam));
+        note(failures, fs::copyFolder(material, pristineMaterial(kind, nn)));
+    }
+    if (level.perSlotFolders && fs::folderExists(exam) && fs::listSubFolders(exam).isEmpty()) {
+        const fs::Status s = fs::deleteFolder(exam);
+        if (s == fs::Status::Failed) failures << s.describe();
+    }
+    return failures;
+}
+
+QString incompletePaperMessage(const QStringList& failures)
+{
+    QStringList shown = failures.mid(0, 8);
+    if (failures.size() > shown.size()) shown << QStringLiteral("……（共%1处）").arg(failures.size());
+    return QStringLiteral("试卷未能完整生成，以下文件或文件夹处理失败：\n") + shown.join(QChar('\n')) +
+           QStringLiteral("\n请关闭本窗口后重新进入模拟测试；如仍失败，请联系老师检查模拟测试题库。");
+}
+
+}  // namespace mocktest

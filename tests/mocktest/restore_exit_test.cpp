@@ -1,0 +1,170 @@
+// 恢复本题 and the close of the mock test: sources checked before anything
+// is deleted, every kind guarded, servers stopped before their folders go,
+// a held or read-only folder named and kept.
+#include "mock_support.h"
+#include "mocktest/paper/restore.h"
+#include "process_support.h"
+
+using mock_support::MockTest;
+using testing_support::ScriptedMessageBoxes;
+using namespace mocktest;
+
+namespace {
+
+class MockRestoreTest : public MockTest {
+protected:
+    void touch(const QString& host, const QByteArray& data = "x")
+    {
+        QDir().mkpath(QFileInfo(host).absolutePath());
+        QFile f(host);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+};
+
+TEST_F(MockRestoreTest, RestoreRebuildsTheSlotFolderAndDocumentPerLevel)
+{
+    struct Case {
+        const char* level;
+        const char* page;
+        int slot;
+        const char* folder;    // the rebuilt material folder on D:
+        const char* material;  // a file of the material
+    };
+    const Case cases[] = {
+        {"入门", "word", 3, "KSDOC/03", "校园.jpg"},
+        {"普通", "word", 1, "KSDOC", "名单.xlsx"},  // flat; the last-numbers paper draws word 2
+        {"困难", "word", 1, "KSDOC/01", ""},      // no material: the folder is removed
+        {"入门", "windows", 3, "KSWIN/03", "资料/目录.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.level) + " " + c.page);
+        forms::resetForTests();
+        common::setRandomSourceForTests(QByteArray(c.level) == "普通" ? mock_support::last : mock_support::first);
+        ScriptedMessageBoxes boxes;
+        auto* w = paper(QString::fromUtf8(c.level), boxes);
+        click(w, QString::fromUtf8(c.page));
+        click(w, QStringLiteral("c0%1").arg(c.slot));
+        const QString kind = w->state.操作题题型;
+        const QString doc = plat::toHost(workingDocument(kind, w->state.扩展名, w->state.序号));
+        touch(doc, "edited");
+        touch(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt")));
+        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+        boxes.expectOk(QStringLiteral("题目已恢复"));
+        click(w, QStringLiteral("恢复本题"));
+        EXPECT_FALSE(exists(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt"))));
+        if (*c.material) EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + '/' + QString::fromUtf8(c.material))));
+        else EXPECT_FALSE(exists(d(QString::fromUtf8(c.folder))));
+        EXPECT_EQ(read(doc), read(plat::toHost(pristineDocument(kind, w->state.扩展名, w->state.序号))));
+    }
+}
+
+// A missing source is found after the question and before any deletion.
+TEST_F(MockRestoreTest, MissingSourceChangesNothing)
+{
+    struct Case {
+        const char* page;
+        int slot;
+        const char* remove;  // under the working tree
+        const char* folder;  // slot folder that must survive
+    };
+    const Case cases[] = {
+        {"word", 3, "word/bk/word03.docx", "KSDOC/03"},
+        {"word", 3, "word/素材/考试素材/03", "KSDOC/03"},
+        {"windows", 2, "windows/素材/考试素材/02", "KSWIN/02"},
+        {"network", 1, "network/bk/network01.net", "KSNET/01"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.remove);
+        forms::resetForTests();
+        ScriptedMessageBoxes boxes;
+        boxes.allowAnyOk = true;
+        auto* w = paper(QStringLiteral("入门"), boxes);
+        click(w, QString::fromUtf8(QByteArray(c.page) == "network" ? "网络" : c.page));
+        click(w, QStringLiteral("c0%1").arg(c.slot));
+        const QString removed = mt(QString::fromUtf8(c.remove));
+        if (QFileInfo(removed).isDir()) QDir(removed).removeRecursively();
+        else QFile::remove(removed);
+        touch(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt")));
+        boxes.shown.clear();
+        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+        click(w, QStringLiteral("恢复本题"));
+        ASSERT_EQ(boxes.shown.size(), 2);
+        EXPECT_EQ(boxes.shown[1], kRestoreSourceMissing);
+        EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt"))));
+    }
+}
+
+TEST_F(MockRestoreTest, NetworkRestoreIsGuardedAndNoMeansNoChange)
+{
+    ScriptedMessageBoxes boxes;
+    auto* w = paper(QStringLiteral("入门"), boxes);
+    click(w, QStringLiteral("网络"));
+    click(w, QStringLiteral("c02"));
+    touch(d(QStringLiteral("KSNET/02/学生.txt")));
+    {
+        testing_support::FileHolder held(d(QStringLiteral("KSNET/02/学生.txt")));
+        ASSERT_TRUE(held.holding());
+        boxes.expectOk(QStringLiteral("请关闭已经打开的KSNET文件夹中的文件 >_<"));
+        click(w, QStringLiteral("恢复本题"));
+    }
+    boxes.expectYesNo(QStringLiteral("是否恢复?"), false);
+    click(w, QStringLiteral("恢复本题"));
+    EXPECT_TRUE(exists(d(QStringLiteral("KSNET/02/学生.txt"))));
+}
+
+class MockExitTest : public MockRestoreTest {};
+
+TEST_F(MockExitTest, HeldFolderRefusesTheClose)
+{
+    ScriptedMessageBoxes boxes;
+    auto* w = paper(QStringLiteral("入门"), boxes);
+    testing_support::FileHolder held(d(QStringLiteral("KSDOC/03/校园.jpg")));
+    ASSERT_TRUE(held.holding());
+    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
+    boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), true);
+    boxes.expectOk(QStringLiteral("请关闭已经打开的KSDOC文件夹中的文件 >_<"));
+    EXPECT_FALSE(forms::unload(w));
+    EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
+    EXPECT_TRUE(exists(d(QStringLiteral("KSWIN"))));
+    // No at the second question: nothing looked at.
+    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
+    boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), false);
+    EXPECT_FALSE(forms::unload(w));
+}
+
+TEST_F(MockExitTest, ServersStopBeforeTheirFoldersGoAndReadOnlyFoldersStayWhole)
+{
+    ScriptedMessageBoxes boxes;
+    auto* w = paper(QStringLiteral("入门"), boxes);
+    click(w, QStringLiteral("网络"));
+    click(w, QStringLiteral("c01"));  // FTP server started
+    bool servedAtKill = false;
+    plat::setStartHookForTests([&](const QString& host, const QStringList&, plat::WindowStyle) {
+        const QString name = QFileInfo(host).fileName();
+        starts << name;
+        if (name == QStringLiteral("f-kill_app.exe")) {
+            servedAtKill = exists(d(QStringLiteral("PracticalTraining")));
+            running.removeAll(QStringLiteral("FTPServer.exe"));
+        }
+        return qint64(999999);
+    });
+    touch(d(QStringLiteral("KSXLS/01/只读.txt")));
+    ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KSXLS\\01\\只读.txt"), true));
+    touch(d(QStringLiteral("KSXLS/01/其他.txt")));
+    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
+    boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), true);
+    boxes.allowAnyOk = true;
+    EXPECT_TRUE(forms::unload(w));
+    EXPECT_TRUE(servedAtKill);
+    EXPECT_TRUE(starts.contains(QStringLiteral("f-kill_app.exe")));
+    for (const char* f : {"KSDOC", "KSPPT", "KSWIN", "KSNET", "PracticalTraining", "IPtemp0000.txt"})
+        EXPECT_FALSE(exists(d(QString::fromUtf8(f)))) << f;
+    // Kept whole and named.
+    EXPECT_TRUE(exists(d(QStringLiteral("KSXLS/01/其他.txt"))));
+    ASSERT_FALSE(boxes.shown.isEmpty());
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("KSXLS")));
+    plat::fs::ignoreFailure(plat::fs::setReadOnly(QStringLiteral("D:\\KSXLS\\01\\只读.txt"), false) ? plat::fs::Status() : plat::fs::Status(plat::fs::Status::Failed), "test clean-up");
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+// File-manager windows on a folder: the titles real file managers give
+// them, found by the window manager's client list or, without one, in the X
+// tree.
+#include "platform/filemanager.h"
+#include "process_support.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TitleCase {
+    const char* what;
+    const char* windowClass;
+    const char* title;
+    const char* folder;
+    bool shows;
+};
+
+void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.what; }
+
+class FileManagerTitle : public ::testing::TestWithParam<TitleCase> {};
+
+TEST_P(FileManagerTitle, ShowsTheFolderByItsBareNameOrWithItsOwnSuffix)
+{
+    const TitleCase& c = GetParam();
+    EXPECT_EQ(plat::fileManagerTitleShows({QString::fromUtf8(c.windowClass).toLower(), QString::fromUtf8(c.windowClass)},
+                                          QString::fromUtf8(c.title), QString::fromUtf8(c.folder)),
+              c.shows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FileManagerTitle,
+    ::testing::Values(TitleCase{"bare name", "Nautilus", "WWW", "WWW", true},
+                      TitleCase{"case aside", "Caja", "ksdoc", "KSDOC", true},
+                      TitleCase{"Thunar", "Thunar", "WWW - Thunar", "WWW", true},
+                      TitleCase{"Thunar in small letters", "Thunar", "www - thunar", "WWW", true},
+                      TitleCase{"Dolphin", "Dolphin", "WWW \u2014 Dolphin", "WWW", true},
+                      TitleCase{"Chinese name", "Thunar", "实训素材 - Thunar", "实训素材", true},
+                      TitleCase{"another file manager's suffix", "Nautilus", "WWW - Thunar", "WWW", false},
+                      TitleCase{"a longer name", "Thunar", "WWW2 - Thunar", "WWW", false},
+                      TitleCase{"name inside another", "Thunar", "MyWWW - Thunar", "WWW", false},
+                      TitleCase{"full path", "Dolphin", "/home/s/WWW \u2014 Dolphin", "WWW", false},
+                      TitleCase{"suffix alone", "Thunar", " - Thunar", "", false},
+                      TitleCase{"not a file manager", "XTerm", "WWW", "WWW", false},
+                      TitleCase{"editor with the suffix", "Mousepad", "WWW - Thunar", "WWW", false}));
+
+// Real Thunar on a folder "WWW" of a private X display.
+class RealThunar : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+        if (!testing_support::FileManagerWindow::available()) GTEST_SKIP() << "thunar not installed";
+        if (GetParam() && !testing_support::WindowManager::available()) GTEST_SKIP() << "openbox not installed";
+        ASSERT_TRUE(dir_.isValid());
+        for (const char* f : {"WWW", "WWW2"}) ASSERT_TRUE(QDir(dir_.path()).mkpath(QString::fromUtf8(f)));
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_P(RealThunar, ItsWindowOnTheFolderIsFoundUntilItCloses)
+{
+    testing_support::XvfbDisplay x;
+    ASSERT_TRUE(x.running());
+    std::unique_ptr<testing_support::WindowManager> wm;
+    if (GetParam()) {
+        wm = std::make_unique<testing_support::WindowManager>(x.name());
+        ASSERT_TRUE(wm->running());
+    }
+    EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
+    testing_support::FileManagerWindow thunar(x.name(), dir_.path() + QStringLiteral("/WWW"));
+    ASSERT_TRUE(thunar.started());
+    EXPECT_TRUE(testing_support::waitFor([] { return plat::fileManagerWindowTitled(QStringLiteral("WWW")); }, 20000));
+    EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("www")));
+    EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WW")));
+    EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WWW2")));
+    if (GetParam()) {
+        // A window manager that keeps no client list: the window is found
+        // inside its frame.
+        testing_support::removeClientList(x.name());
+        EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
+    }
+    thunar.close();
+    EXPECT_TRUE(testing_support::waitFor([] { return !plat::fileManagerWindowTitled(QStringLiteral("WWW")); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowManagers, RealThunar, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Openbox" : "BareX"; });
+
+}  // namespace
