@@ -81,19 +81,6 @@ bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* ow
     return true;
 }
 
-bool uRecoverProbeLeftover(const QString& path, const QString& probeName, QWidget* owner)
-{
-    const bool tree = fs::folderExists(path) || fs::fileExists(path);
-    const bool leftover = fs::folderExists(probeName) || fs::fileExists(probeName);
-    if (!leftover) return true;
-    if (!tree && fs::ok(fs::rename(probeName, path))) return true;
-    uMsgOk(QStringLiteral("发现上次未正常结束时留下的文件夹“") + plat::displayPath(probeName) +
-               QStringLiteral("”，它会妨碍检查“") + plat::displayPath(path) +
-               QStringLiteral("”。\n请先关闭程序，核对其中的内容后移走或删除它，然后再继续。"),
-           owner);
-    return false;
-}
-
 void uEnterTaskArea(const Area& area, forms::Form* mainWindow)
 {
     const QString word = QString::fromUtf8(area.word);

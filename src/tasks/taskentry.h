@@ -2,6 +2,8 @@
 // Entering a task-project area: the task area and task mode files, the
 // check for an earlier hand-in (free-practice mode) and the student's project
 // archive, which one student at a time owns per area.
+#include "common/probeleftover.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -40,10 +42,8 @@ bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo
 // another student's. False when the student refused the replacement.
 bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* owner);
 
-// A whole tree (platform path) left under its probe name by an interrupted
-// run: put back when the tree itself is missing; when both exist, the
-// student is told to have the leftover removed (returns false then).
-bool uRecoverProbeLeftover(const QString& path, const QString& probeName, QWidget* owner);
+// The task tree left under its probe name is recovered by the shared routine.
+using common::uRecoverProbeLeftover;
 
 // The click of one of the main window's five area buttons.
 void uEnterTaskArea(const Area& area, forms::Form* mainWindow);
