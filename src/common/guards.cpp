@@ -6,6 +6,7 @@
 #include "platform/filemanager.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
+#include "platform/officelock.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/proclist.h"
@@ -49,8 +50,10 @@ ProbeOutcome uProbe(const QString& path, const QString& probeName, bool renameBa
     // Existence as a listing sees it: hidden entries are not found.
     if (plat::fs::listedExists(path)) {
         // Here a rename succeeds even while a file inside is open, so an open
-        // file is looked for first; then the rename itself must succeed.
-        if (plat::hostPathHeldOpen(plat::toHost(path))) return {ProbeOutcome::InUse, {}};
+        // file is looked for first (LibreOffice holds none: its lock file
+        // counts instead); then the rename itself must succeed.
+        const QString host = plat::toHost(path);
+        if (plat::hostPathHeldOpen(host) || plat::officeLockHeld(host)) return {ProbeOutcome::InUse, {}};
         const plat::fs::Status moved = plat::fs::rename(path, probeName);
         if (!moved.ok()) return {ProbeOutcome::Unchecked, moved.describe()};
     }

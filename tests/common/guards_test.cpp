@@ -91,6 +91,23 @@ TEST_F(GuardsTest, ProbeReportsAFileHeldOpenByAnotherProcessAndMovesNothing)
     EXPECT_TRUE(exists(QStringLiteral("实训素材/sub/文档.docx")));
 }
 
+TEST_F(GuardsTest, ADocumentLockedByLibreOfficeIsInUseAndNothingMoves)
+{
+    touch((mkdir(QStringLiteral("实训素材/sub")), QStringLiteral("实训素材/sub/报告.docx")));
+    touch(QStringLiteral("实训素材/sub/.~lock.报告.docx#"));
+    touch((mkdir(QStringLiteral("题目文档")), QStringLiteral("题目文档/题目_word分栏.docx")));
+    touch(QStringLiteral("题目文档/.~lock.题目_word分栏.docx#"));
+    EXPECT_TRUE(common::uProbeInUse(QStringLiteral("D:\\实训素材"), QStringLiteral("D:\\改名"), true));
+    EXPECT_TRUE(common::uProbeInUse(QStringLiteral("D:\\题目文档\\题目_word分栏.docx"), QStringLiteral("D:\\题目文档\\1.docx"), true));
+    EXPECT_TRUE(exists(QStringLiteral("实训素材/sub/报告.docx")));
+    EXPECT_FALSE(exists(QStringLiteral("改名")));
+    EXPECT_FALSE(exists(QStringLiteral("题目文档/1.docx")));
+    // Once LibreOffice has let go (its lock file gone), the probe passes.
+    QFile::remove(d(QStringLiteral("实训素材/sub/.~lock.报告.docx#")));
+    EXPECT_FALSE(common::uProbeInUse(QStringLiteral("D:\\实训素材"), QStringLiteral("D:\\改名"), true));
+    EXPECT_TRUE(exists(QStringLiteral("实训素材/sub/报告.docx")));
+}
+
 // ---- Guard lists ---------------------------------------------------------
 
 TEST_F(GuardsTest, GuardListStopsAtTheFirstFailureAfterTheEarlierEntriesHadTheirEffect)
