@@ -2,8 +2,10 @@
 
 #include "common/processes.h"
 #include "platform/filesystem.h"
+#include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
+#include "forms/form.h"
 
 #include <QDir>
 
@@ -108,12 +110,12 @@ std::span<const ProfileEntry> mailServerTable() { return kMailTable; }
 bool uWriteProfileTable(std::span<const ProfileEntry> table, const QString& path,
                         const std::function<QString(const char* key)>& fill)
 {
-    bool all = true;
-    for (const ProfileEntry& e : table) {
-        const QString value = e.value ? QString::fromUtf8(e.value) : fill(e.key);
-        all = plat::writeProfileString(QString::fromUtf8(e.section), QString::fromUtf8(e.key), value, path) && all;
-    }
-    return all;
+    // One pass: a large file is read and written once, not once per entry.
+    QList<plat::ProfileString> entries;
+    entries.reserve(qsizetype(table.size()));
+    for (const ProfileEntry& e : table)
+        entries.append({QString::fromUtf8(e.section), QString::fromUtf8(e.key), e.value ? QString::fromUtf8(e.value) : fill(e.key)});
+    return plat::writeProfileStrings(entries, path);
 }
 
 ServerKind serverKindOf(const QString& questionText)
@@ -156,7 +158,23 @@ void uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner)
 {
     uFillFtpFolder(ftpContent, owner);
-    plat::startProgram(plat::appPath(kFtpServerExe), {}, plat::WindowStyle::Minimized);
+    uStartServerIfStopped(kFtpServerProcess, kFtpServerExe, plat::WindowStyle::Minimized, owner);
+}
+
+QString serverStillRunningMessage(const QString& process)
+{
+    return QStringLiteral("练习服务器“") + process +
+           QStringLiteral("”未能停止，仍在运行，因此没有再启动一个。\n请关闭它（或请老师帮助）后重新打开本题。");
+}
+
+bool uStartServerIfStopped(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner)
+{
+    if (uIsProcessRunning(process)) {
+        uMsgOk(serverStillRunningMessage(process), owner);
+        return false;
+    }
+    plat::startProgram(plat::appPath(program), {}, style);
+    return true;
 }
 
 void uConfigureMailServer(const QString& ipv4)

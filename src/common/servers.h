@@ -65,6 +65,13 @@ void uFillFtpFolder(const QString& ftpContent, forms::Form* owner);
 // Both halves: fill, then start the server minimised.
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner);
 
+// Starts a practice server (program path relative to the program folder)
+// after its kill tool was awaited, unless it still runs (the tool missing,
+// hung or refused): a second copy would then run beside it, so the student
+// is told instead. True when started.
+bool uStartServerIfStopped(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner);
+QString serverStillRunningMessage(const QString& process);
+
 // Mail, in its four parts.
 void uConfigureMailServer(const QString& ipv4);
 void uResetMailboxes(const QString& studentNumber);

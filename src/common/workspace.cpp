@@ -190,7 +190,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
         if (uStopServerAndWait(exerciseTools(), kMailServerProcess, window) == WaitResult::Gone || !alive)
             return RestoreResult::Gone;
         uResetMailboxes(studentNumber);
-        uStartMailServer();
+        uStartServerIfStopped(kMailServerProcess, kMailServerExe, plat::WindowStyle::Hidden, window);
         uResetMailClient();
     }
     report.add(uRenewQuestionDocument(e));

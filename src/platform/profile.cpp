@@ -66,51 +66,77 @@ bool sameName(const QByteArray& a, const QByteArray& b)
 
 }  // namespace
 
-bool writeProfileString(const QString& section, const QString& key, const QString& value, const QString& path)
-{
-    const auto sec = encode936(section);
-    const auto k = encode936(key);
-    const auto v = encode936(value);
-    if (!sec || !k || !v) return false;
-    const QByteArray entry = k->trimmed() + '=' + *v;
-    QByteArray bytes;
-    if (QFile::exists(toHost(path)) && !readWholeFile(path, &bytes)) return false;
+namespace {
 
-    QList<Line> lines = splitKeepingEnds(bytes);
+int gFileWrites = 0;
+
+// Applies one entry to the lines of the file.
+void apply(QList<Line>& lines, const QByteArray& sec, const QByteArray& k, const QByteArray& v)
+{
+    const QByteArray entry = k.trimmed() + '=' + v;
     const QByteArray crlf("\r\n");
     int header = -1;
     for (int i = 0; i < lines.size(); ++i) {
         const auto s = sectionOf(lines[i].text);
-        if (s && sameName(*s, sec->trimmed())) {
+        if (s && sameName(*s, sec.trimmed())) {
             header = i;
             break;
         }
     }
     if (header < 0) {
         if (!lines.isEmpty() && lines.last().end.isEmpty()) lines.last().end = crlf;
-        lines.append({'[' + *sec + ']', crlf});
+        lines.append({'[' + sec + ']', crlf});
         lines.append({entry, crlf});
-    } else {
-        int lastEntry = header;  // the section's last non-blank line
-        bool replaced = false;
-        for (int i = header + 1; i < lines.size(); ++i) {
-            if (sectionOf(lines[i].text)) break;
-            if (!lines[i].text.trimmed().isEmpty()) lastEntry = i;
-            const auto existing = keyOf(lines[i].text);
-            if (existing && sameName(*existing, k->trimmed())) {
-                lines[i].text = entry;
-                replaced = true;
-                break;
-            }
-        }
-        if (!replaced) {
-            if (lines[lastEntry].end.isEmpty()) lines[lastEntry].end = crlf;
-            lines.insert(lastEntry + 1, {entry, crlf});
+        return;
+    }
+    int lastEntry = header;  // the section's last non-blank line
+    for (int i = header + 1; i < lines.size(); ++i) {
+        if (sectionOf(lines[i].text)) break;
+        if (!lines[i].text.trimmed().isEmpty()) lastEntry = i;
+        const auto existing = keyOf(lines[i].text);
+        if (existing && sameName(*existing, k.trimmed())) {
+            lines[i].text = entry;
+            return;
         }
     }
-    QByteArray out;
-    for (const Line& l : lines) out += l.text + l.end;
-    return writeWholeFileAtomic(path, out);
+    if (lines[lastEntry].end.isEmpty()) lines[lastEntry].end = crlf;
+    lines.insert(lastEntry + 1, {entry, crlf});
 }
+
+}  // namespace
+
+bool writeProfileStrings(const QList<ProfileString>& entries, const QString& path)
+{
+    struct Encoded {
+        QByteArray section, key, value;
+    };
+    QList<Encoded> encoded;
+    bool all = true;
+    for (const ProfileString& e : entries) {
+        const auto sec = encode936(e.section);
+        const auto k = encode936(e.key);
+        const auto v = encode936(e.value);
+        if (sec && k && v) encoded.append({*sec, *k, *v});
+        else all = false;
+    }
+    if (encoded.isEmpty()) return all;
+    QByteArray bytes;
+    if (QFile::exists(toHost(path)) && !readWholeFile(path, &bytes)) return false;
+
+    QList<Line> lines = splitKeepingEnds(bytes);
+    for (const Encoded& e : encoded) apply(lines, e.section, e.key, e.value);
+    QByteArray out;
+    out.reserve(bytes.size() + 4096);
+    for (const Line& l : lines) out += l.text + l.end;
+    ++gFileWrites;
+    return writeWholeFileAtomic(path, out) && all;
+}
+
+bool writeProfileString(const QString& section, const QString& key, const QString& value, const QString& path)
+{
+    return writeProfileStrings({{section, key, value}}, path);
+}
+
+int profileFileWrites() { return gFileWrites; }
 
 }  // namespace plat

@@ -77,6 +77,25 @@ TEST_F(ProfileTest, AValueOutsideTheCodePageChangesNothing)
     EXPECT_EQ(disk(), kShipped);
 }
 
+TEST_F(ProfileTest, ManyEntriesInOnePassGiveTheBytesOfOneByOne)
+{
+    const QList<plat::ProfileString> entries = {{QStringLiteral("option"), QStringLiteral("ServerIP"), QStringLiteral("10.0.0.5")},
+                                                {QStringLiteral("OPTION"), QStringLiteral("gzip"), QStringLiteral("1")},
+                                                {QStringLiteral("vpath"), QStringLiteral("/a/"), QStringLiteral("x")},
+                                                {QStringLiteral("option"), QStringLiteral("bad"), QStringLiteral("\U0001F600")},
+                                                {QStringLiteral("vpath"), QStringLiteral("/b/"), QStringLiteral("y")},
+                                                {QStringLiteral("option"), QStringLiteral("gzip"), QStringLiteral("0")}};
+    ship(kShipped);
+    for (const plat::ProfileString& e : entries) (void)plat::writeProfileString(e.section, e.key, e.value, path);
+    const QByteArray oneByOne = disk();
+    ship(kShipped);
+    const int before = plat::profileFileWrites();
+    EXPECT_FALSE(plat::writeProfileStrings(entries, path));  // the entry outside the code page is left out
+    EXPECT_EQ(plat::profileFileWrites() - before, 1);
+    EXPECT_EQ(disk(), oneByOne);
+    EXPECT_FALSE(oneByOne.contains("bad="));
+}
+
 TEST_F(ProfileTest, ChineseBytesDoNotMatchOtherChineseNames)
 {
     // 0xC0.. and 0xE0.. lead bytes differ only in the bit that folds Latin-1

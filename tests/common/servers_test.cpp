@@ -4,7 +4,9 @@
 #include "common/servers.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/profile.h"
 #include "platform_fixture.h"
+#include "scripted_msgbox.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -24,7 +26,12 @@ protected:
     {
         PlatformTest::SetUp();
         plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
-            starts.push_back({QFileInfo(host).fileName(), style});
+            const QString name = QFileInfo(host).fileName();
+            if (!QFileInfo::exists(host)) return qint64(0);  // a missing program does not start
+            starts.push_back({name, style});
+            // A kill tool that works stops its server.
+            if (killToolsWork && name == QStringLiteral("f-kill_app.exe")) running.removeAll(QStringLiteral("FTPServer.exe"));
+            if (killToolsWork && name == QStringLiteral("mail-kill_app.exe")) running.removeAll(QStringLiteral("CMailServer.exe"));
             return qint64(999999);  // no such process: ends at once
         });
         common::setProcessListForTests([this] { return running; });
@@ -55,6 +62,7 @@ protected:
     }
     std::vector<Start> starts;
     QStringList running;
+    bool killToolsWork = true;
 };
 
 TEST_F(ServersTest, WebSetupWritesServerIniByteForByteAndStartsTheServerHidden)
@@ -66,6 +74,24 @@ TEST_F(ServersTest, WebSetupWritesServerIniByteForByteAndStartsTheServerHidden)
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].program, QStringLiteral("MyWebServer.exe"));
     EXPECT_EQ(starts[0].style, plat::WindowStyle::Hidden);
+}
+
+TEST_F(ServersTest, ALargeServerIniIsWrittenOnceForTheWholeTable)
+{
+    // A staging file grown large (a section of many entries in the middle),
+    // as a crashed tool may leave it.
+    QByteArray big("[option]\r\nServerIP=1.1.1.1\r\n[junk]\r\n");
+    for (int i = 0; big.size() < 2 * 1024 * 1024; ++i) big += "k" + QByteArray::number(i) + "=v\r\n";
+    big += "[mime]\r\n.htm=text/html\r\n";
+    writeBytes(QStringLiteral("素材/bk/题库/操作题/network/server/server.ini"), big);
+    const int before = plat::profileFileWrites();
+    common::uSetupWebServer(QStringLiteral("10.0.0.7"), staging());
+    EXPECT_EQ(plat::profileFileWrites() - before, 1);
+    const QByteArray ini = bytes(QStringLiteral("素材/bk/soft/WebServer/server.ini"));
+    EXPECT_TRUE(ini.startsWith("[option]\r\nServerIP=10.0.0.7\r\npagesize=65536\r\n"));
+    EXPECT_TRUE(ini.contains("\r\nk9999=v\r\n"));
+    EXPECT_TRUE(ini.contains("[mime]\r\n.htm=text/html\r\n.html=text/html\r\n"));
+    EXPECT_TRUE(ini.contains("\r\n[vpath]\r\n/internet/="));
 }
 
 TEST_F(ServersTest, NoAddressAndNoWebRootGiveEmptyValues)
@@ -116,6 +142,32 @@ TEST_F(ServersTest, FtpSetupStopsTheRunningServerEmptiesAndFillsTheFolder)
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining/earlier.txt")));
     EXPECT_EQ(startedNames(), (QStringList{QStringLiteral("f-kill_app.exe"), QStringLiteral("FTPServer.exe")}));
     EXPECT_EQ(starts.back().style, plat::WindowStyle::Minimized);
+}
+
+TEST_F(ServersTest, AServerItsKillToolDidNotStopIsNotStartedASecondTimeAndTheStudentIsTold)
+{
+    writeBytes(QStringLiteral("素材/bk/题库/操作题/network/server/network测试/a.txt"), "a");
+    const QString content = plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\network测试"));
+    running = {QStringLiteral("FTPServer.exe")};
+    killToolsWork = false;  // the tool ends, the server runs on
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectOk(common::serverStillRunningMessage(QStringLiteral("FTPServer.exe")));
+    common::uSetupFtpServer(content, nullptr);
+    EXPECT_EQ(startedNames(), QStringList{QStringLiteral("f-kill_app.exe")});
+
+    // A kill tool that is missing: the same.
+    starts.clear();
+    QFile::remove(hostPath(QStringLiteral("素材/bk/题库/操作题/network/server/f-kill_app.exe")));
+    boxes.expectOk(common::serverStillRunningMessage(QStringLiteral("FTPServer.exe")));
+    common::uSetupFtpServer(content, nullptr);
+    EXPECT_TRUE(starts.empty());
+    EXPECT_TRUE(uIsProcessRunning(QStringLiteral("FTPServer.exe")));
+
+    // Once it is gone, it is started.
+    running.clear();
+    common::uSetupFtpServer(content, nullptr);
+    EXPECT_EQ(startedNames(), QStringList{QStringLiteral("FTPServer.exe")});
+    EXPECT_EQ(boxes.shown.size(), 2);
 }
 
 struct KindCase {
