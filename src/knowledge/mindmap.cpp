@@ -55,6 +55,9 @@ void MindMapMenu::uSetBranchVisible(const Branch& branch, bool visible)
 
 void MindMapMenu::uOpenKnowledgePoint(const QString& point)
 {
+    // The exercise's Load waits for outside programs with the event loop
+    // running: meanwhile another click of this menu does nothing.
+    const Busy busy(this);
     QStringList lines{QString::fromUtf8(spec_.kind), point, 扩展名};
     if (spec_.pointWithLaunchMode && point == QString::fromUtf8(spec_.pointWithLaunchMode)) lines << 单体与否;
     if (!common::writeRequest(common::kKnowledgeRequest, lines, this)) return;

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <functional>
 
 using knowledge::MenuSpec;
 using knowledge::MindMapMenu;
@@ -31,6 +32,7 @@ const QString kExercise = QString::fromUtf8(knowledge::kExerciseWindow);
 struct ExerciseSeen {
     int loads = 0;
     QByteArray request;
+    std::function<void()> duringLoad;  // runs while the Load waits
 };
 ExerciseSeen& seen()
 {
@@ -46,6 +48,7 @@ public:
         ++seen().loads;
         QFile f(plat::toHost(plat::appPath(common::kKnowledgeRequest)));
         if (f.open(QIODevice::ReadOnly)) seen().request = f.readAll();
+        if (seen().duringLoad) seen().duringLoad();
     }
 };
 
@@ -97,6 +100,33 @@ protected:
         return nullptr;
     }
 };
+
+// ---- A second click while the first one waits ------------------------------
+
+TEST_F(MindMapTest, ASecondPointClickedWhileTheExerciseLoadsDoesNothing)
+{
+    MindMapMenu* menu = open(knowledge::kNetworkMenu);
+    ASSERT_NE(menu, nullptr);
+    bool busyMeanwhile = false;
+    // The exercise's Load waits (ipconfig, kill tools) with the event loop
+    // running: the student clicks another point of the menu meanwhile.
+    seen().duringLoad = [&] {
+        busyMeanwhile = menu->isBusy();
+        seen().duringLoad = nullptr;
+        button(menu, "下载")->click();
+    };
+    button(menu, "上传")->click();
+    EXPECT_TRUE(busyMeanwhile);
+    EXPECT_EQ(seen().loads, 1);
+    const QByteArray first = gbk(QStringLiteral("network\r\n上传\r\nnet\r\n"));
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/题库/知识点与课本实训.txt")), first);
+    EXPECT_FALSE(menu->isBusy());
+
+    // Once the first click is over, the menu answers again.
+    forms::unload(kExercise);
+    button(menu, "下载")->click();
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/题库/知识点与课本实训.txt")), gbk(QStringLiteral("network\r\n下载\r\nnet\r\n")));
+}
 
 // ---- Every point of every menu -------------------------------------------
 
