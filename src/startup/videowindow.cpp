@@ -5,13 +5,19 @@
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 
+#include <QLabel>
 #include <QUrl>
 
 namespace startup {
 namespace {
 
-const forms::WindowSpec kSpec{VideoWindow::kName, "Form1", 19200, 10800,
-                              forms::FixedSingle | forms::CenterScreen | forms::Topmost};
+// An ordinary window (not on top): the video plays in the browser, which the
+// window must never cover; it is only as large as the address it shows.
+const forms::WindowSpec kSpec{VideoWindow::kName, "Form1", 0, 0, forms::FixedSingle | forms::CenterScreen};
+
+// Room around the text, in pixels.
+constexpr int kMargin = 24;
+constexpr int kMaxTextWidth = 720;
 
 const forms::Control kDesign[] = {
     {.name = "浏览器", .kind = forms::Kind::Label, .left = 0, .top = 120, .width = 19160, .height = 10860,
@@ -27,17 +33,24 @@ QString videoPageAddress()
 
 VideoWindow::VideoWindow() : forms::Form(kSpec, kDesign) {}
 
+void VideoWindow::fitTo(QLabel* label)
+{
+    const QRect text = label->fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                                                         label->text());
+    label->setGeometry(0, 0, text.width() + 2 * kMargin, text.height() + 2 * kMargin);
+    setFixedSize(label->size());
+}
+
 void VideoWindow::onLoad()
 {
-    setOuterHeightTw(10800);
-    setOuterWidthTw(19200);
     QString key;
     if (auto l = uReadTextLine(common::kIdentityFile, 1)) 学号 = key = *l;
     if (auto l = uReadTextLine(common::kVideoRequest, 1))
         setCaption(QStringLiteral("视频操作_") + *l + QStringLiteral("【") + key + QStringLiteral("】"));
     const QString address = videoPageAddress();
-    forms::setCaption(ctl(QStringLiteral("浏览器")),
-                      QStringLiteral("\r\n\r\n操作视频在网页浏览器中播放：\r\n\r\n") + address);
+    auto* label = ctl<QLabel>(QStringLiteral("浏览器"));
+    forms::setCaption(label, QStringLiteral("操作视频在网页浏览器中播放：\r\n\r\n") + address);
+    fitTo(label);
     if (!plat::openInBrowser(QUrl(address)))
         uMsgOk(QStringLiteral("无法打开网页浏览器，请在浏览器中输入窗口中显示的网址观看操作视频。"), this);
 }
