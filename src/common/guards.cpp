@@ -60,15 +60,21 @@ bool uProbeInUse(const QString& path, const QString& probeName, bool renameBack)
 
 bool uCheckFoldersFree(const GuardList& list, QWidget* owner)
 {
-    for (const GuardEntry& e : list) {
-        const bool failed = e.kind == GuardEntry::Kind::ExplorerWindow ? uIsFolderOpenInExplorer(e.folderName)
-                                                                        : uProbeInUse(e.path, e.probeName, e.renameBack);
-        if (failed) {
-            uMsgOk(e.message, owner);
-            return false;
+    const GuardEntry* failing = nullptr;
+    {
+        const plat::OpenFilesReading reading;  // the open files of all processes read once for the whole list
+        for (const GuardEntry& e : list) {
+            const bool failed = e.kind == GuardEntry::Kind::ExplorerWindow ? uIsFolderOpenInExplorer(e.folderName)
+                                                                            : uProbeInUse(e.path, e.probeName, e.renameBack);
+            if (failed) {
+                failing = &e;
+                break;
+            }
         }
     }
-    return true;
+    if (!failing) return true;
+    uMsgOk(failing->message, owner);
+    return false;
 }
 
 ToolSet exerciseTools()
