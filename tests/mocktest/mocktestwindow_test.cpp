@@ -28,13 +28,14 @@ TEST_P(MockWindowModes, LoadSizesToTheLevelStripAndClosingFollowsTheLaunchMode)
     EXPECT_EQ(w->outerHeightTw(), forms::toTw(forms::tw(1575 + 530)));
     EXPECT_EQ(forms::topTw(w->ctl("测试级别选择区")), 0);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), true);
+    expectCloseQuestions(boxes);
     EXPECT_TRUE(forms::unload(w));
     processEvents();
     const bool more = QByteArray(GetParam()) == "more";
     EXPECT_EQ(ended_, !more);
-    if (more) EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    if (more) {
+        EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, MockWindowModes, ::testing::Values("more", "mission"));
@@ -59,24 +60,15 @@ TEST_F(MockPagesTest, OperationPagesSetTheModuleAndShowTheLevelsSlots)
         {"困难", "word", "word", "docx", "KSDOC", 2},   {"困难", "excel", "excel", "xlsx", "KSXLS", 2},
         {"困难", "ppt", "ppt", "pptx", "KSPPT", 1},
     };
-    QString level;
-    MockTestWindow* w = nullptr;
-    std::unique_ptr<ScriptedMessageBoxes> boxes;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.level) + " " + c.page);
-        if (level != QString::fromUtf8(c.level)) {
-            boxes.reset();
-            forms::resetForTests();
-            boxes = std::make_unique<ScriptedMessageBoxes>();
-            level = QString::fromUtf8(c.level);
-            w = paper(level, *boxes);
-        }
+        MockTestWindow* w = paperFor(QString::fromUtf8(c.level));
         click(w, QString::fromUtf8(c.page));
         EXPECT_EQ(w->state.操作题题型, QString::fromUtf8(c.kind));
         EXPECT_EQ(w->state.扩展名, QString::fromUtf8(c.ext));
         EXPECT_EQ(w->state.素材文件夹, QString::fromUtf8(c.folder));
         for (int s = 1; s <= 6; ++s)
-            EXPECT_EQ(w->ctl(QStringLiteral("c0%1").arg(s))->isHidden(), s > c.slotCount) << s;
+            EXPECT_EQ(w->ctl(slotButton(s))->isHidden(), s > c.slotCount) << s;
         EXPECT_FALSE(w->ctl(QString::fromUtf8(c.page))->isEnabled());
         EXPECT_TRUE(w->ctl("操作题内容区")->isHidden());
         EXPECT_EQ(w->outerWidthTw(), forms::toTw(forms::tw(9795)));
