@@ -144,12 +144,35 @@ TEST_F(MockPagesTest, ChoicePageShowsTheQuestionAndKeepsTheAnswerCard)
     click(w, QStringLiteral("word"));
     click(w, QStringLiteral("选择题"));
     EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("d3"))->text(), QStringLiteral("B"));
-    // A short file leaves none of the previous question's options behind.
-    writeBytes(QStringLiteral("素材/bk/模拟测试/选择题/05.txt"), testing_support::gbk(QStringLiteral("只有题干")));
+    // A short, missing or unreadable file leaves none of the previous
+    // question's texts behind, and is named.
+    struct Broken {
+        const char* slot;
+        QByteArray bytes;  // empty: no file
+        const char* stem;  // nullptr: whatever the bytes read as
+    };
+    const Broken broken[] = {
+        {"05", testing_support::gbk(QStringLiteral("只有题干")), "只有题干"},
+        {"06", {}, ""},
+        {"07", QByteArray("\xff\xfe\xff\r\n"), nullptr},
+    };
     boxes.allowAnyOk = true;
-    click(w, QStringLiteral("x05"));
-    EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("选择题题干"))->toPlainText(), QStringLiteral("只有题干"));
-    for (const char* o : {"选项A", "选项B", "选项C", "选项D"}) EXPECT_TRUE(w->ctl<QLineEdit>(QString::fromUtf8(o))->text().isEmpty()) << o;
+    for (const Broken& b : broken) {
+        SCOPED_TRACE(b.slot);
+        const QString file = QStringLiteral("素材/bk/模拟测试/选择题/") + QString::fromUtf8(b.slot) + QStringLiteral(".txt");
+        if (b.bytes.isEmpty()) QFile::remove(hostPath(file));
+        else writeBytes(file, b.bytes);
+        click(w, QStringLiteral("x01"));
+        boxes.shown.clear();
+        click(w, QStringLiteral("x") + QString::fromUtf8(b.slot));
+        if (b.stem) {
+            EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("选择题题干"))->toPlainText(), QString::fromUtf8(b.stem));
+        }
+        for (const char* o : {"选项A", "选项B", "选项C", "选项D"})
+            EXPECT_TRUE(w->ctl<QLineEdit>(QString::fromUtf8(o))->text().isEmpty()) << o;
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown[0].contains(QString::fromUtf8(b.slot) + QStringLiteral(".txt")));
+    }
 }
 
 TEST_F(MockPagesTest, EntryChoicePageIsNarrowWithFifteenQuestions)

@@ -99,6 +99,44 @@ TEST_F(MockRestoreTest, NetworkRestoreIsGuardedAndNoMeansNoChange)
     EXPECT_TRUE(exists(d(QStringLiteral("KSNET/02/学生.txt"))));
 }
 
+// A slot folder an interrupted restore left under the probe name: put back
+// and restored when its own name is free, named and left alone otherwise.
+TEST_F(MockRestoreTest, LeftoverRestoreProbeIsPutBackOrNamed)
+{
+    struct Case {
+        bool ownNameTaken;
+    };
+    for (const Case& c : {Case{false}, Case{true}}) {
+        SCOPED_TRACE(c.ownNameTaken);
+        auto* w = paperFor(QStringLiteral("入门"), true);
+        ScriptedMessageBoxes& boxes = levelBoxes();
+        openSlot(w, QStringLiteral("word"), 3);
+        touch(d(QStringLiteral("KSDOC/03/学生.txt")));
+        ASSERT_TRUE(QDir().rename(d(QStringLiteral("KSDOC")), d(QStringLiteral("改名w"))));
+        if (c.ownNameTaken) {
+            touch(d(QStringLiteral("KSDOC/01/新.txt")));
+            boxes.allowAnyOk = true;
+            boxes.shown.clear();
+        } else {
+            boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+            boxes.expectOk(QStringLiteral("题目已恢复"));
+        }
+        click(w, QStringLiteral("恢复本题"));
+        if (c.ownNameTaken) {
+            ASSERT_EQ(boxes.shown.size(), 1);
+            EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("改名w")));
+            EXPECT_TRUE(exists(d(QStringLiteral("改名w/03/学生.txt"))));
+            EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/01/新.txt"))));
+            QDir(d(QStringLiteral("改名w"))).removeRecursively();
+        } else {
+            EXPECT_FALSE(exists(d(QStringLiteral("改名w"))));
+            EXPECT_FALSE(exists(d(QStringLiteral("KSDOC/03/学生.txt"))));
+            EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
+            EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/06"))));  // the other slots came back with it
+        }
+    }
+}
+
 class MockExitTest : public MockRestoreTest {};
 
 TEST_F(MockExitTest, HeldFolderRefusesTheClose)
