@@ -138,6 +138,19 @@ TEST_F(MockSlotsTest, StylePanelPagesWithWrapAroundAndFolds)
     EXPECT_EQ(w->outerWidthTw(), forms::toTw(forms::tw(9940)));
 }
 
+// Word question 4 has two pictures, question 5 none: its slot offers no
+// arrows that would page through question 4's pictures.
+TEST_F(MockSlotsTest, QuestionWithoutPicturesOffersNoArrows)
+{
+    ScriptedMessageBoxes boxes;
+    auto* w = paper(QStringLiteral("入门"), boxes);
+    openSlot(w, QStringLiteral("word"), 4);
+    EXPECT_TRUE(visible(w, "样式下一张"));
+    click(w, QStringLiteral("样式"));
+    click(w, slotButton(5));
+    for (const char* b : {"样式", "折叠", "样式上一张", "样式下一张", "样式区"}) EXPECT_FALSE(visible(w, b)) << b;
+}
+
 TEST_F(MockSlotsTest, DocumentAndFolderButtonsOpenTheCurrentQuestion)
 {
     {
