@@ -76,26 +76,32 @@ QString probeFailedMessage(const QString& path, const QString& reason)
 
 bool uCheckFoldersFree(const GuardList& list, QWidget* owner, QString* refusal, UncheckedProbe unchecked)
 {
-    const auto refuse = [&](const QString& message) {
-        uMsgOk(message, owner);
-        if (refusal) *refusal = message;
-        return false;
-    };
-    const plat::OpenFilesReading reading;  // the open files of all processes read once for the whole list
-    for (const GuardEntry& e : list) {
-        if (e.kind == GuardEntry::Kind::ExplorerWindow) {
-            if (uIsFolderOpenInExplorer(e.folderName)) return refuse(e.message);
-            continue;
-        }
-        if (const std::optional<QString> leftover = uPutBackProbeLeftover(e.path, e.probeName)) return refuse(*leftover);
-        const ProbeOutcome probe = uProbe(e.path, e.probeName, e.renameBack);
-        if (probe.result == ProbeOutcome::InUse) return refuse(e.message);
-        if (probe.result == ProbeOutcome::Unchecked) {
-            if (unchecked == UncheckedProbe::Refuse) return refuse(probeFailedMessage(e.path, probe.reason));
-            uMsgOk(probeFailedMessage(e.path, probe.reason), owner);
+    QString refused;
+    QStringList passedOver;  // probes that could not check and were passed over
+    {
+        // The open files of all processes read once for the whole list; the
+        // messages come after, so that no reading outlives a message box.
+        const plat::OpenFilesReading reading;
+        for (const GuardEntry& e : list) {
+            if (e.kind == GuardEntry::Kind::ExplorerWindow) {
+                if (uIsFolderOpenInExplorer(e.folderName)) refused = e.message;
+            } else if (const std::optional<QString> leftover = uPutBackProbeLeftover(e.path, e.probeName)) {
+                refused = *leftover;
+            } else {
+                const ProbeOutcome probe = uProbe(e.path, e.probeName, e.renameBack);
+                if (probe.result == ProbeOutcome::InUse) refused = e.message;
+                else if (probe.result == ProbeOutcome::Unchecked && unchecked == UncheckedProbe::Refuse)
+                    refused = probeFailedMessage(e.path, probe.reason);
+                else if (probe.result == ProbeOutcome::Unchecked) passedOver << probeFailedMessage(e.path, probe.reason);
+            }
+            if (!refused.isEmpty()) break;
         }
     }
-    return true;
+    for (const QString& m : passedOver) uMsgOk(m, owner);
+    if (refused.isEmpty()) return true;
+    uMsgOk(refused, owner);
+    if (refusal) *refusal = refused;
+    return false;
 }
 
 ToolSet exerciseTools()
