@@ -2,6 +2,7 @@
 
 #include "platform/procscan.h"
 
+#include <QAbstractEventDispatcher>
 #include <QFile>
 #include <QFileInfo>
 
@@ -70,6 +71,7 @@ std::optional<bool> plainFileHeldOpen(const QByteArray& path)
 struct OpenFilesReading::Data {
     bool read = false;
     std::vector<std::string> targets;  // every open file's path
+    QMetaObject::Connection waiting;   // drops the reading when the event loop waits
 };
 
 namespace {
@@ -97,11 +99,20 @@ OpenFilesReading::OpenFilesReading()
     if (currentReading) return;
     data_ = std::make_unique<Data>();
     currentReading = data_.get();
+    if (QAbstractEventDispatcher* events = QAbstractEventDispatcher::instance()) {
+        Data* d = data_.get();
+        data_->waiting = QObject::connect(events, &QAbstractEventDispatcher::aboutToBlock, [d] {
+            d->read = false;
+            d->targets.clear();
+        });
+    }
 }
 
 OpenFilesReading::~OpenFilesReading()
 {
-    if (data_) currentReading = nullptr;
+    if (!data_) return;
+    QObject::disconnect(data_->waiting);
+    currentReading = nullptr;
 }
 
 bool hostPathHeldOpen(const QString& hostPath)

@@ -29,7 +29,9 @@ bool hostPathHeldOpen(const QString& hostPath);
 // open files once, at the first question that needs them, and answers the
 // rest from that reading instead of reading them again each time. A file
 // the kernel can answer for by itself is still asked about at once. Nested
-// scopes share the outermost one's reading.
+// scopes share the outermost one's reading. Once the thread's event loop
+// waits (a message box shown meanwhile), the reading is dropped: the next
+// question reads again, so no answer is older than the series itself.
 class OpenFilesReading {
 public:
     OpenFilesReading();

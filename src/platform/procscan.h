@@ -141,7 +141,11 @@ bool forEachOpenFile(Visit&& visit)
             const dirent* f = ::readdir(fds);
             if (!f) break;
             if (f->d_name[0] == '.') continue;
+            errno = 0;
             const ssize_t n = detail::readLink(f->d_name, target, sizeof target, fdDir);
+            // Whether another process's descriptors may be read is decided
+            // for the process as a whole: one refusal holds for all of them.
+            if (n < 0 && errno == EACCES) break;
             if (n <= 0 || target[0] != '/') continue;
             more = visit(std::string_view(target, static_cast<size_t>(n)));
         }

@@ -6,9 +6,11 @@
 #include "platform/proclist.h"
 #include "process_support.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -91,6 +93,10 @@ TEST(OpenFilesReading, FoldersAreAnsweredFromOneReadingFilesAtOnce)
             EXPECT_TRUE(plat::hostPathHeldOpen(held)) << "the folder is answered from the one reading";
         }
         EXPECT_TRUE(plat::hostPathHeldOpen(held));
+        // A message box meanwhile: the event loop waits, the reading is dropped.
+        QTimer::singleShot(20, [] {});
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        EXPECT_FALSE(plat::hostPathHeldOpen(held)) << "read again after the event loop waited";
     }
     EXPECT_FALSE(plat::hostPathHeldOpen(held)) << "a new series reads again";
 }
