@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 using mock_support::MockTest;
 using testing_support::ScriptedMessageBoxes;
@@ -74,6 +75,19 @@ TEST_F(MockPagesTest, OperationPagesSetTheModuleAndShowTheLevelsSlots)
         EXPECT_EQ(w->outerWidthTw(), forms::toTw(forms::tw(9795)));
         EXPECT_EQ(w->outerHeightTw(), forms::toTw(forms::tw(4230)));
     }
+}
+
+TEST_F(MockPagesTest, TallerPagesStayOnTheScreen)
+{
+    ScriptedMessageBoxes boxes;
+    auto* w = paper(QStringLiteral("普通"), boxes);
+    const QRect area = w->screen()->availableGeometry();
+    w->move(area.left(), area.bottom() - 40);
+    processEvents();
+    click(w, QStringLiteral("选择题"));
+    processEvents();
+    EXPECT_LE(w->frameGeometry().bottom(), area.bottom());
+    EXPECT_GE(w->frameGeometry().top(), area.top());
 }
 
 TEST_F(MockPagesTest, NetworkPageReadsTheCurrentAddress)

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScreen>
 
 namespace mocktest {
 
@@ -107,6 +108,18 @@ void MockTestWindow::onLoad()
     common::readLineInto(state.学号, common::kIdentityFile, 1);
     common::readLineInto(state.单体与否, common::kLaunchModeFile, 1);
     setCaption(common::userInfoCaption(kTitle, state.学号));
+}
+
+// The pages and the style pictures make the window taller as the student
+// goes: it moves up rather than past the bottom of the screen.
+void MockTestWindow::resizeEvent(QResizeEvent* e)
+{
+    forms::Form::resizeEvent(e);
+    const QScreen* s = screen();
+    if (!isVisible() || !s) return;
+    const QRect area = s->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (frame.bottom() > area.bottom()) move(frame.left(), std::max(area.top(), area.bottom() - frame.height() + 1));
 }
 
 // ---- paper generation ------------------------------------------------------

@@ -53,6 +53,9 @@ public:
     QStringList generationFailures() const { return failures_; }
     common::StylePanel& stylePanel() { return style_; }
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
     void startLevel(const LevelSpec& level);
     void stepDone();
