@@ -37,17 +37,17 @@ const Control kDesign[] = {
 
     // ---- question-type panel ---------------------------------------------
     {.name = "题型选择区", .kind = Kind::Frame, .left = 30, .top = -120, .width = 10095, .height = 6255, .flags = F::Hidden | F::NoBorder},
-    {.name = "理论题", .kind = Kind::Button, .parent = "题型选择区", .left = 720, .top = 720, .width = 3975, .height = 855, .caption = "选 择 题", .font = kTypeFont},
-    {.name = "操作题word", .kind = Kind::Button, .parent = "题型选择区", .left = 5400, .top = 720, .width = 3975, .height = 615, .caption = "操 作 题_Word", .font = kYahei12},
-    {.name = "操作题excel", .kind = Kind::Button, .parent = "题型选择区", .left = 5400, .top = 1440, .width = 3975, .height = 615, .caption = "操 作 题_Excel", .font = kYahei12},
-    {.name = "操作题ppt", .kind = Kind::Button, .parent = "题型选择区", .left = 5400, .top = 2160, .width = 3975, .height = 615, .caption = "操 作 题_PowerPoint", .font = kYahei12},
-    {.name = "操作题windows", .kind = Kind::Button, .parent = "题型选择区", .left = 5400, .top = 2880, .width = 3975, .height = 615, .caption = "操 作 题_Windows", .font = kYahei12},
-    {.name = "操作题network", .kind = Kind::Button, .parent = "题型选择区", .left = 5400, .top = 3600, .width = 3975, .height = 615, .caption = "操 作 题_Network", .font = kYahei12},
-    {.name = "任务提交区", .kind = Kind::Frame, .parent = "题型选择区", .left = 720, .top = 4440, .width = 8655, .height = 1335, .caption = "交卷"},
-    {.name = "操作题选择提交路径", .kind = Kind::Button, .parent = "任务提交区", .left = 120, .top = 300, .width = 1215, .height = 375, .caption = "交卷路径", .font = kYahei},
-    {.name = "操作题保存路径", .kind = Kind::TextBox, .parent = "任务提交区", .left = 1440, .top = 300, .width = 7095, .height = 375, .back = kTextBack},
-    {.name = "操作题提交", .kind = Kind::Button, .parent = "任务提交区", .left = 120, .top = 780, .width = 2175, .height = 435, .caption = "交    卷", .font = kYahei12},
-    {.name = "ProgressBar2", .kind = Kind::Progress, .parent = "任务提交区", .left = 2400, .top = 870, .width = 6135, .height = 255},
+    {.name = "任务提交区", .kind = Kind::Frame, .parent = "题型选择区", .left = 240, .top = 720, .width = 5580, .height = 1215, .caption = "交卷"},
+    {.name = "操作题选择提交路径", .kind = Kind::Button, .parent = "任务提交区", .left = 120, .top = 240, .width = 1100, .height = 375, .caption = "交卷路径", .font = kYahei},
+    {.name = "操作题保存路径", .kind = Kind::TextBox, .parent = "任务提交区", .left = 1320, .top = 240, .width = 4155, .height = 375, .back = kTextBack},
+    {.name = "操作题提交", .kind = Kind::Button, .parent = "任务提交区", .left = 120, .top = 720, .width = 1100, .height = 375, .caption = "交    卷", .font = kYahei},
+    {.name = "ProgressBar2", .kind = Kind::Progress, .parent = "任务提交区", .left = 1320, .top = 720, .width = 4155, .height = 375},
+    {.name = "理论题", .kind = Kind::Button, .parent = "题型选择区", .left = 240, .top = 2280, .width = 5580, .height = 1935, .caption = "选 择 题", .font = kTypeFont},
+    {.name = "操作题word", .kind = Kind::Button, .parent = "题型选择区", .left = 6120, .top = 720, .width = 3735, .height = 615, .caption = "操 作 题_Word", .font = kYahei12},
+    {.name = "操作题excel", .kind = Kind::Button, .parent = "题型选择区", .left = 6120, .top = 1440, .width = 3735, .height = 615, .caption = "操 作 题_Excel", .font = kYahei12},
+    {.name = "操作题ppt", .kind = Kind::Button, .parent = "题型选择区", .left = 6120, .top = 2160, .width = 3735, .height = 615, .caption = "操 作 题_PowerPoint", .font = kYahei12},
+    {.name = "操作题windows", .kind = Kind::Button, .parent = "题型选择区", .left = 6120, .top = 2880, .width = 3735, .height = 615, .caption = "操 作 题_Windows", .font = kYahei12},
+    {.name = "操作题network", .kind = Kind::Button, .parent = "题型选择区", .left = 6120, .top = 3600, .width = 3735, .height = 615, .caption = "操 作 题_Network", .font = kYahei12},
 
     // ---- operation page --------------------------------------------------
     {.name = "操作题区", .kind = Kind::Frame, .left = 30, .top = 0, .width = 10095, .height = 7695, .flags = F::Hidden | F::NoBorder},
