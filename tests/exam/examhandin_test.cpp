@@ -3,6 +3,7 @@
 // removes the working folders. Every fault leaves the exam going on with
 // nothing marked or deleted. And the close before and after a hand-in.
 #include "exam_support.h"
+#include "forms/design.h"
 #include "platform/archive.h"
 #include "process_support.h"
 
@@ -204,6 +205,30 @@ TEST_F(ExamHandIn, ThePickerKeepsTheFolderOnCancelAndWarnsEveryTime)
     picker.next.clear();
     click(w, QStringLiteral("操作题选择提交路径"));
     EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text(), target);
+}
+
+TEST_F(ExamTest, TheHandInControlsSitWhereTheDesignPutsThem)
+{
+    exam::ExamWindow* w = open();
+    const struct {
+        const char* name;
+        int left, top, width, height;
+    } design[] = {{"任务提交区", 240, 720, 5580, 1215},
+                  {"操作题选择提交路径", 120, 240, 1100, 375},
+                  {"操作题保存路径", 1320, 240, 4155, 375},
+                  {"操作题提交", 120, 720, 1100, 375},
+                  {"ProgressBar2", 1320, 720, 4155, 375}};
+    for (const auto& c : design) {
+        SCOPED_TRACE(c.name);
+        QWidget* x = w->ctl(QString::fromUtf8(c.name));
+        ASSERT_NE(x, nullptr);
+        // Twips are placed on whole pixels (15 twips at 96 dpi).
+        EXPECT_NEAR(forms::leftTw(x), c.left, 15);
+        EXPECT_NEAR(forms::topTw(x), c.top, 15);
+        EXPECT_NEAR(forms::widthTw(x), c.width, 15);
+        EXPECT_NEAR(forms::heightTw(x), c.height, 15);
+    }
+    EXPECT_TRUE(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->isReadOnly());
 }
 
 // ---- closing --------------------------------------------------------------------------
