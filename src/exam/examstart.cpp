@@ -8,10 +8,12 @@
 #include "common/handover.h"
 #include "common/ipv4.h"
 #include "common/listing.h"
+#include "common/probeleftover.h"
 #include "common/processes.h"
 #include "common/questiontext.h"
 #include "common/servers.h"
 #include "common/shell.h"
+#include "common/studentkey.h"
 #include "exam/examwindow.h"
 #include "exam/examwindow_design.h"
 #include "forms/design.h"
@@ -90,6 +92,14 @@ fs::Status makeArchive(const QString& key)
     return fs::copyFolder(app(kArchiveTemplate), a);
 }
 
+// Takes back an archive made by this start when its paper could not be
+// made: it holds the template alone, and without it the next start begins
+// afresh instead of resuming a paper that is not there.
+void dropNewArchive(const QString& key)
+{
+    fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot) + '\\' + key, true), "a leftover archive is resumed and refused by its missing paper");
+}
+
 // Copies the files of `from` that `to` lacks, keeping everything `to` has.
 QStringList copyMissing(const QString& from, const QString& to)
 {
@@ -116,21 +126,6 @@ void pause(forms::Form* owner, int ms)
 
 }  // namespace
 
-bool ExamWindow::recoverProbeLeftovers()
-{
-    const std::pair<QString, QString> pairs[] = {{kWorkTree, kWorkTreeProbe}, {app(kPaperCopy), app(kPaperCopyProbe)}};
-    for (const auto& [path, probe] : pairs) {
-        if (!fs::folderExists(probe) && !fs::fileExists(probe)) continue;
-        const bool present = fs::folderExists(path) || fs::fileExists(path);
-        if (!present && fs::ok(fs::rename(probe, path))) continue;
-        uMsgOk(QStringLiteral("发现上次未正常结束时留下的文件夹“") + plat::displayPath(probe) + QStringLiteral("”，它会妨碍检查“") +
-                   plat::displayPath(path) + QStringLiteral("”。\n请关闭本窗口，核对其中的内容后移走或删除它，然后再开始考试。"),
-               this);
-        return false;
-    }
-    return true;
-}
-
 bool ExamWindow::readAddress()
 {
     const common::WaitResult r = common::uShellAndWait(QStringLiteral("cmd.exe /c ipconfig >") + common::kIpTempFile,
@@ -155,7 +150,7 @@ bool ExamWindow::newPaper(bool forceDeleteWorkTree)
     // No number points at a paper until the paper is whole.
     fs::ignoreFailure(fs::deleteFile(app(kPaperNumberFile), true), "there may be none");
     const QString paper = app(kPaperCopy);
-    note(fs::deleteFolder(paper, true));
+    if (fs::folderExists(paper)) note(fs::deleteFolder(paper, true));
     if (failed.isEmpty()) note(fs::copyFolder(app(kBank) + '\\' + state.试卷号, paper));
     if (failed.isEmpty() && fs::folderExists(kWorkTree)) note(fs::deleteFolder(kWorkTree, forceDeleteWorkTree));
     if (failed.isEmpty()) note(fs::copyFolder(app(kWorkTreeTemplate), QStringLiteral("D:\\")));
@@ -193,8 +188,9 @@ void ExamWindow::setUpServer(bool fresh)
         QStringList failed;
         if (fresh) {
             // A new exam starts from the paper's material alone.
-            common::uStopServerAndWait(tools, QStringLiteral("FTPServer.exe"), this);
-            fs::ignoreFailure(fs::deleteFolder(common::kFtpFolder), "the copy below overwrites what stays");
+            common::uStopServerAndWait(tools, common::kFtpServerProcess, this);
+            if (fs::folderExists(common::kFtpFolder))
+                if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok()) failed << s.describe();
             if (const fs::Status s = fs::copyFolder(material, common::kFtpFolder); !s.ok() && fs::folderExists(material))
                 failed << s.describe();
         } else if (fs::folderExists(material)) {
@@ -203,20 +199,13 @@ void ExamWindow::setUpServer(bool fresh)
         }
         if (!failed.isEmpty())
             uMsgOk(QStringLiteral("FTP文件夹没有准备完整：\n") + failed.join('\n') + QStringLiteral("\n请关闭正在使用的文件后重新开始考试。"), this);
-        if (!uIsProcessRunning(QStringLiteral("FTPServer.exe")))
+        if (!uIsProcessRunning(common::kFtpServerProcess))
             plat::startProgram(app(common::kFtpServerExe), {}, plat::WindowStyle::Minimized);
         return;
     }
-    if (uIsProcessRunning(QStringLiteral("MyWebServer.exe"))) return;
+    if (uIsProcessRunning(common::kWebServerProcess)) return;  // it keeps the configuration it was started with
     // The web root: the network question's own material, else the server's.
-    const QString root = fs::folderExists(material) ? material : app(common::kWebRoot);
-    const QString rootPath = fs::folderExists(root) ? plat::displayPath(root) : QString();
-    const QString ip = state.nIP;
-    common::uWriteProfileTable(common::webServerTable(), app(kWebStaging),
-                               [&](const char* key) { return qstrcmp(key, "ServerIP") == 0 ? ip : rootPath; });
-    fs::ignoreFailure(fs::deleteFile(app(common::kWebServerIni), true), "it may not be there yet");
-    fs::ignoreFailure(fs::copyFile(app(kWebStaging), app(common::kWebServerIni)), "the server starts with its defaults");
-    plat::startProgram(app(common::kWebServerExe), {}, plat::WindowStyle::Hidden);
+    common::uSetupWebServer(state.nIP, app(kWebStaging), fs::folderExists(material) ? material : QString());
 }
 
 void ExamWindow::showTypes()
@@ -233,7 +222,10 @@ void ExamWindow::startExam()
     bar->setRange(0, 7);
     bar->setValue(0);
     state.学生信息.clear();
-    if (!recoverProbeLeftovers()) return;
+    // A probe name left by an interrupted run would fail every probe below.
+    if (!common::uRecoverProbeLeftover(kWorkTree, kWorkTreeProbe, this) ||
+        !common::uRecoverProbeLeftover(app(kPaperCopy), app(kPaperCopyProbe), this))
+        return;
 
     common::GuardList guards;
     for (const PageKind& k : kKinds) {
@@ -248,9 +240,9 @@ void ExamWindow::startExam()
     if (!common::uCheckFoldersFree(guards, this)) return;
 
     const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
-    if (!keyNamesFolder(key)) {
-        uMsgOk(QStringLiteral("当前学生信息【") + key +
-                   QStringLiteral("】不能用作考生档案的名称（不能为空，也不能含有 \\ / : * ? \" < > | 等字符）。\n请返回主界面点击“更改”重新登录。"),
+    if (const QString refusal = common::studentKeyRefusal(key); !refusal.isEmpty()) {
+        uMsgOk(QStringLiteral("当前学生信息【") + key + QStringLiteral("】不能用作考生档案的名称：") + refusal +
+                   QStringLiteral("\n请返回主界面点击“更改”重新登录。"),
                this);
         return;
     }
@@ -272,7 +264,7 @@ void ExamWindow::startExam()
         uMsgOk(QStringLiteral("考生档案创建成功"), this);
         readAddress();
         state.试卷号 = QString::number(plan.number);
-        if (!newPaper(false)) return;
+        if (!newPaper(false)) return dropNewArchive(key);
         fresh = true;
     } else if (subs.first() == key) {
         bool number = false;
@@ -298,7 +290,7 @@ void ExamWindow::startExam()
             return uMsgOk(QStringLiteral("考生档案没有创建成功：") + s.describe() + kAskTeacher, this);
         uMsgOk(QStringLiteral("考生档案重置成功"), this);
         state.试卷号 = QString::number(plan.number);
-        if (!newPaper(true)) return;
+        if (!newPaper(true)) return dropNewArchive(key);
         fresh = true;
     }
 

@@ -48,14 +48,6 @@ bool isHandedIn(const QString& key)
     return false;
 }
 
-bool keyNamesFolder(const QString& key)
-{
-    if (key.trimmed().isEmpty() || key == QLatin1String(".") || key == QLatin1String("..")) return false;
-    for (const QChar c : key)
-        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c)) return false;
-    return plat::fitsCodePage936(key);
-}
-
 QStringList missingPaperParts(const QString& paper)
 {
     QStringList missing;

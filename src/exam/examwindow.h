@@ -59,10 +59,6 @@ struct ExamState {
 // at only when the folder holds at least one file.
 bool isHandedIn(const QString& key);
 
-// Whether a key can name the examinee archive folder: not empty, no path
-// separators or characters a folder name cannot hold, code page 936.
-bool keyNamesFolder(const QString& key);
-
 // What a paper of the bank (platform path of its folder) lacks, as platform
 // paths; empty when it is whole.
 QStringList missingPaperParts(const QString& paperFolder);
@@ -106,7 +102,6 @@ private:
     common::StylePanelLayout styleLayout();
     void showPanel(const char* panel);
     void showTypes();
-    bool recoverProbeLeftovers();
     bool readAddress();
     bool newPaper(bool forceDeleteWorkTree);
     void setUpServer(bool fresh);

@@ -22,6 +22,7 @@ struct SubmittedCase {
     std::vector<const char*> files;  // in the hand-in folder
     std::vector<const char*> folders;
     bool refused;
+    const char* key = "2024001张三";
 };
 void PrintTo(const SubmittedCase& c, std::ostream* os) { *os << c.name; }
 
@@ -30,12 +31,13 @@ class ExamWindowTest : public testing_support::PlatformTest, public ::testing::W
 TEST_P(ExamWindowTest, RefusesOnlyAStudentWhoHasHandedIn)
 {
     const SubmittedCase& c = GetParam();
-    writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
+    const QString key = QString::fromUtf8(c.key);
+    writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(key + QStringLiteral("\r\n2024001\r\n张三\r\n")));
     writeBytes(QStringLiteral("素材/bk/one_or_more.txt"), "mission\r\n");
     for (const char* f : c.files) writeBytes(kSubmitted + QString::fromUtf8(f), "x");
     for (const char* d : c.folders) ASSERT_TRUE(QDir().mkpath(hostPath(kSubmitted + QString::fromUtf8(d))));
     testing_support::ScriptedMessageBoxes boxes;
-    if (c.refused) boxes.expectOk(QStringLiteral("【2024001张三】已交卷，无法再次考试！"));
+    if (c.refused) boxes.expectOk(QStringLiteral("【") + key + QStringLiteral("】已交卷，无法再次考试！"));
     forms::show(kMain);
     forms::hide(kMain);
     auto* w = qobject_cast<exam::ExamWindow*>(forms::show(kExam));
@@ -56,6 +58,11 @@ INSTANTIATE_TEST_SUITE_P(
                       SubmittedCase{"OthersHandedIn", {"2024002李四.rar", "2024001张三.txt"}, {}, false},
                       SubmittedCase{"HandedIn", {"2024002李四.rar", "2024001张三.rar"}, {}, true},
                       SubmittedCase{"ArchiveFolderCounts", {"readme.txt"}, {"2024001张三.rar"}, true},
-                      SubmittedCase{"FolderAloneIsNotListed", {}, {"2024001张三.rar"}, false}));
+                      SubmittedCase{"FolderAloneIsNotListed", {}, {"2024001张三.rar"}, false},
+                      // The whole archive name is compared with the key.
+                      SubmittedCase{"KeyWithDot", {"2024001张.三.rar"}, {}, true, "2024001张.三"},
+                      SubmittedCase{"KeyBeforeTheDotOfAnother", {"2024001张.三.rar"}, {}, false, "2024001张"},
+                      SubmittedCase{"KeyFollowedByMore", {"2024001张三1.rar"}, {}, false},
+                      SubmittedCase{"LetterCaseAside", {"2024001ABC.rar"}, {}, true, "2024001abc"}));
 
 }  // namespace

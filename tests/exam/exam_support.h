@@ -1,0 +1,158 @@
+#pragma once
+// The fixture of the final-exam tests: an identity, a fixed random source,
+// outside programs, the desktop and the folder picker observed, no pauses in
+// the paper's progress bar, and helpers that drive the window as a student
+// does.
+#include "common/draw.h"
+#include "common/handover.h"
+#include "common/processes.h"
+#include "exam/examwindow.h"
+#include "forms/runtime.h"
+#include "platform/desktop.h"
+#include "platform/folderpicker.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/shellwait.h"
+#include "platform/textfile.h"
+#include "platform_fixture.h"
+#include "scripted_msgbox.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace exam_support {
+
+inline const QString kKey = QStringLiteral("2026001张三");
+inline const QString kOther = QStringLiteral("2026002李四");
+inline const QString kExam = QString::fromUtf8(exam::ExamWindow::kName);
+inline const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+
+// Random sources: the first paper, or the last.
+using Source = std::uint32_t (*)(std::uint32_t);
+inline std::uint32_t first(std::uint32_t) { return 0; }
+inline std::uint32_t last(std::uint32_t bound) { return bound - 1; }
+
+class Picker final : public plat::FolderPicker {
+public:
+    QString next;
+    QString pick(QWidget*, const QString&) override { return next; }
+};
+
+class ExamTest : public testing_support::PlatformTest {
+protected:
+    void SetUp() override
+    {
+        PlatformTest::SetUp();
+        exam::ExamWindow::progressPauseMs = 0;
+        common::setRandomSourceForTests(first);
+        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
+            const QString name = QFileInfo(host).fileName();
+            starts << name;
+            styles << style;
+            if (name == QStringLiteral("FTPServer.exe") || name == QStringLiteral("MyWebServer.exe")) running << name;
+            if (name == QStringLiteral("kill_app.exe")) running.removeAll(QStringLiteral("MyWebServer.exe"));
+            if (name == QStringLiteral("f-kill_app.exe")) running.removeAll(QStringLiteral("FTPServer.exe"));
+            return qint64(999999);
+        });
+        common::setProcessListForTests([this] { return running; });
+        plat::setIPv4AddressesForTests([this] { return addresses; });
+        plat::setDesktopHookForTests([this](plat::DesktopAction, const QString& text) {
+            desktop << text;
+            return true;
+        });
+        plat::setFolderPicker(&picker);
+        setKey(kKey);
+        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"));
+        target = dir_->path() + QStringLiteral("/交卷 U盘");
+        QDir().mkpath(target);
+    }
+    void TearDown() override
+    {
+        forms::resetForTests();
+        exam::ExamWindow::progressPauseMs = 1000;
+        common::resetRandomSource();
+        plat::setStartHookForTests(nullptr);
+        common::setProcessListForTests(nullptr);
+        plat::setIPv4AddressesForTests(nullptr);
+        plat::setDesktopHookForTests(nullptr);
+        plat::setFolderPicker(nullptr);
+        PlatformTest::TearDown();
+    }
+
+    static void setKey(const QString& key) { uWriteTextFile(common::kIdentityFile, key + QStringLiteral("\r\n2026001\r\n张三")); }
+
+    exam::ExamWindow* open()
+    {
+        forms::show(kMain);
+        forms::hide(kMain);
+        return qobject_cast<exam::ExamWindow*>(forms::show(kExam));
+    }
+    static void click(exam::ExamWindow* w, const QString& button)
+    {
+        auto* b = w->ctl<QAbstractButton>(button);
+        ASSERT_NE(b, nullptr) << button.toStdString();
+        b->click();
+    }
+    // A new exam for the current key on a clean PC: window open, paper made.
+    exam::ExamWindow* started()
+    {
+        exam::ExamWindow* w = open();
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk(QStringLiteral("考生档案创建成功"));
+        boxes.expectOk(QStringLiteral("试卷已生成！！"));
+        click(w, QStringLiteral("开始考试"));
+        return w;
+    }
+    // Closes a running exam with OK.
+    void closeRunning(exam::ExamWindow* w)
+    {
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("该操作不会完成交卷，请确认是否退出？"), true);
+        EXPECT_TRUE(forms::unload(w));
+        processEvents();
+    }
+    QLineEdit* box(exam::ExamWindow* w, int n) const
+    {
+        return w->ctl<QLineEdit>(QStringLiteral("第%1题选择答案").arg(n, 2, 10, QChar('0')));
+    }
+
+    QString d(const QString& rel) const { return drive_ + '/' + rel; }
+    QString ex(const QString& rel) const { return hostPath(QStringLiteral("素材/bk/期末考查/") + rel); }
+    static QByteArray read(const QString& host)
+    {
+        QFile f(host);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static void write(const QString& host, const QByteArray& data)
+    {
+        QDir().mkpath(QFileInfo(host).absolutePath());
+        QFile f(host);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(data);
+    }
+    static bool exists(const QString& host) { return QFileInfo::exists(host); }
+    // Every file under a folder, relative, sorted.
+    static QStringList files(const QString& host)
+    {
+        QStringList out;
+        QDirIterator it(host, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) out << QDir(host).relativeFilePath(it.next());
+        out.sort();
+        return out;
+    }
+    bool windowOpen() const { return forms::isLoaded(kExam); }
+
+    Picker picker;
+    QString target;
+    QStringList starts;
+    QList<plat::WindowStyle> styles;
+    QStringList running;
+    QStringList desktop;
+    QStringList addresses{QStringLiteral("10.1.2.3")};
+};
+
+}  // namespace exam_support

@@ -1,0 +1,272 @@
+// The hand-in: checks, both questions, the verified packing and submission
+// file, and only then the record, the success message and the close that
+// removes the working folders. Every fault leaves the exam going on with
+// nothing marked or deleted. And the close before and after a hand-in.
+#include "exam_support.h"
+#include "forms/design.h"
+#include "platform/archive.h"
+#include "process_support.h"
+
+#include <QProgressBar>
+
+using exam_support::ExamTest;
+using exam_support::kKey;
+using testing_support::ScriptedMessageBoxes;
+
+namespace {
+
+class ExamHandIn : public ExamTest {
+protected:
+    // A running exam with an answer and a piece of work, the FTP server on.
+    exam::ExamWindow* answered()
+    {
+        exam::ExamWindow* w = started();
+        click(w, QStringLiteral("理论题"));
+        box(w, 3)->setText(QStringLiteral("B"));
+        click(w, QStringLiteral("x返回"));
+        write(d(QStringLiteral("KS/KSDOC/作答.docx")), "my work");
+        return w;
+    }
+    void chooseTarget(exam::ExamWindow* w)
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"));
+        picker.next = target;
+        click(w, QStringLiteral("操作题选择提交路径"));
+        EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text(), target);
+    }
+    QString archiverHost() const { return hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe")); }
+    void archiverScript(const QByteArray& body) const
+    {
+        QFile::remove(archiverHost());
+        write(archiverHost(), "#!/bin/sh\n" + body);
+        QFile::setPermissions(archiverHost(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    QString packed() const { return ex(QStringLiteral("已提交/") + kKey + QStringLiteral(".rar")); }
+    QString submission() const { return target + QStringLiteral("/Exam_1_") + kKey + QStringLiteral(".qvexam"); }
+    // Nothing marked or deleted; the exam goes on.
+    void expectExamGoesOn(exam::ExamWindow* w)
+    {
+        EXPECT_TRUE(windowOpen());
+        EXPECT_NE(w->state.退出检测, QStringLiteral("1"));
+        EXPECT_FALSE(exists(packed()));
+        EXPECT_TRUE(exists(ex(QStringLiteral("提交/") + kKey + QStringLiteral("/考生须知.txt"))));
+        EXPECT_EQ(read(d(QStringLiteral("KS/KSDOC/作答.docx"))), "my work");
+        EXPECT_TRUE(exists(d(QStringLiteral("PracticalTraining/考试说明.txt"))));
+        for (const char* b : {"理论题", "操作题word", "操作题network", "操作题选择提交路径", "操作题提交"})
+            EXPECT_TRUE(w->ctl(QString::fromUtf8(b))->isEnabled()) << b;
+        EXPECT_TRUE(starts.filter(QStringLiteral("kill")).isEmpty()) << "the servers keep running";
+    }
+};
+
+TEST_F(ExamHandIn, AVerifiedHandInRecordsClosesCleansUpAndRefusesASecondExam)
+{
+    exam::ExamWindow* w = answered();
+    chooseTarget(w);
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
+        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+        boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+        click(w, QStringLiteral("操作题提交"));
+        processEvents();
+    }
+    EXPECT_FALSE(windowOpen());
+    EXPECT_TRUE(forms::loaded(exam_support::kMain)->isVisible());
+    ASSERT_TRUE(exists(submission()));
+    EXPECT_EQ(read(submission()), read(packed()));
+    EXPECT_TRUE(QDir(target).entryList(QDir::Files) == QStringList{QFileInfo(submission()).fileName()}) << "no temporary name is left";
+    // An ordinary archive: the examinee archive with the paper, the answers and the work.
+    const auto entries = plat::listArchive(submission());
+    ASSERT_TRUE(entries);
+    QMap<QString, qint64> sizes;
+    for (const auto& e : *entries) sizes.insert(e.name, e.size);
+    EXPECT_EQ(sizes.value(kKey + QStringLiteral("/选择题/answer.txt"), -1), 23);
+    EXPECT_EQ(sizes.value(kKey + QStringLiteral("/KSDOC/作答.docx"), -1), 7);
+    EXPECT_TRUE(sizes.contains(kKey + QStringLiteral("/考生须知.txt")));
+    EXPECT_TRUE(sizes.contains(kKey + QStringLiteral("/word/题目文档/word考查题.docx")));
+    EXPECT_FALSE(exists(ex(QStringLiteral("提交/") + kKey)));
+    EXPECT_FALSE(exists(d(QStringLiteral("KS"))));
+    EXPECT_FALSE(exists(d(QStringLiteral("PracticalTraining"))));
+    EXPECT_TRUE(starts.contains(QStringLiteral("f-kill_app.exe")));
+
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk(QStringLiteral("【") + kKey + QStringLiteral("】已交卷，无法再次考试！"));
+    w = open();
+    EXPECT_FALSE(w->startAllowed());
+}
+
+struct FaultCase {
+    const char* name;
+    const char* fault;
+    const char* message;
+};
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
+class ExamHandInFault : public ExamHandIn, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(ExamHandInFault, NothingIsMarkedOrDeletedAndTheExamGoesOn)
+{
+    const FaultCase& c = GetParam();
+    exam::ExamWindow* w = answered();
+    chooseTarget(w);
+    const QString fault = QString::fromUtf8(c.fault);
+    if (fault == QStringLiteral("no archiver")) QFile::remove(archiverHost());
+    if (fault == QStringLiteral("archiver fails")) archiverScript("exit 2\n");
+    if (fault == QStringLiteral("archive unreadable")) archiverScript("printf 'not an archive' > \"$2\"\n");
+    if (fault == QStringLiteral("archive short")) archiverScript("printf 'PK\\005\\006' > \"$2\"; head -c 18 /dev/zero >> \"$2\"\n");
+    if (fault == QStringLiteral("target gone")) QDir(target).removeRecursively();
+    if (fault == QStringLiteral("record blocked")) {
+        QDir(ex(QStringLiteral("已提交"))).removeRecursively();
+        write(ex(QStringLiteral("已提交")), "a file where the folder should be");
+    }
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
+    boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+    boxes.expectOk();
+    click(w, QStringLiteral("操作题提交"));
+    processEvents();
+    ASSERT_EQ(boxes.shown.size(), 3);
+    EXPECT_TRUE(boxes.shown.last().contains(QString::fromUtf8(c.message))) << boxes.shown.last().toStdString();
+    EXPECT_FALSE(boxes.shown.contains(QStringLiteral("打包成功，请把文件上传给教师！ ")));
+    if (fault == QStringLiteral("record blocked")) {
+        EXPECT_TRUE(windowOpen());
+        EXPECT_NE(w->state.退出检测, QStringLiteral("1"));
+        EXPECT_EQ(read(d(QStringLiteral("KS/KSDOC/作答.docx"))), "my work");
+    } else {
+        expectExamGoesOn(w);
+        if (QFileInfo(target).isDir()) {
+            EXPECT_TRUE(QDir(target).isEmpty());
+        }
+    }
+    closeRunning(w);  // still a running exam: the close asks
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ExamHandInFault,
+    ::testing::Values(FaultCase{"NoArchiver", "no archiver", "找不到打包程序"},
+                      FaultCase{"ArchiverFails", "archiver fails", "打包失败"},
+                      FaultCase{"ArchiveUnreadable", "archive unreadable", "压缩包检查未通过"},
+                      FaultCase{"ArchiveMissesFiles", "archive short", "压缩包检查未通过"},
+                      FaultCase{"TargetGone", "target gone", "不存在"},
+                      FaultCase{"RecordCannotBeWritten", "record blocked", "交卷记录无法写入"}));
+
+struct RefusalCase {
+    const char* name;
+    const char* setup;  // "open" a file held open in the FTP folder, "leftover" D:\n改名, "" none
+    std::vector<std::pair<const char*, int>> boxes;  // text, answer (-1 OK, 0 No, 1 Yes)
+    bool folder;        // a hand-in folder chosen
+};
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
+class ExamHandInRefusal : public ExamHandIn, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(ExamHandInRefusal, ChangesNothing)
+{
+    const RefusalCase& c = GetParam();
+    exam::ExamWindow* w = answered();
+    if (c.folder) chooseTarget(w);
+    const QString setup = QString::fromUtf8(c.setup);
+    std::unique_ptr<testing_support::FileHolder> holder;
+    if (setup == QStringLiteral("open")) {
+        holder = std::make_unique<testing_support::FileHolder>(d(QStringLiteral("PracticalTraining/考试说明.txt")));
+        ASSERT_TRUE(holder->holding());
+    }
+    if (setup == QStringLiteral("leftover")) QDir().mkpath(d(QStringLiteral("n改名")));
+    ScriptedMessageBoxes boxes;
+    for (const auto& [text, answer] : c.boxes) {
+        if (answer < 0)
+            boxes.expectOk(QString::fromUtf8(text));
+        else
+            boxes.expectYesNo(QString::fromUtf8(text), answer == 1);
+    }
+    click(w, QStringLiteral("操作题提交"));
+    if (setup == QStringLiteral("leftover")) {
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown.first().contains(QStringLiteral("n改名"))) << "the leftover is named";
+    }
+    expectExamGoesOn(w);
+    if (c.folder) {
+        EXPECT_TRUE(QDir(target).isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ExamHandInRefusal,
+    ::testing::Values(
+        RefusalCase{"FileOpenInFtpFolder", "open", {{"请关闭已经打开的PracticalTraining文件夹中的文件 >_<", -1}}, true},
+        RefusalCase{"LeftoverProbeName", "leftover", {{"", -1}}, true},
+        RefusalCase{"NoAtFirst", "", {{"是否交卷？", 0}}, true},
+        RefusalCase{"NoAtSecond", "", {{"是否交卷？", 1}, {"交卷后不能继续作答，确定交卷吗？", 0}}, true},
+        RefusalCase{"NoFolder", "", {{"是否交卷？", 1}, {"交卷后不能继续作答，确定交卷吗？", 1}, {"请选择交卷路径", -1}}, false}));
+
+TEST_F(ExamHandIn, ThePickerKeepsTheFolderOnCancelAndWarnsEveryTime)
+{
+    exam::ExamWindow* w = started();
+    chooseTarget(w);
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"));
+    picker.next.clear();
+    click(w, QStringLiteral("操作题选择提交路径"));
+    EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text(), target);
+}
+
+TEST_F(ExamTest, TheHandInControlsSitWhereTheDesignPutsThem)
+{
+    exam::ExamWindow* w = open();
+    const struct {
+        const char* name;
+        int left, top, width, height;
+    } design[] = {{"任务提交区", 240, 720, 5580, 1215},
+                  {"操作题选择提交路径", 120, 240, 1100, 375},
+                  {"操作题保存路径", 1320, 240, 4155, 375},
+                  {"操作题提交", 120, 720, 1100, 375},
+                  {"ProgressBar2", 1320, 720, 4155, 375}};
+    for (const auto& c : design) {
+        SCOPED_TRACE(c.name);
+        QWidget* x = w->ctl(QString::fromUtf8(c.name));
+        ASSERT_NE(x, nullptr);
+        // Twips are placed on whole pixels (15 twips at 96 dpi).
+        EXPECT_NEAR(forms::leftTw(x), c.left, 15);
+        EXPECT_NEAR(forms::topTw(x), c.top, 15);
+        EXPECT_NEAR(forms::widthTw(x), c.width, 15);
+        EXPECT_NEAR(forms::heightTw(x), c.height, 15);
+    }
+    EXPECT_TRUE(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->isReadOnly());
+}
+
+// ---- closing --------------------------------------------------------------------------
+
+TEST_F(ExamTest, ClosingBeforeTheStartAsksNothing)
+{
+    exam::ExamWindow* w = open();
+    ScriptedMessageBoxes boxes;
+    EXPECT_TRUE(forms::unload(w));
+    processEvents();
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(forms::loaded(exam_support::kMain)->isVisible());
+}
+
+TEST_F(ExamTest, ClosingARunningExamAsksAndKeepsEverything)
+{
+    exam::ExamWindow* w = started();
+    click(w, QStringLiteral("操作题excel"));
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("该操作不会完成交卷，请确认是否退出？"), false);
+        EXPECT_FALSE(forms::unload(w));
+    }
+    EXPECT_TRUE(windowOpen());
+    EXPECT_TRUE(w->ctl(QStringLiteral("操作题区"))->isVisible()) << "the page stays as it was";
+    closeRunning(w);
+    EXPECT_FALSE(windowOpen());
+    EXPECT_TRUE(forms::loaded(exam_support::kMain)->isVisible());
+    EXPECT_TRUE(exists(d(QStringLiteral("KS/KSXLS/说明.txt"))));
+    EXPECT_TRUE(exists(d(QStringLiteral("PracticalTraining/考试说明.txt"))));
+    EXPECT_TRUE(exists(ex(QStringLiteral("提交/") + kKey)));
+    EXPECT_TRUE(running.contains(QStringLiteral("FTPServer.exe")));
+    EXPECT_TRUE(starts.filter(QStringLiteral("kill")).isEmpty());
+    EXPECT_FALSE(ended_);
+}
+
+}  // namespace
