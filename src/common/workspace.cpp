@@ -21,7 +21,11 @@ const QString kBs = QStringLiteral("\\");
 
 QString Exercise::pristineDocument() const { return plat::appPath(bank + kind + QStringLiteral("\\bk\\") + name() + '.' + ext); }
 QString Exercise::documentFolder() const { return plat::appPath(bank + kind + QStringLiteral("\\题目文档")); }
-QString Exercise::questionDocument() const { return documentFolder() + QStringLiteral("\\题目_") + name() + '.' + ext; }
+QString Exercise::questionDocument() const
+{
+    const QString base = workingCopy.isEmpty() ? QStringLiteral("题目_") + name() : workingCopy;
+    return documentFolder() + kBs + base + '.' + ext;
+}
 QString Exercise::documentProbe() const { return documentFolder() + QStringLiteral("\\1.") + ext; }
 QString Exercise::questionText() const { return plat::appPath(bank + kind + QStringLiteral("\\题目内容\\") + name() + QStringLiteral(".txt")); }
 QString Exercise::questionTemplate() const
@@ -53,7 +57,7 @@ GuardEntry questionDocumentProbe(const Exercise& e)
 
 GuardEntry explorerGuard(const QString& folderName) { return GuardEntry::explorer(folderName, explorerOpenMessage(folderName)); }
 
-bool uGuardAndEmptyWorkingFolder(QWidget* owner)
+bool uGuardAndEmptyWorkingFolder(QWidget* owner, const std::optional<GuardList>& guards, bool emptyWinsys)
 {
     GuardList list;
     if (fs::folderExists(kWorkFolder))
@@ -61,9 +65,9 @@ bool uGuardAndEmptyWorkingFolder(QWidget* owner)
     // The Windows exercises' folder is checked like the material folder, so
     // that nothing of an earlier exercise is left in it.
     if (fs::folderExists(kWinsysFolder)) list << winsysProbe();
-    if (!uCheckFoldersFree(list, owner)) return false;
+    if (!uCheckFoldersFree(guards.value_or(list), owner)) return false;
     fs::deleteFolder(kWorkFolder);
-    fs::deleteFolder(kWinsysFolder);
+    if (emptyWinsys) fs::deleteFolder(kWinsysFolder);
     return true;
 }
 
@@ -97,7 +101,8 @@ void setButtons(forms::Form* window, const QString& restoreButton, const QString
 }  // namespace
 
 RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, forms::Form* window,
-                               const QString& restoreButton, const QStringList& otherButtons)
+                               const QString& restoreButton, const QStringList& otherButtons,
+                               const std::optional<GuardList>& guards)
 {
     if (uIsProcessRunning(kMailClientProcess)) {
         uMsgOk(QStringLiteral("请关闭邮件管理器后再进行恢复操作！"), window);
@@ -116,7 +121,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
     list << questionDocumentProbe(e) << workFolderProbe() << winsysProbe() << explorerGuard(QStringLiteral("实训素材"))
          << explorerGuard(QStringLiteral("winsys")) << explorerGuard(QStringLiteral("PracticalTraining"));
     if (ftpText) list << GuardEntry::probe(kFtpFolder, QStringLiteral("D:\\改名0"), true, QStringLiteral("请关闭已经打开的文件 >_<"));
-    if (!uCheckFoldersFree(list, window)) return RestoreResult::Refused;
+    if (!uCheckFoldersFree(guards.value_or(list), window)) return RestoreResult::Refused;
 
     // Nothing is deleted unless everything it is rebuilt from is there.
     QStringList folders{e.materialFolder()};
@@ -154,14 +159,14 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
     return RestoreResult::Restored;
 }
 
-bool uCleanOnExit(const Exercise& e, forms::Form* window)
+bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<GuardList>& guards)
 {
     GuardList list;
     if (fs::folderExists(kWorkFolder))
         list << workFolderProbe() << explorerGuard(QStringLiteral("实训素材")) << explorerGuard(QStringLiteral("winsys"))
              << explorerGuard(QStringLiteral("PracticalTraining"));
     list << questionDocumentProbe(e);
-    if (!uCheckFoldersFree(list, window)) return false;
+    if (!uCheckFoldersFree(guards.value_or(list), window)) return false;
 
     fs::deleteFolder(kWorkFolder);
     if (e.isWindows()) fs::deleteFolder(kWinsysFolder);

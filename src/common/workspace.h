@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace forms {
 class Form;
@@ -24,11 +25,16 @@ struct Exercise {
     QString point;
     QString ext;
     QString bank = kOperationBank;  // relative to the program folder, ends with "\"
+    // A question known by its own name in the bank rather than by a point
+    // ("": the name is kind + point).
+    QString question = {};
+    // Base name of the working copy in 题目文档 ("": "题目_" + N).
+    QString workingCopy = {};
 
-    QString name() const { return kind + point; }
+    QString name() const { return question.isEmpty() ? kind + point : question; }
     QString pristineDocument() const;  // bk\N.E
     QString documentFolder() const;    // 题目文档
-    QString questionDocument() const;  // 题目文档\题目_N.E
+    QString questionDocument() const;  // 题目文档\题目_N.E (or the working copy's name)
     QString documentProbe() const;     // 题目文档\1.E
     QString questionText() const;      // 题目内容\N.txt
     QString questionTemplate() const;  // 题目内容\框架\N.txt
@@ -49,7 +55,10 @@ GuardEntry explorerGuard(const QString& folderName);
 // uPrepareWorkingFolder, first half: when "D:\实训素材" exists, guard it
 // (probe, Explorer windows on 实训素材 and winsys); when "D:\winsys" exists,
 // probe it; then delete both. False when a guard refused (message shown).
-bool uGuardAndEmptyWorkingFolder(QWidget* owner);
+// A window with its own guard list passes it; without emptyWinsys "D:\winsys"
+// is left as it is.
+bool uGuardAndEmptyWorkingFolder(QWidget* owner, const std::optional<GuardList>& guards = std::nullopt,
+                                 bool emptyWinsys = true);
 // Second half: copy the material folder to "D:\实训素材"; for Windows
 // exercises move its "winsys" to "D:\winsys".
 void uFillWorkingFolder(const Exercise& e);
@@ -64,14 +73,17 @@ inline const QString kRestoreMissingMessage =
 // uRestoreExercise: guards, asks "是否恢复?", rebuilds the working folder,
 // the networking part and the question document, says "题目已恢复". Every
 // source is checked before anything is deleted. The restore button shows
-// "恢复中..." and it and the other buttons are disabled meanwhile.
+// "恢复中..." and it and the other buttons are disabled meanwhile. A window
+// with its own guard list (order, messages) passes it.
 RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, forms::Form* window,
-                               const QString& restoreButton, const QStringList& otherButtons);
+                               const QString& restoreButton, const QStringList& otherButtons,
+                               const std::optional<GuardList>& guards = std::nullopt);
 
 // uCleanOnExit: guards the working folders and the question document (false:
 // refused, message shown, the close is to be cancelled), then deletes the
 // working folders; a networking exercise's FTP server is stopped (and
-// awaited) before its folder is deleted.
-bool uCleanOnExit(const Exercise& e, forms::Form* window);
+// awaited) before its folder is deleted. A window with its own guard list
+// passes it.
+bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<GuardList>& guards = std::nullopt);
 
 }  // namespace common
