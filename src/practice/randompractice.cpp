@@ -68,6 +68,7 @@ common::Exercise RandomPracticeWindow::exercise() const
     common::Exercise e{练习种类, QString(), 扩展名};
     e.question = Label2;
     e.workingCopy = QStringLiteral("题目");
+    e.hasMaterial = hasMaterial_;
     return e;
 }
 
@@ -168,7 +169,7 @@ void RandomPracticeWindow::prepare(bool first)
 
     common::Exercise e = exercise();
     e.question = names.at(r - 1);
-    if (!common::uGuardAndEmptyWorkingFolder(this, guards(GuardUse::Prepare), e.isWindows())) return;
+    if (!common::uGuardAndEmptyWorkingFolder(this, nullptr, guards(GuardUse::Prepare), e.isWindows())) return;
     if (!first && 上一题种类 == kNetwork && !stopEarlierServers()) return;
 
     setOuterSizeTw(kRandomPracticeWidth, kRandomPracticeFoldedHeight);
@@ -184,6 +185,9 @@ void RandomPracticeWindow::prepare(bool first)
     common::uListSubfolders(Combo2, bank + QStringLiteral("\\样图\\"), common::ListClear::Clear);
     common::uListSubfolders(Combo3, bank + QStringLiteral("\\素材\\"), common::ListClear::Clear);
     Label2 = e.question;
+    // Material is optional: a question without its folder has none to copy or restore.
+    hasMaterial_ = Combo3.contains(Label2, Qt::CaseInsensitive);
+    e.hasMaterial = hasMaterial_;
     uWriteTextFile(common::kVideoRequest, Label2 + QStringLiteral("\r\n") + kind);
 
     if (e.isNetwork() && !setUpNetwork(e)) return;
@@ -196,11 +200,13 @@ void RandomPracticeWindow::prepare(bool first)
         for (const char* name : {"上一张", "下一张"}) ctl(QString::fromUtf8(name))->setEnabled(true);
     if (!Combo2.isEmpty() && !Combo2.contains(Label2, Qt::CaseInsensitive)) open->show();
 
-    common::uFillWorkingFolder(e);
+    common::CopyReport report;
+    report.add(common::uFillWorkingFolder(e));
     if (e.isWindows()) open->hide();
-    else common::uRenewQuestionDocument(e);
+    else report.add(common::uRenewQuestionDocument(e));
     uWriteTextFile(common::kOperationBank + kind + QStringLiteral("\\caption.txt"), Label2);
     prepared_ = true;
+    if (!report.complete()) uMsgOk(common::preparationIncompleteMessage(report), this);
 }
 
 bool RandomPracticeWindow::stopEarlierServers()
@@ -260,7 +266,11 @@ void RandomPracticeWindow::openQuestion()
         return;
     }
     // Without a prepared question the working copy is not this student's.
-    if (prepared_) common::uOpenDocument(exercise().questionDocument());
+    if (!prepared_) {
+        uMsgOk(QStringLiteral("题目尚未准备好，请按提示处理后点击“Next”抽题。"), this);
+        return;
+    }
+    common::uOpenDocument(exercise().questionDocument());
 }
 
 void RandomPracticeWindow::restore()

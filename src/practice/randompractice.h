@@ -68,6 +68,7 @@ private:
 
     common::PictureArea pictures_;
     bool prepared_ = false;
+    bool hasMaterial_ = true;
 };
 
 }  // namespace practice

@@ -244,6 +244,10 @@ TEST_P(PrepareTable, GuardsThenDrawsAndPrepares)
             EXPECT_TRUE(onD(QStringLiteral("实训素材/earlier.txt")));
             EXPECT_TRUE(onD(QStringLiteral("winsys/earlier.txt")));
             EXPECT_FALSE(button(w, "恢复本题")->isVisible());
+            // No question of this student to open: the student is told.
+            boxes.expectOk(QStringLiteral("题目尚未准备好，请按提示处理后点击“Next”抽题。"));
+            button(w, "打开题目")->click();
+            EXPECT_TRUE(desktop.isEmpty());
         } else {
             EXPECT_TRUE(onD(workFile));
         }
@@ -652,9 +656,11 @@ TEST_F(RandomRestoreTest, MissingSourcesRefuseBeforeAnythingIsDeleted)
         RandomPracticeWindow* w = prepared(QStringLiteral("word"));
         ASSERT_TRUE(w);
         const QString source = hostPath(bank(QStringLiteral("word")) + QString::fromUtf8(missing));
-        QFileInfo(source).isDir() ? QDir(source).removeRecursively() : QFile::remove(source);
+        const bool folder = QFileInfo(source).isDir();
+        folder ? QDir(source).removeRecursively() : QFile::remove(source);
+        const common::Exercise e = w->exercise();
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(common::kRestoreMissingMessage);
+        boxes.expectOk(common::restoreMissingMessage({folder ? e.materialFolder() : e.pristineDocument()}));
         button(w, "恢复本题")->click();
         EXPECT_FALSE(boxes.shown.contains(QStringLiteral("题目已恢复"))) << missing;
         EXPECT_EQ(document(QStringLiteral("word")), QByteArray("edited")) << missing;
