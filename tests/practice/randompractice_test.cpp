@@ -821,6 +821,46 @@ TEST_F(RandomPracticeTest, ClosingIsRefusedWhileSomethingIsHeldAndGoesOnAfterwar
     }
 }
 
+// ---- file-manager windows, on a private X server ------------------------------
+
+class RandomExplorerTest : public RandomPracticeTest {
+protected:
+    void SetUp() override
+    {
+        if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+        RandomPracticeTest::SetUp();
+        x_ = std::make_unique<testing_support::XvfbDisplay>();
+        ASSERT_TRUE(x_->running());
+    }
+    void TearDown() override
+    {
+        x_.reset();
+        RandomPracticeTest::TearDown();
+    }
+    std::unique_ptr<testing_support::XvfbDisplay> x_;
+};
+
+TEST_F(RandomExplorerTest, AWinsysWindowStopsAWindowsQuestionButNoOtherKindWithoutAWorkingFolder)
+{
+    testing_support::ClassedWindow winsys(x_->name(), "Nautilus", QStringLiteral("winsys"));
+    ASSERT_TRUE(winsys.ok());
+    putOnD(QStringLiteral("winsys/earlier.txt"));
+    for (const char* k : {"word", "windows"}) {
+        const QString kind = QString::fromUtf8(k);
+        threeQuestions(kind);
+        RandomPracticeWindow* w = open(kind);
+        ASSERT_TRUE(w);
+        testing_support::ScriptedMessageBoxes boxes;
+        const bool windows = kind == QStringLiteral("windows");
+        if (windows) boxes.expectOk(QStringLiteral("请winsys文件夹及其子文件夹 >_<"));
+        button(w, "开始")->click();
+        EXPECT_EQ(w->prepared(), !windows) << k;
+        EXPECT_TRUE(onD(QStringLiteral("winsys/earlier.txt"))) << k;
+        forms::resetForTests();
+        processEvents();
+    }
+}
+
 // ---- the demo tree --------------------------------------------------------------------
 
 TEST_F(RandomPracticeTest, TheDemoBankOfEveryKindHasQuestionsToDraw)
