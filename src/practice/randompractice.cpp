@@ -141,7 +141,6 @@ int RandomPracticeWindow::drawPosition(const QStringList& names)
 
 void RandomPracticeWindow::prepare(bool first)
 {
-    QPointer<RandomPracticeWindow> alive(this);
     QWidget* open = ctl(QStringLiteral("打开题目"));
     if (first) {
         ctl(QStringLiteral("注"))->show();
