@@ -81,6 +81,7 @@ bool uCheckFoldersFree(const GuardList& list, QWidget* owner, QString* refusal, 
         if (refusal) *refusal = message;
         return false;
     };
+    const plat::OpenFilesReading reading;  // the open files of all processes read once for the whole list
     for (const GuardEntry& e : list) {
         if (e.kind == GuardEntry::Kind::ExplorerWindow) {
             if (uIsFolderOpenInExplorer(e.folderName)) return refuse(e.message);
