@@ -2,25 +2,13 @@
 #include "demotree/gen_practice.h"
 
 #include "demotree/exercises.h"
-#include "demotree/gen_office.h"
-#include "demotree/gen_pictures.h"
-#include "platform/textfile.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "demotree/gen_shared.h"
 
 namespace demotree {
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QStringList list(std::initializer_list<const char*> items)
-{
-    QStringList out;
-    for (const char* i : items) out << s(i);
-    return out;
-}
+using gen::s;
+const auto list = gen::L;
 
 struct MaterialFile {
     const char* path;  // relative to the question's material folder
@@ -144,38 +132,6 @@ QList<PracticeQuestion> table()
     };
 }
 
-bool fail(QString* error, const QString& why)
-{
-    if (error) *error = why;
-    return false;
-}
-
-bool write(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        return fail(error, QStringLiteral("cannot write ") + path);
-    return true;
-}
-
-// Code page 936, every line ended by CR LF.
-bool writeText(const QString& path, const QStringList& lines, QString* error)
-{
-    const auto bytes = plat::encode936(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    if (!bytes) return fail(error, QStringLiteral("not code page 936: ") + path);
-    return write(path, *bytes, error);
-}
-
-QByteArray documentOf(const PracticeQuestion& q)
-{
-    const QString ext = s(q.ext);
-    if (ext == QLatin1String("docx")) return office::wordDocument(q.document.first(), q.document.mid(1));
-    if (ext == QLatin1String("xlsx")) return office::workbook(q.document.first(), q.document.mid(1));
-    if (ext == QLatin1String("pptx")) return office::presentation(q.document);
-    return {};
-}
-
 }  // namespace
 
 bool generatePracticeQuestions(const QString& materialsFolder, QString* error)
@@ -184,30 +140,22 @@ bool generatePracticeQuestions(const QString& materialsFolder, QString* error)
         const QString bank = bankFolder(materialsFolder, s(q.kind)) + '/';
         const QString name = s(q.name);
         const QString pristine = bank + QStringLiteral("bk/") + name + '.' + s(q.ext);
-        const QByteArray doc = documentOf(q);
-        if (!(doc.isEmpty() ? writeText(pristine, q.document, error) : write(pristine, doc, error))) return false;
-        if (!writeText(bank + QStringLiteral("题目内容/") + name + QStringLiteral(".txt"), q.text, error)) return false;
+        // ".win" documents are text; the others real Office files.
+        QString officeExt;
+        const bool office = s(q.ext) != QLatin1String("win");
+        if (!(office ? gen::writeBytes(pristine, gen::officeDocument(s(q.kind), q.document, &officeExt), error)
+                     : gen::writeLines(pristine, q.document, error)))
+            return false;
+        if (!gen::writeLines(bank + QStringLiteral("题目内容/") + name + QStringLiteral(".txt"), q.text, error)) return false;
         // Every question has its material folder, also when it holds nothing.
         const QString material = bank + QStringLiteral("素材/") + name;
-        if (!QDir().mkpath(material)) return fail(error, QStringLiteral("cannot create ") + material);
+        if (!gen::makeFolder(material, error)) return false;
         for (const MaterialFile& m : q.material) {
             const QString path = material + '/' + s(m.path);
-            if (!m.text) {
-                if (!QDir().mkpath(path)) return fail(error, QStringLiteral("cannot create ") + path);
-            } else if (!writeText(path, s(m.text).split('\n'), error)) {
-                return false;
-            }
+            if (!(m.text ? gen::writeLines(path, s(m.text).split('\n'), error) : gen::makeFolder(path, error))) return false;
         }
-        for (const DemoPicture& pic : q.materialPictures) {
-            const QByteArray jpg = pictures::jpeg(pic);
-            if (jpg.isEmpty()) return fail(error, QStringLiteral("cannot draw ") + pic.file);
-            if (!write(material + '/' + pic.file, jpg, error)) return false;
-        }
-        for (const DemoPicture& pic : q.samples) {
-            const QByteArray jpg = pictures::jpeg(pic);
-            if (jpg.isEmpty()) return fail(error, QStringLiteral("cannot draw ") + pic.file);
-            if (!write(bank + QStringLiteral("样图/") + name + '/' + pic.file, jpg, error)) return false;
-        }
+        if (!gen::writePictures(material, q.materialPictures, error)) return false;
+        if (!gen::writePictures(bank + QStringLiteral("样图/") + name, q.samples, error)) return false;
     }
     return true;
 }
