@@ -21,7 +21,11 @@ const QString kBs = QStringLiteral("\\");
 
 QString Exercise::pristineDocument() const { return plat::appPath(bank + kind + QStringLiteral("\\bk\\") + name() + '.' + ext); }
 QString Exercise::documentFolder() const { return plat::appPath(bank + kind + QStringLiteral("\\题目文档")); }
-QString Exercise::questionDocument() const { return documentFolder() + QStringLiteral("\\题目_") + name() + '.' + ext; }
+QString Exercise::questionDocument() const
+{
+    const QString base = workingCopy.isEmpty() ? QStringLiteral("题目_") + name() : workingCopy;
+    return documentFolder() + kBs + base + '.' + ext;
+}
 QString Exercise::documentProbe() const { return documentFolder() + QStringLiteral("\\1.") + ext; }
 QString Exercise::questionText() const { return plat::appPath(bank + kind + QStringLiteral("\\题目内容\\") + name() + QStringLiteral(".txt")); }
 QString Exercise::questionTemplate() const
@@ -67,7 +71,7 @@ QString CopyReport::describe() const
     return lines.join('\n');
 }
 
-bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal)
+bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal, const std::optional<GuardList>& guards, bool emptyWinsys)
 {
     GuardList list;
     if (fs::folderExists(kWorkFolder))
@@ -75,9 +79,9 @@ bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal)
     // The Windows exercises' folder is checked like the material folder, so
     // that nothing of an earlier exercise is left in it.
     if (fs::folderExists(kWinsysFolder)) list << winsysProbe();
-    if (!uCheckFoldersFree(list, owner, refusal)) return false;
+    if (!uCheckFoldersFree(guards.value_or(list), owner, refusal)) return false;
     fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "read-only files stay; the copy overwrites what it can");
-    fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "read-only files stay; the copy overwrites what it can");
+    if (emptyWinsys) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "read-only files stay; the copy overwrites what it can");
     return true;
 }
 
@@ -147,7 +151,8 @@ void setButtons(forms::Form* window, const QString& restoreButton, const QString
 }  // namespace
 
 RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, forms::Form* window,
-                               const QString& restoreButton, const QStringList& otherButtons)
+                               const QString& restoreButton, const QStringList& otherButtons,
+                               const std::optional<GuardList>& guards)
 {
     if (uIsProcessRunning(kMailClientProcess)) {
         uMsgOk(QStringLiteral("请关闭邮件管理器后再进行恢复操作！"), window);
@@ -166,7 +171,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
     list << questionDocumentProbe(e) << workFolderProbe() << winsysProbe() << explorerGuard(QStringLiteral("实训素材"))
          << explorerGuard(QStringLiteral("winsys")) << explorerGuard(QStringLiteral("PracticalTraining"));
     if (ftpText) list << GuardEntry::probe(kFtpFolder, QStringLiteral("D:\\改名0"), true, QStringLiteral("请关闭已经打开的文件 >_<"));
-    if (!uCheckFoldersFree(list, window)) return RestoreResult::Refused;
+    if (!uCheckFoldersFree(guards.value_or(list), window)) return RestoreResult::Refused;
 
     // Nothing is deleted unless everything it is rebuilt from is there.
     if (const QStringList missing = uMissingRestoreSources(e, ftp, mail); !missing.isEmpty()) {
@@ -199,14 +204,14 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
     return report.complete() ? RestoreResult::Restored : RestoreResult::Incomplete;
 }
 
-bool uCleanOnExit(const Exercise& e, forms::Form* window)
+bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<GuardList>& guards)
 {
     GuardList list;
     if (fs::folderExists(kWorkFolder))
         list << workFolderProbe() << explorerGuard(QStringLiteral("实训素材")) << explorerGuard(QStringLiteral("winsys"))
              << explorerGuard(QStringLiteral("PracticalTraining"));
     list << questionDocumentProbe(e);
-    if (!uCheckFoldersFree(list, window, nullptr, UncheckedProbe::GoOn)) return false;
+    if (!uCheckFoldersFree(guards.value_or(list), window, nullptr, UncheckedProbe::GoOn)) return false;
 
     fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "the next preparation deletes what stays");
     if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "the next preparation deletes what stays");

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace forms {
 class Form;
@@ -25,14 +26,19 @@ struct Exercise {
     QString point;
     QString ext;
     QString bank = kOperationBank;  // relative to the program folder, ends with "\"
+    // A question known by its own name in the bank rather than by a point
+    // ("": the name is kind + point).
+    QString question = {};
+    // Base name of the working copy in 题目文档 ("": "题目_" + N).
+    QString workingCopy = {};
     // Whether the bank has a material folder for it: exercises without
     // material exist, and then no material is copied or asked for.
     bool hasMaterial = true;
 
-    QString name() const { return kind + point; }
+    QString name() const { return question.isEmpty() ? kind + point : question; }
     QString pristineDocument() const;  // bk\N.E
     QString documentFolder() const;    // 题目文档
-    QString questionDocument() const;  // 题目文档\题目_N.E
+    QString questionDocument() const;  // 题目文档\题目_N.E (or the working copy's name)
     QString documentProbe() const;     // 题目文档\1.E
     QString questionText() const;      // 题目内容\N.txt
     QString questionTemplate() const;  // 题目内容\框架\N.txt
@@ -73,8 +79,10 @@ private:
 // uPrepareWorkingFolder, first half: when "D:\实训素材" exists, guard it
 // (probe, Explorer windows on 实训素材 and winsys); when "D:\winsys" exists,
 // probe it; then delete both. False when a guard refused (message shown,
-// also given in `refusal`).
-bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal = nullptr);
+// also given in `refusal`). A window with its own guard list passes it;
+// without emptyWinsys "D:\winsys" is left as it is.
+bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal = nullptr,
+                                 const std::optional<GuardList>& guards = std::nullopt, bool emptyWinsys = true);
 // Second half: copy the material folder (when the exercise has one) to
 // "D:\实训素材"; for Windows exercises move its "winsys" to "D:\winsys".
 // The status of the first copy that failed.
@@ -103,15 +111,17 @@ QString restoreIncompleteMessage(const CopyReport& report);
 // Incomplete, names what could not be copied). Every source the exercise has
 // is checked before anything is deleted; a missing one is named. The restore
 // button shows "恢复中..." and it and the other buttons are disabled
-// meanwhile.
+// meanwhile. A window with its own guard list (order, messages) passes it.
 RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, forms::Form* window,
-                               const QString& restoreButton, const QStringList& otherButtons);
+                               const QString& restoreButton, const QStringList& otherButtons,
+                               const std::optional<GuardList>& guards = std::nullopt);
 
 // uCleanOnExit: guards the working folders and the question document (false:
 // refused, message shown, the close is to be cancelled; a probe that fails
 // for another reason than an open file says why and does not hold the
 // window open), then deletes the working folders; a networking exercise's FTP server is stopped (and
-// awaited) before its folder is deleted.
-bool uCleanOnExit(const Exercise& e, forms::Form* window);
+// awaited) before its folder is deleted. A window with its own guard list
+// passes it.
+bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<GuardList>& guards = std::nullopt);
 
 }  // namespace common

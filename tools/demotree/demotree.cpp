@@ -4,6 +4,7 @@
 #include "demotree/gen_mock.h"
 #include "demotree/gen_office.h"
 #include "demotree/gen_pictures.h"
+#include "demotree/gen_practice.h"
 #include "demotree/gen_standins.h"
 #include "demotree/gen_tasks.h"
 #include "platform/textfile.h"
@@ -25,6 +26,7 @@ struct Generator {
 const Generator kGenerators[] = {
     {"exercise documents", office::generateExerciseDocuments},
     {"exercise pictures", pictures::generateExercisePictures},
+    {"practice questions", generatePracticeQuestions},
     {"standins", generateStandIns},
     {"task projects", generateTaskProjects},
     {"mock banks", generateMockBanks},
