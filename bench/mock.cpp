@@ -5,109 +5,44 @@
 // screen (offscreen). Aim: at most 1.5x `cp -r`.
 //   corvanth-bench-mock [FOLDER [ROUNDS]]
 // FOLDER (default: the temporary folder) must lie on the disk to measure.
-#include "common/handover.h"
-#include "demotree/demotree.h"
+#include "benchutil.h"
+
 #include "forms/runtime.h"
 #include "mocktest/answering/mocktestwindow.h"
 #include "mocktest/paper/leveltable.h"
-#include "platform/msgbox.h"
-#include "platform/paths.h"
-#include "platform/textfile.h"
-#include "windows/registry.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 #include <vector>
-
-namespace {
-
-class PrintedBoxes : public plat::MessageBoxes {
-public:
-    void ok(QWidget*, const QString& text) override { std::printf("  (message: %s)\n", qPrintable(text)); }
-    bool yesNo(QWidget*, const QString& text) override
-    {
-        std::printf("  (question: %s)\n", qPrintable(text));
-        return false;
-    }
-};
-
-QtMessageHandler previousHandler = nullptr;
-
-void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (!text.contains(QStringLiteral("does not support")) && previousHandler) previousHandler(type, context, text);
-}
-
-double ms(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-void settle()
-{
-    ::sync();
-    for (int i = 0; i < 3; ++i) {
-        QApplication::processEvents();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenPlatform();
     QApplication app(argc, argv);
     const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
-    previousHandler = qInstallMessageHandler(quietOffscreen);
-    QTemporaryDir work(base + QStringLiteral("/corvanth-bench-XXXXXX"));
-    if (!work.isValid()) {
-        std::fprintf(stderr, "cannot make a folder in %s\n", qPrintable(base));
-        return 1;
-    }
-    const QString program = work.path() + QStringLiteral("/程序");
-    const QString drive = work.path() + QStringLiteral("/D");
-    QDir().mkpath(drive);
-    QString error;
-    if (!demotree::build(program, &error)) {
-        std::fprintf(stderr, "demo tree: %s\n", qPrintable(error));
-        return 1;
-    }
-    plat::setProgramFolder(program);
-    plat::setDriveD(drive);
-    windows::registerAll();
-    forms::setEndHandler([] {});
-    PrintedBoxes boxes;
-    plat::setMessageBoxes(&boxes);
-    if (!uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")) ||
-        !uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"))) {
-        std::fprintf(stderr, "cannot write the hand-over files\n");
-        return 1;
-    }
+    bench::DemoSetup setup(base);
+    if (!setup.ok()) return 1;
+    const QString program = setup.program();
+    const QString drive = setup.drive();
 
     const QString tree = program + QStringLiteral("/素材/bk/模拟测试");
-    const QString copies = work.path() + QStringLiteral("/cp-copy");
+    const QString copies = setup.root() + QStringLiteral("/cp-copy");
     bool within = true;
     for (const mocktest::LevelSpec& level : mocktest::mockLevels()) {
         std::vector<double> ours, cp;
         for (int r = 0; r < rounds; ++r) {
             auto* w = qobject_cast<mocktest::MockTestWindow*>(forms::show(QString::fromUtf8(mocktest::MockTestWindow::kName)));
-            settle();
+            bench::settle();
             QElapsedTimer t;
             t.start();
             w->generatePaper(level.word());
-            ours.push_back(ms(t));
+            ours.push_back(bench::ms(t));
             if (!w->paperComplete()) std::printf("  (paper incomplete: %s)\n", qPrintable(w->generationFailures().join(QChar(' '))));
             forms::resetForTests();  // the window goes without its clean-up: the next paper finds the last one's folders
 
@@ -120,18 +55,13 @@ int main(int argc, char** argv)
             if (level.choiceCount > 0) sources << tree + QStringLiteral("/选择题");
             QDir(copies).removeRecursively();
             QDir().mkpath(copies);
-            settle();
-            QElapsedTimer c;
-            c.start();
-            if (QProcess::execute(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + sources + QStringList{copies}) != 0)
-                std::printf("  (cp failed)\n");
-            cp.push_back(ms(c));
+            bench::settle();
+            cp.push_back(bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + sources + QStringList{copies}));
         }
-        const double o = median(ours), c = median(cp);
+        const double o = bench::median(ours), c = bench::median(cp);
         within = within && o / c <= 1.5;
         std::printf("%s: generation %.1f ms, cp -r %.1f ms: %.2fx (median of %d)\n", level.level, o, c, o / c, rounds);
     }
     std::printf("aim (at most 1.5x): %s\n", within ? "met" : "not met");
-    plat::setMessageBoxes(nullptr);
     return 0;
 }

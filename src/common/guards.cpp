@@ -1,10 +1,12 @@
 #include "common/guards.h"
 
+#include "common/probeleftover.h"
 #include "common/processes.h"
 #include "common/servers.h"
 #include "platform/filemanager.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
+#include "platform/officelock.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/proclist.h"
@@ -43,29 +45,54 @@ QString filesOpenMessage(const QString& folderName)
 
 bool uIsFolderOpenInExplorer(const QString& folderName) { return plat::fileManagerWindowTitled(folderName); }
 
-bool uProbeInUse(const QString& path, const QString& probeName, bool renameBack)
+ProbeOutcome uProbe(const QString& path, const QString& probeName, bool renameBack)
 {
     // Existence as a listing sees it: hidden entries are not found.
     if (plat::fs::listedExists(path)) {
         // Here a rename succeeds even while a file inside is open, so an open
-        // file is looked for first; then the rename itself must succeed.
-        if (plat::hostPathHeldOpen(plat::toHost(path))) return true;
-        if (!plat::fs::ok(plat::fs::rename(path, probeName))) return true;
+        // file is looked for first (LibreOffice holds none: its lock file
+        // counts instead); then the rename itself must succeed.
+        const QString host = plat::toHost(path);
+        if (plat::hostPathHeldOpen(host) || plat::officeLockHeld(host)) return {ProbeOutcome::InUse, {}};
+        const plat::fs::Status moved = plat::fs::rename(path, probeName);
+        if (!moved.ok()) return {ProbeOutcome::Unchecked, moved.describe()};
     }
     // Made also when the path was absent: a probe name left over from an
     // interrupted run takes the path's name again.
     if (renameBack) plat::fs::ignoreFailure(plat::fs::rename(probeName, path), "nothing under the probe name, or the path is back already");
-    return false;
+    return {};
 }
 
-bool uCheckFoldersFree(const GuardList& list, QWidget* owner)
+bool uProbeInUse(const QString& path, const QString& probeName, bool renameBack)
 {
+    return uProbe(path, probeName, renameBack).result != ProbeOutcome::Free;
+}
+
+QString probeFailedMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("无法检查“") + plat::displayPath(path) + QStringLiteral("”是否正在使用：") + reason +
+           QStringLiteral("\n请联系老师处理。");
+}
+
+bool uCheckFoldersFree(const GuardList& list, QWidget* owner, QString* refusal, UncheckedProbe unchecked)
+{
+    const auto refuse = [&](const QString& message) {
+        uMsgOk(message, owner);
+        if (refusal) *refusal = message;
+        return false;
+    };
+    const plat::OpenFilesReading reading;  // the open files of all processes read once for the whole list
     for (const GuardEntry& e : list) {
-        const bool failed = e.kind == GuardEntry::Kind::ExplorerWindow ? uIsFolderOpenInExplorer(e.folderName)
-                                                                        : uProbeInUse(e.path, e.probeName, e.renameBack);
-        if (failed) {
-            uMsgOk(e.message, owner);
-            return false;
+        if (e.kind == GuardEntry::Kind::ExplorerWindow) {
+            if (uIsFolderOpenInExplorer(e.folderName)) return refuse(e.message);
+            continue;
+        }
+        if (const std::optional<QString> leftover = uPutBackProbeLeftover(e.path, e.probeName)) return refuse(*leftover);
+        const ProbeOutcome probe = uProbe(e.path, e.probeName, e.renameBack);
+        if (probe.result == ProbeOutcome::InUse) return refuse(e.message);
+        if (probe.result == ProbeOutcome::Unchecked) {
+            if (unchecked == UncheckedProbe::Refuse) return refuse(probeFailedMessage(e.path, probe.reason));
+            uMsgOk(probeFailedMessage(e.path, probe.reason), owner);
         }
     }
     return true;

@@ -32,11 +32,36 @@ QString filesOpenMessage(const QString& folderName);
 // True when a file-manager window shows a folder of this bare name (the
 // whole title, letter case aside).
 bool uIsFolderOpenInExplorer(const QString& folderName);
-// True when something holds the path (in use); false when free or absent.
+// What an in-use probe found: Free (free or absent), InUse (a file held
+// open), or Unchecked: the probe itself failed for another reason (no
+// permission to rename, a leftover under the probe name), which `reason`
+// gives as the status describes it.
+struct ProbeOutcome {
+    enum Result { Free, InUse, Unchecked };
+    Result result = Free;
+    QString reason;
+};
+ProbeOutcome uProbe(const QString& path, const QString& probeName, bool renameBack);
+// True when the path cannot be taken for free (in use, or the probe failed);
+// false when free or absent.
 bool uProbeInUse(const QString& path, const QString& probeName, bool renameBack);
+
+// The message for a probe that could not check its path.
+QString probeFailedMessage(const QString& path, const QString& reason);
+
+// What a guard list does with a probe that failed for a reason other than
+// a file held open: refuse like an open file, or say the reason and go on
+// (a window being closed must not be kept open by a folder it cannot
+// rename).
+enum class UncheckedProbe { Refuse, GoOn };
+
 // Runs the list in order; at the first failing entry shows its message and
-// returns false.
-bool uCheckFoldersFree(const GuardList& list, QWidget* owner = nullptr);
+// returns false (the message also goes to `refusal` when given). Before a
+// probe, a leftover under its probe name is put back when the path is
+// absent; when both exist the leftover is named instead of the entry's
+// message.
+bool uCheckFoldersFree(const GuardList& list, QWidget* owner = nullptr, QString* refusal = nullptr,
+                       UncheckedProbe unchecked = UncheckedProbe::Refuse);
 
 // Tool sets: ordered pairs of a server's process name and the kill tool that
 // stops it (kill tool as a path relative to the program folder).

@@ -53,7 +53,21 @@ GuardEntry questionDocumentProbe(const Exercise& e)
 
 GuardEntry explorerGuard(const QString& folderName) { return GuardEntry::explorer(folderName, explorerOpenMessage(folderName)); }
 
-bool uGuardAndEmptyWorkingFolder(QWidget* owner)
+bool uBankHasMaterial(const Exercise& e) { return fs::folderExists(e.materialFolder()); }
+
+QString CopyReport::describe() const
+{
+    QStringList lines;
+    int more = 0;
+    for (const fs::Status& s : failures_) {
+        lines << s.describe();
+        more += s.failures() - 1;
+    }
+    if (more > 0) lines << QStringLiteral("另有 %1 项未能复制").arg(more);
+    return lines.join('\n');
+}
+
+bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal)
 {
     GuardList list;
     if (fs::folderExists(kWorkFolder))
@@ -61,25 +75,61 @@ bool uGuardAndEmptyWorkingFolder(QWidget* owner)
     // The Windows exercises' folder is checked like the material folder, so
     // that nothing of an earlier exercise is left in it.
     if (fs::folderExists(kWinsysFolder)) list << winsysProbe();
-    if (!uCheckFoldersFree(list, owner)) return false;
-    fs::deleteFolder(kWorkFolder);
-    fs::deleteFolder(kWinsysFolder);
+    if (!uCheckFoldersFree(list, owner, refusal)) return false;
+    fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "read-only files stay; the copy overwrites what it can");
+    fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "read-only files stay; the copy overwrites what it can");
     return true;
 }
 
-void uFillWorkingFolder(const Exercise& e)
+fs::Status uFillWorkingFolder(const Exercise& e)
 {
-    fs::copyFolder(e.materialFolder(), kWorkFolder);
-    if (e.isWindows()) {
-        fs::copyFolder(kWorkFolder + QStringLiteral("\\winsys"), QStringLiteral("D:\\"));
-        fs::deleteFolder(kWorkFolder);
-    }
+    if (!e.hasMaterial) return fs::Status::Ok;
+    const fs::Status copied = fs::copyFolder(e.materialFolder(), kWorkFolder);
+    if (!e.isWindows()) return copied;
+    const fs::Status moved = fs::copyFolder(kWorkFolder + QStringLiteral("\\winsys"), QStringLiteral("D:\\"));
+    fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "only D:\\winsys is kept; what stays of the copy does no harm");
+    return copied.ok() ? moved : copied;
 }
 
-void uRenewQuestionDocument(const Exercise& e)
+fs::Status uRenewQuestionDocument(const Exercise& e)
 {
-    fs::deleteFiles(e.documentFolder(), QStringLiteral("*.*"));
-    fs::copyFile(e.pristineDocument(), e.questionDocument());
+    if (!fs::folderExists(e.documentFolder())) return {fs::Status::NotFound, e.documentFolder(), QStringLiteral("文件夹不存在")};
+    fs::ignoreFailure(fs::deleteFiles(e.documentFolder(), QStringLiteral("*.*")), "the copy below replaces the document itself");
+    return fs::copyFile(e.pristineDocument(), e.questionDocument());
+}
+
+QString preparationIncompleteMessage(const CopyReport& report)
+{
+    return QStringLiteral("题目未能完全准备好，以下文件未能复制：\n") + report.describe() +
+           QStringLiteral("\n请关闭占用它们的程序或联系老师，然后点击“恢复本题”。");
+}
+
+QStringList uMissingRestoreSources(const Exercise& e, bool ftp, bool mail)
+{
+    QStringList missing;
+    if (!fs::fileExists(e.pristineDocument())) missing << e.pristineDocument();
+    if (!fs::folderExists(e.documentFolder())) missing << e.documentFolder();
+    QStringList folders;
+    if (e.hasMaterial) folders << e.materialFolder();
+    if (e.hasMaterial && e.isWindows()) folders << e.materialFolder() + QStringLiteral("\\winsys");
+    if (ftp) folders << e.ftpContent();
+    if (mail) folders << mailSources();
+    for (const QString& f : folders)
+        if (!fs::folderExists(f)) missing << f;
+    return missing;
+}
+
+QString restoreMissingMessage(const QStringList& missing)
+{
+    QStringList shown;
+    for (const QString& p : missing) shown << plat::displayPath(p);
+    return QStringLiteral("本题的以下原始文件缺失，无法恢复本题！请联系老师检查题库：\n") + shown.join('\n');
+}
+
+QString restoreIncompleteMessage(const CopyReport& report)
+{
+    return QStringLiteral("题目未能完全恢复，以下文件未能复制：\n") + report.describe() +
+           QStringLiteral("\n请关闭占用它们的程序或联系老师，然后再点击“恢复本题”。");
 }
 
 namespace {
@@ -119,14 +169,8 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
     if (!uCheckFoldersFree(list, window)) return RestoreResult::Refused;
 
     // Nothing is deleted unless everything it is rebuilt from is there.
-    QStringList folders{e.materialFolder()};
-    if (e.isWindows()) folders << e.materialFolder() + QStringLiteral("\\winsys");
-    if (ftp) folders << e.ftpContent();
-    if (mail) folders << mailSources();
-    bool complete = fs::fileExists(e.pristineDocument());
-    for (const QString& f : folders) complete = complete && fs::folderExists(f);
-    if (!complete) {
-        uMsgOk(kRestoreMissingMessage, window);
+    if (const QStringList missing = uMissingRestoreSources(e, ftp, mail); !missing.isEmpty()) {
+        uMsgOk(restoreMissingMessage(missing), window);
         return RestoreResult::SourceMissing;
     }
 
@@ -134,12 +178,13 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
 
     QPointer<forms::Form> alive(window);
     setButtons(window, restoreButton, otherButtons, false);
-    fs::deleteFolder(kWorkFolder);
-    if (e.isWindows()) fs::deleteFolder(kWinsysFolder);
-    uFillWorkingFolder(e);
+    CopyReport report;
+    fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "read-only files stay; the copy overwrites what it can");
+    if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "read-only files stay; the copy overwrites what it can");
+    report.add(uFillWorkingFolder(e));
     if (ftp) {
-        fs::deleteFolder(kFtpFolder);
-        fs::copyFolder(e.ftpContent(), kFtpFolder);
+        fs::ignoreFailure(fs::deleteFolder(kFtpFolder), "read-only files stay; the copy overwrites what it can");
+        report.add(fs::copyFolder(e.ftpContent(), kFtpFolder));
     }
     if (mail) {
         if (uStopServerAndWait(exerciseTools(), kMailServerProcess, window) == WaitResult::Gone || !alive)
@@ -148,10 +193,10 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
         uStartMailServer();
         uResetMailClient();
     }
-    uRenewQuestionDocument(e);
-    uMsgOk(QStringLiteral("题目已恢复"), window);
+    report.add(uRenewQuestionDocument(e));
+    uMsgOk(report.complete() ? QStringLiteral("题目已恢复") : restoreIncompleteMessage(report), window);
     setButtons(window, restoreButton, otherButtons, true);
-    return RestoreResult::Restored;
+    return report.complete() ? RestoreResult::Restored : RestoreResult::Incomplete;
 }
 
 bool uCleanOnExit(const Exercise& e, forms::Form* window)
@@ -161,14 +206,14 @@ bool uCleanOnExit(const Exercise& e, forms::Form* window)
         list << workFolderProbe() << explorerGuard(QStringLiteral("实训素材")) << explorerGuard(QStringLiteral("winsys"))
              << explorerGuard(QStringLiteral("PracticalTraining"));
     list << questionDocumentProbe(e);
-    if (!uCheckFoldersFree(list, window)) return false;
+    if (!uCheckFoldersFree(list, window, nullptr, UncheckedProbe::GoOn)) return false;
 
-    fs::deleteFolder(kWorkFolder);
-    if (e.isWindows()) fs::deleteFolder(kWinsysFolder);
+    fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "the next preparation deletes what stays");
+    if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "the next preparation deletes what stays");
     if (e.isNetwork()) {
         // The FTP server serves the folder: it goes first.
         uStopServerAndWait(exerciseTools(), kFtpServerProcess, window);
-        fs::deleteFolder(kFtpFolder);
+        fs::ignoreFailure(fs::deleteFolder(kFtpFolder), "the next preparation deletes what stays");
     }
     return true;
 }

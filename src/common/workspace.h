@@ -3,6 +3,7 @@
 // folder, restoring an exercise and the clean-up when the window closes.
 #include "common/guards.h"
 #include "common/shell.h"
+#include "platform/filesystem.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,9 @@ struct Exercise {
     QString point;
     QString ext;
     QString bank = kOperationBank;  // relative to the program folder, ends with "\"
+    // Whether the bank has a material folder for it: exercises without
+    // material exist, and then no material is copied or asked for.
+    bool hasMaterial = true;
 
     QString name() const { return kind + point; }
     QString pristineDocument() const;  // bk\N.E
@@ -46,31 +50,67 @@ GuardEntry winsysProbe();
 GuardEntry questionDocumentProbe(const Exercise& e);
 GuardEntry explorerGuard(const QString& folderName);
 
+// Whether the bank has the exercise's material folder (what a preparation
+// records in Exercise::hasMaterial).
+bool uBankHasMaterial(const Exercise& e);
+
+// The copies of a preparation or a restore that failed, for one message
+// naming what is missing.
+class CopyReport {
+public:
+    void add(const plat::fs::Status& s)
+    {
+        if (!s.ok()) failures_ << s;
+    }
+    bool complete() const { return failures_.isEmpty(); }
+    // One line per failed copy: the entry and why, and how many more failed.
+    QString describe() const;
+
+private:
+    QList<plat::fs::Status> failures_;
+};
+
 // uPrepareWorkingFolder, first half: when "D:\实训素材" exists, guard it
 // (probe, Explorer windows on 实训素材 and winsys); when "D:\winsys" exists,
-// probe it; then delete both. False when a guard refused (message shown).
-bool uGuardAndEmptyWorkingFolder(QWidget* owner);
-// Second half: copy the material folder to "D:\实训素材"; for Windows
-// exercises move its "winsys" to "D:\winsys".
-void uFillWorkingFolder(const Exercise& e);
+// probe it; then delete both. False when a guard refused (message shown,
+// also given in `refusal`).
+bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal = nullptr);
+// Second half: copy the material folder (when the exercise has one) to
+// "D:\实训素材"; for Windows exercises move its "winsys" to "D:\winsys".
+// The status of the first copy that failed.
+[[nodiscard]] plat::fs::Status uFillWorkingFolder(const Exercise& e);
 // A fresh question document: the document folder emptied, the pristine
-// document copied in as the question document.
-void uRenewQuestionDocument(const Exercise& e);
+// document copied in as the question document. Fails (naming the folder)
+// when the document folder is missing.
+[[nodiscard]] plat::fs::Status uRenewQuestionDocument(const Exercise& e);
 
-enum class RestoreResult { Refused, Declined, SourceMissing, Restored, Gone };
-inline const QString kRestoreMissingMessage =
-    QStringLiteral("本题的素材或原始题目文档缺失，无法恢复本题！请联系老师检查素材文件夹。");
+// The message for a preparation whose copies did not all succeed.
+QString preparationIncompleteMessage(const CopyReport& report);
+
+enum class RestoreResult { Refused, Declined, SourceMissing, Restored, Incomplete, Gone };
+// The sources a restore needs that are gone (platform paths): the pristine
+// document and the document folder always, the material (and for Windows
+// exercises its "winsys") when the exercise has material, and the FTP
+// content and mail sources when asked for.
+QStringList uMissingRestoreSources(const Exercise& e, bool ftp = false, bool mail = false);
+// The refusal naming them.
+QString restoreMissingMessage(const QStringList& missing);
+// The closing message of a restore whose copies did not all succeed.
+QString restoreIncompleteMessage(const CopyReport& report);
 
 // uRestoreExercise: guards, asks "是否恢复?", rebuilds the working folder,
-// the networking part and the question document, says "题目已恢复". Every
-// source is checked before anything is deleted. The restore button shows
-// "恢复中..." and it and the other buttons are disabled meanwhile.
+// the networking part and the question document, says "题目已恢复" (or,
+// Incomplete, names what could not be copied). Every source the exercise has
+// is checked before anything is deleted; a missing one is named. The restore
+// button shows "恢复中..." and it and the other buttons are disabled
+// meanwhile.
 RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, forms::Form* window,
                                const QString& restoreButton, const QStringList& otherButtons);
 
 // uCleanOnExit: guards the working folders and the question document (false:
-// refused, message shown, the close is to be cancelled), then deletes the
-// working folders; a networking exercise's FTP server is stopped (and
+// refused, message shown, the close is to be cancelled; a probe that fails
+// for another reason than an open file says why and does not hold the
+// window open), then deletes the working folders; a networking exercise's FTP server is stopped (and
 // awaited) before its folder is deleted.
 bool uCleanOnExit(const Exercise& e, forms::Form* window);
 

@@ -15,6 +15,7 @@
 #include "platform/textfile.h"
 
 #include <QPlainTextEdit>
+#include <QPointer>
 
 namespace knowledge {
 
@@ -34,7 +35,12 @@ ExerciseWindow::ExerciseWindow() : forms::Form(kExerciseWindowSpec, exerciseWind
     onClick(QStringLiteral("操作视频"), [this] { runVideo(); });
 }
 
-common::Exercise ExerciseWindow::exercise() const { return {练习种类, Label2, 扩展名}; }
+common::Exercise ExerciseWindow::exercise() const
+{
+    common::Exercise e{练习种类, Label2, 扩展名};
+    e.hasMaterial = hasMaterial_;
+    return e;
+}
 
 void ExerciseWindow::onLoad()
 {
@@ -43,6 +49,7 @@ void ExerciseWindow::onLoad()
     // line, while the label then keeps its design caption.
     const std::optional<QString> line2 = uReadTextLine(common::kIdentityFile, 2);
     const QString number = line2.value_or(QString());
+    number_ = number;
     if (line2) 学号 = *line2;
     common::readLineInto(练习种类, common::kKnowledgeRequest, 1);
     common::readLineInto(Label2, common::kKnowledgeRequest, 2);
@@ -58,9 +65,20 @@ void ExerciseWindow::onLoad()
 
     if (e.isNetwork()) common::uRunIpconfig(this);
 
-    if (!common::uGuardAndEmptyWorkingFolder(this)) return;
-    if (!common::uCheckFoldersFree({common::questionDocumentProbe(e)}, this)) return;
+    hasMaterial_ = common::uBankHasMaterial(e);
+    if (!common::uGuardAndEmptyWorkingFolder(this, &refusal_)) return;
+    if (!common::uCheckFoldersFree({common::questionDocumentProbe(e)}, this, &refusal_)) return;
 
+    present(e, number);
+    common::CopyReport report;
+    report.add(common::uRenewQuestionDocument(exercise()));
+    report.add(common::uFillWorkingFolder(exercise()));
+    if (!report.complete()) uMsgOk(common::preparationIncompleteMessage(report), this);
+    prepared_ = true;
+}
+
+void ExerciseWindow::present(const common::Exercise& e, const QString& number)
+{
     setOuterSizeTw(kExerciseWidth, kExerciseFoldedHeight);
     forms::setCaption(ctl(QStringLiteral("注")), e.kind == QStringLiteral("word")
                                                     ? QStringLiteral("【注意：文本中每一回车符作为一段落，没有要求操作的项目请不要更改！】")
@@ -68,11 +86,8 @@ void ExerciseWindow::onLoad()
     if (e.isNetwork()) setUpNetwork(e, number);
 
     common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
-    common::uRenewQuestionDocument(e);
-    common::uFillWorkingFolder(e);
     if (e.isWindows()) ctl(QStringLiteral("打开题目"))->hide();
     else pictures_.load(e.sampleFolder());
-    prepared_ = true;
 }
 
 void ExerciseWindow::setUpNetwork(const common::Exercise& e, const QString& number)
@@ -96,8 +111,14 @@ void ExerciseWindow::setUpNetwork(const common::Exercise& e, const QString& numb
 
 void ExerciseWindow::openQuestion()
 {
-    // Without a prepared exercise there is no document of this student.
-    if (!prepared_) return;
+    // Without a prepared exercise there is no document of this student: say
+    // what stopped the preparation and how to get past it.
+    if (!prepared_) {
+        uMsgOk(QStringLiteral("题目尚未准备好，暂时无法打开题目文档：\n") + refusal_ +
+                   QStringLiteral("\n处理好后请点击“恢复本题”。"),
+               this);
+        return;
+    }
     if (uIsProcessRunning(kMailServer)) {
         plat::startProgram(plat::appPath(common::kMailClientExe), {}, plat::WindowStyle::Minimized);
         return;
@@ -107,9 +128,15 @@ void ExerciseWindow::openQuestion()
 
 void ExerciseWindow::restore()
 {
-    if (!prepared_) return;
-    common::uRestoreExercise(exercise(), 学号, this, QStringLiteral("恢复本题"),
-                             {QStringLiteral("打开题目"), QStringLiteral("操作视频")});
+    // Also after a Load that a guard refused: the restore runs its own guard
+    // list, and once it has rebuilt the exercise the window shows it.
+    QPointer<ExerciseWindow> alive(this);
+    const common::RestoreResult r = common::uRestoreExercise(exercise(), 学号, this, QStringLiteral("恢复本题"),
+                                                             {QStringLiteral("打开题目"), QStringLiteral("操作视频")});
+    if (!alive || prepared_) return;
+    if (r != common::RestoreResult::Restored && r != common::RestoreResult::Incomplete) return;
+    present(exercise(), number_);
+    prepared_ = true;
 }
 
 void ExerciseWindow::runVideo()

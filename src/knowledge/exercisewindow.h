@@ -41,6 +41,9 @@ public:
 
 private:
     common::Exercise exercise() const;
+    // What the student sees of a prepared exercise: size, note, question
+    // text (personalised, with its server, for networking), pictures.
+    void present(const common::Exercise& e, const QString& number);
     void setUpNetwork(const common::Exercise& e, const QString& number);
     void openQuestion();
     void restore();
@@ -48,6 +51,9 @@ private:
 
     common::PictureArea pictures_;
     bool prepared_ = false;
+    bool hasMaterial_ = true;
+    QString number_;   // the student number as the Load read it
+    QString refusal_;  // why the Load did not prepare the exercise
 };
 
 }  // namespace knowledge

@@ -4,7 +4,6 @@
 #include "platform/paths.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -168,29 +167,27 @@ bool copyFileVerified(const QString& source, const QString& target, const std::f
     out.close();
     if (out.error() != QFileDevice::NoError) return failWith(why(out));
 
-    QByteArray buf;
-    buf.resize(kPiece);
-    auto digest = [&](QFile& f, QByteArray* sum, qint64* size) {
-        if (!f.open(QIODevice::ReadOnly)) return false;
-        QCryptographicHash h(QCryptographicHash::Md5);
-        qint64 n = 0;
-        *size = 0;
-        while ((n = f.read(buf.data(), kPiece)) > 0) {
-            h.addData(QByteArrayView(buf.constData(), n));
-            *size += n;
-        }
-        *sum = h.result();
-        return n == 0;
-    };
-    QByteArray sent, got;
-    qint64 sentSize = 0, gotSize = 0;
+    // Read back piece by piece beside the source: every byte compared.
     QFile again(source);
-    if (!digest(again, &sent, &sentSize)) return failWith(why(again));
-    if (sentSize != total) return failWith(QStringLiteral("source changed while copying"));
     QFile back(target);
-    if (!digest(back, &got, &gotSize)) return failWith(why(back));
-    if (gotSize != total) return failWith(QStringLiteral("size differs after copying"));
-    if (got != sent) return failWith(QStringLiteral("content differs after copying"));
+    if (!again.open(QIODevice::ReadOnly)) return failWith(why(again));
+    if (!back.open(QIODevice::ReadOnly)) return failWith(why(back));
+    if (again.size() != total) return failWith(QStringLiteral("source changed while copying"));
+    if (back.size() != total) return failWith(QStringLiteral("size differs after copying"));
+    QByteArray sent(kPiece, Qt::Uninitialized);
+    QByteArray got(kPiece, Qt::Uninitialized);
+    for (qint64 done = 0; done < total;) {
+        const qint64 want = qMin(kPiece, total - done);
+        const qint64 a = again.read(sent.data(), want);
+        if (a < 0) return failWith(why(again));
+        if (a != want) return failWith(QStringLiteral("source changed while copying"));
+        const qint64 b = back.read(got.data(), want);
+        if (b < 0) return failWith(why(back));
+        if (b != want) return failWith(QStringLiteral("size differs after copying"));
+        if (std::memcmp(sent.constData(), got.constData(), size_t(want)) != 0)
+            return failWith(QStringLiteral("content differs after copying"));
+        done += want;
+    }
     return true;
 }
 

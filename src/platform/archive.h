@@ -39,7 +39,7 @@ namespace plat {
 
 // Copies a file (host paths) in bounded pieces: the source opened read-only,
 // the target created anew (an existing one is replaced), flushed to disk,
-// then read back and compared with the source by size and checksum.
+// then read back and compared with the source byte for byte.
 // `progress` (may be empty) gets the share copied, 0..100, after each piece.
 // False with a reason on any failure; the target is then removed.
 bool copyFileVerified(const QString& source, const QString& target, const std::function<void(int)>& progress,

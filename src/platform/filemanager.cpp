@@ -154,7 +154,7 @@ bool fileManagerTitleShows(const QStringList& windowClasses, const QString& titl
         if (!f.titleSuffix || !title.startsWith(folderName, Qt::CaseInsensitive)) continue;
         // Thunar writes "WWW - Thunar", Dolphin "WWW — Dolphin".
         const QString rest = title.mid(folderName.size());
-        for (const QString dash : {QStringLiteral(" - "), QStringLiteral(" \u2014 "), QStringLiteral(" \u2013 ")})
+        for (const QString& dash : {QStringLiteral(" - "), QStringLiteral(" \u2014 "), QStringLiteral(" \u2013 ")})
             if (rest.compare(dash + QString::fromLatin1(f.titleSuffix), Qt::CaseInsensitive) == 0) return true;
     }
     return false;

@@ -9,6 +9,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <optional>
+#include <string>
+#include <vector>
 #include <unistd.h>
 
 namespace plat {
@@ -65,6 +67,43 @@ std::optional<bool> plainFileHeldOpen(const QByteArray& path)
 
 }  // namespace
 
+struct OpenFilesReading::Data {
+    bool read = false;
+    std::vector<std::string> targets;  // every open file's path
+};
+
+namespace {
+thread_local OpenFilesReading::Data* currentReading = nullptr;
+
+bool heldOpenUnder(std::string_view path)
+{
+    OpenFilesReading::Data* r = currentReading;
+    if (!r) return procscan::heldOpenUnder(path);
+    if (!r->read) {
+        procscan::forEachOpenFile([&](std::string_view t) {
+            r->targets.emplace_back(t);
+            return true;
+        });
+        r->read = true;
+    }
+    for (const std::string& t : r->targets)
+        if (procscan::isAtOrBelow(t, path)) return true;
+    return false;
+}
+}  // namespace
+
+OpenFilesReading::OpenFilesReading()
+{
+    if (currentReading) return;
+    data_ = std::make_unique<Data>();
+    currentReading = data_.get();
+}
+
+OpenFilesReading::~OpenFilesReading()
+{
+    if (data_) currentReading = nullptr;
+}
+
 bool hostPathHeldOpen(const QString& hostPath)
 {
     const QFileInfo info(hostPath);
@@ -73,7 +112,7 @@ bool hostPathHeldOpen(const QString& hostPath)
     const QByteArray bytes = QFile::encodeName(canonical);
     if (info.isFile())
         if (const std::optional<bool> held = plainFileHeldOpen(bytes)) return *held;
-    return procscan::heldOpenUnder(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    return heldOpenUnder(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 }  // namespace plat

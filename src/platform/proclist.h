@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace plat {
 
@@ -22,5 +23,24 @@ QList<RunningProcess> runningProcesses();
 // Whether some process holds a file open at this host path or below it
 // (a folder counts as held when any file inside it is open).
 bool hostPathHeldOpen(const QString& hostPath);
+
+// For a series of such questions that belong together (a guard list): while
+// one of these lives, hostPathHeldOpen on this thread reads every process's
+// open files once, at the first question that needs them, and answers the
+// rest from that reading instead of reading them again each time. A file
+// the kernel can answer for by itself is still asked about at once. Nested
+// scopes share the outermost one's reading.
+class OpenFilesReading {
+public:
+    OpenFilesReading();
+    ~OpenFilesReading();
+    OpenFilesReading(const OpenFilesReading&) = delete;
+    OpenFilesReading& operator=(const OpenFilesReading&) = delete;
+
+    struct Data;
+
+private:
+    std::unique_ptr<Data> data_;  // null in a nested scope
+};
 
 }  // namespace plat

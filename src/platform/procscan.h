@@ -103,40 +103,65 @@ bool forEachProcess(Visit&& visit)
     return true;
 }
 
+// Whether `target` (a path an open descriptor leads to) is hostPath itself
+// or lies below it. hostPath has no trailing slash (except "/" itself).
+inline bool isAtOrBelow(std::string_view target, std::string_view hostPath)
+{
+    if (hostPath.empty() || target.substr(0, hostPath.size()) != hostPath) return false;
+    return target.size() == hostPath.size() || target[hostPath.size()] == '/' || hostPath == "/";
+}
+
+// Calls visit(std::string_view) with the path every open descriptor of every
+// readable process leads to (descriptors of pipes, sockets and the like,
+// which lead to no path, are passed over), until visit returns false.
+// Returns false when /proc cannot be read.
+template <class Visit>
+bool forEachOpenFile(Visit&& visit)
+{
+    DIR* proc = ::opendir("/proc");
+    if (!proc) return false;
+    const int procFd = ::dirfd(proc);
+    char path[64];
+    char target[4096];
+    bool more = true;
+    while (more) {
+        const dirent* e = ::readdir(proc);
+        if (!e) break;
+        const long pid = detail::pidOf(e->d_name);
+        if (pid <= 0) continue;
+        std::snprintf(path, sizeof path, "%ld/fd", pid);
+        const int fdDir = ::openat(procFd, path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fdDir < 0) continue;
+        DIR* fds = ::fdopendir(fdDir);
+        if (!fds) {
+            ::close(fdDir);
+            continue;
+        }
+        while (more) {
+            const dirent* f = ::readdir(fds);
+            if (!f) break;
+            if (f->d_name[0] == '.') continue;
+            const ssize_t n = detail::readLink(f->d_name, target, sizeof target, fdDir);
+            if (n <= 0 || target[0] != '/') continue;
+            more = visit(std::string_view(target, static_cast<size_t>(n)));
+        }
+        ::closedir(fds);
+    }
+    ::closedir(proc);
+    return true;
+}
+
 // Whether some process holds a file open at hostPath or anywhere below it.
 // hostPath must be absolute and canonical (the links in /proc/*/fd are).
 inline bool heldOpenUnder(std::string_view hostPath)
 {
     while (hostPath.size() > 1 && hostPath.back() == '/') hostPath.remove_suffix(1);
     if (hostPath.empty()) return false;
-    DIR* proc = ::opendir("/proc");
-    if (!proc) return false;
     bool held = false;
-    char path[320];
-    char target[4096];
-    while (!held) {
-        const dirent* e = ::readdir(proc);
-        if (!e) break;
-        const long pid = detail::pidOf(e->d_name);
-        if (pid <= 0) continue;
-        std::snprintf(path, sizeof path, "/proc/%ld/fd", pid);
-        DIR* fds = ::opendir(path);
-        if (!fds) continue;
-        while (const dirent* f = ::readdir(fds)) {
-            if (f->d_name[0] == '.') continue;
-            std::snprintf(path, sizeof path, "/proc/%ld/fd/%s", pid, f->d_name);
-            const ssize_t n = detail::readLink(path, target, sizeof target);
-            if (n <= 0) continue;
-            const std::string_view t(target, static_cast<size_t>(n));
-            if (t.substr(0, hostPath.size()) != hostPath) continue;
-            if (t.size() == hostPath.size() || t[hostPath.size()] == '/' || hostPath == "/") {
-                held = true;
-                break;
-            }
-        }
-        ::closedir(fds);
-    }
-    ::closedir(proc);
+    forEachOpenFile([&](std::string_view target) {
+        held = isAtOrBelow(target, hostPath);
+        return !held;
+    });
     return held;
 }
 

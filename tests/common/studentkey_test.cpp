@@ -23,7 +23,9 @@ TEST_P(StudentKey, IsSafeOnlyAsAPlainName)
     // A path is built exactly for the safe keys, directly inside its folder.
     const auto path = common::pathUnderFolder(QStringLiteral("D:\\提交\\"), c.key, QStringLiteral(".txt"));
     EXPECT_EQ(path.has_value(), c.safe);
-    if (path) EXPECT_EQ(*path, QStringLiteral("D:\\提交\\") + c.key + QStringLiteral(".txt"));
+    if (path) {
+        EXPECT_EQ(*path, QStringLiteral("D:\\提交\\") + c.key + QStringLiteral(".txt"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -12,6 +12,7 @@
 #include "platform/process.h"
 #include "platform/shellwait.h"
 #include "platform/textfile.h"
+#include "faults.h"
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
@@ -22,6 +23,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using knowledge::ExerciseWindow;
 using testing_support::gbk;
@@ -197,27 +201,104 @@ TEST_F(ExerciseWindowTest, NoIPv4AddressIsToldAndTheExerciseStillOpens)
     EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), QStringLiteral("访问。\n"));
 }
 
-TEST_F(ExerciseWindowTest, RefusedGuardLeavesTheWindowUnpreparedAndItsButtonsInert)
+TEST_F(ExerciseWindowTest, RefusedGuardLeavesTheWindowUnpreparedUntilARestoreRebuildsIt)
 {
     exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"), {100, 100});
-    // The question document of an earlier opening, and a probe name left
-    // over, so the document cannot be moved aside: it counts as open.
-    writeBytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx"), "earlier");
-    writeBytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/1.docx"), "probe");
+    // The question document of an earlier opening, still open in its
+    // application.
+    const QString doc = bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx");
+    writeBytes(doc, "earlier");
     QDir().mkpath(drive_ + QStringLiteral("/实训素材"));
-    testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
-    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("mission"));
+    auto holder = std::make_unique<testing_support::FileHolder>(hostPath(doc));
+    ASSERT_TRUE(holder->holding());
+    ExerciseWindow* w = nullptr;
+    {
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
+        w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("mission"));
+    }
     ASSERT_TRUE(w);
     EXPECT_FALSE(w->prepared());
     EXPECT_EQ(w->单体与否, QStringLiteral("mission"));
     EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), QStringLiteral("题目内容"));
     EXPECT_FALSE(onD(QStringLiteral("实训素材")));  // emptied before the document was probed
     EXPECT_EQ(forms::caption(w->ctl(QStringLiteral("注"))), QStringLiteral("【注】"));
-    button(w, "打开题目")->click();
-    button(w, "恢复本题")->click();
+    {
+        // 打开题目 says why it cannot open the document yet.
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk();
+        button(w, "打开题目")->click();
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("请关闭已经打开的题目文档 >_<"))) << boxes.shown[0].toStdString();
+        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("恢复本题")));
+        // While the obstacle stays, the restore refuses with its own guard.
+        boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
+        button(w, "恢复本题")->click();
+    }
     EXPECT_TRUE(desktop.isEmpty());
-    EXPECT_EQ(bytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx")), QByteArray("earlier"));
+    EXPECT_EQ(bytes(doc), QByteArray("earlier"));
+
+    // Once the document is closed, 恢复本题 rebuilds the exercise and the
+    // window shows it.
+    holder.reset();
+    {
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+        boxes.expectOk(QStringLiteral("题目已恢复"));
+        button(w, "恢复本题")->click();
+    }
+    EXPECT_TRUE(w->prepared());
+    EXPECT_EQ(bytes(doc), QByteArray("pristine"));
+    EXPECT_TRUE(onD(QStringLiteral("实训素材/材料.txt")));
+    EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText().trimmed(), QStringLiteral("题"));
+    EXPECT_EQ(w->outerHeightTw(), 3660);
+    EXPECT_TRUE(button(w, "参考样式")->isVisible());
+    button(w, "打开题目")->click();
+    EXPECT_EQ(desktop.size(), 1);
+}
+
+TEST_F(ExerciseWindowTest, ALeftoverProbeNameIsNamedNotTakenForAnOpenDocument)
+{
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    // A crash left a document under the probe name beside the question
+    // document.
+    writeBytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx"), "earlier");
+    writeBytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/1.docx"), "probe");
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectOk();
+    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ASSERT_TRUE(w);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("1.docx"))) << boxes.shown[0].toStdString();
+    EXPECT_FALSE(boxes.shown[0].contains(QStringLiteral("请关闭已经打开的题目文档")));
+    EXPECT_FALSE(w->prepared());
+}
+
+TEST_F(ExerciseWindowTest, ALeftoverWorkingFolderProbeIsNamedAtTheCloseAndNeverHoldsItOpen)
+{
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ASSERT_TRUE(w);
+    QDir().mkpath(drive_ + QStringLiteral("/改名"));
+    {
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk();
+        EXPECT_FALSE(forms::unload(w));
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("改名"))) << boxes.shown[0].toStdString();
+        EXPECT_FALSE(boxes.shown[0].contains(QStringLiteral("请关闭已经打开的实训素材文件")));
+    }
+    EXPECT_TRUE(onD(QStringLiteral("实训素材/材料.txt")));
+    // With the working folder gone the close goes ahead and leaves the
+    // leftover as it is.
+    QDir(drive_ + QStringLiteral("/实训素材")).removeRecursively();
+    QFile stray(drive_ + QStringLiteral("/改名/mine.txt"));
+    ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
+    stray.close();
+    testing_support::ScriptedMessageBoxes boxes;
+    EXPECT_TRUE(forms::unload(w));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(onD(QStringLiteral("改名/mine.txt")));
 }
 
 TEST_F(ExerciseWindowTest, FourthRequestLineCountsAlsoWithSeveralPictures)
@@ -431,21 +512,74 @@ TEST_F(ExerciseRestoreTest, NoChangesNothing)
     EXPECT_TRUE(onD(QStringLiteral("实训素材/mine.txt")));
 }
 
-TEST_F(ExerciseRestoreTest, MissingSourceRefusesBeforeDeletingAnything)
+TEST_F(ExerciseRestoreTest, MissingSourceRefusesBeforeDeletingAnythingAndNamesIt)
 {
-    for (const char* missing : {"素材/word测试分栏", "bk/word测试分栏.docx"}) {
+    const common::Exercise e{QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx")};
+    const struct {
+        const char* missing;
+        QString named;
+    } cases[] = {{"素材/word测试分栏", e.materialFolder()},
+                 {"bk/word测试分栏.docx", e.pristineDocument()},
+                 {"题目文档", e.documentFolder()}};
+    for (const auto& c : cases) {
         ExerciseWindow* w = openWord();
         ASSERT_TRUE(w);
-        const QString source = hostPath(bank(QStringLiteral("word")) + QString::fromUtf8(missing));
+        const QString source = hostPath(bank(QStringLiteral("word")) + QString::fromUtf8(c.missing));
         QFileInfo(source).isDir() ? QDir(source).removeRecursively() : QFile::remove(source);
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(common::kRestoreMissingMessage);
+        boxes.expectOk(common::restoreMissingMessage({c.named}));
         button(w, "恢复本题")->click();
-        EXPECT_EQ(document(), QByteArray("edited")) << missing;
-        EXPECT_TRUE(onD(QStringLiteral("实训素材/mine.txt"))) << missing;
+        EXPECT_TRUE(common::restoreMissingMessage({c.named}).contains(plat::displayPath(c.named)));
+        if (QFileInfo::exists(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档")))) {
+            EXPECT_EQ(document(), QByteArray("edited")) << c.missing;
+        }
+        EXPECT_TRUE(onD(QStringLiteral("实训素材/mine.txt"))) << c.missing;
         forms::resetForTests();
         processEvents();
     }
+}
+
+TEST_F(ExerciseRestoreTest, AnExerciseWithoutMaterialRestoresItsDocument)
+{
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    QDir(hostPath(bank(QStringLiteral("word")) + QStringLiteral("素材/word测试分栏"))).removeRecursively();
+    ExerciseWindow* w = nullptr;
+    {
+        testing_support::ScriptedMessageBoxes boxes;  // a Load without material has nothing to report
+        w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    }
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(w->prepared());
+    writeBytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx"), "edited");
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectOk(QStringLiteral("题目已恢复"));
+    button(w, "恢复本题")->click();
+    EXPECT_EQ(document(), QByteArray("pristine"));
+}
+
+TEST_F(ExerciseRestoreTest, ACopyThatFailsIsNamedNotReportedAsRestored)
+{
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ASSERT_TRUE(w);
+    // Material larger than the volume takes.
+    writeBytes(bank(QStringLiteral("word")) + QStringLiteral("素材/word测试分栏/大文件.bin"), QByteArray(64 * 1024, 'x'));
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectOk();
+    {
+        testing_support::FileSizeLimit full(16 * 1024);
+        ASSERT_TRUE(full.ok());
+        button(w, "恢复本题")->click();
+    }
+    ASSERT_EQ(boxes.shown.size(), 2);
+    EXPECT_TRUE(boxes.shown[1].startsWith(QStringLiteral("题目未能完全恢复"))) << boxes.shown[1].toStdString();
+    EXPECT_TRUE(boxes.shown[1].contains(QStringLiteral("大文件.bin")));
+    EXPECT_FALSE(onD(QStringLiteral("实训素材/大文件.bin")));
+    EXPECT_EQ(document(), QByteArray("pristine"));
+    EXPECT_TRUE(button(w, "恢复本题")->isEnabled());
+    EXPECT_EQ(button(w, "恢复本题")->text(), QStringLiteral("恢复本题"));
 }
 
 TEST_F(ExerciseRestoreTest, RunningMailClientRefusesWithoutAQuestion)
@@ -675,15 +809,15 @@ TEST_F(ExerciseWindowTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsFo
     uWriteTextFile(common::kLaunchModeFile, QStringLiteral("More"));
     ExerciseWindow* w = open(QStringLiteral("excel"), QStringLiteral("测试排序"), QStringLiteral("xlsx"));
     ASSERT_TRUE(w);
-    writeBytes(bank(QStringLiteral("excel")) + QStringLiteral("题目文档/1.xlsx"), "probe left over");
     {
+        testing_support::FileHolder holder(hostPath(bank(QStringLiteral("excel")) + QStringLiteral("题目文档/题目_excel测试排序.xlsx")));
+        ASSERT_TRUE(holder.holding());
         testing_support::ScriptedMessageBoxes boxes;
         boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
         EXPECT_FALSE(forms::unload(w));
     }
     EXPECT_EQ(w->caption(), QStringLiteral("excel_测试排序"));
     EXPECT_TRUE(onD(QStringLiteral("实训素材")));
-    QFile::remove(hostPath(bank(QStringLiteral("excel")) + QStringLiteral("题目文档/1.xlsx")));
     EXPECT_TRUE(forms::unload(w));
     EXPECT_TRUE(ended_);
 }
@@ -730,6 +864,83 @@ TEST_F(ExerciseWindowTest, AFileOpenInTheWorkingFolderCancelsTheClose)
     EXPECT_EQ(w->caption(), QStringLiteral("word_测试分栏"));
     EXPECT_TRUE(onD(QStringLiteral("实训素材/材料.txt")));
     EXPECT_FALSE(forms::isLoaded(QStringLiteral("word知识点窗格")));
+}
+
+// A folder whose entries cannot be renamed for the life of the object: by
+// its mode, and where that does not stop the user (root), by a read-only
+// bind mount of it.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& host) : host_(QFile::encodeName(host))
+    {
+        if (::geteuid() != 0) {
+            ok_ = ::chmod(host_.constData(), 0555) == 0;
+            chmoded_ = ok_;
+            return;
+        }
+        mounted_ = ::mount(host_.constData(), host_.constData(), nullptr, MS_BIND, nullptr) == 0;
+        ok_ = mounted_ && ::mount(nullptr, host_.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+    ~ReadOnlyFolder()
+    {
+        if (chmoded_) ::chmod(host_.constData(), 0755);
+        if (mounted_) ::umount2(host_.constData(), MNT_DETACH);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    QByteArray host_;
+    bool ok_ = false, chmoded_ = false, mounted_ = false;
+};
+
+TEST_F(ExerciseWindowTest, AReadOnlyDocumentFolderIsNamedAndDoesNotHoldTheWindowOpen)
+{
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ASSERT_TRUE(w);
+    ReadOnlyFolder readOnly(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档")));
+    if (!readOnly.ok()) GTEST_SKIP() << "cannot make a folder read-only here";
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectOk();
+    EXPECT_TRUE(forms::unload(w));
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].startsWith(QStringLiteral("无法检查"))) << boxes.shown[0].toStdString();
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("题目_word测试分栏.docx")));
+    EXPECT_FALSE(onD(QStringLiteral("实训素材")));
+    EXPECT_TRUE(forms::isLoaded(QStringLiteral("word知识点窗格")));
+}
+
+TEST_F(ExerciseWindowTest, ALoadThatCannotCopyEverythingSaysWhatIsMissing)
+{
+    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
+    {
+        // No document folder: the question document cannot be made.
+        QDir(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档"))).removeRecursively();
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk();
+        ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+        ASSERT_TRUE(w);
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown[0].startsWith(QStringLiteral("题目未能完全准备好"))) << boxes.shown[0].toStdString();
+        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("题目文档")));
+        EXPECT_TRUE(onD(QStringLiteral("实训素材/材料.txt")));
+        forms::resetForTests();
+        processEvents();
+    }
+    QDir().mkpath(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档")));
+    writeBytes(bank(QStringLiteral("word")) + QStringLiteral("素材/word测试分栏/大文件.bin"), QByteArray(64 * 1024, 'x'));
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectOk();
+    {
+        testing_support::FileSizeLimit full(16 * 1024);
+        ASSERT_TRUE(full.ok());
+        ASSERT_TRUE(open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx")));
+    }
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("大文件.bin"))) << boxes.shown[0].toStdString();
+    EXPECT_TRUE(onD(QStringLiteral("实训素材/材料.txt")));
 }
 
 TEST_F(ExerciseWindowTest, AFileOpenInWinsysDoesNotStopTheCloseOfAWindowsExercise)

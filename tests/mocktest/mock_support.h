@@ -24,8 +24,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace mock_support {
+
+using testing_support::ScriptedMessageBoxes;
 
 inline const QString kKey = QStringLiteral("2026001张三");
 inline const QString kMock = QStringLiteral("模拟测试窗格");
@@ -61,6 +64,7 @@ protected:
     }
     void TearDown() override
     {
+        levelBoxes_.reset();
         forms::resetForTests();
         common::resetRandomSource();
         plat::setStartHookForTests(nullptr);
@@ -98,6 +102,49 @@ protected:
         return w;
     }
 
+    // For tables of cases over levels: the window of the level's paper, the
+    // same one while the level stays and a fresh one (a new paper, its own
+    // message boxes) when it changes or when asked for.
+    mocktest::MockTestWindow* paperFor(const QString& level, bool fresh = false)
+    {
+        if (fresh || level != level_ || !levelWindow_) {
+            levelBoxes_.reset();
+            forms::resetForTests();
+            levelBoxes_ = std::make_unique<ScriptedMessageBoxes>();
+            level_ = level;
+            levelWindow_ = paper(level, *levelBoxes_);
+        }
+        return levelWindow_;
+    }
+    ScriptedMessageBoxes& levelBoxes() { return *levelBoxes_; }
+
+    static QString slotButton(int slot) { return QStringLiteral("c") + mocktest::slotName(slot); }
+    // The page button, then the slot button.
+    static void openSlot(mocktest::MockTestWindow* w, const QString& page, int slot)
+    {
+        click(w, page);
+        click(w, slotButton(slot));
+    }
+    static QString shownText(mocktest::MockTestWindow* w)
+    {
+        return w->ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容"))->toPlainText();
+    }
+    static bool visible(mocktest::MockTestWindow* w, const char* name) { return !w->ctl(QString::fromUtf8(name))->isHidden(); }
+    // The two questions of the close, the second answered as given.
+    static void expectCloseQuestions(ScriptedMessageBoxes& boxes, bool yes = true)
+    {
+        boxes.expectYesNo(QStringLiteral("是否退出？"), true);
+        boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), yes);
+    }
+
+    // The file with its folders, holding the bytes.
+    static void touch(const QString& host, const QByteArray& data = "x")
+    {
+        QDir().mkpath(QFileInfo(host).absolutePath());
+        QFile f(host);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << host.toStdString();
+        f.write(data);
+    }
     QString d(const QString& rel) const { return drive_ + '/' + rel; }
     QString mt(const QString& rel) const { return hostPath(QStringLiteral("素材/bk/模拟测试/") + rel); }
     QString bank(const QString& level, const QString& rel) const
@@ -117,6 +164,11 @@ protected:
     QStringList running;
     QStringList desktop;
     QStringList addresses{QStringLiteral("10.1.2.3")};
+
+private:
+    QString level_;
+    mocktest::MockTestWindow* levelWindow_ = nullptr;
+    std::unique_ptr<ScriptedMessageBoxes> levelBoxes_;
 };
 
 inline QStringList MockTest::entries(const QString& host)

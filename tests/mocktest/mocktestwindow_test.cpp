@@ -28,13 +28,14 @@ TEST_P(MockWindowModes, LoadSizesToTheLevelStripAndClosingFollowsTheLaunchMode)
     EXPECT_EQ(w->outerHeightTw(), forms::toTw(forms::tw(1575 + 530)));
     EXPECT_EQ(forms::topTw(w->ctl("测试级别选择区")), 0);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), true);
+    expectCloseQuestions(boxes);
     EXPECT_TRUE(forms::unload(w));
     processEvents();
     const bool more = QByteArray(GetParam()) == "more";
     EXPECT_EQ(ended_, !more);
-    if (more) EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    if (more) {
+        EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, MockWindowModes, ::testing::Values("more", "mission"));
@@ -59,24 +60,15 @@ TEST_F(MockPagesTest, OperationPagesSetTheModuleAndShowTheLevelsSlots)
         {"困难", "word", "word", "docx", "KSDOC", 2},   {"困难", "excel", "excel", "xlsx", "KSXLS", 2},
         {"困难", "ppt", "ppt", "pptx", "KSPPT", 1},
     };
-    QString level;
-    MockTestWindow* w = nullptr;
-    std::unique_ptr<ScriptedMessageBoxes> boxes;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.level) + " " + c.page);
-        if (level != QString::fromUtf8(c.level)) {
-            boxes.reset();
-            forms::resetForTests();
-            boxes = std::make_unique<ScriptedMessageBoxes>();
-            level = QString::fromUtf8(c.level);
-            w = paper(level, *boxes);
-        }
+        MockTestWindow* w = paperFor(QString::fromUtf8(c.level));
         click(w, QString::fromUtf8(c.page));
         EXPECT_EQ(w->state.操作题题型, QString::fromUtf8(c.kind));
         EXPECT_EQ(w->state.扩展名, QString::fromUtf8(c.ext));
         EXPECT_EQ(w->state.素材文件夹, QString::fromUtf8(c.folder));
         for (int s = 1; s <= 6; ++s)
-            EXPECT_EQ(w->ctl(QStringLiteral("c0%1").arg(s))->isHidden(), s > c.slotCount) << s;
+            EXPECT_EQ(w->ctl(slotButton(s))->isHidden(), s > c.slotCount) << s;
         EXPECT_FALSE(w->ctl(QString::fromUtf8(c.page))->isEnabled());
         EXPECT_TRUE(w->ctl("操作题内容区")->isHidden());
         EXPECT_EQ(w->outerWidthTw(), forms::toTw(forms::tw(9795)));
@@ -152,12 +144,35 @@ TEST_F(MockPagesTest, ChoicePageShowsTheQuestionAndKeepsTheAnswerCard)
     click(w, QStringLiteral("word"));
     click(w, QStringLiteral("选择题"));
     EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("d3"))->text(), QStringLiteral("B"));
-    // A short file leaves none of the previous question's options behind.
-    writeBytes(QStringLiteral("素材/bk/模拟测试/选择题/05.txt"), testing_support::gbk(QStringLiteral("只有题干")));
+    // A short, missing or unreadable file leaves none of the previous
+    // question's texts behind, and is named.
+    struct Broken {
+        const char* slot;
+        QByteArray bytes;  // empty: no file
+        const char* stem;  // nullptr: whatever the bytes read as
+    };
+    const Broken broken[] = {
+        {"05", testing_support::gbk(QStringLiteral("只有题干")), "只有题干"},
+        {"06", {}, ""},
+        {"07", QByteArray("\xff\xfe\xff\r\n"), nullptr},
+    };
     boxes.allowAnyOk = true;
-    click(w, QStringLiteral("x05"));
-    EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("选择题题干"))->toPlainText(), QStringLiteral("只有题干"));
-    for (const char* o : {"选项A", "选项B", "选项C", "选项D"}) EXPECT_TRUE(w->ctl<QLineEdit>(QString::fromUtf8(o))->text().isEmpty()) << o;
+    for (const Broken& b : broken) {
+        SCOPED_TRACE(b.slot);
+        const QString file = QStringLiteral("素材/bk/模拟测试/选择题/") + QString::fromUtf8(b.slot) + QStringLiteral(".txt");
+        if (b.bytes.isEmpty()) QFile::remove(hostPath(file));
+        else writeBytes(file, b.bytes);
+        click(w, QStringLiteral("x01"));
+        boxes.shown.clear();
+        click(w, QStringLiteral("x") + QString::fromUtf8(b.slot));
+        if (b.stem) {
+            EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("选择题题干"))->toPlainText(), QString::fromUtf8(b.stem));
+        }
+        for (const char* o : {"选项A", "选项B", "选项C", "选项D"})
+            EXPECT_TRUE(w->ctl<QLineEdit>(QString::fromUtf8(o))->text().isEmpty()) << o;
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown[0].contains(QString::fromUtf8(b.slot) + QStringLiteral(".txt")));
+    }
 }
 
 TEST_F(MockPagesTest, EntryChoicePageIsNarrowWithFifteenQuestions)

@@ -94,8 +94,7 @@ TEST_F(MockPaperTest, LastNumbersFirstGoToSlotOneAndNormalMaterialLiesFlat)
 {
     common::setRandomSourceForTests(mock_support::last);
     ScriptedMessageBoxes boxes;
-    QDir().mkpath(d(QStringLiteral("KSPPT")));
-    QFile(d(QStringLiteral("KSPPT/旧.txt"))).open(QIODevice::WriteOnly);
+    touch(d(QStringLiteral("KSPPT/旧.txt")));
     auto* w = paper(QStringLiteral("普通"), boxes);
     const MockState& s = w->state;
     EXPECT_EQ(s.Label[1], QStringLiteral("21"));
@@ -198,8 +197,7 @@ TEST_F(MockPaperTest, IncompleteBankRefusesBeforeAnythingChanges)
 TEST_F(MockPaperTest, FileHeldOpenStopsTheGenerationBeforeTheReset)
 {
     ScriptedMessageBoxes boxes;
-    QDir().mkpath(d(QStringLiteral("KSWIN/05")));
-    QFile(d(QStringLiteral("KSWIN/05/a.txt"))).open(QIODevice::WriteOnly);
+    touch(d(QStringLiteral("KSWIN/05/a.txt")));
     testing_support::FileHolder held(d(QStringLiteral("KSWIN/05/a.txt")));
     ASSERT_TRUE(held.holding());
     auto* w = open();

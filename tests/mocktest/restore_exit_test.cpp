@@ -11,16 +11,7 @@ using namespace mocktest;
 
 namespace {
 
-class MockRestoreTest : public MockTest {
-protected:
-    void touch(const QString& host, const QByteArray& data = "x")
-    {
-        QDir().mkpath(QFileInfo(host).absolutePath());
-        QFile f(host);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    }
-};
+class MockRestoreTest : public MockTest {};
 
 TEST_F(MockRestoreTest, RestoreRebuildsTheSlotFolderAndDocumentPerLevel)
 {
@@ -39,12 +30,10 @@ TEST_F(MockRestoreTest, RestoreRebuildsTheSlotFolderAndDocumentPerLevel)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.level) + " " + c.page);
-        forms::resetForTests();
         common::setRandomSourceForTests(QByteArray(c.level) == "普通" ? mock_support::last : mock_support::first);
-        ScriptedMessageBoxes boxes;
-        auto* w = paper(QString::fromUtf8(c.level), boxes);
-        click(w, QString::fromUtf8(c.page));
-        click(w, QStringLiteral("c0%1").arg(c.slot));
+        auto* w = paperFor(QString::fromUtf8(c.level), true);
+        ScriptedMessageBoxes& boxes = levelBoxes();
+        openSlot(w, QString::fromUtf8(c.page), c.slot);
         const QString kind = w->state.操作题题型;
         const QString doc = plat::toHost(workingDocument(kind, w->state.扩展名, w->state.序号));
         touch(doc, "edited");
@@ -72,16 +61,14 @@ TEST_F(MockRestoreTest, MissingSourceChangesNothing)
         {"word", 3, "word/bk/word03.docx", "KSDOC/03"},
         {"word", 3, "word/素材/考试素材/03", "KSDOC/03"},
         {"windows", 2, "windows/素材/考试素材/02", "KSWIN/02"},
-        {"network", 1, "network/bk/network01.net", "KSNET/01"},
+        {"网络", 1, "network/bk/network01.net", "KSNET/01"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.remove);
-        forms::resetForTests();
-        ScriptedMessageBoxes boxes;
+        auto* w = paperFor(QStringLiteral("入门"), true);
+        ScriptedMessageBoxes& boxes = levelBoxes();
         boxes.allowAnyOk = true;
-        auto* w = paper(QStringLiteral("入门"), boxes);
-        click(w, QString::fromUtf8(QByteArray(c.page) == "network" ? "网络" : c.page));
-        click(w, QStringLiteral("c0%1").arg(c.slot));
+        openSlot(w, QString::fromUtf8(c.page), c.slot);
         const QString removed = mt(QString::fromUtf8(c.remove));
         if (QFileInfo(removed).isDir()) QDir(removed).removeRecursively();
         else QFile::remove(removed);
@@ -99,8 +86,7 @@ TEST_F(MockRestoreTest, NetworkRestoreIsGuardedAndNoMeansNoChange)
 {
     ScriptedMessageBoxes boxes;
     auto* w = paper(QStringLiteral("入门"), boxes);
-    click(w, QStringLiteral("网络"));
-    click(w, QStringLiteral("c02"));
+    openSlot(w, QStringLiteral("网络"), 2);
     touch(d(QStringLiteral("KSNET/02/学生.txt")));
     {
         testing_support::FileHolder held(d(QStringLiteral("KSNET/02/学生.txt")));
@@ -113,6 +99,44 @@ TEST_F(MockRestoreTest, NetworkRestoreIsGuardedAndNoMeansNoChange)
     EXPECT_TRUE(exists(d(QStringLiteral("KSNET/02/学生.txt"))));
 }
 
+// A slot folder an interrupted restore left under the probe name: put back
+// and restored when its own name is free, named and left alone otherwise.
+TEST_F(MockRestoreTest, LeftoverRestoreProbeIsPutBackOrNamed)
+{
+    struct Case {
+        bool ownNameTaken;
+    };
+    for (const Case& c : {Case{false}, Case{true}}) {
+        SCOPED_TRACE(c.ownNameTaken);
+        auto* w = paperFor(QStringLiteral("入门"), true);
+        ScriptedMessageBoxes& boxes = levelBoxes();
+        openSlot(w, QStringLiteral("word"), 3);
+        touch(d(QStringLiteral("KSDOC/03/学生.txt")));
+        ASSERT_TRUE(QDir().rename(d(QStringLiteral("KSDOC")), d(QStringLiteral("改名w"))));
+        if (c.ownNameTaken) {
+            touch(d(QStringLiteral("KSDOC/01/新.txt")));
+            boxes.allowAnyOk = true;
+            boxes.shown.clear();
+        } else {
+            boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+            boxes.expectOk(QStringLiteral("题目已恢复"));
+        }
+        click(w, QStringLiteral("恢复本题"));
+        if (c.ownNameTaken) {
+            ASSERT_EQ(boxes.shown.size(), 1);
+            EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("改名w")));
+            EXPECT_TRUE(exists(d(QStringLiteral("改名w/03/学生.txt"))));
+            EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/01/新.txt"))));
+            QDir(d(QStringLiteral("改名w"))).removeRecursively();
+        } else {
+            EXPECT_FALSE(exists(d(QStringLiteral("改名w"))));
+            EXPECT_FALSE(exists(d(QStringLiteral("KSDOC/03/学生.txt"))));
+            EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
+            EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/06"))));  // the other slots came back with it
+        }
+    }
+}
+
 class MockExitTest : public MockRestoreTest {};
 
 TEST_F(MockExitTest, HeldFolderRefusesTheClose)
@@ -121,15 +145,13 @@ TEST_F(MockExitTest, HeldFolderRefusesTheClose)
     auto* w = paper(QStringLiteral("入门"), boxes);
     testing_support::FileHolder held(d(QStringLiteral("KSDOC/03/校园.jpg")));
     ASSERT_TRUE(held.holding());
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), true);
+    expectCloseQuestions(boxes);
     boxes.expectOk(QStringLiteral("请关闭已经打开的KSDOC文件夹中的文件 >_<"));
     EXPECT_FALSE(forms::unload(w));
     EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
     EXPECT_TRUE(exists(d(QStringLiteral("KSWIN"))));
     // No at the second question: nothing looked at.
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), false);
+    expectCloseQuestions(boxes, false);
     EXPECT_FALSE(forms::unload(w));
 }
 
@@ -137,8 +159,7 @@ TEST_F(MockExitTest, ServersStopBeforeTheirFoldersGoAndReadOnlyFoldersStayWhole)
 {
     ScriptedMessageBoxes boxes;
     auto* w = paper(QStringLiteral("入门"), boxes);
-    click(w, QStringLiteral("网络"));
-    click(w, QStringLiteral("c01"));  // FTP server started
+    openSlot(w, QStringLiteral("网络"), 1);  // FTP server started
     bool servedAtKill = false;
     plat::setStartHookForTests([&](const QString& host, const QStringList&, plat::WindowStyle) {
         const QString name = QFileInfo(host).fileName();
@@ -152,8 +173,7 @@ TEST_F(MockExitTest, ServersStopBeforeTheirFoldersGoAndReadOnlyFoldersStayWhole)
     touch(d(QStringLiteral("KSXLS/01/只读.txt")));
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KSXLS\\01\\只读.txt"), true));
     touch(d(QStringLiteral("KSXLS/01/其他.txt")));
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), true);
+    expectCloseQuestions(boxes);
     boxes.allowAnyOk = true;
     EXPECT_TRUE(forms::unload(w));
     EXPECT_TRUE(servedAtKill);

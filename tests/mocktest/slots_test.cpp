@@ -15,11 +15,7 @@ using namespace mocktest;
 
 namespace {
 
-class MockSlotsTest : public MockTest {
-protected:
-    QString shown(MockTestWindow* w) { return w->ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容"))->toPlainText(); }
-    bool visible(MockTestWindow* w, const char* name) { return !w->ctl(QString::fromUtf8(name))->isHidden(); }
-};
+class MockSlotsTest : public MockTest {};
 
 // With the first-numbers source slot k holds bank question k.
 TEST_F(MockSlotsTest, SlotPreparesItsQuestionPerLevelAndKind)
@@ -41,27 +37,17 @@ TEST_F(MockSlotsTest, SlotPreparesItsQuestionPerLevelAndKind)
         {"困难", "word", 1, false, true, false, "分为三节"},
         {"困难", "excel", 2, false, false, false, "IF和AND"},
     };
-    QString level;
-    MockTestWindow* w = nullptr;
-    std::unique_ptr<ScriptedMessageBoxes> boxes;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.level) + " " + c.page + " " + std::to_string(c.slot));
-        if (level != QString::fromUtf8(c.level)) {
-            boxes.reset();
-            forms::resetForTests();
-            boxes = std::make_unique<ScriptedMessageBoxes>();
-            level = QString::fromUtf8(c.level);
-            w = paper(level, *boxes);
-        }
-        click(w, QString::fromUtf8(c.page));
-        click(w, QStringLiteral("c0%1").arg(c.slot));
+        MockTestWindow* w = paperFor(QString::fromUtf8(c.level));
+        openSlot(w, QString::fromUtf8(c.page), c.slot);
         EXPECT_EQ(w->state.序号, QStringLiteral("0%1").arg(c.slot));
         EXPECT_TRUE(w->ctl("操作题内容区")->isVisible());
         EXPECT_EQ(visible(w, "打开题目"), c.open);
         EXPECT_EQ(visible(w, "样式"), c.style);
         EXPECT_EQ(visible(w, "考生文件夹"), c.folder);
-        EXPECT_TRUE(shown(w).contains(QString::fromUtf8(c.text))) << shown(w).toStdString();
-        EXPECT_FALSE(shown(w).contains(QStringLiteral("C:\\kaoshi\\windows")));
+        EXPECT_TRUE(shownText(w).contains(QString::fromUtf8(c.text))) << shownText(w).toStdString();
+        EXPECT_FALSE(shownText(w).contains(QStringLiteral("C:\\kaoshi\\windows")));
     }
 }
 
@@ -69,13 +55,12 @@ TEST_F(MockSlotsTest, WindowsDocumentIsCopiedOncePerPaper)
 {
     ScriptedMessageBoxes boxes;
     auto* w = paper(QStringLiteral("入门"), boxes);
-    click(w, QStringLiteral("windows"));
-    click(w, QStringLiteral("c01"));
+    openSlot(w, QStringLiteral("windows"), 1);
     const QString doc = mt(QStringLiteral("windows/题目文档/windows_题目_01.win"));
     const QByteArray fresh = read(bank(QStringLiteral("入门"), QStringLiteral("windows/题目文档/1.win")));
     EXPECT_EQ(read(doc), fresh);
     EXPECT_EQ(read(mt(QStringLiteral("windows/bk/windows01.win"))), fresh);
-    { QFile f(doc); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); f.write("work"); }
+    touch(doc, "work");
     click(w, QStringLiteral("c02"));
     click(w, QStringLiteral("c01"));
     EXPECT_EQ(read(doc), QByteArray("work"));
@@ -93,14 +78,12 @@ TEST_F(MockSlotsTest, NetworkSlotsStartTheirServersAndReplaceAnotherSite)
 {
     ScriptedMessageBoxes boxes;
     auto* w = paper(QStringLiteral("入门"), boxes);
-    QDir().mkpath(d(QStringLiteral("PracticalTraining")));
-    QFile(d(QStringLiteral("PracticalTraining/旧题.txt"))).open(QIODevice::WriteOnly);
-    click(w, QStringLiteral("网络"));
-    click(w, QStringLiteral("c01"));
+    touch(d(QStringLiteral("PracticalTraining/旧题.txt")));
+    openSlot(w, QStringLiteral("网络"), 1);
     EXPECT_EQ(entries(d(QStringLiteral("PracticalTraining"))), QStringList{QStringLiteral("课程通知.txt")});
     EXPECT_EQ(starts, QStringList{QStringLiteral("FTPServer.exe")});
     EXPECT_EQ(styles.last(), plat::WindowStyle::Minimized);
-    EXPECT_TRUE(shown(w).contains(QStringLiteral("ftp://10.1.2.3")));
+    EXPECT_TRUE(shownText(w).contains(QStringLiteral("ftp://10.1.2.3")));
     EXPECT_TRUE(read(mt(QStringLiteral("network/bk/network01.net"))).size() > 0);
     click(w, QStringLiteral("c01"));  // running: the folder again, no second server
     EXPECT_EQ(starts.size(), 1);
@@ -128,8 +111,7 @@ TEST_F(MockSlotsTest, StylePanelPagesWithWrapAroundAndFolds)
 {
     ScriptedMessageBoxes boxes;
     auto* w = paper(QStringLiteral("入门"), boxes);
-    click(w, QStringLiteral("ppt"));
-    click(w, QStringLiteral("c01"));  // three pictures
+    openSlot(w, QStringLiteral("ppt"), 1);  // three pictures
     EXPECT_FALSE(w->ctl("样式下一张")->isEnabled());  // c01: the panel enables them
     click(w, QStringLiteral("样式"));
     EXPECT_TRUE(w->ctl("样式区")->isVisible());
@@ -156,13 +138,25 @@ TEST_F(MockSlotsTest, StylePanelPagesWithWrapAroundAndFolds)
     EXPECT_EQ(w->outerWidthTw(), forms::toTw(forms::tw(9940)));
 }
 
+// Word question 4 has two pictures, question 5 none: its slot offers no
+// arrows that would page through question 4's pictures.
+TEST_F(MockSlotsTest, QuestionWithoutPicturesOffersNoArrows)
+{
+    ScriptedMessageBoxes boxes;
+    auto* w = paper(QStringLiteral("入门"), boxes);
+    openSlot(w, QStringLiteral("word"), 4);
+    EXPECT_TRUE(visible(w, "样式下一张"));
+    click(w, QStringLiteral("样式"));
+    click(w, slotButton(5));
+    for (const char* b : {"样式", "折叠", "样式上一张", "样式下一张", "样式区"}) EXPECT_FALSE(visible(w, b)) << b;
+}
+
 TEST_F(MockSlotsTest, DocumentAndFolderButtonsOpenTheCurrentQuestion)
 {
     {
         ScriptedMessageBoxes boxes;
         auto* w = paper(QStringLiteral("入门"), boxes);
-        click(w, QStringLiteral("word"));
-        click(w, QStringLiteral("c03"));
+        openSlot(w, QStringLiteral("word"), 3);
         click(w, QStringLiteral("考生文件夹"));
         click(w, QStringLiteral("打开题目"));
         ASSERT_EQ(desktop.size(), 2);
@@ -173,8 +167,7 @@ TEST_F(MockSlotsTest, DocumentAndFolderButtonsOpenTheCurrentQuestion)
     desktop.clear();
     ScriptedMessageBoxes boxes;
     auto* w = paper(QStringLiteral("普通"), boxes);
-    click(w, QStringLiteral("word"));
-    click(w, QStringLiteral("c01"));
+    openSlot(w, QStringLiteral("word"), 1);
     click(w, QStringLiteral("考生文件夹"));
     ASSERT_EQ(desktop.size(), 1);
     EXPECT_EQ(desktop[0], plat::toHost(QStringLiteral("D:\\KSDOC")));

@@ -1,8 +1,17 @@
 // The name of a process read from its command line (when its program file
-// cannot be read): what the process test compares.
+// cannot be read): what the process test compares. And which open files
+// count as held under a folder.
 #include "platform/procscan.h"
 
+#include "platform/proclist.h"
+#include "process_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -30,5 +39,60 @@ INSTANTIATE_TEST_SUITE_P(
                       // an absolute program path may hold blanks
                       CommandCase{"/m/soft/FtpSever for mission/Ftpconsole.exe", "Ftpconsole.exe"},
                       CommandCase{"", ""}));
+
+struct BelowCase {
+    const char* target;
+    const char* path;
+    bool below;
+};
+
+void PrintTo(const BelowCase& c, std::ostream* os) { *os << c.target << " under " << c.path; }
+
+class AtOrBelow : public ::testing::TestWithParam<BelowCase> {};
+
+TEST_P(AtOrBelow, TheFolderItselfAndWhatIsInsideCountNotANameThatStartsAlike)
+{
+    EXPECT_EQ(plat::procscan::isAtOrBelow(GetParam().target, GetParam().path), GetParam().below);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AtOrBelow,
+                         ::testing::Values(BelowCase{"/d/实训素材", "/d/实训素材", true},
+                                           BelowCase{"/d/实训素材/a.docx", "/d/实训素材", true},
+                                           BelowCase{"/d/实训素材2/a.docx", "/d/实训素材", false},
+                                           BelowCase{"/d", "/d/实训素材", false},
+                                           BelowCase{"/d/a.docx", "/", true}, BelowCase{"/d", "", false}));
+
+// One reading of the open files serves a whole series of questions: folders
+// are answered from it, while a plain file is still asked about at once.
+TEST(OpenFilesReading, FoldersAreAnsweredFromOneReadingFilesAtOnce)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString held = dir.path() + QStringLiteral("/实训素材");
+    const QString free = dir.path() + QStringLiteral("/winsys");
+    const QString file = held + QStringLiteral("/题目.docx");
+    ASSERT_TRUE(QDir().mkpath(held) && QDir().mkpath(free));
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    }
+    auto holder = std::make_unique<testing_support::RunningProgram>(
+        QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), QStringLiteral("exec sleep 60 <\"$0\""), file});
+    ASSERT_TRUE(holder->started());
+    ASSERT_TRUE(testing_support::waitFor([&] { return plat::hostPathHeldOpen(held); }));
+    {
+        const plat::OpenFilesReading reading;
+        EXPECT_TRUE(plat::hostPathHeldOpen(held));
+        EXPECT_FALSE(plat::hostPathHeldOpen(free));
+        holder.reset();
+        EXPECT_FALSE(plat::hostPathHeldOpen(file)) << "a file is asked about at once";
+        {
+            const plat::OpenFilesReading nested;
+            EXPECT_TRUE(plat::hostPathHeldOpen(held)) << "the folder is answered from the one reading";
+        }
+        EXPECT_TRUE(plat::hostPathHeldOpen(held));
+    }
+    EXPECT_FALSE(plat::hostPathHeldOpen(held)) << "a new series reads again";
+}
 
 }  // namespace

@@ -77,7 +77,9 @@ TEST_P(HandOverSize, ALargerFileReadsAsUnreadable)
     const QString rel = QStringLiteral("\\素材\\bk\\r.txt");
     const auto line1 = uReadTextLine(rel, 1);
     EXPECT_EQ(line1.has_value(), GetParam().read);
-    if (line1) EXPECT_EQ(line1->size(), first);
+    if (line1) {
+        EXPECT_EQ(line1->size(), first);
+    }
     EXPECT_EQ(uReadLastLine(rel), GetParam().read ? QStringLiteral("B") : QString());
     EXPECT_EQ(plat::fileLargerThan(plat::appPath(rel), plat::kHandOverMaxBytes), !GetParam().read);
 }

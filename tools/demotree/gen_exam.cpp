@@ -5,53 +5,22 @@
 
 #include "demotree/exercises.h"
 #include "demotree/gen_office.h"
-#include "demotree/gen_pictures.h"
+#include "demotree/gen_shared.h"
 #include "platform/textfile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace demotree {
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-QStringList L(std::initializer_list<const char*> items)
-{
-    QStringList out;
-    for (const char* i : items) out << s(i);
-    return out;
-}
-
-bool fail(QString* error, const QString& why)
-{
-    if (error) *error = why;
-    return false;
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        return fail(error, QStringLiteral("cannot write ") + path);
-    return true;
-}
-
-// Lines in code page 936, each ended by CR LF.
-bool writeLines(const QString& path, const QStringList& lines, QString* error)
-{
-    QString text;
-    for (const QString& l : lines) text += l + QStringLiteral("\r\n");
-    const auto bytes = plat::encode936(text);
-    if (!bytes) return fail(error, QStringLiteral("not code page 936: ") + path);
-    return writeBytes(path, *bytes, error);
-}
-
-bool mkdir(const QString& path, QString* error)
-{
-    return QDir().mkpath(path) || fail(error, QStringLiteral("cannot create ") + path);
-}
+using gen::fail;
+using gen::L;
+using gen::makeFolder;
+using gen::s;
+using gen::writeBytes;
+using gen::writeLines;
+using gen::writePictures;
 
 // One paper's operation questions.
 struct Paper {
@@ -139,16 +108,6 @@ QList<Paper> papers()
     };
 }
 
-bool writePictures(const QString& folder, const QList<DemoPicture>& pics, QString* error)
-{
-    for (const DemoPicture& pic : pics) {
-        const QByteArray jpg = pictures::jpeg(pic);
-        if (jpg.isEmpty()) return fail(error, QStringLiteral("cannot draw ") + pic.file);
-        if (!writeBytes(folder + '/' + pic.file, jpg, error)) return false;
-    }
-    return true;
-}
-
 bool writePaper(const QString& materials, const QString& bank, int p, const Paper& x, QString* error)
 {
     const QString dir = bank + '/' + QString::number(p);
@@ -191,8 +150,8 @@ bool writePaper(const QString& materials, const QString& bank, int p, const Pape
                                           error)
                              : writeBytes(doc, part.document, error)) &&
                         writeLines(k + QStringLiteral("/题目内容/") + kind + QStringLiteral(".txt"), part.text, error) &&
-                        mkdir(k + QStringLiteral("/题目内容_改"), error) && writePictures(k + QStringLiteral("/样图"), part.pics, error) &&
-                        mkdir(k + QStringLiteral("/素材"), error);
+                        makeFolder(k + QStringLiteral("/题目内容_改"), error) && writePictures(k + QStringLiteral("/样图"), part.pics, error) &&
+                        makeFolder(k + QStringLiteral("/素材"), error);
         if (!ok) return false;
     }
     // Material of the office kinds.
@@ -215,7 +174,7 @@ bool writePaper(const QString& materials, const QString& bank, int p, const Pape
     if (x.ftp) {
         if (!writeLines(net + QStringLiteral("/素材/考试说明.txt"), {QStringLiteral("期末考查FTP服务器，请按题目要求下载和上传文件。")}, error) ||
             !writeLines(net + QStringLiteral("/素材/资料/节能手册.txt"), {QStringLiteral("人走灯灭，节约用电。")}, error) ||
-            !mkdir(net + QStringLiteral("/素材/上传"), error))
+            !makeFolder(net + QStringLiteral("/素材/上传"), error))
             return false;
     } else {
         if (!writeLines(net + QStringLiteral("/素材/index.html"),
@@ -242,7 +201,7 @@ bool generateExam(const QString& materialsFolder, QString* error)
                     L({"本文件夹是考生档案，交卷时试卷与作答会一并打包。", "请勿修改本文件。"}), error))
         return false;
     for (const char* sub : {"KS/KSDOC", "KS/KSXLS", "KS/KSPPT", "KS/KSWIN", "KS/KSNET", "提交", "已提交"})
-        if (!mkdir(root + '/' + s(sub), error)) return false;
+        if (!makeFolder(root + '/' + s(sub), error)) return false;
     return true;
 }
 

@@ -5,23 +5,13 @@
 
 #include "demotree/exercises.h"
 #include "demotree/gen_office.h"
-#include "demotree/gen_pictures.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "demotree/gen_shared.h"
 
 namespace demotree {
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QStringList L(std::initializer_list<const char*> items)
-{
-    QStringList out;
-    for (const char* i : items) out << s(i);
-    return out;
-}
+using gen::L;
+using gen::s;
 
 // The documents a question starts from: docx title then paragraphs; xlsx
 // sheet name then rows; pptx one slide per entry.
@@ -89,7 +79,7 @@ QList<MockPicture> mockPictures()
     return {
         {"入门", "word/样式/1", {s("样式1.jpg"), s("标题黑体二号居中，首行缩进"), Page, L({"计算机的发展", "1"}), 240}},
         {"入门", "word/样式/4", {s("样式1.jpg"), s("第一段分两栏"), Page, L({"网络改变生活", "2"}), 240}},
-        {"入门", "word/样式/4", {s("样式2.jpg"), s("A4，上下边距2厘米"), Dialog, L({"纸张：A4", "上：2厘米", "下：2厘米"}), 180}},
+        {"入门", "word/样式/4", {s("样式2.jpg"), s("A4，上下边距2厘米"), Dialog, L({"纸张：A4", "上：2厘米", "下：2厘米"}), 240}},
         {"入门", "excel/样式/1", {s("样式1.jpg"), s("计算总分"), Sheet, L({"姓名,总分", "李明,256", "王芳,264", "张强,253"}), 200}},
         {"入门", "ppt/样式/1", {s("样式1.jpg"), s("标题“飞入”"), Slide, L({"我的学习计划", "计算机应用一班"}), 220}},
         {"入门", "ppt/样式/1", {s("样式2.jpg"), s("切换“淡出”"), Slide, L({"学习目标", "掌握办公软件"}), 220}},
@@ -107,21 +97,6 @@ QList<MockPicture> mockPictures()
     };
 }
 
-bool fail(QString* error, const QString& why)
-{
-    if (error) *error = why;
-    return false;
-}
-
-bool write(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        return fail(error, QStringLiteral("cannot write ") + path);
-    return true;
-}
-
 }  // namespace
 
 bool generateMockBanks(const QString& materialsFolder, QString* error)
@@ -129,34 +104,23 @@ bool generateMockBanks(const QString& materialsFolder, QString* error)
     const QString root = materialsFolder + QStringLiteral("/bk/模拟测试/题库/");
     for (const BankSize& b : kBankSizes) {
         const QString kind = s(b.kind);
+        const QList<QStringList>& docs = kind == QLatin1String("word")    ? wordDocuments()
+                                         : kind == QLatin1String("excel") ? workbooks()
+                                                                          : presentations();
         const QString folder = root + s(b.level) + '/' + kind + QStringLiteral("/题目文档/");
         for (int n = 1; n <= b.count; ++n) {
-            QByteArray doc;
             QString ext;
-            if (kind == QLatin1String("word")) {
-                const QStringList& d = wordDocuments().at((n - 1) % wordDocuments().size());
-                doc = office::wordDocument(d.first(), d.mid(1));
-                ext = QStringLiteral("docx");
-            } else if (kind == QLatin1String("excel")) {
-                const QStringList& d = workbooks().at((n - 1) % workbooks().size());
-                doc = office::workbook(d.first(), d.mid(1));
-                ext = QStringLiteral("xlsx");
-            } else {
-                doc = office::presentation(presentations().at((n - 1) % presentations().size()));
-                ext = QStringLiteral("pptx");
-            }
-            if (!write(folder + QString::number(n) + '.' + ext, doc, error)) return false;
+            const QByteArray doc = gen::officeDocument(kind, docs.at((n - 1) % docs.size()), &ext);
+            if (!gen::writeBytes(folder + QString::number(n) + '.' + ext, doc, error)) return false;
         }
     }
     // The mail-merge question's data source lies in its material.
-    if (!write(root + QStringLiteral("普通/word/素材/2/名单.xlsx"),
-               office::workbook(s("名单"), L({"学号,姓名,班级", "2024001,李明,计算机应用一班", "2024002,王芳,计算机应用一班"})), error))
+    if (!gen::writeBytes(root + QStringLiteral("普通/word/素材/2/名单.xlsx"),
+                         office::workbook(s("名单"), L({"学号,姓名,班级", "2024001,李明,计算机应用一班", "2024002,王芳,计算机应用一班"})),
+                         error))
         return false;
-    for (const MockPicture& p : mockPictures()) {
-        const QByteArray jpg = pictures::jpeg(p.picture);
-        if (jpg.isEmpty()) return fail(error, QStringLiteral("cannot draw ") + p.picture.file);
-        if (!write(root + s(p.level) + '/' + s(p.path) + '/' + p.picture.file, jpg, error)) return false;
-    }
+    for (const MockPicture& p : mockPictures())
+        if (!gen::writePictures(root + s(p.level) + '/' + s(p.path), {p.picture}, error)) return false;
     return true;
 }
 

@@ -3,17 +3,13 @@
 #include "demotree/gen_tasks.h"
 
 #include "demotree/exercises.h"
-#include "demotree/gen_office.h"
-#include "demotree/gen_pictures.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "demotree/gen_shared.h"
 
 namespace demotree {
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
+using gen::L;
+using gen::s;
 
 struct DemoTask {
     const char* area;
@@ -26,11 +22,6 @@ struct DemoTask {
 QList<DemoTask> taskTable()
 {
     using enum Sketch;
-    const auto L = [](std::initializer_list<const char*> items) {
-        QStringList out;
-        for (const char* i : items) out << s(i);
-        return out;
-    };
     return {
         {"word", "制作招生简章",
          L({"职业学校招生简章", "我校是一所以信息技术为特色的职业学校，开设计算机应用、电子商务、网络技术等专业。",
@@ -69,21 +60,6 @@ QList<DemoTask> taskTable()
     };
 }
 
-bool fail(QString* error, const QString& why)
-{
-    if (error) *error = why;
-    return false;
-}
-
-bool write(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        return fail(error, QStringLiteral("cannot write ") + path);
-    return true;
-}
-
 }  // namespace
 
 bool generateTaskProjects(const QString& materialsFolder, QString* error)
@@ -94,32 +70,16 @@ bool generateTaskProjects(const QString& materialsFolder, QString* error)
         const QString bank = root + area;
         const QString name = s(t.name);
         if (!t.document.isEmpty()) {
-            QByteArray doc;
             QString ext;
-            if (area == QLatin1String("word")) {
-                doc = office::wordDocument(t.document.first(), t.document.mid(1));
-                ext = QStringLiteral("docx");
-            } else if (area == QLatin1String("excel")) {
-                doc = office::workbook(t.document.first(), t.document.mid(1));
-                ext = QStringLiteral("xlsx");
-            } else {
-                doc = office::presentation(t.document);
-                ext = QStringLiteral("pptx");
-            }
-            if (!write(bank + QStringLiteral("/题目文档/") + name + '.' + ext, doc, error)) return false;
+            const QByteArray doc = gen::officeDocument(area, t.document, &ext);
+            if (!gen::writeBytes(bank + QStringLiteral("/题目文档/") + name + '.' + ext, doc, error)) return false;
         }
-        for (const DemoPicture& pic : t.samples) {
-            const QByteArray jpg = pictures::jpeg(pic);
-            if (jpg.isEmpty()) return fail(error, QStringLiteral("cannot draw ") + pic.file);
-            if (!write(bank + QStringLiteral("/样图/") + name + '/' + pic.file, jpg, error)) return false;
-        }
+        if (!gen::writePictures(bank + QStringLiteral("/样图/") + name, t.samples, error)) return false;
     }
     // The Windows question's style pictures.
     const DemoPicture winStyle{s("样图1.jpg"), s("完成后的 D:\\SXWIN"), Sketch::Folders,
                                {s("SXWIN"), s(" 资料"), s("  目录.txt"), s(" 新文件.txt（只读）")}, 220};
-    const QByteArray jpg = pictures::jpeg(winStyle);
-    if (jpg.isEmpty()) return fail(error, QStringLiteral("cannot draw the Windows style picture"));
-    return write(root + QStringLiteral("windows/样式/01/样图1.jpg"), jpg, error);
+    return gen::writePictures(root + QStringLiteral("windows/样式/01"), {winStyle}, error);
 }
 
 }  // namespace demotree

@@ -313,7 +313,9 @@ void MockTestWindow::prepareSlot(int slot)
         const QString n = state.Label[lk->labelOfSlot(slot)];
         if (!ks->documentsPerSlot) {
             if (entry && (slot == 1 || kind == QStringLiteral("word"))) ctl("打开题目")->show();
-            for (const char* b : {"样式", "考生文件夹", "折叠", "样式区"}) ctl(QString::fromUtf8(b))->hide();
+            // The arrows go too: a question without pictures must not page
+            // through the previous question's.
+            for (const char* b : {"样式", "考生文件夹", "折叠", "样式区", "样式上一张", "样式下一张"}) ctl(QString::fromUtf8(b))->hide();
             setOperationHeight();
             if (entry) problem = personalise(kind, n, nn, {});
             loadStyle(*lk, n, slot == 1);

@@ -1,6 +1,7 @@
 #include "mocktest/paper/restore.h"
 
 #include "common/guards.h"
+#include "common/probeleftover.h"
 #include "mocktest/paper/generation.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
@@ -20,8 +21,11 @@ MockRestore uRestoreMockQuestion(const MockState& s, QWidget* owner)
     const QString exam = ks->examFolder();
     const QString name = QString::fromUtf8(ks->folder);
 
-    // The network folder is guarded like the others (its own probe name).
+    // The network folder is guarded like the others (its own probe name). A
+    // folder an interrupted restore left under the probe name comes back
+    // first, or is named.
     const QString probe = *ks->restoreProbe ? QString::fromUtf8(ks->restoreProbe) : QStringLiteral("D:\\改名n");
+    if (!common::uRecoverProbeLeftover(exam, probe, owner)) return MockRestore::Refused;
     if (!common::uCheckFoldersFree({common::GuardEntry::probe(exam, probe, true, common::filesOpenMessage(name)),
                                     common::GuardEntry::explorer(name, common::explorerOpenMessage(name))},
                                    owner))

@@ -1,0 +1,107 @@
+#include "benchutil.h"
+
+#include "common/handover.h"
+#include "demotree/demotree.h"
+#include "forms/runtime.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "windows/registry.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+namespace bench {
+
+double ms(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void settle(bool flush)
+{
+    if (flush) ::sync();
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+double runTool(const QString& program, const QStringList& args)
+{
+    QElapsedTimer t;
+    t.start();
+    if (QProcess::execute(program, args) != 0) std::printf("  (%s failed)\n", qPrintable(program));
+    return ms(t);
+}
+
+void useOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+namespace {
+
+// The offscreen platform's remarks on every window brought forward are noise here.
+QtMessageHandler previousHandler = nullptr;
+
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (!text.contains(QStringLiteral("does not support")) && previousHandler) previousHandler(type, context, text);
+}
+
+}  // namespace
+
+// Message boxes would wait for a click: each is printed and answered "no".
+struct DemoSetup::Boxes : plat::MessageBoxes {
+    void ok(QWidget*, const QString& text) override { std::printf("  (message: %s)\n", qPrintable(text)); }
+    bool yesNo(QWidget*, const QString& text) override
+    {
+        std::printf("  (question: %s)\n", qPrintable(text));
+        return false;
+    }
+};
+
+DemoSetup::DemoSetup(const QString& base) : work_(base + QStringLiteral("/corvanth-bench-XXXXXX"))
+{
+    previousHandler = qInstallMessageHandler(quietOffscreen);
+    if (!work_.isValid()) {
+        std::fprintf(stderr, "cannot make a folder in %s\n", qPrintable(base));
+        return;
+    }
+    QDir().mkpath(drive());
+    QString error;
+    if (!demotree::build(program(), &error)) {
+        std::fprintf(stderr, "demo tree: %s\n", qPrintable(error));
+        return;
+    }
+    plat::setProgramFolder(program());
+    plat::setDriveD(drive());
+    windows::registerAll();
+    forms::setEndHandler([] {});
+    boxes_ = std::make_unique<Boxes>();
+    plat::setMessageBoxes(boxes_.get());
+    if (!uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")) ||
+        !uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"))) {
+        std::fprintf(stderr, "cannot write the hand-over files\n");
+        return;
+    }
+    ok_ = true;
+}
+
+DemoSetup::~DemoSetup()
+{
+    if (boxes_) plat::setMessageBoxes(nullptr);
+    qInstallMessageHandler(previousHandler);
+}
+
+}  // namespace bench
