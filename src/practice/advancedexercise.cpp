@@ -4,7 +4,6 @@
 #include "common/guards.h"
 #include "common/handover.h"
 #include "common/navigation.h"
-#include "common/probeleftover.h"
 #include "common/questiontext.h"
 #include "forms/runtime.h"
 #include "platform/filesystem.h"
@@ -35,17 +34,16 @@ struct Probe {
     QString message;
 };
 
-// The window's guard lists: in-use probes only, no file-manager check. A
-// probe name left over from an interrupted run would fail its probe as if
-// the path were open; it is named to the student instead.
-bool probesPass(const QList<Probe>& probes, QWidget* owner)
+// The window's guard lists: in-use probes only, no file-manager check, each
+// entry only when its path exists. The shared guard names a probe name left
+// over from an interrupted run instead of taking it for an open file.
+bool probesPass(const QList<Probe>& probes, QWidget* owner,
+                common::UncheckedProbe unchecked = common::UncheckedProbe::Refuse)
 {
-    for (const Probe& p : probes) {
-        if (!fs::listedExists(p.path)) continue;
-        if (!common::uRecoverProbeLeftover(p.path, p.probeName, owner)) return false;
-        if (!common::uCheckFoldersFree({common::GuardEntry::probe(p.path, p.probeName, true, p.message)}, owner)) return false;
-    }
-    return true;
+    common::GuardList list;
+    for (const Probe& p : probes)
+        if (fs::listedExists(p.path)) list << common::GuardEntry::probe(p.path, p.probeName, true, p.message);
+    return common::uCheckFoldersFree(list, owner, nullptr, unchecked);
 }
 
 // The first failure of a run of file operations.
@@ -224,7 +222,7 @@ void AdvancedExerciseWindow::onUnload(bool& cancel)
     const AdvancedExercise e = exercise();
     if (!probesPass({{e.questionDocument(), e.documentProbe(), QStringLiteral("题目文档已经打开，请关闭后再退出")},
                      {kExamineeFolder, kProbe, QStringLiteral("请关闭题目文档和已经打开的文件（夹）")}},
-                    this)) {
+                    this, common::UncheckedProbe::GoOn)) {
         cancel = true;
         return;
     }
