@@ -32,7 +32,7 @@ int PictureArea::load(const QString& folder)
     if (!files_.isEmpty()) uShowPicture(0);
     if (files_.size() < 2) {
         for (const char* b : {layout_.previous, layout_.next}) {
-            w(b)->hide();
+            if (layout_.stepButtonsFollowFold) w(b)->hide();
             w(b)->setEnabled(false);
         }
     }
@@ -66,6 +66,7 @@ void PictureArea::unfold()
     w(layout_.picture)->show();
     w(layout_.fold)->show();
     w(layout_.unfold)->hide();
+    if (!layout_.stepButtonsFollowFold) return;
     w(layout_.previous)->show();
     w(layout_.next)->show();
 }
@@ -76,6 +77,7 @@ void PictureArea::fold()
     w(layout_.fold)->hide();
     w(layout_.picture)->hide();
     w(layout_.unfold)->show();
+    if (!layout_.stepButtonsFollowFold) return;
     w(layout_.previous)->hide();
     w(layout_.next)->hide();
 }

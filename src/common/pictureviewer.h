@@ -23,6 +23,11 @@ struct PictureAreaLayout {
     const char* fold = "折叠样式";
     const char* previous = "上一张";
     const char* next = "下一张";
+    // Whether the previous and next buttons follow the viewer: shown on
+    // unfold, hidden on fold, hidden as well as disabled for fewer than two
+    // pictures. Without, they keep their place and visibility and are only
+    // disabled for fewer than two pictures.
+    bool stepButtonsFollowFold = true;
 };
 
 class PictureArea {
@@ -34,8 +39,8 @@ public:
 
     // uLoadSamplePictures: points the list at the folder and decides the
     // buttons (no folder: no unfold button; fewer than two pictures:
-    // previous and next hidden and disabled); shows picture 0 when there is
-    // one. Returns the number of pictures.
+    // previous and next disabled, and hidden when they follow the fold);
+    // shows picture 0 when there is one. Returns the number of pictures.
     int load(const QString& folder);
 
     // uShowPicture: selects entry index and loads it into the picture box.

@@ -4,6 +4,7 @@
 #include "platform_fixture.h"
 #include "practice/advancedexercise.h"
 #include "practice/randompractice.h"
+#include "scripted_msgbox.h"
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,9 @@ TEST_F(PracticeWindowsTest, AdvancedExerciseReturnsToTheMainWindowWhateverTheLau
     forms::show(kMain);
     forms::hide(kMain);
     forms::show(kAdvanced);
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
+    boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
     EXPECT_TRUE(forms::unload(kAdvanced));
     processEvents();
     EXPECT_FALSE(ended_);

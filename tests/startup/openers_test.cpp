@@ -180,6 +180,8 @@ TEST_F(OpenersTest, MockTestButtonsLeaveTheMarkerAlone)
 TEST_F(OpenersTest, RowStaysOpenWhenTheMainWindowComesBack)
 {
     click("Command14");
+    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
+    boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
     forms::unload(QStringLiteral("高级应用练习窗格"));
     processEvents();
     ASSERT_TRUE(main_->isVisible());

@@ -1,5 +1,6 @@
 #include "demotree/demotree.h"
 
+#include "demotree/gen_advanced.h"
 #include "demotree/gen_exam.h"
 #include "demotree/gen_mock.h"
 #include "demotree/gen_office.h"
@@ -31,6 +32,7 @@ const Generator kGenerators[] = {
     {"task projects", generateTaskProjects},
     {"mock banks", generateMockBanks},
     {"final exam", generateExam},
+    {"advanced exercises", generateAdvancedExercises},
 };
 
 bool fail(QString* error, const QString& why)
