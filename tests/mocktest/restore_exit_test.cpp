@@ -42,7 +42,7 @@ TEST_F(MockRestoreTest, RestoreRebuildsTheSlotFolderAndDocumentPerLevel)
         boxes.expectOk(QStringLiteral("题目已恢复"));
         click(w, QStringLiteral("恢复本题"));
         EXPECT_FALSE(exists(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt"))));
-        if (*c.material) EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + '/' + QString::fromUtf8(c.material))));
+        if (*c.material) { EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + '/' + QString::fromUtf8(c.material)))); }
         else EXPECT_FALSE(exists(d(QString::fromUtf8(c.folder))));
         EXPECT_EQ(read(doc), read(plat::toHost(pristineDocument(kind, w->state.扩展名, w->state.序号))));
     }

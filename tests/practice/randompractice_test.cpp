@@ -223,8 +223,8 @@ TEST_P(PrepareTable, GuardsThenDrawsAndPrepares)
         holder = std::make_unique<testing_support::FileHolder>(drive_ + (c.viaNext ? QStringLiteral("/winsys/a.txt") : QStringLiteral("/winsys/earlier.txt")));
         break;
     }
-    if (holder) ASSERT_TRUE(holder->holding());
-    if (network && c.viaNext) ASSERT_TRUE(running.contains(QStringLiteral("MyWebServer.exe")));
+    if (holder) { ASSERT_TRUE(holder->holding()); }
+    if (network && c.viaNext) { ASSERT_TRUE(running.contains(QStringLiteral("MyWebServer.exe"))); }
     starts.clear();
 
     testing_support::ScriptedMessageBoxes boxes;
@@ -274,7 +274,7 @@ TEST_P(PrepareTable, GuardsThenDrawsAndPrepares)
     EXPECT_FALSE(onD(QStringLiteral("实训素材/earlier.txt")));
     EXPECT_EQ(onD(QStringLiteral("实训素材")), !windows);
     // "D:\winsys" belongs to Windows questions: another kind leaves it alone.
-    if (!c.viaNext) EXPECT_EQ(onD(QStringLiteral("winsys/earlier.txt")), !windows);
+    if (!c.viaNext) { EXPECT_EQ(onD(QStringLiteral("winsys/earlier.txt")), !windows); }
     if (windows) {
         EXPECT_TRUE(docs(kind).isEmpty());
         EXPECT_FALSE(button(w, "打开题目")->isVisible());
@@ -879,7 +879,7 @@ TEST_F(RandomPracticeTest, TheDemoBankOfEveryKindHasQuestionsToDraw)
             ASSERT_TRUE(lines.has_value());
             texts << lines->join('\n');
             EXPECT_TRUE(dir.exists(QStringLiteral("素材/") + n));
-            if (kind == QStringLiteral("windows")) EXPECT_TRUE(dir.exists(QStringLiteral("素材/") + n + QStringLiteral("/winsys")));
+            if (kind == QStringLiteral("windows")) { EXPECT_TRUE(dir.exists(QStringLiteral("素材/") + n + QStringLiteral("/winsys"))); }
             EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("样图/") + n)).entryList({QStringLiteral("*.jpg")}).isEmpty());
         }
         if (kind == QStringLiteral("network")) {

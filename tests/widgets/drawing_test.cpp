@@ -251,8 +251,9 @@ TEST(ButtonDrawing, DegenerateSizesDrawNothingAndNeverCrash)
                 enter(b);
                 click(b);
                 b->grab();
-                if (b->width() < qzButtons_H::kMinFaceSize || b->height() < qzButtons_H::kMinFaceSize)
+                if (b->width() < qzButtons_H::kMinFaceSize || b->height() < qzButtons_H::kMinFaceSize) {
                     EXPECT_TRUE(b->surface().isNull()) << s.width() << "x" << s.height() << " shape " << shape;
+                }
             }
         }
     }
