@@ -153,22 +153,7 @@ TEST_F(GuardsTest, GuardListPassesWhenEveryEntryPasses)
 
 // ---- File-manager windows, on a private X server -------------------------
 
-class ExplorerCheck : public GuardsTest {
-protected:
-    void SetUp() override
-    {
-        if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
-        GuardsTest::SetUp();
-        x_ = std::make_unique<testing_support::XvfbDisplay>();
-        ASSERT_TRUE(x_->running());
-    }
-    void TearDown() override
-    {
-        x_.reset();
-        GuardsTest::TearDown();
-    }
-    std::unique_ptr<testing_support::XvfbDisplay> x_;
-};
+using ExplorerCheck = testing_support::WithPrivateX<GuardsTest>;
 
 TEST_F(ExplorerCheck, FindsAFileManagerWindowByItsWholeTitleCaseAside)
 {

@@ -958,22 +958,7 @@ TEST_F(ExerciseWindowTest, AFileOpenInWinsysDoesNotStopTheCloseOfAWindowsExercis
 
 // ---- file-manager windows, on a private X server ----------------------------
 
-class ExerciseExplorerTest : public ExerciseWindowTest {
-protected:
-    void SetUp() override
-    {
-        if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
-        ExerciseWindowTest::SetUp();
-        x_ = std::make_unique<testing_support::XvfbDisplay>();
-        ASSERT_TRUE(x_->running());
-    }
-    void TearDown() override
-    {
-        x_.reset();
-        ExerciseWindowTest::TearDown();
-    }
-    std::unique_ptr<testing_support::XvfbDisplay> x_;
-};
+using ExerciseExplorerTest = testing_support::WithPrivateX<ExerciseWindowTest>;
 
 TEST_F(ExerciseExplorerTest, WinsysWindowRefusesTheLoadOnlyWhenTheWorkingFolderExists)
 {

@@ -15,6 +15,7 @@
 #include "platform/process.h"
 #include "platform/shellwait.h"
 #include "platform/textfile.h"
+#include "fake_servers.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
 
@@ -44,16 +45,7 @@ protected:
     {
         PlatformTest::SetUp();
         common::setRandomSourceForTests(first);
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
-            const QString name = QFileInfo(host).fileName();
-            starts << name;
-            styles << style;
-            if (name == QStringLiteral("FTPServer.exe") || name == QStringLiteral("MyWebServer.exe")) running << name;
-            if (name == QStringLiteral("kill_app.exe")) running.removeAll(QStringLiteral("MyWebServer.exe"));
-            if (name == QStringLiteral("f-kill_app.exe")) running.removeAll(QStringLiteral("FTPServer.exe"));
-            return qint64(999999);
-        });
-        common::setProcessListForTests([this] { return running; });
+        servers_.install();
         plat::setIPv4AddressesForTests([this] { return addresses; });
         plat::setDesktopHookForTests([this](plat::DesktopAction, const QString& text) {
             desktop << text;
@@ -159,9 +151,10 @@ protected:
     static bool exists(const QString& host) { return QFileInfo::exists(host); }
     static QStringList entries(const QString& host);
 
-    QStringList starts;
-    QList<plat::WindowStyle> styles;
-    QStringList running;
+    testing_support::FakeServers servers_;
+    QStringList& starts = servers_.starts;
+    QList<plat::WindowStyle>& styles = servers_.styles;
+    QStringList& running = servers_.running;
     QStringList desktop;
     QStringList addresses{QStringLiteral("10.1.2.3")};
 

@@ -823,22 +823,7 @@ TEST_F(RandomPracticeTest, ClosingIsRefusedWhileSomethingIsHeldAndGoesOnAfterwar
 
 // ---- file-manager windows, on a private X server ------------------------------
 
-class RandomExplorerTest : public RandomPracticeTest {
-protected:
-    void SetUp() override
-    {
-        if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
-        RandomPracticeTest::SetUp();
-        x_ = std::make_unique<testing_support::XvfbDisplay>();
-        ASSERT_TRUE(x_->running());
-    }
-    void TearDown() override
-    {
-        x_.reset();
-        RandomPracticeTest::TearDown();
-    }
-    std::unique_ptr<testing_support::XvfbDisplay> x_;
-};
+using RandomExplorerTest = testing_support::WithPrivateX<RandomPracticeTest>;
 
 TEST_F(RandomExplorerTest, AWinsysWindowStopsAWindowsQuestionButNoOtherKindWithoutAWorkingFolder)
 {

@@ -2,6 +2,8 @@
 // Real outside processes and a real X display for tests: a program kept
 // running, a process that holds a file open, a private Xvfb server and a
 // top-level window on it that looks like a file manager's.
+#include <gtest/gtest.h>
+
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -54,6 +56,25 @@ private:
     QString name_;
     QByteArray oldDisplay_;
     bool hadDisplay_ = false;
+};
+
+// A fixture Base run with a private X server: skipped where Xvfb is missing.
+template <class Base>
+class WithPrivateX : public Base {
+protected:
+    void SetUp() override
+    {
+        if (!XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+        Base::SetUp();
+        x_ = std::make_unique<XvfbDisplay>();
+        ASSERT_TRUE(x_->running());
+    }
+    void TearDown() override
+    {
+        x_.reset();
+        Base::TearDown();
+    }
+    std::unique_ptr<XvfbDisplay> x_;
 };
 
 // A mapped top-level window with a window class and a (UTF-8) title.
