@@ -1,5 +1,9 @@
 #include "process_support.h"
 
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
 #include "platform/proclist.h"
 
 #include <QCoreApplication>
@@ -30,6 +34,9 @@ RunningProgram::RunningProgram(const QString& hostProgram, const QStringList& ar
     p_.setProgram(hostProgram);
     p_.setArguments(args);
     p_.setProcessChannelMode(QProcess::ForwardedChannels);
+    // Its own process group, so that stop() also ends what it started (a
+    // launcher script such as soffice leaves its real program behind).
+    p_.setChildProcessModifier([] { ::setpgid(0, 0); });
     p_.start();
     if (p_.waitForStarted(5000)) pid_ = p_.processId();
 }
@@ -44,6 +51,7 @@ bool RunningProgram::waitEnded(int ms)
 
 void RunningProgram::stop()
 {
+    if (pid_ > 0) ::kill(-pid_, SIGKILL);  // the group, whether the leader still runs or not
     if (p_.state() == QProcess::NotRunning) return;
     p_.kill();
     p_.waitForFinished(5000);
