@@ -188,8 +188,15 @@ WindowManager::WindowManager(const QString& display)
     p_.setArguments({QStringLiteral("--sm-disable")});
     p_.setStandardOutputFile(QProcess::nullDevice());
     p_.setStandardErrorFile(QProcess::nullDevice());
-    p_.start();
-    running_ = p_.waitForStarted(5000) && waitFor([&] { return windowManagerAnnounced(display); }, 15000);
+    // A loaded machine can be slow to bring it up, and a window manager that
+    // gave up early (display not ready yet) gets one more start.
+    for (int attempt = 0; attempt < 2 && !running_; ++attempt) {
+        if (p_.state() != QProcess::NotRunning) stopProcess(p_);
+        p_.start();
+        running_ = p_.waitForStarted(5000) &&
+                   waitFor([&] { return windowManagerAnnounced(display) || p_.state() == QProcess::NotRunning; }, 30000) &&
+                   windowManagerAnnounced(display);
+    }
 }
 
 WindowManager::~WindowManager() { stopProcess(p_); }
