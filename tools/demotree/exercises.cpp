@@ -1,17 +1,13 @@
 #include "demotree/exercises.h"
 
+#include "demotree/gen_shared.h"
+
 namespace demotree {
 
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QStringList list(std::initializer_list<const char*> items)
-{
-    QStringList out;
-    for (const char* i : items) out << s(i);
-    return out;
-}
+using gen::s;
+const auto list = gen::L;
 
 QList<DemoExercise> table()
 {

@@ -4,25 +4,14 @@
 #include "demotree/gen_advanced.h"
 
 #include "demotree/exercises.h"
-#include "demotree/gen_office.h"
-#include "demotree/gen_pictures.h"
-#include "platform/textfile.h"
+#include "demotree/gen_shared.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace demotree {
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QStringList L(std::initializer_list<const char*> items)
-{
-    QStringList out;
-    for (const char* i : items) out << s(i);
-    return out;
-}
+using gen::L;
+using gen::s;
 
 // A text file of a material folder: name and lines.
 struct MaterialText {
@@ -232,68 +221,26 @@ QList<AdvancedDemo> table()
     };
 }
 
-bool fail(QString* error, const QString& why)
-{
-    if (error) *error = why;
-    return false;
-}
-
-bool write(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        return fail(error, QStringLiteral("cannot write ") + path);
-    return true;
-}
-
-// A text file as the tree holds them: code page 936, CR LF after each line.
-bool writeText(const QString& path, const QStringList& lines, QString* error)
-{
-    const auto bytes = plat::encode936(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    if (!bytes) return fail(error, QStringLiteral("not code page 936: ") + path);
-    return write(path, *bytes, error);
-}
-
-bool writePicture(const QString& path, const DemoPicture& pic, QString* error)
-{
-    const QByteArray jpg = pictures::jpeg(pic);
-    if (jpg.isEmpty()) return fail(error, QStringLiteral("cannot draw ") + path);
-    return write(path, jpg, error);
-}
-
 }  // namespace
 
 bool generateAdvancedExercises(const QString& materialsFolder, QString* error)
 {
     const QString root = materialsFolder + QStringLiteral("/bk/高级应用/");
     // The working-document folder exists before the first opening.
-    if (!QDir().mkpath(root + QStringLiteral("题目文档/tm"))) return fail(error, QStringLiteral("cannot create 题目文档/tm"));
+    if (!gen::makeFolder(root + QStringLiteral("题目文档/tm"), error)) return false;
     for (const AdvancedDemo& a : table()) {
         const QString kind = s(a.kind);
         const QString name = kind + s(a.number);
-        QByteArray doc;
         QString ext;
-        if (kind == QLatin1String("word")) {
-            doc = office::wordDocument(a.document.first(), a.document.mid(1));
-            ext = QStringLiteral("docx");
-        } else if (kind == QLatin1String("excel")) {
-            doc = office::workbook(a.document.first(), a.document.mid(1));
-            ext = QStringLiteral("xlsx");
-        } else {
-            doc = office::presentation(a.document);
-            ext = QStringLiteral("pptx");
-        }
-        if (!write(root + QStringLiteral("题目文档/bk/") + name + '.' + ext, doc, error)) return false;
-        if (!writeText(root + QStringLiteral("题目内容/") + name + QStringLiteral(".txt"), a.question, error)) return false;
-        const QString material = root + QStringLiteral("素材/") + name + '/';
-        if (!QDir().mkpath(material)) return fail(error, QStringLiteral("cannot create ") + material);
+        const QByteArray doc = gen::officeDocument(kind, a.document, &ext);
+        if (!gen::writeBytes(root + QStringLiteral("题目文档/bk/") + name + '.' + ext, doc, error)) return false;
+        if (!gen::writeLines(root + QStringLiteral("题目内容/") + name + QStringLiteral(".txt"), a.question, error)) return false;
+        const QString material = root + QStringLiteral("素材/") + name;
+        if (!gen::makeFolder(material, error)) return false;
         for (const MaterialText& t : a.texts)
-            if (!writeText(material + t.file, t.lines, error)) return false;
-        for (const DemoPicture& pic : a.materials)
-            if (!writePicture(material + pic.file, pic, error)) return false;
-        for (const DemoPicture& pic : a.effects)
-            if (!writePicture(root + QStringLiteral("参考效果/") + name + '/' + pic.file, pic, error)) return false;
+            if (!gen::writeLines(material + '/' + t.file, t.lines, error)) return false;
+        if (!gen::writePictures(material, a.materials, error)) return false;
+        if (!gen::writePictures(root + QStringLiteral("参考效果/") + name, a.effects, error)) return false;
     }
     return true;
 }

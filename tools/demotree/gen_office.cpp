@@ -1,10 +1,9 @@
 #include "demotree/gen_office.h"
 
 #include "demotree/exercises.h"
+#include "demotree/gen_shared.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <array>
@@ -166,26 +165,13 @@ QByteArray slide(const QString& spec)
 
 // ---- the generator ----------------------------------------------------------
 
-bool fail(QString* error, const QString& why)
-{
-    if (error) *error = why;
-    return false;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        return fail(error, QStringLiteral("cannot write ") + path);
-    return true;
-}
+using gen::fail;
 
 bool copyFile(const QString& from, const QString& to, QString* error)
 {
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly)) return fail(error, QStringLiteral("missing ") + from);
-    return writeFile(to, in.readAll(), error);
+    return gen::writeBytes(to, in.readAll(), error);
 }
 
 QByteArray documentOf(const DemoExercise& ex)
@@ -398,7 +384,7 @@ bool generateExerciseDocuments(const QString& materialsFolder, QString* error)
     for (const DemoExercise& ex : demoExercises()) {
         const QString bank = bankFolder(materialsFolder, ex.kind);
         const QString pristine = bank + QStringLiteral("/bk/") + ex.name() + '.' + ex.ext;
-        if (!ex.document.isEmpty() && !writeFile(pristine, documentOf(ex), error)) return false;
+        if (!ex.document.isEmpty() && !gen::writeBytes(pristine, documentOf(ex), error)) return false;
         // The shipped working copy is the pristine document, as after an opening.
         if (!copyFile(pristine, bank + QStringLiteral("/题目文档/题目_") + ex.name() + '.' + ex.ext, error)) return false;
         if (ex.kind == QLatin1String("network")) {
