@@ -72,7 +72,7 @@ TEST_P(RealThunar, ItsWindowOnTheFolderIsFoundUntilItCloses)
     EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
     testing_support::FileManagerWindow thunar(x.name(), dir_.path() + QStringLiteral("/WWW"));
     ASSERT_TRUE(thunar.started());
-    EXPECT_TRUE(testing_support::waitFor([] { return plat::fileManagerWindowTitled(QStringLiteral("WWW")); }, 20000));
+    EXPECT_TRUE(testing_support::waitFor([] { return plat::fileManagerWindowTitled(QStringLiteral("WWW")); }, testing_support::kDesktopProgramStartMs));
     EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("www")));
     EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WW")));
     EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WWW2")));

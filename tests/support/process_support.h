@@ -110,6 +110,10 @@ void removeClientList(const QString& display);
 
 // A real file manager (Thunar) showing a host folder on a display, with a
 // private home, no session bus and no other instance to hand the folder to.
+// How long a real desktop program may take to show its window: generous,
+// because the sanitizer-built tests beside it can load every core.
+constexpr int kDesktopProgramStartMs = 60000;
+
 class FileManagerWindow {
 public:
     FileManagerWindow(const QString& display, const QString& hostFolder);
