@@ -72,7 +72,9 @@ TEST_P(RealThunar, ItsWindowOnTheFolderIsFoundUntilItCloses)
     EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
     testing_support::FileManagerWindow thunar(x.name(), dir_.path() + QStringLiteral("/WWW"));
     ASSERT_TRUE(thunar.started());
-    EXPECT_TRUE(testing_support::waitFor([] { return plat::fileManagerWindowTitled(QStringLiteral("WWW")); }, testing_support::kDesktopProgramStartMs));
+    ASSERT_TRUE(testing_support::waitFor([] { return plat::fileManagerWindowTitled(QStringLiteral("WWW")); },
+                                         testing_support::kDesktopProgramStartMs))
+        << thunar.report().toStdString() << "windows:\n" << testing_support::describeWindows(x.name()).toStdString();
     EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("www")));
     EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WW")));
     EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WWW2")));

@@ -265,7 +265,9 @@ TEST_F(CleanupTest, AThunarWindowOnWwwStopsAtEntry9)
     ASSERT_TRUE(wm.running());
     testing_support::FileManagerWindow thunar(x.name(), d(QStringLiteral("WWW")));
     ASSERT_TRUE(thunar.started());
-    ASSERT_TRUE(testing_support::waitFor([] { return common::uIsFolderOpenInExplorer(QStringLiteral("WWW")); }, testing_support::kDesktopProgramStartMs));
+    ASSERT_TRUE(testing_support::waitFor([] { return common::uIsFolderOpenInExplorer(QStringLiteral("WWW")); },
+                                         testing_support::kDesktopProgramStartMs))
+        << thunar.report().toStdString() << "windows:\n" << testing_support::describeWindows(x.name()).toStdString();
     expectStopAtWww();
 }
 

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -166,6 +167,57 @@ void stopProcess(QProcess& p)
 
 }  // namespace
 
+namespace {
+
+void describeWindow(Display* dpy, Window w, int depth, QString& out)
+{
+    XClassHint hint{nullptr, nullptr};
+    QString cls;
+    if (XGetClassHint(dpy, w, &hint)) {
+        cls = QString::fromUtf8(hint.res_name ? hint.res_name : "") + QLatin1Char('/') +
+              QString::fromUtf8(hint.res_class ? hint.res_class : "");
+        if (hint.res_name) XFree(hint.res_name);
+        if (hint.res_class) XFree(hint.res_class);
+    }
+    XWindowAttributes attrs{};
+    const bool viewable = XGetWindowAttributes(dpy, w, &attrs) && attrs.map_state == IsViewable;
+    char* name = nullptr;
+    QString title;
+    if (XFetchName(dpy, w, &name) && name) {
+        title = QString::fromUtf8(name);
+        XFree(name);
+    }
+    if (!cls.isEmpty() || !title.isEmpty())
+        out += QStringLiteral("%1 0x%2 %3 \"%4\"%5\n")
+                   .arg(QString(depth * 2, QLatin1Char(' ')))
+                   .arg(w, 0, 16)
+                   .arg(cls, title, viewable ? QString() : QStringLiteral(" (not shown)"));
+    if (depth >= 1) return;
+    Window r = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int n = 0;
+    if (XQueryTree(dpy, w, &r, &parent, &children, &n) && children)
+        for (unsigned int i = 0; i < n; ++i) describeWindow(dpy, children[i], depth + 1, out);
+    if (children) XFree(children);
+}
+
+}  // namespace
+
+QString describeWindows(const QString& display)
+{
+    Display* dpy = XOpenDisplay(display.toLatin1().constData());
+    if (!dpy) return QStringLiteral("display %1 cannot be opened").arg(display);
+    QString out;
+    Window r = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int n = 0;
+    if (XQueryTree(dpy, DefaultRootWindow(dpy), &r, &parent, &children, &n) && children)
+        for (unsigned int i = 0; i < n; ++i) describeWindow(dpy, children[i], 0, out);
+    if (children) XFree(children);
+    XCloseDisplay(dpy);
+    return out.isEmpty() ? QStringLiteral("no named windows") : out;
+}
+
 void removeClientList(const QString& display)
 {
     Display* dpy = XOpenDisplay(display.toLatin1().constData());
@@ -220,10 +272,20 @@ FileManagerWindow::FileManagerWindow(const QString& display, const QString& host
     p_.setProcessEnvironment(env);
     p_.setProgram(QStandardPaths::findExecutable(QStringLiteral("thunar")));
     p_.setArguments({hostFolder});
-    p_.setStandardOutputFile(QProcess::nullDevice());
-    p_.setStandardErrorFile(QProcess::nullDevice());
+    p_.setProcessChannelMode(QProcess::MergedChannels);
+    p_.setStandardOutputFile(home_.path() + QStringLiteral("/output.txt"));
     p_.start();
     started_ = p_.waitForStarted(5000);
+}
+
+QString FileManagerWindow::report()
+{
+    QFile out(home_.path() + QStringLiteral("/output.txt"));
+    const QString printed = out.open(QIODevice::ReadOnly) ? QString::fromUtf8(out.readAll().right(4000)) : QString();
+    const QString state = p_.state() == QProcess::NotRunning
+                              ? QStringLiteral("thunar ended (exit %1)").arg(p_.exitCode())
+                              : QStringLiteral("thunar runs");
+    return state + QStringLiteral("; printed:\n") + printed;
 }
 
 void FileManagerWindow::close() { stopProcess(p_); }

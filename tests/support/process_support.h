@@ -114,6 +114,10 @@ void removeClientList(const QString& display);
 // because the sanitizer-built tests beside it can load every core.
 constexpr int kDesktopProgramStartMs = 60000;
 
+// The windows at the top of the display's tree and one level below, with
+// class and title, for a failed wait.
+QString describeWindows(const QString& display);
+
 class FileManagerWindow {
 public:
     FileManagerWindow(const QString& display, const QString& hostFolder);
@@ -121,6 +125,8 @@ public:
     static bool available();
     bool started() const { return started_; }
     void close();
+    // Whether it still runs and what it printed, for a failed wait.
+    QString report();
 
 private:
     QProcess p_;
