@@ -18,6 +18,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <locale.h>
 #include <unistd.h>
 
 namespace plat {
@@ -69,8 +70,37 @@ ToolRun runToolAndWait(const QString& program, const QStringList& args, int time
     return run;
 }
 
+namespace {
+
+// libarchive turns entry names into the character set of the calling
+// thread's locale. Started without a UTF-8 locale (LANG unset, "C"), names
+// such as "空.txt" would not convert and a sound archive would read as
+// lacking them; the reading therefore runs under a UTF-8 character type.
+class Utf8CharacterType {
+public:
+    Utf8CharacterType() : utf8_(newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr))
+    {
+        if (utf8_) previous_ = uselocale(utf8_);
+    }
+    ~Utf8CharacterType()
+    {
+        if (!utf8_) return;
+        uselocale(previous_);
+        freelocale(utf8_);
+    }
+    Utf8CharacterType(const Utf8CharacterType&) = delete;
+    Utf8CharacterType& operator=(const Utf8CharacterType&) = delete;
+
+private:
+    locale_t utf8_;
+    locale_t previous_ = nullptr;
+};
+
+}  // namespace
+
 std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error)
 {
+    const Utf8CharacterType utf8;
     const QString host = path.contains('\\') ? toHost(path) : path;
     auto failWith = [&](const QString& why) -> std::optional<QList<ArchiveEntry>> {
         if (error) *error = why;

@@ -4,6 +4,7 @@
 #include "platform/archive.h"
 #include "platform/paths.h"
 #include "platform_fixture.h"
+#include "process_support.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,6 +13,9 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
 
 #include <sys/mount.h>
 
@@ -115,6 +119,18 @@ protected:
     int recorded_ = 0;
 };
 
+// Started without a UTF-8 locale (LANG unset, as in a bare session), the
+// archive's Chinese names still read back, so a sound hand-in goes through.
+TEST_F(HandInTest, UnderTheCLocaleTheChineseNamesReadBackAndTheHandInGoesThrough)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "C");
+    const auto r = handIn(target_);
+    std::setlocale(LC_ALL, previous.c_str());
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(plat::toHost(folderPath())));
+}
+
 TEST_F(HandInTest, HappyPathArchiveHoldsEveryFileAndTheFolderGoesOnlyAfterwards)
 {
     const auto r = handIn(target_);
@@ -146,7 +162,7 @@ TEST_F(HandInTest, HappyPathArchiveHoldsEveryFileAndTheFolderGoesOnlyAfterwards)
     EXPECT_TRUE(quint8(head[7]) & 0x08) << "general purpose flag bit 11";
     if (!QStandardPaths::findExecutable(QStringLiteral("bsdtar")).isEmpty()) {
         QProcess t;
-        t.start(QStringLiteral("bsdtar"), {QStringLiteral("-tf"), sub});
+        testing_support::startInUtf8Locale(t, QStringLiteral("bsdtar"), {QStringLiteral("-tf"), sub});
         ASSERT_TRUE(t.waitForFinished(20000));
         EXPECT_EQ(t.exitCode(), 0);
         EXPECT_TRUE(QString::fromUtf8(t.readAllStandardOutput()).contains(QStringLiteral("2026001张三/Mission_One/素材/图片.jpg")));

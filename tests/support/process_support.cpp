@@ -30,6 +30,14 @@ bool waitFor(const std::function<bool()>& pred, int ms)
     return true;
 }
 
+void startInUtf8Locale(QProcess& p, const QString& program, const QStringList& args)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+}
+
 RunningProgram::RunningProgram(const QString& hostProgram, const QStringList& args)
 {
     p_.setProgram(hostProgram);
@@ -72,9 +80,13 @@ XvfbDisplay::XvfbDisplay()
     oldDisplay_ = qgetenv("DISPLAY");
     if (!available()) return;
     // -displayfd picks a free display and writes its number to stdout.
+    // -noreset: by default the server starts over whenever its last client
+    // leaves, and refuses connections meanwhile; a test that looks at the
+    // display while a program is still starting would make that program
+    // fail with "cannot open display".
     p_.setProgram(QStandardPaths::findExecutable(QStringLiteral("Xvfb")));
-    p_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                     QStringLiteral("640x480x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    p_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"), QStringLiteral("-screen"),
+                     QStringLiteral("0"), QStringLiteral("640x480x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     p_.setStandardErrorFile(QProcess::nullDevice());
     p_.start();
     if (!p_.waitForStarted(5000)) return;

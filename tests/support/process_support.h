@@ -42,6 +42,10 @@ private:
 // Waits (letting events run) until pred() holds; false on time-out.
 bool waitFor(const std::function<bool()>& pred, int ms = 8000);
 
+// Runs an outside tool (bsdtar, say) under a UTF-8 locale, so that it reads
+// and prints Chinese names whatever locale the tests were started in.
+void startInUtf8Locale(QProcess& p, const QString& program, const QStringList& args);
+
 // A private X server on a free display; DISPLAY points at it while it lives.
 class XvfbDisplay {
 public:

@@ -364,7 +364,8 @@ TEST_F(WindowsSheetTest, HandInWritesTheAnswersInOrderWithTheScreenshots)
     // the packed archive is a ZIP; unpack windows.txt with bsdtar when present.
     if (!QStandardPaths::findExecutable(QStringLiteral("bsdtar")).isEmpty()) {
         QProcess x;
-        x.start(QStringLiteral("bsdtar"), {QStringLiteral("-xOf"), sub, kKey + QStringLiteral("/windows.txt")});
+        testing_support::startInUtf8Locale(x, QStringLiteral("bsdtar"),
+                                           {QStringLiteral("-xOf"), sub, kKey + QStringLiteral("/windows.txt")});
         ASSERT_TRUE(x.waitForFinished(20000));
         const QStringList lines = plat::decode936(x.readAllStandardOutput()).split(QStringLiteral("\r\n"));
         ASSERT_EQ(lines.size(), 22);
