@@ -13,6 +13,7 @@
 #include "platform/shellwait.h"
 #include "platform/textfile.h"
 #include "faults.h"
+#include "fake_servers.h"
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
@@ -40,17 +41,12 @@ protected:
     {
         PlatformTest::SetUp();
         forms::setScreenDpi(96);
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
-            const QString name = QFileInfo(host).fileName();
-            starts << name;
-            styles << style;
+        servers_.tools = testing_support::FakeServers::practiceTools();
+        servers_.runs = testing_support::FakeServers::Runs::Nothing;
+        servers_.onStart = [this](const QString& name, plat::WindowStyle) {
             if (name == QStringLiteral("f-kill_app.exe")) ftpFolderAtKill = QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining"));
-            if (name == QStringLiteral("kill_app.exe")) running.removeAll(QStringLiteral("MyWebServer.exe"));
-            if (name == QStringLiteral("f-kill_app.exe")) running.removeAll(QStringLiteral("FTPServer.exe"));
-            if (name == QStringLiteral("mail-kill_app.exe")) running.removeAll(QStringLiteral("CMailServer.exe"));
-            return qint64(999999);
-        });
-        common::setProcessListForTests([this] { return running; });
+        };
+        servers_.install();
         plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
         plat::setDesktopHookForTests([this](plat::DesktopAction a, const QString& text) {
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
@@ -105,9 +101,10 @@ protected:
     bool onD(const QString& rel) const { return QFileInfo::exists(drive_ + '/' + rel); }
     QStringList docs(const QString& kind) const { return QDir(hostPath(bank(kind) + QStringLiteral("题目文档"))).entryList(QDir::Files); }
 
-    QStringList starts;
-    QList<plat::WindowStyle> styles;
-    QStringList running;
+    testing_support::FakeServers servers_;
+    QStringList& starts = servers_.starts;
+    QList<plat::WindowStyle>& styles = servers_.styles;
+    QStringList& running = servers_.running;
     QStringList desktop;
     bool ftpFolderAtKill = false;
 };

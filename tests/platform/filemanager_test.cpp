@@ -74,7 +74,7 @@ TEST_P(RealThunar, ItsWindowOnTheFolderIsFoundUntilItCloses)
     ASSERT_TRUE(thunar.started());
     ASSERT_TRUE(testing_support::waitFor([] { return plat::fileManagerWindowTitled(QStringLiteral("WWW")); },
                                          testing_support::kDesktopProgramStartMs))
-        << thunar.report().toStdString() << "windows:\n" << testing_support::describeWindows(x.name()).toStdString();
+        << thunar.report().toStdString() << "\nwindows:\n" << testing_support::describeWindows(x.name()).toStdString();
     EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("www")));
     EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WW")));
     EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WWW2")));

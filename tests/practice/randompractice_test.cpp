@@ -12,6 +12,7 @@
 #include "platform/process.h"
 #include "platform/shellwait.h"
 #include "platform/textfile.h"
+#include "fake_servers.h"
 #include "platform_fixture.h"
 #include "practice/randompractice.h"
 #include "process_support.h"
@@ -44,20 +45,12 @@ protected:
     {
         PlatformTest::SetUp();
         forms::setScreenDpi(96);
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
-            const QString name = QFileInfo(host).fileName();
-            starts << name;
-            styles << style;
+        servers_.tools = testing_support::FakeServers::practiceTools();
+        servers_.runs = testing_support::FakeServers::Runs::EveryProgram;
+        servers_.onStart = [this](const QString& name, plat::WindowStyle) {
             if (name == QStringLiteral("f-kill_app.exe")) ftpFolderAtKill = QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining"));
-            // The stand-ins: a server runs once started, a kill tool stops its server.
-            const QHash<QString, QString> stops{{QStringLiteral("kill_app.exe"), QStringLiteral("MyWebServer.exe")},
-                                                {QStringLiteral("f-kill_app.exe"), QStringLiteral("FTPServer.exe")},
-                                                {QStringLiteral("mail-kill_app.exe"), QStringLiteral("CMailServer.exe")}};
-            if (stops.contains(name)) running.removeAll(stops.value(name));
-            else if (!running.contains(name)) running << name;
-            return slowKill && stops.contains(name) ? slowKill() : qint64(999999);
-        });
-        common::setProcessListForTests([this] { return running; });
+        };
+        servers_.install();
         plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
         plat::setDesktopHookForTests([this](plat::DesktopAction a, const QString& text) {
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
@@ -136,14 +129,16 @@ protected:
         f.write(data);
     }
 
-    QStringList starts;
-    QList<plat::WindowStyle> styles;
-    QStringList running;
+    testing_support::FakeServers servers_;
+    QStringList& starts = servers_.starts;
+    QList<plat::WindowStyle>& styles = servers_.styles;
+    QStringList& running = servers_.running;
+    // Set by a test: what starting a kill tool returns.
+    std::function<qint64()>& slowKill = servers_.killTool;
     QStringList desktop;
     QList<std::uint32_t> bounds;
     std::uint32_t pick = 0;
     bool ftpFolderAtKill = false;
-    std::function<qint64()> slowKill;
 };
 
 // ---- Load -----------------------------------------------------------------

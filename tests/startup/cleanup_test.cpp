@@ -267,7 +267,7 @@ TEST_F(CleanupTest, AThunarWindowOnWwwStopsAtEntry9)
     ASSERT_TRUE(thunar.started());
     ASSERT_TRUE(testing_support::waitFor([] { return common::uIsFolderOpenInExplorer(QStringLiteral("WWW")); },
                                          testing_support::kDesktopProgramStartMs))
-        << thunar.report().toStdString() << "windows:\n" << testing_support::describeWindows(x.name()).toStdString();
+        << thunar.report().toStdString() << "\nwindows:\n" << testing_support::describeWindows(x.name()).toStdString();
     expectStopAtWww();
 }
 

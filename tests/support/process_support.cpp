@@ -179,55 +179,15 @@ void stopProcess(QProcess& p)
 
 }  // namespace
 
-namespace {
-
-void describeWindow(Display* dpy, Window w, int depth, QString& out)
-{
-    XClassHint hint{nullptr, nullptr};
-    QString cls;
-    if (XGetClassHint(dpy, w, &hint)) {
-        cls = QString::fromUtf8(hint.res_name ? hint.res_name : "") + QLatin1Char('/') +
-              QString::fromUtf8(hint.res_class ? hint.res_class : "");
-        if (hint.res_name) XFree(hint.res_name);
-        if (hint.res_class) XFree(hint.res_class);
-    }
-    XWindowAttributes attrs{};
-    const bool viewable = XGetWindowAttributes(dpy, w, &attrs) && attrs.map_state == IsViewable;
-    char* name = nullptr;
-    QString title;
-    if (XFetchName(dpy, w, &name) && name) {
-        title = QString::fromUtf8(name);
-        XFree(name);
-    }
-    if (!cls.isEmpty() || !title.isEmpty())
-        out += QStringLiteral("%1 0x%2 %3 \"%4\"%5\n")
-                   .arg(QString(depth * 2, QLatin1Char(' ')))
-                   .arg(w, 0, 16)
-                   .arg(cls, title, viewable ? QString() : QStringLiteral(" (not shown)"));
-    if (depth >= 1) return;
-    Window r = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned int n = 0;
-    if (XQueryTree(dpy, w, &r, &parent, &children, &n) && children)
-        for (unsigned int i = 0; i < n; ++i) describeWindow(dpy, children[i], depth + 1, out);
-    if (children) XFree(children);
-}
-
-}  // namespace
-
 QString describeWindows(const QString& display)
 {
-    Display* dpy = XOpenDisplay(display.toLatin1().constData());
-    if (!dpy) return QStringLiteral("display %1 cannot be opened").arg(display);
-    QString out;
-    Window r = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned int n = 0;
-    if (XQueryTree(dpy, DefaultRootWindow(dpy), &r, &parent, &children, &n) && children)
-        for (unsigned int i = 0; i < n; ++i) describeWindow(dpy, children[i], 0, out);
-    if (children) XFree(children);
-    XCloseDisplay(dpy);
-    return out.isEmpty() ? QStringLiteral("no named windows") : out;
+    QProcess p;
+    p.start(QStringLiteral("xwininfo"), {QStringLiteral("-display"), display, QStringLiteral("-root"), QStringLiteral("-tree")});
+    if (!p.waitForFinished(5000)) return QStringLiteral("xwininfo did not answer");
+    QStringList named;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+        if (line.contains('"')) named << line;
+    return named.isEmpty() ? QStringLiteral("no named windows") : named.join('\n');
 }
 
 void removeClientList(const QString& display)

@@ -118,8 +118,8 @@ void removeClientList(const QString& display);
 // because the sanitizer-built tests beside it can load every core.
 constexpr int kDesktopProgramStartMs = 60000;
 
-// The windows at the top of the display's tree and one level below, with
-// class and title, for a failed wait.
+// The named windows of the display with their classes (xwininfo), for a
+// failed wait.
 QString describeWindows(const QString& display);
 
 class FileManagerWindow {

@@ -10,6 +10,7 @@
 #include "platform/process.h"
 #include "platform/shellwait.h"
 #include "platform/textfile.h"
+#include "fake_servers.h"
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
@@ -40,21 +41,15 @@ protected:
     {
         PlatformTest::SetUp();
         forms::setScreenDpi(96);
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
-            const QString name = QFileInfo(host).fileName();
-            starts << name;
-            if (name == QStringLiteral("Ftpconsole.exe") || name == QStringLiteral("MyWebServer0.exe")) {
-                running << name;
+        servers_.tools = {{QStringLiteral("Ftpconsole.exe"), QStringLiteral("mission_ftp_kill_app.exe")},
+                          {QStringLiteral("MyWebServer0.exe"), QStringLiteral("mission_web_kill_app.exe")}};
+        servers_.onStart = [this](const QString& name, plat::WindowStyle style) {
+            if (name == QStringLiteral("Ftpconsole.exe") || name == QStringLiteral("MyWebServer0.exe"))
                 hiddenServers = hiddenServers && style == plat::WindowStyle::Hidden;
-            }
-            if (name == QStringLiteral("mission_ftp_kill_app.exe")) {
+            if (name == QStringLiteral("mission_ftp_kill_app.exe"))
                 ftpHomeAtKill = QFileInfo::exists(hostPath(QStringLiteral("素材/bk/任务项目/提交/network/") + kKey + QStringLiteral("/ftp")));
-                running.removeAll(QStringLiteral("Ftpconsole.exe"));
-            }
-            if (name == QStringLiteral("mission_web_kill_app.exe")) running.removeAll(QStringLiteral("MyWebServer0.exe"));
-            return qint64(999999);
-        });
-        common::setProcessListForTests([this] { return running; });
+        };
+        servers_.install();
         plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
         plat::setDesktopHookForTests([this](plat::DesktopAction, const QString& text) {
             desktop << text;
@@ -97,8 +92,9 @@ protected:
     bool onD(const QString& rel) const { return QFileInfo::exists(drive_ + '/' + rel); }
     QString read936(const QString& rel) const { return plat::decode936(bytes(rel)); }
 
-    QStringList starts;
-    QStringList running;
+    testing_support::FakeServers servers_;
+    QStringList& starts = servers_.starts;
+    QStringList& running = servers_.running;
     QStringList desktop;
     bool hiddenServers = true;
     bool ftpHomeAtKill = false;
