@@ -5,6 +5,7 @@
 #include "common/handover.h"
 #include "common/navigation.h"
 #include "common/questiontext.h"
+#include "common/workspace.h"
 #include "forms/runtime.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
@@ -46,21 +47,12 @@ bool probesPass(const QList<Probe>& probes, QWidget* owner,
     return common::uCheckFoldersFree(list, owner, nullptr, unchecked);
 }
 
-// The first failure of a run of file operations.
-struct Outcome {
-    fs::Status first;
-    void add(const fs::Status& s)
-    {
-        if (first.ok() && !s.ok()) first = s;
-    }
-};
-
 // Lays the exercise out afresh: "D:\考生文件夹" from the material folder and
-// the question document, alone in its folder, from the pristine one. Returns
-// the first failure, or Ok.
-fs::Status layOut(const AdvancedExercise& e)
+// the question document, alone in its folder, from the pristine one. The
+// report names what failed.
+common::CopyReport layOut(const AdvancedExercise& e)
 {
-    Outcome out;
+    common::CopyReport out;
     if (fs::folderExists(kExamineeFolder)) out.add(fs::deleteFolder(kExamineeFolder));
     out.add(fs::copyFolder(e.materialFolder(), kExamineeFolder));
     const QString documents = AdvancedExercise::documentFolder();
@@ -70,7 +62,7 @@ fs::Status layOut(const AdvancedExercise& e)
         out.add(s);  // NotFound: the folder held no file
     }
     out.add(fs::copyFile(e.pristineDocument(), e.questionDocument()));
-    return out.first;
+    return out;
 }
 
 QString quoted(const QString& path) { return QStringLiteral("“") + plat::displayPath(path) + QStringLiteral("”"); }
@@ -102,15 +94,9 @@ QStringList missingSources(const AdvancedExercise& e)
     return out;
 }
 
-QString missingAtLoadMessage(const QStringList& missing)
+QString missingSourcesMessage(const QString& task, const QStringList& missing)
 {
-    return QStringLiteral("本题的素材不全，无法准备练习，缺少：\n") + missing.join('\n') +
-           QStringLiteral("\n考生文件夹和题目文档都没有改动。请联系老师检查素材文件夹。");
-}
-
-QString missingAtRestoreMessage(const QStringList& missing)
-{
-    return QStringLiteral("本题的素材不全，无法恢复本题，缺少：\n") + missing.join('\n') +
+    return QStringLiteral("本题的素材不全，无法") + task + QStringLiteral("，缺少：\n") + missing.join('\n') +
            QStringLiteral("\n考生文件夹和题目文档都没有改动。请联系老师检查素材文件夹。");
 }
 
@@ -165,11 +151,11 @@ void AdvancedExerciseWindow::onLoad()
 
     // Nothing is deleted unless everything it is rebuilt from is there.
     if (const QStringList missing = advanced::missingSources(e); !missing.isEmpty()) {
-        uMsgOk(advanced::missingAtLoadMessage(missing), this);
+        uMsgOk(advanced::missingSourcesMessage(QStringLiteral("准备练习"), missing), this);
         return;
     }
-    const fs::Status laid = layOut(e);
-    prepared_ = laid.ok();
+    const common::CopyReport laid = layOut(e);
+    prepared_ = laid.complete();
     if (!prepared_)
         uMsgOk(QStringLiteral("准备练习时出错：") + laid.describe() + QStringLiteral("\n请点击“恢复本题”再试一次。"), this);
 }
@@ -200,14 +186,14 @@ void AdvancedExerciseWindow::restore()
                     this))
         return;
     if (const QStringList missing = advanced::missingSources(e); !missing.isEmpty()) {
-        uMsgOk(advanced::missingAtRestoreMessage(missing), this);
+        uMsgOk(advanced::missingSourcesMessage(QStringLiteral("恢复本题"), missing), this);
         return;
     }
     if (!uMsgYesNo(QStringLiteral("是否恢复?"), this)) return;
     // The pristine document is copied back whatever became of the working
     // one (edited, deleted or renamed).
-    const fs::Status laid = layOut(e);
-    prepared_ = laid.ok();
+    const common::CopyReport laid = layOut(e);
+    prepared_ = laid.complete();
     if (prepared_) uMsgOk(QStringLiteral("题目已恢复"), this);
     else uMsgOk(QStringLiteral("恢复本题时出错：") + laid.describe() + QStringLiteral("\n本题没有完全恢复，请再试一次。"), this);
 }

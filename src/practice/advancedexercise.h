@@ -70,8 +70,9 @@ namespace advanced {
 // The sources an exercise is rebuilt from that are missing, one line each
 // ("原始题目文档“...”", "素材文件夹“...”"); empty when all are there.
 QStringList missingSources(const AdvancedExercise& e);
-QString missingAtLoadMessage(const QStringList& missing);
-QString missingAtRestoreMessage(const QStringList& missing);
+// The refusal naming them; `task` is what cannot be done ("准备练习",
+// "恢复本题").
+QString missingSourcesMessage(const QString& task, const QStringList& missing);
 inline const QString kNoRequestMessage =
     QStringLiteral("没有读到要练习的题目（高级应用\\题号.txt 缺失或内容不对）。\n请关闭本窗口，回到主窗口重新选择题目。");
 inline const QString kNotReadyMessage =
