@@ -71,7 +71,11 @@ QString CopyReport::describe() const
     return lines.join('\n');
 }
 
-bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal, const std::optional<GuardList>& guards, bool emptyWinsys)
+namespace {
+
+// The guard lists of the shared routines, for windows that pass none of
+// their own.
+GuardList preparationGuards()
 {
     GuardList list;
     if (fs::folderExists(kWorkFolder))
@@ -79,7 +83,34 @@ bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal, const std::op
     // The Windows exercises' folder is checked like the material folder, so
     // that nothing of an earlier exercise is left in it.
     if (fs::folderExists(kWinsysFolder)) list << winsysProbe();
-    if (!uCheckFoldersFree(guards.value_or(list), owner, refusal)) return false;
+    return list;
+}
+
+// "D:\winsys" is probed like "D:\实训素材": a file held open there would
+// otherwise leave a half-deleted folder under the rebuilt one.
+GuardList restoreGuards(const Exercise& e, bool ftpText)
+{
+    GuardList list;
+    list << questionDocumentProbe(e) << workFolderProbe() << winsysProbe() << explorerGuard(QStringLiteral("实训素材"))
+         << explorerGuard(QStringLiteral("winsys")) << explorerGuard(QStringLiteral("PracticalTraining"));
+    if (ftpText) list << GuardEntry::probe(kFtpFolder, QStringLiteral("D:\\改名0"), true, QStringLiteral("请关闭已经打开的文件 >_<"));
+    return list;
+}
+
+GuardList closeGuards(const Exercise& e)
+{
+    GuardList list;
+    if (fs::folderExists(kWorkFolder))
+        list << workFolderProbe() << explorerGuard(QStringLiteral("实训素材")) << explorerGuard(QStringLiteral("winsys"))
+             << explorerGuard(QStringLiteral("PracticalTraining"));
+    return list << questionDocumentProbe(e);
+}
+
+}  // namespace
+
+bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal, const std::optional<GuardList>& guards, bool emptyWinsys)
+{
+    if (!uCheckFoldersFree(guards ? *guards : preparationGuards(), owner, refusal)) return false;
     fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "read-only files stay; the copy overwrites what it can");
     if (emptyWinsys) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "read-only files stay; the copy overwrites what it can");
     return true;
@@ -165,13 +196,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
     const bool ftp = e.isNetwork() && ftpText;
     const bool mail = e.isNetwork() && text.contains(QStringLiteral("邮件管理器"));
 
-    // "D:\winsys" is probed like "D:\实训素材": a file held open there would
-    // otherwise leave a half-deleted folder under the rebuilt one.
-    GuardList list;
-    list << questionDocumentProbe(e) << workFolderProbe() << winsysProbe() << explorerGuard(QStringLiteral("实训素材"))
-         << explorerGuard(QStringLiteral("winsys")) << explorerGuard(QStringLiteral("PracticalTraining"));
-    if (ftpText) list << GuardEntry::probe(kFtpFolder, QStringLiteral("D:\\改名0"), true, QStringLiteral("请关闭已经打开的文件 >_<"));
-    if (!uCheckFoldersFree(guards.value_or(list), window)) return RestoreResult::Refused;
+    if (!uCheckFoldersFree(guards ? *guards : restoreGuards(e, ftpText), window)) return RestoreResult::Refused;
 
     // Nothing is deleted unless everything it is rebuilt from is there.
     if (const QStringList missing = uMissingRestoreSources(e, ftp, mail); !missing.isEmpty()) {
@@ -206,12 +231,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
 
 bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<GuardList>& guards)
 {
-    GuardList list;
-    if (fs::folderExists(kWorkFolder))
-        list << workFolderProbe() << explorerGuard(QStringLiteral("实训素材")) << explorerGuard(QStringLiteral("winsys"))
-             << explorerGuard(QStringLiteral("PracticalTraining"));
-    list << questionDocumentProbe(e);
-    if (!uCheckFoldersFree(guards.value_or(list), window, nullptr, UncheckedProbe::GoOn)) return false;
+    if (!uCheckFoldersFree(guards ? *guards : closeGuards(e), window, nullptr, UncheckedProbe::GoOn)) return false;
 
     fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "the next preparation deletes what stays");
     if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "the next preparation deletes what stays");
