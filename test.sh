@@ -10,4 +10,18 @@ cmake --build build-test
 
 export QT_QPA_PLATFORM=offscreen
 cd build-test
-ctest --output-on-failure -j"$(nproc)" --timeout 300
+if ctest --output-on-failure -j"$(nproc)" --timeout 300 2>&1 | tee ctest.log; then
+  exit 0
+fi
+# Now and then LeakSanitizer's own tracer crashes at a test program's exit
+# under load ("Tracer caught signal"): a fault of the sanitizer runtime, not
+# a leak and not a failed test. When every failure is of that kind, the
+# failed tests run once more; any other failure stands.
+failed=$(wc -l < Testing/Temporary/LastTestsFailed.log)
+tracer=$(grep -c "LeakSanitizer has encountered a fatal error" ctest.log || true)
+if [ "$failed" -gt 0 ] && [ "$tracer" -ge "$failed" ]; then
+  echo "Only LeakSanitizer tracer crashes: running the $failed failed test(s) once more."
+  ctest --output-on-failure --rerun-failed --timeout 300
+else
+  exit 1
+fi
