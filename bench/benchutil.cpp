@@ -49,6 +49,43 @@ void useOffscreenPlatform()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+bool requireDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") && (platform.isEmpty() || platform == "xcb")) return true;
+    std::fprintf(stderr, "This step touches windows: run the bench on an X display with a window manager, as on the\n"
+                         "student's desktop, e.g. bench/with-display.sh BENCH ARGS... (starts Xvfb and openbox for it).\n");
+    return false;
+}
+
+void Pairs::add(double ours, double anchor)
+{
+    ours_.push_back(ours);
+    anchor_.push_back(anchor);
+}
+
+std::vector<double> Pairs::ratios() const
+{
+    std::vector<double> r;
+    for (size_t i = 0; i < ours_.size(); ++i) r.push_back(anchor_[i] > 0 ? ours_[i] / anchor_[i] : 0);
+    std::sort(r.begin(), r.end());
+    return r;
+}
+
+bool Pairs::print(const QString& what, const char* anchorName, double aim) const
+{
+    const std::vector<double> r = ratios();
+    if (r.empty()) return false;
+    const double mid = median(r);
+    std::printf("%s: %.1f ms, %s %.1f ms (medians); ratio min %.2f median %.2f max %.2f of %d pairs (aim <= %.2f: %s)\n",
+                qPrintable(what), oursMedian(), anchorName, anchorMedian(), r.front(), mid, r.back(), size(), aim,
+                mid <= aim ? "met" : "not met");
+    std::fflush(stdout);
+    return mid <= aim;
+}
+
+void printAim(const char* aim, bool met) { std::printf("aim (%s): %s\n", aim, met ? "met" : "not met"); }
+
 namespace {
 
 // The offscreen platform's remarks on every window brought forward are noise here.

@@ -52,4 +52,51 @@ private:
 // call before the application object is made.
 void useOffscreenPlatform();
 
+// For a step that touches windows (shows them, looks for file-manager
+// windows): true when an X display is there to run it on, as the student's
+// desktop is. Otherwise says how to get one (bench/with-display.sh) and
+// returns false. Call before the application object is made.
+bool requireDisplay();
+
+// The program's side and its anchor measured in pairs, in turns: in even
+// rounds the program goes first, in odd rounds the anchor, so that neither
+// always finds the disk still busy with the other's writes.
+class Pairs {
+public:
+    void add(double ours, double anchor);
+    int size() const { return int(ours_.size()); }
+    double oursMedian() const { return median(ours_); }
+    double anchorMedian() const { return median(anchor_); }
+    // ours / anchor of each pair, sorted.
+    std::vector<double> ratios() const;
+    // One line: the medians of both sides and min / median / max of the
+    // paired ratios; true when the median ratio is at most `aim`.
+    bool print(const QString& what, const char* anchorName, double aim) const;
+
+private:
+    std::vector<double> ours_, anchor_;
+};
+
+// Runs `rounds` pairs: each side a callable giving its milliseconds.
+template <class Ours, class Anchor>
+Pairs alternate(int rounds, Ours&& ours, Anchor&& anchor)
+{
+    Pairs p;
+    for (int r = 0; r < rounds; ++r) {
+        double o = 0, a = 0;
+        if (r % 2 == 0) {
+            o = ours();
+            a = anchor();
+        } else {
+            a = anchor();
+            o = ours();
+        }
+        p.add(o, a);
+    }
+    return p;
+}
+
+// The closing line: the aim and whether it is met.
+void printAim(const char* aim, bool met);
+
 }  // namespace bench

@@ -1,14 +1,18 @@
-// Times the generation of a mock paper at each level on the demo tree (the
-// level button's work: checks, choice questions, guard, reset, operation
-// questions; not the one-second progress steps, which only pace the notice)
-// next to `cp -r` of the files the paper consists of, in one run. Needs no
-// screen (offscreen). Aim: at most 1.5x `cp -r`.
-// Before each round the previous paper is removed outside the timing: its
-// exam folders (the close deletes them), the kind folders of the working
-// tree and the choice slot files. Deleting or overwriting them is disk work
-// that `cp -r` into a new folder does not do either, and on a disk mounted
-// with online discard it alone costs several times the copy.
-//   corvanth-bench-mock [FOLDER [ROUNDS]]
+// Times a mock paper at each level as the student meets it: from the click
+// on the level button until the paper is made (checks, choice questions,
+// guard list with its file-manager window checks, reset of the workspace,
+// operation questions; the one-second progress steps that follow only pace
+// the notice and are left out). The previous paper is still there, as after
+// the last paper: the generation clears it itself.
+// Anchor: `rm -rf` of what the generation clears (the previous paper's mock
+// exam folders and the kind folders it rebuilds) and `cp -r` of what it
+// writes (exam folders, kind folders, choice slot files), of a copy of the
+// same tree. The two take turns at going first.
+// Sizes: the demo tree as it is ("tiny"), and with 300 x 1 MB or 300 x 4 MB
+// files in the word template, which every level copies.
+// Runs on an X display with a window manager (bench/with-display.sh).
+// Aim: at most 1.2x the anchor at every level and size (median ratio).
+//   corvanth-bench-mock [FOLDER [ROUNDS [tiny|1|4]...]]
 // FOLDER (default: the temporary folder) must lie on the disk to measure.
 #include "benchutil.h"
 
@@ -16,60 +20,108 @@
 #include "mocktest/answering/mocktestwindow.h"
 #include "mocktest/paper/leveltable.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
+namespace {
+
+const char* const kExamFolders[] = {"KSDOC", "KSXLS", "KSPPT", "KSWIN", "KSNET"};
+
+void fill(const QString& folder, int files, qsizetype size)
+{
+    QDir(folder).removeRecursively();
+    if (files == 0) return;
+    QDir().mkpath(folder);
+    QByteArray block(size, Qt::Uninitialized);
+    QRandomGenerator gen(11);
+    for (int i = 0; i < files; ++i) {
+        gen.fillRange(reinterpret_cast<quint32*>(block.data()), size / 4);
+        QFile f(folder + QStringLiteral("/大文件%1.bin").arg(i, 3, 10, QChar('0')));
+        if (!f.open(QIODevice::WriteOnly) || f.write(block) != size) std::printf("cannot write %s\n", qPrintable(f.fileName()));
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    bench::useOffscreenPlatform();
+    if (!bench::requireDisplay()) return 2;
     QApplication app(argc, argv);
     const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    QStringList sizes;
+    for (int i = 3; i < argc; ++i) sizes << QString::fromLocal8Bit(argv[i]);
+    if (sizes.isEmpty()) sizes = {QStringLiteral("tiny"), QStringLiteral("1"), QStringLiteral("4")};
     bench::DemoSetup setup(base);
     if (!setup.ok()) return 1;
-    const QString program = setup.program();
     const QString drive = setup.drive();
+    const QString tree = setup.program() + QStringLiteral("/素材/bk/模拟测试");
+    const QString big = tree + QStringLiteral("/初始化/word/大文件");
+    const QString anchor = setup.root() + QStringLiteral("/anchor");
+    const QString window = QString::fromUtf8(mocktest::MockTestWindow::kName);
 
-    const QString tree = program + QStringLiteral("/素材/bk/模拟测试");
-    const QString copies = setup.root() + QStringLiteral("/cp-copy");
+    // One paper from the click, in a freshly opened window.
+    auto generate = [&](const mocktest::LevelSpec& level) {
+        forms::resetForTests();  // the last window goes without its close: its paper stays
+        auto* w = qobject_cast<mocktest::MockTestWindow*>(forms::show(window));
+        bench::settle();
+        QElapsedTimer t;
+        t.start();
+        w->ctl<QAbstractButton>(QString::fromUtf8(level.button))->click();
+        const double elapsed = bench::ms(t);
+        if (!w->paperComplete()) std::printf("  (paper incomplete: %s)\n", qPrintable(w->generationFailures().join(QChar(' '))));
+        return elapsed;
+    };
+    // What a paper of this level clears and rebuilds, as it lies now.
+    auto paperFiles = [&](const mocktest::LevelSpec& level, bool cleared) {
+        QStringList out;
+        for (const char* f : kExamFolders)
+            if (QFileInfo::exists(drive + '/' + QString::fromUtf8(f))) out << drive + '/' + QString::fromUtf8(f);
+        for (const QString& k : level.resetKinds) out << tree + '/' + k;
+        if (!cleared && level.choiceCount > 0) out << tree + QStringLiteral("/选择题");
+        return out;
+    };
+
     bool within = true;
-    for (const mocktest::LevelSpec& level : mocktest::mockLevels()) {
-        std::vector<double> ours, cp;
-        for (int r = 0; r < rounds; ++r) {
-            for (const char* f : {"KSDOC", "KSXLS", "KSPPT", "KSWIN", "KSNET"}) QDir(drive + '/' + QString::fromUtf8(f)).removeRecursively();
-            for (const QString& k : level.resetKinds) QDir(tree + '/' + k).removeRecursively();
-            QDir(tree + QStringLiteral("/选择题")).removeRecursively();
-            auto* w = qobject_cast<mocktest::MockTestWindow*>(forms::show(QString::fromUtf8(mocktest::MockTestWindow::kName)));
-            bench::settle();
-            QElapsedTimer t;
-            t.start();
-            w->generatePaper(level.word());
-            ours.push_back(bench::ms(t));
-            if (!w->paperComplete()) std::printf("  (paper incomplete: %s)\n", qPrintable(w->generationFailures().join(QChar(' '))));
-            forms::resetForTests();  // the window goes without its close; the next round clears the paper
-
-            // The files of the paper, in one cp run: the exam folders on D:,
-            // the rebuilt kind folders and the choice slots of the working tree.
-            QStringList sources;
-            for (const char* f : {"KSDOC", "KSXLS", "KSPPT", "KSWIN", "KSNET"})
-                if (QFileInfo::exists(drive + '/' + QString::fromUtf8(f))) sources << drive + '/' + QString::fromUtf8(f);
-            for (const QString& k : level.resetKinds) sources << tree + '/' + k;
-            if (level.choiceCount > 0) sources << tree + QStringLiteral("/选择题");
-            QDir(copies).removeRecursively();
-            QDir().mkpath(copies);
-            bench::settle();
-            cp.push_back(bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + sources + QStringList{copies}));
+    for (const QString& size : sizes) {
+        const int mb = size == QStringLiteral("tiny") ? 0 : size.toInt();
+        fill(big, mb > 0 ? 300 : 0, qsizetype(mb) << 20);
+        for (const mocktest::LevelSpec& level : mocktest::mockLevels()) {
+            generate(level);  // the previous paper, at this level and size
+            auto ours = [&] { return generate(level); };
+            auto tools = [&] {
+                // The anchor's own copy of the previous paper, made untimed.
+                QDir(anchor).removeRecursively();
+                QDir().mkpath(anchor + QStringLiteral("/old"));
+                QDir().mkpath(anchor + QStringLiteral("/new"));
+                const QStringList cleared = paperFiles(level, true);
+                bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + cleared + QStringList{anchor + QStringLiteral("/old")});
+                QStringList old;
+                for (const QString& f : cleared) old << anchor + QStringLiteral("/old/") + QFileInfo(f).fileName();
+                bench::settle();
+                const double rm = bench::runTool(QStringLiteral("rm"), QStringList{QStringLiteral("-rf")} + old);
+                const double cp = bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + paperFiles(level, false) +
+                                                                          QStringList{anchor + QStringLiteral("/new")});
+                return rm + cp;
+            };
+            const bench::Pairs pairs = bench::alternate(rounds, ours, tools);
+            const QString what = QStringLiteral("%1, %2").arg(QString::fromUtf8(level.level),
+                                                              mb ? QStringLiteral("300 x %1 MB").arg(mb) : QStringLiteral("tiny"));
+            within = pairs.print(what, "rm -rf + cp -r", 1.2) && within;
         }
-        const double o = bench::median(ours), c = bench::median(cp);
-        within = within && o / c <= 1.5;
-        std::printf("%s: generation %.1f ms, cp -r %.1f ms: %.2fx (median of %d)\n", level.level, o, c, o / c, rounds);
     }
-    std::printf("aim (at most 1.5x): %s\n", within ? "met" : "not met");
+    fill(big, 0, 0);
+    QDir(anchor).removeRecursively();
+    forms::resetForTests();
+    bench::printAim("mock paper at most 1.2x rm -rf + cp -r at every level and size", within);
     return 0;
 }

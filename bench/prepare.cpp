@@ -1,14 +1,19 @@
-// Times the preparation of a knowledge-point exercise (the window's Load,
-// from the click on a point to the material present in "D:\实训素材") on
-// generated material of 300 x 1 MB and 300 x 4 MB, next to `cp -r` of the
-// same folder, and the deletion of the prepared folder next to `rm -rf`; and
-// the fixed part: the same preparation for a tiny exercise. Needs no screen
-// (offscreen). Aim: copy and delete at most 1.2x `cp -r` and `rm -rf`.
+// Times the preparation of a knowledge-point exercise as the student meets
+// it: from the click on a point until the window is shown with the material
+// in "D:\实训素材" (guards, question document, material copy, question text
+// and sample pictures, the window shown), next to `cp -r` of the same
+// material folder; and the deletion of the prepared folder next to `rm -rf`.
+// Sizes: the tiny exercise of the demo tree, where the fixed part of the
+// preparation is all there is, and generated material of 300 x 1 MB and
+// 300 x 4 MB. The two sides take turns at going first.
+// Runs on an X display with a window manager (bench/with-display.sh).
+// Aim: preparation and delete at most 1.2x `cp -r` and `rm -rf` for the large
+// material (median ratios); the tiny exercise's ratio is printed beside,
+// with its milliseconds, as the fixed part.
 //   corvanth-bench-prepare [FOLDER [ROUNDS [fixed]]]
 // FOLDER (default: the temporary folder) must lie on the disk to measure;
-// ROUNDS (default 5) gives the medians; "fixed" runs only the tiny exercise
-// (ROUNDS times), for a profiler. The two sides take turns at going first,
-// so that neither always finds the disk still busy with the other's writes.
+// ROUNDS (default 5) pairs per size; "fixed" runs only the tiny exercise
+// (ROUNDS times), for a profiler.
 #include "benchutil.h"
 
 #include "common/handover.h"
@@ -63,7 +68,7 @@ void fillMaterial(const QString& folder, int files, qsizetype size)
 
 int main(int argc, char** argv)
 {
-    bench::useOffscreenPlatform();
+    if (!bench::requireDisplay()) return 2;
     QApplication app(argc, argv);
     const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
@@ -78,65 +83,60 @@ int main(int argc, char** argv)
     const QString prepared = setup.drive() + QStringLiteral("/实训素材");
     const QString cpCopy = setup.drive() + QStringLiteral("/cp-copy");
 
-    // The fixed part: a tiny exercise, as the demo tree has it.
-    std::vector<double> fixed;
-    for (int i = 0; i < (fixedOnly ? rounds : 2 * rounds + 3); ++i) {
-        bench::settle(!fixedOnly);
-        double t = 0;
-        if (!prepare(&t)) std::printf("  (the tiny exercise was not prepared)\n");
-        fixed.push_back(t);
-        // As after the window's close: the next click finds no working folder.
-        plat::fs::ignoreFailure(plat::fs::deleteFolder(kPrepared), "checked by the next preparation");
+    if (fixedOnly) {
+        std::vector<double> fixed;
+        for (int i = 0; i < rounds; ++i) {
+            bench::settle(false);
+            double t = 0;
+            if (!prepare(&t)) std::printf("  (the tiny exercise was not prepared)\n");
+            fixed.push_back(t);
+            plat::fs::ignoreFailure(plat::fs::deleteFolder(kPrepared), "checked by the next preparation");
+        }
+        std::printf("tiny exercise, click to shown: median %.1f ms of %zu\n", bench::median(fixed), fixed.size());
+        return 0;
     }
-    const double fixedMs = bench::median(fixed);
-    std::printf("fixed part (tiny exercise, click to shown): median %.1f ms of %zu\n", fixedMs, fixed.size());
-    if (fixedOnly) return 0;
 
     struct Size {
-        int files;
+        int files;  // 0: the demo tree's own material
         qsizetype bytes;
     };
     bool within = true;
-    for (const Size& size : {Size{300, qsizetype(1) << 20}, Size{300, qsizetype(4) << 20}}) {
-        fillMaterial(material, size.files, size.bytes);
-        std::vector<double> ours, cp, del, rm;
-        auto ourRun = [&] {
+    for (const Size& size : {Size{0, 0}, Size{300, qsizetype(1) << 20}, Size{300, qsizetype(4) << 20}}) {
+        if (size.files > 0) fillMaterial(material, size.files, size.bytes);
+        const int expected = int(QDir(material).entryList(QDir::Files).size());
+        // The preparation, then (timed on its own) the delete of what it made.
+        std::vector<double> deletes;
+        auto ours = [&] {
             bench::settle();
             double t = 0;
             if (!prepare(&t)) std::printf("  (not prepared)\n");
-            if (QDir(prepared).entryList(QDir::Files).size() != size.files) std::printf("  (material incomplete)\n");
-            ours.push_back(t);
+            if (QDir(prepared).entryList(QDir::Files).size() != expected) std::printf("  (material incomplete)\n");
             bench::settle();
             QElapsedTimer d;
             d.start();
             const plat::fs::Status s = plat::fs::deleteFolder(kPrepared);
-            del.push_back(bench::ms(d));
+            deletes.push_back(bench::ms(d));
             if (!s.ok()) std::printf("  (delete: %s)\n", qPrintable(s.describe()));
+            return t;
         };
-        auto toolRun = [&] {
+        std::vector<double> removes;
+        auto tools = [&] {
             bench::settle();
-            cp.push_back(bench::runTool(QStringLiteral("cp"), {QStringLiteral("-r"), material, cpCopy}));
+            const double cp = bench::runTool(QStringLiteral("cp"), {QStringLiteral("-r"), material, cpCopy});
             bench::settle();
-            rm.push_back(bench::runTool(QStringLiteral("rm"), {QStringLiteral("-rf"), cpCopy}));
+            removes.push_back(bench::runTool(QStringLiteral("rm"), {QStringLiteral("-rf"), cpCopy}));
+            return cp;
         };
-        for (int r = 0; r < rounds; ++r) {
-            if (r % 2) {
-                toolRun();
-                ourRun();
-            } else {
-                ourRun();
-                toolRun();
-            }
-        }
-        const double o = bench::median(ours), c = bench::median(cp), d = bench::median(del), r = bench::median(rm);
-        const double copyRatio = (o - fixedMs) / c;
-        const double deleteRatio = d / r;
-        within = within && copyRatio <= 1.2 && deleteRatio <= 1.2;
-        std::printf("%d x %lld MB: preparation %.0f ms (copy %.0f ms after the fixed part), cp -r %.0f ms: %.2fx whole, "
-                    "%.2fx copy | delete %.0f ms, rm -rf %.0f ms: %.2fx (medians of %d)\n",
-                    size.files, static_cast<long long>(size.bytes >> 20), o, o - fixedMs, c, o / c, copyRatio, d, r,
-                    deleteRatio, rounds);
+        ours();  // once first: the window's own first showing is not the student's every click
+        deletes.clear();
+        const bench::Pairs copies = bench::alternate(rounds, ours, tools);
+        bench::Pairs removals;
+        for (size_t i = 0; i < deletes.size(); ++i) removals.add(deletes[i], removes[i]);
+        const QString what = size.files ? QStringLiteral("%1 x %2 MB").arg(size.files).arg(size.bytes >> 20) : QStringLiteral("tiny exercise");
+        const bool copyMet = copies.print(what + QStringLiteral(", preparation"), "cp -r", 1.2);
+        const bool deleteMet = removals.print(what + QStringLiteral(", delete"), "rm -rf", 1.2);
+        if (size.files) within = within && copyMet && deleteMet;
     }
-    std::printf("aim (copy and delete at most 1.2x): %s\n", within ? "met" : "not met");
+    bench::printAim("preparation and delete of 300 x 1 MB and 300 x 4 MB at most 1.2x cp -r and rm -rf", within);
     return 0;
 }
