@@ -82,6 +82,8 @@ bool uCheckFoldersFree(const GuardList& list, QWidget* owner, QString* refusal, 
         // The open files of all processes read once for the whole list; the
         // messages come after, so that no reading outlives a message box.
         const plat::OpenFilesReading reading;
+        // And one connection to the display for all its window checks.
+        const plat::FileManagerWindowChecks windows;
         for (const GuardEntry& e : list) {
             if (e.kind == GuardEntry::Kind::ExplorerWindow) {
                 if (uIsFolderOpenInExplorer(e.folderName)) refused = e.message;

@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <memory>
 #include <vector>
 
 namespace plat {
@@ -160,11 +161,40 @@ bool fileManagerTitleShows(const QStringList& windowClasses, const QString& titl
     return false;
 }
 
+// The connection of the checks in progress, opened at the first check.
+struct FileManagerWindowChecks::Connection {
+    std::unique_ptr<XSession> session;
+};
+
+namespace {
+thread_local FileManagerWindowChecks::Connection* currentChecks = nullptr;
+}
+
+FileManagerWindowChecks::FileManagerWindowChecks()
+{
+    if (currentChecks) return;
+    connection_ = std::make_unique<Connection>();
+    currentChecks = connection_.get();
+}
+
+FileManagerWindowChecks::~FileManagerWindowChecks()
+{
+    if (connection_) currentChecks = nullptr;
+}
+
 bool fileManagerWindowTitled(const QString& title)
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
-    XSession x;
-    Display* dpy = x.display();
+    std::unique_ptr<XSession> own;
+    XSession* x = nullptr;
+    if (currentChecks) {
+        if (!currentChecks->session) currentChecks->session = std::make_unique<XSession>();
+        x = currentChecks->session.get();
+    } else {
+        own = std::make_unique<XSession>();
+        x = own.get();
+    }
+    Display* dpy = x->display();
     if (!dpy) return false;
     for (int s = 0; s < ScreenCount(dpy); ++s) {
         const Window root = RootWindow(dpy, s);

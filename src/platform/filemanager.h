@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace plat {
 
 // Whether a top-level window of a known file manager (Nautilus, Thunar,
@@ -11,6 +13,24 @@ namespace plat {
 // list; without one, from the top-level windows of the X tree (the client
 // inside a frame included). Without an X display: false.
 bool fileManagerWindowTitled(const QString& title);
+
+// For a series of window checks that belong together (a guard list): while
+// one of these lives, fileManagerWindowTitled on this thread asks the X
+// server through one connection, opened at the first check, instead of
+// opening and closing one per check. Every check still reads the windows
+// afresh. Nested scopes share the outermost one's connection.
+class FileManagerWindowChecks {
+public:
+    FileManagerWindowChecks();
+    ~FileManagerWindowChecks();
+    FileManagerWindowChecks(const FileManagerWindowChecks&) = delete;
+    FileManagerWindowChecks& operator=(const FileManagerWindowChecks&) = delete;
+
+    struct Connection;
+
+private:
+    std::unique_ptr<Connection> connection_;  // null in a nested scope
+};
 
 // The window classes taken for file managers (lower case).
 QStringList fileManagerClasses();

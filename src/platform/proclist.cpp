@@ -30,6 +30,11 @@ bool forEachProcess(const std::function<bool(const RunningProcess&)>& visit)
     });
 }
 
+bool forEachProcessName(const std::function<bool(std::string_view name)>& visit)
+{
+    return procscan::forEachProcess([&](const procscan::Process& p) { return visit(p.name); });
+}
+
 QList<RunningProcess> runningProcesses()
 {
     QList<RunningProcess> out;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace plat {
 
@@ -16,6 +17,11 @@ struct RunningProcess {
 // Visits every running process whose name can be read until visit returns
 // false. Returns false when the process list cannot be read at all.
 bool forEachProcess(const std::function<bool(const RunningProcess&)>& visit);
+
+// The same for the program's file name alone, as the system gives it
+// (bytes, not decoded): for a question over all processes that needs no
+// more, without making text of every path on the way.
+bool forEachProcessName(const std::function<bool(std::string_view name)>& visit);
 
 // All of them, in the order of the system's list.
 QList<RunningProcess> runningProcesses();

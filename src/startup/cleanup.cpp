@@ -2,8 +2,10 @@
 
 #include "common/guards.h"
 #include "common/ipv4.h"
+#include "platform/filemanager.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
+#include "platform/proclist.h"
 
 namespace startup {
 
@@ -31,23 +33,34 @@ const QStringList& cleanupFolders()
 CleanResult uCleanWorkspace(QWidget* owner)
 {
     CleanResult result;
-    for (const QString& name : cleanupFolders()) {
-        const QString path = QStringLiteral("D:\\") + name;
-        const QString probe = path + QStringLiteral("0000");
-        if (common::uIsFolderOpenInExplorer(name)) {
-            uMsgOk(QStringLiteral("“") + name + QStringLiteral("”文件夹已经打开，请关闭后再进行恢复操作"), owner);
-            result.stoppedAt = name;
-            return result;
+    QString refusal;
+    {
+        // The whole round is one guard list: one connection to the display
+        // for its window checks, the open files of all processes read once.
+        const plat::FileManagerWindowChecks windows;
+        const plat::OpenFilesReading reading;
+        for (const QString& name : cleanupFolders()) {
+            const QString path = QStringLiteral("D:\\") + name;
+            const QString probe = path + QStringLiteral("0000");
+            if (common::uIsFolderOpenInExplorer(name)) {
+                refusal = QStringLiteral("“") + name + QStringLiteral("”文件夹已经打开，请关闭后再进行恢复操作");
+                result.stoppedAt = name;
+                break;
+            }
+            if (common::uProbeInUse(path, probe, false)) {
+                refusal = QStringLiteral("“") + name + QStringLiteral("”文件夹中的文件已经打开，请关闭后再进行操作");
+                result.stoppedAt = name;
+                break;
+            }
+            // Also when the folder was absent: a folder left under the probe name
+            // by an earlier run goes now. Read-only files stay, with their folder.
+            plat::fs::ignoreFailure(plat::fs::deleteFolder(probe, false), "what stays is listed below");
+            if (plat::fs::listedExists(probe)) result.leftBehind << probe;
         }
-        if (common::uProbeInUse(path, probe, false)) {
-            uMsgOk(QStringLiteral("“") + name + QStringLiteral("”文件夹中的文件已经打开，请关闭后再进行操作"), owner);
-            result.stoppedAt = name;
-            return result;
-        }
-        // Also when the folder was absent: a folder left under the probe name
-        // by an earlier run goes now. Read-only files stay, with their folder.
-        plat::fs::ignoreFailure(plat::fs::deleteFolder(probe, false), "what stays is listed below");
-        if (plat::fs::listedExists(probe)) result.leftBehind << probe;
+    }
+    if (!refusal.isEmpty()) {
+        uMsgOk(refusal, owner);
+        return result;
     }
     common::uStopPracticeServers(common::mockTestTools(QStringLiteral("入门")));
     if (plat::fs::listedExists(common::kIpTempFile) && plat::fs::fileExists(common::kIpTempFile))

@@ -54,7 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"nothing runs", {}, "FTPServer.exe", false},
         MatchCase{"unreadable name matches nothing", {""}, "FTPServer.exe", false},
         MatchCase{"empty name", {"a.exe", ""}, "", false},
-        MatchCase{"only .exe", {".exe", ""}, ".exe", false}));
+        MatchCase{"only .exe", {".exe", ""}, ".exe", false},
+        MatchCase{"Chinese name", {"考试服务器.exe"}, "考试服务器.EXE", true},
+        MatchCase{"Chinese name, another program", {"考试服务器2.exe"}, "考试服务器.exe", false},
+        MatchCase{"accented letters case aside", {"ümailserver.exe"}, "ÜMAILSERVER.exe", true},
+        MatchCase{"asked name whose capitals are plain letters", {"ftpserver.exe"}, "FTP\u017Ferver.exe", true},
+        MatchCase{".exe in other letters", {"FTPServer.ExE"}, "ftpserver", true}));
 
 // A stand-in server copied under a name no other process has.
 class RealProcessList : public ::testing::Test {

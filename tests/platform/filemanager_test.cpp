@@ -92,3 +92,39 @@ INSTANTIATE_TEST_SUITE_P(WindowManagers, RealThunar, ::testing::Values(true, fal
                          [](const auto& info) { return info.param ? "Openbox" : "BareX"; });
 
 }  // namespace
+
+namespace {
+
+// The window checks of one guard list share one connection to the display,
+// opened at the first check; each check still reads the windows afresh.
+TEST(FileManagerWindowChecks, OneConnectionServesEveryCheckOfTheSeries)
+{
+    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+    testing_support::XvfbDisplay x;
+    ASSERT_TRUE(x.running());
+    testing_support::ClassedWindow www(x.name(), "Thunar", QStringLiteral("WWW - Thunar"));
+    ASSERT_TRUE(www.ok());
+    {
+        const plat::FileManagerWindowChecks checks;
+        EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
+        // No new connection could be made now: the checks go on through
+        // the one they have.
+        qputenv("DISPLAY", ":9999");
+        EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
+        EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("KSDOC")));
+        {
+            const plat::FileManagerWindowChecks nested;
+            EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("www")));
+        }
+        // A window that appears meanwhile is seen by the next check.
+        testing_support::ClassedWindow ksdoc(x.name(), "Nautilus", QStringLiteral("KSDOC"));
+        ASSERT_TRUE(ksdoc.ok());
+        EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("KSDOC")));
+    }
+    // Without a series each check connects by itself.
+    EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
+    qputenv("DISPLAY", x.name().toUtf8());
+    EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
+}
+
+}  // namespace
