@@ -54,7 +54,7 @@ bool plainScan(const char* stem)
     DIR* proc = opendir("/proc");
     if (!proc) return false;
     const int fd = dirfd(proc);
-    char path[64], buf[4096];
+    char path[300], buf[4096];
     bool found = false;
     while (const dirent* e = readdir(proc)) {
         if (e->d_name[0] < '1' || e->d_name[0] > '9') continue;

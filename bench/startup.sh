@@ -53,7 +53,7 @@ one() {
 }
 
 # min / median / max of a column of numbers.
-stats() { sort -g | awk '{a[NR]=$1} END {m = (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2; printf "%.2f %.2f %.2f", a[1], m, a[NR]}'; }
+stats() { sort -g | awk '{a[NR]=$1} END {m = (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2; printf "%.2f %.2f %.2f\n", a[1], m, a[NR]}'; }
 
 met=yes
 # pairs MODE: runs the pairs, prints the ratios.
