@@ -6,8 +6,9 @@
 // the last paper: the generation clears it itself.
 // Anchor: `rm -rf` of what the generation clears (the previous paper's mock
 // exam folders and the kind folders it rebuilds) and `cp -r` of what it
-// writes (exam folders, kind folders, choice slot files), of a copy of the
-// same tree. The two take turns at going first.
+// writes (exam folders, kind folders, and the choice slot files, which it
+// overwrites: the anchor copies them onto the previous ones), of a copy of
+// the same tree. The two take turns at going first.
 // Sizes: the demo tree as it is ("tiny"), and with 300 x 1 MB or 300 x 4 MB
 // files in the word template, which every level copies.
 // Runs on an X display with a window manager (bench/with-display.sh).
@@ -107,6 +108,10 @@ int main(int argc, char** argv)
                 bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + cleared + QStringList{anchor + QStringLiteral("/old")});
                 QStringList old;
                 for (const QString& f : cleared) old << anchor + QStringLiteral("/old/") + QFileInfo(f).fileName();
+                // The choice slot files are not cleared but overwritten: the
+                // anchor copies them onto a copy of the previous ones.
+                const QString slotFolder = tree + QStringLiteral("/选择题");
+                if (level.choiceCount > 0) bench::runTool(QStringLiteral("cp"), {QStringLiteral("-r"), slotFolder, anchor + QStringLiteral("/new")});
                 bench::settle();
                 const double rm = bench::runTool(QStringLiteral("rm"), QStringList{QStringLiteral("-rf")} + old);
                 const double cp = bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + paperFiles(level, false) +
