@@ -40,6 +40,22 @@ TEST(OfficeLock, ALockFileBesideTheDocumentOrUnderTheFolderCounts)
     for (const auto& c : cases) EXPECT_EQ(plat::officeLockHeld(root + QString::fromUtf8(c.path)), c.locked) << c.path;
 }
 
+TEST(OfficeLock, AFolderIsSearchedThroughHiddenFoldersButNotThroughLinks)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path();
+    put(root + QStringLiteral("/outside/.~lock.a.docx#"));
+    put(root + QStringLiteral("/深/.隐藏/层/.~LOCK.表格.xlsx#"));
+    ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("/浅/.~lock.folder#")));  // a folder of that name is no lock
+    ASSERT_TRUE(QFile::link(root + QStringLiteral("/outside"), root + QStringLiteral("/浅/link")));
+    put(root + QStringLiteral("/浅/.~lock.notyet"));  // no closing #
+    EXPECT_TRUE(plat::officeLockHeld(root + QStringLiteral("/深")));
+    EXPECT_FALSE(plat::officeLockHeld(root + QStringLiteral("/浅")));
+    put(root + QStringLiteral("/浅/.~lock.#"));
+    EXPECT_TRUE(plat::officeLockHeld(root + QStringLiteral("/浅")));
+}
+
 TEST(OfficeLock, ADocumentOpenInRealLibreOfficeCounts)
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
