@@ -88,6 +88,37 @@ QRegion regionOfMask(const std::vector<quint8>& mask, int w, int h)
     return r;
 }
 
+// The pixels of an ellipse filling a w x h box: a pixel belongs to it when its
+// centre lies inside the curve. Each row is one run, so the outline is closed
+// and follows the ellipse (a polygon approximation leaves steps and gaps).
+std::vector<quint8> ellipseMask(int w, int h)
+{
+    std::vector<quint8> mask(size_t(std::max(w, 0)) * std::max(h, 0), 0);
+    if (w <= 0 || h <= 0) return mask;
+    const double a = w / 2.0, b = h / 2.0;
+    for (int y = 0; y < h; ++y) {
+        const double dy = (y + 0.5 - b) / b;
+        const double t = 1.0 - dy * dy;
+        if (t < 0) continue;
+        const double half = a * std::sqrt(t);
+        const int from = std::max(0, int(std::ceil(a - half - 0.5)));
+        const int to = std::min(w - 1, int(std::floor(a + half - 0.5)));
+        if (to >= from) std::fill_n(mask.begin() + ptrdiff_t(y) * w + from, to - from + 1, quint8(1));
+    }
+    return mask;
+}
+
+// The mask less its outline: the pixels whose four neighbours all belong to it.
+std::vector<quint8> erodedMask(const std::vector<quint8>& mask, int w, int h)
+{
+    std::vector<quint8> out(mask.size(), 0);
+    auto in = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && mask[size_t(y) * w + x]; };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            out[size_t(y) * w + x] = in(x, y) && in(x - 1, y) && in(x + 1, y) && in(x, y - 1) && in(x, y + 1);
+    return out;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- colours
@@ -207,7 +238,11 @@ void qzButtons_H::RedrawButton()
 
 bool qzButtons_H::composeFace()
 {
-    if (m_buttonStyle < 0 || m_buttonStyle > 7) return false;
+    if (m_buttonStyle < 0 || m_buttonStyle > 7) {
+        // No renderer for this look: nothing is shown (never an old face).
+        m_surface = QImage();
+        return false;
+    }
     if (degenerate()) {
         // Too small for the face and its rings: nothing is drawn.
         m_surface = QImage();
@@ -368,8 +403,11 @@ void qzButtons_H::clipTo(const QRegion& region)
     m_clip = region;
     m_clipOn = !region.isEmpty();
     if (m_painter) {
-        if (m_clipOn) m_painter->setClipRegion(region);
-        else m_painter->setClipping(false);
+        // Turning clipping off with setClipping(false) would make a later
+        // region on the same painter ineffective (every face after the
+        // first would cover the rings): off is a replace with no region.
+        if (m_clipOn) m_painter->setClipRegion(region, Qt::ReplaceClip);
+        else m_painter->setClipRegion(QRegion(), Qt::NoClip);
     }
 }
 
@@ -839,10 +877,9 @@ void qzButtons_H::BuildButtonShape()
         int w = width();
         while (w - s < 5) w += 5;
         if (w != width()) {
-            DelayDrawing(true);
+            DrawingHold hold(*this);
             resize(w, height());
             m_rightEdge = width();
-            m_delayDraw = false;
         }
         const int sw = width(), sh = height();
         const int e = nearest(sw - s);
@@ -859,7 +896,11 @@ void qzButtons_H::BuildButtonShape()
         if (m_buttonShape != 3) cutCorners(region, m_buttonShape == 2, m_buttonShape == 1, sw, sh);
     } else if (m_buttonShape <= 6) {
         const int sw = width(), sh = height();
-        region = QRegion(0, 0, sw, sh, QRegion::Ellipse);
+        // The window, and the same less one and two pixels of outline: the
+        // rings between them are exactly one pixel wide all round.
+        const std::vector<quint8> window = ellipseMask(sw, sh);
+        const std::vector<quint8> inner = erodedMask(window, sw, sh);
+        region = regionOfMask(window, sw, sh);
         if (m_buttonStyle != 5 && !m_buffer.isNull()) {
             QPainter p(&m_buffer);
             m_painter = &p;
@@ -873,19 +914,17 @@ void qzButtons_H::BuildButtonShape()
             }
             m_painter = nullptr;
         }
-        m_innerRegion = QRegion(1, 1, sw - 2, sh - 2, QRegion::Ellipse);
-        m_insetRegion = QRegion(2, 2, sw - 4, sh - 4, QRegion::Ellipse);
+        m_innerRegion = regionOfMask(inner, sw, sh);
+        m_insetRegion = regionOfMask(erodedMask(inner, sw, sh), sw, sh);
     } else {
         if (m_pictureWidth == 0 || m_pictureHeight == 0) return;
-        DelayDrawing(true);
         const QSize fit = FitPictureToSize(width(), height());
-        if (fit.width() < kMinFaceSize || fit.height() < kMinFaceSize) {
-            m_delayDraw = false;
-            return;
+        if (fit.width() < kMinFaceSize || fit.height() < kMinFaceSize) return;
+        {
+            DrawingHold hold(*this);
+            resize(fit);
+            m_rightEdge = width();
         }
-        resize(fit);
-        m_rightEdge = width();
-        m_delayDraw = false;
         const int sw = width(), sh = height();
         region = QRegion(0, 0, sw, sh);
         PreparePicture(sw, sh, &region);
