@@ -501,8 +501,15 @@ void qzButtons_H::PrepareShapeBackground(int& level)
         clipTo(m_innerRegion);
         level = 3;
     } else if (m_buttonShape == 7 || m_isHovering) {
-        QImage& img = m_buffer;
-        frameRegion(img, m_windowRegion, m_buttonShape == 6 ? K : ResolveColor(m_backColor));
+        // The outline, and with it every pixel between the window outline
+        // and the face (a picture's face keeps a pixel off its corners too),
+        // so that none of them keeps what an earlier look left there.
+        const int colour = m_buttonShape == 6 ? K : ResolveColor(m_backColor);
+        frameRegion(m_buffer, m_windowRegion, colour);
+        const QRgb c = qrgbOf(colour);
+        for (const QRect& r : (m_windowRegion - m_innerRegion) & m_buffer.rect())
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::fill_n(reinterpret_cast<QRgb*>(m_buffer.scanLine(y)) + r.left(), r.width(), c);
         clipTo(m_innerRegion);
         level = 3;
     }
