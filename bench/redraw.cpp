@@ -7,7 +7,7 @@
 // whether the median meets the aim (at most 2). Also counts the redraws and
 // CPU time while the cursor rests on a button (aim: none).
 //
-//   corvanth-bench-redraw [count per side and run, default 2000] [runs, default 5]
+//   corvanth-bench-redraw [count per side and run, default 2000] [runs, default 5] [rows whose name holds this]
 #include "widgets/qzbuttons.h"
 
 #include <QApplication>
@@ -128,6 +128,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     const int runs = argc > 2 ? std::max(5, std::atoi(argv[2])) : 5;
+    const QString only = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     const QString caption = QStringLiteral("按钮 OK");
 
     QWidget host;
@@ -145,6 +146,7 @@ int main(int argc, char** argv)
     std::printf("%-28s %7s %7s %7s  %s\n", "row", "min", "median", "max", "aim");
     int missed = 0;
     for (const Row& row : rows()) {
+        if (!row.name.contains(only)) continue;
         auto* b = new qzButtons_H(&host);
         b->setGeometry(10, 60, 120, 40);
         b->setCaption(caption);

@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace widgets {
 
@@ -257,6 +258,8 @@ private:
     void closePixels();
     void drawLine(QPoint from, QPoint to, int colour, bool dotted);
     void clipTo(const QRegion& region);
+    void preparePainterClip(const QRect& target);
+    bool inClip(int x, int y) const;
     void frameRegion(QImage& image, const QRegion& region, int colour) const;
 
     // renderers
@@ -355,6 +358,20 @@ private:
     QPointer<QWidget> m_groupContainer;  // the container whose option group holds this button
     QPointer<QObject> m_group;           // that group
     int m_redrawCount = 0;
+    // Work kept between redraws: the border pixels of the last framed
+    // regions, and the last gradient's colours.
+    struct FrameRuns {
+        QSize size;
+        QRegion region;
+        std::vector<QRect> runs;
+    };
+    mutable std::array<FrameRuns, 4> m_frameRuns;
+    mutable unsigned m_nextFrameRuns = 0;
+    struct GradientColours {
+        int bands = -1, a = 0, b = 0;
+        std::vector<int> colours;
+    };
+    GradientColours m_gradient;
 };
 
 }  // namespace widgets
