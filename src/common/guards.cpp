@@ -3,6 +3,7 @@
 #include "common/probeleftover.h"
 #include "common/processes.h"
 #include "common/servers.h"
+#include "platform/result.h"
 #include "platform/filemanager.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
@@ -131,7 +132,8 @@ void uStopPracticeServers(const ToolSet& tools)
         if (!uIsProcessRunning(t.process)) continue;
         // By its path as a program, no shell and no wait; a tool that is
         // missing or does not start is passed over without a word.
-        plat::startProgram(plat::appPath(t.killTool), {}, plat::WindowStyle::Hidden);
+        plat::ignoreFailure(plat::startProgram(plat::appPath(t.killTool), {}, plat::WindowStyle::Hidden) > 0,
+                            "a kill tool that does not start is passed over");
     }
 }
 
