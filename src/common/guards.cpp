@@ -3,7 +3,6 @@
 #include "common/probeleftover.h"
 #include "common/processes.h"
 #include "common/servers.h"
-#include "platform/result.h"
 #include "platform/filemanager.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
@@ -11,6 +10,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/proclist.h"
+#include "platform/result.h"
 
 namespace common {
 

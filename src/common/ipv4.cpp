@@ -1,7 +1,7 @@
 #include "common/ipv4.h"
 
-#include "platform/result.h"
 #include "platform/filesystem.h"
+#include "platform/result.h"
 #include "platform/textfile.h"
 
 namespace common {

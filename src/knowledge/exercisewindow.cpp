@@ -1,19 +1,19 @@
 #include "knowledge/exercisewindow.h"
 
-#include "common/navigation.h"
 #include "common/documents.h"
 #include "common/guards.h"
 #include "common/handover.h"
 #include "common/ipv4.h"
+#include "common/navigation.h"
 #include "common/processes.h"
 #include "common/questiontext.h"
 #include "common/servers.h"
 #include "forms/runtime.h"
 #include "knowledge/exercisewindow_design.h"
-#include "platform/result.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/result.h"
 #include "platform/textfile.h"
 
 #include <QPlainTextEdit>

@@ -11,11 +11,11 @@
 #include "common/servers.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
-#include "platform/result.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/result.h"
 #include "platform/textfile.h"
 #include "practice/randompractice_design.h"
 

@@ -1,10 +1,10 @@
 #include "startup/mainwindow.h"
 
-#include "common/navigation.h"
 #include "common/handover.h"
+#include "common/navigation.h"
 #include "forms/controls.h"
-#include "platform/result.h"
 #include "platform/msgbox.h"
+#include "platform/result.h"
 #include "startup/mainwindow_design.h"
 
 #include <initializer_list>

@@ -11,12 +11,12 @@
 #include "mocktest/answering/mocktestwindow_design.h"
 #include "mocktest/answering/practiceserver.h"
 #include "mocktest/paper/exitcleanup.h"
-#include "mocktest/paper/restore.h"
 #include "mocktest/paper/generation.h"
-#include "platform/result.h"
+#include "mocktest/paper/restore.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/result.h"
 #include "platform/textfile.h"
 
 #include <QCoreApplication>
