@@ -7,6 +7,7 @@
 #include "platform/profile.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QDir>
 
@@ -27,7 +28,7 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
+        hooks_.starts([this](const QString& host, const QStringList&, plat::WindowStyle style) {
             const QString name = QFileInfo(host).fileName();
             if (!QFileInfo::exists(host)) return qint64(0);  // a missing program does not start
             starts.push_back({name, style});
@@ -36,12 +37,11 @@ protected:
             if (killToolsWork && name == QStringLiteral("mail-kill_app.exe")) running.removeAll(QStringLiteral("CMailServer.exe"));
             return qint64(999999);  // no such process: ends at once
         });
-        common::setProcessListForTests([this] { return running; });
+        hooks_.processes([this] { return running; });
     }
     void TearDown() override
     {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
+        hooks_.reset();
         PlatformTest::TearDown();
     }
     QByteArray golden(const QString& name, const QString& ip) const
@@ -62,6 +62,7 @@ protected:
         for (const auto& s : starts) out << s.program;
         return out;
     }
+    testing_support::TestHooks hooks_;
     std::vector<Start> starts;
     QStringList running;
     bool killToolsWork = true;

@@ -15,6 +15,7 @@
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 #include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
@@ -41,7 +42,7 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         servers_.tools = {{QStringLiteral("Ftpconsole.exe"), QStringLiteral("mission_ftp_kill_app.exe")},
                           {QStringLiteral("MyWebServer0.exe"), QStringLiteral("mission_web_kill_app.exe")}};
         servers_.onStart = [this](const QString& name, plat::WindowStyle style) {
@@ -51,8 +52,8 @@ protected:
                 ftpHomeAtKill = QFileInfo::exists(hostPath(QStringLiteral("素材/bk/任务项目/提交/network/") + kKey + QStringLiteral("/ftp")));
         };
         servers_.install();
-        plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        plat::setDesktopHookForTests([this](plat::DesktopAction, const QString& text) {
+        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        hooks_.desktop([this](plat::DesktopAction, const QString& text) {
             desktop << text;
             return true;
         });
@@ -61,11 +62,7 @@ protected:
     }
     void TearDown() override
     {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
-        forms::setScreenDpi(0);
+        hooks_.reset();  // before the fixture's own end, which may start the kill tools
         PlatformTest::TearDown();
     }
 
@@ -93,6 +90,7 @@ protected:
     bool onD(const QString& rel) const { return QFileInfo::exists(drive_ + '/' + rel); }
     QString read936(const QString& rel) const { return plat::decode936(bytes(rel)); }
 
+    testing_support::TestHooks hooks_;
     testing_support::FakeServers servers_;
     QStringList& starts = servers_.starts;
     QStringList& running = servers_.running;
