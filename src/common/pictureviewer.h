@@ -3,12 +3,8 @@
 // sample pictures ("*.jpg") of one folder, the picture box `Picture1` that
 // takes each picture's own size, and the unfold / fold / previous / next
 // buttons. The window fits its height to the picture shown.
-#include "common/picturelist.h"
+#include "common/picturelist.h"  // QString, QStringList, QLabel
 
-#include <QString>
-#include <QStringList>
-
-class QLabel;
 class QWidget;
 
 namespace forms {

@@ -9,13 +9,10 @@
 // Loading a question's pictures is the preparing window's business
 // (setFolder, uShowPicture and the buttons' visibility); the panel opens,
 // pages through and closes what was loaded.
-#include "common/picturelist.h"
+#include "common/picturelist.h"  // QString, QStringList, QLabel
 
-#include <QString>
-#include <QStringList>
 #include <functional>
 
-class QLabel;
 class QWidget;
 
 namespace forms {
