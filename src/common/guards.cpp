@@ -10,6 +10,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/proclist.h"
+#include "platform/result.h"
 
 namespace common {
 
@@ -133,7 +134,8 @@ void uStopPracticeServers(const ToolSet& tools)
         if (!uIsProcessRunning(t.process)) continue;
         // By its path as a program, no shell and no wait; a tool that is
         // missing or does not start is passed over without a word.
-        plat::startProgram(plat::appPath(t.killTool), {}, plat::WindowStyle::Hidden);
+        plat::ignoreFailure(plat::startProgram(plat::appPath(t.killTool), {}, plat::WindowStyle::Hidden) > 0,
+                            "a kill tool that does not start is passed over");
     }
 }
 

@@ -118,10 +118,10 @@ HandInResult uPackFolder(const QString& packedArchive, const QString& folder, fo
     if (!plat::fs::folderExists(folder)) return failed(QStringLiteral("找不到要打包的文件夹：") + shown(folder));
 
     const QString target = plat::toHost(packedArchive);
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-        return failed(QStringLiteral("无法建立文件夹：") + QFileInfo(target).absolutePath());
+    if (const plat::fs::Status made = plat::fs::makePath(QFileInfo(target).absolutePath()); !made.ok())
+        return failed(QStringLiteral("无法建立文件夹：") + made.describe());
     const QString fresh = packingName(packedArchive);
-    QFile::remove(fresh);
+    plat::fs::ignoreFailure(plat::fs::deleteFile(fresh, true), "a packing left by an earlier attempt; usually none");
     // An earlier hand-in's archive goes into the new one too; the archiver
     // works on a copy, so the original stays whole whatever it does.
     if (QFileInfo(target).isFile()) {
@@ -136,7 +136,7 @@ HandInResult uPackFolder(const QString& packedArchive, const QString& folder, fo
         run = plat::runToolAndWait(archiver, {QStringLiteral("a"), fresh, plat::toHost(folder)}, timeoutMs);
     }
     auto fail = [&](const QString& text) {
-        QFile::remove(fresh);
+        plat::fs::ignoreFailure(plat::fs::deleteFile(fresh, true), "the unverified packing is not the hand-in");
         return failed(text);
     };
     switch (run.status) {
@@ -170,7 +170,7 @@ HandInResult uCopyFile(const QString& source, const QString& target, const std::
     if (!plat::copyFileVerified(plat::toHost(source), part, progress, &why))
         return failed(QStringLiteral("提交文件写入失败：") + target + QStringLiteral("（") + why + QStringLiteral("）"));
     if (!plat::renameOver(part, target)) {
-        QFile::remove(part);
+        plat::fs::ignoreFailure(plat::fs::deleteFile(part, true), "the verified copy was not the hand-in yet");
         return failed(QStringLiteral("提交文件无法命名：") + target);
     }
     HandInResult ok;

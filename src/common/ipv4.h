@@ -17,7 +17,7 @@ QString parseIPv4(const QStringList& lines);
 
 // First half: runs "cmd.exe /c ipconfig >D:\IPtemp0000.txt" minimised and
 // waits (">>" when append). False when it could not be run.
-bool uRunIpconfig(forms::Form* owner, bool append = false);
+[[nodiscard]] bool uRunIpconfig(forms::Form* owner, bool append = false);
 // Second half: deletes a stale copy, copies the temp file to the copy path
 // (platform path), deletes the temp file and parses the copy.
 QString uReadLocalIPv4(const QString& copyPath);

@@ -18,10 +18,8 @@ QString withoutSlash(QString folder)
 
 }  // namespace
 
-void uListBaseNames(QStringList& list, const QString& folder, const QString& pattern, ListAttr attr,
-                    ListClear clear)
+QStringList uListBaseNames(const QString& folder, const QString& pattern, ListAttr attr)
 {
-    if (clear == ListClear::Clear) list.clear();
     const QString f = withoutSlash(folder);
     QStringList names = fs::listFiles(f, pattern);
     if (attr == ListAttr::FilesAndFolders) {
@@ -33,13 +31,11 @@ void uListBaseNames(QStringList& list, const QString& folder, const QString& pat
                     break;
                 }
     }
+    QStringList list;
     for (const QString& n : names) list << n.section(QLatin1Char('.'), 0, 0);
+    return list;
 }
 
-void uListSubfolders(QStringList& list, const QString& folder, ListClear clear)
-{
-    if (clear == ListClear::Clear) list.clear();
-    list << fs::listSubFolders(withoutSlash(folder));
-}
+QStringList uListSubfolders(const QString& folder) { return fs::listSubFolders(withoutSlash(folder)); }
 
 }  // namespace common

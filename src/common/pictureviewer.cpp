@@ -3,10 +3,8 @@
 #include "forms/form.h"
 #include "forms/twips.h"
 #include "platform/filesystem.h"
-#include "platform/paths.h"
 
 #include <QLabel>
-#include <QPixmap>
 
 namespace common {
 
@@ -22,36 +20,23 @@ void PictureArea::connectButtons()
     form_->onClick(QString::fromUtf8(layout_.next), [this] { next(); });
 }
 
+QLabel* PictureArea::box() const { return static_cast<QLabel*>(w(layout_.picture)); }
+
 int PictureArea::load(const QString& folder)
 {
-    const bool exists = plat::fs::folderExists(folder);
-    w(layout_.unfold)->setVisible(exists);
-    folder_ = folder;
-    files_ = exists ? plat::fs::listFiles(folder, QStringLiteral("*.jpg")) : QStringList();
-    selected_ = -1;
-    if (!files_.isEmpty()) uShowPicture(0);
-    if (files_.size() < 2) {
+    w(layout_.unfold)->setVisible(plat::fs::folderExists(folder));
+    list_.setFolder(folder);
+    if (list_.count() > 0) uShowPicture(0);
+    if (list_.count() < 2) {
         for (const char* b : {layout_.previous, layout_.next}) {
             if (layout_.stepButtonsFollowFold) w(b)->hide();
             w(b)->setEnabled(false);
         }
     }
-    return files_.size();
+    return list_.count();
 }
 
-void PictureArea::uShowPicture(int index)
-{
-    if (index < 0 || index >= files_.size()) return;
-    selected_ = index;
-    auto* box = static_cast<QLabel*>(w(layout_.picture));
-    QPixmap pm;
-    if (pm.load(plat::toHost(folder_ + QStringLiteral("\\") + files_[index]))) {
-        box->setPixmap(pm);
-        box->resize(pm.size());
-    } else {
-        box->setPixmap(QPixmap());
-    }
-}
+void PictureArea::uShowPicture(int index) { list_.show(index, box()); }
 
 void PictureArea::fitWindow()
 {
@@ -84,16 +69,16 @@ void PictureArea::fold()
 
 void PictureArea::previous()
 {
-    if (files_.isEmpty()) return;
-    uShowPicture(selected_ <= 0 ? files_.size() - 1 : selected_ - 1);
+    if (list_.count() == 0) return;
+    list_.step(-1, box());
     w(layout_.picture)->show();
     fitWindow();
 }
 
 void PictureArea::next()
 {
-    if (files_.isEmpty()) return;
-    uShowPicture(selected_ >= files_.size() - 1 ? 0 : selected_ + 1);
+    if (list_.count() == 0) return;
+    list_.step(+1, box());
     fitWindow();
 }
 

@@ -3,8 +3,7 @@
 // sample pictures ("*.jpg") of one folder, the picture box `Picture1` that
 // takes each picture's own size, and the unfold / fold / previous / next
 // buttons. The window fits its height to the picture shown.
-#include <QString>
-#include <QStringList>
+#include "common/picturelist.h"  // QString, QStringList, QLabel
 
 class QWidget;
 
@@ -52,19 +51,19 @@ public:
     void previous();
     void next();
 
-    int count() const { return files_.size(); }
-    int selected() const { return selected_; }
-    const QStringList& files() const { return files_; }
+    int count() const { return list_.count(); }
+    int selected() const { return list_.selected(); }
+    const QStringList& files() const { return list_.files(); }
 
 private:
     void fitWindow();
     QWidget* w(const char* name) const;
 
+    QLabel* box() const;
+
     forms::Form* form_;
     PictureAreaLayout layout_;
-    QString folder_;
-    QStringList files_;
-    int selected_ = -1;
+    PictureList list_;
 };
 
 }  // namespace common

@@ -1,5 +1,6 @@
 #include "common/questiontext.h"
 
+#include "platform/paths.h"
 #include "platform/textfile.h"
 
 #include <QPlainTextEdit>
@@ -39,6 +40,13 @@ bool uPersonaliseQuestionText(const QString& source, const QString& target, cons
     }
     if (out.isEmpty()) return plat::writeWholeFileAtomic(target, QByteArray());
     return plat::writeText936(target, out.join(kCrLf));
+}
+
+QString questionTextUnreadableMessage(const QString& path)
+{
+    QStringList shown;
+    for (const QString& p : path.split('\n')) shown << plat::displayPath(p);
+    return QStringLiteral("本题的题目内容无法读取：") + shown.join('\n') + QStringLiteral("\n请联系老师检查题库。");
 }
 
 }  // namespace common

@@ -16,11 +16,14 @@ using Placeholders = QList<QPair<QString, QString>>;  // placeholder, value; in 
 std::optional<QString> uReadQuestionText(const QString& path);
 // Empties the box and shows the text (every line followed by a line break).
 // An unreadable file leaves the box empty; returns whether it was read.
-bool uShowQuestionText(QPlainTextEdit* box, const QString& path);
+[[nodiscard]] bool uShowQuestionText(QPlainTextEdit* box, const QString& path);
+// What the student is told when a question text cannot be read (path: a
+// platform path, or several joined by line breaks).
+QString questionTextUnreadableMessage(const QString& path);
 // Copies source to target line by line, replacing in each line every
 // occurrence of each placeholder in list order; every line ends with CR LF.
 // False (old target kept) when the source cannot be read or the target
 // cannot be written.
-bool uPersonaliseQuestionText(const QString& source, const QString& target, const Placeholders& placeholders);
+[[nodiscard]] bool uPersonaliseQuestionText(const QString& source, const QString& target, const Placeholders& placeholders);
 
 }  // namespace common

@@ -95,17 +95,51 @@ const QString kMailboxes = kMailFolder + QStringLiteral("\\mail");
 const QString kPristineMailboxes = kMailFolder + QStringLiteral("\\BK\\mail");
 const QString kPristineClientIndex = kMailClientFolder + QStringLiteral("\\0bk\\IndexLib2");
 
-// Deletes the server's own file and puts the staging copy in its place.
-void replaceWithStaging(const QString& staging, const QString& own)
+// Writes the table into the staging file and puts a copy in place of the
+// server's own file. A staging file that cannot be written is reported: the
+// server would otherwise serve with an earlier exercise's configuration.
+bool configure(std::span<const ProfileEntry> table, const QString& staging, const QString& own,
+               const std::function<QString(const char* key)>& fill, QWidget* owner)
 {
+    if (!uWriteProfileTable(table, staging, fill)) {
+        uMsgOk(serverConfigNotWrittenMessage(staging), owner);
+        return false;
+    }
     plat::fs::ignoreFailure(plat::fs::deleteFile(own, true), "it may not be there yet");
     plat::fs::ignoreFailure(plat::fs::copyFile(staging, own), "the server starts with its defaults");
+    return true;
 }
 
 }  // namespace
 
 std::span<const ProfileEntry> webServerTable() { return kWebTable; }
 std::span<const ProfileEntry> mailServerTable() { return kMailTable; }
+
+WebServer practiceWebServer() { return {kWebTable, kWebServerIni, kWebServerExe}; }
+
+QString programNotStartedMessage(const QString& program)
+{
+    return QStringLiteral("程序“") + plat::baseName(program) + QStringLiteral("”无法启动（") +
+           plat::displayPath(plat::appPath(program)) + QStringLiteral("）。\n请联系老师检查素材文件夹。");
+}
+
+QString serverConfigNotWrittenMessage(const QString& path)
+{
+    return QStringLiteral("练习服务器的配置文件无法写入：") + plat::displayPath(path) +
+           QStringLiteral("\n服务器没有启动，请联系老师检查素材文件夹。");
+}
+
+bool startProgramOrSay(const QString& program, plat::WindowStyle style, QWidget* owner)
+{
+    if (plat::startProgram(plat::appPath(program), {}, style) > 0) return true;
+    uMsgOk(programNotStartedMessage(program), owner);
+    return false;
+}
+
+bool startServerUnlessRunning(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner)
+{
+    return uIsProcessRunning(process) || startProgramOrSay(program, style, owner);
+}
 
 bool uWriteProfileTable(std::span<const ProfileEntry> table, const QString& path,
                         const std::function<QString(const char* key)>& fill)
@@ -130,20 +164,24 @@ void uSetupPracticeServer(const QString& questionText, const QString& ftpContent
 {
     switch (serverKindOf(questionText)) {
     case ServerKind::Ftp: uSetupFtpServer(ftpContent, owner); break;
-    case ServerKind::Mail: uSetupMailServer(ipv4, studentNumber); break;
-    case ServerKind::Web: uSetupWebServer(ipv4, stagingIni); break;
+    case ServerKind::Mail: uSetupMailServer(ipv4, studentNumber, owner); break;
+    case ServerKind::Web: (void)uSetupWebServer(ipv4, stagingIni, QString(), owner); break;  // reported there
     }
 }
 
-void uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QString& webRoot)
+bool uSetupWebServer(const WebServer& server, const QString& ipv4, const QString& stagingIni, const QString& site,
+                     QWidget* owner)
+{
+    const auto fill = [&](const char* key) { return qstrcmp(key, "ServerIP") == 0 ? ipv4 : site; };
+    return configure(server.table, stagingIni, plat::appPath(server.ownIni), fill, owner) &&
+           startProgramOrSay(server.program, plat::WindowStyle::Hidden, owner);
+}
+
+bool uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QString& webRoot, QWidget* owner)
 {
     const QString root = webRoot.isEmpty() ? plat::appPath(kWebRoot) : webRoot;
-    const QString rootPath = plat::fs::folderExists(root) ? plat::displayPath(root) : QString();
-    uWriteProfileTable(webServerTable(), stagingIni, [&](const char* key) {
-        return qstrcmp(key, "ServerIP") == 0 ? ipv4 : rootPath;
-    });
-    replaceWithStaging(stagingIni, plat::appPath(kWebServerIni));
-    plat::startProgram(plat::appPath(kWebServerExe), {}, plat::WindowStyle::Hidden);
+    const QString site = plat::fs::folderExists(root) ? plat::displayPath(root) : QString();
+    return uSetupWebServer(practiceWebServer(), ipv4, stagingIni, site, owner);
 }
 
 void uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
@@ -158,7 +196,8 @@ void uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner)
 {
     uFillFtpFolder(ftpContent, owner);
-    uStartServerIfStopped(kFtpServerProcess, kFtpServerExe, plat::WindowStyle::Minimized, owner);
+    // Either failure was reported to the student there.
+    (void)uStartServerIfStopped(kFtpServerProcess, kFtpServerExe, plat::WindowStyle::Minimized, owner);
 }
 
 QString serverStillRunningMessage(const QString& process)
@@ -173,21 +212,20 @@ bool uStartServerIfStopped(const QString& process, const QString& program, plat:
         uMsgOk(serverStillRunningMessage(process), owner);
         return false;
     }
-    plat::startProgram(plat::appPath(program), {}, style);
-    return true;
+    return startProgramOrSay(program, style, owner);
 }
 
-void uConfigureMailServer(const QString& ipv4)
+bool uConfigureMailServer(const QString& ipv4, QWidget* owner)
 {
-    uWriteProfileTable(mailServerTable(), plat::appPath(kStagingMailIni), [&](const char* key) -> QString {
+    const auto fill = [&](const char* key) -> QString {
         if (qstrcmp(key, "Dominame") == 0) return kMailDomain;
         if (qstrcmp(key, "WebWorkPath") == 0)
             return plat::displayPath(plat::appPath(kMailFolder + QStringLiteral("\\webmailupload")));
         if (qstrcmp(key, "POP3WorkPath") == 0)
             return plat::displayPath(plat::appPath(kMailFolder + QStringLiteral("\\webmaildownload")));
         return ipv4;
-    });
-    replaceWithStaging(plat::appPath(kStagingMailIni), plat::appPath(kMailIni));
+    };
+    return configure(mailServerTable(), plat::appPath(kStagingMailIni), plat::appPath(kMailIni), fill, owner);
 }
 
 void uResetMailboxes(const QString& studentNumber)
@@ -200,7 +238,7 @@ void uResetMailboxes(const QString& studentNumber)
                             "the student's mailbox keeps the sample's name");
 }
 
-void uStartMailServer() { plat::startProgram(plat::appPath(kMailServerExe), {}, plat::WindowStyle::Hidden); }
+bool uStartMailServer(QWidget* owner) { return startProgramOrSay(kMailServerExe, plat::WindowStyle::Hidden, owner); }
 
 void uResetMailClient()
 {
@@ -216,11 +254,13 @@ void uResetMailClient()
     plat::fs::ignoreFailure(plat::fs::deleteFile(in("FoxInfo.dat")), kFreshClient);
 }
 
-void uSetupMailServer(const QString& ipv4, const QString& studentNumber)
+void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget* owner)
 {
-    uConfigureMailServer(ipv4);
+    // The mailboxes and the client are reset whatever the server does: they
+    // must not keep an earlier student's mail. Failures were reported.
+    const bool configured = uConfigureMailServer(ipv4, owner);
     uResetMailboxes(studentNumber);
-    uStartMailServer();
+    if (configured) (void)uStartMailServer(owner);
     uResetMailClient();
 }
 

@@ -43,8 +43,29 @@ inline const QString kExerciseServerFolder = QStringLiteral("\\素材\\bk\\题�
 
 // Writes a table into an INI file (platform path); values the table leaves
 // open come from `fill` by key. False when an entry could not be written.
-bool uWriteProfileTable(std::span<const ProfileEntry> table, const QString& path,
+[[nodiscard]] bool uWriteProfileTable(std::span<const ProfileEntry> table, const QString& path,
                         const std::function<QString(const char* key)>& fill);
+
+// A web server: the table of its server.ini, its own server.ini and its
+// program (both relative to the program folder).
+struct WebServer {
+    std::span<const ProfileEntry> table;
+    QString ownIni;
+    QString program;
+};
+// The practice web server of the exercises.
+WebServer practiceWebServer();
+
+// Starts a practice server or the mail client (program path relative to the
+// program folder). When it cannot be started, the student is told and false
+// returned.
+[[nodiscard]] bool startProgramOrSay(const QString& program, plat::WindowStyle style, QWidget* owner);
+// The same, unless a process of that name already runs (true then).
+[[nodiscard]] bool startServerUnlessRunning(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner);
+QString programNotStartedMessage(const QString& program);
+// A server configuration that could not be written; the server is then not
+// started, as it would serve with the configuration of an earlier exercise.
+QString serverConfigNotWrittenMessage(const QString& path);
 
 // Starts the server the question text asks for: "文件传输协议" FTP, else
 // "邮件管理器" mail, else web. ftpContent is the exercise's FTP content
@@ -54,10 +75,16 @@ ServerKind serverKindOf(const QString& questionText);
 void uSetupPracticeServer(const QString& questionText, const QString& ftpContent, const QString& stagingIni,
                           const QString& ipv4, const QString& studentNumber, forms::Form* owner);
 
-// Web: the table into the staging file, the staging file in place of the
-// server's own file, the server started hidden. The site served is the web
-// server's own "internet" folder unless a web root (platform path) is given.
-void uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QString& webRoot = QString());
+// Web: the table into the staging file (ServerIP the address, every other
+// open value the site as the host shows it), the staging file in place of
+// the server's own file, the server started hidden. False (the student told)
+// when the staging file cannot be written or the server not started.
+[[nodiscard]] bool uSetupWebServer(const WebServer& server, const QString& ipv4, const QString& stagingIni, const QString& site,
+                     QWidget* owner);
+// The practice web server. The site served is the web server's own
+// "internet" folder unless a web root (platform path) is given.
+[[nodiscard]] bool uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QString& webRoot = QString(),
+                     QWidget* owner = nullptr);
 
 // FTP, first half: the working folder emptied (a running FTP server is
 // stopped first and awaited) and filled from the content folder.
@@ -68,16 +95,17 @@ void uSetupFtpServer(const QString& ftpContent, forms::Form* owner);
 // Starts a practice server (program path relative to the program folder)
 // after its kill tool was awaited, unless it still runs (the tool missing,
 // hung or refused): a second copy would then run beside it, so the student
-// is told instead. True when started.
-bool uStartServerIfStopped(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner);
+// is told instead. True when started; a program that does not start is
+// reported as uStartServer does.
+[[nodiscard]] bool uStartServerIfStopped(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner);
 QString serverStillRunningMessage(const QString& process);
 
 // Mail, in its four parts.
-void uConfigureMailServer(const QString& ipv4);
+[[nodiscard]] bool uConfigureMailServer(const QString& ipv4, QWidget* owner = nullptr);
 void uResetMailboxes(const QString& studentNumber);
-void uStartMailServer();
+[[nodiscard]] bool uStartMailServer(QWidget* owner = nullptr);
 void uResetMailClient();
-void uSetupMailServer(const QString& ipv4, const QString& studentNumber);
+void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget* owner = nullptr);
 
 // Sources the mail parts rebuild from (platform paths), for checks.
 QStringList mailSources();

@@ -3,8 +3,6 @@
 #include "forms/design.h"
 #include "forms/form.h"
 #include "forms/twips.h"
-#include "platform/filesystem.h"
-#include "platform/paths.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -24,29 +22,13 @@ void StylePanel::connectButtons()
     form_->onClick(QString::fromUtf8(layout_.next), [this] { next(); });
 }
 
-int StylePanel::setFolder(const QString& folder)
-{
-    folder_ = folder;
-    files_ = plat::fs::listFiles(folder, QStringLiteral("*.jpg"));
-    selected_ = -1;
-    return files_.size();
-}
+QLabel* StylePanel::box() const { return static_cast<QLabel*>(w(layout_.picture)); }
 
-void StylePanel::uShowPicture(int index)
-{
-    if (index < 0 || index >= files_.size()) return;
-    selected_ = index;
-    auto* box = static_cast<QLabel*>(w(layout_.picture));
-    QPixmap pm;
-    if (pm.load(plat::toHost(folder_ + QStringLiteral("\\") + files_[index]))) {
-        box->setPixmap(pm);
-        box->resize(pm.size());
-    } else {
-        box->setPixmap(QPixmap());
-    }
-}
+int StylePanel::setFolder(const QString& folder) { return list_.setFolder(folder); }
 
-void StylePanel::clearPicture() { static_cast<QLabel*>(w(layout_.picture))->setPixmap(QPixmap()); }
+void StylePanel::uShowPicture(int index) { list_.show(index, box()); }
+
+void StylePanel::clearPicture() { box()->setPixmap(QPixmap()); }
 
 bool StylePanel::isOpen() const { return !w(layout_.frame)->isHidden(); }
 
@@ -101,15 +83,15 @@ void StylePanel::fold()
 void StylePanel::previous()
 {
     // Nothing loaded: nothing to step to (the loaders never offer the arrows then).
-    if (files_.isEmpty()) return;
-    uShowPicture(selected_ <= 0 ? files_.size() - 1 : selected_ - 1);
+    if (list_.count() == 0) return;
+    list_.step(-1, box());
     layout();
 }
 
 void StylePanel::next()
 {
-    if (files_.isEmpty()) return;
-    uShowPicture(selected_ >= files_.size() - 1 ? 0 : selected_ + 1);
+    if (list_.count() == 0) return;
+    list_.step(+1, box());
     layout();
 }
 

@@ -9,8 +9,8 @@
 // Loading a question's pictures is the preparing window's business
 // (setFolder, uShowPicture and the buttons' visibility); the panel opens,
 // pages through and closes what was loaded.
-#include <QString>
-#include <QStringList>
+#include "common/picturelist.h"  // QString, QStringList, QLabel
+
 #include <functional>
 
 class QWidget;
@@ -76,19 +76,18 @@ public:
     void next();
 
     bool isOpen() const;
-    int count() const { return files_.size(); }
-    int selected() const { return selected_; }
-    QString folder() const { return folder_; }
+    int count() const { return list_.count(); }
+    int selected() const { return list_.selected(); }
+    QString folder() const { return list_.folder(); }
 
 private:
     void layout();
     QWidget* w(const char* name) const;
+    QLabel* box() const;
 
     forms::Form* form_;
     StylePanelLayout layout_;
-    QString folder_;
-    QStringList files_;
-    int selected_ = -1;
+    PictureList list_;
 };
 
 }  // namespace common

@@ -220,7 +220,8 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
         if (uStopServerAndWait(exerciseTools(), kMailServerProcess, window) == WaitResult::Gone || !alive)
             return RestoreResult::Gone;
         uResetMailboxes(studentNumber);
-        uStartServerIfStopped(kMailServerProcess, kMailServerExe, plat::WindowStyle::Hidden, window);
+        // A server that still runs or does not start tells the student itself.
+        (void)uStartServerIfStopped(kMailServerProcess, kMailServerExe, plat::WindowStyle::Hidden, window);
         uResetMailClient();
     }
     report.add(uRenewQuestionDocument(e));

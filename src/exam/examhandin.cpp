@@ -75,7 +75,8 @@ void ExamWindow::handIn()
     const QString staged = plat::appPath(kPacking) + '\\' + key + QStringLiteral(".rar");
     const QString packed = plat::appPath(kSubmitted) + '\\' + key + QStringLiteral(".rar");
     // A packing left by an earlier failed attempt does not go into this one.
-    QFile::remove(plat::toHost(staged));
+    if (const fs::Status s = fs::deleteFile(staged, true); s == fs::Status::Failed)
+        return failWith(QStringLiteral("上次未完成的打包文件无法删除：") + s.describe() + '\n' + common::kWorkKeptNote);
     common::HandIn h;
     h.folder = archive;
     h.packedArchive = staged;
@@ -84,7 +85,10 @@ void ExamWindow::handIn()
     h.owner = this;
     h.progress = [this](int p) { ctl<QProgressBar>(QStringLiteral("ProgressBar2"))->setValue(p); };
     h.record = [&](QString* why) {
-        QDir().mkpath(QFileInfo(plat::toHost(packed)).absolutePath());
+        if (const fs::Status made = fs::makePath(QFileInfo(plat::toHost(packed)).absolutePath()); !made.ok()) {
+            *why = QStringLiteral("交卷记录无法写入：") + made.describe();
+            return false;
+        }
         if (plat::renameOver(plat::toHost(staged), plat::toHost(packed))) return true;
         *why = QStringLiteral("交卷记录无法写入：") + plat::displayPath(packed);
         return false;

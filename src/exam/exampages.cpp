@@ -54,7 +54,8 @@ void ExamWindow::openPage(const PageKind& k)
     common::Placeholders ph{{QStringLiteral("任务素材文件夹"), plat::displayPath(kWorkTree + '\\' + state.素材文件夹)}};
     // No address found: the text never shows a placeholder.
     if (kind == QLatin1String("network")) ph << qMakePair(QStringLiteral("strLocalIP"), state.nIP == QLatin1String("nIP") ? QString() : state.nIP);
-    QDir().mkpath(plat::toHost(paperPath(kind + QStringLiteral("\\题目内容_改"))));
+    // A folder that cannot be made fails the write below, which says so.
+    fs::ignoreFailure(fs::makePath(paperPath(kind + QStringLiteral("\\题目内容_改"))), "the text written next names it");
     auto* box = ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容"));
     if (!common::uPersonaliseQuestionText(text, personal, ph) || !common::uShowQuestionText(box, personal)) {
         box->clear();
@@ -128,8 +129,8 @@ void ExamWindow::restoreQuestion()
     };
     if (fs::folderExists(work)) note(fs::deleteFolder(work));
     if (failed.isEmpty()) {
-        QDir().mkpath(plat::toHost(work));
-        note(fs::copyFolder(material, work));
+        note(fs::makePath(work));
+        if (failed.isEmpty()) note(fs::copyFolder(material, work));
         note(fs::copyFile(pristine, doc));
     }
     if (!failed.isEmpty()) {

@@ -58,8 +58,7 @@ PaperPlan planPaper()
 {
     PaperPlan plan;
     const QString bank = app(kBank);
-    QStringList papers;
-    common::uListSubfolders(papers, bank, common::ListClear::Clear);
+    const QStringList papers = common::uListSubfolders(bank);
     const common::Draw d = common::drawDistinctNumbers(int(papers.size()), 1);
     if (!d.ok()) {
         plan.refusal = QStringLiteral("期末考查题库中没有试卷，无法开始考试：") + plat::displayPath(bank) + kAskTeacher;
@@ -88,7 +87,7 @@ PaperPlan planPaper()
 fs::Status makeArchive(const QString& key)
 {
     const QString a = app(kArchiveRoot) + '\\' + key;
-    if (!QDir().mkpath(plat::toHost(a))) return fs::Status(fs::Status::Failed, a, QStringLiteral("无法建立文件夹"));
+    if (const fs::Status made = fs::makePath(a); !made.ok()) return made;
     return fs::copyFolder(app(kArchiveTemplate), a);
 }
 
@@ -104,7 +103,7 @@ void dropNewArchive(const QString& key)
 QStringList copyMissing(const QString& from, const QString& to)
 {
     QStringList failed;
-    QDir().mkpath(plat::toHost(to));
+    if (const fs::Status made = fs::makePath(to); !made.ok()) return {made.describe()};
     for (const QString& f : fs::listFiles(from, QStringLiteral("*.*"))) {
         const QString target = to + '\\' + f;
         if (fs::fileExists(target) || fs::folderExists(target)) continue;
@@ -199,13 +198,15 @@ void ExamWindow::setUpServer(bool fresh)
         }
         if (!failed.isEmpty())
             uMsgOk(QStringLiteral("FTP文件夹没有准备完整：\n") + failed.join('\n') + QStringLiteral("\n请关闭正在使用的文件后重新开始考试。"), this);
-        if (!uIsProcessRunning(common::kFtpServerProcess))
-            plat::startProgram(app(common::kFtpServerExe), {}, plat::WindowStyle::Minimized);
+        // A server that does not start tells the student itself.
+        (void)common::startServerUnlessRunning(common::kFtpServerProcess, common::kFtpServerExe,
+                                                plat::WindowStyle::Minimized, this);
         return;
     }
     if (uIsProcessRunning(common::kWebServerProcess)) return;  // it keeps the configuration it was started with
     // The web root: the network question's own material, else the server's.
-    common::uSetupWebServer(state.nIP, app(kWebStaging), fs::folderExists(material) ? material : QString());
+    (void)common::uSetupWebServer(state.nIP, app(kWebStaging), fs::folderExists(material) ? material : QString(),
+                                  this);  // reported there
 }
 
 void ExamWindow::showTypes()
@@ -253,8 +254,7 @@ void ExamWindow::startExam()
     }
     state.试卷号 = uReadTextLine(kPaperNumberFile, 1).value_or(QString()).trimmed();
 
-    QStringList subs;
-    common::uListSubfolders(subs, app(kArchiveRoot), common::ListClear::Clear);
+    const QStringList subs = common::uListSubfolders(app(kArchiveRoot));
     bool fresh = false;
     if (subs.isEmpty()) {
         const PaperPlan plan = planPaper();
@@ -285,7 +285,6 @@ void ExamWindow::startExam()
         if (!plan.refusal.isEmpty()) return uMsgOk(plan.refusal, this);
         readAddress();
         fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot), true), "what cannot be deleted stays beside the new archive");
-        QDir().mkpath(plat::toHost(app(kArchiveRoot)));
         if (const fs::Status s = makeArchive(key); !s.ok())
             return uMsgOk(QStringLiteral("考生档案没有创建成功：") + s.describe() + kAskTeacher, this);
         uMsgOk(QStringLiteral("考生档案重置成功"), this);

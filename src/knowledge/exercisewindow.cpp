@@ -4,6 +4,7 @@
 #include "common/guards.h"
 #include "common/handover.h"
 #include "common/ipv4.h"
+#include "common/navigation.h"
 #include "common/processes.h"
 #include "common/questiontext.h"
 #include "common/servers.h"
@@ -12,6 +13,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/result.h"
 #include "platform/textfile.h"
 
 #include <QPlainTextEdit>
@@ -61,9 +63,11 @@ void ExerciseWindow::onLoad()
 
     const common::Exercise e = exercise();
     setCaption(common::userInfoCaption(QStringLiteral("知识点_") + e.kind + QStringLiteral("_") + e.point, number));
-    uWriteTextFile(common::kVideoRequest, e.name() + QStringLiteral("\r\n") + e.kind);
+    // The exercise does not need the video request; the student is told.
+    (void)common::writeRequest(common::kVideoRequest, {e.name(), e.kind}, this);
 
-    if (e.isNetwork()) common::uRunIpconfig(this);
+    // No report gives no address, which setUpNetwork tells the student.
+    if (e.isNetwork()) plat::ignoreFailure(common::uRunIpconfig(this), "no report gives no address");
 
     hasMaterial_ = common::uBankHasMaterial(e);
     if (!common::uGuardAndEmptyWorkingFolder(this, &refusal_)) return;
@@ -85,7 +89,8 @@ void ExerciseWindow::present(const common::Exercise& e, const QString& number)
                                                     : QStringLiteral("【注意：没有要求操作的项目请不要更改！】"));
     if (e.isNetwork()) setUpNetwork(e, number);
 
-    common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
+    if (!common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText()))
+        uMsgOk(common::questionTextUnreadableMessage(e.questionText()), this);
     if (e.isWindows()) ctl(QStringLiteral("打开题目"))->hide();
     else pictures_.load(e.sampleFolder());
 }
@@ -94,8 +99,10 @@ void ExerciseWindow::setUpNetwork(const common::Exercise& e, const QString& numb
 {
     const QString ip = common::uReadLocalIPv4(plat::appPath(common::kKnowledgeIpCopy));
     if (ip.isEmpty()) uMsgOk(common::kNoIPv4Message, this);
-    common::uPersonaliseQuestionText(e.questionTemplate(), e.questionText(),
-                                     {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), number}});
+    // A text that cannot be personalised is not shown: the caller says so.
+    plat::ignoreFailure(common::uPersonaliseQuestionText(e.questionTemplate(), e.questionText(),
+                                                         {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), number}}),
+                        "the text shown next is checked");
     const QString text = common::uReadQuestionText(e.questionText()).value_or(QString());
     common::uSetupPracticeServer(text, e.ftpContent(), plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")),
                                  ip, number, this);
@@ -120,7 +127,7 @@ void ExerciseWindow::openQuestion()
         return;
     }
     if (uIsProcessRunning(kMailServer)) {
-        plat::startProgram(plat::appPath(common::kMailClientExe), {}, plat::WindowStyle::Minimized);
+        (void)common::startProgramOrSay(common::kMailClientExe, plat::WindowStyle::Minimized, this);  // says why not
         return;
     }
     common::uOpenDocument(exercise().questionDocument());

@@ -428,6 +428,26 @@ Status createFolder(const QString& path)
     return ::mkdir(QFile::encodeName(h).constData(), 0777) == 0 ? Status::Ok : errnoStatus(path);
 }
 
+Status makePath(const QString& path)
+{
+    const QString h = QFileInfo(host(path)).absoluteFilePath();
+    if (hostIsDir(h)) return Status::Ok;
+    // Walk down from the root: each missing folder is made in turn, so the
+    // status names the one that could not be made.
+    const QStringList parts = h.split('/', Qt::SkipEmptyParts);
+    QString at;
+    for (const QString& part : parts) {
+        at += '/' + part;
+        const QFileInfo fi(at);
+        if (fi.isDir()) continue;
+        if (fi.exists() || fi.isSymLink()) return Status(Status::Failed, at, kNotFolder);
+        if (::mkdir(QFile::encodeName(at).constData(), 0777) == 0) continue;
+        const int e = errno;
+        if (e != EEXIST || !hostIsDir(at)) return Status(Status::Failed, at, reasonFor(e));
+    }
+    return Status::Ok;
+}
+
 Status copyFolder(const QString& from, const QString& to)
 {
     const QString src = host(from);

@@ -80,6 +80,10 @@ bool fileExists(const QString& path);
 bool listedExists(const QString& path);
 
 [[nodiscard]] Status createFolder(const QString& path);  // parent must exist; fails if present
+// Creates the folder and every missing folder above it. Ok when the folder
+// is already there; Failed when a file stands in the way or a folder cannot
+// be made (the status names it).
+[[nodiscard]] Status makePath(const QString& path);
 // Copies a folder (with everything in it). `to` ending in "\" copies the
 // folder into `to` under its own name; otherwise `to` becomes the copy,
 // merged with what is there. Existing files are overwritten; a file that

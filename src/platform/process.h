@@ -13,7 +13,7 @@ enum class WindowStyle { Hidden = 0, Normal = 1, Minimized = 2 };
 // Starts a program by its path (a platform path) with an argument list;
 // never through a shell. Returns the process id, or 0 when it could not be
 // started (missing file, not executable). Never throws, never shows a message.
-qint64 startProgram(const QString& program, const QStringList& args = {}, WindowStyle style = WindowStyle::Normal);
+[[nodiscard]] qint64 startProgram(const QString& program, const QStringList& args = {}, WindowStyle style = WindowStyle::Normal);
 
 // Whether the process with this id is still running (false for 0).
 bool processRunning(qint64 pid);

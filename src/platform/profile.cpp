@@ -137,6 +137,27 @@ bool writeProfileString(const QString& section, const QString& key, const QStrin
     return writeProfileStrings({{section, key, value}}, path);
 }
 
+std::optional<QString> readProfileString(const QString& section, const QString& key, const QString& path)
+{
+    QByteArray bytes;
+    const auto sec = encode936(section);
+    const auto k = encode936(key);
+    if (!sec || !k || !readWholeFile(path, &bytes)) return std::nullopt;
+    bool inSection = false;
+    for (const Line& l : splitKeepingEnds(bytes)) {
+        if (const auto s = sectionOf(l.text)) {
+            inSection = sameName(*s, sec->trimmed());
+            continue;
+        }
+        if (!inSection) continue;
+        if (const auto found = keyOf(l.text); found && sameName(*found, k->trimmed())) {
+            const QByteArray t = l.text.trimmed();
+            return decode936(t.mid(t.indexOf('=') + 1).trimmed());
+        }
+    }
+    return std::nullopt;
+}
+
 int profileFileWrites() { return gFileWrites; }
 
 }  // namespace plat

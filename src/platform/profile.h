@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace plat {
 
 struct ProfileString {
@@ -19,13 +21,18 @@ struct ProfileString {
 
 // Writes one entry; false when a text does not fit code page 936 or the file
 // cannot be read or written (the file is then unchanged).
-bool writeProfileString(const QString& section, const QString& key, const QString& value, const QString& path);
+[[nodiscard]] bool writeProfileString(const QString& section, const QString& key, const QString& value, const QString& path);
 
 // Writes the entries in order, as one by one would, with one read and one
 // write of the file. An entry whose text does not fit code page 936 is left
 // out (the others are written) and makes the result false; false also when
 // the file cannot be read or written (it is then unchanged).
-bool writeProfileStrings(const QList<ProfileString>& entries, const QString& path);
+[[nodiscard]] bool writeProfileStrings(const QList<ProfileString>& entries, const QString& path);
+
+// The value of the first entry of the key in a section of that name
+// (names matched as a write matches them; blanks around the value dropped);
+// nullopt when the file cannot be read or has no such entry.
+std::optional<QString> readProfileString(const QString& section, const QString& key, const QString& path);
 
 // How many times the profile writer has written a whole file since the
 // program started (for tests).

@@ -32,20 +32,20 @@ inline constexpr qint64 kHandOverMaxBytes = 64 * 1024;
 bool readWholeFile(const QString& path, QByteArray* out, qint64 maxBytes = -1);
 // Whether the file exists and is larger than maxBytes.
 bool fileLargerThan(const QString& path, qint64 maxBytes);
-bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes);
+[[nodiscard]] bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes);
 // All lines of a code-page-936 file; nullopt when it cannot be read (or is
 // larger than maxBytes, when that is given).
 std::optional<QStringList> readLines936(const QString& path, qint64 maxBytes = -1);
 // Replaces the file with the text followed by CR LF; false when the text does
 // not fit code page 936 or the file cannot be written (nothing is changed).
-bool writeText936(const QString& path, const QString& text);
+[[nodiscard]] bool writeText936(const QString& path, const QString& text);
 
 }  // namespace plat
 
 // The three hand-over routines. `rel` is relative to the program folder, for
 // example "\素材\bk\studentnumber.txt". The readers take a file larger than
 // kHandOverMaxBytes for an unreadable one.
-bool uWriteTextFile(const QString& rel, const QString& text);
+[[nodiscard]] bool uWriteTextFile(const QString& rel, const QString& text);
 // Line n (from 1) without its line end, or nullopt when the file is shorter
 // or cannot be read.
 std::optional<QString> uReadTextLine(const QString& rel, int n);

@@ -15,6 +15,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/result.h"
 #include "platform/textfile.h"
 #include "practice/randompractice_design.h"
 
@@ -160,9 +161,8 @@ void RandomPracticeWindow::prepare(bool first)
     }
 
     const QString bank = bankOf(kind);
-    QStringList names;
-    common::uListBaseNames(names, bank + QStringLiteral("\\bk\\"), QStringLiteral("*.") + ext,
-                           common::ListAttr::FilesOnly, common::ListClear::Clear);
+    const QStringList names =
+        common::uListBaseNames(bank + QStringLiteral("\\bk\\"), QStringLiteral("*.") + ext, common::ListAttr::FilesOnly);
     const int r = drawPosition(names);
     if (r == 0) return;
 
@@ -181,16 +181,18 @@ void RandomPracticeWindow::prepare(bool first)
 
     Label1 = QString::number(r);
     Combo1 = names;
-    common::uListSubfolders(Combo2, bank + QStringLiteral("\\样图\\"), common::ListClear::Clear);
-    common::uListSubfolders(Combo3, bank + QStringLiteral("\\素材\\"), common::ListClear::Clear);
+    Combo2 = common::uListSubfolders(bank + QStringLiteral("\\样图\\"));
+    Combo3 = common::uListSubfolders(bank + QStringLiteral("\\素材\\"));
     Label2 = e.question;
     // Material is optional: a question without its folder has none to copy or restore.
     hasMaterial_ = Combo3.contains(Label2, Qt::CaseInsensitive);
     e.hasMaterial = hasMaterial_;
-    uWriteTextFile(common::kVideoRequest, Label2 + QStringLiteral("\r\n") + kind);
+    // The question does not need the video request; the student is told.
+    (void)common::writeRequest(common::kVideoRequest, {Label2, kind}, this);
 
     if (e.isNetwork() && !setUpNetwork(e)) return;
-    common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
+    if (!common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText()))
+        uMsgOk(common::questionTextUnreadableMessage(e.questionText()), this);
     上一题种类 = kind;
 
     pictures_.load(e.sampleFolder());
@@ -203,7 +205,9 @@ void RandomPracticeWindow::prepare(bool first)
     report.add(common::uFillWorkingFolder(e));
     if (e.isWindows()) open->hide();
     else report.add(common::uRenewQuestionDocument(e));
-    uWriteTextFile(common::kOperationBank + kind + QStringLiteral("\\caption.txt"), Label2);
+    // A record of the question last prepared, read by nothing here.
+    plat::ignoreFailure(uWriteTextFile(common::kOperationBank + kind + QStringLiteral("\\caption.txt"), Label2),
+                        "a record only");
     prepared_ = true;
     if (!report.complete()) uMsgOk(common::preparationIncompleteMessage(report), this);
 }
@@ -225,23 +229,27 @@ bool RandomPracticeWindow::setUpNetwork(const common::Exercise& e)
     QPointer<RandomPracticeWindow> alive(this);
     QWidget* next = ctl(QStringLiteral("下一题"));
     next->setEnabled(false);
-    common::uRunIpconfig(this);
+    plat::ignoreFailure(common::uRunIpconfig(this), "no report gives no address, said below");
     if (!alive) return false;
     const QString ip = common::uReadLocalIPv4(plat::appPath(common::kKnowledgeIpCopy));
     if (ip.isEmpty()) uMsgOk(common::kNoIPv4Message, this);
-    common::uPersonaliseQuestionText(e.questionTemplate(), e.questionText(),
-                                     {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), 学号}});
+    // A text that cannot be personalised is not shown: the caller says so.
+    plat::ignoreFailure(common::uPersonaliseQuestionText(e.questionTemplate(), e.questionText(),
+                                                         {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), 学号}}),
+                        "the text shown next is checked");
     const QString text = common::uReadQuestionText(e.questionText()).value_or(QString());
     // The mail server keeps the configuration it has.
     switch (common::serverKindOf(text)) {
     case common::ServerKind::Ftp: common::uSetupFtpServer(e.ftpContent(), this); break;
     case common::ServerKind::Mail:
         common::uResetMailboxes(学号);
-        common::uStartMailServer();
+        (void)common::uStartMailServer(this);  // a server that does not start tells the student itself
         common::uResetMailClient();
         break;
     case common::ServerKind::Web:
-        common::uSetupWebServer(ip, plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")));
+        // A server that cannot be set up tells the student itself.
+        (void)common::uSetupWebServer(ip, plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")),
+                                      QString(), this);
         break;
     }
     if (!alive) return false;
@@ -261,7 +269,7 @@ bool RandomPracticeWindow::setUpNetwork(const common::Exercise& e)
 void RandomPracticeWindow::openQuestion()
 {
     if (uIsProcessRunning(common::kMailServerProcess)) {
-        plat::startProgram(plat::appPath(common::kMailClientExe), {}, plat::WindowStyle::Minimized);
+        (void)common::startProgramOrSay(common::kMailClientExe, plat::WindowStyle::Minimized, this);  // says why not
         return;
     }
     // Without a prepared question the working copy is not this student's.

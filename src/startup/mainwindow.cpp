@@ -1,8 +1,10 @@
 #include "startup/mainwindow.h"
 
 #include "common/handover.h"
+#include "common/navigation.h"
 #include "forms/controls.h"
 #include "platform/msgbox.h"
+#include "platform/result.h"
 #include "startup/mainwindow_design.h"
 
 #include <initializer_list>
@@ -72,13 +74,14 @@ void MainWindow::layoutIdentityBox()
 
 void MainWindow::openArea(const AreaOpener& a)
 {
-    if (a.writesTaskMode) uWriteTextFile(common::kTaskModeFile, QString());
+    // The windows of the area read these back: unwritten, the area stays closed.
+    if (a.writesTaskMode && !common::writeRequest(common::kTaskModeFile, {QString()}, this)) return;
+    if (*a.marker && !common::writeRequest(common::kCallMarkerFile, {QString::fromUtf8(a.marker)}, this)) return;
     ctl(a.button)->setEnabled(false);
     ctl(a.introFrame)->hide();
     ctl(a.areaFrame)->show();
     for (const char* name : a.alsoShown) ctl(name)->show();
     for (const char* name : a.greyed) ctl(name)->setEnabled(false);
-    if (*a.marker) uWriteTextFile(common::kCallMarkerFile, QString::fromUtf8(a.marker));
 }
 
 }  // namespace startup

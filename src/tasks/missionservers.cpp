@@ -1,6 +1,7 @@
 #include "tasks/missionservers.h"
 
 #include "platform/filesystem.h"
+#include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
@@ -100,7 +101,7 @@ QString missionFtpHome(const QString& area, const QString& key)
     return plat::displayPath(projectArchive(area, key) + QStringLiteral("\\ftp")) + QDir::separator();
 }
 
-void uSetupMissionFtpServer(const QString& area, const QString& key)
+bool uSetupMissionFtpServer(const QString& area, const QString& key, QWidget* owner)
 {
     namespace fs = plat::fs;
     // Names of an older build's intermediate steps go first.
@@ -109,25 +110,35 @@ void uSetupMissionFtpServer(const QString& area, const QString& key)
     // The template text as read (left beside the server for reference).
     fs::ignoreFailure(fs::copyFile(inFtp("BK\\ftpusers_模板.xml"), inFtp("ftpusers0.txt")), "a missing template gives an empty user file");
     QByteArray raw;
-    plat::readWholeFile(inFtp("ftpusers0.txt"), &raw);
+    if (!plat::readWholeFile(inFtp("ftpusers0.txt"), &raw)) {
+        // Without its template the user file would lose every user: the
+        // server keeps the file it has and is not started.
+        uMsgOk(missionFtpTemplateMissingMessage(), owner);
+        return false;
+    }
     QString text = plat::decode936(raw);
     text.replace(QStringLiteral("主目录"), missionFtpHome(area, key).toHtmlEscaped());
     const QByteArray out = plat::encode936(text).value_or(raw);
     // Replaced whole: a shorter text never keeps the tail of an older file.
-    plat::writeWholeFileAtomic(inFtp("ftpusers.xml"), out);
-    plat::startProgram(plat::appPath(kMissionFtpExe), {}, plat::WindowStyle::Hidden);
+    if (!plat::writeWholeFileAtomic(inFtp("ftpusers.xml"), out)) {
+        uMsgOk(common::serverConfigNotWrittenMessage(inFtp("ftpusers.xml")), owner);
+        return false;
+    }
+    return common::startProgramOrSay(kMissionFtpExe, plat::WindowStyle::Hidden, owner);
 }
 
-void uSetupMissionWebServer(const QString& ipv4)
+QString missionFtpTemplateMissingMessage()
+{
+    return QStringLiteral("找不到FTP服务器的用户模板：") + plat::displayPath(inFtp("BK\\ftpusers_模板.xml")) +
+           QStringLiteral("\n服务器没有启动，请联系老师检查素材文件夹。");
+}
+
+bool uSetupMissionWebServer(const QString& ipv4, QWidget* owner)
 {
     const QString site = plat::displayPath(plat::appPath(kMissionWebFolder + QStringLiteral("\\web")));
     const QString staging = plat::appPath(kMissionWebFolder + QStringLiteral("\\BK\\server.ini"));
-    common::uWriteProfileTable(missionServerTable(), staging,
-                               [&](const char* key) { return qstrcmp(key, "ServerIP") == 0 ? ipv4 : site; });
-    const QString own = plat::appPath(kMissionWebFolder + QStringLiteral("\\server.ini"));
-    plat::fs::ignoreFailure(plat::fs::deleteFile(own, true), "the copy below replaces it");
-    plat::fs::ignoreFailure(plat::fs::copyFile(staging, own), "the server starts with the configuration it has");
-    plat::startProgram(plat::appPath(kMissionWebExe), {}, plat::WindowStyle::Hidden);
+    const common::WebServer server{missionServerTable(), kMissionWebFolder + QStringLiteral("\\server.ini"), kMissionWebExe};
+    return common::uSetupWebServer(server, ipv4, staging, site, owner);
 }
 
 }  // namespace tasks

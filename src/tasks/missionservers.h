@@ -25,10 +25,14 @@ QString missionFtpHome(const QString& area, const QString& key);
 
 // Builds "ftpusers.xml" from its template (every "主目录" replaced by the
 // home folder, the key written as XML text; the file replaced whole and
-// atomically) and starts the FTP server hidden.
-void uSetupMissionFtpServer(const QString& area, const QString& key);
+// atomically) and starts the FTP server hidden. False (the student told)
+// when the template cannot be read, the file not written or the server not
+// started; the server's user file is then unchanged.
+bool uSetupMissionFtpServer(const QString& area, const QString& key, QWidget* owner = nullptr);
+QString missionFtpTemplateMissingMessage();
 // Writes the table into the staging server.ini, puts a copy in place of the
-// server's own file and starts the web server hidden.
-void uSetupMissionWebServer(const QString& ipv4);
+// server's own file and starts the web server hidden (as
+// common::uSetupWebServer).
+bool uSetupMissionWebServer(const QString& ipv4, QWidget* owner = nullptr);
 
 }  // namespace tasks

@@ -60,7 +60,7 @@ void TaskWindow::reinitialiseTask()
 
     bool ok = true;
     if (fs::folderExists(stepFolder)) ok = fs::ok(fs::deleteFolder(stepFolder));
-    QDir().mkpath(plat::toHost(stepFolder));
+    if (ok) ok = fs::ok(fs::makePath(stepFolder));
     if (ok && hasMaterial) ok = fs::ok(fs::copyFolder(pristineMaterial, stepFolder));
     if (ok && fs::fileExists(document)) ok = fs::ok(fs::deleteFile(document));
     if (ok) ok = fs::ok(fs::copyFile(pristineDocument, document));
@@ -103,8 +103,8 @@ void TaskWindow::reinitialiseTask()
             uMsgOk(QStringLiteral("服务器文件夹没有恢复完整：") + s.describe() + QStringLiteral("\n请稍后再试。"), this);
             return;
         }
-        uSetupMissionFtpServer(a, state.studentKey);
-        uSetupMissionWebServer(state.IP地址 == QStringLiteral("IP地址") ? QString() : state.IP地址);
+        uSetupMissionFtpServer(a, state.studentKey, this);
+        uSetupMissionWebServer(state.IP地址 == QStringLiteral("IP地址") ? QString() : state.IP地址, this);
         restoreControls();
     }
     uMsgOk(QStringLiteral("题目已恢复"), this);

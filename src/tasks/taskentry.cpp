@@ -2,6 +2,7 @@
 
 #include "common/handover.h"
 #include "common/listing.h"
+#include "common/navigation.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
 #include "platform/filesystem.h"
@@ -43,10 +44,8 @@ QString projectArchive(const QString& area, const QString& key) { return archive
 bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo, const QString& key)
 {
     if (key.isEmpty()) return false;
-    QStringList names;
-    common::uListBaseNames(names, folder, pattern,
-                           foldersToo ? common::ListAttr::FilesAndFolders : common::ListAttr::FilesOnly,
-                           common::ListClear::Clear);
+    const QStringList names =
+        common::uListBaseNames(folder, pattern, foldersToo ? common::ListAttr::FilesAndFolders : common::ListAttr::FilesOnly);
     for (const QString& base : names)
         if (base.compare(key, Qt::CaseInsensitive) == 0) return true;
     return false;
@@ -58,7 +57,7 @@ namespace {
 void makeArchive(const QString& area, const QString& key)
 {
     const QString a = projectArchive(area, key);
-    QDir().mkpath(plat::toHost(a));
+    fs::ignoreFailure(fs::makePath(a), "the copy below names the folder it could not make");
     fs::ignoreFailure(fs::copyFolder(archiveTemplate(area), a), "the archive starts with what could be copied");
 }
 
@@ -84,17 +83,21 @@ bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* ow
 void uEnterTaskArea(const Area& area, forms::Form* mainWindow)
 {
     const QString word = QString::fromUtf8(area.word);
-    uWriteTextFile(common::kTaskModeFile, QString());
-    uWriteTextFile(common::kTaskAreaFile, word);
     const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
     if (!keyNamesFolder(key)) {
         uMsgOk(badKeyMessage(key), mainWindow);
         return;
     }
     if (!uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), mainWindow)) return;
+    // Written once the task tree is back in place. The task window reads
+    // both back: a failed write would show it an earlier visit's area or
+    // mode, so it is not opened then.
+    if (!common::writeRequest(common::kTaskModeFile, {QString()}, mainWindow) ||
+        !common::writeRequest(common::kTaskAreaFile, {word}, mainWindow))
+        return;
     if (uIsSubmitted(submittedFolder(word), QString::fromUtf8(area.pattern), area.foldersToo, key)) {
         uMsgOk(QStringLiteral("【") + key + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"), mainWindow);
-        uWriteTextFile(common::kTaskModeFile, kFreePractice);
+        if (!common::writeRequest(common::kTaskModeFile, {kFreePractice}, mainWindow)) return;
     }
     if (!uPrepareProjectArchive(word, key, mainWindow)) return;
     forms::hide(mainWindow->formName());

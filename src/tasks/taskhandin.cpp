@@ -83,7 +83,10 @@ bool TaskWindow::writeMarks(const std::array<QString, 6>& marks, QString* why) c
 {
     QStringList lines(marks.begin(), marks.end());
     const QString path = marksFile(state.操作题题型, state.studentKey);
-    QDir().mkpath(QFileInfo(plat::toHost(path)).absolutePath());
+    if (const fs::Status made = fs::makePath(QFileInfo(plat::toHost(path)).absolutePath()); !made.ok()) {
+        if (why) *why = QStringLiteral("无法写入提交记录：") + made.describe();
+        return false;
+    }
     if (plat::writeText936(path, lines.join(QStringLiteral("\r\n")))) return true;
     if (why) *why = QStringLiteral("无法写入提交记录：") + plat::displayPath(path);
     return false;

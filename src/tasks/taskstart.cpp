@@ -9,6 +9,7 @@
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/result.h"
 #include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
@@ -30,7 +31,8 @@ QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
 
 void TaskWindow::showTaskText(const QString& path)
 {
-    common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("任务内容")), path);
+    if (!common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("任务内容")), path))
+        uMsgOk(common::questionTextUnreadableMessage(path), this);
 }
 
 void TaskWindow::startTask()
@@ -88,14 +90,16 @@ void TaskWindow::startTask()
     QString ip;
     if (first) {
         const QString serverFolder = plat::appPath(QStringLiteral("\\素材\\bk\\题库\\操作题\\") + a + QStringLiteral("\\server"));
-        QDir().mkpath(plat::toHost(serverFolder));
+        note(fs::makePath(serverFolder));
         ip = common::uGetLocalIPv4(serverFolder + QStringLiteral("\\ipd_mission.txt"), this);
         if (!ip.isEmpty()) state.IP地址 = ip;
         const QString personal = bank + QStringLiteral("\\题目内容_改\\") + t + QStringLiteral(".txt");
-        QDir().mkpath(plat::toHost(bank + QStringLiteral("\\题目内容_改")));
-        common::uPersonaliseQuestionText(text, personal,
-                                         {{QStringLiteral("任务素材文件夹"), plat::displayPath(stepFolder)},
-                                          {QStringLiteral("strLocalIP"), ip}});
+        note(fs::makePath(bank + QStringLiteral("\\题目内容_改")));
+        // An old personalised text must not pass for this one.
+        if (!common::uPersonaliseQuestionText(text, personal,
+                                              {{QStringLiteral("任务素材文件夹"), plat::displayPath(stepFolder)},
+                                               {QStringLiteral("strLocalIP"), ip}}))
+            failed << plat::displayPath(personal);
         note(fs::copyFile(personal, shownText));
         note(fs::copyFile(document, tree(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e)));
         note(fs::copyFile(document, workingDocument(t)));
@@ -106,12 +110,12 @@ void TaskWindow::startTask()
     showTaskText(shownText);
 
     if (first) {
-        QDir().mkpath(plat::toHost(stepFolder));
+        note(fs::makePath(stepFolder));
         if (state.msCombo3.contains(t)) {
             const QString material = bank + QStringLiteral("\\素材\\") + t;
             note(fs::copyFolder(material, stepFolder));
             const QString pristine = tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
-            QDir().mkpath(plat::toHost(pristine));
+            note(fs::makePath(pristine));
             note(fs::copyFolder(material, pristine));
         }
         state.prepared[n - 1] = failed.isEmpty();  // a failed copy is tried again at the next start
@@ -120,8 +124,9 @@ void TaskWindow::startTask()
     if (a == QStringLiteral("network")) {
         ctl("重选任务")->setEnabled(false);
         note(fs::copyFolder(tree(QStringLiteral("\\题库\\network\\server")), projectArchive(a, state.studentKey)));
-        if (!uIsProcessRunning(kMissionFtpProcess)) uSetupMissionFtpServer(a, state.studentKey);
-        if (!uIsProcessRunning(kMissionWebProcess)) uSetupMissionWebServer(first ? ip : state.IP地址);
+        // A server that cannot be set up tells the student itself.
+        if (!uIsProcessRunning(kMissionFtpProcess)) uSetupMissionFtpServer(a, state.studentKey, this);
+        if (!uIsProcessRunning(kMissionWebProcess)) uSetupMissionWebServer(first ? ip : state.IP地址, this);
     }
 
     for (int k = 0; k < 6; ++k)

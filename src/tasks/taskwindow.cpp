@@ -12,6 +12,7 @@
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/result.h"
 #include "platform/textfile.h"
 #include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
@@ -204,7 +205,7 @@ void TaskWindow::onLoad()
     if (state.单体与否 == QStringLiteral("mission")) {
         common::readLineInto(state.选择, common::kMissionAreaFile, 1);
         a = state.选择;
-        uWriteTextFile(common::kTaskModeFile, QString());
+        if (!common::writeRequest(common::kTaskModeFile, {QString()}, this)) return;
         if (!findArea(a)) {
             uMsgOk(QStringLiteral("任务项目区域“") + a + QStringLiteral("”无效，请重新登录并选择任务项目。"), this);
             return;
@@ -256,9 +257,12 @@ void TaskWindow::layoutWindows()
     setCaption(kWindowsTitle + QStringLiteral("【学号：") + state.学号 + QStringLiteral("】【姓名：") + state.姓名 +
                QStringLiteral("】"));
     state.操作题题型 = QStringLiteral("windows");
-    for (const auto& [box, file] : kWindowsTexts)
-        common::uShowQuestionText(textArea(box), tree(QStringLiteral("\\题库\\windows\\题目内容\\") + QString::fromUtf8(file) +
-                                                       QStringLiteral(".txt")));
+    QStringList unreadable;
+    for (const auto& [box, file] : kWindowsTexts) {
+        const QString path = tree(QStringLiteral("\\题库\\windows\\题目内容\\") + QString::fromUtf8(file) + QStringLiteral(".txt"));
+        if (!common::uShowQuestionText(textArea(box), path)) unreadable << path;
+    }
+    if (!unreadable.isEmpty()) uMsgOk(common::questionTextUnreadableMessage(unreadable.join('\n')), this);
 }
 
 void TaskWindow::setFoldedHeight()
@@ -354,7 +358,8 @@ void TaskWindow::fillKnowledgePoints()
         forms::setCaption(b, point);
         b->setVisible(!point.isEmpty());
     }
-    uWriteTextFile(common::kCallMarkerFile, QStringLiteral("任务项目"));
+    // Only the way back from a knowledge point depends on it; the student is told.
+    (void)common::writeRequest(common::kCallMarkerFile, {QStringLiteral("任务项目")}, this);
 }
 
 void TaskWindow::openKnowledgePoint(int k)

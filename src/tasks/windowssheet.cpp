@@ -9,6 +9,7 @@
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/result.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
 #include "tasks/taskwindow_design.h"
@@ -68,20 +69,23 @@ void TaskWindow::showSheetPage2()
     state.winCombo3 = fs::listSubFolders(tree(QStringLiteral("\\题库\\windows\\素材")));
     const QString bank = tree(QStringLiteral("\\题库\\") + k);
     const QString personal = bank + QStringLiteral("\\题目内容_改\\1.txt");
-    QDir().mkpath(plat::toHost(bank + QStringLiteral("\\题目内容_改")));
-    common::uPersonaliseQuestionText(bank + QStringLiteral("\\题目内容\\1.txt"), personal,
-                                     {{QStringLiteral("C:\\kaoshi\\windows"), plat::displayPath(kSheetFolder)}});
+    skip(fs::makePath(bank + QStringLiteral("\\题目内容_改")));
+    // Page-2 set-up goes on; the text box below stays empty without the text.
+    plat::ignoreFailure(common::uPersonaliseQuestionText(bank + QStringLiteral("\\题目内容\\1.txt"), personal,
+                                                         {{QStringLiteral("C:\\kaoshi\\windows"), plat::displayPath(kSheetFolder)}}),
+                        "page-2 set-up goes on");
     const QString shown = tree(QStringLiteral("\\windows\\题目内容\\windows01.txt"));
     skip(fs::copyFile(personal, shown));
     skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\bk\\windows01.win"))));
     skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\题目文档\\windows_题目_01.win"))));
-    QDir().mkpath(plat::toHost(kSheetFolder));
+    skip(fs::makePath(kSheetFolder));
     if (state.winCombo3.contains(q)) {
         const QString material = tree(QStringLiteral("\\题库\\windows\\素材\\") + q);
         skip(fs::copyFolder(material, kSheetFolder));
         skip(fs::copyFolder(material, tree(QStringLiteral("\\windows\\素材\\实训素材\\01"))));
     }
-    common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容")), shown);
+    if (!common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容")), shown))
+        uMsgOk(common::questionTextUnreadableMessage(shown), this);
 }
 
 void TaskWindow::pickScreenshot(const char* box)

@@ -9,7 +9,6 @@
 namespace {
 
 using common::ListAttr;
-using common::ListClear;
 
 class ListingTest : public testing_support::PlatformTest {
 protected:
@@ -28,45 +27,35 @@ protected:
     }
 };
 
-TEST_F(ListingTest, BaseNamesPerAttributeAndClearing)
+TEST_F(ListingTest, BaseNamesPerAttribute)
 {
     struct Case {
         const char* pattern;
         ListAttr attr;
-        ListClear clear;
         QStringList expected;
     };
-    const QStringList old{QStringLiteral("old")};
     const Case cases[] = {
-        {"*.docx", ListAttr::FilesOnly, ListClear::Clear, {"a", "b", "c"}},
-        {"*.docx", ListAttr::FilesAndFolders, ListClear::Clear, {"a", "b", "c", "x"}},
-        {"*.docx", ListAttr::FilesOnly, ListClear::Keep, {"old", "a", "b", "c"}},
-        {"*.txt", ListAttr::FilesOnly, ListClear::Clear, {"d"}},
-        {"*.pptx", ListAttr::FilesAndFolders, ListClear::Clear, {}},
+        {"*.docx", ListAttr::FilesOnly, {"a", "b", "c"}},
+        {"*.docx", ListAttr::FilesAndFolders, {"a", "b", "c", "x"}},
+        {"*.txt", ListAttr::FilesOnly, {"d"}},
+        {"*.pptx", ListAttr::FilesAndFolders, {}},
     };
-    for (const Case& c : cases) {
-        QStringList list = old;
-        common::uListBaseNames(list, QStringLiteral("D:\\bk\\"), QString::fromUtf8(c.pattern), c.attr, c.clear);
-        EXPECT_EQ(list, c.expected) << c.pattern;
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(common::uListBaseNames(QStringLiteral("D:\\bk\\"), QString::fromUtf8(c.pattern), c.attr), c.expected)
+            << c.pattern;
 }
 
 TEST_F(ListingTest, SubfoldersLeaveOutFilesAndHiddenOnes)
 {
-    QStringList list{QStringLiteral("old")};
-    common::uListSubfolders(list, QStringLiteral("D:\\bk\\"), ListClear::Clear);
-    EXPECT_EQ(list, (QStringList{QStringLiteral("sub"), QStringLiteral("x.docx")}));
-    common::uListSubfolders(list, QStringLiteral("D:\\bk"), ListClear::Keep);
-    EXPECT_EQ(list.size(), 4);
+    const QStringList expected{QStringLiteral("sub"), QStringLiteral("x.docx")};
+    EXPECT_EQ(common::uListSubfolders(QStringLiteral("D:\\bk\\")), expected);
+    EXPECT_EQ(common::uListSubfolders(QStringLiteral("D:\\bk")), expected);
 }
 
-TEST_F(ListingTest, MissingFolderAddsNothing)
+TEST_F(ListingTest, MissingFolderGivesAnEmptyList)
 {
-    QStringList list;
-    common::uListSubfolders(list, QStringLiteral("D:\\none\\"), ListClear::Clear);
-    common::uListBaseNames(list, QStringLiteral("D:\\none\\"), QStringLiteral("*.docx"), ListAttr::FilesAndFolders,
-                           ListClear::Keep);
-    EXPECT_TRUE(list.isEmpty());
+    EXPECT_TRUE(common::uListSubfolders(QStringLiteral("D:\\none\\")).isEmpty());
+    EXPECT_TRUE(common::uListBaseNames(QStringLiteral("D:\\none\\"), QStringLiteral("*.docx"), ListAttr::FilesAndFolders).isEmpty());
 }
 
 }  // namespace

@@ -106,3 +106,28 @@ TEST_F(ProfileTest, ChineseBytesDoNotMatchOtherChineseNames)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ProfileTest, ReadFindsTheKeyOfItsSectionAsAWriteMatchesIt)
+{
+    ship(kShipped + gbk(QStringLiteral("[路径]\r\n根目录 = D:\\网站 \r\n")));
+    const struct {
+        const char* section;
+        const char* key;
+        std::optional<QString> value;
+    } cases[] = {
+        {"option", "ServerIP", QStringLiteral("127.0.0.1")},
+        {" OPTION ", "port", QStringLiteral("80")},
+        {"路径", "根目录", QStringLiteral("D:\\网站")},
+        {"mime", "ServerIP", std::nullopt},  // another section's key
+        {"option", "missing", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plat::readProfileString(QString::fromUtf8(c.section), QString::fromUtf8(c.key), path), c.value)
+            << c.section << " " << c.key;
+    EXPECT_EQ(plat::readProfileString(QStringLiteral("option"), QStringLiteral("ServerIP"), QStringLiteral("D:\\none.ini")),
+              std::nullopt);
+}
+
+}  // namespace

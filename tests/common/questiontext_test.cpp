@@ -62,7 +62,7 @@ TEST_F(QuestionTextTest, ValueIsNotSearchedForLaterPlaceholders)
 {
     // Each replacement works on the result of the previous one, in list order.
     put(gbk(QStringLiteral("[strLocalIP]\r\n")));
-    common::uPersonaliseQuestionText(src, dst, {{QStringLiteral("strLocalIP"), QStringLiteral("学号")}, {QStringLiteral("学号"), QStringLiteral("7")}});
+    EXPECT_TRUE(common::uPersonaliseQuestionText(src, dst, {{QStringLiteral("strLocalIP"), QStringLiteral("学号")}, {QStringLiteral("学号"), QStringLiteral("7")}}));
     EXPECT_EQ(out(), QByteArray("[7]\r\n"));
 }
 

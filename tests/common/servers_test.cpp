@@ -7,8 +7,11 @@
 #include "platform/profile.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QDir>
+
+#include <functional>
 #include <gtest/gtest.h>
 
 using testing_support::gbk;
@@ -25,7 +28,7 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
+        hooks_.starts([this](const QString& host, const QStringList&, plat::WindowStyle style) {
             const QString name = QFileInfo(host).fileName();
             if (!QFileInfo::exists(host)) return qint64(0);  // a missing program does not start
             starts.push_back({name, style});
@@ -34,12 +37,11 @@ protected:
             if (killToolsWork && name == QStringLiteral("mail-kill_app.exe")) running.removeAll(QStringLiteral("CMailServer.exe"));
             return qint64(999999);  // no such process: ends at once
         });
-        common::setProcessListForTests([this] { return running; });
+        hooks_.processes([this] { return running; });
     }
     void TearDown() override
     {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
+        hooks_.reset();
         PlatformTest::TearDown();
     }
     QByteArray golden(const QString& name, const QString& ip) const
@@ -60,6 +62,7 @@ protected:
         for (const auto& s : starts) out << s.program;
         return out;
     }
+    testing_support::TestHooks hooks_;
     std::vector<Start> starts;
     QStringList running;
     bool killToolsWork = true;
@@ -67,7 +70,7 @@ protected:
 
 TEST_F(ServersTest, WebSetupWritesServerIniByteForByteAndStartsTheServerHidden)
 {
-    common::uSetupWebServer(QStringLiteral("192.168.1.20"), staging());
+    EXPECT_TRUE(common::uSetupWebServer(QStringLiteral("192.168.1.20"), staging()));
     const QByteArray expected = golden(QStringLiteral("server.ini"), QStringLiteral("192.168.1.20"));
     EXPECT_EQ(bytes(QStringLiteral("素材/bk/题库/操作题/network/server/server.ini")), expected);
     EXPECT_EQ(bytes(QStringLiteral("素材/bk/soft/WebServer/server.ini")), expected);
@@ -85,7 +88,7 @@ TEST_F(ServersTest, ALargeServerIniIsWrittenOnceForTheWholeTable)
     big += "[mime]\r\n.htm=text/html\r\n";
     writeBytes(QStringLiteral("素材/bk/题库/操作题/network/server/server.ini"), big);
     const int before = plat::profileFileWrites();
-    common::uSetupWebServer(QStringLiteral("10.0.0.7"), staging());
+    EXPECT_TRUE(common::uSetupWebServer(QStringLiteral("10.0.0.7"), staging()));
     EXPECT_EQ(plat::profileFileWrites() - before, 1);
     const QByteArray ini = bytes(QStringLiteral("素材/bk/soft/WebServer/server.ini"));
     EXPECT_TRUE(ini.startsWith("[option]\r\nServerIP=10.0.0.7\r\npagesize=65536\r\n"));
@@ -97,7 +100,7 @@ TEST_F(ServersTest, ALargeServerIniIsWrittenOnceForTheWholeTable)
 TEST_F(ServersTest, NoAddressAndNoWebRootGiveEmptyValues)
 {
     QDir(hostPath(QStringLiteral("素材/bk/soft/WebServer/internet"))).removeRecursively();
-    common::uSetupWebServer(QString(), staging());
+    EXPECT_TRUE(common::uSetupWebServer(QString(), staging()));
     const QByteArray ini = bytes(QStringLiteral("素材/bk/soft/WebServer/server.ini"));
     EXPECT_TRUE(ini.contains("\r\nServerIP=\r\n"));
     EXPECT_TRUE(ini.contains("\r\nserverpath=\r\n"));
@@ -170,6 +173,58 @@ TEST_F(ServersTest, AServerItsKillToolDidNotStopIsNotStartedASecondTimeAndTheStu
     EXPECT_EQ(boxes.shown.size(), 2);
 }
 
+TEST_F(ServersTest, AServerThatCannotBeSetUpIsReportedNotTakenForStarted)
+{
+    const QString webIni = QStringLiteral("素材/bk/soft/WebServer/server.ini");
+    const struct {
+        const char* name;
+        const char* missingProgram;  // removed from the tree
+        bool stagingUnwritable;      // a folder stands where the staging file goes
+        std::function<bool()> setUp;
+        std::function<QString()> message;
+    } cases[] = {
+        {"ftp program missing", "素材/bk/soft/FtpServer/FTPServer.exe", false,
+         [&] { return common::uStartServerIfStopped(common::kFtpServerProcess, common::kFtpServerExe, plat::WindowStyle::Minimized, nullptr); },
+         [] { return common::programNotStartedMessage(common::kFtpServerExe); }},
+        {"web program missing", "素材/bk/soft/WebServer/MyWebServer.exe", false,
+         [&] { return common::uSetupWebServer(QStringLiteral("10.0.0.1"), staging()); },
+         [] { return common::programNotStartedMessage(common::kWebServerExe); }},
+        {"web staging unwritable", nullptr, true,
+         [&] { return common::uSetupWebServer(QStringLiteral("10.0.0.1"), staging()); },
+         [&] { return common::serverConfigNotWrittenMessage(staging()); }},
+        {"mail program missing", "素材/bk/soft/Mailserver/cmail/CMailServer.exe", false,
+         [] { return common::uStartMailServer(nullptr); },
+         [] { return common::programNotStartedMessage(common::kMailServerExe); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(webIni, "earlier exercise");
+        const QString program = c.missingProgram ? hostPath(QString::fromUtf8(c.missingProgram)) : QString();
+        if (c.missingProgram) {
+            ASSERT_TRUE(QFile::rename(program, program + QStringLiteral(".away")));
+        }
+        const QByteArray stagingBefore = bytes(QStringLiteral("素材/bk/题库/操作题/network/server/server.ini"));
+        if (c.stagingUnwritable) {
+            QFile::remove(plat::toHost(staging()));
+            ASSERT_TRUE(QDir().mkpath(plat::toHost(staging())));
+        }
+        starts.clear();
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk(c.message());
+        EXPECT_FALSE(c.setUp());
+        EXPECT_TRUE(starts.empty());
+        EXPECT_EQ(boxes.shown.size(), 1);
+        if (c.stagingUnwritable) {
+            EXPECT_EQ(bytes(webIni), "earlier exercise");  // the server is not re-pointed
+            ASSERT_TRUE(QDir(plat::toHost(staging())).removeRecursively());
+            writeBytes(QStringLiteral("素材/bk/题库/操作题/network/server/server.ini"), stagingBefore);
+        }
+        if (c.missingProgram) {
+            ASSERT_TRUE(QFile::rename(program + QStringLiteral(".away"), program));
+        }
+    }
+}
+
 struct KindCase {
     const char* text;
     common::ServerKind kind;
@@ -199,7 +254,7 @@ TEST(ServerTables, HaveTheirSizesAndSections)
 
 TEST_F(ServersTest, NoAddressGivesTheMailServerEmptyAddresses)
 {
-    common::uConfigureMailServer(QString());
+    EXPECT_TRUE(common::uConfigureMailServer(QString()));
     const QByteArray ini = bytes(QStringLiteral("素材/bk/soft/Mailserver/cmail/CMailCOM.ini"));
     for (const char* key : {"SMTPServerAddr", "POP3ServerAddr", "AdminServerAddr"})
         EXPECT_TRUE(ini.contains(QByteArray("\r\n") + key + "=\r\n")) << key;

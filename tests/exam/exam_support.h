@@ -58,7 +58,7 @@ protected:
         });
         plat::setFolderPicker(&picker);
         setKey(kKey);
-        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"));
+        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         target = dir_->path() + QStringLiteral("/交卷 U盘");
         QDir().mkpath(target);
     }
@@ -75,7 +75,7 @@ protected:
         PlatformTest::TearDown();
     }
 
-    static void setKey(const QString& key) { uWriteTextFile(common::kIdentityFile, key + QStringLiteral("\r\n2026001\r\n张三")); }
+    static void setKey(const QString& key) { EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, key + QStringLiteral("\r\n2026001\r\n张三"))); }
 
     exam::ExamWindow* open()
     {

@@ -52,9 +52,9 @@ protected:
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
             return true;
         });
-        uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三"));
-        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"));
-        uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点"));
+        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
+        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
+        EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点")));
     }
     void TearDown() override
     {
@@ -94,7 +94,7 @@ protected:
     {
         QString req = kind + QStringLiteral("\r\n") + point + QStringLiteral("\r\n") + ext;
         if (!line4.isEmpty()) req += QStringLiteral("\r\n") + line4;
-        uWriteTextFile(common::kKnowledgeRequest, req);
+        EXPECT_TRUE(uWriteTextFile(common::kKnowledgeRequest, req));
         return static_cast<ExerciseWindow*>(forms::show(kWindow));
     }
     QPushButton* button(ExerciseWindow* w, const char* name) const { return w->ctl<QPushButton>(QString::fromUtf8(name)); }
@@ -321,7 +321,7 @@ TEST_F(ExerciseWindowTest, LoadEmptiesAnEarlierWinsysAndKeepsNothingOfIt)
 
 TEST_F(ExerciseWindowTest, ThreeLineRequestKeepsTheLaunchMode)
 {
-    uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission"));
+    EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission")));
     exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
     ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
     ASSERT_TRUE(w);
@@ -330,7 +330,7 @@ TEST_F(ExerciseWindowTest, ThreeLineRequestKeepsTheLaunchMode)
 
 TEST_F(ExerciseWindowTest, IdentityOfOneLineLeavesTheLabelAndEmptiesTheBrackets)
 {
-    uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三"));
+    EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三")));
     exercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("访问strLocalIP，账号为学号。"));
     ExerciseWindow* w = open(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"));
     ASSERT_TRUE(w);
@@ -772,7 +772,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ExerciseWindowTest, ClosingAWordExerciseDeletesTheFolderAndShowsItsMenu)
 {
     exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
-    uWriteTextFile(common::kCallMarkerFile, QStringLiteral("任务项目\r\n知识点"));
+    EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("任务项目\r\n知识点")));
     ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
     ASSERT_TRUE(w);
     starts.clear();
@@ -803,7 +803,7 @@ TEST_F(ExerciseWindowTest, ClosingAnFtpExerciseStopsTheServerBeforeDeletingItsFo
 TEST_F(ExerciseWindowTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsForAnUnknownMode)
 {
     exercise(QStringLiteral("excel"), QStringLiteral("测试排序"), QStringLiteral("xlsx"), QStringLiteral("题"));
-    uWriteTextFile(common::kLaunchModeFile, QStringLiteral("More"));
+    EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("More")));
     ExerciseWindow* w = open(QStringLiteral("excel"), QStringLiteral("测试排序"), QStringLiteral("xlsx"));
     ASSERT_TRUE(w);
     {
@@ -821,7 +821,7 @@ TEST_F(ExerciseWindowTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsFo
 
 TEST_F(ExerciseWindowTest, ClosingFromAMissionShowsTheTaskWindowThenStopsWebFirst)
 {
-    uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission"));
+    EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission")));
     exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
     ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
     ASSERT_TRUE(w);

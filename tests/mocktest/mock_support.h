@@ -51,8 +51,8 @@ protected:
             desktop << text;
             return true;
         });
-        uWriteTextFile(common::kIdentityFile, kKey + QStringLiteral("\r\n2026001\r\n张三"));
-        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"));
+        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, kKey + QStringLiteral("\r\n2026001\r\n张三")));
+        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
     }
     void TearDown() override
     {

@@ -19,7 +19,7 @@ class MockWindowModes : public MockTest, public ::testing::WithParamInterface<co
 
 TEST_P(MockWindowModes, LoadSizesToTheLevelStripAndClosingFollowsTheLaunchMode)
 {
-    uWriteTextFile(common::kLaunchModeFile, QString::fromUtf8(GetParam()));
+    EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QString::fromUtf8(GetParam())));
     forms::show(kMain);
     forms::hide(kMain);
     auto* w = open();
@@ -106,7 +106,7 @@ TEST_F(MockPagesTest, NetworkPageReadsTheCurrentAddress)
 
 TEST_F(MockPagesTest, LoadWritesOnlyTheCurrentReport)
 {
-    uWriteTextFile(QStringLiteral("D:\\IPtemp0000.txt"), QStringLiteral("   IPv4 地址 . . . : 10.9.9.9"));
+    ASSERT_TRUE(plat::writeText936(QStringLiteral("D:\\IPtemp0000.txt"), QStringLiteral("   IPv4 地址 . . . : 10.9.9.9")));
     addresses = {QStringLiteral("10.1.2.3")};
     open();
     const QStringList lines = plat::readLines936(QStringLiteral("D:\\IPtemp0000.txt")).value_or(QStringList());

@@ -97,7 +97,7 @@ TEST_F(MockSlotsTest, NetworkSlotsStartTheirServersAndReplaceAnotherSite)
     EXPECT_EQ(starts.size(), 2);
 
     // Running with another question's site: stopped, awaited, started anew.
-    uWriteTextFile(common::kWebServerIni, QStringLiteral("[option]\r\nserverpath=/elsewhere"));
+    EXPECT_TRUE(uWriteTextFile(common::kWebServerIni, QStringLiteral("[option]\r\nserverpath=/elsewhere")));
     click(w, QStringLiteral("c02"));
     EXPECT_EQ(starts.mid(2), (QStringList{QStringLiteral("kill_app.exe"), QStringLiteral("MyWebServer.exe")}));
     EXPECT_EQ(configuredWebRoot(), site);

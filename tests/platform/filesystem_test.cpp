@@ -274,6 +274,19 @@ TEST_F(FileSystemTest, CreateFolderNeedsItsParentAndFailsWhenPresent)
     EXPECT_FALSE(there(QStringLiteral("a")));
 }
 
+TEST_F(FileSystemTest, MakePathCreatesEveryMissingFolderAndNamesWhatStandsInTheWay)
+{
+    EXPECT_EQ(fs::makePath(QStringLiteral("D:\\a\\b\\c")), Status::Ok);
+    EXPECT_TRUE(fs::folderExists(QStringLiteral("D:\\a\\b\\c")));
+    EXPECT_EQ(fs::makePath(QStringLiteral("D:\\a\\b\\")), Status::Ok) << "already there";
+    put(QStringLiteral("a/file"));
+    const Status blocked = fs::makePath(QStringLiteral("D:\\a\\file\\x"));
+    EXPECT_EQ(blocked, Status::Failed);
+    EXPECT_TRUE(blocked.path().endsWith(QStringLiteral("a/file"))) << blocked.path().toStdString();
+    EXPECT_FALSE(blocked.reason().isEmpty());
+    EXPECT_TRUE(there(QStringLiteral("a/file")));
+}
+
 struct ListCase {
     const char* name;
     QString pattern;

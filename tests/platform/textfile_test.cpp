@@ -40,15 +40,15 @@ TEST_F(TextFileTest, EmptyTextLeavesOneEmptyLine)
 TEST_F(TextFileTest, SecondWriteReplacesTheWholeFile)
 {
     const QString rel = QStringLiteral("\\素材\\bk\\r.txt");
-    uWriteTextFile(rel, QStringLiteral("word\r\ndocx"));
-    uWriteTextFile(rel, QStringLiteral("ppt\r\npptx"));
+    EXPECT_TRUE(uWriteTextFile(rel, QStringLiteral("word\r\ndocx")));
+    EXPECT_TRUE(uWriteTextFile(rel, QStringLiteral("ppt\r\npptx")));
     EXPECT_EQ(bytes(QStringLiteral("素材/bk/r.txt")), QByteArray("ppt\r\npptx\r\n"));
 }
 
 TEST_F(TextFileTest, RefusesTextOutsideTheCodePageAndKeepsTheOldFile)
 {
     const QString rel = QStringLiteral("\\素材\\bk\\r.txt");
-    uWriteTextFile(rel, QStringLiteral("old"));
+    EXPECT_TRUE(uWriteTextFile(rel, QStringLiteral("old")));
     EXPECT_FALSE(uWriteTextFile(rel, QStringLiteral("emoji \U0001F600")));
     EXPECT_EQ(bytes(QStringLiteral("素材/bk/r.txt")), QByteArray("old\r\n"));
 }

@@ -41,9 +41,9 @@ protected:
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
             return true;
         });
-        uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三"));
-        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"));
-        uWriteTextFile(common::kCallMarkerFile, QStringLiteral("拓展训练"));
+        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
+        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
+        EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("拓展训练")));
     }
     void TearDown() override
     {
@@ -71,7 +71,7 @@ protected:
     }
     AdvancedExerciseWindow* open(const QString& request = QStringLiteral("word\r\n91\r\ndocx"))
     {
-        uWriteTextFile(common::kAdvancedRequest, request);
+        EXPECT_TRUE(uWriteTextFile(common::kAdvancedRequest, request));
         return qobject_cast<AdvancedExerciseWindow*>(forms::show(kWindow));
     }
     // Opened, then worked on: the document edited, a file of the student's
@@ -209,7 +209,7 @@ TEST_F(AdvancedTest, ADamagedPictureLeavesAnEmptyBox)
 TEST_F(AdvancedTest, OpenedFromAMenuTheCaptionNamesTheKind)
 {
     exercise();
-    uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点"));
+    EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点")));
     AdvancedExerciseWindow* w = open();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->caption(), QStringLiteral("高级应用练习（word）_91               当前用户信息：【2024001张三】"));
@@ -558,7 +558,7 @@ class AdvancedClose : public AdvancedTest, public ::testing::WithParamInterface<
 TEST_P(AdvancedClose, AsksTwiceThenDeletesTheFolderAndShowsTheMainWindow)
 {
     const CloseCase& c = GetParam();
-    uWriteTextFile(common::kLaunchModeFile, QString::fromUtf8(c.launch));
+    EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QString::fromUtf8(c.launch)));
     exercise();
     forms::show(kMain);
     forms::hide(kMain);

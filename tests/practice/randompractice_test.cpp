@@ -60,9 +60,9 @@ protected:
             bounds << bound;
             return pick < bound ? pick : bound - 1;
         });
-        uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三"));
-        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"));
-        uWriteTextFile(common::kCallMarkerFile, QStringLiteral("强化训练"));
+        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
+        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
+        EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("强化训练")));
     }
     void TearDown() override
     {
@@ -113,7 +113,7 @@ protected:
     }
     RandomPracticeWindow* open(const QString& kind)
     {
-        uWriteTextFile(common::kRandomPracticeRequest, kind + QStringLiteral("\r\n") + ext(kind));
+        EXPECT_TRUE(uWriteTextFile(common::kRandomPracticeRequest, kind + QStringLiteral("\r\n") + ext(kind)));
         return static_cast<RandomPracticeWindow*>(forms::show(kWindow));
     }
     QPushButton* button(RandomPracticeWindow* w, const char* name) const { return w->ctl<QPushButton>(QString::fromUtf8(name)); }
@@ -374,22 +374,22 @@ TEST_F(RandomPracticeTest, AnEmptyBankIsToldAndNothingIsPrepared)
 TEST_F(RandomPracticeTest, StartTitlesByTheMarkerAndNextLeavesTheCaption)
 {
     threeQuestions(QStringLiteral("excel"));
-    uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点"));
+    EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点")));
     RandomPracticeWindow* w = open(QStringLiteral("excel"));
     ASSERT_TRUE(w);
     EXPECT_EQ(w->caption(), QStringLiteral("知识点随机练习"));
     button(w, "开始")->click();
     EXPECT_EQ(w->caption(), QStringLiteral("【excel】知识点随机练习"));
-    uWriteTextFile(common::kCallMarkerFile, QStringLiteral("强化训练"));
+    EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("强化训练")));
     button(w, "下一题")->click();
     EXPECT_EQ(w->caption(), QStringLiteral("【excel】知识点随机练习"));
     forms::resetForTests();
     processEvents();
 
     // The main window writes its marker after the show: 开始 reads it again.
-    uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点"));
+    EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点")));
     w = open(QStringLiteral("excel"));
-    uWriteTextFile(common::kCallMarkerFile, QStringLiteral("强化训练"));
+    EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("强化训练")));
     button(w, "开始")->click();
     EXPECT_EQ(w->caption(), QStringLiteral("强化训练_excel               当前用户信息：【2024001】"));
 }

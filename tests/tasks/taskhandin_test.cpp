@@ -66,8 +66,8 @@ protected:
         plat::setDesktopHookForTests([](plat::DesktopAction, const QString&) { return true; });
         plat::setFolderPicker(&picker);
         plat::setFilePicker(&picker);
-        uWriteTextFile(common::kIdentityFile, kKey + QStringLiteral("\r\n2026001\r\n张三"));
-        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"));
+        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, kKey + QStringLiteral("\r\n2026001\r\n张三")));
+        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         target = dir_->path() + QStringLiteral("/交作业 U盘");
         QDir().mkpath(target);
     }
@@ -86,8 +86,8 @@ protected:
     {
         ScriptedMessageBoxes boxes;
         boxes.allowAnyOk = true;
-        uWriteTextFile(common::kTaskAreaFile, area);
-        uWriteTextFile(common::kTaskModeFile, mode);
+        EXPECT_TRUE(uWriteTextFile(common::kTaskAreaFile, area));
+        EXPECT_TRUE(uWriteTextFile(common::kTaskModeFile, mode));
         QDir().mkpath(hostPath(task(QStringLiteral("提交/")) + area + '/' + kKey));
         return static_cast<TaskWindow*>(forms::show(kWindow));
     }

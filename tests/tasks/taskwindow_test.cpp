@@ -2,6 +2,7 @@
 // per area and mode, choice, start, mission servers, knowledge points and
 // the close, driven through the real widgets on the demo tree.
 #include "common/handover.h"
+#include "common/navigation.h"
 #include "common/processes.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
@@ -14,6 +15,7 @@
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 #include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
@@ -40,7 +42,7 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         servers_.tools = {{QStringLiteral("Ftpconsole.exe"), QStringLiteral("mission_ftp_kill_app.exe")},
                           {QStringLiteral("MyWebServer0.exe"), QStringLiteral("mission_web_kill_app.exe")}};
         servers_.onStart = [this](const QString& name, plat::WindowStyle style) {
@@ -50,27 +52,23 @@ protected:
                 ftpHomeAtKill = QFileInfo::exists(hostPath(QStringLiteral("素材/bk/任务项目/提交/network/") + kKey + QStringLiteral("/ftp")));
         };
         servers_.install();
-        plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        plat::setDesktopHookForTests([this](plat::DesktopAction, const QString& text) {
+        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        hooks_.desktop([this](plat::DesktopAction, const QString& text) {
             desktop << text;
             return true;
         });
         identity(kKey, QStringLiteral("2026001"), QStringLiteral("张三"));
-        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"));
+        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
     }
     void TearDown() override
     {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
-        forms::setScreenDpi(0);
+        hooks_.reset();  // before the fixture's own end, which may start the kill tools
         PlatformTest::TearDown();
     }
 
     void identity(const QString& key, const QString& number, const QString& name)
     {
-        uWriteTextFile(common::kIdentityFile, key + QStringLiteral("\r\n") + number + QStringLiteral("\r\n") + name);
+        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, key + QStringLiteral("\r\n") + number + QStringLiteral("\r\n") + name));
     }
     // Through the main window, as a student does.
     TaskWindow* enter(const QString& area)
@@ -82,8 +80,8 @@ protected:
     // Directly, as the start-up finds the files.
     TaskWindow* openDirect(const QString& area, const QString& mode = QString())
     {
-        uWriteTextFile(common::kTaskAreaFile, area);
-        uWriteTextFile(common::kTaskModeFile, mode);
+        EXPECT_TRUE(uWriteTextFile(common::kTaskAreaFile, area));
+        EXPECT_TRUE(uWriteTextFile(common::kTaskModeFile, mode));
         return static_cast<TaskWindow*>(forms::show(kWindow));
     }
     QPushButton* button(TaskWindow* w, const QString& name) const { return w->ctl<QPushButton>(name); }
@@ -92,6 +90,7 @@ protected:
     bool onD(const QString& rel) const { return QFileInfo::exists(drive_ + '/' + rel); }
     QString read936(const QString& rel) const { return plat::decode936(bytes(rel)); }
 
+    testing_support::TestHooks hooks_;
     testing_support::FakeServers servers_;
     QStringList& starts = servers_.starts;
     QStringList& running = servers_.running;
@@ -101,6 +100,24 @@ protected:
 };
 
 // ---- entry from the main window -----------------------------------------
+
+TEST_F(TaskWindowTest, AnAreaOrModeFileThatCannotBeWrittenKeepsTheTaskWindowClosed)
+{
+    for (const QString& file : {common::kTaskModeFile, common::kTaskAreaFile}) {
+        SCOPED_TRACE(file.toStdString());
+        // A folder where the file goes: the write fails, whoever runs the test.
+        const QString host = plat::toHost(plat::appPath(file));
+        QFile::remove(host);
+        ASSERT_TRUE(QDir().mkpath(host));
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk(common::requestNotWrittenMessage(file));
+        TaskWindow* w = enter(QStringLiteral("excel"));
+        EXPECT_TRUE(w == nullptr || !w->isVisible());
+        EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+        EXPECT_EQ(boxes.shown.size(), 1);
+        ASSERT_TRUE(QDir(host).removeRecursively());
+    }
+}
 
 struct EntryCase {
     const char* area;
@@ -187,10 +204,12 @@ TEST_F(TaskWindowTest, AKeyThatCannotNameAFolderIsRefusedBeforeAnythingIsWritten
 
 TEST_F(TaskWindowTest, ATreeLeftUnderItsProbeNameIsPutBackAtTheNextEntry)
 {
+    EXPECT_TRUE(uWriteTextFile(common::kTaskAreaFile, QStringLiteral("excel")));  // the last visit's
     ASSERT_TRUE(QDir().rename(hostPath(task(QString())), hostPath(QStringLiteral("素材/bk/任务项目0"))));
     ScriptedMessageBoxes boxes;
     boxes.expectOk(QStringLiteral("项目档案创建成功"));
     ASSERT_NE(enter(QStringLiteral("word")), nullptr);
+    EXPECT_EQ(uReadLastLine(common::kTaskAreaFile), QStringLiteral("word"));
     EXPECT_TRUE(exists(task(QStringLiteral("题库/word/任务列表.txt"))));
     EXPECT_FALSE(exists(QStringLiteral("素材/bk/任务项目0")));
 }
@@ -226,13 +245,13 @@ TEST_P(TaskStartupTest, LaysOutTheAreaFromTheBank)
     ScriptedMessageBoxes boxes;
     boxes.allowAnyOk = true;
     if (QString::fromUtf8(c.mode) == QStringLiteral("mission")) {
-        uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission"));
-        uWriteTextFile(common::kMissionAreaFile, area);
-        uWriteTextFile(common::kTaskAreaFile, QStringLiteral("excel"));
-        uWriteTextFile(common::kTaskModeFile, QStringLiteral("自由练习"));
+        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission")));
+        EXPECT_TRUE(uWriteTextFile(common::kMissionAreaFile, area));
+        EXPECT_TRUE(uWriteTextFile(common::kTaskAreaFile, QStringLiteral("excel")));
+        EXPECT_TRUE(uWriteTextFile(common::kTaskModeFile, QStringLiteral("自由练习")));
     } else {
-        uWriteTextFile(common::kTaskAreaFile, area);
-        uWriteTextFile(common::kTaskModeFile, QString());
+        EXPECT_TRUE(uWriteTextFile(common::kTaskAreaFile, area));
+        EXPECT_TRUE(uWriteTextFile(common::kTaskModeFile, QString()));
     }
     writeBytes(task(area + QStringLiteral("/题目文档/旧作业.docx")), "left from the last visit");
     auto* w = static_cast<TaskWindow*>(forms::show(kWindow));
@@ -490,6 +509,19 @@ TEST_F(TaskWindowTest, FtpUsersFileIsReplacedWholeWithTheKeyEscaped)
     EXPECT_EQ(starts, QStringList{QStringLiteral("Ftpconsole.exe")});
 }
 
+TEST_F(TaskWindowTest, WithoutItsTemplateTheFtpUsersFileIsKeptAndTheServerNotStarted)
+{
+    const QString xml = QStringLiteral("素材/bk/soft/FtpSever for mission/ftpusers.xml");
+    writeBytes(xml, "<users of the last start/>");
+    ASSERT_TRUE(QFile::remove(hostPath(QStringLiteral("素材/bk/soft/FtpSever for mission/BK/ftpusers_模板.xml"))));
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk(tasks::missionFtpTemplateMissingMessage());
+    EXPECT_FALSE(tasks::uSetupMissionFtpServer(QStringLiteral("network"), kKey));
+    EXPECT_EQ(bytes(xml), "<users of the last start/>");
+    EXPECT_TRUE(starts.isEmpty());
+    EXPECT_EQ(boxes.shown.size(), 1);
+}
+
 TEST_F(TaskWindowTest, MissionServerIniKeepsUnwrittenKeysAndWritesTheTable)
 {
     tasks::uSetupMissionWebServer(QStringLiteral("10.9.8.7"));
@@ -585,8 +617,8 @@ TEST_F(TaskWindowTest, CloseAsksTwiceGuardsThenCleansUpAndReturns)
 
 TEST_F(TaskWindowTest, QuietCloseOnlyAfterAVerifiedHandIn)
 {
-    uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission"));
-    uWriteTextFile(common::kMissionAreaFile, QStringLiteral("word"));
+    EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission")));
+    EXPECT_TRUE(uWriteTextFile(common::kMissionAreaFile, QStringLiteral("word")));
     ScriptedMessageBoxes boxes;
     boxes.expectOk(QStringLiteral("项目档案创建成功"));
     TaskWindow* w = static_cast<TaskWindow*>(forms::show(kWindow));

@@ -11,11 +11,12 @@
 #include "mocktest/answering/mocktestwindow_design.h"
 #include "mocktest/answering/practiceserver.h"
 #include "mocktest/paper/exitcleanup.h"
-#include "mocktest/paper/restore.h"
 #include "mocktest/paper/generation.h"
+#include "mocktest/paper/restore.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/result.h"
 #include "platform/textfile.h"
 
 #include <QCoreApplication>
@@ -102,7 +103,8 @@ void MockTestWindow::onLoad()
 {
     // The report replaces the file, so that the address read later is this
     // machine's current one, never a line left by an earlier run.
-    common::uRunIpconfig(this, false);
+    // No report gives no address; a network question then says so.
+    plat::ignoreFailure(common::uRunIpconfig(this, false), "no report gives no address");
     forms::moveTw(ctl("测试级别选择区"), forms::leftTw(ctl("测试级别选择区")), 0);
     setOuterSizeTw(9830, kLevelFrameHeight + 530);
     common::readLineInto(state.学号, common::kIdentityFile, 1);
@@ -272,7 +274,7 @@ void MockTestWindow::showOperationPage(const PageRow& row)
         for (int slot = 2; slot <= 6; ++slot) ctl(cName(slot))->setVisible(slot <= lk->count);
 
     if (kind == QStringLiteral("network")) {
-        common::uRunIpconfig(this, false);
+        plat::ignoreFailure(common::uRunIpconfig(this, false), "no report gives no address");
         const QString address = common::parseIPv4(plat::readLines936(common::kIpTempFile).value_or(QStringList()));
         if (!address.isEmpty()) state.nIP = address;
     }
@@ -349,7 +351,8 @@ void MockTestWindow::prepareSlot(int slot)
             if (problem.isEmpty()) problem = copySlotDocuments(*ks, n, nn);
         }
     }
-    common::uShowQuestionText(textArea("操作题题目内容"), shownQuestionText(kind, nn));
+    if (!common::uShowQuestionText(textArea("操作题题目内容"), shownQuestionText(kind, nn)) && problem.isEmpty())
+        problem = common::questionTextUnreadableMessage(shownQuestionText(kind, nn));
     if (problem.isEmpty() && lk && entry && kind == QStringLiteral("network") && slot <= lk->count) {
         const auto text = common::uReadQuestionText(shownQuestionText(kind, nn));
         problem = uSetupMockServer(text.value_or(QString()), state.测试级别, state.Label[lk->labelOfSlot(slot)],

@@ -3,11 +3,12 @@
 #include "common/guards.h"
 #include "common/processes.h"
 #include "common/servers.h"
+#include "forms/form.h"
 #include "mocktest/paper/leveltable.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
 #include "platform/process.h"
-#include "platform/textfile.h"
+#include "platform/profile.h"
 
 namespace mocktest {
 
@@ -15,19 +16,8 @@ namespace fs = plat::fs;
 
 QString configuredWebRoot()
 {
-    QString section;
-    for (const QString& raw : plat::readLines936(plat::appPath(common::kWebServerIni)).value_or(QStringList())) {
-        const QString line = raw.trimmed();
-        if (line.startsWith('[') && line.endsWith(']')) {
-            section = line.mid(1, line.size() - 2).trimmed();
-            continue;
-        }
-        const int eq = line.indexOf('=');
-        if (eq > 0 && section.compare(QStringLiteral("option"), Qt::CaseInsensitive) == 0 &&
-            line.left(eq).trimmed().compare(QStringLiteral("serverpath"), Qt::CaseInsensitive) == 0)
-            return line.mid(eq + 1).trimmed();
-    }
-    return {};
+    return plat::readProfileString(QStringLiteral("option"), QStringLiteral("serverpath"), plat::appPath(common::kWebServerIni))
+        .value_or(QString());
 }
 
 QString uSetupMockServer(const QString& text, const QString& level, const QString& number, const QString& address,
@@ -45,21 +35,23 @@ QString uSetupMockServer(const QString& text, const QString& level, const QStrin
             return QStringLiteral("无法清空“") + plat::displayPath(common::kFtpFolder) + QStringLiteral("”：") + emptied.describe();
         const fs::Status copied = fs::copyFolder(site, common::kFtpFolder);
         if (!copied.ok()) return QStringLiteral("FTP服务器的文件未能全部复制：") + copied.describe();
-        if (!uIsProcessRunning(QStringLiteral("FTPServer.exe")))
-            plat::startProgram(plat::appPath(common::kFtpServerExe), {}, plat::WindowStyle::Minimized);
+        // A server that does not start tells the student itself.
+        (void)common::startServerUnlessRunning(common::kFtpServerProcess, common::kFtpServerExe,
+                                                plat::WindowStyle::Minimized, owner);
         return {};
     }
 
     const QString root = plat::displayPath(site);
-    if (uIsProcessRunning(QStringLiteral("MyWebServer.exe"))) {
+    if (uIsProcessRunning(common::kWebServerProcess)) {
         if (configuredWebRoot() == root) return {};
         const common::WaitResult stopped =
-            common::uStopServerAndWait(common::mockTestTools(level), QStringLiteral("MyWebServer.exe"), owner);
+            common::uStopServerAndWait(common::mockTestTools(level), common::kWebServerProcess, owner);
         if (stopped == common::WaitResult::Gone) return {};
-        if (stopped != common::WaitResult::Ended || uIsProcessRunning(QStringLiteral("MyWebServer.exe")))
+        if (stopped != common::WaitResult::Ended || uIsProcessRunning(common::kWebServerProcess))
             return QStringLiteral("网页服务器未能停止，仍在提供上一题的网站。请关闭本窗口后重新进入模拟测试。");
     }
-    common::uSetupWebServer(address, sever + QStringLiteral("\\server.ini"), site);
+    // A server that cannot be set up tells the student itself.
+    (void)common::uSetupWebServer(address, sever + QStringLiteral("\\server.ini"), site, owner);
     return {};
 }
 

@@ -175,8 +175,8 @@ QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& lk, Mo
     const QStringList numbers = common::numbersAsText(d.numbers);
     for (int i = 0; i < numbers.size(); ++i) state.Label[lk.firstLabel + i] = numbers[i];
 
-    common::uListSubfolders(state.combos[lk.styleList()], bank + QStringLiteral("\\样式\\"), common::ListClear::Clear);
-    common::uListSubfolders(state.combos[lk.materialList()], bank + QStringLiteral("\\素材\\"), common::ListClear::Clear);
+    state.combos[lk.styleList()] = common::uListSubfolders(bank + QStringLiteral("\\样式\\"));
+    state.combos[lk.materialList()] = common::uListSubfolders(bank + QStringLiteral("\\素材\\"));
 
     if (!ks.documentsPerSlot) {
         for (int slot = 1; slot <= lk.count; ++slot) {
