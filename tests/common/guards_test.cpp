@@ -19,7 +19,7 @@ using testing_support::waitFor;
 
 namespace {
 
-class GuardsTest : public testing_support::PlatformTest {
+class GuardsTest : public testing_support::DemoTreeTest {
 protected:
     QString d(const QString& rel) const { return drive_ + '/' + rel; }
     void mkdir(const QString& rel) const { ASSERT_TRUE(QDir().mkpath(d(rel))); }

@@ -12,7 +12,7 @@
 
 namespace {
 
-using ProgramNames = testing_support::PlatformTest;
+using ProgramNames = testing_support::DemoTreeTest;
 
 TEST_F(ProgramNames, EveryKillToolOfEveryToolSetIsInTheDemoTree)
 {

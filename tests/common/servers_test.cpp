@@ -23,7 +23,7 @@ struct Start {
     plat::WindowStyle style;
 };
 
-class ServersTest : public testing_support::PlatformTest {
+class ServersTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

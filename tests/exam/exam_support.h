@@ -43,7 +43,7 @@ public:
     QString pick(QWidget*, const QString&) override { return next; }
 };
 
-class ExamTest : public testing_support::PlatformTest {
+class ExamTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -35,7 +35,7 @@ namespace {
 
 const QString kWindow = QString::fromUtf8(ExerciseWindow::kName);
 
-class ExerciseWindowTest : public testing_support::PlatformTest {
+class ExerciseWindowTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -64,6 +64,8 @@ protected:
         seen() = {};
         setLaunchMode("more");
         writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
+        // The request file goes into the question bank folder.
+        ASSERT_TRUE(QDir().mkpath(hostPath(QStringLiteral("素材/bk/题库"))));
     }
     void TearDown() override
     {
@@ -262,47 +264,6 @@ TEST_P(EveryMenu, ExpanderShowsItsBranchWholeAndCollapseHidesItWholeLeavingTheOt
 INSTANTIATE_TEST_SUITE_P(AllMenus, EveryMenu, ::testing::ValuesIn(knowledge::allMenus()),
                          [](const auto& info) { return std::string(info.param->kind); });
 
-// ---- Design details -------------------------------------------------------
-
-struct DesignCase {
-    const MenuSpec* menu;
-    const char* name;
-    const char* caption;
-    int left, top, width, height;
-    bool visibleAtOpen;
-};
-void PrintTo(const DesignCase& c, std::ostream* os) { *os << c.menu->window.name << "/" << c.name; }
-
-class DesignDetails : public MindMapTest, public ::testing::WithParamInterface<DesignCase> {};
-
-TEST_P(DesignDetails, CaptionWithItsBlanksPositionAndStartState)
-{
-    const DesignCase& c = GetParam();
-    MindMapMenu* menu = open(*c.menu);
-    ASSERT_NE(menu, nullptr);
-    QAbstractButton* b = button(menu, c.name);
-    ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->text(), u(c.caption));
-    EXPECT_EQ(forms::leftTw(b), c.left);
-    EXPECT_EQ(forms::topTw(b), c.top);
-    EXPECT_EQ(forms::widthTw(b), c.width);
-    EXPECT_EQ(forms::heightTw(b), c.height);
-    EXPECT_EQ(b->isVisible(), c.visibleAtOpen);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Samples, DesignDetails,
-    ::testing::Values(DesignCase{&knowledge::kWordMenu, "分栏", "分       栏", 10080, 3000, 1590, 405, false},
-                      DesignCase{&knowledge::kWordMenu, "模板新建", "新建文件", 6060, 3480, 1800, 615, true},
-                      DesignCase{&knowledge::kWordMenu, "w文本w", "文  本", 4560, 3480, 975, 615, true},
-                      DesignCase{&knowledge::kWordMenu, "修订和批注", "修         订", 10080, 4800, 1590, 405, false},
-                      DesignCase{&knowledge::kExcelMenu, "排序", "排      序", 7200, 7440, 1800, 405, false},
-                      DesignCase{&knowledge::kExcelMenu, "函数vlookup", "函数 VLOOKUP", 11520, 7440, 1800, 405, false},
-                      DesignCase{&knowledge::kPptMenu, "模板新建", "新建文件", 6915, 5400, 1800, 735, true},
-                      DesignCase{&knowledge::kPptMenu, "母版", "母   版", 240, 5520, 1800, 405, false},
-                      DesignCase{&knowledge::kNetworkMenu, "减4", "-", 10800, 6000, 225, 225, false},
-                      DesignCase{&knowledge::kWindowsMenu, "移动与查找", "移动", 8760, 4080, 975, 735, true}));
-
 TEST_F(MindMapTest, PptSlideBranchCollapseAlsoHidesTemplatePointAndStemUntilTheExpanderShowsThem)
 {
     MindMapMenu* menu = open(knowledge::kPptMenu);
@@ -426,47 +387,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ReachCase{&knowledge::kNetworkMenu, "下载", "iftpi", "减2"},
                       ReachCase{&knowledge::kNetworkMenu, "下载附件", "iwebi", "减1"},
                       ReachCase{&knowledge::kNetworkMenu, "收发邮件", "imaili", "减4"}));
-
-// ---- Connector lines --------------------------------------------------------
-
-struct LineCase {
-    const MenuSpec* menu;
-    const char* name;
-    int x1, y1, x2, y2;
-    QRgb colour;
-};
-void PrintTo(const LineCase& c, std::ostream* os) { *os << c.menu->window.name << "/" << c.name; }
-
-class LineDetails : public MindMapTest, public ::testing::WithParamInterface<LineCase> {};
-
-TEST_P(LineDetails, EndPointsWidthAndColour)
-{
-    const LineCase& c = GetParam();
-    MindMapMenu* menu = open(*c.menu);
-    ASSERT_NE(menu, nullptr);
-    auto* l = menu->ctl<forms::LineControl>(u(c.name));
-    ASSERT_NE(l, nullptr);
-    EXPECT_EQ(QList<int>({l->x1(), l->y1(), l->x2(), l->y2()}), QList<int>({c.x1, c.y1, c.x2, c.y2}));
-    EXPECT_EQ(l->lineWidth(), 2);
-    EXPECT_EQ(l->color().rgb(), c.colour);
-}
-
-constexpr QRgb kOrange = 0xFFFFC080;  // RGB 255, 192, 128
-constexpr QRgb kBlack = 0xFF000000;
-
-INSTANTIATE_TEST_SUITE_P(
-    Samples, LineDetails,
-    ::testing::Values(LineCase{&knowledge::kWordMenu, "Line1", 4680, 720, 4680, 1680, kOrange},
-                      LineCase{&knowledge::kWordMenu, "Line35", 4680, 1080, 6960, 1080, kBlack},
-                      LineCase{&knowledge::kWordMenu, "Line3", 840, 2880, 840, 3626, kBlack},
-                      LineCase{&knowledge::kExcelMenu, "Line1", 1800, 1440, 4440, 1440, kOrange},
-                      LineCase{&knowledge::kExcelMenu, "Line23", 11295, 5280, 11280, 7680, kBlack},
-                      LineCase{&knowledge::kPptMenu, "Line1", 6480, 2400, 9120, 2400, kOrange},
-                      LineCase{&knowledge::kPptMenu, "Line03", 7800, 4680, 7800, 5640, kBlack},
-                      LineCase{&knowledge::kNetworkMenu, "Line1", 960, 2040, 3600, 2040, kOrange},
-                      LineCase{&knowledge::kNetworkMenu, "Line07", 7320, 5800, 7320, 8765, kBlack},
-                      LineCase{&knowledge::kWindowsMenu, "Line3", 5640, 2520, 8280, 2520, kOrange},
-                      LineCase{&knowledge::kWindowsMenu, "Line1", 5160, 4440, 8880, 4440, kBlack}));
 
 // ---- Two points in a row ------------------------------------------------------
 

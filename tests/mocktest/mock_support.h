@@ -39,7 +39,7 @@ inline const QString kMock = QStringLiteral("模拟测试窗格");
 inline std::uint32_t first(std::uint32_t) { return 0; }
 inline std::uint32_t last(std::uint32_t bound) { return bound - 1; }
 
-class MockTest : public testing_support::PlatformTest {
+class MockTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -31,7 +31,7 @@ const QString kWindow = QString::fromUtf8(AdvancedExerciseWindow::kName);
 const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 const QString kRoot = QStringLiteral("素材/bk/高级应用/");
 
-class AdvancedTest : public testing_support::PlatformTest {
+class AdvancedTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -16,7 +16,7 @@ const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 const QString kRandom = QStringLiteral("操作题随机练习窗格");
 const QString kAdvanced = QStringLiteral("高级应用练习窗格");
 
-class PracticeWindowsTest : public testing_support::PlatformTest {
+class PracticeWindowsTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

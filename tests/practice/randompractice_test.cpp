@@ -39,7 +39,7 @@ const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 
 QString ext(const QString& kind) { return common::extensionOf(kind); }
 
-class RandomPracticeTest : public testing_support::PlatformTest {
+class RandomPracticeTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -26,7 +26,7 @@ const QString kExit1 = QStringLiteral("是否退出？");
 const QString kExit2 = QStringLiteral("退出后所做答案将会清空，确定退出吗？");
 const QString kWebTool = QStringLiteral("/素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe");
 
-class ChangeUserTest : public testing_support::PlatformTest {
+class ChangeUserTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -33,7 +33,7 @@ void plainFile(const QString& drive, const QString& name)
     f.write("x");
 }
 
-class CleanupTest : public testing_support::PlatformTest {
+class CleanupTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

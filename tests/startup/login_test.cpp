@@ -7,6 +7,7 @@
 #include "faults.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
 
 #include <QApplication>
@@ -138,33 +139,45 @@ TEST_P(LoginRefusal, ShowsItsMessageAndWritesNothing)
     EXPECT_EQ(login->ctl<QLineEdit>(QStringLiteral("学号"))->text(), GetParam().number);
 }
 
+// Every refused number and name, with its message.
+const Refusal kRefusals[] = {
+    Refusal{"both_empty", "", "", kEmpty}, Refusal{"name_empty", "2024", "", kEmpty},
+    Refusal{"number_empty", "", QStringLiteral("张三"), kEmpty},
+    Refusal{"number_blanks", "   ", QStringLiteral("张三"), kEmpty},
+    Refusal{"name_blanks", "2024", QStringLiteral("　 "), kEmpty},
+    Refusal{"backslash", "20\\24", QStringLiteral("张三"), kBadChar},
+    Refusal{"slash", "2024", QStringLiteral("张/三"), kBadChar},
+    Refusal{"colon", "D:2024", QStringLiteral("张三"), kBadChar},
+    Refusal{"star", "2024", QStringLiteral("张*"), kBadChar},
+    Refusal{"question", "2024?", QStringLiteral("张三"), kBadChar},
+    Refusal{"quote", "2024", QStringLiteral("张\"三"), kBadChar},
+    Refusal{"less", "<2024", QStringLiteral("张三"), kBadChar},
+    Refusal{"greater", "2024", QStringLiteral("张三>"), kBadChar},
+    Refusal{"bar", "2024", QStringLiteral("张|三"), kBadChar},
+    Refusal{"tab", "2024", QStringLiteral("张\t三"), kBadChar},
+    Refusal{"emoji", "2024", QStringLiteral("张三\U0001F600"), kBadCodePage},
+    Refusal{"hangul", QStringLiteral("2024한"), QStringLiteral("张三"), kBadCodePage},
+    // The key (number and name) names folders: never "." or
+    // "..", no dot or blank at its ends, not too long.
+    Refusal{"dot_dot", ".", ".", kBadEdge},
+    Refusal{"dots_then_name", "..", QStringLiteral("张三"), kBadEdge},
+    Refusal{"leading_blank", " 2024", QStringLiteral("张三"), kBadEdge},
+    Refusal{"trailing_blank", "2024", QStringLiteral("张三 "), kBadEdge},
+    Refusal{"trailing_wide_blank", "2024", QStringLiteral("张三　"), kBadEdge},
+    Refusal{"trailing_dot", "2024", QStringLiteral("张三."), kBadEdge},
+    Refusal{"too_long", "2024", QString(50, QChar(0x5F20)), kTooLong},
+};
+
+TEST(LoginRefusalText, EachRefusedInputHasItsMessage)
+{
+    for (const Refusal& c : kRefusals)
+        EXPECT_EQ(startup::LoginWindow::refusal(c.number, c.student), c.message) << c.name;
+}
+
+// In the window, one refusal of each message.
 INSTANTIATE_TEST_SUITE_P(
     Cases, LoginRefusal,
-    ::testing::Values(Refusal{"both_empty", "", "", kEmpty}, Refusal{"name_empty", "2024", "", kEmpty},
-                      Refusal{"number_empty", "", QStringLiteral("张三"), kEmpty},
-                      Refusal{"number_blanks", "   ", QStringLiteral("张三"), kEmpty},
-                      Refusal{"name_blanks", "2024", QStringLiteral("　 "), kEmpty},
-                      Refusal{"backslash", "20\\24", QStringLiteral("张三"), kBadChar},
-                      Refusal{"slash", "2024", QStringLiteral("张/三"), kBadChar},
-                      Refusal{"colon", "D:2024", QStringLiteral("张三"), kBadChar},
-                      Refusal{"star", "2024", QStringLiteral("张*"), kBadChar},
-                      Refusal{"question", "2024?", QStringLiteral("张三"), kBadChar},
-                      Refusal{"quote", "2024", QStringLiteral("张\"三"), kBadChar},
-                      Refusal{"less", "<2024", QStringLiteral("张三"), kBadChar},
-                      Refusal{"greater", "2024", QStringLiteral("张三>"), kBadChar},
-                      Refusal{"bar", "2024", QStringLiteral("张|三"), kBadChar},
-                      Refusal{"tab", "2024", QStringLiteral("张\t三"), kBadChar},
-                      Refusal{"emoji", "2024", QStringLiteral("张三\U0001F600"), kBadCodePage},
-                      Refusal{"hangul", QStringLiteral("2024한"), QStringLiteral("张三"), kBadCodePage},
-                      // The key (number and name) names folders: never "." or
-                      // "..", no dot or blank at its ends, not too long.
-                      Refusal{"dot_dot", ".", ".", kBadEdge},
-                      Refusal{"dots_then_name", "..", QStringLiteral("张三"), kBadEdge},
-                      Refusal{"leading_blank", " 2024", QStringLiteral("张三"), kBadEdge},
-                      Refusal{"trailing_blank", "2024", QStringLiteral("张三 "), kBadEdge},
-                      Refusal{"trailing_wide_blank", "2024", QStringLiteral("张三　"), kBadEdge},
-                      Refusal{"trailing_dot", "2024", QStringLiteral("张三."), kBadEdge},
-                      Refusal{"too_long", "2024", QString(50, QChar(0x5F20)), kTooLong}),
+    ::testing::Values(kRefusals[0], kRefusals[5], kRefusals[15], kRefusals[17], kRefusals[23]),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LoginTest, WritesIdentityAndLaunchModeAndOpensANewMainWindow)

@@ -22,7 +22,7 @@ const QString kIdentity = QStringLiteral("素材/bk/studentnumber.txt");
 const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kTaskMode = QStringLiteral("素材/bk/任务项目/model.txt");
 
-class MainWindowTest : public testing_support::PlatformTest {
+class MainWindowTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -21,7 +21,7 @@ const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kRandom = QStringLiteral("素材/bk/题库/随机抽题练习.txt");
 const QString kAdvanced = QStringLiteral("素材/bk/高级应用/题号.txt");
 
-class OpenersTest : public testing_support::PlatformTest {
+class OpenersTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -1,7 +1,8 @@
 #pragma once
-// A fresh world for each test: a temporary program folder with the demo
-// materials tree, its own folder for drive D:, the windows registered and
-// none loaded, the program's end observed instead of performed.
+// A fresh world for each test: a temporary program folder (empty, or with
+// the demo materials tree for a DemoTreeTest), its own folder for drive D:,
+// the windows registered and none loaded, the program's end observed
+// instead of performed.
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -27,8 +28,16 @@ protected:
     QString program_;  // host program folder
     QString drive_;    // host folder standing for D:
     bool ended_ = false;
-    // Whether to lay out the demo tree (set before SetUp runs).
-    bool withDemoTree_ = true;
+    // Whether the program folder gets a copy of the demo tree (set before
+    // SetUp runs). Off by default: a test writes the few files it needs.
+    bool withDemoTree_ = false;
+};
+
+// A PlatformTest whose program folder holds a copy of the whole demo tree
+// ("素材/..."), for tests of windows that walk many of its files.
+class DemoTreeTest : public PlatformTest {
+protected:
+    DemoTreeTest() { withDemoTree_ = true; }
 };
 
 // Code page 936 bytes of a text (test literals are UTF-8).

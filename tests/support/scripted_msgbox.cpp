@@ -1,5 +1,7 @@
 #include "scripted_msgbox.h"
 
+#include "unexpected_boxes.h"
+
 #include <gtest/gtest.h>
 
 namespace testing_support {
@@ -8,7 +10,7 @@ ScriptedMessageBoxes::ScriptedMessageBoxes() { plat::setMessageBoxes(this); }
 
 ScriptedMessageBoxes::~ScriptedMessageBoxes()
 {
-    plat::setMessageBoxes(nullptr);
+    plat::setMessageBoxes(&unexpectedMessageBoxes());
     for (const Expect& e : queue_)
         ADD_FAILURE() << "expected message box never shown: " << e.text.toStdString();
 }

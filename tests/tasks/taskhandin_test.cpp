@@ -47,7 +47,7 @@ public:
     }
 };
 
-class TaskHandInTest : public testing_support::PlatformTest {
+class TaskHandInTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -37,7 +37,7 @@ const QString kWindow = QString::fromUtf8(TaskWindow::kName);
 const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 const QString kKey = QStringLiteral("2026001张三");
 
-class TaskWindowTest : public testing_support::PlatformTest {
+class TaskWindowTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

@@ -27,7 +27,7 @@ const QString kSources = QStringLiteral("素材/bk/选择题题目/选择题/");
 const QString kModule1 = QStringLiteral("模块一：标准");
 const QString kModule2 = QStringLiteral("模块二：软硬件系统");
 
-class ModuleDrillTest : public testing_support::PlatformTest {
+class ModuleDrillTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

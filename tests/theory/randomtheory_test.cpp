@@ -24,7 +24,7 @@ const QString kWindow = QString::fromUtf8(RandomTheoryWindow::kName);
 const QString kBank = QStringLiteral("素材/bk/题库/理论题/");
 const QString kBatch = QStringLiteral("素材/bk/理论题随机抽题测试/理论题/");
 
-class RandomTheoryTest : public testing_support::PlatformTest {
+class RandomTheoryTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {

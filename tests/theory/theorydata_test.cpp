@@ -11,7 +11,7 @@
 
 namespace {
 
-class TheoryDataTest : public testing_support::PlatformTest {
+class TheoryDataTest : public testing_support::DemoTreeTest {
 protected:
     QStringList lines(const QString& rel) const
     {

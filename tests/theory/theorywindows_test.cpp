@@ -15,7 +15,7 @@ const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 const QString kDrill = QStringLiteral("基础理论");
 const QString kRandom = QStringLiteral("理论题随机练习窗格");
 
-class TheoryWindowsTest : public testing_support::PlatformTest {
+class TheoryWindowsTest : public testing_support::DemoTreeTest {
 protected:
     void SetUp() override
     {
