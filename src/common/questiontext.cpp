@@ -1,5 +1,6 @@
 #include "common/questiontext.h"
 
+#include "platform/paths.h"
 #include "platform/textfile.h"
 
 #include <QPlainTextEdit>
@@ -25,6 +26,13 @@ bool uShowQuestionText(QPlainTextEdit* box, const QString& path)
     // The box shows line breaks as LF; the text keeps them as CR LF.
     box->setPlainText(text ? QString(*text).replace(kCrLf, QStringLiteral("\n")) : QString());
     return text.has_value();
+}
+
+bool uShowQuestionTextOrNotice(QPlainTextEdit* box, const QString& path)
+{
+    if (uShowQuestionText(box, path)) return true;
+    box->setPlainText(QStringLiteral("找不到本题的题目内容“") + plat::displayPath(path) + QStringLiteral("”，请联系老师。"));
+    return false;
 }
 
 bool uPersonaliseQuestionText(const QString& source, const QString& target, const Placeholders& placeholders)

@@ -17,6 +17,9 @@ std::optional<QString> uReadQuestionText(const QString& path);
 // Empties the box and shows the text (every line followed by a line break).
 // An unreadable file leaves the box empty; returns whether it was read.
 bool uShowQuestionText(QPlainTextEdit* box, const QString& path);
+// The same, but a text that cannot be read shows in the box what is missing
+// and whom to ask, so the student never faces an empty question.
+bool uShowQuestionTextOrNotice(QPlainTextEdit* box, const QString& path);
 // Copies source to target line by line, replacing in each line every
 // occurrence of each placeholder in list order; every line ends with CR LF.
 // False (old target kept) when the source cannot be read or the target

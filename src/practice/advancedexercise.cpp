@@ -144,8 +144,7 @@ void AdvancedExerciseWindow::onLoad()
     setCaption(common::userInfoCaption(title, 学号));
 
     auto* text = ctl<QPlainTextEdit>(QStringLiteral("题目内容"));
-    if (!common::uShowQuestionText(text, e.questionText()))
-        text->setPlainText(QStringLiteral("找不到本题的题目内容") + quoted(e.questionText()) + QStringLiteral("，请联系老师。"));
+    common::uShowQuestionTextOrNotice(text, e.questionText());
     ctl(QStringLiteral("File1"))->hide();
     pictures_.load(e.effectFolder());
 

@@ -190,7 +190,7 @@ void RandomPracticeWindow::prepare(bool first)
     uWriteTextFile(common::kVideoRequest, Label2 + QStringLiteral("\r\n") + kind);
 
     if (e.isNetwork() && !setUpNetwork(e)) return;
-    common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
+    common::uShowQuestionTextOrNotice(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
     上一题种类 = kind;
 
     pictures_.load(e.sampleFolder());

@@ -352,6 +352,24 @@ TEST_F(RandomPracticeTest, ABankOfOneQuestionPreparesItAgain)
     EXPECT_EQ(document(QStringLiteral("ppt")), QByteArray("pristine ppt唯一"));
 }
 
+TEST_F(RandomPracticeTest, NextToAQuestionWithoutItsTextSaysWhatIsMissingInTheBox)
+{
+    emptyBank(QStringLiteral("word"));
+    question(QStringLiteral("word"), QStringLiteral("word甲"), QStringLiteral("甲的题目"));
+    question(QStringLiteral("word"), QStringLiteral("word乙"), QStringLiteral("乙的题目"));
+    const QString missing = bank(QStringLiteral("word")) + QStringLiteral("题目内容/word甲.txt");
+    ASSERT_TRUE(QFile::remove(hostPath(missing)));
+    RandomPracticeWindow* w = open(QStringLiteral("word"));
+    ASSERT_TRUE(w);
+    button(w, "开始")->click();
+    ASSERT_EQ(w->Label2, QStringLiteral("word乙"));  // the first in the list
+    EXPECT_EQ(shownText(w).trimmed(), QStringLiteral("乙的题目"));
+    button(w, "下一题")->click();
+    ASSERT_EQ(w->Label2, QStringLiteral("word甲"));
+    EXPECT_EQ(shownText(w), QStringLiteral("找不到本题的题目内容“") + QDir::toNativeSeparators(hostPath(missing)) +
+                                QStringLiteral("”，请联系老师。"));
+}
+
 TEST_F(RandomPracticeTest, AnEmptyBankIsToldAndNothingIsPrepared)
 {
     emptyBank(QStringLiteral("word"));
