@@ -115,6 +115,9 @@ AdvancedExerciseWindow::AdvancedExerciseWindow()
     onClick(QStringLiteral("打开题目"), [this] { openQuestion(); });
     onClick(QStringLiteral("恢复本题"), [this] { restore(); });
     // 操作视频 has no action in this window.
+    // The note names the examinee folder where the file manager shows it.
+    forms::setCaption(ctl(QStringLiteral("注")),
+                      QStringLiteral("【注意：考生文件夹路径为") + plat::displayPath(kExamineeFolder) + QStringLiteral("】"));
 }
 
 void AdvancedExerciseWindow::onLoad()

@@ -60,7 +60,12 @@ RandomPracticeWindow::RandomPracticeWindow()
     onClick(QStringLiteral("下一题"), [this] { prepare(false); });
     onClick(QStringLiteral("打开题目"), [this] { openQuestion(); });
     onClick(QStringLiteral("恢复本题"), [this] { restore(); });
-    onClick(QStringLiteral("操作视频"), [] { forms::show(kVideoWindow); });
+    // The video window and the page it opens in the browser come in front
+    // of this topmost window until the student comes back to it.
+    onClick(QStringLiteral("操作视频"), [this] {
+        yieldTopmostUntilActive();
+        forms::show(kVideoWindow);
+    });
 }
 
 common::Exercise RandomPracticeWindow::exercise() const

@@ -612,11 +612,21 @@ TEST_F(RandomPracticeTest, OpenQuestionOpensTheWorkingCopyOrTheMailClientAndVide
     EXPECT_EQ(starts.last(), QStringLiteral("Foxmail.exe"));
     EXPECT_EQ(styles.last(), plat::WindowStyle::Minimized);
 
+    EXPECT_TRUE(w->staysOnTopNow());
     button(w, "操作视频")->click();
-    QWidget* video = forms::loaded(QStringLiteral("视频操作窗格"));
+    auto* video = qobject_cast<forms::Form*>(forms::loaded(QStringLiteral("视频操作窗格")));
     ASSERT_TRUE(video);
     EXPECT_TRUE(video->windowTitle().contains(w->Label2)) << video->windowTitle().toStdString();
     EXPECT_TRUE(w->isVisible());
+    // The video window is on top; this window makes way for it and for the
+    // page in the browser until the student comes back to it.
+    EXPECT_TRUE(video->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(w->staysOnTopNow());
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint) << "it stays a topmost window";
+    ASSERT_TRUE(forms::unload(video));
+    w->activateWindow();
+    ASSERT_TRUE(testing_support::waitFor([&] { return w->isActiveWindow(); }, 3000));
+    EXPECT_TRUE(w->staysOnTopNow());
 }
 
 // ---- restore ---------------------------------------------------------------------
