@@ -24,7 +24,8 @@ bool uShowQuestionText(QPlainTextEdit* box, const QString& path)
 {
     const auto text = uReadQuestionText(path);
     // The box shows line breaks as LF; the text keeps them as CR LF.
-    box->setPlainText(text ? QString(*text).replace(kCrLf, QStringLiteral("\n")) : QString());
+    // Paths on drive D: as the student finds them in the file manager.
+    box->setPlainText(text ? plat::displayPathsIn(*text).replace(kCrLf, QStringLiteral("\n")) : QString());
     return text.has_value();
 }
 

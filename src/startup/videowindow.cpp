@@ -54,6 +54,7 @@ void VideoWindow::onLoad()
     auto* label = ctl<QLabel>(QStringLiteral("浏览器"));
     forms::setCaption(label, QStringLiteral("操作视频在网页浏览器中播放：\r\n\r\n") + address);
     label->setGeometry(rect());
+    label->setAlignment(Qt::AlignCenter);
     browserStarted_ = plat::openInBrowser(QUrl(address));
     if (!browserStarted_)
         uMsgOk(QStringLiteral("无法打开网页浏览器，请在浏览器中输入窗口中显示的网址观看操作视频。"), this);
