@@ -9,10 +9,10 @@
 
 namespace common {
 
-ChoiceFile uReadChoiceFile(const QString& path, int wanted)
+ChoiceFile uReadChoiceFile(const QString& path, int wanted, const QString& shownName)
 {
     ChoiceFile f;
-    const QString name = plat::baseName(path);
+    const QString name = shownName.isEmpty() ? plat::baseName(path) : shownName;
     if (!plat::fs::fileExists(path)) {
         f.failure = QStringLiteral("找不到题目文件“%1”，请检查素材文件夹").arg(name);
         return f;
@@ -36,9 +36,9 @@ QString uReadChoiceLine(const QString& path, int k)
     return lines->at(k - 1);
 }
 
-QString uFillChoiceLabels(const QString& path, const ChoiceLabels& labels)
+QString uFillChoiceLabels(const QString& path, const ChoiceLabels& labels, const QString& shownName)
 {
-    const ChoiceFile f = uReadChoiceFile(path, kChoiceLines);
+    const ChoiceFile f = uReadChoiceFile(path, kChoiceLines, shownName);
     const std::array<QWidget*, kChoiceLines> all{labels.stem, labels.options[0], labels.options[1], labels.options[2],
                                                  labels.options[3]};
     for (int k = 0; k < kChoiceLines; ++k)
@@ -58,9 +58,10 @@ void uStackOptions(const ChoiceLabels& labels, const ChoiceLayout& layout)
     }
 }
 
-QString uShowChoiceQuestion(const QString& path, const ChoiceLabels& labels, const ChoiceLayout& layout)
+QString uShowChoiceQuestion(const QString& path, const ChoiceLabels& labels, const ChoiceLayout& layout,
+                            const QString& shownName)
 {
-    const QString failure = uFillChoiceLabels(path, labels);
+    const QString failure = uFillChoiceLabels(path, labels, shownName);
     uStackOptions(labels, layout);
     return failure;
 }

@@ -18,13 +18,15 @@ inline constexpr int kReferenceAnswerLine = 7;
 
 // What a file gave: its first `wanted` lines (fewer when it is short, none
 // when it is missing or unreadable) and, when it gave fewer than wanted, the
-// reason as a message for the student.
+// reason as a message for the student. The message names the file by
+// `shownName` when given (a working copy is reported under the name of the
+// file it was copied from), else by its own name.
 struct ChoiceFile {
     QStringList lines;
     QString failure;
     bool ok() const { return failure.isEmpty(); }
 };
-ChoiceFile uReadChoiceFile(const QString& path, int wanted = kChoiceLines);
+ChoiceFile uReadChoiceFile(const QString& path, int wanted = kChoiceLines, const QString& shownName = {});
 
 // Line k (from 1) of a choice question file; "" when the file is shorter or
 // cannot be read.
@@ -47,14 +49,16 @@ struct ChoiceLayout {
 
 // Sets the stem and option captions from the file. A line the file lacks
 // leaves its label empty, so no text of an earlier question stays; returns
-// the failure ("" when all five lines were there).
-QString uFillChoiceLabels(const QString& path, const ChoiceLabels& labels);
+// the failure ("" when all five lines were there), naming the file as
+// uReadChoiceFile does.
+QString uFillChoiceLabels(const QString& path, const ChoiceLabels& labels, const QString& shownName = {});
 
 // Stacks the options below the stem as it stands now.
 void uStackOptions(const ChoiceLabels& labels, const ChoiceLayout& layout);
 
 // Fills the labels from the file, then stacks the options. Returns the
 // failure for the caller to report ("" when the question is whole).
-QString uShowChoiceQuestion(const QString& path, const ChoiceLabels& labels, const ChoiceLayout& layout);
+QString uShowChoiceQuestion(const QString& path, const ChoiceLabels& labels, const ChoiceLayout& layout,
+                            const QString& shownName = {});
 
 }  // namespace common

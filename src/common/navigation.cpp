@@ -3,6 +3,7 @@
 #include "common/handover.h"
 #include "forms/runtime.h"
 #include "platform/msgbox.h"
+#include "platform/paths.h"
 #include "platform/textfile.h"
 
 namespace common {
@@ -15,9 +16,7 @@ void returnToMainOrEnd(const QString& launchMode)
 
 QString requestNotWrittenMessage(const QString& rel)
 {
-    QString shown = rel;
-    if (shown.startsWith('\\')) shown.remove(0, 1);
-    return QStringLiteral("无法写入“") + shown + QStringLiteral("”，请检查素材文件夹是否完整。");
+    return QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(rel)) + QStringLiteral("”，请检查素材文件夹是否完整。");
 }
 
 bool writeRequest(const QString& rel, const QStringList& values, QWidget* owner)

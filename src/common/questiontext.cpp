@@ -24,8 +24,16 @@ bool uShowQuestionText(QPlainTextEdit* box, const QString& path)
 {
     const auto text = uReadQuestionText(path);
     // The box shows line breaks as LF; the text keeps them as CR LF.
-    box->setPlainText(text ? QString(*text).replace(kCrLf, QStringLiteral("\n")) : QString());
+    // Paths on drive D: as the student finds them in the file manager.
+    box->setPlainText(text ? plat::displayPathsIn(*text).replace(kCrLf, QStringLiteral("\n")) : QString());
     return text.has_value();
+}
+
+bool uShowQuestionTextOrNotice(QPlainTextEdit* box, const QString& path)
+{
+    if (uShowQuestionText(box, path)) return true;
+    box->setPlainText(QStringLiteral("找不到本题的题目内容“") + plat::displayPath(path) + QStringLiteral("”，请联系老师。"));
+    return false;
 }
 
 bool uPersonaliseQuestionText(const QString& source, const QString& target, const Placeholders& placeholders)

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QWindow>
 
 namespace forms {
 
@@ -58,8 +59,33 @@ int Form::outerHeightTw() const { return toTw(height() + kFrameHeightPx); }
 void Form::setTopmost(bool on)
 {
     const bool visible = isVisible();
+    yielded_ = false;
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
     if (visible) show();
+}
+
+// The flag of the native window only: changing the widget's flag would hide
+// and show the window again, raising it over what it makes way for.
+void Form::yieldTopmostUntilActive()
+{
+    if (!(windowFlags() & Qt::WindowStaysOnTopHint) || !windowHandle()) return;
+    yielded_ = true;
+    windowHandle()->setFlag(Qt::WindowStaysOnTopHint, false);
+}
+
+bool Form::staysOnTopNow() const
+{
+    if (const QWindow* w = windowHandle()) return w->flags() & Qt::WindowStaysOnTopHint;
+    return windowFlags() & Qt::WindowStaysOnTopHint;
+}
+
+void Form::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange || !yielded_ || !isActiveWindow()) return;
+    yielded_ = false;
+    if (windowHandle() && (windowFlags() & Qt::WindowStaysOnTopHint))
+        windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 void Form::placeOnFirstShow()

@@ -63,6 +63,12 @@ public:
     int outerHeightTw() const;
 
     void setTopmost(bool on);
+    // A topmost window lets the windows of other programs (a video, a web
+    // page it opened) come in front of it until the student comes back to it
+    // (it is activated again); it is neither hidden nor raised meanwhile.
+    void yieldTopmostUntilActive();
+    // Whether the window stays on top of others at the moment.
+    bool staysOnTopNow() const;
     void setCaption(const QString& text) { setWindowTitle(text); }
     QString caption() const { return windowTitle(); }
 
@@ -92,12 +98,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     QString name_;
     unsigned flags_;
     int busy_ = 0;
     bool placed_ = false;
+    bool yielded_ = false;  // on top again once active
 };
 
 // Border and title bar of a fixed single-border window, in pixels; the outer

@@ -148,7 +148,9 @@ void ExerciseWindow::restore()
 
 void ExerciseWindow::runVideo()
 {
-    common::uRunVideoCommand(exercise().videoCommand());
+    // The video's player comes in front of this topmost window until the
+    // student comes back to it.
+    if (common::uRunVideoCommand(exercise().videoCommand())) yieldTopmostUntilActive();
 }
 
 ExerciseWindow::ReturnPlan ExerciseWindow::returnPlan(const QString& launchMode, const QString& callMarker,

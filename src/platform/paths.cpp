@@ -69,6 +69,20 @@ QString toHost(const QString& path)
 
 QString displayPath(const QString& path) { return QDir::toNativeSeparators(toHost(path)); }
 
+QString displayPathsIn(const QString& text)
+{
+    static const QRegularExpression onDriveD(
+        QStringLiteral("(?<![A-Za-z0-9])[Dd]:\\\\[^\\s\"'“”‘’，。、；：！？（）《》【】]*"));
+    QString out;
+    qsizetype from = 0;
+    for (auto it = onDriveD.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        out += text.mid(from, m.capturedStart() - from) + displayPath(m.captured());
+        from = m.capturedEnd();
+    }
+    return out + text.mid(from);
+}
+
 QString baseName(const QString& path)
 {
     QString p = path;

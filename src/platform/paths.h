@@ -29,6 +29,11 @@ QString toHost(const QString& path);
 // folder, with native separators), for texts that name a working folder.
 QString displayPath(const QString& path);
 
+// A text for the student with every path on drive D: in it ("D:\\实训素材",
+// "D:\\KS\\KSWIN\\资料") shown as displayPath() shows it. A path ends at
+// white space, a quotation mark or a Chinese punctuation mark.
+QString displayPathsIn(const QString& text);
+
 // The last component of a platform path ("D:\实训素材" gives "实训素材").
 QString baseName(const QString& path);
 

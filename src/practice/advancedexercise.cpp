@@ -115,6 +115,9 @@ AdvancedExerciseWindow::AdvancedExerciseWindow()
     onClick(QStringLiteral("打开题目"), [this] { openQuestion(); });
     onClick(QStringLiteral("恢复本题"), [this] { restore(); });
     // 操作视频 has no action in this window.
+    // The note names the examinee folder where the file manager shows it.
+    forms::setCaption(ctl(QStringLiteral("注")),
+                      QStringLiteral("【注意：考生文件夹路径为") + plat::displayPath(kExamineeFolder) + QStringLiteral("】"));
 }
 
 void AdvancedExerciseWindow::onLoad()
@@ -144,8 +147,7 @@ void AdvancedExerciseWindow::onLoad()
     setCaption(common::userInfoCaption(title, 学号));
 
     auto* text = ctl<QPlainTextEdit>(QStringLiteral("题目内容"));
-    if (!common::uShowQuestionText(text, e.questionText()))
-        text->setPlainText(QStringLiteral("找不到本题的题目内容") + quoted(e.questionText()) + QStringLiteral("，请联系老师。"));
+    common::uShowQuestionTextOrNotice(text, e.questionText());
     ctl(QStringLiteral("File1"))->hide();
     pictures_.load(e.effectFolder());
 

@@ -61,7 +61,12 @@ RandomPracticeWindow::RandomPracticeWindow()
     onClick(QStringLiteral("下一题"), [this] { prepare(false); });
     onClick(QStringLiteral("打开题目"), [this] { openQuestion(); });
     onClick(QStringLiteral("恢复本题"), [this] { restore(); });
-    onClick(QStringLiteral("操作视频"), [] { forms::show(kVideoWindow); });
+    // The video window and the page it opens in the browser come in front
+    // of this topmost window until the student comes back to it.
+    onClick(QStringLiteral("操作视频"), [this] {
+        yieldTopmostUntilActive();
+        forms::show(kVideoWindow);
+    });
 }
 
 common::Exercise RandomPracticeWindow::exercise() const
@@ -191,8 +196,7 @@ void RandomPracticeWindow::prepare(bool first)
     (void)common::writeRequest(common::kVideoRequest, {Label2, kind}, this);
 
     if (e.isNetwork() && !setUpNetwork(e)) return;
-    if (!common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText()))
-        uMsgOk(common::questionTextUnreadableMessage(e.questionText()), this);
+    common::uShowQuestionTextOrNotice(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
     上一题种类 = kind;
 
     pictures_.load(e.sampleFolder());

@@ -1,23 +1,24 @@
 #include "startup/videowindow.h"
 
 #include "common/handover.h"
+#include "forms/twips.h"
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 
+#include <QEvent>
+#include <algorithm>
 #include <QLabel>
+#include <QScreen>
 #include <QUrl>
 
 namespace startup {
 namespace {
 
-// An ordinary window (not on top): the video plays in the browser, which the
-// window must never cover; it is only as large as the address it shows.
 const forms::WindowSpec kSpec{VideoWindow::kName, "Form1", 0, 0, forms::FixedSingle | forms::CenterScreen};
 
-// Room around the text, in pixels.
-constexpr int kMargin = 24;
-constexpr int kMaxTextWidth = 720;
+constexpr int kWidthTw = 19200;
+constexpr int kHeightTw = 10800;
 
 const forms::Control kDesign[] = {
     {.name = "浏览器", .kind = forms::Kind::Label, .left = 0, .top = 120, .width = 19160, .height = 10860,
@@ -31,18 +32,20 @@ QString videoPageAddress()
     return QStringLiteral("http://video.corvanth.example/skills/resource/play.do?key=2016001");
 }
 
-VideoWindow::VideoWindow() : forms::Form(kSpec, kDesign) {}
-
-void VideoWindow::fitTo(QLabel* label)
+QSize videoWindowSizeTw(const QRect& availablePx)
 {
-    const QRect text = label->fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 0), Qt::AlignCenter | Qt::TextWordWrap,
-                                                         label->text());
-    label->setGeometry(0, 0, text.width() + 2 * kMargin, text.height() + 2 * kMargin);
-    setFixedSize(label->size());
+    if (availablePx.isEmpty()) return {kWidthTw, kHeightTw};
+    return {std::min(kWidthTw, forms::toTw(availablePx.width())), std::min(kHeightTw, forms::toTw(availablePx.height()))};
 }
+
+VideoWindow::VideoWindow() : forms::Form(kSpec, kDesign) {}
 
 void VideoWindow::onLoad()
 {
+    setTopmost(true);
+    const QScreen* s = screen();
+    const QSize size = videoWindowSizeTw(s ? s->availableGeometry() : QRect());
+    setOuterSizeTw(size.width(), size.height());
     QString key;
     if (auto l = uReadTextLine(common::kIdentityFile, 1)) 学号 = key = *l;
     if (auto l = uReadTextLine(common::kVideoRequest, 1))
@@ -50,9 +53,22 @@ void VideoWindow::onLoad()
     const QString address = videoPageAddress();
     auto* label = ctl<QLabel>(QStringLiteral("浏览器"));
     forms::setCaption(label, QStringLiteral("操作视频在网页浏览器中播放：\r\n\r\n") + address);
-    fitTo(label);
-    if (!plat::openInBrowser(QUrl(address)))
+    label->setGeometry(rect());
+    label->setAlignment(Qt::AlignCenter);
+    browserStarted_ = plat::openInBrowser(QUrl(address));
+    if (!browserStarted_)
         uMsgOk(QStringLiteral("无法打开网页浏览器，请在浏览器中输入窗口中显示的网址观看操作视频。"), this);
+}
+
+void VideoWindow::changeEvent(QEvent* e)
+{
+    forms::Form::changeEvent(e);
+    // Shown and active for the first time: the browser page, starting now,
+    // may come in front of it.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && browserStarted_) {
+        browserStarted_ = false;
+        yieldTopmostUntilActive();
+    }
 }
 
 }  // namespace startup

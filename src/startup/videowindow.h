@@ -1,11 +1,11 @@
 #pragma once
-// 视频操作窗格: the operation video of the current question. The page opens
-// in the desktop's web browser; the window names the question and the
-// student and shows the page's address, as an ordinary window no larger
-// than that text, so that it never covers the browser.
+// 视频操作窗格: the operation video of the current question. The window is
+// topmost and large, so that the student sees it over the topmost practice
+// window (which makes way for it); it names the question and the student and
+// shows the page's address. The page plays in the desktop's web browser:
+// once the browser has been started, the window lets it come in front until
+// the student comes back to the window.
 #include "forms/form.h"
-
-class QLabel;
 
 namespace startup {
 
@@ -19,12 +19,19 @@ public:
 
     QString 学号 = QStringLiteral("学号");  // hidden label: the student key
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
-    // The window as large as the label's text with a margin, no larger.
-    void fitTo(QLabel* label);
+    bool browserStarted_ = false;  // the page was handed to the browser
 };
 
 // The fixed address of the video page.
 QString videoPageAddress();
+
+// The window's outer size in twips: the design's 19200 x 10800, no larger
+// than the free area of the screen (so its title bar and close box stay
+// reachable on a small screen).
+QSize videoWindowSizeTw(const QRect& availablePx);
 
 }  // namespace startup

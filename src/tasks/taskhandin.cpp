@@ -269,7 +269,8 @@ void TaskWindow::handInSheet()
         return failWith(QStringLiteral("无法写入答案文件：") + plat::displayPath(archive + QStringLiteral("\\windows.txt")));
     if (fs::folderExists(QStringLiteral("D:\\SXWIN")) &&
         !fs::ok(fs::copyFolder(QStringLiteral("D:\\SXWIN"), archive + QStringLiteral("\\SXWIN"))))
-        return failWith(QStringLiteral("无法把D:\\SXWIN放入项目档案：") + plat::displayPath(archive));
+        return failWith(QStringLiteral("无法把") + plat::displayPath(QStringLiteral("D:\\SXWIN")) +
+                        QStringLiteral("放入项目档案：") + plat::displayPath(archive));
     for (const SheetBox& b : kSheetBoxes) {
         const QString path = b.copy ? ctl<QLineEdit>(QString::fromUtf8(b.box))->text() : QString();
         if (path.isEmpty()) continue;

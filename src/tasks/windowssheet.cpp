@@ -113,7 +113,8 @@ void TaskWindow::restoreSheetQuestion()
     const QString source = tree(QStringLiteral("\\windows\\素材\\实训素材\\") + q);
     if (!fs::folderExists(source)) {
         uMsgOk(QStringLiteral("本题的素材缺失，无法恢复：") + plat::displayPath(source) +
-                   QStringLiteral("\n请先点击“→”重新打开任务二；D:\\SXWIN 没有改动。"),
+                   QStringLiteral("\n请先点击“→”重新打开任务二；") + plat::displayPath(kSheetFolder) +
+                   QStringLiteral(" 没有改动。"),
                this);
         return;
     }

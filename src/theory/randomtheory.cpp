@@ -130,7 +130,10 @@ void RandomTheoryWindow::showQuestion(int n)
     common::ChoiceLabels choice{ctl(QStringLiteral("题目内容")),
                                 {ctl(QStringLiteral("选项A")), ctl(QStringLiteral("选项B")), ctl(QStringLiteral("选项C")),
                                  ctl(QStringLiteral("选项D"))}};
-    const QString failure = common::uShowChoiceQuestion(batchCopy(n), choice, {.gap = 100, .step = 400});
+    // A broken question is reported under its bank file's name, which the
+    // teacher can find, not under the batch copy's.
+    const QString failure = common::uShowChoiceQuestion(batchCopy(n), choice, {.gap = 100, .step = 400},
+                                                        labels[n - 1] + QStringLiteral(".txt"));
     forms::setCaption(ctl(QStringLiteral("题序")), QStringLiteral("（%1）").arg(n));
     if (!failure.isEmpty()) uMsgOk(failure, this);
 }

@@ -496,7 +496,8 @@ TEST_F(MindMapTest, RequestThatCannotBeWrittenIsReportedAndOpensNothing)
     MindMapMenu* menu = open(knowledge::kWindowsMenu);
     ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(QDir(hostPath(QStringLiteral("素材/bk/题库"))).removeRecursively());
-    boxes.expectOk(QStringLiteral("无法写入“素材\\bk\\题库\\知识点与课本实训.txt”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\题库\\知识点与课本实训.txt"))) +
+                   QStringLiteral("”，请检查素材文件夹是否完整。"));
     button(menu, "压缩")->click();
     EXPECT_FALSE(forms::isLoaded(kExercise));
     EXPECT_TRUE(menu->isVisible()) << "the student stays on the menu";

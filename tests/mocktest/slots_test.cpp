@@ -25,14 +25,15 @@ TEST_F(MockSlotsTest, SlotPreparesItsQuestionPerLevelAndKind)
         const char* page;
         int slot;
         bool open, style, folder;
-        const char* text;  // in the shown text
+        const char* text;           // in the shown text
+        const char* inText = nullptr;  // folder named in the text before it, as the file manager shows it
     };
     const Case cases[] = {
         {"入门", "word", 1, true, true, false, "计算机的发展"},
-        {"入门", "word", 3, true, false, true, "D:\\KSDOC\\03 中"},  // material, folder in the text
+        {"入门", "word", 3, true, false, true, " 中", "D:\\KSDOC\\03"},  // material, folder in the text
         {"入门", "excel", 2, false, false, false, "AVERAGE"},         // only c01 offers the document
         {"入门", "ppt", 1, true, true, false, "飞入"},
-        {"入门", "windows", 2, false, false, false, "D:\\KSWIN\\02 文件夹"},
+        {"入门", "windows", 2, false, false, false, " 文件夹", "D:\\KSWIN\\02"},
         {"普通", "excel", 1, false, false, false, "VLOOKUP"},
         {"困难", "word", 1, false, true, false, "分为三节"},
         {"困难", "excel", 2, false, false, false, "IF和AND"},
@@ -46,7 +47,9 @@ TEST_F(MockSlotsTest, SlotPreparesItsQuestionPerLevelAndKind)
         EXPECT_EQ(visible(w, "打开题目"), c.open);
         EXPECT_EQ(visible(w, "样式"), c.style);
         EXPECT_EQ(visible(w, "考生文件夹"), c.folder);
-        EXPECT_TRUE(shownText(w).contains(QString::fromUtf8(c.text))) << shownText(w).toStdString();
+        const QString named = c.inText ? plat::displayPath(QString::fromUtf8(c.inText)) : QString();
+        EXPECT_TRUE(shownText(w).contains(named + QString::fromUtf8(c.text))) << shownText(w).toStdString();
+        if (c.inText) EXPECT_FALSE(shownText(w).contains(QString::fromUtf8(c.inText))) << "a drive this machine has not";
         EXPECT_FALSE(shownText(w).contains(QStringLiteral("C:\\kaoshi\\windows")));
     }
 }

@@ -178,4 +178,25 @@ TEST(Paths, DriveDMapsToItsOwnFolder)
     plat::setDriveD(QString());
 }
 
+TEST(Paths, TextsShowPathsOnDriveDWhereTheFileManagerFindsThem)
+{
+    plat::setDriveD(QStringLiteral("/tmp/dd"));
+    struct Case {
+        const char* text;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"将 D:\\实训素材 文件夹中的文件", "将 /tmp/dd/实训素材 文件夹中的文件"},
+        {"打开“D:\\KS\\KSWIN\\资料”，新建", "打开“/tmp/dd/KS/KSWIN/资料”，新建"},
+        {"d:\\winsys\\a.txt。", "/tmp/dd/winsys/a.txt。"},
+        {"(D:\\SXWIN)\r\n第二行 D:\\KSDOC\\03", "(/tmp/dd/SXWIN)\r\n第二行 /tmp/dd/KSDOC/03"},
+        {"盘符D:不是路径，C:\\kaoshi 也不在D盘", "盘符D:不是路径，C:\\kaoshi 也不在D盘"},
+        {"ABCD:\\x 不是D盘的路径", "ABCD:\\x 不是D盘的路径"},
+        {"/tmp/dd/实训素材 已是本机路径", "/tmp/dd/实训素材 已是本机路径"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(plat::displayPathsIn(QString::fromUtf8(c.text)), QString::fromUtf8(c.shown)) << c.text;
+    plat::setDriveD(QString());
+}
+
 }  // namespace

@@ -120,6 +120,10 @@ TEST_F(AdvancedTest, LoadReplacesTheDocumentAndTheWorkingFolder)
     EXPECT_EQ(workFiles(), QStringList{QStringLiteral("材料.txt")});
     EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), QStringLiteral("第一行\n第二行\n"));
     EXPECT_EQ(w->caption(), QStringLiteral("拓展训练_word__91               当前用户信息：【2024001张三】"));
+    // The note names the folder the student finds in the file manager.
+    EXPECT_EQ(forms::caption(w->ctl(QStringLiteral("注"))),
+              QStringLiteral("【注意：考生文件夹路径为") + QDir::toNativeSeparators(drive_ + QStringLiteral("/考生文件夹")) +
+                  QStringLiteral("】"));
     EXPECT_EQ(w->outerWidthTw(), 8715);
     EXPECT_EQ(w->outerHeightTw(), 3780);
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);

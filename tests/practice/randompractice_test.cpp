@@ -352,6 +352,24 @@ TEST_F(RandomPracticeTest, ABankOfOneQuestionPreparesItAgain)
     EXPECT_EQ(document(QStringLiteral("ppt")), QByteArray("pristine ppt唯一"));
 }
 
+TEST_F(RandomPracticeTest, NextToAQuestionWithoutItsTextSaysWhatIsMissingInTheBox)
+{
+    emptyBank(QStringLiteral("word"));
+    question(QStringLiteral("word"), QStringLiteral("word甲"), QStringLiteral("甲的题目"));
+    question(QStringLiteral("word"), QStringLiteral("word乙"), QStringLiteral("乙的题目"));
+    const QString missing = bank(QStringLiteral("word")) + QStringLiteral("题目内容/word甲.txt");
+    ASSERT_TRUE(QFile::remove(hostPath(missing)));
+    RandomPracticeWindow* w = open(QStringLiteral("word"));
+    ASSERT_TRUE(w);
+    button(w, "开始")->click();
+    ASSERT_EQ(w->Label2, QStringLiteral("word乙"));  // the first in the list
+    EXPECT_EQ(shownText(w).trimmed(), QStringLiteral("乙的题目"));
+    button(w, "下一题")->click();
+    ASSERT_EQ(w->Label2, QStringLiteral("word甲"));
+    EXPECT_EQ(shownText(w), QStringLiteral("找不到本题的题目内容“") + QDir::toNativeSeparators(hostPath(missing)) +
+                                QStringLiteral("”，请联系老师。"));
+}
+
 TEST_F(RandomPracticeTest, AnEmptyBankIsToldAndNothingIsPrepared)
 {
     emptyBank(QStringLiteral("word"));
@@ -594,11 +612,21 @@ TEST_F(RandomPracticeTest, OpenQuestionOpensTheWorkingCopyOrTheMailClientAndVide
     EXPECT_EQ(starts.last(), QStringLiteral("Foxmail.exe"));
     EXPECT_EQ(styles.last(), plat::WindowStyle::Minimized);
 
+    EXPECT_TRUE(w->staysOnTopNow());
     button(w, "操作视频")->click();
-    QWidget* video = forms::loaded(QStringLiteral("视频操作窗格"));
+    auto* video = qobject_cast<forms::Form*>(forms::loaded(QStringLiteral("视频操作窗格")));
     ASSERT_TRUE(video);
     EXPECT_TRUE(video->windowTitle().contains(w->Label2)) << video->windowTitle().toStdString();
     EXPECT_TRUE(w->isVisible());
+    // The video window is on top; this window makes way for it and for the
+    // page in the browser until the student comes back to it.
+    EXPECT_TRUE(video->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(w->staysOnTopNow());
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint) << "it stays a topmost window";
+    ASSERT_TRUE(forms::unload(video));
+    w->activateWindow();
+    ASSERT_TRUE(testing_support::waitFor([&] { return w->isActiveWindow(); }, 3000));
+    EXPECT_TRUE(w->staysOnTopNow());
 }
 
 // ---- restore ---------------------------------------------------------------------

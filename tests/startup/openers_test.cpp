@@ -3,6 +3,7 @@
 #include "common/handover.h"
 #include "faults.h"
 #include "forms/runtime.h"
+#include "platform/paths.h"
 #include "platform_fixture.h"
 #include "practice/randompractice.h"
 #include "scripted_msgbox.h"
@@ -192,7 +193,8 @@ TEST_F(OpenersTest, RowStaysOpenWhenTheMainWindowComesBack)
 TEST_F(OpenersTest, RequestThatCannotBeWrittenIsReportedAndTheMainWindowStays)
 {
     ASSERT_TRUE(QDir(hostPath(QStringLiteral("素材/bk/高级应用"))).removeRecursively());
-    boxes.expectOk(QStringLiteral("无法写入“素材\\bk\\高级应用\\题号.txt”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\高级应用\\题号.txt"))) +
+                   QStringLiteral("”，请检查素材文件夹是否完整。"));
     writeBytes(kMarker, "OLD\r\n");
     click("Command27");
     EXPECT_FALSE(forms::isLoaded(QStringLiteral("高级应用练习窗格")));
@@ -203,7 +205,8 @@ TEST_F(OpenersTest, RequestThatCannotBeWrittenIsReportedAndTheMainWindowStays)
 TEST_F(OpenersTest, AFullVolumeKeepsTheOldRequestWholeAndOpensNothing)
 {
     writeBytes(kRandom, "excel\r\nxlsx\r\n");
-    boxes.expectOk(QStringLiteral("无法写入“素材\\bk\\题库\\随机抽题练习.txt”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\题库\\随机抽题练习.txt"))) +
+                   QStringLiteral("”，请检查素材文件夹是否完整。"));
     {
         testing_support::FileSizeLimit full(4);
         ASSERT_TRUE(full.ok());
@@ -217,7 +220,8 @@ TEST_F(OpenersTest, AFullVolumeKeepsTheOldRequestWholeAndOpensNothing)
 TEST_F(OpenersTest, ACallMarkerThatCannotBeSavedIsReported)
 {
     writeBytes(kMarker, gbk(QStringLiteral("拓展训练\r\n")));
-    boxes.expectOk(QStringLiteral("无法写入“素材\\bk\\题库\\调用标记.txt”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\题库\\调用标记.txt"))) +
+                   QStringLiteral("”，请检查素材文件夹是否完整。"));
     {
         testing_support::FileSizeLimit full(4);
         ASSERT_TRUE(full.ok());

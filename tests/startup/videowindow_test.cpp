@@ -1,6 +1,7 @@
 // The video window: caption, the page address handed to the browser, and a
 // close that only closes it.
 #include "forms/runtime.h"
+#include "forms/twips.h"
 #include "platform/desktop.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
 
@@ -49,16 +51,14 @@ TEST_F(VideoWindowTest, LoadNamesQuestionAndStudentAndOpensTheFixedPageInTheBrow
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->caption(), QStringLiteral("视频操作_word分栏【2024001张三】"));
     EXPECT_EQ(w->学号, QStringLiteral("2024001张三"));
-    // An ordinary window as large as what it shows: never over the browser.
-    EXPECT_FALSE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    // Topmost and large, over the topmost practice window; its text fills it.
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    const QSize size = startup::videoWindowSizeTw(w->screen()->availableGeometry());
+    EXPECT_NEAR(w->outerWidthTw(), size.width(), 15);
+    EXPECT_NEAR(w->outerHeightTw(), size.height(), 15);
     auto* label = w->ctl<QLabel>(QStringLiteral("浏览器"));
     ASSERT_NE(label, nullptr);
-    const QRect text = label->fontMetrics().boundingRect(QRect(0, 0, 2000, 0), Qt::AlignCenter | Qt::TextWordWrap, label->text());
-    EXPECT_TRUE(w->rect().contains(label->geometry()));
-    EXPECT_GE(label->width(), text.width());
-    EXPECT_GE(label->height(), text.height());
-    EXPECT_LE(w->width(), text.width() + 100);
-    EXPECT_LE(w->height(), text.height() + 100);
+    EXPECT_EQ(label->geometry(), w->rect());
     ASSERT_EQ(opened_.size(), 1);
     const QUrl url = opened_.front();
     EXPECT_EQ(url.toString(), startup::videoPageAddress());
@@ -71,6 +71,24 @@ TEST_F(VideoWindowTest, LoadNamesQuestionAndStudentAndOpensTheFixedPageInTheBrow
     EXPECT_FALSE(url.toString().contains(QStringLiteral("2024001张三"))) << "nothing of the student goes out";
     EXPECT_TRUE(forms::caption(w->ctl(QStringLiteral("浏览器"))).contains(url.toString()))
         << "the window shows the address it opened";
+}
+
+TEST(VideoWindowSize, TheDesignSizeOrTheFreeScreenWhenSmaller)
+{
+    struct Case {
+        QRect screen;  // free area in pixels
+        QSize twips;
+    };
+    const Case cases[] = {
+        {QRect(0, 0, 1920, 1040), QSize(19200, 10800)},
+        {QRect(0, 0, 1024, 700), QSize(forms::toTw(1024), forms::toTw(700))},
+        {QRect(0, 0, 1920, 600), QSize(19200, forms::toTw(600))},
+        {QRect(), QSize(19200, 10800)},  // no screen known
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen.width());
+        EXPECT_EQ(startup::videoWindowSizeTw(c.screen), c.twips);
+    }
 }
 
 struct CaptionCase {

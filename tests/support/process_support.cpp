@@ -190,6 +190,63 @@ QString describeWindows(const QString& display)
     return named.isEmpty() ? QStringLiteral("no named windows") : named.join('\n');
 }
 
+namespace {
+
+// The top-level windows (children of the root) whose _NET_WM_NAME contains
+// the text.
+QList<Window> windowsTitled(Display* dpy, const QString& titlePart)
+{
+    QList<Window> out;
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count)) return out;
+    const Atom name = XInternAtom(dpy, "_NET_WM_NAME", False);
+    for (unsigned k = 0; k < count; ++k) {
+        Atom type = None;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(dpy, children[k], name, 0, 1024, False, AnyPropertyType, &type, &format, &items, &after,
+                               &data) == Success &&
+            data && QString::fromUtf8(reinterpret_cast<const char*>(data), int(items)).contains(titlePart))
+            out << children[k];
+        if (data) XFree(data);
+    }
+    if (children) XFree(children);
+    return out;
+}
+
+}  // namespace
+
+bool hasWindowTitled(const QString& display, const QString& titlePart)
+{
+    Display* dpy = XOpenDisplay(display.toLatin1().constData());
+    if (!dpy) return false;
+    const bool found = !windowsTitled(dpy, titlePart).isEmpty();
+    XCloseDisplay(dpy);
+    return found;
+}
+
+bool closeWindowTitled(const QString& display, const QString& titlePart)
+{
+    Display* dpy = XOpenDisplay(display.toLatin1().constData());
+    if (!dpy) return false;
+    const QList<Window> found = windowsTitled(dpy, titlePart);
+    for (Window w : found) {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = w;
+        e.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = long(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
+        e.xclient.data.l[1] = CurrentTime;
+        XSendEvent(dpy, w, False, NoEventMask, &e);
+    }
+    XSync(dpy, False);
+    XCloseDisplay(dpy);
+    return !found.isEmpty();
+}
+
 void removeClientList(const QString& display)
 {
     Display* dpy = XOpenDisplay(display.toLatin1().constData());

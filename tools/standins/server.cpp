@@ -1,4 +1,4 @@
-// Stand-in for a practice server or the mail client: it does nothing but run
+// Stand-in for a practice server: it does nothing but run
 // until it is stopped (SIGTERM, SIGINT or SIGHUP), and never uses the CPU
 // meanwhile. Its process name is its file name, which is all the platform
 // looks at.

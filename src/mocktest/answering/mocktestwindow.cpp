@@ -20,6 +20,7 @@
 #include "platform/textfile.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <optional>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -155,9 +156,9 @@ void MockTestWindow::startLevel(const LevelSpec& level)
         for (const char* o : {"选项A", "选项B", "选项C", "选项D"})
             resizeTw(ctl(QString::fromUtf8(o)), kNarrowOption, heightTw(ctl(QString::fromUtf8(o))));
     }
-    // The notice over the whole window, as wide as the window itself.
+    // The notice over the whole window, a little wider than the window.
     QWidget* notice = ctl("试卷生成中提示");
-    setGeometryTw(notice, -120, -120, outerWidthTw(), outerHeightTw());
+    setGeometryTw(notice, -120, -120, outerWidthTw() + 100, outerHeightTw());
     notice->raise();
     notice->show();
 
@@ -185,7 +186,10 @@ void MockTestWindow::generatePaper(const QString& levelWord)
     stepDone();
     if (level->choiceCount > 0) failures_ << drawChoiceQuestions(*level, state);
     stepDone();
-    if (!common::uCheckFoldersFree(paperGuards(), this)) return;
+    if (!common::uCheckFoldersFree(paperGuards(), this)) {
+        refusedNotice();
+        return;
+    }
     failures_ << resetMockWorkspace(*level);
     stepDone();
     style_.clearPicture();
@@ -199,6 +203,19 @@ void MockTestWindow::generatePaper(const QString& levelWord)
     made_ = true;
     timer_.start();
     forms::resizeTw(ctl("题型区"), level->finalWidth, forms::heightTw(ctl("题型区")));
+}
+
+// The guard has refused the paper: the notice no longer says that one is
+// being made, but what the student does now.
+void MockTestWindow::refusedNotice()
+{
+    ctl("ProgressBar1")->hide();
+    QWidget* notice = ctl("试卷生成中提示");
+    auto* text = ctl<QLabel>(QStringLiteral("Label55"));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignCenter);
+    forms::setCaption(text, kPaperRefused);
+    forms::setGeometryTw(text, 360, 360, forms::widthTw(notice) - 720, forms::heightTw(notice) - 1080);
 }
 
 void MockTestWindow::tick()
@@ -368,7 +385,9 @@ QString MockTestWindow::personalise(const QString& kind, const QString& n, const
 {
     const QString bank = mockBank(state.测试级别) + QStringLiteral("\\") + kind;
     const QString personal = bank + QStringLiteral("\\题目内容_改\\") + n + QStringLiteral(".txt");
-    common::Placeholders p{{QStringLiteral("C:\\kaoshi\\windows"), QStringLiteral("D:\\") + state.素材文件夹 + QStringLiteral("\\") + nn}};
+    // The folder as the student finds it in the file manager.
+    common::Placeholders p{{QStringLiteral("C:\\kaoshi\\windows"),
+                            plat::displayPath(QStringLiteral("D:\\") + state.素材文件夹 + QStringLiteral("\\") + nn)}};
     if (kind == QStringLiteral("network")) p.append({QStringLiteral("strLocalIP"), address});
     if (!common::uPersonaliseQuestionText(bank + QStringLiteral("\\题目内容\\") + n + QStringLiteral(".txt"), personal, p) ||
         !fs::copyFile(personal, shownQuestionText(kind, nn)).ok())

@@ -59,6 +59,7 @@ protected:
 private:
     void startLevel(const LevelSpec& level);
     void stepDone();
+    void refusedNotice();
     void setOperationHeight();
     QPlainTextEdit* textArea(const char* name) const;
     QString personalise(const QString& kind, const QString& n, const QString& nn, const QString& address);

@@ -210,8 +210,11 @@ QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& lk, Mo
 
 QString incompletePaperMessage(const QStringList& failures)
 {
-    QStringList shown = failures.mid(0, 8);
-    if (failures.size() > shown.size()) shown << QStringLiteral("……（共%1处）").arg(failures.size());
+    // One missing source fails each of its copies: it is named once.
+    QStringList distinct = failures;
+    distinct.removeDuplicates();
+    QStringList shown = distinct.mid(0, 8);
+    if (distinct.size() > shown.size()) shown << QStringLiteral("……（共%1处）").arg(distinct.size());
     return QStringLiteral("试卷未能完整生成，以下文件或文件夹处理失败：\n") + shown.join(QChar('\n')) +
            QStringLiteral("\n请关闭本窗口后重新进入模拟测试；如仍失败，请联系老师检查模拟测试题库。");
 }

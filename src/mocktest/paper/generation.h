@@ -52,6 +52,9 @@ QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& kind, 
 QString incompletePaperMessage(const QStringList& failures);
 
 inline const QString kPaperMade = QStringLiteral("试卷已生成！！！");
+// In the notice after the guard refused the paper.
+inline const QString kPaperRefused =
+    QStringLiteral("试卷没有生成。请按刚才的提示关闭文档或文件夹，然后关闭本窗口，重新进入模拟测试。");
 
 // Working-tree paths of one slot of a kind (NN two digits).
 QString pristineDocument(const QString& kind, const QString& ext, const QString& nn);  // MT\K\bk\KNN.E
