@@ -96,9 +96,65 @@ private:
     locale_t previous_ = nullptr;
 };
 
+QString entryName(archive_entry* e)
+{
+    const char* n8 = archive_entry_pathname_utf8(e);
+    QString name = n8 ? QString::fromUtf8(n8) : QString::fromLocal8Bit(archive_entry_pathname(e));
+    name.replace('\\', '/');
+    return name;
+}
+
 }  // namespace
 
-std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error)
+namespace {
+
+// Every format libarchive reads, except the streaming ZIP reader: it takes
+// a ZIP without its central directory (cut short at its end), which
+// ordinary ZIP tools cannot open. The seekable reader works from the
+// central directory and refuses such an archive.
+void supportWholeArchives(archive* a)
+{
+    archive_read_support_format_zip_seekable(a);
+    archive_read_support_format_7zip(a);
+    archive_read_support_format_rar(a);
+    archive_read_support_format_rar5(a);
+    archive_read_support_format_tar(a);
+    archive_read_support_format_cpio(a);
+    archive_read_support_format_cab(a);
+    archive_read_support_format_lha(a);
+    archive_read_support_format_iso9660(a);
+    archive_read_support_format_xar(a);
+    archive_read_support_filter_all(a);
+}
+
+// Reads one entry's data to its end; compares it with `source` when that is
+// open. Returns the libarchive status of the last read.
+int readEntryData(archive* a, QFile* source, qint64* total, bool* same)
+{
+    static thread_local QByteArray theirs;
+    const void* buf = nullptr;
+    size_t len = 0;
+    la_int64_t off = 0;
+    int d;
+    *same = true;
+    while ((d = archive_read_data_block(a, &buf, &len, &off)) == ARCHIVE_OK) {
+        if (source && *same) {
+            // Sparse entries leave holes: the offsets must follow on.
+            if (off != *total) *same = false;
+            if (theirs.size() < qsizetype(len)) theirs.resize(qsizetype(len));
+            if (*same && source->read(theirs.data(), qint64(len)) != qint64(len)) *same = false;
+            if (*same && std::memcmp(theirs.constData(), buf, len) != 0) *same = false;
+        }
+        *total = qMax<qint64>(*total, off + qint64(len));
+    }
+    if (source && *same && !source->atEnd()) *same = false;
+    return d;
+}
+
+}  // namespace
+
+std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error,
+                                               const std::function<QString(const QString& name)>& sourceOf)
 {
     const Utf8CharacterType utf8;
     const QString host = path.contains('\\') ? toHost(path) : path;
@@ -109,8 +165,7 @@ std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* err
     if (!QFileInfo(host).isFile()) return failWith(QStringLiteral("archive missing"));
 
     archive* a = archive_read_new();
-    archive_read_support_format_all(a);
-    archive_read_support_filter_all(a);
+    supportWholeArchives(a);
     archive_read_set_options(a, "hdrcharset=UTF-8");
     const QByteArray local = QFile::encodeName(host);
     if (archive_read_open_filename(a, local.constData(), 1 << 16) != ARCHIVE_OK) {
@@ -124,32 +179,32 @@ std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* err
     QString why;
     while ((r = archive_read_next_header(a, &e)) == ARCHIVE_OK || r == ARCHIVE_WARN) {
         ArchiveEntry entry;
-        const char* n8 = archive_entry_pathname_utf8(e);
-        entry.name = n8 ? QString::fromUtf8(n8) : QString::fromLocal8Bit(archive_entry_pathname(e));
-        entry.name.replace('\\', '/');
+        entry.name = entryName(e);
         entry.folder = archive_entry_filetype(e) == AE_IFDIR || entry.name.endsWith('/');
-        entry.size = archive_entry_size_is_set(e) ? archive_entry_size(e) : -1;
-        // Entries whose header names no size are read through to learn it;
-        // the others are skipped (a truncated archive still fails here).
-        if (entry.size < 0) {
-            qint64 total = 0;
-            const void* buf = nullptr;
-            size_t len = 0;
-            la_int64_t off = 0;
-            int d;
-            while ((d = archive_read_data_block(a, &buf, &len, &off)) == ARCHIVE_OK)
-                total = qMax<qint64>(total, off + qint64(len));
-            if (d != ARCHIVE_EOF) {
-                why = QString::fromUtf8(archive_error_string(a));
-                r = ARCHIVE_FATAL;
-                break;
-            }
-            entry.size = total;
-        } else if (archive_read_data_skip(a) != ARCHIVE_OK) {
-            why = QString::fromUtf8(archive_error_string(a));
+        const qint64 declared = archive_entry_size_is_set(e) ? archive_entry_size(e) : -1;
+        QFile source(entry.folder || !sourceOf ? QString() : sourceOf(entry.name));
+        const bool compare = !source.fileName().isEmpty();
+        const bool opened = compare && source.open(QIODevice::ReadOnly);
+        qint64 total = 0;
+        bool same = true;
+        // Every entry's data is read: the reader checks it against the
+        // checksum the archive holds for it.
+        const int d = readEntryData(a, opened ? &source : nullptr, &total, &same);
+        if (d != ARCHIVE_EOF) {
+            why = entry.name + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(a));
             r = ARCHIVE_FATAL;
             break;
         }
+        if (declared >= 0 && declared != total && !entry.folder) {
+            why = entry.name + QStringLiteral(": size in the header differs from its data");
+            r = ARCHIVE_FATAL;
+            break;
+        }
+        entry.size = total;
+        if (compare)
+            entry.content = !opened ? ArchiveEntry::Content::SourceUnreadable
+                            : same  ? ArchiveEntry::Content::Same
+                                    : ArchiveEntry::Content::Differs;
         out << entry;
     }
     if (r != ARCHIVE_EOF && why.isEmpty()) why = QString::fromUtf8(archive_error_string(a));

@@ -23,15 +23,24 @@ struct ToolRun {
 ToolRun runToolAndWait(const QString& program, const QStringList& args, int timeoutMs);
 
 struct ArchiveEntry {
+    // How an entry's data compared with the file it was packed from.
+    enum class Content { NotCompared, Same, Differs, SourceUnreadable };
     QString name;  // as stored, with "/" separators
     qint64 size = -1;
     bool folder = false;
+    Content content = Content::NotCompared;
 };
 
-// The entries of an archive (host or platform path), read from its end to
-// its end: nullopt with a reason when it cannot be read whole (missing,
-// truncated, damaged, unknown format).
-std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error = nullptr);
+// The entries of an archive (host or platform path), every entry's data read
+// through (the archive's own checksums are checked on the way): nullopt with
+// a reason when it cannot be read whole (missing, truncated, damaged, a
+// checksum that does not match, unknown format). A ZIP archive is read
+// through its central directory, so one without it does not read at all.
+// `sourceOf` (may be empty) gives for an entry name the host path of the file
+// the entry must equal ("" for none): the data is then compared with that
+// file byte for byte.
+std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error = nullptr,
+                                               const std::function<QString(const QString& name)>& sourceOf = {});
 
 }  // namespace plat
 
