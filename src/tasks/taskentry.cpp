@@ -1,5 +1,6 @@
 #include "tasks/taskentry.h"
 
+#include "common/handin.h"
 #include "common/handover.h"
 #include "common/listing.h"
 #include "forms/form.h"
@@ -40,15 +41,25 @@ QString archiveTemplate(const QString& area)
 }
 QString projectArchive(const QString& area, const QString& key) { return archiveAreaFolder(area) + '\\' + key; }
 
+QString packedArchive(const QString& area, const QString& key)
+{
+    return submittedFolder(area) + '\\' + key + QStringLiteral(".rar");
+}
+
+void removeInterruptedHandIn(const QString& area, const QString& key)
+{
+    if (!key.isEmpty()) common::removeInterruptedPacking(packedArchive(area, key));
+}
+
 bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo, const QString& key)
 {
     if (key.isEmpty()) return false;
-    QStringList names;
-    common::uListBaseNames(names, folder, pattern,
-                           foldersToo ? common::ListAttr::FilesAndFolders : common::ListAttr::FilesOnly,
-                           common::ListClear::Clear);
-    for (const QString& base : names)
-        if (base.compare(key, Qt::CaseInsensitive) == 0) return true;
+    const QString extension = pattern.startsWith('*') ? pattern.mid(1) : QString();
+    for (const QString& name : fs::listFiles(folder, pattern))
+        if (name.compare(key + extension, Qt::CaseInsensitive) == 0) return true;
+    if (!foldersToo) return false;
+    for (const QString& name : fs::listSubFolders(folder))
+        if (QDir::match(pattern, name) && name.section('.', 0, 0).compare(key, Qt::CaseInsensitive) == 0) return true;
     return false;
 }
 
@@ -92,6 +103,7 @@ void uEnterTaskArea(const Area& area, forms::Form* mainWindow)
         return;
     }
     if (!uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), mainWindow)) return;
+    removeInterruptedHandIn(word, key);
     if (uIsSubmitted(submittedFolder(word), QString::fromUtf8(area.pattern), area.foldersToo, key)) {
         uMsgOk(QStringLiteral("【") + key + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"), mainWindow);
         uWriteTextFile(common::kTaskModeFile, kFreePractice);

@@ -59,10 +59,6 @@ constexpr SheetBox kSheetBoxes[] = {
     {"TBGB转换", nullptr},
 };
 
-QString packedArchive(const QString& area, const QString& key)
-{
-    return submittedFolder(area) + '\\' + key + QStringLiteral(".rar");
-}
 QString marksFile(const QString& area, const QString& key) { return submittedFolder(area) + '\\' + key + QStringLiteral(".txt"); }
 
 }  // namespace
@@ -76,7 +72,12 @@ QStringList sheetAnswerBoxes()
 
 void TaskWindow::setProgress(int percent)
 {
-    for (const char* bar : {"ProgressBar1", "ProgressBar2"}) ctl<QProgressBar>(QString::fromUtf8(bar))->setValue(percent);
+    // -1: the archiver runs; a bar without range moves to show it.
+    for (const char* name : {"ProgressBar1", "ProgressBar2"}) {
+        auto* bar = ctl<QProgressBar>(QString::fromUtf8(name));
+        bar->setRange(0, percent < 0 ? 0 : 100);
+        if (percent >= 0) bar->setValue(percent);
+    }
 }
 
 bool TaskWindow::writeMarks(const std::array<QString, 6>& marks, QString* why) const
@@ -153,8 +154,13 @@ void TaskWindow::handInTasks()
     std::array<QString, 6> marks = state.已提交标记;
     for (int n : ticked) {
         const QString step = QString::fromUtf8(kTaskMembers[n - 1].step);
+        // The task's folder in the archive becomes exactly what the student
+        // has now: what an earlier attempt put there and the student has
+        // deleted since does not go along.
+        const QString staged = archive + '\\' + step;
         const bool copied = fs::ok(fs::copyFile(workingDocument(state.taskName(n)), archive + '\\')) &&
-                            fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + step, archive + '\\' + step));
+                            (!fs::folderExists(staged) || fs::ok(fs::deleteFolder(staged, true))) &&
+                            fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + step, staged));
         if (!copied) {
             enableHandInControls(true);
             uMsgOk(QStringLiteral("任务【") + state.taskName(n) + QStringLiteral("】的作答无法放入项目档案：") +
@@ -175,16 +181,18 @@ void TaskWindow::handInTasks()
     h.owner = this;
     h.progress = [this](int p) { setProgress(p); };
     h.record = [this, &marks](QString* why) { return writeMarks(marks, why); };
+    h.tell = [&] {
+        state.提交标记 = digits;
+        state.已提交标记 = marks;
+        state.handedIn = true;
+        uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
+    };
     const common::HandInResult r = common::uHandIn(h);
     if (!r.ok) {
         enableHandInControls(true);
         uMsgOk(r.message, this);
         return;
     }
-    state.提交标记 = digits;
-    state.已提交标记 = marks;
-    state.handedIn = true;
-    uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
     state.退出检测 = QStringLiteral("1");
     forms::unload(this);
 }
@@ -264,14 +272,22 @@ void TaskWindow::handInSheet()
     for (const SheetBox& b : kSheetBoxes) answers << ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
     if (!plat::writeText936(archive + QStringLiteral("\\windows.txt"), answers.join(QStringLiteral("\r\n"))))
         return failWith(QStringLiteral("无法写入答案文件：") + plat::displayPath(archive + QStringLiteral("\\windows.txt")));
-    if (fs::folderExists(QStringLiteral("D:\\SXWIN")) &&
-        !fs::ok(fs::copyFolder(QStringLiteral("D:\\SXWIN"), archive + QStringLiteral("\\SXWIN"))))
+    // The archive takes the folder and screenshots exactly as they are now:
+    // an earlier attempt's copies go first.
+    const QString stagedFolder = archive + QStringLiteral("\\SXWIN");
+    if ((fs::folderExists(stagedFolder) && !fs::ok(fs::deleteFolder(stagedFolder, true))) ||
+        (fs::folderExists(QStringLiteral("D:\\SXWIN")) && !fs::ok(fs::copyFolder(QStringLiteral("D:\\SXWIN"), stagedFolder))))
         return failWith(QStringLiteral("无法把D:\\SXWIN放入项目档案：") + plat::displayPath(archive));
     for (const SheetBox& b : kSheetBoxes) {
-        const QString path = b.copy ? ctl<QLineEdit>(QString::fromUtf8(b.box))->text() : QString();
-        if (path.isEmpty()) continue;
-        QString why;
+        if (!b.copy) continue;
+        const QString path = ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
         const QString copy = plat::toHost(archive + '\\' + QString::fromUtf8(b.copy));
+        if (path.isEmpty()) {
+            if (QFileInfo::exists(copy) && !QFile::remove(copy))
+                return failWith(QStringLiteral("无法从项目档案中去掉旧的截图：") + copy);
+            continue;
+        }
+        QString why;
         if (!plat::copyFileVerified(path, copy, [this](int p) { setProgress(p); }, &why))
             return failWith(QStringLiteral("截图无法放入项目档案：") + path + QStringLiteral("（") + why + QStringLiteral("）"));
     }
@@ -283,14 +299,16 @@ void TaskWindow::handInSheet()
     h.submissionName = QStringLiteral("Win_") + state.studentKey + QStringLiteral(".vorqv");
     h.owner = this;
     h.progress = [this](int p) { setProgress(p); };
+    h.tell = [this] {
+        state.handedIn = true;
+        uMsgOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "), this);
+    };
     const common::HandInResult r = common::uHandIn(h);
     if (!r.ok) {
         enable(true);
         uMsgOk(r.message, this);
         return;
     }
-    state.handedIn = true;
-    uMsgOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "), this);
     forms::unload(this);
 }
 

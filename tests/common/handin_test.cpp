@@ -209,6 +209,16 @@ TEST_P(HandInFaultTest, NothingIsLostAndTheStudentIsTold)
     } else if (fault == "archive truncated") {
         QFile::copy(QStringLiteral(CORVANTH_BUILD_DIR "/Rar.exe"), archiverHost() + QStringLiteral(".real"));
         installScript("\"$0.real\" \"$@\" || exit $?\ntruncate -s 2000 \"$2\"\n");
+    } else if (fault == "data bytes overwritten") {
+        // Twelve bytes inside the picture's data, the archive otherwise whole.
+        QFile::copy(QStringLiteral(CORVANTH_BUILD_DIR "/Rar.exe"), archiverHost() + QStringLiteral(".real"));
+        installScript("\"$0.real\" \"$@\" || exit $?\n"
+                      "printf 'XXXXXXXXXXXX' | dd of=\"$2\" bs=1 seek=40000 count=12 conv=notrunc 2>/dev/null\n");
+    } else if (fault == "central directory end cut") {
+        QFile::copy(QStringLiteral(CORVANTH_BUILD_DIR "/Rar.exe"), archiverHost() + QStringLiteral(".real"));
+        installScript("\"$0.real\" \"$@\" || exit $?\ntruncate -s -22 \"$2\"\n");
+    } else if (fault == "archiver crashes") {
+        installScript("kill -SEGV $$\n");
     } else if (fault == "archiver hangs") {
         installScript("exec sleep 30\n");
     } else if (fault == "target read-only") {
@@ -257,7 +267,9 @@ TEST_P(HandInFaultTest, NothingIsLostAndTheStudentIsTold)
 INSTANTIATE_TEST_SUITE_P(
     Faults, HandInFaultTest,
     ::testing::Values(Fault{"archiver missing", "找不到打包程序"}, Fault{"archiver failing", "错误代码 3"},
-                      Fault{"archive truncated", "压缩包检查未通过"}, Fault{"archiver hangs", "打包超时"},
+                      Fault{"archive truncated", "压缩包检查未通过"},
+                      Fault{"data bytes overwritten", "压缩包检查未通过"},
+                      Fault{"central directory end cut", "压缩包检查未通过"}, Fault{"archiver crashes", "异常结束"}, Fault{"archiver hangs", "打包超时"},
                       Fault{"target read-only", "不能写入"}, Fault{"target disk full", "提交文件写入失败"},
                       Fault{"target inside D:", "D盘"}, Fault{"target inside materials", "素材文件夹"},
                       Fault{"target missing", "不存在"}, Fault{"target empty", "请选择保存路径"}),
