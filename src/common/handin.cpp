@@ -4,12 +4,14 @@
 #include "platform/archive.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QStringDecoder>
 
 namespace common {
 
@@ -39,6 +41,28 @@ HandInResult failed(const QString& text)
 
 // Lock files of office programs left in a folder that is about to be
 // packed (the hand-in packs copies of the student's work, so these go).
+// The name a file (path relative to the packed folder, file-system bytes)
+// is packed under: its UTF-8 name, or a name in code page 936 bytes (as
+// unpacked from an archive made on Windows) as Windows shows it; "" when it
+// is neither.
+QString packedName(const QByteArray& relative)
+{
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString asUtf8 = utf8.decode(relative);
+    if (!utf8.hasError()) return asUtf8;
+    const QString windows = plat::decode936(relative);
+    return windows.contains(QChar::ReplacementCharacter) ? QString() : windows;
+}
+
+// The first name in a folder that cannot be packed as a readable name
+// (relative to the folder, shown as well as it can be), or "".
+QString unreadableName(const QString& hostFolder)
+{
+    for (const QByteArray& relative : plat::filesBelow(hostFolder))
+        if (packedName(relative).isEmpty()) return QString::fromUtf8(relative);
+    return {};
+}
+
 void dropOfficeLockFiles(const QString& hostFolder)
 {
     QDirIterator it(hostFolder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -95,13 +119,12 @@ bool archiveHoldsFolder(const QString& archive, const QString& folder, QString* 
     const QString root = plat::toHost(folder);
     const QString rootName = QFileInfo(root).fileName();
     // Every file of the folder under the name it is packed as.
-    QHash<QString, QString> sources;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    const QDir base(root);
-    while (it.hasNext()) {
-        it.next();
-        sources.insert(rootName + '/' + base.relativeFilePath(it.filePath()), it.filePath());
+    QHash<QString, QByteArray> sources;
+    const QByteArray hostRoot = QFile::encodeName(root);
+    for (const QByteArray& relative : plat::filesBelow(root)) {
+        const QString name = packedName(relative);
+        if (name.isEmpty()) return say(QStringLiteral("文件名无法识别：“") + QString::fromUtf8(relative) + QStringLiteral("”"));
+        sources.insert(rootName + '/' + name, hostRoot + '/' + relative);
     }
     // An archiver that keeps more of the path stores the folder deeper.
     const QString inner = '/' + rootName + '/';
@@ -130,13 +153,13 @@ bool archiveHoldsFolder(const QString& archive, const QString& folder, QString* 
         case plat::ArchiveEntry::Content::Same:
             break;
         case plat::ArchiveEntry::Content::SourceUnreadable:
-            return say(QStringLiteral("无法读取原文件“") + sources.value(key) + QStringLiteral("”来核对压缩包"));
+            return say(QStringLiteral("无法读取原文件“") + key + QStringLiteral("”来核对压缩包"));
         case plat::ArchiveEntry::Content::Differs:
         case plat::ArchiveEntry::Content::NotCompared:
             return say(QStringLiteral("压缩包中的文件“%1”与原文件内容不同（%2 字节，原文件 %3 字节）")
                            .arg(key)
                            .arg(e.size)
-                           .arg(QFileInfo(sources.value(key)).size()));
+                           .arg(QFileInfo(QFile::decodeName(sources.value(key))).size()));
         }
     }
     for (auto s = sources.constBegin(); s != sources.constEnd(); ++s)
@@ -176,6 +199,11 @@ Packed packFresh(const QString& packedArchive, const QString& folder, forms::For
     }
     const QString fresh = packingName(packedArchive);
     removeInterruptedPacking(packedArchive);
+    if (const QString bad = unreadableName(plat::toHost(folder)); !bad.isEmpty()) {
+        out.result = failed(QStringLiteral("文件名无法识别，不能打包：“") + bad +
+                            QStringLiteral("”\n（可能是从其他电脑的压缩包中解压出来的）请在作答文件夹中把它改名或删除后再提交。"));
+        return out;
+    }
     dropOfficeLockFiles(plat::toHost(folder));
     // An earlier hand-in's archive goes into the new one too; the archiver
     // works on a copy, so the original stays whole whatever it does.

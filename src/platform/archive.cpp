@@ -20,6 +20,9 @@
 #include <cstring>
 #include <locale.h>
 #include <unistd.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace plat {
 
@@ -100,7 +103,9 @@ QString entryName(archive_entry* e)
 {
     const char* n8 = archive_entry_pathname_utf8(e);
     QString name = n8 ? QString::fromUtf8(n8) : QString::fromLocal8Bit(archive_entry_pathname(e));
-    name.replace('\\', '/');
+    // Archivers on Windows may separate with "\"; where "/" separates, a
+    // "\" is part of a file name and stays.
+    if (!name.contains('/')) name.replace('\\', '/');
     return name;
 }
 
@@ -154,7 +159,7 @@ int readEntryData(archive* a, QFile* source, qint64* total, bool* same)
 }  // namespace
 
 std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error,
-                                               const std::function<QString(const QString& name)>& sourceOf)
+                                               const std::function<QByteArray(const QString& name)>& sourceOf)
 {
     const Utf8CharacterType utf8;
     const QString host = path.contains('\\') ? toHost(path) : path;
@@ -182,9 +187,12 @@ std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* err
         entry.name = entryName(e);
         entry.folder = archive_entry_filetype(e) == AE_IFDIR || entry.name.endsWith('/');
         const qint64 declared = archive_entry_size_is_set(e) ? archive_entry_size(e) : -1;
-        QFile source(entry.folder || !sourceOf ? QString() : sourceOf(entry.name));
-        const bool compare = !source.fileName().isEmpty();
-        const bool opened = compare && source.open(QIODevice::ReadOnly);
+        const QByteArray sourcePath = entry.folder || !sourceOf ? QByteArray() : sourceOf(entry.name);
+        const bool compare = !sourcePath.isEmpty();
+        QFile source;
+        const int fd = compare ? ::open(sourcePath.constData(), O_RDONLY | O_CLOEXEC) : -1;
+        const bool opened = fd >= 0 && source.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+        if (fd >= 0 && !opened) ::close(fd);
         qint64 total = 0;
         bool same = true;
         // Every entry's data is read: the reader checks it against the
@@ -210,6 +218,33 @@ std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* err
     if (r != ARCHIVE_EOF && why.isEmpty()) why = QString::fromUtf8(archive_error_string(a));
     archive_read_free(a);
     if (r != ARCHIVE_EOF) return failWith(why.isEmpty() ? QStringLiteral("archive damaged") : why);
+    return out;
+}
+
+namespace {
+void walk(const QByteArray& root, const QByteArray& relative, QList<QByteArray>& out)
+{
+    DIR* d = ::opendir((relative.isEmpty() ? root : root + '/' + relative).constData());
+    if (!d) return;
+    while (dirent* e = ::readdir(d)) {
+        const QByteArray name(e->d_name);
+        if (name == "." || name == "..") continue;
+        const QByteArray rel = relative.isEmpty() ? name : relative + '/' + name;
+        struct stat st{};
+        if (::lstat((root + '/' + rel).constData(), &st) != 0) continue;
+        if (S_ISDIR(st.st_mode))
+            walk(root, rel, out);
+        else if (S_ISREG(st.st_mode))
+            out << rel;
+    }
+    ::closedir(d);
+}
+}  // namespace
+
+QList<QByteArray> filesBelow(const QString& hostFolder)
+{
+    QList<QByteArray> out;
+    walk(QFile::encodeName(hostFolder), QByteArray(), out);
     return out;
 }
 

@@ -37,10 +37,15 @@ struct ArchiveEntry {
 // checksum that does not match, unknown format). A ZIP archive is read
 // through its central directory, so one without it does not read at all.
 // `sourceOf` (may be empty) gives for an entry name the host path of the file
-// the entry must equal ("" for none): the data is then compared with that
+// the entry must equal, in file-system bytes ("" for none): the data is then compared with that
 // file byte for byte.
 std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error = nullptr,
-                                               const std::function<QString(const QString& name)>& sourceOf = {});
+                                               const std::function<QByteArray(const QString& name)>& sourceOf = {});
+
+// The files below a folder (host path), each as its path relative to the
+// folder in the bytes the file system holds ("/" separated), whatever
+// character set its name is in; symbolic links are not followed.
+QList<QByteArray> filesBelow(const QString& hostFolder);
 
 }  // namespace plat
 

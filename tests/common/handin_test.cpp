@@ -15,9 +15,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <string>
 
 #include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 
@@ -181,6 +183,60 @@ TEST_F(HandInTest, ASecondHandInKeepsTheFirstOnesFilesInThePackedArchive)
     for (const auto& e : *entries) names << e.name;
     EXPECT_TRUE(names.contains(QStringLiteral("2026001张三/文档 一.docx")));
     EXPECT_TRUE(names.contains(QStringLiteral("2026001张三/Mission_Two/表.xlsx")));
+}
+
+// A name in GBK bytes (unpacked from a Windows archive) is named before
+// anything is packed; once the student removes it the hand-in goes through.
+// A "\" in a name and an office lock file do not stop it; the lock file is
+// not handed in.
+struct OddName {
+    const char* label;
+    QByteArray bytes;     // the name on disk, below Mission_One
+    const char* packed;   // the entry name expected, "" when the file is named and refused
+};
+
+// Names as files arrive from elsewhere: GBK bytes unpacked from a Windows
+// archive are packed as the name Windows shows, a "\" stays part of the
+// name, bytes of no character set are named before anything is packed and,
+// once the student removes the file, the next attempt goes through. An
+// office lock file is never handed in.
+TEST_F(HandInTest, OddNamesArePackedOrNamedAndLockFilesStayOut)
+{
+    const OddName cases[] = {
+        {"gbk", QByteArray("\xd6\xd0\xce\xc4.txt"), "中文.txt"},
+        {"backslash", QByteArray("a\\b.txt"), "a\\b.txt"},
+        {"no character set", QByteArray("\xff\xfe.txt"), ""},
+    };
+    put(QStringLiteral(".~lock.文档 一.docx#"), "user,host,/home/user/.config;");
+    const QByteArray dir = QFile::encodeName(plat::toHost(folderPath())) + "/Mission_One/";
+    for (const OddName& c : cases) {
+        SCOPED_TRACE(c.label);
+        const QByteArray path = dir + c.bytes;
+        FILE* raw = std::fopen(path.constData(), "w");
+        ASSERT_NE(raw, nullptr);
+        std::fputs(c.label, raw);
+        std::fclose(raw);
+        auto r = handIn(target_);
+        if (QByteArray(c.packed).isEmpty()) {
+            EXPECT_FALSE(r.ok);
+            EXPECT_TRUE(r.message.contains(QStringLiteral("文件名无法识别"))) << r.message.toStdString();
+            EXPECT_EQ(::access(path.constData(), F_OK), 0) << "the student's file stays";
+            ASSERT_EQ(std::remove(path.constData()), 0);
+            r = handIn(target_);
+        }
+        ASSERT_TRUE(r.ok) << r.message.toStdString();
+        const auto entries = plat::listArchive(r.submission);
+        ASSERT_TRUE(entries);
+        QStringList names;
+        for (const auto& e : *entries) names << e.name;
+        if (!QByteArray(c.packed).isEmpty())
+            EXPECT_TRUE(names.contains(QStringLiteral("2026001张三/Mission_One/") + QString::fromUtf8(c.packed)))
+                << names.join(' ').toStdString();
+        EXPECT_TRUE(names.filter(QStringLiteral(".~lock.")).isEmpty()) << names.join(' ').toStdString();
+        // The hand-in removed the folder: lay the work out again.
+        put(QStringLiteral("Mission_One/空.txt"), QByteArray());
+        put(QStringLiteral(".~lock.文档 一.docx#"), "user,host,/home/user/.config;");
+    }
 }
 
 struct Fault {
