@@ -3,6 +3,8 @@
 #include "forms/form.h"
 #include "platform/archive.h"
 #include "platform/filesystem.h"
+#include "platform/msgbox.h"
+#include "platform/officelock.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
@@ -284,6 +286,39 @@ HandInResult uPackFolder(const QString& packedArchive, const QString& folder, fo
         return failed(QStringLiteral("无法保存压缩包：") + plat::toHost(packedArchive));
     }
     return p.result;
+}
+
+QStringList openOfficeDocuments(const QStringList& paths)
+{
+    QStringList open;
+    for (const QString& path : paths) {
+        const QString host = plat::toHost(path);
+        if (QFileInfo(host).isFile()) {
+            if (plat::officeLockHeld(host)) open << plat::displayPath(path);
+            continue;
+        }
+        if (!QFileInfo(host).isDir() || !plat::officeLockHeld(host)) continue;
+        // Name each document whose lock lies in the folder.
+        QDirIterator it(host, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            if (!isOfficeLockFile(it.fileName())) continue;
+            const QString document =
+                it.fileInfo().dir().filePath(it.fileName().mid(7).chopped(1));
+            if (plat::officeLockHeld(document))
+                open << plat::displayPath(path) + QDir::toNativeSeparators(document.mid(host.size()));
+        }
+    }
+    return open;
+}
+
+bool uAskAboutOpenDocuments(const QStringList& paths, QWidget* owner)
+{
+    const QStringList open = openOfficeDocuments(paths);
+    if (open.isEmpty()) return true;
+    return uMsgYesNo(QStringLiteral("以下文档仍在办公软件中打开，没有保存的修改不会被提交：\n") + open.join('\n') +
+                         QStringLiteral("\n请先保存并关闭这些文档。仍要现在提交吗？"),
+                     owner);
 }
 
 HandInResult uCopyFile(const QString& source, const QString& target, const std::function<void(int)>& progress)

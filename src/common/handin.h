@@ -27,6 +27,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace forms {
 class Form;
 }
@@ -46,6 +48,15 @@ inline const QString kWorkKeptNote = QStringLiteral("作答没有丢失，可以
 // Refused: empty, missing, not writable, on drive D: (its folders are
 // cleaned up) or inside the materials tree.
 QString handInFolderProblem(const QString& folder);
+
+// Documents under these paths (platform paths of files or folders) that an
+// office program still has open, as shown to the student. Their unsaved
+// edits would be missing from a hand-in.
+QStringList openOfficeDocuments(const QStringList& paths);
+
+// Asks, when a document under these paths is still open, whether to hand in
+// without its unsaved edits; true when none is open or the student says so.
+bool uAskAboutOpenDocuments(const QStringList& paths, QWidget* owner);
 
 struct HandInResult {
     bool ok = false;

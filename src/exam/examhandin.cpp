@@ -60,6 +60,7 @@ void ExamWindow::handIn()
         uMsgOk(QStringLiteral("找不到要交卷的内容：\n") + missing.join('\n') + QStringLiteral("\n请关闭窗口后重新开始考试，或联系老师。"), this);
         return;
     }
+    if (!common::uAskAboutOpenDocuments({kWorkTree, plat::appPath(kPaperCopy), common::kFtpFolder}, this)) return;
     // The answers as they stand now go into the archive.
     if (!saveAnswers()) return;
 

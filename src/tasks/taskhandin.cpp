@@ -148,6 +148,11 @@ void TaskWindow::handInTasks()
                this);
         return;
     }
+    QStringList sources;
+    for (int n : ticked)
+        sources << workingDocument(state.taskName(n))
+                << QStringLiteral("D:\\") + state.素材文件夹 + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
+    if (!common::uAskAboutOpenDocuments(sources, this)) return;
 
     enableHandInControls(false);
     std::array<QString, 6> digits = state.提交标记;
@@ -258,6 +263,8 @@ void TaskWindow::handInSheet()
                this);
         return;
     }
+
+    if (!common::uAskAboutOpenDocuments({QStringLiteral("D:\\SXWIN")}, this)) return;
 
     const auto enable = [this](bool on) {
         ctl("win提交")->setEnabled(on);

@@ -249,6 +249,30 @@ TEST_F(TaskHandInTest, AnInterruptedHandInKeepsTheEditedDocumentAndFolder)
     EXPECT_TRUE(archiveNames(sub).contains(kKey + QStringLiteral("/Mission_Two/图表.txt")));
 }
 
+// A document still open in the office program: the student is told its
+// unsaved edits would be missing, and "No" hands nothing in.
+TEST_F(TaskHandInTest, ADocumentStillOpenIsNamedBeforeTheHandIn)
+{
+    TaskWindow* w = open(QStringLiteral("excel"));
+    start(w, 1);
+    tick(w, 1);
+    running << QStringLiteral("soffice.bin");
+    writeBytes(task(QStringLiteral("excel/题目文档/.~lock.统计学生成绩.xlsx#")),
+               ",student,PC-01,11.12.2026 08:00,file:///home/student/.config/libreoffice/4;");
+    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectYesNo(QString(), false);
+    button(w, QStringLiteral("操作题提交"))->click();
+    ASSERT_EQ(boxes.shown.size(), 3);
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("统计学生成绩.xlsx"))) << boxes.shown.last().toStdString();
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("没有保存的修改不会被提交")));
+    EXPECT_TRUE(QDir(target).isEmpty());
+    EXPECT_FALSE(exists(task(QStringLiteral("已提交/excel/")) + kKey + QStringLiteral(".txt")));
+    EXPECT_TRUE(button(w, QStringLiteral("操作题提交"))->isEnabled());
+}
+
 struct RefusalCase {
     const char* name;
     bool tick;
