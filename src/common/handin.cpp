@@ -331,6 +331,12 @@ HandInResult uHandIn(const HandIn& h)
     const QString problem = handInFolderProblem(h.targetFolder);
     if (!problem.isEmpty()) return failed(problem);
 
+    // A submission file half written by a killed hand-in (same student and
+    // kind, other tasks) goes now: ".part" names are this hand-in's own.
+    const QString ending = '_' + h.submissionName.section('_', -1) + QStringLiteral(".part");
+    for (const QString& part : QDir(h.targetFolder).entryList({QStringLiteral("*") + ending}, QDir::Files | QDir::Hidden))
+        QFile::remove(QDir(h.targetFolder).filePath(part));
+
     const Packed p = packFresh(h.packedArchive, h.folder, h.owner, h.timeoutMs, h.progress);
     if (!p.result.ok) return p.result;
     HandInResult r = copySubmission(p.fresh, QDir(h.targetFolder).filePath(h.submissionName), h.progress);

@@ -135,6 +135,10 @@ TEST_F(HandInTest, UnderTheCLocaleTheChineseNamesReadBackAndTheHandInGoesThrough
 
 TEST_F(HandInTest, HappyPathArchiveHoldsEveryFileAndTheFolderGoesOnlyAfterwards)
 {
+    // Left by a hand-in killed while writing the submission file.
+    QFile left(target_ + QStringLiteral("/word_12_2026001张三.vorqv.part"));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
     const auto r = handIn(target_);
     ASSERT_TRUE(r.ok) << r.message.toStdString();
     EXPECT_EQ(recorded_, 1);
@@ -145,7 +149,9 @@ TEST_F(HandInTest, HappyPathArchiveHoldsEveryFileAndTheFolderGoesOnlyAfterwards)
     ASSERT_TRUE(s.open(QIODevice::ReadOnly));
     EXPECT_EQ(s.readAll(), packedBytes());
     EXPECT_FALSE(QFileInfo::exists(sub + QStringLiteral(".part")));
+    EXPECT_FALSE(left.exists());
     ASSERT_FALSE(progress_.isEmpty());
+    EXPECT_EQ(progress_.first(), -1) << "while the archiver runs the bar shows that work goes on";
     EXPECT_EQ(progress_.last(), 100);
 
     // Read back file by file: the folder's own name, Chinese names, sizes.
