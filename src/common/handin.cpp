@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -180,7 +181,7 @@ struct Packed {
 // entries of the packed archive that the folder does not replace, and
 // verifies it. The packed archive itself is not touched.
 Packed packFresh(const QString& packedArchive, const QString& folder, forms::Form* owner, int timeoutMs,
-                 const std::function<void(int)>& progress)
+                 const std::function<void(int)>& progress, const QStringList& replaces = {})
 {
     Packed out;
     const QString archiver = plat::appPath(kArchiverExe);
@@ -219,8 +220,11 @@ Packed packFresh(const QString& packedArchive, const QString& folder, forms::For
             return out;
         }
         for (const plat::ArchiveEntry& e : *earlier)
-            if (!e.folder) kept.insert(e.name);
-        if (!plat::copyFileVerified(target, fresh, {}, &why)) {
+            if (!e.folder && std::none_of(replaces.begin(), replaces.end(), [&](const QString& r) { return e.name.startsWith(r); }))
+                kept.insert(e.name);
+        const bool copied = replaces.isEmpty() ? plat::copyFileVerified(target, fresh, {}, &why)
+                                               : plat::copyArchiveWithout(target, fresh, replaces, &why);
+        if (!copied) {
             out.result = failed(QStringLiteral("无法复制原有的压缩包：") + target + QStringLiteral("（") + why + QStringLiteral("）"));
             return out;
         }
@@ -337,7 +341,7 @@ HandInResult uHandIn(const HandIn& h)
     for (const QString& part : QDir(h.targetFolder).entryList({QStringLiteral("*") + ending}, QDir::Files | QDir::Hidden))
         QFile::remove(QDir(h.targetFolder).filePath(part));
 
-    const Packed p = packFresh(h.packedArchive, h.folder, h.owner, h.timeoutMs, h.progress);
+    const Packed p = packFresh(h.packedArchive, h.folder, h.owner, h.timeoutMs, h.progress, h.replaces);
     if (!p.result.ok) return p.result;
     HandInResult r = copySubmission(p.fresh, QDir(h.targetFolder).filePath(h.submissionName), h.progress);
     if (!r.ok) {

@@ -109,6 +109,11 @@ struct HandIn {
     // student hears of the verified hand-in without waiting for the delete.
     std::function<void()> tell;
     int timeoutMs = kArchiverTimeoutMs;
+    // Entry names of the earlier packed archive that this hand-in packs
+    // anew ("<folder>/Mission_One/" for a folder, "<folder>/a.docx" for a
+    // file): they are left out of the copy the archiver adds to, so what the
+    // student deleted since does not come back.
+    QStringList replaces;
 };
 
 // The whole hand-in in the order above. The caller asks its questions and

@@ -15,6 +15,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -219,6 +220,49 @@ std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* err
     archive_read_free(a);
     if (r != ARCHIVE_EOF) return failWith(why.isEmpty() ? QStringLiteral("archive damaged") : why);
     return out;
+}
+
+bool copyArchiveWithout(const QString& from, const QString& to, const QStringList& dropped, QString* error)
+{
+    const Utf8CharacterType utf8;
+    archive* in = archive_read_new();
+    supportWholeArchives(in);
+    archive_read_set_options(in, "hdrcharset=UTF-8");
+    archive* out = archive_write_new();
+    archive_write_set_format_zip(out);
+    archive_write_set_options(out, "zip:hdrcharset=UTF-8");
+    QString why;
+    if (archive_read_open_filename(in, QFile::encodeName(from).constData(), 1 << 16) != ARCHIVE_OK)
+        why = from + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(in));
+    else if (archive_write_open_filename(out, QFile::encodeName(to).constData()) != ARCHIVE_OK)
+        why = to + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(out));
+    QByteArray buf(1 << 16, Qt::Uninitialized);
+    archive_entry* e = nullptr;
+    int r = ARCHIVE_FATAL;
+    while (why.isEmpty() && (r = archive_read_next_header(in, &e)) == ARCHIVE_OK) {
+        const QString name = entryName(e);
+        if (std::any_of(dropped.begin(), dropped.end(), [&](const QString& d) { return name.startsWith(d); })) continue;
+        if (archive_write_header(out, e) != ARCHIVE_OK) {
+            why = name + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(out));
+            break;
+        }
+        la_ssize_t n;
+        while ((n = archive_read_data(in, buf.data(), size_t(buf.size()))) > 0)
+            if (archive_write_data(out, buf.constData(), size_t(n)) != n) {
+                why = name + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(out));
+                break;
+            }
+        if (why.isEmpty() && n < 0) why = name + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(in));
+    }
+    if (why.isEmpty() && r != ARCHIVE_EOF) why = from + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(in));
+    if (archive_write_close(out) != ARCHIVE_OK && why.isEmpty())
+        why = to + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(out));
+    archive_write_free(out);
+    archive_read_free(in);
+    if (why.isEmpty()) return true;
+    if (error) *error = why;
+    QFile::remove(to);
+    return false;
 }
 
 namespace {

@@ -42,6 +42,12 @@ struct ArchiveEntry {
 std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error = nullptr,
                                                const std::function<QByteArray(const QString& name)>& sourceOf = {});
 
+// Writes a ZIP archive `to` (host path) holding every entry of the archive
+// `from` except those whose names start with one of `dropped` ("a/b/" drops
+// a folder, "a/c.txt" a file). False with a reason when `from` cannot be
+// read whole or `to` cannot be written; `to` is then removed.
+bool copyArchiveWithout(const QString& from, const QString& to, const QStringList& dropped, QString* error);
+
 // The files below a folder (host path), each as its path relative to the
 // folder in the bytes the file system holds ("/" separated), whatever
 // character set its name is in; symbolic links are not followed.

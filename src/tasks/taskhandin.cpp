@@ -184,6 +184,9 @@ void TaskWindow::handInTasks()
     h.submissionName = a + '_' + QStringList(digits.begin(), digits.end()).join(QString()) + '_' + state.studentKey +
                        QStringLiteral(".vorqv");
     h.owner = this;
+    for (int n : ticked)
+        h.replaces << state.studentKey + '/' + state.taskName(n) + '.' + state.扩展名
+                   << state.studentKey + '/' + QString::fromUtf8(kTaskMembers[n - 1].step) + '/';
     h.progress = [this](int p) { setProgress(p); };
     h.record = [this, &marks](QString* why) { return writeMarks(marks, why); };
     h.tell = [&] {

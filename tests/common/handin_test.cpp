@@ -106,6 +106,7 @@ protected:
             return true;
         };
         h.timeoutMs = 60000;
+        h.replaces = replaces_;
         return common::uHandIn(h);
     }
     QByteArray packedBytes() const
@@ -118,6 +119,7 @@ protected:
     QString mounted_;
     QMap<QString, QByteArray> before_;
     QList<int> progress_;
+    QStringList replaces_;
     int recorded_ = 0;
 };
 
@@ -195,6 +197,25 @@ TEST_F(HandInTest, ASecondHandInKeepsTheFirstOnesFilesInThePackedArchive)
 // anything is packed; once the student removes it the hand-in goes through.
 // A "\" in a name and an office lock file do not stop it; the lock file is
 // not handed in.
+// A task handed in again (after a reset) replaces its folder in the packed
+// archive: a file the student deleted since does not come back; the other
+// tasks' files stay.
+TEST_F(HandInTest, AFolderHandedInAgainReplacesItsEarlierEntries)
+{
+    ASSERT_TRUE(handIn(target_).ok);
+    put(QStringLiteral("Mission_One/新.txt"), "new");
+    replaces_ = {QStringLiteral("2026001张三/Mission_One/")};
+    const auto r = handIn(target_);
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    const auto entries = plat::listArchive(r.submission);
+    ASSERT_TRUE(entries);
+    QStringList names;
+    for (const auto& e : *entries)
+        if (!e.folder) names << e.name;
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("2026001张三/Mission_One/新.txt"), QStringLiteral("2026001张三/文档 一.docx")}));
+}
+
 struct OddName {
     const char* label;
     QByteArray bytes;     // the name on disk, below Mission_One
