@@ -3,13 +3,18 @@
 #include "forms/form.h"
 #include "platform/archive.h"
 #include "platform/filesystem.h"
+#include "platform/msgbox.h"
+#include "platform/officelock.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QStringDecoder>
 
 namespace common {
 
@@ -37,12 +42,38 @@ HandInResult failed(const QString& text)
     return r;
 }
 
-// The name of the fresh archive that is packed beside the packed archive.
-QString packingName(const QString& packedArchive)
+// Lock files of office programs left in a folder that is about to be
+// packed (the hand-in packs copies of the student's work, so these go).
+// The name a file (path relative to the packed folder, file-system bytes)
+// is packed under: its UTF-8 name, or a name in code page 936 bytes (as
+// unpacked from an archive made on Windows) as Windows shows it; "" when it
+// is neither.
+QString packedName(const QByteArray& relative)
 {
-    const QString host = plat::toHost(packedArchive);
-    const QFileInfo fi(host);
-    return fi.dir().filePath(fi.completeBaseName() + QStringLiteral(".packing.") + fi.suffix());
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString asUtf8 = utf8.decode(relative);
+    if (!utf8.hasError()) return asUtf8;
+    const QString windows = plat::decode936(relative);
+    return windows.contains(QChar::ReplacementCharacter) ? QString() : windows;
+}
+
+// The first name in a folder that cannot be packed as a readable name
+// (relative to the folder, shown as well as it can be), or "".
+QString unreadableName(const QString& hostFolder)
+{
+    for (const QByteArray& relative : plat::filesBelow(hostFolder))
+        if (packedName(relative).isEmpty()) return QString::fromUtf8(relative);
+    return {};
+}
+
+void dropOfficeLockFiles(const QString& hostFolder)
+{
+    QDirIterator it(hostFolder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (isOfficeLockFile(it.fileName())) QFile::remove(it.filePath());
+    }
 }
 
 }  // namespace
@@ -62,82 +93,154 @@ QString handInFolderProblem(const QString& folder)
     return {};
 }
 
-bool archiveHoldsFolder(const QString& archive, const QString& folder, QString* why)
+bool isOfficeLockFile(const QString& fileName)
 {
-    QString error;
-    const auto entries = plat::listArchive(archive, &error);
-    if (!entries) {
-        if (why) *why = QStringLiteral("无法读取压缩包（") + error + QStringLiteral("）");
-        return false;
-    }
-    QHash<QString, qint64> sizes;
-    for (const plat::ArchiveEntry& e : *entries)
-        if (!e.folder) sizes.insert(e.name, e.size);
+    return fileName.startsWith(QLatin1String(".~lock.")) && fileName.endsWith('#');
+}
 
+QString packingName(const QString& packedArchive)
+{
+    const QString host = plat::toHost(packedArchive);
+    const QFileInfo fi(host);
+    return fi.dir().filePath(fi.completeBaseName() + QStringLiteral(".packing.") + fi.suffix());
+}
+
+void removeInterruptedPacking(const QString& packedArchive)
+{
+    // The archiver writes its own temporary beside the packing name.
+    const QString fresh = packingName(packedArchive);
+    for (const QString& f : {fresh, fresh + QStringLiteral(".part")})
+        if (QFileInfo(f).isFile()) QFile::remove(f);
+}
+
+bool archiveHoldsFolder(const QString& archive, const QString& folder, QString* why, const QSet<QString>& kept)
+{
+    const auto say = [why](const QString& text) {
+        if (why) *why = text;
+        return false;
+    };
     const QString root = plat::toHost(folder);
     const QString rootName = QFileInfo(root).fileName();
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    const QDir base(root);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo fi = it.fileInfo();
-        const QString key = rootName + '/' + base.relativeFilePath(fi.filePath());
-        auto found = sizes.constFind(key);
-        if (found == sizes.constEnd()) {
-            // An archiver that keeps more of the path stores it deeper.
-            const QString tail = '/' + key;
-            for (auto e = sizes.constBegin(); e != sizes.constEnd(); ++e)
-                if (e.key().endsWith(tail)) {
-                    found = e;
-                    break;
-                }
+    // Every file of the folder under the name it is packed as.
+    QHash<QString, QByteArray> sources;
+    const QByteArray hostRoot = QFile::encodeName(root);
+    for (const QByteArray& relative : plat::filesBelow(root)) {
+        const QString name = packedName(relative);
+        if (name.isEmpty()) return say(QStringLiteral("文件名无法识别：“") + QString::fromUtf8(relative) + QStringLiteral("”"));
+        sources.insert(rootName + '/' + name, hostRoot + '/' + relative);
+    }
+    // An archiver that keeps more of the path stores the folder deeper.
+    const QString inner = '/' + rootName + '/';
+    const auto packedAs = [&](const QString& name) {
+        if (name.startsWith(rootName + '/')) return name;
+        const qsizetype at = name.indexOf(inner);
+        return at < 0 ? name : name.mid(at + 1);
+    };
+    QString error;
+    const auto entries = plat::listArchive(archive, &error, [&](const QString& name) {
+        return sources.value(packedAs(name));
+    });
+    if (!entries) return say(QStringLiteral("无法完整读取压缩包（") + error + QStringLiteral("）"));
+
+    QSet<QString> seen;
+    for (const plat::ArchiveEntry& e : *entries) {
+        if (e.folder) continue;
+        const QString key = packedAs(e.name);
+        if (!sources.contains(key)) {
+            if (kept.contains(e.name)) continue;
+            return say(QStringLiteral("压缩包中有不该有的文件“") + e.name + QStringLiteral("”"));
         }
-        if (found == sizes.constEnd()) {
-            if (why) *why = QStringLiteral("压缩包中缺少文件“") + key + QStringLiteral("”");
-            return false;
-        }
-        if (found.value() != fi.size()) {
-            if (why)
-                *why = QStringLiteral("压缩包中的文件“%1”大小不符（%2 字节，应为 %3 字节）")
+        if (seen.contains(key)) return say(QStringLiteral("压缩包中的文件“") + key + QStringLiteral("”出现了两次"));
+        seen.insert(key);
+        switch (e.content) {
+        case plat::ArchiveEntry::Content::Same:
+            break;
+        case plat::ArchiveEntry::Content::SourceUnreadable:
+            return say(QStringLiteral("无法读取原文件“") + key + QStringLiteral("”来核对压缩包"));
+        case plat::ArchiveEntry::Content::Differs:
+        case plat::ArchiveEntry::Content::NotCompared:
+            return say(QStringLiteral("压缩包中的文件“%1”与原文件内容不同（%2 字节，原文件 %3 字节）")
                            .arg(key)
-                           .arg(found.value())
-                           .arg(fi.size());
-            return false;
+                           .arg(e.size)
+                           .arg(QFileInfo(QFile::decodeName(sources.value(key))).size()));
         }
     }
+    for (auto s = sources.constBegin(); s != sources.constEnd(); ++s)
+        if (!seen.contains(s.key())) return say(QStringLiteral("压缩包中缺少文件“") + s.key() + QStringLiteral("”"));
     return true;
 }
 
-HandInResult uPackFolder(const QString& packedArchive, const QString& folder, forms::Form* owner, int timeoutMs)
+namespace {
+
+struct Packed {
+    HandInResult result;
+    QString fresh;  // host path of the verified new archive
+};
+
+// Packs `folder` into a new archive under the packing name, with the
+// entries of the packed archive that the folder does not replace, and
+// verifies it. The packed archive itself is not touched.
+Packed packFresh(const QString& packedArchive, const QString& folder, forms::Form* owner, int timeoutMs,
+                 const std::function<void(int)>& progress, const QStringList& replaces = {})
 {
+    Packed out;
     const QString archiver = plat::appPath(kArchiverExe);
     const QString hostArchiver = plat::toHost(archiver);
-    if (!QFileInfo(hostArchiver).isFile() || !QFileInfo(hostArchiver).isExecutable())
-        return failed(QStringLiteral("找不到打包程序：") + shown(archiver));
-    if (!plat::fs::folderExists(folder)) return failed(QStringLiteral("找不到要打包的文件夹：") + shown(folder));
+    if (!QFileInfo(hostArchiver).isFile() || !QFileInfo(hostArchiver).isExecutable()) {
+        out.result = failed(QStringLiteral("找不到打包程序：") + shown(archiver));
+        return out;
+    }
+    if (!plat::fs::folderExists(folder)) {
+        out.result = failed(QStringLiteral("找不到要打包的文件夹：") + shown(folder));
+        return out;
+    }
 
     const QString target = plat::toHost(packedArchive);
-    if (const plat::fs::Status made = plat::fs::makePath(QFileInfo(target).absolutePath()); !made.ok())
-        return failed(QStringLiteral("无法建立文件夹：") + made.describe());
+    if (const plat::fs::Status made = plat::fs::makePath(QFileInfo(target).absolutePath()); !made.ok()) {
+        out.result = failed(QStringLiteral("无法建立文件夹：") + made.describe());
+        return out;
+    }
     const QString fresh = packingName(packedArchive);
-    plat::fs::ignoreFailure(plat::fs::deleteFile(fresh, true), "a packing left by an earlier attempt; usually none");
+    removeInterruptedPacking(packedArchive);
+    if (const QString bad = unreadableName(plat::toHost(folder)); !bad.isEmpty()) {
+        out.result = failed(QStringLiteral("文件名无法识别，不能打包：“") + bad +
+                            QStringLiteral("”\n（可能是从其他电脑的压缩包中解压出来的）请在作答文件夹中把它改名或删除后再提交。"));
+        return out;
+    }
+    dropOfficeLockFiles(plat::toHost(folder));
     // An earlier hand-in's archive goes into the new one too; the archiver
     // works on a copy, so the original stays whole whatever it does.
+    QSet<QString> kept;
     if (QFileInfo(target).isFile()) {
         QString why;
-        if (!plat::copyFileVerified(target, fresh, {}, &why))
-            return failed(QStringLiteral("无法复制原有的压缩包：") + target + QStringLiteral("（") + why + QStringLiteral("）"));
+        const auto earlier = plat::listArchive(target, &why);
+        if (!earlier) {
+            out.result = failed(QStringLiteral("原有的压缩包已损坏，无法读取：") + target + QStringLiteral("（") + why +
+                                QStringLiteral("）\n请联系老师。"));
+            return out;
+        }
+        for (const plat::ArchiveEntry& e : *earlier)
+            if (!e.folder && std::none_of(replaces.begin(), replaces.end(), [&](const QString& r) { return e.name.startsWith(r); }))
+                kept.insert(e.name);
+        const bool copied = replaces.isEmpty() ? plat::copyFileVerified(target, fresh, {}, &why)
+                                               : plat::copyArchiveWithout(target, fresh, replaces, &why);
+        if (!copied) {
+            out.result = failed(QStringLiteral("无法复制原有的压缩包：") + target + QStringLiteral("（") + why + QStringLiteral("）"));
+            return out;
+        }
     }
 
     plat::ToolRun run;
     {
         const forms::Form::Busy busy(owner);
+        if (progress) progress(-1);
         run = plat::runToolAndWait(archiver, {QStringLiteral("a"), fresh, plat::toHost(folder)}, timeoutMs);
+        if (progress) progress(0);
     }
     auto fail = [&](const QString& text) {
-        plat::fs::ignoreFailure(plat::fs::deleteFile(fresh, true), "the unverified packing is not the hand-in");
-        return failed(text);
+        removeInterruptedPacking(packedArchive);
+        out.result = failed(text);
+        return out;
     };
     switch (run.status) {
     case plat::ToolRun::Status::NotStarted:
@@ -153,21 +256,17 @@ HandInResult uPackFolder(const QString& packedArchive, const QString& folder, fo
         return fail(QStringLiteral("打包失败（打包程序返回错误代码 %1）：").arg(run.exitCode) + target);
     if (!QFileInfo(fresh).isFile()) return fail(QStringLiteral("打包后找不到压缩包：") + fresh);
     QString why;
-    if (!archiveHoldsFolder(fresh, folder, &why)) return fail(QStringLiteral("压缩包检查未通过：") + fresh + '\n' + why);
-
-    // Verified: the new archive takes the packed archive's place.
-    if (!plat::renameOver(fresh, target))
-        return fail(QStringLiteral("无法保存压缩包：") + target);
-    HandInResult ok;
-    ok.ok = true;
-    return ok;
+    if (!archiveHoldsFolder(fresh, folder, &why, kept)) return fail(QStringLiteral("压缩包检查未通过：") + fresh + '\n' + why);
+    out.result.ok = true;
+    out.fresh = fresh;
+    return out;
 }
 
-HandInResult uCopyFile(const QString& source, const QString& target, const std::function<void(int)>& progress)
+HandInResult copySubmission(const QString& hostSource, const QString& target, const std::function<void(int)>& progress)
 {
     const QString part = target + QStringLiteral(".part");
     QString why;
-    if (!plat::copyFileVerified(plat::toHost(source), part, progress, &why))
+    if (!plat::copyFileVerified(hostSource, part, progress, &why))
         return failed(QStringLiteral("提交文件写入失败：") + target + QStringLiteral("（") + why + QStringLiteral("）"));
     if (!plat::renameOver(part, target)) {
         plat::fs::ignoreFailure(plat::fs::deleteFile(part, true), "the verified copy was not the hand-in yet");
@@ -179,20 +278,90 @@ HandInResult uCopyFile(const QString& source, const QString& target, const std::
     return ok;
 }
 
+}  // namespace
+
+HandInResult uPackFolder(const QString& packedArchive, const QString& folder, forms::Form* owner, int timeoutMs)
+{
+    Packed p = packFresh(packedArchive, folder, owner, timeoutMs, {});
+    if (!p.result.ok) return p.result;
+    // Verified: the new archive takes the packed archive's place.
+    if (!plat::renameOver(p.fresh, plat::toHost(packedArchive))) {
+        removeInterruptedPacking(packedArchive);
+        return failed(QStringLiteral("无法保存压缩包：") + plat::toHost(packedArchive));
+    }
+    return p.result;
+}
+
+QStringList openOfficeDocuments(const QStringList& paths)
+{
+    QStringList open;
+    for (const QString& path : paths) {
+        const QString host = plat::toHost(path);
+        if (QFileInfo(host).isFile()) {
+            if (plat::officeLockHeld(host)) open << plat::displayPath(path);
+            continue;
+        }
+        if (!QFileInfo(host).isDir() || !plat::officeLockHeld(host)) continue;
+        // Name each document whose lock lies in the folder.
+        QDirIterator it(host, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            if (!isOfficeLockFile(it.fileName())) continue;
+            const QString document =
+                it.fileInfo().dir().filePath(it.fileName().mid(7).chopped(1));
+            if (plat::officeLockHeld(document))
+                open << plat::displayPath(path) + QDir::toNativeSeparators(document.mid(host.size()));
+        }
+    }
+    return open;
+}
+
+bool uAskAboutOpenDocuments(const QStringList& paths, QWidget* owner)
+{
+    const QStringList open = openOfficeDocuments(paths);
+    if (open.isEmpty()) return true;
+    return uMsgYesNo(QStringLiteral("以下文档仍在办公软件中打开，没有保存的修改不会被提交：\n") + open.join('\n') +
+                         QStringLiteral("\n请先保存并关闭这些文档。仍要现在提交吗？"),
+                     owner);
+}
+
+HandInResult uCopyFile(const QString& source, const QString& target, const std::function<void(int)>& progress)
+{
+    return copySubmission(plat::toHost(source), target, progress);
+}
+
 HandInResult uHandIn(const HandIn& h)
 {
     const QString problem = handInFolderProblem(h.targetFolder);
     if (!problem.isEmpty()) return failed(problem);
 
-    HandInResult r = uPackFolder(h.packedArchive, h.folder, h.owner, h.timeoutMs);
-    if (!r.ok) return r;
-    r = uCopyFile(h.packedArchive, QDir(h.targetFolder).filePath(h.submissionName), h.progress);
-    if (!r.ok) return r;
+    // A submission file half written by a killed hand-in (same student and
+    // kind, other tasks) goes now: ".part" names are this hand-in's own.
+    const QString ending = '_' + h.submissionName.section('_', -1) + QStringLiteral(".part");
+    for (const QString& part : QDir(h.targetFolder).entryList({QStringLiteral("*") + ending}, QDir::Files | QDir::Hidden))
+        QFile::remove(QDir(h.targetFolder).filePath(part));
+
+    const Packed p = packFresh(h.packedArchive, h.folder, h.owner, h.timeoutMs, h.progress, h.replaces);
+    if (!p.result.ok) return p.result;
+    HandInResult r = copySubmission(p.fresh, QDir(h.targetFolder).filePath(h.submissionName), h.progress);
+    if (!r.ok) {
+        removeInterruptedPacking(h.packedArchive);
+        return r;
+    }
+    // The submission is verified: only now is anything recorded.
+    const auto takeBack = [&](const QString& why) {
+        removeInterruptedPacking(h.packedArchive);
+        QFile::remove(r.submission);
+        return failed(why);
+    };
+    if (!plat::renameOver(p.fresh, plat::toHost(h.packedArchive)))
+        return takeBack(QStringLiteral("无法保存压缩包：") + plat::toHost(h.packedArchive));
     if (h.record) {
         QString why;
-        if (!h.record(&why)) return failed(why);
+        if (!h.record(&why)) return takeBack(why);
     }
-    // Handed in and recorded: the packed folder is no longer needed.
+    if (h.tell) h.tell();
+    // Handed in, recorded and told: the packed folder is no longer needed.
     plat::fs::ignoreFailure(plat::fs::deleteFolder(h.folder, true), "handed in: a leftover goes with the close");
     return r;
 }

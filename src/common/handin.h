@@ -8,17 +8,26 @@
 // Order of uHandIn:
 //   1. the chosen folder is checked (handInFolderProblem);
 //   2. the folder is packed with the archiver ("a", it stays where it is)
-//      into a new archive beside the packed archive, awaited with a time-out
-//      while the window is busy, and verified: exit code 0, the archive
-//      exists, and reading it back lists every file of the folder with its
-//      size; only then does the new archive replace the packed archive;
+//      into a new archive beside the packed archive (an earlier packed
+//      archive is copied into it first), awaited with a time-out while the
+//      window is busy, and verified: exit code 0, the archive opens as a
+//      whole, every entry's data reads back and equals the file it was
+//      packed from, and the entries are exactly the folder's files and
+//      those the earlier archive kept;
 //   3. the submission file is written under a temporary name in the chosen
-//      folder, flushed, compared with the packed archive (size, checksum)
-//      and renamed into place;
-//   4. the caller's record step (marks file, labels) runs;
-//   5. the packed folder is removed.
+//      folder, flushed, compared with the new archive byte for byte and
+//      renamed into place;
+//   4. only then does the new archive replace the packed archive, and the
+//      caller's record step (marks file, labels) runs;
+//   5. the caller tells the student;
+//   6. the packed folder is removed.
+// A temporary name never counts as a hand-in; an interrupted hand-in leaves
+// the student's folder and any earlier packed archive as they were.
+#include <QSet>
 #include <QString>
 #include <functional>
+
+class QWidget;
 
 namespace forms {
 class Form;
@@ -40,6 +49,15 @@ inline const QString kWorkKeptNote = QStringLiteral("作答没有丢失，可以
 // cleaned up) or inside the materials tree.
 QString handInFolderProblem(const QString& folder);
 
+// Documents under these paths (platform paths of files or folders) that an
+// office program still has open, as shown to the student. Their unsaved
+// edits would be missing from a hand-in.
+QStringList openOfficeDocuments(const QStringList& paths);
+
+// Asks, when a document under these paths is still open, whether to hand in
+// without its unsaved edits; true when none is open or the student says so.
+bool uAskAboutOpenDocuments(const QStringList& paths, QWidget* owner);
+
 struct HandInResult {
     bool ok = false;
     QString message;     // on failure: what failed and where
@@ -52,9 +70,22 @@ struct HandInResult {
 HandInResult uPackFolder(const QString& packedArchive, const QString& folder, forms::Form* owner,
                          int timeoutMs = kArchiverTimeoutMs);
 
-// Whether an archive (platform or host path) holds every file of a folder,
-// under the folder's own name, with its size. On false, `why` says what.
-bool archiveHoldsFolder(const QString& archive, const QString& folder, QString* why);
+// Whether an archive (platform or host path) holds exactly the files of a
+// folder, under the folder's own name, each with the same bytes, plus the
+// entries named in `kept` (an earlier archive's) and nothing else. The
+// archive is read whole. On false, `why` says what differs.
+bool archiveHoldsFolder(const QString& archive, const QString& folder, QString* why, const QSet<QString>& kept = {});
+
+// The name a hand-in packs under before the result is verified, beside the
+// packed archive (platform path in, host path out). Such a file never counts
+// as handed in; removeInterruptedPacking() removes what a killed hand-in
+// left beside a packed archive.
+QString packingName(const QString& packedArchive);
+void removeInterruptedPacking(const QString& packedArchive);
+
+// Whether a file name is an office program's lock file (".~lock.<name>#"):
+// it names the user and machine and is never handed in.
+bool isOfficeLockFile(const QString& fileName);
 
 // Copies a packed archive as the submission file: temporary name in the
 // target folder, flushed, compared, renamed into place (an older file of the
@@ -68,11 +99,21 @@ struct HandIn {
     QString targetFolder;    // the chosen folder (host path)
     QString submissionName;  // file name of the submission file
     forms::Form* owner = nullptr;
+    // 0..100 while the submission file is written; -1 while the archiver
+    // runs (no share known: the bar shows that work goes on).
     std::function<void(int)> progress;
     // Runs after the submission file is verified; false (with a message)
     // stops the hand-in before the folder is removed.
     std::function<bool(QString* why)> record;
+    // Runs after the record, before the packed folder is removed: the
+    // student hears of the verified hand-in without waiting for the delete.
+    std::function<void()> tell;
     int timeoutMs = kArchiverTimeoutMs;
+    // Entry names of the earlier packed archive that this hand-in packs
+    // anew ("<folder>/Mission_One/" for a folder, "<folder>/a.docx" for a
+    // file): they are left out of the copy the archiver adds to, so what the
+    // student deleted since does not come back.
+    QStringList replaces;
 };
 
 // The whole hand-in in the order above. The caller asks its questions and

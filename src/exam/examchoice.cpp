@@ -11,6 +11,7 @@
 #include "platform/textfile.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace exam {
 
@@ -54,6 +55,13 @@ void ExamWindow::answerChanged(int n)
 {
     if (loadingAnswers_ || !answersLoaded_) return;
     auto* box = ctl<QLineEdit>(answerBox(n));
+    // A box holds one line of the file: pasted text keeps its first line
+    // only, or it would move every later answer to the wrong question.
+    if (const qsizetype cut = box->text().indexOf(QRegularExpression(QStringLiteral("[\r\n]"))); cut >= 0) {
+        loadingAnswers_ = true;
+        box->setText(box->text().left(cut));
+        loadingAnswers_ = false;
+    }
     if (!plat::fitsCodePage936(box->text())) {
         // The file holds code page 936 text only: the edit is taken back.
         const QString typed = box->text();

@@ -60,6 +60,7 @@ void ExamWindow::handIn()
         uMsgOk(QStringLiteral("找不到要交卷的内容：\n") + missing.join('\n') + QStringLiteral("\n请关闭窗口后重新开始考试，或联系老师。"), this);
         return;
     }
+    if (!common::uAskAboutOpenDocuments({kWorkTree, plat::appPath(kPaperCopy), common::kFtpFolder}, this)) return;
     // The answers as they stand now go into the archive.
     if (!saveAnswers()) return;
 
@@ -68,15 +69,33 @@ void ExamWindow::handIn()
         setLocked(false);
         uMsgOk(text, this);
     };
-    for (const QString& from : {plat::appPath(kPaperCopy), kWorkTree})
-        if (const fs::Status s = fs::copyFolder(from, archive); !s.ok())
+    // Each attempt gathers exactly what the student has now: the archive
+    // holds only copies (its template, the paper, D:\KS and, for an FTP
+    // paper, what the student uploaded), so an earlier attempt's copies go
+    // first. The folder itself stays: it tells the next start that this
+    // exam is still going on.
+    QStringList sources{plat::appPath(kArchiveTemplate), plat::appPath(kPaperCopy), kWorkTree};
+    const bool ftp = isFtpPaper();
+    if (ftp && fs::folderExists(common::kFtpFolder)) sources << common::kFtpFolder;
+    for (const QString& old : fs::listSubFolders(archive))
+        if (const fs::Status s = fs::deleteFolder(archive + '\\' + old, true); !s.ok())
+            return failWith(QStringLiteral("考生档案中上次的内容无法清除：") + s.describe() + '\n' + common::kWorkKeptNote);
+    for (const QString& old : fs::listFiles(archive))
+        if (const fs::Status s = fs::deleteFile(archive + '\\' + old); !s.ok())
+            return failWith(QStringLiteral("考生档案中上次的内容无法清除：") + s.describe() + '\n' + common::kWorkKeptNote);
+    for (const QString& from : sources) {
+        const QString into = from == common::kFtpFolder ? archive + QStringLiteral("\\PracticalTraining") : archive;
+        if (from == plat::appPath(kArchiveTemplate) && !fs::folderExists(from)) continue;
+        if (const fs::Status s = fs::copyFolder(from, into); !s.ok())
             return failWith(QStringLiteral("作答无法放入考生档案：") + s.describe() + '\n' + common::kWorkKeptNote);
+    }
 
     const QString staged = plat::appPath(kPacking) + '\\' + key + QStringLiteral(".rar");
     const QString packed = plat::appPath(kSubmitted) + '\\' + key + QStringLiteral(".rar");
     // A packing left by an earlier failed attempt does not go into this one.
     if (const fs::Status s = fs::deleteFile(staged, true); s == fs::Status::Failed)
         return failWith(QStringLiteral("上次未完成的打包文件无法删除：") + s.describe() + '\n' + common::kWorkKeptNote);
+    common::removeInterruptedPacking(staged);
     common::HandIn h;
     h.folder = archive;
     h.packedArchive = staged;
@@ -93,11 +112,13 @@ void ExamWindow::handIn()
         *why = QStringLiteral("交卷记录无法写入：") + plat::displayPath(packed);
         return false;
     };
+    h.tell = [this] {
+        state.handedIn = true;
+        uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
+    };
     const common::HandInResult r = common::uHandIn(h);
     if (!r.ok) return failWith(r.message);
 
-    state.handedIn = true;
-    uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
     state.退出检测 = QStringLiteral("1");
     forms::unload(this);
 }

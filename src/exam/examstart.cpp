@@ -177,13 +177,26 @@ bool ExamWindow::newPaper(bool forceDeleteWorkTree)
     return true;
 }
 
+bool ExamWindow::isFtpPaper() const
+{
+    const auto text = common::uReadQuestionText(app(kPaperCopy + QStringLiteral("\\network\\题目内容\\network.txt")));
+    return text && text->contains(QStringLiteral("文件传输协议"));
+}
+
 void ExamWindow::setUpServer(bool fresh)
 {
     const auto text = common::uReadQuestionText(app(kPaperCopy + QStringLiteral("\\network\\题目内容\\network.txt")));
     if (!text) return;  // a paper without its network text has no server to set up
     const QString material = app(kPaperCopy + QStringLiteral("\\network\\素材"));
     const common::ToolSet tools = common::mockTestTools(QStringLiteral("入门"));
-    if (text->contains(QStringLiteral("文件传输协议"))) {
+    if (fresh && !isFtpPaper() && fs::folderExists(common::kFtpFolder)) {
+        // A new examinee with a web paper does not get the previous
+        // examinee's uploads.
+        common::uStopServerAndWait(tools, common::kFtpServerProcess, this);
+        if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok())
+            uMsgOk(QStringLiteral("上一位考生的FTP文件夹无法删除：") + s.describe() + QStringLiteral("\n请关闭正在使用的文件后重新开始考试。"), this);
+    }
+    if (isFtpPaper()) {
         QStringList failed;
         if (fresh) {
             // A new exam starts from the paper's material alone.
@@ -254,6 +267,11 @@ void ExamWindow::startExam()
     }
     state.试卷号 = uReadTextLine(kPaperNumberFile, 1).value_or(QString()).trimmed();
 
+    // An examinee archive left by a hand-in that was recorded but killed
+    // before its folder went: the record says handed in, so it goes now.
+    for (const QString& s : common::uListSubfolders(app(kArchiveRoot)))
+        if (isHandedIn(s))
+            fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot) + '\\' + s, true), "what stays is asked about below");
     const QStringList subs = common::uListSubfolders(app(kArchiveRoot));
     bool fresh = false;
     if (subs.isEmpty()) {

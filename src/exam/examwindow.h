@@ -104,6 +104,9 @@ private:
     void showTypes();
     bool readAddress();
     bool newPaper(bool forceDeleteWorkTree);
+    // Whether the paper's network question is the FTP one (its answer is
+    // what the student uploads into D:\PracticalTraining).
+    bool isFtpPaper() const;
     void setUpServer(bool fresh);
     void setLocked(bool locked);
     void answerChanged(int n);

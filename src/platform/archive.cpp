@@ -15,11 +15,15 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <locale.h>
 #include <unistd.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace plat {
 
@@ -96,9 +100,67 @@ private:
     locale_t previous_ = nullptr;
 };
 
+QString entryName(archive_entry* e)
+{
+    const char* n8 = archive_entry_pathname_utf8(e);
+    QString name = n8 ? QString::fromUtf8(n8) : QString::fromLocal8Bit(archive_entry_pathname(e));
+    // Archivers on Windows may separate with "\"; where "/" separates, a
+    // "\" is part of a file name and stays.
+    if (!name.contains('/')) name.replace('\\', '/');
+    return name;
+}
+
 }  // namespace
 
-std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error)
+namespace {
+
+// Every format libarchive reads, except the streaming ZIP reader: it takes
+// a ZIP without its central directory (cut short at its end), which
+// ordinary ZIP tools cannot open. The seekable reader works from the
+// central directory and refuses such an archive.
+void supportWholeArchives(archive* a)
+{
+    archive_read_support_format_zip_seekable(a);
+    archive_read_support_format_7zip(a);
+    archive_read_support_format_rar(a);
+    archive_read_support_format_rar5(a);
+    archive_read_support_format_tar(a);
+    archive_read_support_format_cpio(a);
+    archive_read_support_format_cab(a);
+    archive_read_support_format_lha(a);
+    archive_read_support_format_iso9660(a);
+    archive_read_support_format_xar(a);
+    archive_read_support_filter_all(a);
+}
+
+// Reads one entry's data to its end; compares it with `source` when that is
+// open. Returns the libarchive status of the last read.
+int readEntryData(archive* a, QFile* source, qint64* total, bool* same)
+{
+    static thread_local QByteArray theirs;
+    const void* buf = nullptr;
+    size_t len = 0;
+    la_int64_t off = 0;
+    int d;
+    *same = true;
+    while ((d = archive_read_data_block(a, &buf, &len, &off)) == ARCHIVE_OK) {
+        if (source && *same) {
+            // Sparse entries leave holes: the offsets must follow on.
+            if (off != *total) *same = false;
+            if (theirs.size() < qsizetype(len)) theirs.resize(qsizetype(len));
+            if (*same && source->read(theirs.data(), qint64(len)) != qint64(len)) *same = false;
+            if (*same && std::memcmp(theirs.constData(), buf, len) != 0) *same = false;
+        }
+        *total = qMax<qint64>(*total, off + qint64(len));
+    }
+    if (source && *same && !source->atEnd()) *same = false;
+    return d;
+}
+
+}  // namespace
+
+std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error,
+                                               const std::function<QByteArray(const QString& name)>& sourceOf)
 {
     const Utf8CharacterType utf8;
     const QString host = path.contains('\\') ? toHost(path) : path;
@@ -109,8 +171,7 @@ std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* err
     if (!QFileInfo(host).isFile()) return failWith(QStringLiteral("archive missing"));
 
     archive* a = archive_read_new();
-    archive_read_support_format_all(a);
-    archive_read_support_filter_all(a);
+    supportWholeArchives(a);
     archive_read_set_options(a, "hdrcharset=UTF-8");
     const QByteArray local = QFile::encodeName(host);
     if (archive_read_open_filename(a, local.constData(), 1 << 16) != ARCHIVE_OK) {
@@ -124,37 +185,110 @@ std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* err
     QString why;
     while ((r = archive_read_next_header(a, &e)) == ARCHIVE_OK || r == ARCHIVE_WARN) {
         ArchiveEntry entry;
-        const char* n8 = archive_entry_pathname_utf8(e);
-        entry.name = n8 ? QString::fromUtf8(n8) : QString::fromLocal8Bit(archive_entry_pathname(e));
-        entry.name.replace('\\', '/');
+        entry.name = entryName(e);
         entry.folder = archive_entry_filetype(e) == AE_IFDIR || entry.name.endsWith('/');
-        entry.size = archive_entry_size_is_set(e) ? archive_entry_size(e) : -1;
-        // Entries whose header names no size are read through to learn it;
-        // the others are skipped (a truncated archive still fails here).
-        if (entry.size < 0) {
-            qint64 total = 0;
-            const void* buf = nullptr;
-            size_t len = 0;
-            la_int64_t off = 0;
-            int d;
-            while ((d = archive_read_data_block(a, &buf, &len, &off)) == ARCHIVE_OK)
-                total = qMax<qint64>(total, off + qint64(len));
-            if (d != ARCHIVE_EOF) {
-                why = QString::fromUtf8(archive_error_string(a));
-                r = ARCHIVE_FATAL;
-                break;
-            }
-            entry.size = total;
-        } else if (archive_read_data_skip(a) != ARCHIVE_OK) {
-            why = QString::fromUtf8(archive_error_string(a));
+        const qint64 declared = archive_entry_size_is_set(e) ? archive_entry_size(e) : -1;
+        const QByteArray sourcePath = entry.folder || !sourceOf ? QByteArray() : sourceOf(entry.name);
+        const bool compare = !sourcePath.isEmpty();
+        QFile source;
+        const int fd = compare ? ::open(sourcePath.constData(), O_RDONLY | O_CLOEXEC) : -1;
+        const bool opened = fd >= 0 && source.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+        if (fd >= 0 && !opened) ::close(fd);
+        qint64 total = 0;
+        bool same = true;
+        // Every entry's data is read: the reader checks it against the
+        // checksum the archive holds for it.
+        const int d = readEntryData(a, opened ? &source : nullptr, &total, &same);
+        if (d != ARCHIVE_EOF) {
+            why = entry.name + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(a));
             r = ARCHIVE_FATAL;
             break;
         }
+        if (declared >= 0 && declared != total && !entry.folder) {
+            why = entry.name + QStringLiteral(": size in the header differs from its data");
+            r = ARCHIVE_FATAL;
+            break;
+        }
+        entry.size = total;
+        if (compare)
+            entry.content = !opened ? ArchiveEntry::Content::SourceUnreadable
+                            : same  ? ArchiveEntry::Content::Same
+                                    : ArchiveEntry::Content::Differs;
         out << entry;
     }
     if (r != ARCHIVE_EOF && why.isEmpty()) why = QString::fromUtf8(archive_error_string(a));
     archive_read_free(a);
     if (r != ARCHIVE_EOF) return failWith(why.isEmpty() ? QStringLiteral("archive damaged") : why);
+    return out;
+}
+
+bool copyArchiveWithout(const QString& from, const QString& to, const QStringList& dropped, QString* error)
+{
+    const Utf8CharacterType utf8;
+    archive* in = archive_read_new();
+    supportWholeArchives(in);
+    archive_read_set_options(in, "hdrcharset=UTF-8");
+    archive* out = archive_write_new();
+    archive_write_set_format_zip(out);
+    archive_write_set_options(out, "zip:hdrcharset=UTF-8");
+    QString why;
+    if (archive_read_open_filename(in, QFile::encodeName(from).constData(), 1 << 16) != ARCHIVE_OK)
+        why = from + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(in));
+    else if (archive_write_open_filename(out, QFile::encodeName(to).constData()) != ARCHIVE_OK)
+        why = to + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(out));
+    QByteArray buf(1 << 16, Qt::Uninitialized);
+    archive_entry* e = nullptr;
+    int r = ARCHIVE_FATAL;
+    while (why.isEmpty() && (r = archive_read_next_header(in, &e)) == ARCHIVE_OK) {
+        const QString name = entryName(e);
+        if (std::any_of(dropped.begin(), dropped.end(), [&](const QString& d) { return name.startsWith(d); })) continue;
+        if (archive_write_header(out, e) != ARCHIVE_OK) {
+            why = name + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(out));
+            break;
+        }
+        la_ssize_t n;
+        while ((n = archive_read_data(in, buf.data(), size_t(buf.size()))) > 0)
+            if (archive_write_data(out, buf.constData(), size_t(n)) != n) {
+                why = name + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(out));
+                break;
+            }
+        if (why.isEmpty() && n < 0) why = name + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(in));
+    }
+    if (why.isEmpty() && r != ARCHIVE_EOF) why = from + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(in));
+    if (archive_write_close(out) != ARCHIVE_OK && why.isEmpty())
+        why = to + QStringLiteral(": ") + QString::fromUtf8(archive_error_string(out));
+    archive_write_free(out);
+    archive_read_free(in);
+    if (why.isEmpty()) return true;
+    if (error) *error = why;
+    QFile::remove(to);
+    return false;
+}
+
+namespace {
+void walk(const QByteArray& root, const QByteArray& relative, QList<QByteArray>& out)
+{
+    DIR* d = ::opendir((relative.isEmpty() ? root : root + '/' + relative).constData());
+    if (!d) return;
+    while (dirent* e = ::readdir(d)) {
+        const QByteArray name(e->d_name);
+        if (name == "." || name == "..") continue;
+        const QByteArray rel = relative.isEmpty() ? name : relative + '/' + name;
+        struct stat st{};
+        if (::lstat((root + '/' + rel).constData(), &st) != 0) continue;
+        if (S_ISDIR(st.st_mode))
+            walk(root, rel, out);
+        else if (S_ISREG(st.st_mode))
+            out << rel;
+    }
+    ::closedir(d);
+}
+}  // namespace
+
+QList<QByteArray> filesBelow(const QString& hostFolder)
+{
+    QList<QByteArray> out;
+    walk(QFile::encodeName(hostFolder), QByteArray(), out);
     return out;
 }
 

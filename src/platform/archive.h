@@ -23,15 +23,35 @@ struct ToolRun {
 ToolRun runToolAndWait(const QString& program, const QStringList& args, int timeoutMs);
 
 struct ArchiveEntry {
+    // How an entry's data compared with the file it was packed from.
+    enum class Content { NotCompared, Same, Differs, SourceUnreadable };
     QString name;  // as stored, with "/" separators
     qint64 size = -1;
     bool folder = false;
+    Content content = Content::NotCompared;
 };
 
-// The entries of an archive (host or platform path), read from its end to
-// its end: nullopt with a reason when it cannot be read whole (missing,
-// truncated, damaged, unknown format).
-std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error = nullptr);
+// The entries of an archive (host or platform path), every entry's data read
+// through (the archive's own checksums are checked on the way): nullopt with
+// a reason when it cannot be read whole (missing, truncated, damaged, a
+// checksum that does not match, unknown format). A ZIP archive is read
+// through its central directory, so one without it does not read at all.
+// `sourceOf` (may be empty) gives for an entry name the host path of the file
+// the entry must equal, in file-system bytes ("" for none): the data is then compared with that
+// file byte for byte.
+std::optional<QList<ArchiveEntry>> listArchive(const QString& path, QString* error = nullptr,
+                                               const std::function<QByteArray(const QString& name)>& sourceOf = {});
+
+// Writes a ZIP archive `to` (host path) holding every entry of the archive
+// `from` except those whose names start with one of `dropped` ("a/b/" drops
+// a folder, "a/c.txt" a file). False with a reason when `from` cannot be
+// read whole or `to` cannot be written; `to` is then removed.
+bool copyArchiveWithout(const QString& from, const QString& to, const QStringList& dropped, QString* error);
+
+// The files below a folder (host path), each as its path relative to the
+// folder in the bytes the file system holds ("/" separated), whatever
+// character set its name is in; symbolic links are not followed.
+QList<QByteArray> filesBelow(const QString& hostFolder);
 
 }  // namespace plat
 

@@ -66,3 +66,26 @@ CORVANTH_FORWARD(la_int64_t, archive_entry_size, (struct archive_entry* e), (e),
 CORVANTH_FORWARD(int, archive_entry_size_is_set, (struct archive_entry* e), (e), 0)
 CORVANTH_FORWARD(int, archive_entry_is_encrypted, (struct archive_entry* e), (e), 0)
 CORVANTH_FORWARD(time_t, archive_entry_mtime, (struct archive_entry* e), (e), 0)
+
+// Formats the readers accept (a hand-in archive is a ZIP, an earlier one
+// may be any of these), and the writer that copies an archive without some
+// of its entries.
+#define CORVANTH_FORWARD_FORMAT(name) CORVANTH_FORWARD(int, name, (struct archive* a), (a), ARCHIVE_FATAL)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_zip_seekable)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_7zip)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_rar)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_rar5)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_tar)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_cpio)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_cab)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_lha)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_iso9660)
+CORVANTH_FORWARD_FORMAT(archive_read_support_format_xar)
+CORVANTH_FORWARD_FORMAT(archive_write_set_format_zip)
+CORVANTH_FORWARD_FORMAT(archive_write_close)
+CORVANTH_FORWARD(struct archive*, archive_write_new, (void), (), nullptr)
+CORVANTH_FORWARD(int, archive_write_free, (struct archive* a), (a), a ? ARCHIVE_FATAL : ARCHIVE_OK)
+CORVANTH_FORWARD(int, archive_write_set_options, (struct archive* a, const char* o), (a, o), ARCHIVE_FATAL)
+CORVANTH_FORWARD(int, archive_write_open_filename, (struct archive* a, const char* f), (a, f), ARCHIVE_FATAL)
+CORVANTH_FORWARD(int, archive_write_header, (struct archive* a, struct archive_entry* e), (a, e), ARCHIVE_FATAL)
+CORVANTH_FORWARD(la_ssize_t, archive_write_data, (struct archive* a, const void* b, size_t n), (a, b, n), ARCHIVE_FATAL)

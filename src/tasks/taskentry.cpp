@@ -1,5 +1,6 @@
 #include "tasks/taskentry.h"
 
+#include "common/handin.h"
 #include "common/handover.h"
 #include "common/listing.h"
 #include "common/navigation.h"
@@ -41,13 +42,25 @@ QString archiveTemplate(const QString& area)
 }
 QString projectArchive(const QString& area, const QString& key) { return archiveAreaFolder(area) + '\\' + key; }
 
+QString packedArchive(const QString& area, const QString& key)
+{
+    return submittedFolder(area) + '\\' + key + QStringLiteral(".rar");
+}
+
+void removeInterruptedHandIn(const QString& area, const QString& key)
+{
+    if (!key.isEmpty()) common::removeInterruptedPacking(packedArchive(area, key));
+}
+
 bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo, const QString& key)
 {
     if (key.isEmpty()) return false;
-    const QStringList names =
-        common::uListBaseNames(folder, pattern, foldersToo ? common::ListAttr::FilesAndFolders : common::ListAttr::FilesOnly);
-    for (const QString& base : names)
-        if (base.compare(key, Qt::CaseInsensitive) == 0) return true;
+    const QString extension = pattern.startsWith('*') ? pattern.mid(1) : QString();
+    for (const QString& name : fs::listFiles(folder, pattern))
+        if (name.compare(key + extension, Qt::CaseInsensitive) == 0) return true;
+    if (!foldersToo) return false;
+    for (const QString& name : fs::listSubFolders(folder))
+        if (QDir::match(pattern, name) && name.section('.', 0, 0).compare(key, Qt::CaseInsensitive) == 0) return true;
     return false;
 }
 
@@ -89,6 +102,7 @@ void uEnterTaskArea(const Area& area, forms::Form* mainWindow)
         return;
     }
     if (!uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), mainWindow)) return;
+    removeInterruptedHandIn(word, key);
     // Written once the task tree is back in place. The task window reads
     // both back: a failed write would show it an earlier visit's area or
     // mode, so it is not opened then.

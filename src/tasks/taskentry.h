@@ -33,8 +33,18 @@ QString archiveAreaFolder(const QString& area);  // \素材\bk\任务项目\提�
 QString archiveTemplate(const QString& area);    // \素材\bk\任务项目\题库\提交初始化\<area>
 QString projectArchive(const QString& area, const QString& key);
 
-// Whether the key is among the base names (text before the first ".") of the
-// names the pattern lists in a folder (platform path), letter case aside.
+// The packed archive of a student's hand-ins of an area (platform path).
+QString packedArchive(const QString& area, const QString& key);
+
+// Removes what a hand-in that was killed while packing left beside the
+// student's packed archive: a temporary never counts as handed in.
+void removeInterruptedHandIn(const QString& area, const QString& key);
+
+// Whether the key names a hand-in record in a folder (platform path),
+// letter case aside: a file the pattern ("*.txt") lists whose whole name is
+// the key with the pattern's extension (so a temporary such as
+// "<key>.packing.rar" never counts), or with `foldersToo` a folder whose
+// base name (text before the first ".") is the key.
 bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo, const QString& key);
 
 // Makes sure the student owns the area's project archive: creates it from

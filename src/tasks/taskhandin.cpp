@@ -59,10 +59,6 @@ constexpr SheetBox kSheetBoxes[] = {
     {"TBGB转换", nullptr},
 };
 
-QString packedArchive(const QString& area, const QString& key)
-{
-    return submittedFolder(area) + '\\' + key + QStringLiteral(".rar");
-}
 QString marksFile(const QString& area, const QString& key) { return submittedFolder(area) + '\\' + key + QStringLiteral(".txt"); }
 
 }  // namespace
@@ -76,7 +72,12 @@ QStringList sheetAnswerBoxes()
 
 void TaskWindow::setProgress(int percent)
 {
-    for (const char* bar : {"ProgressBar1", "ProgressBar2"}) ctl<QProgressBar>(QString::fromUtf8(bar))->setValue(percent);
+    // -1: the archiver runs; a bar without range moves to show it.
+    for (const char* name : {"ProgressBar1", "ProgressBar2"}) {
+        auto* bar = ctl<QProgressBar>(QString::fromUtf8(name));
+        bar->setRange(0, percent < 0 ? 0 : 100);
+        if (percent >= 0) bar->setValue(percent);
+    }
 }
 
 bool TaskWindow::writeMarks(const std::array<QString, 6>& marks, QString* why) const
@@ -150,14 +151,24 @@ void TaskWindow::handInTasks()
                this);
         return;
     }
+    QStringList sources;
+    for (int n : ticked)
+        sources << workingDocument(state.taskName(n))
+                << QStringLiteral("D:\\") + state.素材文件夹 + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
+    if (!common::uAskAboutOpenDocuments(sources, this)) return;
 
     enableHandInControls(false);
     std::array<QString, 6> digits = state.提交标记;
     std::array<QString, 6> marks = state.已提交标记;
     for (int n : ticked) {
         const QString step = QString::fromUtf8(kTaskMembers[n - 1].step);
+        // The task's folder in the archive becomes exactly what the student
+        // has now: what an earlier attempt put there and the student has
+        // deleted since does not go along.
+        const QString staged = archive + '\\' + step;
         const bool copied = fs::ok(fs::copyFile(workingDocument(state.taskName(n)), archive + '\\')) &&
-                            fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + step, archive + '\\' + step));
+                            (!fs::folderExists(staged) || fs::ok(fs::deleteFolder(staged, true))) &&
+                            fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + step, staged));
         if (!copied) {
             enableHandInControls(true);
             uMsgOk(QStringLiteral("任务【") + state.taskName(n) + QStringLiteral("】的作答无法放入项目档案：") +
@@ -176,18 +187,23 @@ void TaskWindow::handInTasks()
     h.submissionName = a + '_' + QStringList(digits.begin(), digits.end()).join(QString()) + '_' + state.studentKey +
                        QStringLiteral(".vorqv");
     h.owner = this;
+    for (int n : ticked)
+        h.replaces << state.studentKey + '/' + state.taskName(n) + '.' + state.扩展名
+                   << state.studentKey + '/' + QString::fromUtf8(kTaskMembers[n - 1].step) + '/';
     h.progress = [this](int p) { setProgress(p); };
     h.record = [this, &marks](QString* why) { return writeMarks(marks, why); };
+    h.tell = [&] {
+        state.提交标记 = digits;
+        state.已提交标记 = marks;
+        state.handedIn = true;
+        uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
+    };
     const common::HandInResult r = common::uHandIn(h);
     if (!r.ok) {
         enableHandInControls(true);
         uMsgOk(r.message, this);
         return;
     }
-    state.提交标记 = digits;
-    state.已提交标记 = marks;
-    state.handedIn = true;
-    uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
     state.退出检测 = QStringLiteral("1");
     forms::unload(this);
 }
@@ -254,6 +270,8 @@ void TaskWindow::handInSheet()
         return;
     }
 
+    if (!common::uAskAboutOpenDocuments({QStringLiteral("D:\\SXWIN")}, this)) return;
+
     const auto enable = [this](bool on) {
         ctl("win提交")->setEnabled(on);
         ctl("选择提交路径")->setEnabled(on);
@@ -267,15 +285,24 @@ void TaskWindow::handInSheet()
     for (const SheetBox& b : kSheetBoxes) answers << ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
     if (!plat::writeText936(archive + QStringLiteral("\\windows.txt"), answers.join(QStringLiteral("\r\n"))))
         return failWith(QStringLiteral("无法写入答案文件：") + plat::displayPath(archive + QStringLiteral("\\windows.txt")));
-    if (fs::folderExists(QStringLiteral("D:\\SXWIN")) &&
-        !fs::ok(fs::copyFolder(QStringLiteral("D:\\SXWIN"), archive + QStringLiteral("\\SXWIN"))))
+    // The archive takes the folder and screenshots exactly as they are now:
+    // an earlier attempt's copies go first.
+    const QString stagedFolder = archive + QStringLiteral("\\SXWIN");
+    if ((fs::folderExists(stagedFolder) && !fs::ok(fs::deleteFolder(stagedFolder, true))) ||
+        (fs::folderExists(QStringLiteral("D:\\SXWIN")) && !fs::ok(fs::copyFolder(QStringLiteral("D:\\SXWIN"), stagedFolder))))
         return failWith(QStringLiteral("无法把") + plat::displayPath(QStringLiteral("D:\\SXWIN")) +
                         QStringLiteral("放入项目档案：") + plat::displayPath(archive));
     for (const SheetBox& b : kSheetBoxes) {
-        const QString path = b.copy ? ctl<QLineEdit>(QString::fromUtf8(b.box))->text() : QString();
-        if (path.isEmpty()) continue;
-        QString why;
+        if (!b.copy) continue;
+        const QString path = ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
         const QString copy = plat::toHost(archive + '\\' + QString::fromUtf8(b.copy));
+        if (path.isEmpty()) {
+            const QString stale = archive + '\\' + QString::fromUtf8(b.copy);
+            if (fs::fileExists(stale) && !fs::ok(fs::deleteFile(stale, true)))
+                return failWith(QStringLiteral("无法从项目档案中去掉旧的截图：") + plat::displayPath(stale));
+            continue;
+        }
+        QString why;
         if (!plat::copyFileVerified(path, copy, [this](int p) { setProgress(p); }, &why))
             return failWith(QStringLiteral("截图无法放入项目档案：") + path + QStringLiteral("（") + why + QStringLiteral("）"));
     }
@@ -287,14 +314,16 @@ void TaskWindow::handInSheet()
     h.submissionName = QStringLiteral("Win_") + state.studentKey + QStringLiteral(".vorqv");
     h.owner = this;
     h.progress = [this](int p) { setProgress(p); };
+    h.tell = [this] {
+        state.handedIn = true;
+        uMsgOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "), this);
+    };
     const common::HandInResult r = common::uHandIn(h);
     if (!r.ok) {
         enable(true);
         uMsgOk(r.message, this);
         return;
     }
-    state.handedIn = true;
-    uMsgOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "), this);
     forms::unload(this);
 }
 

@@ -87,6 +87,15 @@ void TaskWindow::startTask()
     const auto note = [&failed](const fs::Status& s) {
         if (!s.ok()) failed << s.describe();
     };
+    // A hand-in that was interrupted (the program killed while packing)
+    // leaves the student's document and folder in the project archive, and
+    // the folder on D:. They are the student's work: the task goes on from
+    // them instead of from the bank.
+    const QString staged = projectArchive(a, state.studentKey);
+    const QString stagedDocument = staged + '\\' + t + '.' + e;
+    const bool keepDocument = first && fs::fileExists(stagedDocument);
+    const bool keepFolder = first && fs::folderExists(stepFolder);
+    const bool restoreFolder = first && !keepFolder && fs::folderExists(staged + '\\' + m);
     QString ip;
     if (first) {
         const QString serverFolder = plat::appPath(QStringLiteral("\\素材\\bk\\题库\\操作题\\") + a + QStringLiteral("\\server"));
@@ -102,7 +111,7 @@ void TaskWindow::startTask()
             failed << plat::displayPath(personal);
         note(fs::copyFile(personal, shownText));
         note(fs::copyFile(document, tree(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e)));
-        note(fs::copyFile(document, workingDocument(t)));
+        note(fs::copyFile(keepDocument ? stagedDocument : document, workingDocument(t)));
     }
 
     loadSamplePictures(t);
@@ -111,9 +120,10 @@ void TaskWindow::startTask()
 
     if (first) {
         note(fs::makePath(stepFolder));
+        if (restoreFolder) note(fs::copyFolder(staged + '\\' + m, stepFolder));
         if (state.msCombo3.contains(t)) {
             const QString material = bank + QStringLiteral("\\素材\\") + t;
-            note(fs::copyFolder(material, stepFolder));
+            if (!keepFolder && !restoreFolder) note(fs::copyFolder(material, stepFolder));
             const QString pristine = tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
             note(fs::makePath(pristine));
             note(fs::copyFolder(material, pristine));
@@ -131,6 +141,8 @@ void TaskWindow::startTask()
 
     for (int k = 0; k < 6; ++k)
         if (state.可提交[k] == QStringLiteral("1")) ctl(QString::fromUtf8(kTaskMembers[k].check))->setEnabled(true);
+    if (keepDocument || keepFolder || restoreFolder)
+        uMsgOk(QStringLiteral("任务【") + t + QStringLiteral("】上次的提交没有完成，已保留上次的作答，可以继续完成后再提交。"), this);
     if (!failed.isEmpty())
         uMsgOk(QStringLiteral("开始任务时有文件没有复制成功：\n") + failed.join('\n') +
                    QStringLiteral("\n请关闭正在使用的文件后点击“初始化当前任务”，或联系老师。"),

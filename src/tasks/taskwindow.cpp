@@ -213,6 +213,7 @@ void TaskWindow::onLoad()
         // As the main window's area buttons do: a student who has handed in
         // this area works in free-practice mode.
         const Area* area = findArea(a);
+        removeInterruptedHandIn(a, state.studentKey);
         if (uIsSubmitted(submittedFolder(a), QString::fromUtf8(area->pattern), area->foldersToo, state.studentKey)) {
             uMsgOk(QStringLiteral("【") + state.studentKey + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"), this);
             loadMarks(a);

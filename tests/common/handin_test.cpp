@@ -15,9 +15,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <string>
 
 #include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 
@@ -104,6 +106,7 @@ protected:
             return true;
         };
         h.timeoutMs = 60000;
+        h.replaces = replaces_;
         return common::uHandIn(h);
     }
     QByteArray packedBytes() const
@@ -116,6 +119,7 @@ protected:
     QString mounted_;
     QMap<QString, QByteArray> before_;
     QList<int> progress_;
+    QStringList replaces_;
     int recorded_ = 0;
 };
 
@@ -133,6 +137,10 @@ TEST_F(HandInTest, UnderTheCLocaleTheChineseNamesReadBackAndTheHandInGoesThrough
 
 TEST_F(HandInTest, HappyPathArchiveHoldsEveryFileAndTheFolderGoesOnlyAfterwards)
 {
+    // Left by a hand-in killed while writing the submission file.
+    QFile left(target_ + QStringLiteral("/word_12_2026001张三.vorqv.part"));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
     const auto r = handIn(target_);
     ASSERT_TRUE(r.ok) << r.message.toStdString();
     EXPECT_EQ(recorded_, 1);
@@ -143,7 +151,9 @@ TEST_F(HandInTest, HappyPathArchiveHoldsEveryFileAndTheFolderGoesOnlyAfterwards)
     ASSERT_TRUE(s.open(QIODevice::ReadOnly));
     EXPECT_EQ(s.readAll(), packedBytes());
     EXPECT_FALSE(QFileInfo::exists(sub + QStringLiteral(".part")));
+    EXPECT_FALSE(left.exists());
     ASSERT_FALSE(progress_.isEmpty());
+    EXPECT_EQ(progress_.first(), -1) << "while the archiver runs the bar shows that work goes on";
     EXPECT_EQ(progress_.last(), 100);
 
     // Read back file by file: the folder's own name, Chinese names, sizes.
@@ -183,6 +193,79 @@ TEST_F(HandInTest, ASecondHandInKeepsTheFirstOnesFilesInThePackedArchive)
     EXPECT_TRUE(names.contains(QStringLiteral("2026001张三/Mission_Two/表.xlsx")));
 }
 
+// A name in GBK bytes (unpacked from a Windows archive) is named before
+// anything is packed; once the student removes it the hand-in goes through.
+// A "\" in a name and an office lock file do not stop it; the lock file is
+// not handed in.
+// A task handed in again (after a reset) replaces its folder in the packed
+// archive: a file the student deleted since does not come back; the other
+// tasks' files stay.
+TEST_F(HandInTest, AFolderHandedInAgainReplacesItsEarlierEntries)
+{
+    ASSERT_TRUE(handIn(target_).ok);
+    put(QStringLiteral("Mission_One/新.txt"), "new");
+    replaces_ = {QStringLiteral("2026001张三/Mission_One/")};
+    const auto r = handIn(target_);
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    const auto entries = plat::listArchive(r.submission);
+    ASSERT_TRUE(entries);
+    QStringList names;
+    for (const auto& e : *entries)
+        if (!e.folder) names << e.name;
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("2026001张三/Mission_One/新.txt"), QStringLiteral("2026001张三/文档 一.docx")}));
+}
+
+struct OddName {
+    const char* label;
+    QByteArray bytes;     // the name on disk, below Mission_One
+    const char* packed;   // the entry name expected, "" when the file is named and refused
+};
+
+// Names as files arrive from elsewhere: GBK bytes unpacked from a Windows
+// archive are packed as the name Windows shows, a "\" stays part of the
+// name, bytes of no character set are named before anything is packed and,
+// once the student removes the file, the next attempt goes through. An
+// office lock file is never handed in.
+TEST_F(HandInTest, OddNamesArePackedOrNamedAndLockFilesStayOut)
+{
+    const OddName cases[] = {
+        {"gbk", QByteArray("\xd6\xd0\xce\xc4.txt"), "中文.txt"},
+        {"backslash", QByteArray("a\\b.txt"), "a\\b.txt"},
+        {"no character set", QByteArray("\xff\xfe.txt"), ""},
+    };
+    put(QStringLiteral(".~lock.文档 一.docx#"), "user,host,/home/user/.config;");
+    const QByteArray dir = QFile::encodeName(plat::toHost(folderPath())) + "/Mission_One/";
+    for (const OddName& c : cases) {
+        SCOPED_TRACE(c.label);
+        const QByteArray path = dir + c.bytes;
+        FILE* raw = std::fopen(path.constData(), "w");
+        ASSERT_NE(raw, nullptr);
+        std::fputs(c.label, raw);
+        std::fclose(raw);
+        auto r = handIn(target_);
+        if (QByteArray(c.packed).isEmpty()) {
+            EXPECT_FALSE(r.ok);
+            EXPECT_TRUE(r.message.contains(QStringLiteral("文件名无法识别"))) << r.message.toStdString();
+            EXPECT_EQ(::access(path.constData(), F_OK), 0) << "the student's file stays";
+            ASSERT_EQ(std::remove(path.constData()), 0);
+            r = handIn(target_);
+        }
+        ASSERT_TRUE(r.ok) << r.message.toStdString();
+        const auto entries = plat::listArchive(r.submission);
+        ASSERT_TRUE(entries);
+        QStringList names;
+        for (const auto& e : *entries) names << e.name;
+        if (!QByteArray(c.packed).isEmpty())
+            EXPECT_TRUE(names.contains(QStringLiteral("2026001张三/Mission_One/") + QString::fromUtf8(c.packed)))
+                << names.join(' ').toStdString();
+        EXPECT_TRUE(names.filter(QStringLiteral(".~lock.")).isEmpty()) << names.join(' ').toStdString();
+        // The hand-in removed the folder: lay the work out again.
+        put(QStringLiteral("Mission_One/空.txt"), QByteArray());
+        put(QStringLiteral(".~lock.文档 一.docx#"), "user,host,/home/user/.config;");
+    }
+}
+
 struct Fault {
     const char* name;
     const char* expectInMessage;
@@ -209,6 +292,16 @@ TEST_P(HandInFaultTest, NothingIsLostAndTheStudentIsTold)
     } else if (fault == "archive truncated") {
         QFile::copy(QStringLiteral(CORVANTH_BUILD_DIR "/Rar.exe"), archiverHost() + QStringLiteral(".real"));
         installScript("\"$0.real\" \"$@\" || exit $?\ntruncate -s 2000 \"$2\"\n");
+    } else if (fault == "data bytes overwritten") {
+        // Twelve bytes inside the picture's data, the archive otherwise whole.
+        QFile::copy(QStringLiteral(CORVANTH_BUILD_DIR "/Rar.exe"), archiverHost() + QStringLiteral(".real"));
+        installScript("\"$0.real\" \"$@\" || exit $?\n"
+                      "printf 'XXXXXXXXXXXX' | dd of=\"$2\" bs=1 seek=40000 count=12 conv=notrunc 2>/dev/null\n");
+    } else if (fault == "central directory end cut") {
+        QFile::copy(QStringLiteral(CORVANTH_BUILD_DIR "/Rar.exe"), archiverHost() + QStringLiteral(".real"));
+        installScript("\"$0.real\" \"$@\" || exit $?\ntruncate -s -22 \"$2\"\n");
+    } else if (fault == "archiver crashes") {
+        installScript("kill -SEGV $$\n");
     } else if (fault == "archiver hangs") {
         installScript("exec sleep 30\n");
     } else if (fault == "target read-only") {
@@ -257,7 +350,9 @@ TEST_P(HandInFaultTest, NothingIsLostAndTheStudentIsTold)
 INSTANTIATE_TEST_SUITE_P(
     Faults, HandInFaultTest,
     ::testing::Values(Fault{"archiver missing", "找不到打包程序"}, Fault{"archiver failing", "错误代码 3"},
-                      Fault{"archive truncated", "压缩包检查未通过"}, Fault{"archiver hangs", "打包超时"},
+                      Fault{"archive truncated", "压缩包检查未通过"},
+                      Fault{"data bytes overwritten", "压缩包检查未通过"},
+                      Fault{"central directory end cut", "压缩包检查未通过"}, Fault{"archiver crashes", "异常结束"}, Fault{"archiver hangs", "打包超时"},
                       Fault{"target read-only", "不能写入"}, Fault{"target disk full", "提交文件写入失败"},
                       Fault{"target inside D:", "D盘"}, Fault{"target inside materials", "素材文件夹"},
                       Fault{"target missing", "不存在"}, Fault{"target empty", "请选择保存路径"}),

@@ -62,6 +62,8 @@ protected:
 TEST_F(ExamHandIn, AVerifiedHandInRecordsClosesCleansUpAndRefusesASecondExam)
 {
     exam::ExamWindow* w = answered();
+    // The FTP paper's answer is what the student uploaded.
+    write(d(QStringLiteral("PracticalTraining/上传的作答.txt")), "uploaded");
     chooseTarget(w);
     {
         ScriptedMessageBoxes boxes;
@@ -85,6 +87,7 @@ TEST_F(ExamHandIn, AVerifiedHandInRecordsClosesCleansUpAndRefusesASecondExam)
     EXPECT_EQ(sizes.value(kKey + QStringLiteral("/KSDOC/作答.docx"), -1), 7);
     EXPECT_TRUE(sizes.contains(kKey + QStringLiteral("/考生须知.txt")));
     EXPECT_TRUE(sizes.contains(kKey + QStringLiteral("/word/题目文档/word考查题.docx")));
+    EXPECT_EQ(sizes.value(kKey + QStringLiteral("/PracticalTraining/上传的作答.txt"), -1), 8);
     EXPECT_FALSE(exists(ex(QStringLiteral("提交/") + kKey)));
     EXPECT_FALSE(exists(d(QStringLiteral("KS"))));
     EXPECT_FALSE(exists(d(QStringLiteral("PracticalTraining"))));
@@ -94,6 +97,59 @@ TEST_F(ExamHandIn, AVerifiedHandInRecordsClosesCleansUpAndRefusesASecondExam)
     boxes.expectOk(QStringLiteral("【") + kKey + QStringLiteral("】已交卷，无法再次考试！"));
     w = open();
     EXPECT_FALSE(w->startAllowed());
+}
+
+// Each attempt packs what the student has now: a file deleted after a
+// failed attempt is not in the submission.
+TEST_F(ExamHandIn, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
+{
+    exam::ExamWindow* w = answered();
+    write(d(QStringLiteral("KS/KSDOC/草稿.docx")), "draft");
+    chooseTarget(w);
+    ASSERT_TRUE(QFile::rename(archiverHost(), archiverHost() + QStringLiteral(".away")));
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
+        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+        boxes.expectOk();
+        click(w, QStringLiteral("操作题提交"));
+    }
+    ASSERT_TRUE(QFile::rename(archiverHost() + QStringLiteral(".away"), archiverHost()));
+    ASSERT_TRUE(QFile::remove(d(QStringLiteral("KS/KSDOC/草稿.docx"))));
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
+    boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+    boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+    click(w, QStringLiteral("操作题提交"));
+    processEvents();
+    const auto entries = plat::listArchive(submission());
+    ASSERT_TRUE(entries);
+    QStringList names;
+    for (const auto& e : *entries) names << e.name;
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/KSDOC/作答.docx"))) << names.join(' ').toStdString();
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/KSDOC/草稿.docx")));
+}
+
+// Killed after the record but before the examinee archive went: the record
+// says handed in, so the next examinee is not asked about that student.
+TEST_F(ExamHandIn, AnArchiveLeftAfterTheRecordIsNotAnExamInProgress)
+{
+    exam::ExamWindow* w = answered();
+    chooseTarget(w);
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.allowAnyOk = true;
+        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
+        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+        click(w, QStringLiteral("操作题提交"));
+        processEvents();
+    }
+    ASSERT_TRUE(exists(packed()));
+    write(ex(QStringLiteral("提交/") + kKey + QStringLiteral("/考生须知.txt")), "left behind");
+    setKey(exam_support::kOther);
+    started();
+    EXPECT_TRUE(exists(ex(QStringLiteral("提交/") + exam_support::kOther)));
+    EXPECT_FALSE(exists(ex(QStringLiteral("提交/") + kKey)));
 }
 
 struct FaultCase {

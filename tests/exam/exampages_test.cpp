@@ -221,6 +221,9 @@ TEST_F(ExamTest, AnswersReachTheFileByteForByteOnEveryChange)
         {1, "ABCDE", "ABCD\r\n\r\nB\r\n" + QByteArray("\r\n").repeated(8)},
         {10, "DA", "ABCD\r\n\r\nB\r\n" + QByteArray("\r\n").repeated(6) + "D\r\n\r\n"},
         {3, "", "ABCD\r\n\r\n\r\n" + QByteArray("\r\n").repeated(6) + "D\r\n\r\n"},
+        // Pasted lines: the box keeps its first line; no answer moves.
+        {1, "C\r\nD", "C\r\n\r\n\r\n" + QByteArray("\r\n").repeated(6) + "D\r\n\r\n"},
+        {1, "ABCD", "ABCD\r\n\r\n\r\n" + QByteArray("\r\n").repeated(6) + "D\r\n\r\n"},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.box);
@@ -235,10 +238,10 @@ TEST_F(ExamTest, AnswersReachTheFileByteForByteOnEveryChange)
     boxes.expectOk();
     box(w, 2)->setText(QStringLiteral("😀"));
     EXPECT_TRUE(box(w, 2)->text().isEmpty());
-    EXPECT_EQ(read(file), steps[3].file);
+    EXPECT_EQ(read(file), steps[5].file);
 
     click(w, QStringLiteral("x返回"));
-    EXPECT_EQ(read(file), steps[3].file);
+    EXPECT_EQ(read(file), steps[5].file);
     EXPECT_TRUE(w->ctl(QStringLiteral("题型选择区"))->isVisible());
 }
 

@@ -15,7 +15,7 @@ public:
 
     // Expect an OK box (any text when empty).
     void expectOk(const QString& text = QString());
-    // Expect a Yes/No box and answer it.
+    // Expect a Yes/No box (any text when empty) and answer it.
     void expectYesNo(const QString& text, bool yes);
 
     void ok(QWidget* owner, const QString& text) override;

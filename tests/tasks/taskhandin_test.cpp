@@ -16,6 +16,7 @@
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
 
 #include <QCheckBox>
@@ -24,8 +25,11 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+
+#include <sys/mount.h>
 
 using tasks::TaskWindow;
 using testing_support::gbk;
@@ -175,6 +179,98 @@ TEST_F(TaskHandInTest, AFailedHandInKeepsEverythingAndTheWindowOpen)
     EXPECT_FALSE(exists(task(QStringLiteral("已提交/word/")) + kKey + QStringLiteral(".txt")));
     EXPECT_TRUE(QDir(target).isEmpty());
     EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/校徽.txt")));
+}
+
+// A failed attempt leaves its copies in the project archive; a file the
+// student deletes afterwards must not reach the next attempt's submission.
+TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
+{
+    TaskWindow* w = open(QStringLiteral("word"));
+    start(w, 1);
+    tick(w, 1);
+    writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
+    const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
+    ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
+    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+        boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+        boxes.expectOk();
+        button(w, QStringLiteral("操作题提交"))->click();
+    }
+    ASSERT_TRUE(QFile::rename(rar + QStringLiteral(".away"), rar));
+    ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/Word_Mission/Mission_One/草稿.txt")));
+    ScriptedMessageBoxes boxes;
+    boxes.allowAnyOk = true;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    button(w, QStringLiteral("操作题提交"))->click();
+    processEvents();
+    const QStringList names = archiveNames(target + QStringLiteral("/word_1_") + kKey + QStringLiteral(".vorqv"));
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/Mission_One/校徽.txt"))) << names.join(' ').toStdString();
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/Mission_One/草稿.txt")));
+}
+
+// The program killed while the archiver ran: the project archive holds the
+// edited document and the task folder, D: still holds the folder. After a
+// restart the task goes on from them, and the next hand-in packs them.
+TEST_F(TaskHandInTest, AnInterruptedHandInKeepsTheEditedDocumentAndFolder)
+{
+    const QString staged = task(QStringLiteral("提交/excel/")) + kKey;
+    writeBytes(staged + QStringLiteral("/制作销售报表.xlsx"), "edited workbook");
+    writeBytes(staged + QStringLiteral("/Mission_Two/图表.txt"), "chart");
+    writeBytes(QStringLiteral("../D/Excel_Mission/Mission_Two/图表.txt"), "chart");
+    TaskWindow* w = open(QStringLiteral("excel"));
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk();
+        start(w, 2);
+        EXPECT_TRUE(boxes.shown.value(0).contains(QStringLiteral("上次的提交没有完成"))) << boxes.shown.value(0).toStdString();
+    }
+    EXPECT_EQ(bytes(task(QStringLiteral("excel/题目文档/制作销售报表.xlsx"))), "edited workbook");
+    EXPECT_EQ(bytes(QStringLiteral("../D/Excel_Mission/Mission_Two/图表.txt")), "chart");
+    tick(w, 2);
+    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
+    ScriptedMessageBoxes boxes;
+    boxes.allowAnyOk = true;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    button(w, QStringLiteral("操作题提交"))->click();
+    processEvents();
+    const QString sub = target + QStringLiteral("/excel_2_") + kKey + QStringLiteral(".vorqv");
+    if (!QStandardPaths::findExecutable(QStringLiteral("bsdtar")).isEmpty()) {
+        QProcess x;
+        testing_support::startInUtf8Locale(x, QStringLiteral("bsdtar"),
+                                           {QStringLiteral("-xOf"), sub, kKey + QStringLiteral("/制作销售报表.xlsx")});
+        ASSERT_TRUE(x.waitForFinished(20000));
+        EXPECT_EQ(x.readAllStandardOutput(), QByteArray("edited workbook"));
+    }
+    EXPECT_TRUE(archiveNames(sub).contains(kKey + QStringLiteral("/Mission_Two/图表.txt")));
+}
+
+// A document still open in the office program: the student is told its
+// unsaved edits would be missing, and "No" hands nothing in.
+TEST_F(TaskHandInTest, ADocumentStillOpenIsNamedBeforeTheHandIn)
+{
+    TaskWindow* w = open(QStringLiteral("excel"));
+    start(w, 1);
+    tick(w, 1);
+    running << QStringLiteral("soffice.bin");
+    writeBytes(task(QStringLiteral("excel/题目文档/.~lock.统计学生成绩.xlsx#")),
+               ",student,PC-01,11.12.2026 08:00,file:///home/student/.config/libreoffice/4;");
+    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectYesNo(QString(), false);
+    button(w, QStringLiteral("操作题提交"))->click();
+    ASSERT_EQ(boxes.shown.size(), 3);
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("统计学生成绩.xlsx"))) << boxes.shown.last().toStdString();
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("没有保存的修改不会被提交")));
+    EXPECT_TRUE(QDir(target).isEmpty());
+    EXPECT_FALSE(exists(task(QStringLiteral("已提交/excel/")) + kKey + QStringLiteral(".txt")));
+    EXPECT_TRUE(button(w, QStringLiteral("操作题提交"))->isEnabled());
 }
 
 struct RefusalCase {
@@ -389,6 +485,35 @@ TEST_F(WindowsSheetTest, AScreenshotThatIsGoneIsNamedBeforePacking)
     EXPECT_TRUE(button(w, QStringLiteral("win提交"))->isEnabled());
     EXPECT_FALSE(exists(task(QStringLiteral("已提交/windows/")) + kKey + QStringLiteral(".rar")));
     EXPECT_TRUE(QDir(target).isEmpty());
+}
+
+// The submission file cannot be written (the chosen drive is full): nothing
+// counts as handed in, so the sheet can be handed in again on re-entry.
+TEST_F(WindowsSheetTest, AFullTargetRecordsNothing)
+{
+    TaskWindow* w = sheet();
+    // Incompressible work larger than the drive.
+    QByteArray noise(20000, Qt::Uninitialized);
+    QRandomGenerator g(7);
+    for (char& c : noise) c = char(g.bounded(256));
+    writeBytes(QStringLiteral("../D/SXWIN/截图备份.bmp"), noise);
+    const QString small = dir_->path() + QStringLiteral("/小U盘");
+    QDir().mkpath(small);
+    if (::mount("tmpfs", QFile::encodeName(small).constData(), "tmpfs", 0, "size=4k") != 0)
+        GTEST_SKIP() << "no tmpfs mount here";
+    w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(small);
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectOk();
+    button(w, QStringLiteral("win提交"))->click();
+    const QStringList left = QDir(small).entryList(QDir::Files | QDir::Hidden);
+    ::umount(QFile::encodeName(small).constData());
+    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("提交文件写入失败"))) << boxes.shown.last().toStdString();
+    EXPECT_TRUE(button(w, QStringLiteral("win提交"))->isEnabled());
+    EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+    EXPECT_TRUE(QDir(hostPath(task(QStringLiteral("已提交/windows")))).entryList(QDir::Files).isEmpty());
+    EXPECT_FALSE(tasks::uIsSubmitted(tasks::submittedFolder(QStringLiteral("windows")), QStringLiteral("*.rar"), true, kKey));
 }
 
 TEST_F(WindowsSheetTest, RestoreRebuildsTheFolderAndAMissingSourceChangesNothing)

@@ -193,6 +193,24 @@ TEST_F(TaskWindowTest, OnlyTheMarksFileCountsForOfficeAreasAndOnlyTheWholeKey)
     EXPECT_TRUE(tasks::uIsSubmitted(f, QStringLiteral("*.txt"), false, QStringLiteral("2026001zhang")));
 }
 
+// A hand-in killed while packing leaves "<key>.packing.rar" (and the
+// archiver's own "<key>.packing.rar.part"): neither counts as handed in, and
+// the next entry removes them.
+TEST_F(TaskWindowTest, AnInterruptedPackingNeitherCountsNorStays)
+{
+    const QString leftover = task(QStringLiteral("已提交/windows/")) + kKey + QStringLiteral(".packing.rar");
+    writeBytes(leftover, "half");
+    writeBytes(leftover + QStringLiteral(".part"), "half");
+    EXPECT_FALSE(tasks::uIsSubmitted(tasks::submittedFolder(QStringLiteral("windows")), QStringLiteral("*.rar"), true, kKey));
+    ScriptedMessageBoxes boxes;
+    boxes.allowAnyOk = true;
+    TaskWindow* w = enter(QStringLiteral("windows"));
+    ASSERT_NE(w, nullptr);
+    for (const QString& shown : boxes.shown) EXPECT_FALSE(shown.contains(QStringLiteral("已提交"))) << shown.toStdString();
+    EXPECT_FALSE(exists(leftover));
+    EXPECT_FALSE(exists(leftover + QStringLiteral(".part")));
+}
+
 TEST_F(TaskWindowTest, AKeyThatCannotNameAFolderIsRefusedBeforeAnythingIsWritten)
 {
     identity(QStringLiteral("..\\..\\x"), QStringLiteral("1"), QStringLiteral("x"));

@@ -4,7 +4,8 @@
 //   Rar.exe m <archive> <folder>   the same, then remove the folder's files
 //
 // Entry names are "<folder name>/<relative path>" in UTF-8 with the ZIP
-// UTF-8 flag set. An existing archive keeps its entries, except those the
+// UTF-8 flag set (a name in GBK bytes is stored as the name it shows; a "\"
+// in a name stays as it is). An existing archive keeps its entries, except those the
 // folder replaces. The archive is written under a temporary name beside it
 // and renamed into place only when complete, so a failure leaves any
 // earlier archive as it was. Exit code 0 on success, non-zero on any failure
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <iconv.h>
 #include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,6 +35,52 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr size_t kChunk = 1 << 20;
+
+// libarchive may give no text with a failure.
+std::string errorText(archive* a)
+{
+    const char* t = archive_error_string(a);
+    return t ? t : "unknown error";
+}
+
+// A file name as an entry name in UTF-8: names in other bytes (a GBK name
+// unpacked from a Windows archive) are read as code page 936, as Windows
+// shows them; bytes that are neither are kept as "%XX".
+std::string entryText(const std::string& raw)
+{
+    iconv_t check = iconv_open("UTF-8", "UTF-8");
+    auto convert = [](iconv_t cd, const std::string& in, std::string& out) {
+        if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+        std::string src = in;
+        out.assign(in.size() * 4 + 4, '\0');
+        char* ip = src.data();
+        size_t il = src.size();
+        char* op = out.data();
+        size_t ol = out.size();
+        const bool ok = iconv(cd, &ip, &il, &op, &ol) != size_t(-1) && il == 0;
+        out.resize(out.size() - ol);
+        return ok;
+    };
+    std::string out;
+    const bool utf8 = convert(check, raw, out);
+    if (check != reinterpret_cast<iconv_t>(-1)) iconv_close(check);
+    if (utf8) return raw;
+    iconv_t gbk = iconv_open("UTF-8", "GBK");
+    const bool fromGbk = convert(gbk, raw, out);
+    if (gbk != reinterpret_cast<iconv_t>(-1)) iconv_close(gbk);
+    if (fromGbk) return out;
+    std::string kept;
+    for (unsigned char c : raw) {
+        if (c < 0x80) {
+            kept += char(c);
+        } else {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", c);
+            kept += hex;
+        }
+    }
+    return kept;
+}
 
 int fail(const std::string& what)
 {
@@ -73,7 +121,7 @@ bool collect(const fs::path& root, const std::string& rootName, std::vector<Item
         const std::string rel = p.generic_string().substr(root.generic_string().size() + 1);
         const bool dir = it->is_directory(ec) && !it->is_symlink();
         if (!dir && !it->is_regular_file(ec)) continue;  // sockets, devices: not archived
-        out.push_back({p, rootName + "/" + rel + (dir ? "/" : ""), dir});
+        out.push_back({p, rootName + "/" + entryText(rel) + (dir ? "/" : ""), dir});
     }
     std::sort(out.begin(), out.end(), [](const Item& a, const Item& b) { return a.name < b.name; });
     return true;
@@ -95,7 +143,7 @@ bool writeFileEntry(archive* a, const Item& item, std::string& err, std::vector<
     archive_entry_set_size(e, st.st_size);
     archive_entry_set_mtime(e, st.st_mtime, 0);
     bool ok = archive_write_header(a, e) == ARCHIVE_OK;
-    if (!ok) err = std::string("cannot add ") + item.name + ": " + archive_error_string(a);
+    if (!ok) err = std::string("cannot add ") + item.name + ": " + errorText(a);
     int64_t done = 0;
     while (ok) {
         const ssize_t n = ::read(fd, buf.data(), buf.size());
@@ -105,7 +153,7 @@ bool writeFileEntry(archive* a, const Item& item, std::string& err, std::vector<
         } else if (n == 0) {
             break;
         } else if (archive_write_data(a, buf.data(), static_cast<size_t>(n)) != n) {
-            err = std::string("cannot write ") + item.name + ": " + archive_error_string(a);
+            err = std::string("cannot write ") + item.name + ": " + errorText(a);
             ok = false;
         } else {
             done += n;
@@ -127,7 +175,7 @@ bool writeDirEntry(archive* a, const Item& item, std::string& err)
     archive_entry_set_filetype(e, AE_IFDIR);
     archive_entry_set_perm(e, 0755);
     const bool ok = archive_write_header(a, e) == ARCHIVE_OK;
-    if (!ok) err = std::string("cannot add ") + item.name + ": " + archive_error_string(a);
+    if (!ok) err = std::string("cannot add ") + item.name + ": " + errorText(a);
     archive_entry_free(e);
     return ok;
 }
@@ -141,7 +189,7 @@ bool copyOldEntries(archive* out, const fs::path& old, const std::set<std::strin
     archive_read_support_filter_all(in);
     archive_read_set_options(in, "hdrcharset=UTF-8");
     if (archive_read_open_filename(in, old.c_str(), kChunk) != ARCHIVE_OK) {
-        err = "cannot read the existing archive: " + std::string(archive_error_string(in));
+        err = "cannot read the existing archive: " + std::string(errorText(in));
         archive_read_free(in);
         return false;
     }
@@ -154,7 +202,7 @@ bool copyOldEntries(archive* out, const fs::path& old, const std::set<std::strin
         if (replaced.count(name)) continue;
         archive_entry_set_pathname_utf8(e, name.c_str());
         if (archive_write_header(out, e) != ARCHIVE_OK) {
-            err = std::string("cannot copy ") + name + ": " + archive_error_string(out);
+            err = std::string("cannot copy ") + name + ": " + errorText(out);
             ok = false;
             break;
         }
@@ -167,14 +215,14 @@ bool copyOldEntries(archive* out, const fs::path& old, const std::set<std::strin
             }
             if (n == 0) break;
             if (archive_write_data(out, buf.data(), static_cast<size_t>(n)) != n) {
-                err = std::string("cannot write ") + name + ": " + archive_error_string(out);
+                err = std::string("cannot write ") + name + ": " + errorText(out);
                 ok = false;
                 break;
             }
         }
     }
     if (ok && r != ARCHIVE_EOF) {
-        err = "the existing archive is damaged: " + std::string(archive_error_string(in));
+        err = "the existing archive is damaged: " + std::string(errorText(in));
         ok = false;
     }
     archive_read_free(in);
@@ -215,12 +263,12 @@ int main(int argc, char** argv)
     archive_write_set_options(a, "zip:hdrcharset=UTF-8");
     std::vector<char> buf(kChunk);
     bool ok = archive_write_open_filename(a, tmp.c_str()) == ARCHIVE_OK;
-    if (!ok) err = std::string("cannot create ") + tmp.string() + ": " + archive_error_string(a);
+    if (!ok) err = std::string("cannot create ") + tmp.string() + ": " + errorText(a);
     if (ok && fs::exists(archivePath, ec)) ok = copyOldEntries(a, archivePath, names, err, buf);
     for (size_t i = 0; ok && i < items.size(); ++i)
         ok = items[i].dir ? writeDirEntry(a, items[i], err) : writeFileEntry(a, items[i], err, buf);
     if (archive_write_close(a) != ARCHIVE_OK && ok) {
-        err = std::string("cannot finish ") + tmp.string() + ": " + archive_error_string(a);
+        err = std::string("cannot finish ") + tmp.string() + ": " + errorText(a);
         ok = false;
     }
     archive_write_free(a);
