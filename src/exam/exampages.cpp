@@ -126,7 +126,7 @@ void ExamWindow::restoreQuestion()
     const auto note = [&failed](const fs::Status& s) {
         if (!s.ok()) failed << s.describe();
     };
-    if (fs::folderExists(work)) note(fs::deleteFolder(work));
+    if (fs::folderExists(work)) note(fs::deleteFolder(work, true));
     if (failed.isEmpty()) {
         QDir().mkpath(plat::toHost(work));
         note(fs::copyFolder(material, work));

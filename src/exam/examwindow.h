@@ -103,7 +103,7 @@ private:
     void showPanel(const char* panel);
     void showTypes();
     bool readAddress();
-    bool newPaper(bool forceDeleteWorkTree);
+    bool newPaper();
     void setUpServer(bool fresh);
     void setLocked(bool locked);
     void answerChanged(int n);

@@ -160,9 +160,11 @@ bool fileManagerTitleShows(const QStringList& windowClasses, const QString& titl
     return false;
 }
 
-bool fileManagerWindowTitled(const QString& title)
+bool fileManagerWindowTitled(const QString& title) { return fileManagerWindowShowsAny({title}); }
+
+bool fileManagerWindowShowsAny(const QStringList& folderNames)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
+    if (folderNames.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY")) return false;
     XSession x;
     Display* dpy = x.display();
     if (!dpy) return false;
@@ -173,7 +175,10 @@ bool fileManagerWindowTitled(const QString& title)
             for (Window top : topLevelWindows(dpy, root)) addClients(dpy, top, 2, windows);
         for (Window w : windows) {
             const QStringList classes = windowClasses(dpy, w);
-            if (!classes.isEmpty() && fileManagerTitleShows(classes, windowTitle(dpy, w), title)) return true;
+            if (classes.isEmpty()) continue;
+            const QString title = windowTitle(dpy, w);
+            for (const QString& name : folderNames)
+                if (fileManagerTitleShows(classes, title, name)) return true;
         }
     }
     return false;

@@ -11,6 +11,9 @@ namespace plat {
 // list; without one, from the top-level windows of the X tree (the client
 // inside a frame included). Without an X display: false.
 bool fileManagerWindowTitled(const QString& title);
+// The same for several names at once: whether such a window shows a folder
+// of any of these names.
+bool fileManagerWindowShowsAny(const QStringList& folderNames);
 
 // The window classes taken for file managers (lower case).
 QStringList fileManagerClasses();
