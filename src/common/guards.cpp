@@ -17,12 +17,12 @@
 
 namespace common {
 
-GuardEntry GuardEntry::explorer(const QString& folderName, const QString& message)
+GuardEntry GuardEntry::explorer(const QString& folderName, const QString& message, const QString& folder)
 {
     GuardEntry e;
     e.kind = Kind::ExplorerWindow;
     e.folderName = folderName;
-    e.path = QStringLiteral("D:\\") + folderName;
+    e.path = folder.isEmpty() ? QStringLiteral("D:\\") + folderName : folder;
     e.message = message;
     return e;
 }

@@ -15,13 +15,15 @@ struct GuardEntry {
     Kind kind = Kind::ExplorerWindow;
     QString folderName;  // ExplorerWindow: the bare folder name
     // InUseProbe: platform path of the folder or file. ExplorerWindow: the
-    // folder itself ("D:\" + the name), whose sub-folders count as well.
+    // folder itself ("D:\" + the name unless given), whose sub-folders
+    // count as well.
     QString path;
     QString probeName;   // InUseProbe: the temporary name it is renamed to
     bool renameBack = true;
     QString message;  // shown (OK box) when the entry fails
 
-    static GuardEntry explorer(const QString& folderName, const QString& message);
+    // `folder`: where the folder lies when not at "D:\" + its name.
+    static GuardEntry explorer(const QString& folderName, const QString& message, const QString& folder = {});
     static GuardEntry probe(const QString& path, const QString& probeName, bool renameBack, const QString& message);
 };
 using GuardList = QList<GuardEntry>;

@@ -106,7 +106,7 @@ void ExamWindow::restoreQuestion()
     common::GuardList guards;
     if (fs::folderExists(work))
         guards << common::GuardEntry::probe(work, work + QStringLiteral("改"), true, QStringLiteral("请关闭已经打开的文件后再进行初始化操作 >_<"));
-    guards << common::GuardEntry::explorer(folder, common::explorerOpenMessage(folder))
+    guards << common::GuardEntry::explorer(folder, common::explorerOpenMessage(folder), work)
            << common::GuardEntry::probe(doc, docProbe, true, QStringLiteral("请关闭题目文档 >_<"));
     if (!common::uCheckFoldersFree(guards, this)) return;
 

@@ -230,7 +230,7 @@ void ExamWindow::startExam()
     common::GuardList guards;
     for (const PageKind& k : kKinds) {
         const QString name = QString::fromUtf8(k.folder);
-        guards << common::GuardEntry::explorer(name, common::explorerOpenMessage(name));
+        guards << common::GuardEntry::explorer(name, common::explorerOpenMessage(name), kWorkTree + '\\' + name);
     }
     if (fs::folderExists(kWorkTree)) {
         guards << common::GuardEntry::probe(kWorkTree, kWorkTreeProbe, true, kFilesOpen);

@@ -348,6 +348,25 @@ TEST_F(ExamTest, AFileOpenInTheWorkTreeStopsTheStartBeforeAnythingChanges)
     EXPECT_FALSE(exists(d(QStringLiteral("KS改名"))));
 }
 
+// The folder button opens a folder of the work tree; a file-manager window
+// on a folder inside it stops the start as one on the folder itself does.
+TEST_F(ExamTest, AFileManagerWindowOnAFolderInsideTheWorkTreeStopsTheStart)
+{
+    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+    closeRunning(started());
+    write(d(QStringLiteral("KS/KSXLS/图表/说明.txt")), "x");
+    testing_support::XvfbDisplay x;
+    ASSERT_TRUE(x.running());
+    testing_support::ClassedWindow thunar(x.name(), "Thunar", QStringLiteral("图表 - Thunar"));
+    ASSERT_TRUE(thunar.ok());
+    exam::ExamWindow* w = open();
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk(QStringLiteral("请关闭KSXLS文件夹及其子文件夹 >_<"));
+    click(w, QStringLiteral("开始考试"));
+    EXPECT_TRUE(w->state.学生信息.isEmpty());
+    EXPECT_TRUE(exists(d(QStringLiteral("KS/KSXLS/图表/说明.txt"))));
+}
+
 // ---- the machine's address ------------------------------------------------------------
 
 TEST_F(ExamTest, WithoutAnAddressTheStudentIsToldAndNoTextShowsAPlaceholder)
