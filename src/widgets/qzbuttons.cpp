@@ -37,6 +37,13 @@ public:
     }
 };
 
+// Enter or Return without Control or Alt.
+bool isEnterKey(const QKeyEvent* e)
+{
+    return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+           !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
 int shiftState(Qt::KeyboardModifiers m)
 {
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
@@ -137,11 +144,29 @@ void qzButtons_H::setMode(int nMode)
     notify("Mode");
 }
 
+// The character a caption marks as access key: the one after its last single
+// "&" ("&&" shows one ampersand and marks nothing). found is false when the
+// caption holds no "&" at all.
+static QChar markedAccessKey(const QString& caption, bool& found)
+{
+    found = caption.contains(QLatin1Char('&'));
+    QChar key;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) != QLatin1Char('&')) continue;
+        if (i + 1 < caption.size() && caption.at(i + 1) == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        key = i + 1 < caption.size() ? caption.at(i + 1) : QChar();
+    }
+    return key;
+}
+
 void qzButtons_H::setCaption(const QString& sCaption)
 {
-    const int amp = sCaption.lastIndexOf(QLatin1Char('&'));
-    if (amp >= 0) {
-        const QChar key = amp + 1 < sCaption.size() ? sCaption.at(amp + 1) : QChar();
+    bool hasAmpersand = false;
+    const QChar key = markedAccessKey(sCaption, hasAmpersand);
+    if (hasAmpersand) {
         if (key != m_accessKey) {
             if (m_shortcutId) releaseShortcut(m_shortcutId);
             m_shortcutId = 0;
@@ -197,9 +222,8 @@ void qzButtons_H::setButtonShape(int nShape)
             return;
         }
         if (PictureSize() != 4) {
-            DelayDrawing(true);
+            DrawingHold hold(*this);
             setPictureSize(4);
-            m_delayDraw = false;
         }
     }
     m_buttonShape = nShape;
@@ -242,8 +266,10 @@ void qzButtons_H::setPictureAlign(int ImgAlign)
 
 void qzButtons_H::setEnabled(short bEnabled)
 {
+    // The control's own flag, not the effective state: under a disabled
+    // container the property still turns the control off and on.
     const bool on = bEnabled != kFalse;
-    if (on == isEnabled()) return;
+    if (on == (Enabled() != kFalse)) return;
     QWidget::setEnabled(on);  // the look follows in changeEvent
     notify("Enabled");
 }
@@ -255,10 +281,15 @@ void qzButtons_H::enabledChanged()
     // A disabled widget may get no leave event: its hover ends now.
     if (!isEnabled()) endHover();
     if (m_buttonStyle == 3 && m_mode == 0 && m_buttonShape < 4) {
-        DelayDrawing(true);
-        BuildButtonShape();
-        CalculateLayout(false);
-        DelayDrawing(false);
+        // Inside an outer hold (loading, DelayDrawing) the outer end redraws.
+        const bool held = m_delayDraw;
+        {
+            DrawingHold hold(*this);
+            BuildButtonShape();
+            CalculateLayout(false);
+        }
+        if (held) m_stale = true;
+        else DelayDrawing(false);
     } else {
         RedrawButton();
     }
@@ -335,6 +366,8 @@ void qzButtons_H::setMouseIcon(const ButtonPicture& nIcon)
     if (!nIcon.isNull()) {
         setMousePointer(99);
         notify("mIcon");
+    } else if (m_mousePointer == 99) {
+        unsetCursor();  // the custom pointer has nothing left to show
     }
 }
 
@@ -515,7 +548,21 @@ void qzButtons_H::setUserMode(bool userMode) { m_userMode = userMode; }
 void qzButtons_H::setDisplayAsDefault(bool on)
 {
     m_displayAsDefault = on;
+    grabWindowKey(m_defaultReturnId, on, Qt::Key_Return);
+    grabWindowKey(m_defaultEnterId, on, Qt::Key_Enter);
     updateAmbientDefault();
+}
+
+void qzButtons_H::setCancel(bool on) { grabWindowKey(m_cancelId, on, Qt::Key_Escape); }
+
+// Takes or gives back a key of the whole window, delivered as access key.
+void qzButtons_H::grabWindowKey(int& id, bool on, Qt::Key key)
+{
+    if (on && !id) id = grabShortcut(QKeySequence(key), Qt::WindowShortcut);
+    if (!on && id) {
+        releaseShortcut(id);
+        id = 0;
+    }
 }
 
 void qzButtons_H::updateAmbientDefault()
@@ -589,6 +636,35 @@ void qzButtons_H::leaveOptionGroupQuietly()
     }
     m_group = nullptr;
     m_groupContainer = nullptr;
+}
+
+// An option button moved to another container, or given its first one,
+// changes groups: it leaves the old group and joins the new container's (a
+// selected button joining clears the members there).
+void qzButtons_H::rejoinOptionGroup()
+{
+    if (m_mode != 2) return;
+    if (m_group && m_groupContainer == parentWidget()) return;
+    leaveOptionGroupQuietly();
+    if (parentWidget()) UpdateOptionGroup(1);
+}
+
+// Arrow keys on an option button: the focus goes to the next (step 1) or
+// previous (-1) member of its group that can take it; the key's release then
+// selects that member.
+void qzButtons_H::moveInOptionGroup(int step)
+{
+    const QList<qzButtons_H*> members = optionGroupMembers();
+    const qsizetype here = members.indexOf(this);
+    if (here < 0) return;
+    const qsizetype n = members.size();
+    for (qsizetype k = 1; k < n; ++k) {
+        qzButtons_H* next = members.at(((here + step * k) % n + n) % n);
+        if (next->isVisible() && next->isEnabled() && next->focusPolicy() != Qt::NoFocus) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QList<qzButtons_H*> qzButtons_H::optionGroupMembers() const
@@ -721,6 +797,8 @@ void qzButtons_H::mouseDoubleClickEvent(QMouseEvent* e)
     m_suppressClick = true;
 }
 
+bool qzButtons_H::takesEnter(const QKeyEvent* e) const { return m_mode == 0 && isEnterKey(e); }
+
 void qzButtons_H::keyPressEvent(QKeyEvent* e)
 {
     int code = keyCode(e);
@@ -730,6 +808,9 @@ void qzButtons_H::keyPressEvent(QKeyEvent* e)
         if (QWidget* container = parentWidget())
             QCoreApplication::postEvent(container, new QKeyEvent(QEvent::KeyPress, e->key(), e->modifiers(),
                                                                  quint32(scanCodes[code - 37]), quint32(code), 0));
+        // The container passes arrows on to nobody: the button moves the
+        // focus within its option group itself.
+        if (m_mode == 2) moveInOptionGroup(code == 39 || code == 40 ? 1 : -1);
         code = 0;
     } else if (code == 32 && !e->isAutoRepeat()) {
         if (!(m_stateFlags & ButtonDown)) {
@@ -741,10 +822,13 @@ void qzButtons_H::keyPressEvent(QKeyEvent* e)
         }
     }
     if (code != 0) emit KeyDown(code, shift);
+    // A focused command button is its window's default button: Enter clicks it.
+    const bool enter = takesEnter(e);
+    if (enter && !e->isAutoRepeat()) AccessKeyPress(13);
     const QString text = e->text();
     if (!text.isEmpty() && text.at(0).unicode() < 256 && text.at(0).unicode() >= 8) emit KeyPress(text.at(0).unicode());
-    // Keys the button does not use go on to its window (Enter, Escape, ...).
-    e->setAccepted(keyCode(e) == 32 || (keyCode(e) >= 37 && keyCode(e) <= 40));
+    // Keys the button does not use go on to its window (Escape, ...).
+    e->setAccepted(enter || keyCode(e) == 32 || (keyCode(e) >= 37 && keyCode(e) <= 40));
 }
 
 void qzButtons_H::keyReleaseEvent(QKeyEvent* e)
@@ -805,6 +889,7 @@ void qzButtons_H::focusOutEvent(QFocusEvent* e)
 void qzButtons_H::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ParentChange) ambientChanged(QStringLiteral("BackColor"));
+    if (e->type() == QEvent::ParentChange) rejoinOptionGroup();
     // A font inherited from the container changes the caption's font too.
     if (e->type() == QEvent::FontChange) {
         RefreshResource("Font");
@@ -823,6 +908,20 @@ bool qzButtons_H::event(QEvent* e)
             AccessKeyPress(m_accessKey.toUpper().unicode());
             return true;
         }
+        if (se->shortcutId() && (se->shortcutId() == m_defaultReturnId || se->shortcutId() == m_defaultEnterId)) {
+            AccessKeyPress(13);
+            return true;
+        }
+        if (se->shortcutId() && se->shortcutId() == m_cancelId) {
+            AccessKeyPress(27);
+            return true;
+        }
+    }
+    // Enter on a focused command button is this button's, not the window
+    // default button's.
+    if (e->type() == QEvent::ShortcutOverride && takesEnter(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
     }
     return QWidget::event(e);
 }

@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace widgets {
 
@@ -77,7 +78,7 @@ public:
     void setPictureAlign(int ImgAlign);
     int PictureAlign() const { return m_pictureAlign; }
     void setEnabled(short bEnabled);
-    short Enabled() const { return isEnabled() ? kTrue : kFalse; }
+    short Enabled() const { return testAttribute(Qt::WA_ForceDisabled) ? kFalse : kTrue; }
     void setShowFocusRect(short bShow);
     short ShowFocusRect() const { return m_showFocusRect ? kTrue : kFalse; }
     void setValue(short bValue);
@@ -119,8 +120,12 @@ public:
     // False while the host is a designer: then refusals explain themselves.
     void setUserMode(bool userMode);
     bool userMode() const { return m_userMode; }
-    // True while the host shows this control as its default button.
+    // True while the host shows this control as its default button: Enter
+    // anywhere in its window clicks it, unless a focused command button takes
+    // Enter itself.
     void setDisplayAsDefault(bool on);
+    // True while the control is its window's cancel button: Escape clicks it.
+    void setCancel(bool on);
     // Shows a designer message; tests and hosts may replace it.
     using MessageHandler = std::function<void(const QString& text, const QString& title)>;
     static void setMessageHandler(MessageHandler handler);
@@ -220,6 +225,10 @@ private:
     void notify(const QString& key) { emit PropertyChanged(key); }
     bool UpdateOptionGroup(int action);
     void leaveOptionGroupQuietly();
+    void rejoinOptionGroup();
+    void moveInOptionGroup(int step);
+    void grabWindowKey(int& id, bool on, Qt::Key key);
+    bool takesEnter(const QKeyEvent* e) const;
     void startHover(bool leftHeld);
     void endHover();
     void onMouseDown(int button, int shift, float x, float y);
@@ -249,6 +258,8 @@ private:
     void closePixels();
     void drawLine(QPoint from, QPoint to, int colour, bool dotted);
     void clipTo(const QRegion& region);
+    void preparePainterClip(const QRect& target);
+    bool inClip(int x, int y) const;
     void frameRegion(QImage& image, const QRegion& region, int colour) const;
 
     // renderers
@@ -275,6 +286,17 @@ private:
     void PreparePicture(int width, int height, QRegion* region);
     QSize FitPictureToSize(int w, int h) const;
     void DrawButtonPicture(PixelRect rect);
+
+    // Holds drawing back for a scope, then puts back the hold that was there
+    // before: an outer hold (loading, DelayDrawing) stays on.
+    struct DrawingHold {
+        qzButtons_H& button;
+        bool was;
+        explicit DrawingHold(qzButtons_H& b) : button(b), was(b.m_delayDraw) { b.m_delayDraw = true; }
+        ~DrawingHold() { button.m_delayDraw = was; }
+        DrawingHold(const DrawingHold&) = delete;
+        DrawingHold& operator=(const DrawingHold&) = delete;
+    };
 
     // ---- member state ----
     QImage m_buffer;
@@ -331,9 +353,25 @@ private:
     bool m_suppressClick = false;     // the release after a double click clicks nothing
     QChar m_accessKey;
     int m_shortcutId = 0;
+    int m_defaultReturnId = 0, m_defaultEnterId = 0;  // Enter while the host's default button
+    int m_cancelId = 0;                               // Escape while the window's cancel button
     QPointer<QWidget> m_groupContainer;  // the container whose option group holds this button
     QPointer<QObject> m_group;           // that group
     int m_redrawCount = 0;
+    // Work kept between redraws: the border pixels of the last framed
+    // regions, and the last gradient's colours.
+    struct FrameRuns {
+        QSize size;
+        QRegion region;
+        std::vector<QRect> runs;
+    };
+    mutable std::array<FrameRuns, 4> m_frameRuns;
+    mutable unsigned m_nextFrameRuns = 0;
+    struct GradientColours {
+        int bands = -1, a = 0, b = 0;
+        std::vector<int> colours;
+    };
+    GradientColours m_gradient;
 };
 
 }  // namespace widgets

@@ -88,6 +88,37 @@ QRegion regionOfMask(const std::vector<quint8>& mask, int w, int h)
     return r;
 }
 
+// The pixels of an ellipse filling a w x h box: a pixel belongs to it when its
+// centre lies inside the curve. Each row is one run, so the outline is closed
+// and follows the ellipse (a polygon approximation leaves steps and gaps).
+std::vector<quint8> ellipseMask(int w, int h)
+{
+    std::vector<quint8> mask(size_t(std::max(w, 0)) * std::max(h, 0), 0);
+    if (w <= 0 || h <= 0) return mask;
+    const double a = w / 2.0, b = h / 2.0;
+    for (int y = 0; y < h; ++y) {
+        const double dy = (y + 0.5 - b) / b;
+        const double t = 1.0 - dy * dy;
+        if (t < 0) continue;
+        const double half = a * std::sqrt(t);
+        const int from = std::max(0, int(std::ceil(a - half - 0.5)));
+        const int to = std::min(w - 1, int(std::floor(a + half - 0.5)));
+        if (to >= from) std::fill_n(mask.begin() + ptrdiff_t(y) * w + from, to - from + 1, quint8(1));
+    }
+    return mask;
+}
+
+// The mask less its outline: the pixels whose four neighbours all belong to it.
+std::vector<quint8> erodedMask(const std::vector<quint8>& mask, int w, int h)
+{
+    std::vector<quint8> out(mask.size(), 0);
+    auto in = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && mask[size_t(y) * w + x]; };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            out[size_t(y) * w + x] = in(x, y) && in(x - 1, y) && in(x + 1, y) && in(x, y - 1) && in(x, y + 1);
+    return out;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- colours
@@ -207,7 +238,11 @@ void qzButtons_H::RedrawButton()
 
 bool qzButtons_H::composeFace()
 {
-    if (m_buttonStyle < 0 || m_buttonStyle > 7) return false;
+    if (m_buttonStyle < 0 || m_buttonStyle > 7) {
+        // No renderer for this look: nothing is shown (never an old face).
+        m_surface = QImage();
+        return false;
+    }
     if (degenerate()) {
         // Too small for the face and its rings: nothing is drawn.
         m_surface = QImage();
@@ -221,7 +256,6 @@ bool qzButtons_H::composeFace()
         QPainter p(&m_buffer);
         m_painter = &p;
         openPixels();
-        if (m_clipOn) p.setClipRegion(m_clip);
         RenderStyle(pts, cols, focusState, level);
         closePixels();
         m_painter = nullptr;
@@ -277,17 +311,29 @@ void qzButtons_H::fillRect(int left, int top, int right, int bottom, int colour)
     m_penColour = colour;
     m_penDotted = false;
     if (right <= left || bottom <= top) return;
-    if (m_bits && !m_clipOn) {
-        // Unclipped fills (every fill of a rectangular button) go straight
-        // into the buffer's memory.
-        left = std::max(left, 0);
-        top = std::max(top, 0);
-        right = std::min(right, m_bitsW);
-        bottom = std::min(bottom, m_bitsH);
+    if (m_bits) {
+        // Fills go straight into the buffer's memory, clipped by hand to the
+        // region the painter clips to.
+        const QRect target = QRect(left, top, right - left, bottom - top) & QRect(0, 0, m_bitsW, m_bitsH);
         const QRgb c = qrgbOf(colour);
-        for (int y = top; y < bottom; ++y) std::fill_n(m_bits + size_t(y) * m_stride + left, std::max(0, right - left), c);
+        auto fill = [&](const QRect& r) {
+            for (int y = r.top(); y <= r.bottom(); ++y) std::fill_n(m_bits + size_t(y) * m_stride + r.left(), r.width(), c);
+        };
+        if (!m_clipOn) {
+            if (!target.isEmpty()) fill(target);
+            return;
+        }
+        // The region's rectangles run in bands from top to bottom: start at
+        // the first band that reaches the target's top.
+        auto r = std::lower_bound(m_clip.begin(), m_clip.end(), target.top(),
+                                  [](const QRect& band, int y) { return band.bottom() < y; });
+        for (; r != m_clip.end() && r->top() <= target.bottom(); ++r) {
+            const QRect part = *r & target;
+            if (!part.isEmpty()) fill(part);
+        }
         return;
     }
+    preparePainterClip(QRect(left, top, right - left, bottom - top));
     m_painter->fillRect(QRect(left, top, right - left, bottom - top), toQColor(colour));
 }
 
@@ -310,7 +356,7 @@ void qzButtons_H::closePixels()
 void qzButtons_H::setPixel(int x, int y, int colour)
 {
     if (!m_bits || x < 0 || y < 0 || x >= m_bitsW || y >= m_bitsH) return;
-    if (m_clipOn && !m_clip.contains(QPoint(x, y))) return;
+    if (!inClip(x, y)) return;
     m_bits[size_t(y) * m_stride + x] = qrgbOf(colour);
 }
 
@@ -365,32 +411,72 @@ void qzButtons_H::drawLine(QPoint from, QPoint to, int colour, bool dotted)
 void qzButtons_H::clipTo(const QRegion& region)
 {
     // An empty region (shapes without inner regions) means no clipping.
+    // Fills and pixels clip by hand; the painter takes the region only when
+    // it draws (preparePainterClip).
     m_clip = region;
     m_clipOn = !region.isEmpty();
-    if (m_painter) {
-        if (m_clipOn) m_painter->setClipRegion(region);
-        else m_painter->setClipping(false);
+}
+
+// Whether a pixel lies in the clip region (always, without one). The
+// region's rectangles run in bands from top to bottom.
+bool qzButtons_H::inClip(int x, int y) const
+{
+    if (!m_clipOn) return true;
+    auto r = std::lower_bound(m_clip.begin(), m_clip.end(), y, [](const QRect& band, int row) { return band.bottom() < row; });
+    for (; r != m_clip.end() && r->top() <= y; ++r)
+        if (x >= r->left() && x <= r->right()) return true;
+    return false;
+}
+
+// Clips the painter for a drawing inside target: to the region only when the
+// drawing crosses its edge (a region clip makes text and pictures much
+// slower to draw), otherwise not at all.
+void qzButtons_H::preparePainterClip(const QRect& target)
+{
+    if (m_clipOn && !(QRegion(target) - m_clip).isEmpty()) {
+        m_painter->setClipRegion(m_clip, Qt::ReplaceClip);
+    } else if (m_painter->hasClipping()) {
+        // Not setClipping(false): after it a later region on the same
+        // painter has no effect (every face after the first would cover
+        // the rings of the elliptic and picture shapes).
+        m_painter->setClipRegion(QRegion(), Qt::NoClip);
     }
 }
 
 // Paints the one-pixel border of a region: its pixels next to one outside.
+// The border of each region is worked out once and kept while the shape
+// stays (the same few regions are framed on every redraw).
 void qzButtons_H::frameRegion(QImage& image, const QRegion& region, int colour) const
 {
     const int w = image.width(), h = image.height();
     if (w <= 0 || h <= 0) return;
-    std::vector<quint8> in(size_t(w) * h, 0);
-    for (const QRect& r : region) {
-        const QRect c = r.intersected(QRect(0, 0, w, h));
-        for (int y = c.top(); y <= c.bottom(); ++y)
-            std::fill_n(in.begin() + ptrdiff_t(y) * w + c.left(), c.width(), quint8(1));
+    const std::vector<QRect>* runs = nullptr;
+    for (const FrameRuns& f : m_frameRuns)
+        if (f.size == image.size() && f.region == region) runs = &f.runs;
+    if (!runs) {
+        std::vector<quint8> in(size_t(w) * h, 0);
+        for (const QRect& r : region) {
+            const QRect c = r.intersected(QRect(0, 0, w, h));
+            for (int y = c.top(); y <= c.bottom(); ++y)
+                std::fill_n(in.begin() + ptrdiff_t(y) * w + c.left(), c.width(), quint8(1));
+        }
+        auto at = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && in[size_t(y) * w + x]; };
+        FrameRuns& f = m_frameRuns[size_t(m_nextFrameRuns++ % m_frameRuns.size())];
+        f.size = image.size();
+        f.region = region;
+        f.runs.clear();
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (!(at(x, y) && (!at(x - 1, y) || !at(x + 1, y) || !at(x, y - 1) || !at(x, y + 1)))) continue;
+                if (!f.runs.empty() && f.runs.back().top() == y && f.runs.back().right() == x - 1)
+                    f.runs.back().setRight(x);
+                else
+                    f.runs.emplace_back(x, y, 1, 1);
+            }
+        runs = &f.runs;
     }
-    auto at = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && in[size_t(y) * w + x]; };
     const QRgb c = qrgbOf(colour);
-    for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            if (at(x, y) && (!at(x - 1, y) || !at(x + 1, y) || !at(x, y - 1) || !at(x, y + 1))) line[x] = c;
-    }
+    for (const QRect& r : *runs) std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(r.top())) + r.left(), r.width(), c);
 }
 
 // ---------------------------------------------------------------- background
@@ -422,8 +508,22 @@ void qzButtons_H::PaintGradient(int a, int b)
     const int screenSpan = scr ? (horizontal ? scr->geometry().width() : scr->geometry().height()) : 1024;
     const int band = screenSpan / span < 4 ? 2 : 1;
     const int n = span / band;
-    const std::vector<int> colours = BuildGradientColors(n, a, b);
+    if (m_gradient.bands != n || m_gradient.a != a || m_gradient.b != b || m_gradient.colours.size() != size_t(std::max(n, 0)))
+        m_gradient = {n, a, b, BuildGradientColors(n, a, b)};
+    const std::vector<int>& colours = m_gradient.colours;
+    if (colours.empty()) return;
     const bool aFirst = m_gradientMode == 1 || m_gradientMode == 3;
+    if (horizontal && m_bits && !m_clipOn) {
+        // Columns: one row made once, then copied into every row.
+        const int covered = std::min(n * band, m_bitsW);
+        std::vector<QRgb> row(size_t(std::max(covered, 0)));
+        for (int x = 0; x < covered; ++x) row[size_t(x)] = qrgbOf(colours[size_t(aFirst ? x / band : n - 1 - x / band)]);
+        const int rows = std::min(height(), m_bitsH);
+        for (int y = 0; y < rows; ++y) std::copy(row.begin(), row.end(), m_bits + size_t(y) * m_stride);
+        m_penColour = colours[size_t(aFirst ? n - 1 : 0)];  // as after the last band's fill
+        m_penDotted = false;
+        return;
+    }
     for (int k = 0; k < n; ++k) {
         const int c = colours[size_t(aFirst ? k : n - 1 - k)];
         if (horizontal) fillRect(k * band, 0, (k + 1) * band, height(), c);
@@ -463,8 +563,15 @@ void qzButtons_H::PrepareShapeBackground(int& level)
         clipTo(m_innerRegion);
         level = 3;
     } else if (m_buttonShape == 7 || m_isHovering) {
-        QImage& img = m_buffer;
-        frameRegion(img, m_windowRegion, m_buttonShape == 6 ? K : ResolveColor(m_backColor));
+        // The outline, and with it every pixel between the window outline
+        // and the face (a picture's face keeps a pixel off its corners too),
+        // so that none of them keeps what an earlier look left there.
+        const int colour = m_buttonShape == 6 ? K : ResolveColor(m_backColor);
+        frameRegion(m_buffer, m_windowRegion, colour);
+        const QRgb c = qrgbOf(colour);
+        for (const QRect& r : (m_windowRegion - m_innerRegion) & m_buffer.rect())
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::fill_n(reinterpret_cast<QRgb*>(m_buffer.scanLine(y)) + r.left(), r.width(), c);
         clipTo(m_innerRegion);
         level = 3;
     }
@@ -636,6 +743,7 @@ void qzButtons_H::renderClassic(Colours& cols, int& focusState, int& level)
         const QColor c = toQColor(ShadeColor(m_ambientBackColor, -32));
         QPen pen(c, 1, Qt::DotLine);
         pen.setCosmetic(true);
+        preparePainterClip(rect());
         m_painter->setPen(pen);
         m_painter->setBrush(Qt::NoBrush);
         m_painter->drawEllipse(QRect(0, 0, width() - 1, height() - 1));
@@ -839,10 +947,9 @@ void qzButtons_H::BuildButtonShape()
         int w = width();
         while (w - s < 5) w += 5;
         if (w != width()) {
-            DelayDrawing(true);
+            DrawingHold hold(*this);
             resize(w, height());
             m_rightEdge = width();
-            m_delayDraw = false;
         }
         const int sw = width(), sh = height();
         const int e = nearest(sw - s);
@@ -859,7 +966,11 @@ void qzButtons_H::BuildButtonShape()
         if (m_buttonShape != 3) cutCorners(region, m_buttonShape == 2, m_buttonShape == 1, sw, sh);
     } else if (m_buttonShape <= 6) {
         const int sw = width(), sh = height();
-        region = QRegion(0, 0, sw, sh, QRegion::Ellipse);
+        // The window, and the same less one and two pixels of outline: the
+        // rings between them are exactly one pixel wide all round.
+        const std::vector<quint8> window = ellipseMask(sw, sh);
+        const std::vector<quint8> inner = erodedMask(window, sw, sh);
+        region = regionOfMask(window, sw, sh);
         if (m_buttonStyle != 5 && !m_buffer.isNull()) {
             QPainter p(&m_buffer);
             m_painter = &p;
@@ -873,19 +984,17 @@ void qzButtons_H::BuildButtonShape()
             }
             m_painter = nullptr;
         }
-        m_innerRegion = QRegion(1, 1, sw - 2, sh - 2, QRegion::Ellipse);
-        m_insetRegion = QRegion(2, 2, sw - 4, sh - 4, QRegion::Ellipse);
+        m_innerRegion = regionOfMask(inner, sw, sh);
+        m_insetRegion = regionOfMask(erodedMask(inner, sw, sh), sw, sh);
     } else {
         if (m_pictureWidth == 0 || m_pictureHeight == 0) return;
-        DelayDrawing(true);
         const QSize fit = FitPictureToSize(width(), height());
-        if (fit.width() < kMinFaceSize || fit.height() < kMinFaceSize) {
-            m_delayDraw = false;
-            return;
+        if (fit.width() < kMinFaceSize || fit.height() < kMinFaceSize) return;
+        {
+            DrawingHold hold(*this);
+            resize(fit);
+            m_rightEdge = width();
         }
-        resize(fit);
-        m_rightEdge = width();
-        m_delayDraw = false;
         const int sw = width(), sh = height();
         region = QRegion(0, 0, sw, sh);
         PreparePicture(sw, sh, &region);
@@ -1044,6 +1153,7 @@ void qzButtons_H::drawText(const QString& text, const PixelRect& r, int colour)
 {
     if (r.width() <= 0 || r.height() <= 0) return;
     static const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    preparePainterClip(r.toQRect());
     m_painter->setFont(m_bufferFont);
     m_painter->setPen(toQColor(colour));
     m_painter->drawText(r.toQRect(), int(aligns[std::clamp(m_captionAlign, 0, 2)] | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic, text);
@@ -1130,7 +1240,7 @@ void qzButtons_H::DrawFocusIndicator(int colour, bool solid, bool aroundCaption,
         // The dotted focus frame inverts every other pixel of its border.
         auto invert = [this](int x, int y) {
             if (!m_bits || x < 0 || y < 0 || x >= m_bitsW || y >= m_bitsH) return;
-            if (m_clipOn && !m_clip.contains(QPoint(x, y))) return;
+            if (!inClip(x, y)) return;
             QRgb& px = m_bits[size_t(y) * m_stride + x];
             px = qRgba(255 - qRed(px), 255 - qGreen(px), 255 - qBlue(px), qAlpha(px) ? qAlpha(px) : 255);
         };
@@ -1236,6 +1346,7 @@ void qzButtons_H::DrawButtonPicture(PixelRect rect)
     const QImage& source = m_pictureKind == 1 ? m_picture.image : m_prepared;
     if (source.isNull()) return;
     if (isEnabled()) {
+        preparePainterClip(QRect(rect.left, rect.top, w, h));
         m_painter->setRenderHint(QPainter::SmoothPixmapTransform, m_pictureKind == 1);
         m_painter->drawImage(QRect(rect.left, rect.top, w, h), source);
         return;
@@ -1259,7 +1370,7 @@ void qzButtons_H::DrawButtonPicture(PixelRect rect)
         for (int x = 0; x < w; ++x) {
             const int bx = rect.left + x;
             if (bx < 0 || bx >= m_buffer.width()) continue;
-            if (m_clipOn && !m_clip.contains(QPoint(bx, by))) continue;
+            if (!inClip(bx, by)) continue;
             if (std::min({qRed(s[x]), qGreen(s[x]), qBlue(s[x])}) < 224) dline[bx] = grey;
         }
     }

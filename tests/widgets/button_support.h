@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
 
 namespace buttontest {
@@ -81,6 +82,32 @@ inline void key(qzButtons_H* b, QEvent::Type type, int qtKey, Qt::KeyboardModifi
     const QString text = qtKey == Qt::Key_Space ? QStringLiteral(" ") : QString();
     QKeyEvent e(type, qtKey, mods, text);
     QApplication::sendEvent(b, &e);
+}
+
+}  // namespace buttontest
+
+// Qt's own entry for keys typed into a window (the route QtTest takes): the
+// key goes through the window's shortcuts before it reaches the focus widget.
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
+                                    const QString& text = QString(), bool autorep = false, ushort count = 1);
+
+namespace buttontest {
+
+// Activates the host's window so that it has the keyboard.
+inline void activate(QWidget* window)
+{
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    QApplication::processEvents();
+}
+
+// Presses and releases a key in a window, as typed by the user.
+inline void type(QWidget* window, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QWindow* w = window->windowHandle();
+    qt_handleKeyEvent(w, QEvent::KeyPress, qtKey, mods);
+    qt_handleKeyEvent(w, QEvent::KeyRelease, qtKey, mods);
+    QApplication::processEvents();
 }
 
 // A bitmap of the given size on a key background with a filled block in it.

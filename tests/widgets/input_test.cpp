@@ -248,6 +248,117 @@ TEST(ButtonOptionGroups, FocusSelectsOnlyWhenNothingIsSelected)
     EXPECT_EQ(b->Value(), kFalse);
 }
 
+// Moving an option button to another container moves it to that container's
+// group; a selected newcomer clears the selection there.
+TEST(ButtonOptionGroups, AMovedButtonChangesGroups)
+{
+    Group g(2);
+    click(g.buttons[0]);
+    QWidget other(g.host.window.get());
+    auto* orphan = new qzButtons_H;  // made without a container, selected, then placed
+    orphan->setMode(2);
+    orphan->setValue(kTrue);
+    orphan->setParent(g.host.window.get());
+    EXPECT_EQ(g.buttons[0]->optionGroupMembers(), (QList<qzButtons_H*>{g.buttons[0], g.buttons[1], orphan}));
+    EXPECT_EQ(g.buttons[0]->Value(), kFalse);
+
+    orphan->setParent(&other);  // moved on: leaves the first group, joins the second
+    EXPECT_EQ(g.buttons[0]->optionGroupMembers(), (QList<qzButtons_H*>{g.buttons[0], g.buttons[1]}));
+    EXPECT_EQ(orphan->optionGroupMembers(), QList<qzButtons_H*>{orphan});
+    click(g.buttons[1]);
+    EXPECT_EQ(orphan->Value(), kTrue);  // a click in the old group no longer reaches it
+    delete orphan;
+}
+
+// Arrows on an option button move the focus to the next or previous member
+// that can take it (round the group), and the key's release selects it.
+TEST(ButtonOptionGroups, ArrowsMoveFocusAndSelectionWithinTheGroup)
+{
+    Group g(3);
+    auto *a = g.buttons[0], *b = g.buttons[1], *c = g.buttons[2];
+    activate(g.host.window.get());
+    a->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), a);
+    EXPECT_EQ(a->Value(), kTrue);  // focus on a group without selection selects
+    struct Step {
+        int key;
+        qzButtons_H* to;
+    };
+    for (const Step& s : {Step{Qt::Key_Right, b}, Step{Qt::Key_Down, c}, Step{Qt::Key_Down, a}, Step{Qt::Key_Left, c},
+                          Step{Qt::Key_Up, b}}) {
+        type(g.host.window.get(), s.key);
+        EXPECT_EQ(QApplication::focusWidget(), s.to);
+        for (auto* m : g.buttons) EXPECT_EQ(m->Value(), m == s.to ? kTrue : kFalse);
+    }
+    a->setEnabled(kFalse);  // a member that cannot take the focus is passed over
+    type(g.host.window.get(), Qt::Key_Right);
+    type(g.host.window.get(), Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), b);
+    EXPECT_EQ(b->Value(), kTrue);
+}
+
+// Enter clicks a focused command button, else the window's default button;
+// Escape clicks the cancel button; a check box takes neither.
+TEST(ButtonInput, EnterAndEscapeReachTheDefaultAndCancelButtons)
+{
+    Host host;
+    auto* focused = host.add(120, 40, 10, 10);
+    auto* defaultButton = host.add(120, 40, 10, 60);
+    auto* cancel = host.add(120, 40, 10, 110);
+    auto* check = host.add(120, 40, 10, 160);
+    check->setMode(1);
+    defaultButton->setDisplayAsDefault(true);
+    cancel->setCancel(true);
+    QStringList clicks;
+    for (auto* b : {focused, defaultButton, cancel, check})
+        QObject::connect(b, &qzButtons_H::Click, [&clicks, b] { clicks << b->objectName(); });
+    focused->setObjectName("focused");
+    defaultButton->setObjectName("default");
+    cancel->setObjectName("cancel");
+    check->setObjectName("check");
+    activate(host.window.get());
+
+    struct Case {
+        qzButtons_H* focus;
+        int key;
+        const char* clicked;
+    };
+    const Case cases[] = {
+        {focused, Qt::Key_Return, "focused"}, {focused, Qt::Key_Enter, "focused"}, {check, Qt::Key_Return, "default"},
+        {check, Qt::Key_Escape, "cancel"},    {focused, Qt::Key_Escape, "cancel"},  {defaultButton, Qt::Key_Return, "default"},
+    };
+    for (const Case& c : cases) {
+        c.focus->setFocus();
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), c.focus);
+        type(host.window.get(), c.key);
+        EXPECT_EQ(clicks, QStringList{c.clicked}) << qPrintable(c.focus->objectName()) << " key " << c.key;
+        clicks.clear();
+    }
+    EXPECT_EQ(check->Value(), kFalse);
+
+    defaultButton->setDisplayAsDefault(false);  // no longer the default: Enter on the check box clicks nothing
+    check->setFocus();
+    type(host.window.get(), Qt::Key_Return);
+    EXPECT_TRUE(clicks.isEmpty());
+}
+
+// An access key marked by "&&" is no key: Alt with that letter clicks nothing.
+TEST(ButtonInput, DoubledAmpersandTakesNoAltKey)
+{
+    Host host;
+    auto* b = host.add();
+    b->setCaption("A&&B");
+    Journal j(b);
+    activate(host.window.get());
+    type(host.window.get(), Qt::Key_B, Qt::AltModifier);
+    EXPECT_FALSE(j.take().contains("Click"));
+    b->setCaption("A&&&B");
+    type(host.window.get(), Qt::Key_B, Qt::AltModifier);
+    EXPECT_TRUE(j.take().contains("Click"));
+}
+
 // ---- Hover ----
 
 TEST(ButtonHover, EnterAndLeaveRaiseMouseOnButtonOnce)

@@ -1,6 +1,7 @@
 // Button properties: accepted ranges, coercions, refusals with their designer
 // messages, hover colour locks, and which assignments redraw.
 #include "button_support.h"
+#include "widgets/propertybag.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -77,6 +78,13 @@ TEST(ButtonProperties, CaptionAmpersandSetsTheAccessKey)
     EXPECT_EQ(b->accessKey(), QChar('c'));
     b->setCaption("End&");
     EXPECT_TRUE(b->accessKey().isNull());
+    // A doubled ampersand shows one "&" and marks no key.
+    const std::pair<const char*, QChar> doubled[] = {{"A&&B", QChar()}, {"Tom && &Jerry", QChar('J')}, {"x&&&y", QChar('y')}, {"&Go&&", QChar('G')}};
+    for (const auto& [caption, key] : doubled) {
+        b->setCaption("&File");
+        b->setCaption(caption);
+        EXPECT_EQ(b->accessKey(), key) << caption;
+    }
 }
 
 TEST(ButtonProperties, CaptionAlignIsCentredWhilePictureStandsAboveOrBelow)
@@ -279,10 +287,53 @@ TEST(ButtonProperties, DelayDrawingHoldsEveryChangeUntilOneRedraw)
     EXPECT_EQ(px(b, 10, 20), rgb(255, 0, 0));
 }
 
-TEST(ButtonProperties, PublishedDescriptions)
+// Every published property has a help text; names that are no property have none.
+TEST(ButtonProperties, EveryPropertyHasADescription)
 {
-    EXPECT_EQ(qzButtons_H::propertyDescription("Caption"), "The caption of the button. Double pipe (||) is a line break.");
-    EXPECT_EQ(qzButtons_H::propertyDescription("ForeColor"), "The color of the caption's font .");
+    const char* const properties[] = {
+        "ButtonStyle", "Mode", "Caption", "CaptionAlign", "CaptionStyle", "CustomClick", "ButtonShape",
+        "Picture", "PictureAlign", "Enabled", "ShowFocusRect", "Value", "PictureSize", "MousePointer",
+        "MouseIcon", "Font", "FontStyle", "ForeColor", "BackColor", "GradientColor", "GradientMode",
+        "ResetDefaultColors", "HoverColorLocks", "HoverForeColor", "HoverBackColor",
+    };
+    for (const char* name : properties) EXPECT_FALSE(qzButtons_H::propertyDescription(name).isEmpty()) << name;
+    for (const char* name : {"", "hWnd", "Refresh", "caption"}) EXPECT_TRUE(qzButtons_H::propertyDescription(name).isEmpty()) << name;
+}
+
+// Enabled is the control's own flag: under a disabled container it can still
+// be turned off (with its notification), reads as set, and is saved as set.
+TEST(ButtonProperties, EnabledIsTheControlsOwnFlagUnderADisabledContainer)
+{
+    Host host;
+    auto* b = host.add();
+    QStringList changes;
+    QObject::connect(b, &qzButtons_H::PropertyChanged, [&changes](const QString& k) { changes << k; });
+    host.window->setEnabled(false);
+    EXPECT_EQ(b->Enabled(), widgets::kTrue);
+    widgets::JsonPropertyBag saved;
+    b->WriteProperties(saved);
+    EXPECT_FALSE(saved.contains("Enabled"));  // True is the default: nothing written
+    b->setEnabled(widgets::kFalse);
+    EXPECT_EQ(changes, QStringList{"Enabled"});
+    EXPECT_EQ(b->Enabled(), widgets::kFalse);
+    host.window->setEnabled(true);
+    EXPECT_FALSE(b->isEnabled());  // stays off once the container is on again
+    b->setEnabled(widgets::kTrue);
+    EXPECT_TRUE(b->isEnabled());
+    EXPECT_EQ(changes, (QStringList{"Enabled", "Enabled"}));
+}
+
+// Clearing the custom mouse icon leaves no stale pointer behind.
+TEST(ButtonProperties, ClearingTheMouseIconDropsItsCursor)
+{
+    Host host;
+    auto* b = host.add();
+    b->setMouseIcon(icon());
+    ASSERT_TRUE(b->testAttribute(Qt::WA_SetCursor));
+    b->setMouseIcon({});
+    EXPECT_TRUE(b->MouseIcon().isNull());
+    EXPECT_EQ(b->MousePointer(), 99);  // the pointer property stays as it was
+    EXPECT_FALSE(b->testAttribute(Qt::WA_SetCursor));
 }
 
 }  // namespace

@@ -207,8 +207,45 @@ TEST(ButtonPropertyBag, OutOfRangeStoredValuesAreSafe)
         key(b, QEvent::KeyRelease, Qt::Key_Space);
         b->resize(60, 20);
         const QImage shot = b->grab().toImage();
-        EXPECT_EQ(shot.size(), QSize(60, 20) * shot.devicePixelRatio());
+        ASSERT_EQ(shot.size(), QSize(60, 20) * shot.devicePixelRatio());
+        // What shows is the face as composed for the new size, inside the
+        // window outline; a style without renderer shows no face at all.
+        const QImage face = b->surface();
+        const int style = b->ButtonStyle();
+        if (style < 0 || style > 7) {
+            EXPECT_TRUE(face.isNull()) << "style " << style;
+            continue;
+        }
+        ASSERT_EQ(face.size(), QSize(60, 20));
+        int shown = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 60; ++x)
+                if (b->windowRegion().isEmpty() || b->windowRegion().contains(QPoint(x, y))) {
+                    ++shown;
+                    EXPECT_EQ(shot.pixel(x, y) & 0xFFFFFF, face.pixel(x, y) & 0xFFFFFF) << x << "," << y;
+                }
+        EXPECT_GT(shown, 60 * 20 / 2);
     }
+}
+
+// A disabled style-3 button loads with one redraw, at the end, from the whole
+// bag: the same face and outline as one set up through its properties.
+TEST(ButtonPropertyBag, LoadingADisabledButtonRedrawsOnceWhenComplete)
+{
+    Host host;
+    auto* loaded = host.add();
+    const int redraws = loaded->redrawCount();
+    loaded->ReadProperties(JsonPropertyBag(QJsonObject{
+        {"BackStyle", 3}, {"Enabled", 0}, {"Caption", "Go"}, {"cBack", qint64(kSysButtonFace)}}));
+    EXPECT_EQ(loaded->redrawCount(), redraws + 1);
+    EXPECT_FALSE(loaded->delayDraw());
+    auto* set = host.add(120, 40, 10, 60);
+    set->setCaption("Go");
+    set->setButtonStyle(3);
+    set->setEnabled(kFalse);
+    EXPECT_EQ(loaded->surface(), set->surface());
+    EXPECT_EQ(loaded->windowRegion(), set->windowRegion());
+    EXPECT_TRUE(loaded->windowRegion().contains(QPoint(0, 39)));  // disabled: no corner cut
 }
 
 TEST(ButtonPropertyBag, AStoredStyleWithoutRendererDrawsNothing)
