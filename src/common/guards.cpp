@@ -12,13 +12,18 @@
 #include "platform/proclist.h"
 #include "platform/result.h"
 
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QSet>
+
 namespace common {
 
-GuardEntry GuardEntry::explorer(const QString& folderName, const QString& message)
+GuardEntry GuardEntry::explorer(const QString& folderName, const QString& message, const QString& folder)
 {
     GuardEntry e;
     e.kind = Kind::ExplorerWindow;
     e.folderName = folderName;
+    e.path = folder.isEmpty() ? QStringLiteral("D:\\") + folderName : folder;
     e.message = message;
     return e;
 }
@@ -46,14 +51,38 @@ QString filesOpenMessage(const QString& folderName)
 
 bool uIsFolderOpenInExplorer(const QString& folderName) { return plat::fileManagerWindowTitled(folderName); }
 
+bool uIsFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path)
+{
+    QStringList names{folderName};
+    const QString host = plat::toHost(path);
+    if (!path.isEmpty() && QFileInfo(host).isDir()) {
+        // Bounded: a folder tree the student filled with thousands of
+        // folders still gets checked at once.
+        constexpr int kMostNames = 2000;
+        QDirIterator it(host, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QSet<QString> seen{folderName};
+        while (it.hasNext() && names.size() < kMostNames) {
+            it.next();
+            if (!seen.contains(it.fileName())) {
+                seen.insert(it.fileName());
+                names << it.fileName();
+            }
+        }
+    }
+    return plat::fileManagerWindowShowsAny(names);
+}
+
 ProbeOutcome uProbe(const QString& path, const QString& probeName, bool renameBack)
 {
     // Existence as a listing sees it: hidden entries are not found.
     if (plat::fs::listedExists(path)) {
         // Here a rename succeeds even while a file inside is open, so an open
         // file is looked for first (LibreOffice holds none: its lock file
-        // counts instead); then the rename itself must succeed.
+        // counts instead, while its owner runs; a lock left by an office
+        // program that crashed goes, the folder is ours); then the rename
+        // itself must succeed.
         const QString host = plat::toHost(path);
+        plat::removeStaleOfficeLocks(host);
         if (plat::hostPathHeldOpen(host) || plat::officeLockHeld(host)) return {ProbeOutcome::InUse, {}};
         const plat::fs::Status moved = plat::fs::rename(path, probeName);
         if (!moved.ok()) return {ProbeOutcome::Unchecked, moved.describe()};
@@ -78,7 +107,9 @@ QString probeFailedMessage(const QString& path, const QString& reason)
 bool uCheckFoldersFree(const GuardList& list, QWidget* owner, QString* refusal, UncheckedProbe unchecked)
 {
     QString refused;
-    QStringList passedOver;  // probes that could not check and were passed over
+    // Probes that could not check and were passed over, and leftovers of
+    // interrupted runs that were kept aside.
+    QStringList passedOver;
     {
         // The open files of all processes read once for the whole list; the
         // messages come after, so that no reading outlives a message box.
@@ -87,10 +118,13 @@ bool uCheckFoldersFree(const GuardList& list, QWidget* owner, QString* refusal, 
         const plat::FileManagerWindowChecks windows;
         for (const GuardEntry& e : list) {
             if (e.kind == GuardEntry::Kind::ExplorerWindow) {
-                if (uIsFolderOpenInExplorer(e.folderName)) refused = e.message;
-            } else if (const std::optional<QString> leftover = uPutBackProbeLeftover(e.path, e.probeName)) {
-                refused = *leftover;
+                if (uIsFolderOrSubFolderOpenInExplorer(e.folderName, e.path)) refused = e.message;
+            } else if (const std::optional<ProbeLeftover> leftover = uPutBackProbeLeftover(e.path, e.probeName);
+                       leftover && leftover->inTheWay) {
+                if (unchecked == UncheckedProbe::Refuse) refused = leftover->message;
+                else passedOver << leftover->message;
             } else {
+                if (leftover) passedOver << leftover->message;
                 const ProbeOutcome probe = uProbe(e.path, e.probeName, e.renameBack);
                 if (probe.result == ProbeOutcome::InUse) refused = e.message;
                 else if (probe.result == ProbeOutcome::Unchecked && unchecked == UncheckedProbe::Refuse)

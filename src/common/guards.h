@@ -14,12 +14,16 @@ struct GuardEntry {
     enum class Kind { ExplorerWindow, InUseProbe };
     Kind kind = Kind::ExplorerWindow;
     QString folderName;  // ExplorerWindow: the bare folder name
-    QString path;        // InUseProbe: platform path of the folder or file
+    // InUseProbe: platform path of the folder or file. ExplorerWindow: the
+    // folder itself ("D:\" + the name unless given), whose sub-folders
+    // count as well.
+    QString path;
     QString probeName;   // InUseProbe: the temporary name it is renamed to
     bool renameBack = true;
     QString message;  // shown (OK box) when the entry fails
 
-    static GuardEntry explorer(const QString& folderName, const QString& message);
+    // `folder`: where the folder lies when not at "D:\" + its name.
+    static GuardEntry explorer(const QString& folderName, const QString& message, const QString& folder = {});
     static GuardEntry probe(const QString& path, const QString& probeName, bool renameBack, const QString& message);
 };
 using GuardList = QList<GuardEntry>;
@@ -32,6 +36,10 @@ QString filesOpenMessage(const QString& folderName);
 // True when a file-manager window shows a folder of this bare name (the
 // whole title, letter case aside).
 bool uIsFolderOpenInExplorer(const QString& folderName);
+// True when a file-manager window shows this folder (platform path) or any
+// folder inside it: the windows the program opens itself show a sub-folder
+// ("05 - Thunar"), known only by its bare name.
+bool uIsFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path);
 // What an in-use probe found: Free (free or absent), InUse (a file held
 // open), or Unchecked: the probe itself failed for another reason (no
 // permission to rename, a leftover under the probe name), which `reason`
@@ -57,9 +65,9 @@ enum class UncheckedProbe { Refuse, GoOn };
 
 // Runs the list in order; at the first failing entry shows its message and
 // returns false (the message also goes to `refusal` when given). Before a
-// probe, a leftover under its probe name is put back when the path is
-// absent; when both exist the leftover is named instead of the entry's
-// message.
+// probe, leftovers under its path's probe names are put back or kept aside
+// and named (see probeleftover.h); only one that cannot be moved counts as
+// a failing entry, and not for a window being closed (GoOn).
 bool uCheckFoldersFree(const GuardList& list, QWidget* owner = nullptr, QString* refusal = nullptr,
                        UncheckedProbe unchecked = UncheckedProbe::Refuse);
 

@@ -1,9 +1,12 @@
 #pragma once
-// A file or folder left under its probe name by an interrupted run (crash,
-// power cut) would make every later in-use probe of it fail, or hide it for
-// good. Such a leftover is put back under its own name when that name is
-// free, or named to the student.
+// A file or folder left under a probe name by an interrupted run (crash,
+// power cut, a program killed) would make every later in-use probe of its
+// path fail, or hide it for good. Such a leftover is put back under its own
+// name when that name is free; otherwise it is kept, under a name no step
+// uses, and named so that a teacher can look at it: it may hold work. The
+// step goes on either way.
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -11,13 +14,24 @@ class QWidget;
 
 namespace common {
 
-// Puts a leftover back when the path is absent. The message naming the
-// leftover when it stays (both names exist, or the rename back failed);
-// nullopt when there is no leftover or it was put back.
-std::optional<QString> uPutBackProbeLeftover(const QString& path, const QString& probeName);
+// Every probe name a step of the platform gives this path (a working folder
+// on drive D:), the given one first: a leftover of any of them is found,
+// whichever step was interrupted.
+QStringList knownProbeNames(const QString& path, const QString& probeName);
 
-// The same, showing the message: true when there is no leftover or it was
-// put back; false when a message named it.
+struct ProbeLeftover {
+    QString message;        // names the leftover and where it is kept
+    bool inTheWay = false;  // it could not be moved: a probe of the path cannot run
+};
+
+// Looks for leftovers of the path's probe names. One under `probeName` is
+// put back when the path is absent; any other is renamed to a name of its
+// own beside it. nullopt when there was none or it was put back; otherwise
+// the message for the student.
+std::optional<ProbeLeftover> uPutBackProbeLeftover(const QString& path, const QString& probeName);
+
+// The same, showing the message: false only when a leftover stays in the
+// way of the probe (the message says so).
 bool uRecoverProbeLeftover(const QString& path, const QString& probeName, QWidget* owner);
 
 }  // namespace common

@@ -189,7 +189,7 @@ void uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
     // The served folder is rebuilt from the materials tree, never from
     // earlier work; the server must let go of it first.
     uStopServerAndWait(exerciseTools(), kFtpServerProcess, owner);
-    plat::fs::ignoreFailure(plat::fs::deleteFolder(kFtpFolder), "the copy below overwrites what stays");
+    plat::fs::ignoreFailure(plat::fs::deleteFolder(kFtpFolder, true), "the copy below overwrites what stays");
     plat::fs::ignoreFailure(plat::fs::copyFolder(ftpContent, kFtpFolder), "the server serves what arrived");
 }
 

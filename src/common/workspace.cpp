@@ -103,6 +103,12 @@ GuardList closeGuards(const Exercise& e)
     if (fs::folderExists(kWorkFolder))
         list << workFolderProbe() << explorerGuard(QStringLiteral("实训素材")) << explorerGuard(QStringLiteral("winsys"))
              << explorerGuard(QStringLiteral("PracticalTraining"));
+    // The close deletes a Windows exercise's "D:\winsys": it is guarded as
+    // the restore guards it.
+    if (e.isWindows() && fs::folderExists(kWinsysFolder)) {
+        list << winsysProbe();
+        if (!fs::folderExists(kWorkFolder)) list << explorerGuard(QStringLiteral("winsys"));
+    }
     return list << questionDocumentProbe(e);
 }
 
@@ -111,8 +117,10 @@ GuardList closeGuards(const Exercise& e)
 bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal, const std::optional<GuardList>& guards, bool emptyWinsys)
 {
     if (!uCheckFoldersFree(guards ? *guards : preparationGuards(), owner, refusal)) return false;
-    fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "read-only files stay; the copy overwrites what it can");
-    if (emptyWinsys) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "read-only files stay; the copy overwrites what it can");
+    // The working folders are the platform's: a file the exercise had the
+    // student make read-only goes with them.
+    fs::ignoreFailure(fs::deleteFolder(kWorkFolder, true), "a held file stays; the copy overwrites what it can");
+    if (emptyWinsys) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder, true), "a held file stays; the copy overwrites what it can");
     return true;
 }
 
@@ -122,7 +130,7 @@ fs::Status uFillWorkingFolder(const Exercise& e)
     const fs::Status copied = fs::copyFolder(e.materialFolder(), kWorkFolder);
     if (!e.isWindows()) return copied;
     const fs::Status moved = fs::copyFolder(kWorkFolder + QStringLiteral("\\winsys"), QStringLiteral("D:\\"));
-    fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "only D:\\winsys is kept; what stays of the copy does no harm");
+    fs::ignoreFailure(fs::deleteFolder(kWorkFolder, true), "only D:\\winsys is kept; what stays of the copy does no harm");
     return copied.ok() ? moved : copied;
 }
 
@@ -209,11 +217,11 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
     QPointer<forms::Form> alive(window);
     setButtons(window, restoreButton, otherButtons, false);
     CopyReport report;
-    fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "read-only files stay; the copy overwrites what it can");
-    if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "read-only files stay; the copy overwrites what it can");
+    fs::ignoreFailure(fs::deleteFolder(kWorkFolder, true), "a held file stays; the copy overwrites what it can");
+    if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder, true), "a held file stays; the copy overwrites what it can");
     report.add(uFillWorkingFolder(e));
     if (ftp) {
-        fs::ignoreFailure(fs::deleteFolder(kFtpFolder), "read-only files stay; the copy overwrites what it can");
+        fs::ignoreFailure(fs::deleteFolder(kFtpFolder, true), "a held file stays; the copy overwrites what it can");
         report.add(fs::copyFolder(e.ftpContent(), kFtpFolder));
     }
     if (mail) {
@@ -234,12 +242,12 @@ bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<Gu
 {
     if (!uCheckFoldersFree(guards ? *guards : closeGuards(e), window, nullptr, UncheckedProbe::GoOn)) return false;
 
-    fs::ignoreFailure(fs::deleteFolder(kWorkFolder), "the next preparation deletes what stays");
-    if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder), "the next preparation deletes what stays");
+    fs::ignoreFailure(fs::deleteFolder(kWorkFolder, true), "the next preparation deletes what stays");
+    if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder, true), "the next preparation deletes what stays");
     if (e.isNetwork()) {
         // The FTP server serves the folder: it goes first.
         uStopServerAndWait(exerciseTools(), kFtpServerProcess, window);
-        fs::ignoreFailure(fs::deleteFolder(kFtpFolder), "the next preparation deletes what stays");
+        fs::ignoreFailure(fs::deleteFolder(kFtpFolder, true), "the next preparation deletes what stays");
     }
     return true;
 }

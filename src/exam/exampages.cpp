@@ -107,7 +107,7 @@ void ExamWindow::restoreQuestion()
     common::GuardList guards;
     if (fs::folderExists(work))
         guards << common::GuardEntry::probe(work, work + QStringLiteral("改"), true, QStringLiteral("请关闭已经打开的文件后再进行初始化操作 >_<"));
-    guards << common::GuardEntry::explorer(folder, common::explorerOpenMessage(folder))
+    guards << common::GuardEntry::explorer(folder, common::explorerOpenMessage(folder), work)
            << common::GuardEntry::probe(doc, docProbe, true, QStringLiteral("请关闭题目文档 >_<"));
     if (!common::uCheckFoldersFree(guards, this)) return;
 
@@ -127,7 +127,7 @@ void ExamWindow::restoreQuestion()
     const auto note = [&failed](const fs::Status& s) {
         if (!s.ok()) failed << s.describe();
     };
-    if (fs::folderExists(work)) note(fs::deleteFolder(work));
+    if (fs::folderExists(work)) note(fs::deleteFolder(work, true));
     if (failed.isEmpty()) {
         note(fs::makePath(work));
         if (failed.isEmpty()) note(fs::copyFolder(material, work));

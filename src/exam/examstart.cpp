@@ -139,7 +139,7 @@ bool ExamWindow::readAddress()
     return !ip.isEmpty();
 }
 
-bool ExamWindow::newPaper(bool forceDeleteWorkTree)
+bool ExamWindow::newPaper()
 {
     ctl("开始考试")->hide();
     QStringList failed;
@@ -151,7 +151,7 @@ bool ExamWindow::newPaper(bool forceDeleteWorkTree)
     const QString paper = app(kPaperCopy);
     if (fs::folderExists(paper)) note(fs::deleteFolder(paper, true));
     if (failed.isEmpty()) note(fs::copyFolder(app(kBank) + '\\' + state.试卷号, paper));
-    if (failed.isEmpty() && fs::folderExists(kWorkTree)) note(fs::deleteFolder(kWorkTree, forceDeleteWorkTree));
+    if (failed.isEmpty() && fs::folderExists(kWorkTree)) note(fs::deleteFolder(kWorkTree, true));
     if (failed.isEmpty()) note(fs::copyFolder(app(kWorkTreeTemplate), QStringLiteral("D:\\")));
     // Material of each kind, in this order.
     static constexpr std::pair<const char*, const char*> kMaterial[] = {
@@ -244,7 +244,7 @@ void ExamWindow::startExam()
     common::GuardList guards;
     for (const PageKind& k : kKinds) {
         const QString name = QString::fromUtf8(k.folder);
-        guards << common::GuardEntry::explorer(name, common::explorerOpenMessage(name));
+        guards << common::GuardEntry::explorer(name, common::explorerOpenMessage(name), kWorkTree + '\\' + name);
     }
     if (fs::folderExists(kWorkTree)) {
         guards << common::GuardEntry::probe(kWorkTree, kWorkTreeProbe, true, kFilesOpen);
@@ -282,7 +282,7 @@ void ExamWindow::startExam()
         uMsgOk(QStringLiteral("考生档案创建成功"), this);
         readAddress();
         state.试卷号 = QString::number(plan.number);
-        if (!newPaper(false)) return dropNewArchive(key);
+        if (!newPaper()) return dropNewArchive(key);
         fresh = true;
     } else if (subs.first() == key) {
         bool number = false;
@@ -307,7 +307,7 @@ void ExamWindow::startExam()
             return uMsgOk(QStringLiteral("考生档案没有创建成功：") + s.describe() + kAskTeacher, this);
         uMsgOk(QStringLiteral("考生档案重置成功"), this);
         state.试卷号 = QString::number(plan.number);
-        if (!newPaper(true)) return dropNewArchive(key);
+        if (!newPaper()) return dropNewArchive(key);
         fresh = true;
     }
 

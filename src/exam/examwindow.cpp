@@ -160,8 +160,8 @@ void ExamWindow::onUnload(bool& cancel)
         return;
     }
     // Handed in and verified: the working folders and servers go.
-    fs::ignoreFailure(fs::deleteFolder(kWorkTree), "handed in: what cannot be deleted stays");
-    fs::ignoreFailure(fs::deleteFolder(common::kFtpFolder), "handed in: what cannot be deleted stays");
+    fs::ignoreFailure(fs::deleteFolder(kWorkTree, true), "handed in: what cannot be deleted stays");
+    fs::ignoreFailure(fs::deleteFolder(common::kFtpFolder, true), "handed in: what cannot be deleted stays");
     common::uStopPracticeServers(common::mockTestTools(QStringLiteral("入门")));
     forms::show(common::kMainWindowName);
 }

@@ -103,7 +103,7 @@ private:
     void showPanel(const char* panel);
     void showTypes();
     bool readAddress();
-    bool newPaper(bool forceDeleteWorkTree);
+    bool newPaper();
     // Whether the paper's network question is the FTP one (its answer is
     // what the student uploads into D:\PracticalTraining).
     bool isFtpPaper() const;

@@ -182,9 +182,11 @@ FileManagerWindowChecks::~FileManagerWindowChecks()
     if (connection_) currentChecks = nullptr;
 }
 
-bool fileManagerWindowTitled(const QString& title)
+bool fileManagerWindowTitled(const QString& title) { return fileManagerWindowShowsAny({title}); }
+
+bool fileManagerWindowShowsAny(const QStringList& folderNames)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
+    if (folderNames.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY")) return false;
     std::unique_ptr<XSession> own;
     XSession* x = nullptr;
     if (currentChecks) {
@@ -203,7 +205,10 @@ bool fileManagerWindowTitled(const QString& title)
             for (Window top : topLevelWindows(dpy, root)) addClients(dpy, top, 2, windows);
         for (Window w : windows) {
             const QStringList classes = windowClasses(dpy, w);
-            if (!classes.isEmpty() && fileManagerTitleShows(classes, windowTitle(dpy, w), title)) return true;
+            if (classes.isEmpty()) continue;
+            const QString title = windowTitle(dpy, w);
+            for (const QString& name : folderNames)
+                if (fileManagerTitleShows(classes, title, name)) return true;
         }
     }
     return false;

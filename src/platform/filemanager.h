@@ -13,6 +13,9 @@ namespace plat {
 // list; without one, from the top-level windows of the X tree (the client
 // inside a frame included). Without an X display: false.
 bool fileManagerWindowTitled(const QString& title);
+// The same for several names at once: whether such a window shows a folder
+// of any of these names.
+bool fileManagerWindowShowsAny(const QStringList& folderNames);
 
 // For a series of window checks that belong together (a guard list): while
 // one of these lives, fileManagerWindowTitled on this thread asks the X

@@ -333,6 +333,12 @@ void copyTreeAt(int srcFd, int dstFd, bool fresh, ByteCopier& bytes, Outcome& ou
 // whether everything went.
 bool deleteContentsAt(int dirFd, bool force, Outcome& out, const QString& plat)
 {
+    // With force a write-protected folder gives up its protection too: what
+    // it holds could not go otherwise.
+    struct stat self {};
+    if (force && ::fstat(dirFd, &self) == 0 && !(self.st_mode & S_IWUSR))
+        ignoreFailure(::fchmod(dirFd, (self.st_mode | S_IWUSR) & 07777) == 0 ? Status() : Status(Status::Failed, plat, reasonFor(errno)),
+                      "the deletes below say what stays");
     DIR* d = ::fdopendir(dirFd);
     if (!d) {
         ::close(dirFd);

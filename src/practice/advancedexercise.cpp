@@ -53,7 +53,7 @@ bool probesPass(const QList<Probe>& probes, QWidget* owner,
 common::CopyReport layOut(const AdvancedExercise& e)
 {
     common::CopyReport out;
-    if (fs::folderExists(kExamineeFolder)) out.add(fs::deleteFolder(kExamineeFolder));
+    if (fs::folderExists(kExamineeFolder)) out.add(fs::deleteFolder(kExamineeFolder, true));
     out.add(fs::copyFolder(e.materialFolder(), kExamineeFolder));
     const QString documents = AdvancedExercise::documentFolder();
     if (!fs::folderExists(documents)) {
@@ -215,7 +215,7 @@ void AdvancedExerciseWindow::onUnload(bool& cancel)
         return;
     }
     if (fs::folderExists(kExamineeFolder))
-        fs::ignoreFailure(fs::deleteFolder(kExamineeFolder), "what stays is deleted by the next opening of an exercise");
+        fs::ignoreFailure(fs::deleteFolder(kExamineeFolder, true), "what stays is deleted by the next opening of an exercise");
     forms::show(common::kMainWindowName);
 }
 

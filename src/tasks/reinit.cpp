@@ -59,7 +59,7 @@ void TaskWindow::reinitialiseTask()
     }
 
     bool ok = true;
-    if (fs::folderExists(stepFolder)) ok = fs::ok(fs::deleteFolder(stepFolder));
+    if (fs::folderExists(stepFolder)) ok = fs::ok(fs::deleteFolder(stepFolder, true));
     if (ok) ok = fs::ok(fs::makePath(stepFolder));
     if (ok && hasMaterial) ok = fs::ok(fs::copyFolder(pristineMaterial, stepFolder));
     if (ok && fs::fileExists(document)) ok = fs::ok(fs::deleteFile(document));

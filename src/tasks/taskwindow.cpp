@@ -410,7 +410,7 @@ bool TaskWindow::cleanUp(bool quiet)
     const common::ToolSet tools = common::missionTools();
     for (const QString& p : {kMissionFtpProcess, kMissionWebProcess}) common::uStopServerAndWait(tools, p, this);
     for (const char* name : kDeleteOrder)
-        fs::ignoreFailure(fs::deleteFolder(QStringLiteral("D:\\") + QString::fromUtf8(name)), "a folder that cannot be deleted stays");
+        fs::ignoreFailure(fs::deleteFolder(QStringLiteral("D:\\") + QString::fromUtf8(name), true), "a folder that cannot be deleted stays");
     // Only a real area's archive folder, never the whole "提交" or "已提交".
     if (findArea(state.操作题题型)) {
         const QString p = archiveAreaFolder(state.操作题题型);

@@ -118,7 +118,7 @@ void TaskWindow::restoreSheetQuestion()
                this);
         return;
     }
-    if (!fs::ok(fs::deleteFolder(w)) || !fs::ok(fs::copyFolder(source, kSheetFolder))) {
+    if (!fs::ok(fs::deleteFolder(w, true)) || !fs::ok(fs::copyFolder(source, kSheetFolder))) {
         uMsgOk(QStringLiteral("恢复没有完成：") + plat::displayPath(kSheetFolder) +
                    QStringLiteral("中有文件无法删除或复制，请关闭正在使用的文件后再试。"),
                this);

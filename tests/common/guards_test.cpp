@@ -2,7 +2,9 @@
 // the tool sets and the stopping of practice servers with real stand-ins.
 #include "common/guards.h"
 #include "common/processes.h"
+#include "platform/filemanager.h"
 #include "platform/filesystem.h"
+#include "platform/officelock.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/proclist.h"
@@ -14,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using testing_support::waitFor;
 
@@ -91,8 +95,16 @@ TEST_F(GuardsTest, ProbeReportsAFileHeldOpenByAnotherProcessAndMovesNothing)
     EXPECT_TRUE(exists(QStringLiteral("实训素材/sub/文档.docx")));
 }
 
+// The office programs the lock check sees, for one test.
+class OfficePrograms {
+public:
+    explicit OfficePrograms(const QList<plat::OfficeProcess>& running) { plat::setOfficeProcessesForTests(running); }
+    ~OfficePrograms() { plat::setOfficeProcessesForTests(std::nullopt); }
+};
+
 TEST_F(GuardsTest, ADocumentLockedByLibreOfficeIsInUseAndNothingMoves)
 {
+    const OfficePrograms office({{::getuid(), QString()}});
     touch((mkdir(QStringLiteral("实训素材/sub")), QStringLiteral("实训素材/sub/报告.docx")));
     touch(QStringLiteral("实训素材/sub/.~lock.报告.docx#"));
     touch((mkdir(QStringLiteral("题目文档")), QStringLiteral("题目文档/题目_word分栏.docx")));
@@ -108,16 +120,44 @@ TEST_F(GuardsTest, ADocumentLockedByLibreOfficeIsInUseAndNothingMoves)
     EXPECT_TRUE(exists(QStringLiteral("实训素材/sub/报告.docx")));
 }
 
+TEST_F(GuardsTest, ALockLeftByAnOfficeProgramThatIsGoneIsRemovedAndTheProbePasses)
+{
+    const OfficePrograms none({});
+    touch((mkdir(QStringLiteral("实训素材/sub")), QStringLiteral("实训素材/sub/报告.docx")));
+    touch(QStringLiteral("实训素材/sub/.~lock.报告.docx#"));
+    touch((mkdir(QStringLiteral("题目文档")), QStringLiteral("题目文档/题目_word分栏.docx")));
+    touch(QStringLiteral("题目文档/.~lock.题目_word分栏.docx#"));
+    testing_support::ScriptedMessageBoxes boxes;
+    EXPECT_TRUE(common::uCheckFoldersFree(
+        {common::GuardEntry::probe(QStringLiteral("D:\\实训素材"), QStringLiteral("D:\\改名"), true, QStringLiteral("实训素材")),
+         common::GuardEntry::probe(QStringLiteral("D:\\题目文档\\题目_word分栏.docx"), QStringLiteral("D:\\题目文档\\1.docx"), true,
+                                   QStringLiteral("题目文档"))}));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_FALSE(exists(QStringLiteral("实训素材/sub/.~lock.报告.docx#")));
+    EXPECT_FALSE(exists(QStringLiteral("题目文档/.~lock.题目_word分栏.docx#")));
+    EXPECT_TRUE(exists(QStringLiteral("实训素材/sub/报告.docx")));
+    EXPECT_TRUE(exists(QStringLiteral("题目文档/题目_word分栏.docx")));
+}
+
+TEST_F(GuardsTest, AReadOnlyFileIsNotInUse)
+{
+    touch((mkdir(QStringLiteral("KSWIN/01/资料")), QStringLiteral("KSWIN/01/资料/旧文件.txt")));
+    ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KSWIN\\01\\资料\\旧文件.txt"), true));
+    EXPECT_FALSE(common::uProbeInUse(QStringLiteral("D:\\KSWIN"), QStringLiteral("D:\\win改名"), true));
+    EXPECT_TRUE(exists(QStringLiteral("KSWIN/01/资料/旧文件.txt")));
+}
+
 // ---- Guard lists ---------------------------------------------------------
 
 TEST_F(GuardsTest, GuardListStopsAtTheFirstFailureAfterTheEarlierEntriesHadTheirEffect)
 {
     mkdir(QStringLiteral("KSDOC"));
-    mkdir(QStringLiteral("KSXLS"));
-    mkdir(QStringLiteral("KSXLS0000"));
+    touch((mkdir(QStringLiteral("KSXLS")), QStringLiteral("KSXLS/表.xlsx")));
     mkdir(QStringLiteral("KSPPT"));
+    testing_support::FileHolder holder(d(QStringLiteral("KSXLS/表.xlsx")));
+    ASSERT_TRUE(holder.holding());
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk();
+    boxes.expectOk(common::filesOpenMessage(QStringLiteral("KSXLS")));
     const common::GuardList list = {
         common::GuardEntry::probe(QStringLiteral("D:\\KSDOC"), QStringLiteral("D:\\KSDOC0000"), false,
                                   common::filesOpenMessage(QStringLiteral("KSDOC"))),
@@ -128,15 +168,59 @@ TEST_F(GuardsTest, GuardListStopsAtTheFirstFailureAfterTheEarlierEntriesHadTheir
     };
     QString refusal;
     EXPECT_FALSE(common::uCheckFoldersFree(list, nullptr, &refusal));
-    // The second entry's folder has a leftover under its probe name: named,
-    // not taken for an open file.
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(refusal, boxes.shown[0]);
-    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("KSXLS0000"))) << boxes.shown[0].toStdString();
-    EXPECT_FALSE(boxes.shown[0].contains(QStringLiteral("请关闭")));
     EXPECT_TRUE(exists(QStringLiteral("KSDOC0000")));  // first entry passed and took effect
-    EXPECT_TRUE(exists(QStringLiteral("KSPPT")));      // third never probed
+    EXPECT_TRUE(exists(QStringLiteral("KSXLS/表.xlsx")));
+    EXPECT_TRUE(exists(QStringLiteral("KSPPT")));  // third never probed
     EXPECT_FALSE(exists(QStringLiteral("KSPPT0000")));
+}
+
+// A leftover of an interrupted run beside its folder is kept under a name of
+// its own and named; the list goes on, for every probe name any step gives
+// the folder. One under the entry's own probe name with the folder absent is
+// the folder itself and comes back.
+TEST_F(GuardsTest, LeftoversUnderProbeNamesAreKeptAsideAndNamedAndTheListGoesOn)
+{
+    const struct {
+        const char* what;
+        const char* folder;  // on D:, "" none
+        const char* leftover;
+        const char* probe;  // the entry's own probe name
+        bool putBack;
+    } cases[] = {
+        {"own probe name, folder there", "KSXLS", "e改名", "D:\\e改名", false},
+        {"the restore's probe name, seen by the paper", "KSXLS", "改名e", "D:\\e改名", false},
+        {"the restore's probe name, folder absent", "", "改名e", "D:\\e改名", false},
+        {"own probe name, folder absent", "", "e改名", "D:\\e改名", true},
+        {"the close's probe name, seen by the restore", "KSWIN", "win改名", "D:\\改名win", false},
+    };
+    for (const auto& c : cases) {
+        QDir(drive_).removeRecursively();
+        QDir().mkpath(drive_);
+        const QString folder = QString::fromUtf8(*c.folder ? c.folder : "KSXLS");
+        if (*c.folder) touch((mkdir(folder), folder + QStringLiteral("/new.txt")));
+        const QString left = QString::fromUtf8(c.leftover);
+        touch((mkdir(left), left + QStringLiteral("/作业.docx")));
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.allowAnyOk = true;
+        EXPECT_TRUE(common::uCheckFoldersFree({common::GuardEntry::probe(QStringLiteral("D:\\") + folder, QString::fromUtf8(c.probe), true,
+                                                                         common::filesOpenMessage(folder))}))
+            << c.what;
+        EXPECT_FALSE(exists(left)) << c.what;
+        if (c.putBack) {
+            EXPECT_TRUE(boxes.shown.isEmpty()) << c.what;
+            EXPECT_TRUE(exists(folder + QStringLiteral("/作业.docx"))) << c.what;
+            continue;
+        }
+        ASSERT_EQ(boxes.shown.size(), 1) << c.what;
+        const QStringList kept = QDir(drive_).entryList({left + QStringLiteral("_留存_*")}, QDir::Dirs);
+        ASSERT_EQ(kept.size(), 1) << c.what;
+        EXPECT_TRUE(exists(kept[0] + QStringLiteral("/作业.docx"))) << c.what;
+        EXPECT_TRUE(boxes.shown[0].contains(plat::displayPath(QStringLiteral("D:\\") + kept[0]))) << boxes.shown[0].toStdString();
+        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("老师"))) << c.what;
+        EXPECT_EQ(exists(folder + QStringLiteral("/new.txt")), *c.folder != '\0') << c.what;
+    }
 }
 
 TEST_F(GuardsTest, GuardListPassesWhenEveryEntryPasses)
@@ -184,6 +268,29 @@ TEST_F(ExplorerCheck, AnOpenWindowStopsTheGuardListBeforeTheProbe)
                                    common::filesOpenMessage(QStringLiteral("KSDOC")))}));
     EXPECT_TRUE(exists(QStringLiteral("KSDOC")));
     EXPECT_FALSE(exists(QStringLiteral("KSDOC0000")));
+}
+
+// The windows the program opens itself show a folder inside the guarded one
+// ("05 - Thunar"): they count as showing it.
+TEST_F(ExplorerCheck, AWindowOnAFolderInsideTheGuardedOneCounts)
+{
+    mkdir(QStringLiteral("KSDOC/05/图片"));
+    mkdir(QStringLiteral("KSXLS/01"));
+    const struct {
+        const char* title;
+        bool ksdocRefused;
+    } cases[] = {{"05 - Thunar", true}, {"图片 - Thunar", true}, {"KSDOC - Thunar", true}, {"06 - Thunar", false}, {"01 - Thunar", false}};
+    for (const auto& c : cases) {
+        testing_support::ClassedWindow w(x_->name(), "Thunar", QString::fromUtf8(c.title));
+        ASSERT_TRUE(w.ok());
+        ASSERT_TRUE(waitFor([&] { return plat::fileManagerWindowTitled(QString::fromUtf8(c.title).section(QStringLiteral(" - "), 0, 0)); }))
+            << c.title;
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.allowAnyOk = true;
+        EXPECT_EQ(common::uCheckFoldersFree({common::GuardEntry::explorer(QStringLiteral("KSDOC"), common::explorerOpenMessage(QStringLiteral("KSDOC")))}), !c.ksdocRefused) << c.title;
+        EXPECT_EQ(boxes.shown.size(), c.ksdocRefused ? 1 : 0) << c.title;
+        EXPECT_TRUE(exists(QStringLiteral("KSDOC/05/图片"))) << c.title;
+    }
 }
 
 TEST(ExplorerCheckWithoutDisplay, FindsNothing)

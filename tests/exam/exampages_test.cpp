@@ -2,6 +2,7 @@
 // this window's frames, the restore of one question, and the choice page
 // whose answers reach "answer.txt" on every change and survive a close.
 #include "exam_support.h"
+#include "faults.h"
 #include "forms/design.h"
 #include "forms/twips.h"
 #include "platform/filesystem.h"
@@ -126,7 +127,7 @@ struct RestoreCase {
     const char* folder;    // D:\KS sub-folder
     const char* material;  // the bank's material folder of the kind
     const char* keep;      // a material file the student deleted
-    const char* fault;     // "" none, "doc", "material", "no", "open", "readonly"
+    const char* fault;     // "" none, "doc", "material", "no", "open", "readonly" (the student's file), "full" (disk)
     const char* message;   // the last message
 };
 void PrintTo(const RestoreCase& c, std::ostream* os) { *os << c.name; }
@@ -162,21 +163,30 @@ TEST_P(ExamRestore, RebuildsFromTheBankOrChangesNothing)
     if (fault == QStringLiteral("readonly")) {
         ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KS\\") + QString::fromUtf8(c.folder) + QStringLiteral("\\我加的.txt"), true));
     }
+    if (fault == QStringLiteral("full")) write(ex(QStringLiteral("题库/1/") + QString::fromUtf8(c.material) + QStringLiteral("/大文件.dat")), QByteArray(64 * 1024, 'x'));
 
     ScriptedMessageBoxes boxes;
-    if (fault.isEmpty() || fault == QStringLiteral("no") || fault == QStringLiteral("readonly"))
+    if (fault.isEmpty() || fault == QStringLiteral("no") || fault == QStringLiteral("readonly") || fault == QStringLiteral("full"))
         boxes.expectYesNo(QStringLiteral("是否恢复?"), fault != QStringLiteral("no"));
     if (fault != QStringLiteral("no")) boxes.expectOk();
-    click(w, QStringLiteral("恢复本题"));
+    {
+        std::unique_ptr<testing_support::FileSizeLimit> full;
+        if (fault == QStringLiteral("full")) {
+            full = std::make_unique<testing_support::FileSizeLimit>(16 * 1024);
+            ASSERT_TRUE(full->ok());
+        }
+        click(w, QStringLiteral("恢复本题"));
+    }
     if (fault != QStringLiteral("no")) {
         EXPECT_TRUE(boxes.shown.last().contains(QString::fromUtf8(c.message))) << boxes.shown.last().toStdString();
     }
 
-    if (fault.isEmpty()) {
+    if (fault.isEmpty() || fault == QStringLiteral("readonly")) {
+        // A file the student made read-only goes like the others.
         EXPECT_EQ(read(doc), read(pristine));
         EXPECT_FALSE(exists(work + QStringLiteral("/我加的.txt")));
         EXPECT_EQ(files(work), files(ex(QStringLiteral("题库/1/") + QString::fromUtf8(c.material))));
-    } else if (fault == QStringLiteral("readonly")) {
+    } else if (fault == QStringLiteral("full")) {
         EXPECT_FALSE(boxes.shown.contains(QStringLiteral("题目已恢复"))) << "a failed restore is never shown as success";
     } else {
         EXPECT_EQ(read(doc), "edited");
@@ -197,7 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"MissingMaterial", "操作题excel", "excel", "excel考查题.xlsx", "KSXLS", "excel/素材", "说明.txt", "material", "素材"},
         RestoreCase{"MissingSecondMaterial", "操作题network", "network", "network考查题.net", "KSNET", "network/素材2", "学号.txt", "material", "素材2"},
         RestoreCase{"DocumentOpen", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "open", "请关闭题目文档 >_<"},
-        RestoreCase{"ReadOnlyWorkIsReported", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "readonly", "本题没有完全恢复"}));
+        RestoreCase{"ReadOnlyWorkGoesToo", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "readonly", "题目已恢复"},
+        RestoreCase{"AFailedCopyIsReported", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "full", "本题没有完全恢复"}));
 
 // ---- choice page ----------------------------------------------------------------------
 

@@ -2,6 +2,7 @@
 // handed in; the paper draw; a bank or a resume that cannot give a whole
 // paper changes nothing; leftover probe names; the practice server.
 #include "exam_support.h"
+#include "faults.h"
 #include "platform/filesystem.h"
 #include "process_support.h"
 
@@ -124,6 +125,9 @@ TEST_F(ExamTest, ThePaperDrawnByTheRandomSourceIsCopiedWholeAndTheWorkTreeBuiltA
         QDir().mkpath(ex(QStringLiteral("提交")));
         QDir(d(QStringLiteral("KS"))).removeRecursively();
         write(d(QStringLiteral("KS/KSDOC/上一位考生.docx")), "old");
+        // A file an earlier question had the student make read-only.
+        write(d(QStringLiteral("KS/KSWIN/资料/旧文件.txt")), "old");
+        ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KS\\KSWIN\\资料\\旧文件.txt"), true));
         common::setRandomSourceForTests(c.source);
         exam::ExamWindow* w = started();
         EXPECT_EQ(w->state.试卷号, QString::number(c.paper));
@@ -245,14 +249,16 @@ TEST_F(ExamTest, AResumeWithoutItsPaperNumberOrPaperSaysSoAndChangesNothing)
 
 TEST_F(ExamTest, APaperThatCannotBeMadeTakesBackTheNewArchiveSoTheNextStartBeginsAfresh)
 {
-    // A read-only file of an earlier exam keeps D:\KS from being emptied.
-    write(d(QStringLiteral("KS/KSDOC/只读.docx")), "old");
-    ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KS\\KSDOC\\只读.docx"), true));
+    // The disk fills while the paper is copied.
+    for (int p = 1; p <= 3; ++p)
+        write(ex(QStringLiteral("题库/%1/word/素材/大文件.dat").arg(p)), QByteArray(64 * 1024, 'x'));
     exam::ExamWindow* w = open();
     {
         ScriptedMessageBoxes boxes;
         boxes.expectOk(QStringLiteral("考生档案创建成功"));
         boxes.expectOk();
+        testing_support::FileSizeLimit full(16 * 1024);
+        ASSERT_TRUE(full.ok());
         click(w, QStringLiteral("开始考试"));
         EXPECT_TRUE(boxes.shown.last().startsWith(QStringLiteral("试卷没有生成成功"))) << boxes.shown.last().toStdString();
     }
@@ -261,7 +267,7 @@ TEST_F(ExamTest, APaperThatCannotBeMadeTakesBackTheNewArchiveSoTheNextStartBegin
     EXPECT_TRUE(QDir(ex(QStringLiteral("提交"))).isEmpty());
     EXPECT_FALSE(exists(ex(QStringLiteral("examnumber.txt"))));
 
-    ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KS\\KSDOC\\只读.docx"), false));
+    for (int p = 1; p <= 3; ++p) ASSERT_TRUE(QFile::remove(ex(QStringLiteral("题库/%1/word/素材/大文件.dat").arg(p))));
     ScriptedMessageBoxes boxes;
     boxes.expectOk(QStringLiteral("考生档案创建成功"));
     boxes.expectOk(QStringLiteral("试卷已生成！！"));
@@ -282,7 +288,7 @@ void PrintTo(const LeftoverCase& c, std::ostream* os) { *os << c.name; }
 
 class ExamLeftover : public ExamTest, public ::testing::WithParamInterface<LeftoverCase> {};
 
-TEST_P(ExamLeftover, IsPutBackOrNamed)
+TEST_P(ExamLeftover, IsPutBackOrKeptAsideAndTheStartGoesOn)
 {
     const LeftoverCase& c = GetParam();
     closeRunning(started());
@@ -301,11 +307,18 @@ TEST_P(ExamLeftover, IsPutBackOrNamed)
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
     boxes.expectOk();
+    if (c.pathToo) boxes.expectOk(QStringLiteral("点【确定】后可以继续答题"));
     click(w, QStringLiteral("开始考试"));
     if (c.pathToo) {
-        EXPECT_TRUE(boxes.shown.first().contains(QFileInfo(probe).fileName())) << boxes.shown.first().toStdString();
-        EXPECT_TRUE(w->state.学生信息.isEmpty());
-        EXPECT_TRUE(exists(probe)) << "nothing is deleted";
+        // Kept whole under a name of its own on D: and named; the start goes on.
+        const QString kept = QFileInfo(probe).fileName() + QStringLiteral("_留存_");
+        ASSERT_EQ(boxes.shown.size(), 2);
+        EXPECT_TRUE(boxes.shown.first().contains(kept)) << boxes.shown.first().toStdString();
+        EXPECT_EQ(w->state.学生信息, kKey);
+        EXPECT_FALSE(exists(probe));
+        const QStringList aside = QDir(d(QString())).entryList({kept + '*'}, QDir::Dirs);
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_FALSE(QDir(d(aside[0])).isEmpty()) << "nothing of it is lost";
     } else {
         EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("点【确定】后可以继续答题")});
         EXPECT_EQ(w->state.学生信息, kKey);
@@ -333,6 +346,25 @@ TEST_F(ExamTest, AFileOpenInTheWorkTreeStopsTheStartBeforeAnythingChanges)
     EXPECT_TRUE(w->state.学生信息.isEmpty());
     EXPECT_TRUE(exists(d(QStringLiteral("KS"))));
     EXPECT_FALSE(exists(d(QStringLiteral("KS改名"))));
+}
+
+// The folder button opens a folder of the work tree; a file-manager window
+// on a folder inside it stops the start as one on the folder itself does.
+TEST_F(ExamTest, AFileManagerWindowOnAFolderInsideTheWorkTreeStopsTheStart)
+{
+    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+    closeRunning(started());
+    write(d(QStringLiteral("KS/KSXLS/图表/说明.txt")), "x");
+    testing_support::XvfbDisplay x;
+    ASSERT_TRUE(x.running());
+    testing_support::ClassedWindow thunar(x.name(), "Thunar", QStringLiteral("图表 - Thunar"));
+    ASSERT_TRUE(thunar.ok());
+    exam::ExamWindow* w = open();
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk(QStringLiteral("请关闭KSXLS文件夹及其子文件夹 >_<"));
+    click(w, QStringLiteral("开始考试"));
+    EXPECT_TRUE(w->state.学生信息.isEmpty());
+    EXPECT_TRUE(exists(d(QStringLiteral("KS/KSXLS/图表/说明.txt"))));
 }
 
 // ---- the machine's address ------------------------------------------------------------

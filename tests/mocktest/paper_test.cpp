@@ -77,8 +77,9 @@ TEST_F(MockPaperTest, EntryPaperLandsInItsLabelsSlotsAndFolders)
     EXPECT_EQ(entries(d(QStringLiteral("KSDOC"))), (QStringList{QStringLiteral("03"), QStringLiteral("06")}));
     EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
     EXPECT_TRUE(exists(mt(QStringLiteral("word/素材/考试素材/06/课程表.txt"))));
-    // The reset rebuilt every mock exam folder: the stray KSXLS is gone.
-    EXPECT_FALSE(exists(d(QStringLiteral("KSXLS"))));
+    // The reset deletes D:\KSDOC alone: the other mock exam folders keep
+    // what an earlier paper left there.
+    EXPECT_TRUE(exists(d(QStringLiteral("KSXLS/09"))));
     // Windows and network: material only, fresh filler, no documents yet.
     EXPECT_EQ(entries(d(QStringLiteral("KSWIN"))).size(), 6);
     EXPECT_EQ(entries(d(QStringLiteral("KSNET"))), (QStringList{QStringLiteral("01"), QStringLiteral("02")}));
@@ -105,7 +106,7 @@ TEST_F(MockPaperTest, LastNumbersFirstGoToSlotOneAndNormalMaterialLiesFlat)
     EXPECT_EQ(read(mt(QStringLiteral("excel/bk/excel01.xlsx"))), read(bank(QStringLiteral("普通"), QStringLiteral("excel/题目文档/2.xlsx"))));
     EXPECT_EQ(entries(d(QStringLiteral("KSDOC"))), QStringList{QStringLiteral("名单.xlsx")});
     EXPECT_TRUE(exists(mt(QStringLiteral("word/素材/考试素材/01/名单.xlsx"))));
-    EXPECT_FALSE(exists(d(QStringLiteral("KSPPT"))));  // ppt 2 has no material; the old folder went with the reset
+    EXPECT_TRUE(exists(d(QStringLiteral("KSPPT/旧.txt"))));  // ppt 2 has no material; the reset leaves D:\KSPPT alone
     for (const char* b : {"网络", "windows", "c02", "c06"}) EXPECT_TRUE(w->ctl(QString::fromUtf8(b))->isHidden()) << b;
     EXPECT_FALSE(w->ctl("x20")->isHidden());
 }
@@ -230,7 +231,7 @@ TEST_F(MockPaperTest, FileManagerWindowOnAnExamFolderStopsEveryLevel)
     EXPECT_EQ(w->state.Label[47], QStringLiteral("47"));
 }
 
-TEST_F(MockPaperTest, LeftoverProbeNamesArePutBackOrNamed)
+TEST_F(MockPaperTest, LeftoverProbeNamesArePutBackOrKeptAside)
 {
     // The working tree left under its probe name: put back, paper made.
     {
@@ -241,18 +242,41 @@ TEST_F(MockPaperTest, LeftoverProbeNamesArePutBackOrNamed)
         EXPECT_FALSE(exists(hostPath(QStringLiteral("素材/bk/模拟测试0"))));
     }
     forms::resetForTests();
-    // Both names present: named, nothing changed, the level buttons stay.
+    // Both names present, and a leftover of an interrupted restore: kept
+    // under names of their own and named; the paper is made.
     ScriptedMessageBoxes boxes;
     QDir().mkpath(d(QStringLiteral("KSDOC/01")));
-    QDir().mkpath(d(QStringLiteral("w改名/01")));
+    touch(d(QStringLiteral("w改名/01/作业.docx")));
+    touch(d(QStringLiteral("改名e/02/作业.xlsx")));
     boxes.allowAnyOk = true;
     auto* w = open();
     click(w, QStringLiteral("Command3"));
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("w改名")));
-    EXPECT_TRUE(exists(d(QStringLiteral("w改名/01"))));
-    EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/01"))));
-    EXPECT_FALSE(w->ctl("测试级别选择区")->isHidden());
+    ASSERT_FALSE(boxes.shown.isEmpty());
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("w改名_留存_"))) << boxes.shown[0].toStdString();
+    EXPECT_FALSE(exists(d(QStringLiteral("w改名"))));
+    EXPECT_FALSE(exists(d(QStringLiteral("改名e"))));
+    EXPECT_EQ(QDir(drive_).entryList({QStringLiteral("w改名_留存_*")}, QDir::Dirs).size(), 1);
+    const QStringList excel = QDir(drive_).entryList({QStringLiteral("改名e_留存_*")}, QDir::Dirs);
+    ASSERT_EQ(excel.size(), 1);
+    EXPECT_TRUE(exists(d(excel[0] + QStringLiteral("/02/作业.xlsx"))));
+    finishProgress(w);
+    EXPECT_TRUE(w->paperComplete());
+}
+
+// Read-only files the questions had the student make in the mock exam
+// folders: the next paper is made whole and says nothing about them.
+TEST_F(MockPaperTest, ReadOnlyFilesOfAnEarlierPaperDoNotSpoilTheNextOne)
+{
+    ScriptedMessageBoxes boxes;
+    touch(d(QStringLiteral("KSDOC/03/只读.docx")));
+    touch(d(QStringLiteral("KSWIN/01/资料/旧文件.txt")));
+    for (const char* f : {"D:\\KSDOC\\03\\只读.docx", "D:\\KSWIN\\01\\资料\\旧文件.txt"})
+        ASSERT_TRUE(plat::fs::setReadOnly(QString::fromUtf8(f), true));
+    auto* w = paper(QStringLiteral("入门"), boxes);
+    EXPECT_TRUE(w->paperComplete());
+    for (const QString& m : boxes.shown) EXPECT_FALSE(m.contains(QStringLiteral("只读"))) << m.toStdString();
+    EXPECT_FALSE(exists(d(QStringLiteral("KSDOC/03/只读.docx"))));
+    EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
 }
 
 TEST_F(MockPaperTest, FailedCopyIsReportedInsteadOfThePaper)

@@ -3,7 +3,10 @@
 // a held or read-only folder named and kept.
 #include "mock_support.h"
 #include "mocktest/paper/restore.h"
+#include "platform/officelock.h"
 #include "process_support.h"
+
+#include <unistd.h>
 
 using mock_support::MockTest;
 using testing_support::ScriptedMessageBoxes;
@@ -100,8 +103,9 @@ TEST_F(MockRestoreTest, NetworkRestoreIsGuardedAndNoMeansNoChange)
 }
 
 // A slot folder an interrupted restore left under the probe name: put back
-// and restored when its own name is free, named and left alone otherwise.
-TEST_F(MockRestoreTest, LeftoverRestoreProbeIsPutBackOrNamed)
+// and restored when its own name is free; kept under a name of its own and
+// named otherwise, and the restore goes on.
+TEST_F(MockRestoreTest, LeftoverRestoreProbeIsPutBackOrKeptAside)
 {
     struct Case {
         bool ownNameTaken;
@@ -115,26 +119,78 @@ TEST_F(MockRestoreTest, LeftoverRestoreProbeIsPutBackOrNamed)
         ASSERT_TRUE(QDir().rename(d(QStringLiteral("KSDOC")), d(QStringLiteral("改名w"))));
         if (c.ownNameTaken) {
             touch(d(QStringLiteral("KSDOC/01/新.txt")));
-            boxes.allowAnyOk = true;
             boxes.shown.clear();
-        } else {
-            boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-            boxes.expectOk(QStringLiteral("题目已恢复"));
+            boxes.expectOk();  // the leftover named
         }
+        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+        boxes.expectOk(QStringLiteral("题目已恢复"));
         click(w, QStringLiteral("恢复本题"));
+        EXPECT_FALSE(exists(d(QStringLiteral("改名w"))));
         if (c.ownNameTaken) {
-            ASSERT_EQ(boxes.shown.size(), 1);
-            EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("改名w")));
-            EXPECT_TRUE(exists(d(QStringLiteral("改名w/03/学生.txt"))));
+            ASSERT_EQ(boxes.shown.size(), 3);
+            const QStringList kept = QDir(drive_).entryList({QStringLiteral("改名w_留存_*")}, QDir::Dirs);
+            ASSERT_EQ(kept.size(), 1);
+            EXPECT_TRUE(boxes.shown[0].contains(kept[0])) << boxes.shown[0].toStdString();
+            EXPECT_TRUE(exists(d(kept[0] + QStringLiteral("/03/学生.txt"))));
             EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/01/新.txt"))));
-            QDir(d(QStringLiteral("改名w"))).removeRecursively();
+            EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
+            QDir(d(kept[0])).removeRecursively();
         } else {
-            EXPECT_FALSE(exists(d(QStringLiteral("改名w"))));
             EXPECT_FALSE(exists(d(QStringLiteral("KSDOC/03/学生.txt"))));
             EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
             EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/06"))));  // the other slots came back with it
         }
     }
+}
+
+// The slot's document open in an editor: held open by a process, or locked
+// by a running office program. A rename would pass either; the restore asks
+// nothing and changes nothing.
+TEST_F(MockRestoreTest, AnOpenSlotDocumentRefusesTheRestore)
+{
+    for (const bool officeLock : {false, true}) {
+        SCOPED_TRACE(officeLock ? "office lock" : "held open");
+        auto* w = paperFor(QStringLiteral("入门"), true);
+        ScriptedMessageBoxes& boxes = levelBoxes();
+        openSlot(w, QStringLiteral("excel"), 2);
+        const QString doc = plat::toHost(workingDocument(w->state.操作题题型, w->state.扩展名, w->state.序号));
+        touch(doc, "edited");
+        touch(d(QStringLiteral("KSXLS/02/学生.txt")));
+        std::unique_ptr<testing_support::FileHolder> held;
+        if (officeLock) {
+            plat::setOfficeProcessesForTests(QList<plat::OfficeProcess>{{::getuid(), QString()}});
+            touch(QFileInfo(doc).absolutePath() + '/' + plat::officeLockName(QFileInfo(doc).fileName()));
+        } else {
+            held = std::make_unique<testing_support::FileHolder>(doc);
+            ASSERT_TRUE(held->holding());
+        }
+        boxes.shown.clear();
+        boxes.expectOk(QStringLiteral("请关闭题目文档 >_<"));
+        click(w, QStringLiteral("恢复本题"));
+        plat::setOfficeProcessesForTests(std::nullopt);
+        EXPECT_EQ(boxes.shown.size(), 1);
+        EXPECT_EQ(read(doc), QByteArray("edited"));
+        EXPECT_TRUE(exists(d(QStringLiteral("KSXLS/02/学生.txt"))));
+        EXPECT_EQ(QDir(QFileInfo(doc).absolutePath()).entryList(QDir::Files).filter(QStringLiteral("excel02")).size(), 0)
+            << "nothing left under the probe name";
+    }
+}
+
+// A file the question had the student make read-only: the restore clears
+// the slot folder all the same and copies the material back.
+TEST_F(MockRestoreTest, AReadOnlyFileInTheSlotFolderIsRestoredOver)
+{
+    auto* w = paperFor(QStringLiteral("入门"), true);
+    ScriptedMessageBoxes& boxes = levelBoxes();
+    openSlot(w, QStringLiteral("windows"), 3);
+    touch(d(QStringLiteral("KSWIN/03/资料/旧文件.txt")));
+    ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KSWIN\\03\\资料\\旧文件.txt"), true));
+    boxes.shown.clear();
+    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectOk(QStringLiteral("题目已恢复"));
+    click(w, QStringLiteral("恢复本题"));
+    EXPECT_FALSE(exists(d(QStringLiteral("KSWIN/03/资料/旧文件.txt"))));
+    EXPECT_TRUE(exists(d(QStringLiteral("KSWIN/03/资料/目录.txt"))));
 }
 
 class MockExitTest : public MockRestoreTest {};
@@ -155,7 +211,7 @@ TEST_F(MockExitTest, HeldFolderRefusesTheClose)
     EXPECT_FALSE(forms::unload(w));
 }
 
-TEST_F(MockExitTest, ServersStopBeforeTheirFoldersGoAndReadOnlyFoldersStayWhole)
+TEST_F(MockExitTest, ServersStopBeforeTheirFoldersGoAndReadOnlyFilesGoWithTheirFolders)
 {
     ScriptedMessageBoxes boxes;
     auto* w = paper(QStringLiteral("入门"), boxes);
@@ -174,17 +230,11 @@ TEST_F(MockExitTest, ServersStopBeforeTheirFoldersGoAndReadOnlyFoldersStayWhole)
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KSXLS\\01\\只读.txt"), true));
     touch(d(QStringLiteral("KSXLS/01/其他.txt")));
     expectCloseQuestions(boxes);
-    boxes.allowAnyOk = true;
     EXPECT_TRUE(forms::unload(w));
     EXPECT_TRUE(servedAtKill);
     EXPECT_TRUE(starts.contains(QStringLiteral("f-kill_app.exe")));
-    for (const char* f : {"KSDOC", "KSPPT", "KSWIN", "KSNET", "PracticalTraining", "IPtemp0000.txt"})
+    for (const char* f : {"KSDOC", "KSXLS", "KSPPT", "KSWIN", "KSNET", "PracticalTraining", "IPtemp0000.txt"})
         EXPECT_FALSE(exists(d(QString::fromUtf8(f)))) << f;
-    // Kept whole and named.
-    EXPECT_TRUE(exists(d(QStringLiteral("KSXLS/01/其他.txt"))));
-    ASSERT_FALSE(boxes.shown.isEmpty());
-    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("KSXLS")));
-    plat::fs::ignoreFailure(plat::fs::setReadOnly(QStringLiteral("D:\\KSXLS\\01\\只读.txt"), false) ? plat::fs::Status() : plat::fs::Status(plat::fs::Status::Failed), "test clean-up");
 }
 
 }  // namespace

@@ -7,7 +7,11 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSysInfo>
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,8 +23,17 @@ void put(const QString& path)
     f.write("x");
 }
 
+// An office program on the default profile, run by this user: it may hold
+// any lock of this user.
+class WithOfficeRunning {
+public:
+    WithOfficeRunning() { plat::setOfficeProcessesForTests(QList<plat::OfficeProcess>{{::getuid(), QString()}}); }
+    ~WithOfficeRunning() { plat::setOfficeProcessesForTests(std::nullopt); }
+};
+
 TEST(OfficeLock, ALockFileBesideTheDocumentOrUnderTheFolderCounts)
 {
+    const WithOfficeRunning office;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString root = dir.path();
@@ -45,6 +58,8 @@ TEST(OfficeLock, AFolderIsSearchedThroughHiddenFoldersButNotThroughLinks)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString root = dir.path();
+    // Some office program runs, so an unreadable lock counts.
+    plat::setOfficeProcessesForTests(QList<plat::OfficeProcess>{{::getuid() + 1, QStringLiteral("file:///tmp/x")}});
     put(root + QStringLiteral("/outside/.~lock.a.docx#"));
     put(root + QStringLiteral("/深/.隐藏/层/.~LOCK.表格.xlsx#"));
     ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("/浅/.~lock.folder#")));  // a folder of that name is no lock
@@ -54,6 +69,133 @@ TEST(OfficeLock, AFolderIsSearchedThroughHiddenFoldersButNotThroughLinks)
     EXPECT_FALSE(plat::officeLockHeld(root + QStringLiteral("/浅")));
     put(root + QStringLiteral("/浅/.~lock.#"));
     EXPECT_TRUE(plat::officeLockHeld(root + QStringLiteral("/浅")));
+    plat::setOfficeProcessesForTests(std::nullopt);
+}
+
+QString userName()
+{
+    const passwd* pw = ::getpwuid(::getuid());
+    return pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
+}
+
+// A lock as LibreOffice writes it: name, user, host, time, profile.
+QByteArray lockText(const QString& user, const QString& host, const QString& profile)
+{
+    return (QStringLiteral("Lehrer\\, A,") + user + ',' + host + QStringLiteral(",11.12.2026 06:00,") + profile + ';').toUtf8();
+}
+
+TEST(OfficeLock, ALockCountsOnlyWhileAnOfficeProgramOfItsOwnerCanHoldIt)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString me = userName();
+    ASSERT_FALSE(me.isEmpty());
+    const QString host = QSysInfo::machineHostName();
+    const QString profile = QStringLiteral("file:///home/s/.config/libreoffice/4");
+    const QString other = QStringLiteral("file:///tmp/其他/profile");
+    const uint uid = ::getuid();
+    const struct {
+        const char* what;
+        QByteArray lock;
+        QList<plat::OfficeProcess> running;
+        bool live;
+    } cases[] = {
+        {"no office program: stale", lockText(me, host, profile), {}, false},
+        {"no office program, unreadable lock: stale", "x", {}, false},
+        {"default profile of the owner", lockText(me, host, profile), {{uid, QString()}}, true},
+        {"the owner's own profile", lockText(me, host, profile), {{uid, profile + '/'}}, true},
+        {"only another profile runs", lockText(me, host, profile), {{uid, other}}, false},
+        {"only another user's program runs", lockText(me, host, profile), {{uid + 1, QString()}}, false},
+        {"a profile given by a path variable", lockText(me, host, profile), {{uid, QStringLiteral("$SYSUSERCONFIG/x")}}, true},
+        {"written on another machine", lockText(me, QStringLiteral("other-pc-7"), profile), {{uid + 1, other}}, true},
+        {"unreadable lock, some office program", "x", {{uid + 1, other}}, true},
+    };
+    const QString doc = dir.path() + QStringLiteral("/报告.docx");
+    put(doc);
+    const QString lock = dir.path() + '/' + plat::officeLockName(QStringLiteral("报告.docx"));
+    for (const auto& c : cases) {
+        QFile f(lock);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.lock);
+        f.close();
+        plat::setOfficeProcessesForTests(c.running);
+        EXPECT_EQ(plat::officeLockLive(lock), c.live) << c.what;
+        EXPECT_EQ(plat::officeLockHeld(doc), c.live) << c.what;
+        EXPECT_EQ(plat::officeLockHeld(dir.path()), c.live) << c.what;
+        EXPECT_EQ(plat::staleOfficeLocks(dir.path()).size(), c.live ? 0 : 1) << c.what;
+    }
+    plat::setOfficeProcessesForTests(std::nullopt);
+    QFile f(lock);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(lockText(me, host, profile));
+    f.close();
+    const std::optional<plat::OfficeLockOwner> owner = plat::readOfficeLock(lock);
+    ASSERT_TRUE(owner);
+    EXPECT_EQ(owner->user, me);
+    EXPECT_EQ(owner->profileUrl, profile);
+}
+
+TEST(OfficeLock, RemovingStaleLocksLeavesLiveLocksAndDocuments)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString me = userName();
+    const QString host = QSysInfo::machineHostName();
+    const QString mine = QStringLiteral("file:///tmp/mine/profile");
+    const QString gone = QStringLiteral("file:///tmp/crashed/profile");
+    const auto lockWith = [&](const QString& rel, const QString& profile) {
+        QDir().mkpath(QFileInfo(dir.path() + rel).absolutePath());
+        QFile f(dir.path() + rel);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(lockText(me, host, profile));
+    };
+    put(dir.path() + QStringLiteral("/a/文档.docx"));
+    put(dir.path() + QStringLiteral("/b/表格.xlsx"));
+    lockWith(QStringLiteral("/a/.~lock.文档.docx#"), mine);
+    lockWith(QStringLiteral("/b/.~lock.表格.xlsx#"), gone);
+    plat::setOfficeProcessesForTests(QList<plat::OfficeProcess>{{::getuid(), mine}});
+    EXPECT_TRUE(plat::removeStaleOfficeLocks(dir.path()).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(dir.path() + QStringLiteral("/a/.~lock.文档.docx#")));
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/b/.~lock.表格.xlsx#")));
+    EXPECT_TRUE(QFileInfo::exists(dir.path() + QStringLiteral("/b/表格.xlsx")));
+    EXPECT_TRUE(plat::officeLockHeld(dir.path()));
+    plat::setOfficeProcessesForTests(std::nullopt);
+}
+
+TEST(OfficeLock, ALockLeftByLibreOfficeKilledHardNoLongerCounts)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice (soffice) not installed: the stale-lock table covers the rule";
+    for (const plat::OfficeProcess& p : plat::runningOfficeProcesses())
+        if (p.uid == ::getuid() && p.profileUrl.isEmpty())
+            GTEST_SKIP() << "an office program of this user runs on the default profile: it may hold any lock";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString doc = dir.path() + QStringLiteral("/文档.txt");
+    put(doc);
+    const QString lock = dir.path() + '/' + plat::officeLockName(QStringLiteral("文档.txt"));
+    {
+        testing_support::RunningProgram office(
+            soffice, {QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                      QStringLiteral("-env:UserInstallation=file://") + dir.path() + QStringLiteral("/profile"), doc});
+        ASSERT_TRUE(office.started());
+        ASSERT_TRUE(testing_support::waitFor([&] { return plat::officeLockHeld(doc); }, 60000));
+        EXPECT_TRUE(plat::staleOfficeLocks(dir.path()).isEmpty());
+    }  // killed with SIGKILL, the whole group: the lock stays behind
+    const QString profile = QStringLiteral("file://") + dir.path() + QStringLiteral("/profile");
+    ASSERT_TRUE(testing_support::waitFor(
+        [&] {
+            for (const plat::OfficeProcess& p : plat::runningOfficeProcesses())
+                if (p.profileUrl == profile) return false;
+            return true;
+        },
+        10000));
+    ASSERT_TRUE(QFileInfo::exists(lock));
+    EXPECT_FALSE(plat::officeLockHeld(doc));
+    EXPECT_FALSE(plat::officeLockHeld(dir.path()));
+    EXPECT_TRUE(plat::removeStaleOfficeLocks(dir.path()).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(lock));
+    EXPECT_TRUE(QFileInfo::exists(doc));
 }
 
 TEST(OfficeLock, ADocumentOpenInRealLibreOfficeCounts)

@@ -279,7 +279,6 @@ TEST_P(AdvancedLoadRefused, LeavesTheWindowUnpreparedAndTouchesNothing)
 INSTANTIATE_TEST_SUITE_P(
     Cases, AdvancedLoadRefused,
     ::testing::Values(RefusalCase{"FileHeldOpen", true, false, true, "请关闭题目文档和考生文件夹"},
-                      RefusalCase{"LeftoverProbeName", false, true, true, nullptr},
                       RefusalCase{"RequestNotTwoDigits", false, false, false,
                                   "没有读到要练习的题目（高级应用\\题号.txt 缺失或内容不对）。\n请关闭本窗口，回到主窗口重新选择题目。"}));
 
@@ -502,9 +501,51 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(GuardCase{"DocumentHeld", "素材/bk/高级应用/题目文档/tm/题目91.docx", nullptr,
                                 "题目文档已经打开，请关闭后再进行恢复操作", "题目文档已经打开，请关闭后再退出"},
                       GuardCase{"FolderFileHeld", "../D/考生文件夹/mine.txt", nullptr, "请关闭已经打开的文件（夹）>_<",
-                                "请关闭题目文档和已经打开的文件（夹）"},
-                      GuardCase{"DocumentProbeLeftOver", nullptr, "素材/bk/高级应用/题目文档/tm/改.docx", nullptr, nullptr},
-                      GuardCase{"FolderProbeLeftOver", nullptr, "../D/改名0/", nullptr, nullptr}));
+                                "请关闭题目文档和已经打开的文件（夹）"}));
+
+// A leftover under a probe name beside what it probes: kept on D: under a
+// name of its own and named; the Load, the restore and the close go on.
+TEST_F(AdvancedTest, LeftoversUnderProbeNamesAreKeptAsideAndTheWindowGoesOn)
+{
+    exercise();
+    writeBytes(QStringLiteral("../D/考生文件夹/old.txt"), "old");
+    writeBytes(QStringLiteral("../D/改名/x.txt"), "load");
+    AdvancedExerciseWindow* w = nullptr;
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk();
+        w = open();
+        ASSERT_TRUE(w);
+        EXPECT_TRUE(w->prepared());
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("改名_留存_"))) << boxes.shown[0].toStdString();
+    }
+    writeBytes(kDocument, "edited");
+    writeBytes(kRoot + QStringLiteral("题目文档/tm/改.docx"), "left over");
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk();
+        boxes.expectYesNo(QStringLiteral("是否恢复?"), false);
+        button(w, "恢复本题")->click();
+        ASSERT_EQ(boxes.shown.size(), 2);
+        const QStringList kept = QDir(drive_).entryList({QStringLiteral("改_留存_*.docx")}, QDir::Files);
+        ASSERT_EQ(kept.size(), 1);
+        EXPECT_EQ(bytes(QStringLiteral("../D/") + kept[0]), QByteArray("left over"));
+        EXPECT_TRUE(boxes.shown[0].contains(kept[0])) << boxes.shown[0].toStdString();
+    }
+    EXPECT_EQ(bytes(kDocument), QByteArray("edited"));
+    writeBytes(QStringLiteral("../D/改名0/x.txt"), "close");
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
+    boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
+    boxes.expectOk();
+    EXPECT_TRUE(forms::unload(kWindow));
+    for (const auto& [pattern, text] : {std::pair{"改名_留存_*", "load"}, std::pair{"改名0_留存_*", "close"}}) {
+        const QStringList kept = QDir(drive_).entryList({QString::fromUtf8(pattern)}, QDir::Dirs);
+        ASSERT_EQ(kept.size(), 1) << pattern;
+        EXPECT_EQ(bytes(QStringLiteral("../D/") + kept[0] + QStringLiteral("/x.txt")), QByteArray(text)) << pattern;
+    }
+}
 
 TEST_F(AdvancedTest, ACopyThatFailsIsReportedNotShownAsRestored)
 {

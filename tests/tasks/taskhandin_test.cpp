@@ -8,6 +8,7 @@
 #include "platform/archive.h"
 #include "platform/desktop.h"
 #include "platform/filepicker.h"
+#include "platform/filesystem.h"
 #include "platform/folderpicker.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -520,12 +521,16 @@ TEST_F(WindowsSheetTest, RestoreRebuildsTheFolderAndAMissingSourceChangesNothing
 {
     TaskWindow* w = sheet();
     writeBytes(QStringLiteral("../D/SXWIN/学生的.txt"), "mine");
+    // A file the question had the student make read-only goes as well.
+    writeBytes(QStringLiteral("../D/SXWIN/临时/只读.txt"), "ro");
+    ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\SXWIN\\临时\\只读.txt"), true));
     {
         ScriptedMessageBoxes boxes;
         boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
         boxes.expectOk(QStringLiteral("题目已恢复"));
         button(w, QStringLiteral("恢复本题"))->click();
     }
+    EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/临时/只读.txt")));
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/学生的.txt")));
     EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/旧文件.txt")));
 

@@ -232,15 +232,18 @@ TEST_F(TaskWindowTest, ATreeLeftUnderItsProbeNameIsPutBackAtTheNextEntry)
     EXPECT_FALSE(exists(QStringLiteral("素材/bk/任务项目0")));
 }
 
-TEST_F(TaskWindowTest, BothTheTreeAndALeftoverProbeNameAreNamedInAMessage)
+TEST_F(TaskWindowTest, ALeftoverProbeNameBesideTheTreeIsKeptOnDAndNamedAndTheTaskStarts)
 {
-    QDir().mkpath(hostPath(QStringLiteral("素材/bk/任务项目0/题库")));
+    QDir().mkpath(hostPath(QStringLiteral("素材/bk/任务项目0/题库/作业")));
     ScriptedMessageBoxes boxes;
-    boxes.expectOk();
-    EXPECT_EQ(enter(QStringLiteral("word")), nullptr);
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("任务项目0")));
-    EXPECT_TRUE(exists(QStringLiteral("素材/bk/任务项目0/题库")));
+    boxes.allowAnyOk = true;
+    EXPECT_NE(enter(QStringLiteral("word")), nullptr);
+    ASSERT_FALSE(boxes.shown.isEmpty());
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("任务项目0_留存_"))) << boxes.shown[0].toStdString();
+    EXPECT_FALSE(exists(QStringLiteral("素材/bk/任务项目0")));
+    const QStringList kept = QDir(drive_).entryList({QStringLiteral("任务项目0_留存_*")}, QDir::Dirs);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(drive_ + '/' + kept[0] + QStringLiteral("/题库/作业")));
 }
 
 // ---- start-up per area and mode ----------------------------------------

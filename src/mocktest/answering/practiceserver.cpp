@@ -30,7 +30,7 @@ QString uSetupMockServer(const QString& text, const QString& level, const QStrin
 
     if (common::serverKindOf(text) == common::ServerKind::Ftp) {
         // Only this question's files: nothing of an earlier question stays.
-        const fs::Status emptied = fs::deleteFolder(common::kFtpFolder);
+        const fs::Status emptied = fs::deleteFolder(common::kFtpFolder, true);
         if (emptied == fs::Status::Failed)
             return QStringLiteral("无法清空“") + plat::displayPath(common::kFtpFolder) + QStringLiteral("”：") + emptied.describe();
         const fs::Status copied = fs::copyFolder(site, common::kFtpFolder);

@@ -6,7 +6,6 @@
 #include "platform/filesystem.h"
 #include "platform/paths.h"
 
-#include <QDirIterator>
 
 namespace mocktest {
 
@@ -24,19 +23,6 @@ constexpr Cleaned kChecked[] = {
     {"KSWIN", "D:\\win改名"}, {"KSNET", "D:\\n改名"}, {"PracticalTraining", "D:\\n改名"},
 };
 constexpr const char* kDeleteOrder[] = {"KSDOC", "KSXLS", "KSPPT", "KSNET", "KSWIN", "PracticalTraining"};
-
-// Whether a delete would leave part of the folder behind: a read-only entry
-// stays, with the folders that hold it.
-bool holdsReadOnly(const QString& folder)
-{
-    const QString host = plat::toHost(folder);
-    QDirIterator it(host, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString rel = it.next().mid(host.size() + 1);
-        if (fs::isReadOnly(folder + '\\' + QString(rel).replace('/', '\\'))) return true;
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -65,7 +51,9 @@ QStringList uCleanMockWorkspace(const QString& level, forms::Form* owner)
     for (const char* name : kDeleteOrder) {
         const QString folder = QStringLiteral("D:\\") + QString::fromUtf8(name);
         if (!fs::folderExists(folder)) continue;
-        if (holdsReadOnly(folder) || fs::deleteFolder(folder) == fs::Status::Failed) kept << folder;
+        // The folders are the platform's: read-only files the questions had
+        // the student make go with them.
+        if (fs::deleteFolder(folder, true) == fs::Status::Failed) kept << folder;
     }
     fs::ignoreFailure(fs::deleteFile(common::kIpTempFile), "the next lookup overwrites it");
     return kept;
@@ -75,7 +63,7 @@ QString foldersKeptMessage(const QStringList& folders)
 {
     QStringList shown;
     for (const QString& f : folders) shown << plat::displayPath(f);
-    return QStringLiteral("以下文件夹中有只读或正在使用的文件，未能删除，已原样保留：\n") + shown.join(QChar('\n')) +
+    return QStringLiteral("以下文件夹中有正在使用的文件，未能全部删除：\n") + shown.join(QChar('\n')) +
            QStringLiteral("\n请检查后手动删除。");
 }
 

@@ -146,12 +146,15 @@ QStringList drawChoiceQuestions(const LevelSpec& level, MockState& state)
 QStringList resetMockWorkspace(const LevelSpec& level)
 {
     QStringList failures;
-    // An absent folder is what the deletion wants.
+    // An absent folder is what the deletion wants. Of the mock exam folders
+    // only D:\KSDOC goes: the others keep what they hold and the kind steps
+    // copy the new material into them. Read-only files the questions had the
+    // student make go as well: the folders are the platform's.
     const auto remove = [&failures](const QString& path) {
-        const fs::Status s = fs::deleteFolder(path);
+        const fs::Status s = fs::deleteFolder(path, true);
         if (s == fs::Status::Failed) failures << s.describe();
     };
-    for (const KindSpec& k : mockKinds()) remove(k.examFolder());
+    remove(QStringLiteral("D:\\KSDOC"));
     for (const QString& k : level.resetKinds) remove(mockTree() + kBs + k);
     for (const QString& k : level.resetKinds)
         note(failures, fs::copyFolder(mockTree() + QStringLiteral("\\初始化\\") + k, mockTree() + kBs + k));

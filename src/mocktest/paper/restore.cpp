@@ -26,24 +26,18 @@ MockRestore uRestoreMockQuestion(const MockState& s, QWidget* owner)
     // first, or is named.
     const QString probe = *ks->restoreProbe ? QString::fromUtf8(ks->restoreProbe) : QStringLiteral("D:\\改名n");
     if (!common::uRecoverProbeLeftover(exam, probe, owner)) return MockRestore::Refused;
-    if (!common::uCheckFoldersFree({common::GuardEntry::probe(exam, probe, true, common::filesOpenMessage(name)),
-                                    common::GuardEntry::explorer(name, common::explorerOpenMessage(name))},
-                                   owner))
-        return MockRestore::Refused;
-
-    // The working document: probed under its slot name, and brought back
-    // when an interrupted probe left it there.
+    // The working document: probed under its slot name like every other
+    // guarded path (a file held open or a live office lock refuses; a
+    // rename alone would pass a document open in an editor), and brought
+    // back when an interrupted probe left it there.
     const QString W = workingDocument(kind, s.扩展名, nn);
     const QString P = mockTree() + QStringLiteral("\\") + kind + QStringLiteral("\\题目文档\\") + kind + nn + '.' + s.扩展名;
     const QString B = pristineDocument(kind, s.扩展名, nn);
-    if (fs::fileExists(W)) {
-        if (!fs::ok(fs::rename(W, P))) {
-            uMsgOk(QStringLiteral("请关闭题目文档 >_<"), owner);
-            return MockRestore::Refused;
-        }
-    }
-    if (fs::fileExists(P) && !fs::fileExists(W))
-        fs::ignoreFailure(fs::rename(P, W), "a document that stays under the probe name is replaced below");
+    if (!common::uCheckFoldersFree({common::GuardEntry::probe(exam, probe, true, common::filesOpenMessage(name)),
+                                    common::GuardEntry::explorer(name, common::explorerOpenMessage(name)),
+                                    common::GuardEntry::probe(W, P, true, QStringLiteral("请关闭题目文档 >_<"))},
+                                   owner))
+        return MockRestore::Refused;
 
     if (!uMsgYesNo(QStringLiteral("是否恢复?"), owner)) return MockRestore::Declined;
 
@@ -59,7 +53,7 @@ MockRestore uRestoreMockQuestion(const MockState& s, QWidget* owner)
 
     QStringList failures;
     const QString target = level->perSlotFolders ? exam + QStringLiteral("\\") + nn : exam;
-    const fs::Status removed = fs::deleteFolder(target);
+    const fs::Status removed = fs::deleteFolder(target, true);
     if (removed == fs::Status::Failed) failures << removed.describe();
     if (failures.isEmpty() && fs::folderExists(M)) {
         if (level->perSlotFolders && !fs::folderExists(exam)) {
