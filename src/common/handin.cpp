@@ -72,7 +72,8 @@ void dropOfficeLockFiles(const QString& hostFolder)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
-        if (isOfficeLockFile(it.fileName())) QFile::remove(it.filePath());
+        if (isOfficeLockFile(it.fileName()))
+            plat::fs::ignoreFailure(plat::fs::deleteFile(it.filePath(), true), "a lock that stays is refused by the check");
     }
 }
 
@@ -110,7 +111,8 @@ void removeInterruptedPacking(const QString& packedArchive)
     // The archiver writes its own temporary beside the packing name.
     const QString fresh = packingName(packedArchive);
     for (const QString& f : {fresh, fresh + QStringLiteral(".part")})
-        if (QFileInfo(f).isFile()) QFile::remove(f);
+        if (QFileInfo(f).isFile())
+            plat::fs::ignoreFailure(plat::fs::deleteFile(f, true), "an unverified packing never counts");
 }
 
 bool archiveHoldsFolder(const QString& archive, const QString& folder, QString* why, const QSet<QString>& kept)
@@ -339,7 +341,8 @@ HandInResult uHandIn(const HandIn& h)
     // kind, other tasks) goes now: ".part" names are this hand-in's own.
     const QString ending = '_' + h.submissionName.section('_', -1) + QStringLiteral(".part");
     for (const QString& part : QDir(h.targetFolder).entryList({QStringLiteral("*") + ending}, QDir::Files | QDir::Hidden))
-        QFile::remove(QDir(h.targetFolder).filePath(part));
+        plat::fs::ignoreFailure(plat::fs::deleteFile(QDir(h.targetFolder).filePath(part), true),
+                                "a half-written copy never counts; the next hand-in tries again");
 
     const Packed p = packFresh(h.packedArchive, h.folder, h.owner, h.timeoutMs, h.progress, h.replaces);
     if (!p.result.ok) return p.result;
@@ -351,7 +354,7 @@ HandInResult uHandIn(const HandIn& h)
     // The submission is verified: only now is anything recorded.
     const auto takeBack = [&](const QString& why) {
         removeInterruptedPacking(h.packedArchive);
-        QFile::remove(r.submission);
+        plat::fs::ignoreFailure(plat::fs::deleteFile(r.submission, true), "the submission is not recorded either way");
         return failed(why);
     };
     if (!plat::renameOver(p.fresh, plat::toHost(h.packedArchive)))

@@ -10,6 +10,7 @@
 #include "platform/filepicker.h"
 #include "platform/filesystem.h"
 #include "platform/folderpicker.h"
+#include "platform/officelock.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/shellwait.h"
@@ -31,6 +32,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
+#include <unistd.h>
+
+#include <memory>
 
 using tasks::TaskWindow;
 using testing_support::gbk;
@@ -258,6 +262,10 @@ TEST_F(TaskHandInTest, ADocumentStillOpenIsNamedBeforeTheHandIn)
     start(w, 1);
     tick(w, 1);
     running << QStringLiteral("soffice.bin");
+    // The office program runs, as another user's: the lock from another PC counts.
+    plat::setOfficeProcessesForTests(QList<plat::OfficeProcess>{{::getuid() + 1, QString()}});
+    const std::unique_ptr<void, void (*)(void*)> noOffice(
+        this, [](void*) { plat::setOfficeProcessesForTests(std::nullopt); });
     writeBytes(task(QStringLiteral("excel/题目文档/.~lock.统计学生成绩.xlsx#")),
                ",student,PC-01,11.12.2026 08:00,file:///home/student/.config/libreoffice/4;");
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
