@@ -17,6 +17,7 @@
 #include "practice/randompractice.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QImage>
@@ -66,12 +67,7 @@ protected:
     }
     void TearDown() override
     {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
-        common::resetRandomSource();
-        forms::setScreenDpi(0);
+        testing_support::TestHooks::reset();
         PlatformTest::TearDown();
     }
 
