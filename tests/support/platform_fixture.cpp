@@ -113,10 +113,19 @@ void PlatformTest::SetUp()
         ASSERT_FALSE(demo.isEmpty()) << error.toStdString();
         // A plain copy: the template is known whole, and the platform's
         // careful copy (each file aside, then renamed) costs several times more.
-        std::error_code copyError;
-        std::filesystem::copy(QFile::encodeName(demo).toStdString(), QFile::encodeName(program_).toStdString(),
-                              std::filesystem::copy_options::recursive, copyError);
-        ASSERT_FALSE(copyError) << "cannot copy the demo tree: " << copyError.message();
+        namespace fs = std::filesystem;
+        const QStringList parts = demoParts_.isEmpty() ? QStringList{QString()} : demoParts_;
+        for (const QString& part : parts) {
+            const QString from = part.isEmpty() ? demo : demo + '/' + part;
+            const QString to = part.isEmpty() ? program_ : program_ + '/' + part;
+            ASSERT_TRUE(QFileInfo::exists(from)) << "no such part of the demo tree: " << part.toStdString();
+            std::error_code copyError;
+            fs::create_directories(fs::path(QFile::encodeName(to).toStdString()).parent_path(), copyError);
+            if (!copyError)
+                fs::copy(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(),
+                         fs::copy_options::recursive | fs::copy_options::overwrite_existing, copyError);
+            ASSERT_FALSE(copyError) << "cannot copy " << part.toStdString() << " of the demo tree: " << copyError.message();
+        }
     }
     static bool registered = false;
     if (!registered) {

@@ -4,6 +4,7 @@
 // the windows registered and none loaded, the program's end observed
 // instead of performed.
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -31,13 +32,23 @@ protected:
     // Whether the program folder gets a copy of the demo tree (set before
     // SetUp runs). Off by default: a test writes the few files it needs.
     bool withDemoTree_ = false;
+    // With the demo tree: the parts of it to copy, relative to the program
+    // folder ("素材/bk/模拟测试", "素材/bk/xz.txt"); empty copies all of it.
+    QStringList demoParts_;
 };
 
-// A PlatformTest whose program folder holds a copy of the whole demo tree
-// ("素材/..."), for tests of windows that walk many of its files.
+// A PlatformTest whose program folder holds a copy of the demo tree
+// ("素材/..."), for tests of windows that walk many of its files. A fixture
+// that needs only some of it names those parts: each costs its own files
+// only, the whole tree costs about 1,500 file operations a test.
 class DemoTreeTest : public PlatformTest {
 protected:
     DemoTreeTest() { withDemoTree_ = true; }
+    explicit DemoTreeTest(QStringList parts)
+    {
+        withDemoTree_ = true;
+        demoParts_ = std::move(parts);
+    }
 };
 
 // Code page 936 bytes of a text (test literals are UTF-8).
