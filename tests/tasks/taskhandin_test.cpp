@@ -496,6 +496,48 @@ TEST_F(WindowsSheetTest, AScreenshotThatIsGoneIsNamedBeforePacking)
     EXPECT_TRUE(QDir(target).isEmpty());
 }
 
+// A failed attempt leaves its copies in the project archive: a screenshot
+// whose box the student clears afterwards, and a file deleted from D:\SXWIN,
+// must not reach the next attempt's submission.
+TEST_F(WindowsSheetTest, WhatIsClearedAfterAFailedAttemptIsNotHandedIn)
+{
+    TaskWindow* w = sheet();
+    w->ctl<QLineEdit>(QStringLiteral("库"))->setText(picture(QStringLiteral("库.png")));
+    w->ctl<QLineEdit>(QStringLiteral("屏幕分辨率"))->setText(picture(QStringLiteral("分辨率.png")));
+    writeBytes(QStringLiteral("../D/SXWIN/草稿.txt"), "draft");
+    w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
+    const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
+    ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+        boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+        boxes.expectOk();
+        button(w, QStringLiteral("win提交"))->click();
+        EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序"))) << boxes.shown.last().toStdString();
+    }
+    // The failed attempt did stage both.
+    const QString staged = task(QStringLiteral("提交/windows/")) + kKey;
+    ASSERT_TRUE(exists(staged + QStringLiteral("/08_库.jpg")));
+    ASSERT_TRUE(exists(staged + QStringLiteral("/SXWIN/草稿.txt")));
+    ASSERT_TRUE(QFile::rename(rar + QStringLiteral(".away"), rar));
+
+    w->ctl<QLineEdit>(QStringLiteral("库"))->clear();
+    ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/SXWIN/草稿.txt")));
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "));
+    boxes.expectYesNo(QStringLiteral("是否退出？"), false);
+    button(w, QStringLiteral("win提交"))->click();
+    processEvents();
+    const QStringList names = archiveNames(target + QStringLiteral("/Win_") + kKey + QStringLiteral(".vorqv"));
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/02_屏幕分辨率.jpg"))) << names.join(' ').toStdString();
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/SXWIN/旧文件.txt")));
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/08_库.jpg"))) << names.join(' ').toStdString();
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/SXWIN/草稿.txt")));
+}
+
 // The submission file cannot be written (the chosen drive is full): nothing
 // counts as handed in, so the sheet can be handed in again on re-entry.
 TEST_F(WindowsSheetTest, AFullTargetRecordsNothing)
