@@ -217,6 +217,60 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     EXPECT_FALSE(names.contains(kKey + QStringLiteral("/Mission_One/草稿.txt")));
 }
 
+// A handed-in task reset and handed in again: the packed archive keeps the
+// other tasks, but the task's own earlier entries give way to what the
+// student has now (a file of the first hand-in that is gone stays out).
+TEST_F(TaskHandInTest, ATaskHandedInAgainAfterAResetTakesOnlyWhatTheStudentHasNow)
+{
+    TaskWindow* w = open(QStringLiteral("word"));
+    start(w, 1);
+    button(w, QStringLiteral("重选任务"))->click();
+    start(w, 3);
+    writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
+    tick(w, 1);
+    tick(w, 3);
+    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+        boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+        boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+        boxes.expectOk(QStringLiteral("即将返回首页！"));
+        button(w, QStringLiteral("操作题提交"))->click();
+        processEvents();
+    }
+    ASSERT_FALSE(forms::isLoaded(kWindow));
+
+    w = open(QStringLiteral("word"), QStringLiteral("自由练习"));
+    start(w, 1);
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("是否重置【制作招生简章】？"), true);
+        boxes.expectYesNo(QStringLiteral("【制作招生简章】原有作答将被清空，确定重置吗？"), true);
+        boxes.expectOk(QStringLiteral("【制作招生简章】重置完成，可重新提交！！"));
+        button(w, QStringLiteral("操作题重置任务"))->click();
+    }
+    ASSERT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/草稿.txt")));
+    tick(w, 1);
+    const QString again = dir_->path() + QStringLiteral("/第二次");
+    QDir().mkpath(again);
+    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(again);
+    ScriptedMessageBoxes boxes;
+    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
+    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+    boxes.expectOk(QStringLiteral("即将返回首页！"));
+    button(w, QStringLiteral("操作题提交"))->click();
+    processEvents();
+    const QStringList names = archiveNames(again + QStringLiteral("/word_1_") + kKey + QStringLiteral(".vorqv"));
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/Mission_One/校徽.txt"))) << names.join(' ').toStdString();
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/设计个人简历.docx")));
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/Mission_Three/")));
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/Mission_One/草稿.txt"))) << names.join(' ').toStdString();
+    EXPECT_EQ(markLines(QStringLiteral("word")).value(0), QStringLiteral("已提交"));
+    EXPECT_EQ(markLines(QStringLiteral("word")).value(2), QStringLiteral("已提交"));
+}
+
 // The program killed while the archiver ran: the project archive holds the
 // edited document and the task folder, D: still holds the folder. After a
 // restart the task goes on from them, and the next hand-in packs them.
