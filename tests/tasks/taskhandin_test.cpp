@@ -58,6 +58,12 @@ public:
 
 class TaskHandInTest : public testing_support::DemoTreeTest {
 protected:
+    // The task tree, the archiver and the mission servers' folders.
+    TaskHandInTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/任务项目"), QStringLiteral("素材/bk/soft/RAR"),
+                        QStringLiteral("素材/bk/soft/FtpSever for mission"), QStringLiteral("素材/bk/soft/WebSever for mission")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();

@@ -39,6 +39,12 @@ const QString kKey = QStringLiteral("2026001张三");
 
 class TaskWindowTest : public testing_support::DemoTreeTest {
 protected:
+    // The task tree, the archiver and the mission servers' folders.
+    TaskWindowTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/任务项目"), QStringLiteral("素材/bk/soft/RAR"),
+                        QStringLiteral("素材/bk/soft/FtpSever for mission"), QStringLiteral("素材/bk/soft/WebSever for mission")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
@@ -568,7 +574,13 @@ TEST_F(TaskWindowTest, RunningMissionServersAreLeftAlone)
 
 // ---- knowledge points -----------------------------------------------------
 
-TEST_F(TaskWindowTest, KnowledgePointRoundTripToTheExerciseWindowAndBack)
+// The knowledge point opens the exercise window on the network bank.
+class TaskKnowledgePointTest : public TaskWindowTest {
+protected:
+    TaskKnowledgePointTest() { demoParts_ << QStringLiteral("素材/bk/题库/操作题/network"); }
+};
+
+TEST_F(TaskKnowledgePointTest, KnowledgePointRoundTripToTheExerciseWindowAndBack)
 {
     TaskWindow* w = openDirect(QStringLiteral("network"));
     button(w, QStringLiteral("任务二"))->click();
