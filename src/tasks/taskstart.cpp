@@ -10,6 +10,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/result.h"
+#include "tasks/messages.h"
 #include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
@@ -49,9 +50,7 @@ void TaskWindow::startTask()
     // is changed, the student is told which file is missing.
     for (const QString& need : {text, document})
         if (!fs::fileExists(need)) {
-            uMsgOk(QStringLiteral("任务【") + t + QStringLiteral("】的文件缺失，无法开始任务：\n") + plat::displayPath(need) +
-                       QStringLiteral("\n请联系老师检查任务题库。"),
-                   this);
+            uMsgOk(msg::taskFileMissing(t, plat::displayPath(need)), this);
             return;
         }
 
@@ -142,11 +141,9 @@ void TaskWindow::startTask()
     for (int k = 0; k < 6; ++k)
         if (state.可提交[k] == QStringLiteral("1")) ctl(QString::fromUtf8(kTaskMembers[k].check))->setEnabled(true);
     if (keepDocument || keepFolder || restoreFolder)
-        uMsgOk(QStringLiteral("任务【") + t + QStringLiteral("】上次的提交没有完成，已保留上次的作答，可以继续完成后再提交。"), this);
+        uMsgOk(msg::earlierAnswerKept(t), this);
     if (!failed.isEmpty())
-        uMsgOk(QStringLiteral("开始任务时有文件没有复制成功：\n") + failed.join('\n') +
-                   QStringLiteral("\n请关闭正在使用的文件后点击“初始化当前任务”，或联系老师。"),
-               this);
+        uMsgOk(msg::startCopiesFailed(failed), this);
 }
 
 void TaskWindow::loadSamplePictures(const QString& task)

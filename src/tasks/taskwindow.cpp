@@ -3,6 +3,7 @@
 #include "common/documents.h"
 #include "common/guards.h"
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/navigation.h"
 #include "common/questiontext.h"
 #include "common/servers.h"
@@ -14,6 +15,7 @@
 #include "platform/paths.h"
 #include "platform/result.h"
 #include "platform/textfile.h"
+#include "tasks/messages.h"
 #include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskkey.h"
@@ -64,7 +66,6 @@ constexpr WorkFolder kWorkFolders[] = {
 constexpr const char* kDeleteOrder[] = {"Word_Mission", "Excel_Mission", "Ppt_Mission", "SXNET", "SXWIN", "PracticalTraining"};
 
 const QString kWindowsTitle = QStringLiteral("任务项目_Windows");
-const QString kDocumentInUse = QStringLiteral("请关闭已经打开的题目文档 >_<");
 
 QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
 
@@ -207,7 +208,7 @@ void TaskWindow::onLoad()
         a = state.选择;
         if (!common::writeRequest(common::kTaskModeFile, {QString()}, this)) return;
         if (!findArea(a)) {
-            uMsgOk(QStringLiteral("任务项目区域“") + a + QStringLiteral("”无效，请重新登录并选择任务项目。"), this);
+            uMsgOk(msg::missionAreaInvalid(a), this);
             return;
         }
         // As the main window's area buttons do: a student who has handed in
@@ -215,7 +216,7 @@ void TaskWindow::onLoad()
         const Area* area = findArea(a);
         removeInterruptedHandIn(a, state.studentKey);
         if (uIsSubmitted(submittedFolder(a), QString::fromUtf8(area->pattern), area->foldersToo, state.studentKey)) {
-            uMsgOk(QStringLiteral("【") + state.studentKey + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"), this);
+            uMsgOk(msg::alreadyHandedIn(state.studentKey), this);
             loadMarks(a);
         }
         if (!uPrepareProjectArchive(a, state.studentKey, this)) return;
@@ -226,7 +227,7 @@ void TaskWindow::onLoad()
     } else if (findOfficeArea(a)) {
         layoutOffice(a);
     } else {
-        uMsgOk(QStringLiteral("任务项目区域“") + a + QStringLiteral("”无效，请关闭本窗口后从主界面重新选择任务项目。"), this);
+        uMsgOk(msg::areaInvalid(a), this);
         return;
     }
     refreshWorkingCopy();
@@ -293,9 +294,7 @@ void TaskWindow::layoutOffice(const QString& a)
     const auto lines = plat::readLines936(list);
     state.Combo1 = lines.value_or(QStringList());
     if (!lines)
-        uMsgOk(QStringLiteral("找不到本区域的任务列表：") + plat::displayPath(list) +
-                   QStringLiteral("\n请联系老师检查任务题库。"),
-               this);
+        uMsgOk(msg::taskListMissing(plat::displayPath(list)), this);
     for (int n = 1; n <= 6; ++n)
         if (state.taskName(n).isEmpty()) ctl(QString::fromUtf8(kTaskMembers[n - 1].button))->hide();
     for (int n = 1; n <= 6; ++n)
@@ -375,8 +374,7 @@ void TaskWindow::onUnload(bool& cancel)
 {
     const bool quiet = state.退出检测 == QStringLiteral("1") && state.handedIn;
     if (!quiet) {
-        if (!uMsgYesNo(QStringLiteral("是否退出？"), this) ||
-            !uMsgYesNo(QStringLiteral("【未提交的答案将会清空】，确定退出吗？"), this)) {
+        if (!uMsgYesNo(common::msg::kAskExit, this) || !uMsgYesNo(msg::kAskExitSure, this)) {
             cancel = true;
             return;
         }
@@ -389,7 +387,7 @@ void TaskWindow::onUnload(bool& cancel)
         // A tree left under its probe name is named to the student instead
         // of being reported as a document in use.
         if (!fs::folderExists(plat::appPath(kTaskTreeProbe)))
-            guards << common::GuardEntry::probe(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), true, kDocumentInUse);
+            guards << common::GuardEntry::probe(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), true, common::msg::kCloseOpenDocuments);
         else
             uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), this);
         if (!common::uCheckFoldersFree(guards, this)) {
@@ -397,7 +395,7 @@ void TaskWindow::onUnload(bool& cancel)
             return;
         }
     } else if (state.单体与否 == QStringLiteral("more")) {
-        uMsgOk(QStringLiteral("即将返回首页！"), this);
+        uMsgOk(msg::kBackToStart, this);
     }
     cleanUp(quiet);
     common::returnToMainOrEnd(state.单体与否);

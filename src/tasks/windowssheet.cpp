@@ -2,6 +2,7 @@
 // the Windows question of page 2 with its restore, and the folder button.
 #include "common/documents.h"
 #include "common/guards.h"
+#include "common/messages.h"
 #include "common/questiontext.h"
 #include "forms/controls.h"
 #include "forms/twips.h"
@@ -10,6 +11,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/result.h"
+#include "tasks/messages.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
 #include "tasks/taskwindow_design.h"
@@ -56,7 +58,7 @@ void TaskWindow::showSheetPage2()
            << common::GuardEntry::probe(kSheetFolder, QStringLiteral("D:\\win改名"), true,
                                         common::filesOpenMessage(QStringLiteral("SXWIN")))
            << common::GuardEntry::probe(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), true,
-                                        QStringLiteral("请关闭已经打开的题目文档 >_<"));
+                                        common::msg::kCloseOpenDocuments);
     if (!common::uCheckFoldersFree(guards, this)) return;
 
     const QString k = state.操作题题型, q = state.序号;
@@ -103,7 +105,7 @@ void TaskWindow::restoreSheetQuestion()
 {
     const QString q = state.序号;
     const QString w = QStringLiteral("D:\\") + state.素材文件夹;
-    if (!uMsgYesNo(QStringLiteral("是否恢复?"), this)) return;
+    if (!uMsgYesNo(common::msg::kAskRestore, this)) return;
     common::GuardList guards;
     guards << common::GuardEntry::probe(kSheetFolder, QStringLiteral("D:\\改名win"), true,
                                         common::filesOpenMessage(QStringLiteral("SXWIN")))
@@ -112,19 +114,14 @@ void TaskWindow::restoreSheetQuestion()
     // The source is checked before the student's folder is deleted.
     const QString source = tree(QStringLiteral("\\windows\\素材\\实训素材\\") + q);
     if (!fs::folderExists(source)) {
-        uMsgOk(QStringLiteral("本题的素材缺失，无法恢复：") + plat::displayPath(source) +
-                   QStringLiteral("\n请先点击“→”重新打开任务二；") + plat::displayPath(kSheetFolder) +
-                   QStringLiteral(" 没有改动。"),
-               this);
+        uMsgOk(msg::sheetMaterialMissing(plat::displayPath(source), plat::displayPath(kSheetFolder)), this);
         return;
     }
     if (!fs::ok(fs::deleteFolder(w, true)) || !fs::ok(fs::copyFolder(source, kSheetFolder))) {
-        uMsgOk(QStringLiteral("恢复没有完成：") + plat::displayPath(kSheetFolder) +
-                   QStringLiteral("中有文件无法删除或复制，请关闭正在使用的文件后再试。"),
-               this);
+        uMsgOk(msg::sheetRestoreNotDone(plat::displayPath(kSheetFolder)), this);
         return;
     }
-    uMsgOk(QStringLiteral("题目已恢复"), this);
+    uMsgOk(common::msg::kRestored, this);
 }
 
 void TaskWindow::openSheetFolder()

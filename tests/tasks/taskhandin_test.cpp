@@ -2,6 +2,7 @@
 // handed-in task, the re-initialisation, and the Windows sheet's page 2,
 // pickers and restore.
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/processes.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
@@ -18,6 +19,8 @@
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
+#include "tasks/messages.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
 
@@ -67,8 +70,8 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle) {
+        hooks_.screenDpi(96);
+        hooks_.starts([this](const QString& host, const QStringList&, plat::WindowStyle) {
             const QString name = QFileInfo(host).fileName();
             starts << name;
             if (name.endsWith(QStringLiteral(".exe")) && !name.contains(QStringLiteral("kill"))) running << name;
@@ -76,9 +79,9 @@ protected:
             if (name == QStringLiteral("mission_web_kill_app.exe")) running.removeAll(QStringLiteral("MyWebServer0.exe"));
             return qint64(999999);
         });
-        common::setProcessListForTests([this] { return running; });
-        plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        plat::setDesktopHookForTests([](plat::DesktopAction, const QString&) { return true; });
+        hooks_.processes([this] { return running; });
+        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        hooks_.desktop([](plat::DesktopAction, const QString&) { return true; });
         plat::setFolderPicker(&picker);
         plat::setFilePicker(&picker);
         EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, kKey + QStringLiteral("\r\n2026001\r\n张三")));
@@ -88,13 +91,9 @@ protected:
     }
     void TearDown() override
     {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
+        hooks_.reset();  // before the fixture's own end, which may start the kill tools
         plat::setFolderPicker(nullptr);
         plat::setFilePicker(nullptr);
-        forms::setScreenDpi(0);
         PlatformTest::TearDown();
     }
     TaskWindow* open(const QString& area, const QString& mode = QString())
@@ -128,6 +127,7 @@ protected:
             .split(QStringLiteral("\r\n"));
     }
 
+    testing_support::TestHooks hooks_;
     Picker picker;
     QString target;
     QStringList starts;
@@ -144,14 +144,14 @@ TEST_F(TaskHandInTest, TickedTasksAreHandedInVerifiedMarkedAndTheWindowCloses)
     tick(w, 1);
     tick(w, 3);
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"));
+    boxes.expectOk(common::msg::kAvoidTaskFolders);
     picker.next = target;
     button(w, QStringLiteral("操作题选择提交路径"))->click();
     EXPECT_EQ(picker.last, QStringLiteral("浏览文件夹"));
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
-    boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
-    boxes.expectOk(QStringLiteral("即将返回首页！"));
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    boxes.expectOk(tasks::msg::kTasksHandedIn);
+    boxes.expectOk(tasks::msg::kBackToStart);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
 
@@ -178,8 +178,8 @@ TEST_F(TaskHandInTest, AFailedHandInKeepsEverythingAndTheWindowOpen)
     QFile::remove(hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe")));
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
     boxes.expectOk();
     button(w, QStringLiteral("操作题提交"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序")));
@@ -205,8 +205,8 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-        boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+        boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+        boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
         boxes.expectOk();
         button(w, QStringLiteral("操作题提交"))->click();
     }
@@ -214,8 +214,8 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/Word_Mission/Mission_One/草稿.txt")));
     ScriptedMessageBoxes boxes;
     boxes.allowAnyOk = true;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
     const QStringList names = archiveNames(target + QStringLiteral("/word_1_") + kKey + QStringLiteral(".vorqv"));
@@ -238,10 +238,10 @@ TEST_F(TaskHandInTest, ATaskHandedInAgainAfterAResetTakesOnlyWhatTheStudentHasNo
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-        boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
-        boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
-        boxes.expectOk(QStringLiteral("即将返回首页！"));
+        boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+        boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+        boxes.expectOk(tasks::msg::kTasksHandedIn);
+        boxes.expectOk(tasks::msg::kBackToStart);
         button(w, QStringLiteral("操作题提交"))->click();
         processEvents();
     }
@@ -251,9 +251,9 @@ TEST_F(TaskHandInTest, ATaskHandedInAgainAfterAResetTakesOnlyWhatTheStudentHasNo
     start(w, 1);
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否重置【制作招生简章】？"), true);
-        boxes.expectYesNo(QStringLiteral("【制作招生简章】原有作答将被清空，确定重置吗？"), true);
-        boxes.expectOk(QStringLiteral("【制作招生简章】重置完成，可重新提交！！"));
+        boxes.expectYesNo(tasks::msg::askReset(QStringLiteral("制作招生简章")), true);
+        boxes.expectYesNo(tasks::msg::askResetSure(QStringLiteral("制作招生简章")), true);
+        boxes.expectOk(tasks::msg::resetDone(QStringLiteral("制作招生简章")));
         button(w, QStringLiteral("操作题重置任务"))->click();
     }
     ASSERT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/草稿.txt")));
@@ -262,10 +262,10 @@ TEST_F(TaskHandInTest, ATaskHandedInAgainAfterAResetTakesOnlyWhatTheStudentHasNo
     QDir().mkpath(again);
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(again);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
-    boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
-    boxes.expectOk(QStringLiteral("即将返回首页！"));
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    boxes.expectOk(tasks::msg::kTasksHandedIn);
+    boxes.expectOk(tasks::msg::kBackToStart);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
     const QStringList names = archiveNames(again + QStringLiteral("/word_1_") + kKey + QStringLiteral(".vorqv"));
@@ -299,8 +299,8 @@ TEST_F(TaskHandInTest, AnInterruptedHandInKeepsTheEditedDocumentAndFolder)
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
     boxes.allowAnyOk = true;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
     const QString sub = target + QStringLiteral("/excel_2_") + kKey + QStringLiteral(".vorqv");
@@ -330,8 +330,8 @@ TEST_F(TaskHandInTest, ADocumentStillOpenIsNamedBeforeTheHandIn)
                ",student,PC-01,11.12.2026 08:00,file:///home/student/.config/libreoffice/4;");
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
     boxes.expectYesNo(QString(), false);
     button(w, QStringLiteral("操作题提交"))->click();
     ASSERT_EQ(boxes.shown.size(), 3);
@@ -385,9 +385,9 @@ TEST_F(TaskHandInTest, ResetReopensAHandedInTask)
     start(w, 3);
     ASSERT_TRUE(button(w, QStringLiteral("操作题重置任务"))->isVisibleTo(w));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否重置【设计个人简历】？"), true);
-    boxes.expectYesNo(QStringLiteral("【设计个人简历】原有作答将被清空，确定重置吗？"), true);
-    boxes.expectOk(QStringLiteral("【设计个人简历】重置完成，可重新提交！！"));
+    boxes.expectYesNo(tasks::msg::askReset(QStringLiteral("设计个人简历")), true);
+    boxes.expectYesNo(tasks::msg::askResetSure(QStringLiteral("设计个人简历")), true);
+    boxes.expectOk(tasks::msg::resetDone(QStringLiteral("设计个人简历")));
     button(w, QStringLiteral("操作题重置任务"))->click();
     const QStringList marks = markLines(QStringLiteral("word"));
     EXPECT_EQ(marks.value(2), QStringLiteral("任务三已提交标记"));
@@ -406,8 +406,8 @@ TEST_F(TaskHandInTest, ReinitialisationRebuildsFromThePristineCopies)
     writeBytes(task(QStringLiteral("word/题目文档/制作招生简章.docx")), "edited");
     writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/多余.txt"), "extra");
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否初始化当前任务?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(tasks::msg::kAskReinitialise, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, QStringLiteral("初始化当前任务"))->click();
     EXPECT_EQ(bytes(task(QStringLiteral("word/题目文档/制作招生简章.docx"))), bytes(task(QStringLiteral("题库/word/题目文档/制作招生简章.docx"))));
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/多余.txt")));
@@ -422,7 +422,7 @@ TEST_F(TaskHandInTest, ReinitialisationWithAMissingSourceChangesNothing)
     writeBytes(task(QStringLiteral("word/题目文档/制作招生简章.docx")), "edited");
     QFile::remove(hostPath(task(QStringLiteral("word/bk/制作招生简章.docx"))));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否初始化当前任务?"), true);
+    boxes.expectYesNo(tasks::msg::kAskReinitialise, true);
     boxes.expectOk();
     button(w, QStringLiteral("初始化当前任务"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("缺失")));
@@ -437,8 +437,8 @@ TEST_F(TaskHandInTest, NetworkReinitialisationRestartsTheServersAfterTheirKillTo
     ASSERT_TRUE(running.contains(QStringLiteral("Ftpconsole.exe")));
     starts.clear();
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否初始化当前任务?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(tasks::msg::kAskReinitialise, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, QStringLiteral("初始化当前任务"))->click();
     EXPECT_EQ(starts, (QStringList{QStringLiteral("mission_ftp_kill_app.exe"), QStringLiteral("mission_web_kill_app.exe"),
                                    QStringLiteral("Ftpconsole.exe"), QStringLiteral("MyWebServer0.exe")}));
@@ -511,10 +511,10 @@ TEST_F(WindowsSheetTest, HandInWritesTheAnswersInOrderWithTheScreenshots)
         w->ctl<QLineEdit>(QString::fromUtf8(b))->clear();
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
-    boxes.expectOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "));
-    boxes.expectYesNo(QStringLiteral("是否退出？"), false);
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    boxes.expectOk(tasks::msg::kSheetHandedIn);
+    boxes.expectYesNo(common::msg::kAskExit, false);
     button(w, QStringLiteral("win提交"))->click();
     processEvents();
     EXPECT_TRUE(forms::isLoaded(kWindow));
@@ -546,8 +546,8 @@ TEST_F(WindowsSheetTest, AScreenshotThatIsGoneIsNamedBeforePacking)
     w->ctl<QLineEdit>(QStringLiteral("库"))->setText(dir_->path() + QStringLiteral("/不见了.png"));
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
     boxes.expectOk();
     button(w, QStringLiteral("win提交"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("不见了.png")));
@@ -570,8 +570,8 @@ TEST_F(WindowsSheetTest, WhatIsClearedAfterAFailedAttemptIsNotHandedIn)
     ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-        boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+        boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+        boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
         boxes.expectOk();
         button(w, QStringLiteral("win提交"))->click();
         EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序"))) << boxes.shown.last().toStdString();
@@ -585,10 +585,10 @@ TEST_F(WindowsSheetTest, WhatIsClearedAfterAFailedAttemptIsNotHandedIn)
     w->ctl<QLineEdit>(QStringLiteral("库"))->clear();
     ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/SXWIN/草稿.txt")));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
-    boxes.expectOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "));
-    boxes.expectYesNo(QStringLiteral("是否退出？"), false);
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    boxes.expectOk(tasks::msg::kSheetHandedIn);
+    boxes.expectYesNo(common::msg::kAskExit, false);
     button(w, QStringLiteral("win提交"))->click();
     processEvents();
     const QStringList names = archiveNames(target + QStringLiteral("/Win_") + kKey + QStringLiteral(".vorqv"));
@@ -614,8 +614,8 @@ TEST_F(WindowsSheetTest, AFullTargetRecordsNothing)
         GTEST_SKIP() << "no tmpfs mount here";
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(small);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
     boxes.expectOk();
     button(w, QStringLiteral("win提交"))->click();
     const QStringList left = QDir(small).entryList(QDir::Files | QDir::Hidden);
@@ -636,8 +636,8 @@ TEST_F(WindowsSheetTest, RestoreRebuildsTheFolderAndAMissingSourceChangesNothing
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\SXWIN\\临时\\只读.txt"), true));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-        boxes.expectOk(QStringLiteral("题目已恢复"));
+        boxes.expectYesNo(common::msg::kAskRestore, true);
+        boxes.expectOk(common::msg::kRestored);
         button(w, QStringLiteral("恢复本题"))->click();
     }
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/临时/只读.txt")));
@@ -647,7 +647,7 @@ TEST_F(WindowsSheetTest, RestoreRebuildsTheFolderAndAMissingSourceChangesNothing
     writeBytes(QStringLiteral("../D/SXWIN/学生的.txt"), "mine");
     QDir(hostPath(task(QStringLiteral("windows/素材/实训素材/01")))).removeRecursively();
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectYesNo(common::msg::kAskRestore, true);
     boxes.expectOk();
     button(w, QStringLiteral("恢复本题"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("缺失")));

@@ -1,7 +1,9 @@
 // 任务项目窗格 and the main window's task-project area buttons: entry, start-up
 // per area and mode, choice, start, mission servers, knowledge points and
 // the close, driven through the real widgets on the demo tree.
+#include "common/guards.h"
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/navigation.h"
 #include "common/processes.h"
 #include "forms/runtime.h"
@@ -17,6 +19,7 @@
 #include "scripted_msgbox.h"
 #include "test_hooks.h"
 #include "tasks/missionservers.h"
+#include "tasks/messages.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
 
@@ -147,12 +150,12 @@ TEST_P(TaskEntryTest, RecordsAreaAndModeAndPreparesTheArchive)
         writeBytes(task(QStringLiteral("提交/") + area + '/' + other + QStringLiteral("/作业.txt")), "his");
 
     ScriptedMessageBoxes boxes;
-    if (c.handedIn) boxes.expectOk(QStringLiteral("【") + kKey + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"));
-    if (archive.isEmpty()) boxes.expectOk(QStringLiteral("项目档案创建成功"));
+    if (c.handedIn) boxes.expectOk(tasks::msg::alreadyHandedIn(kKey));
+    if (archive.isEmpty()) boxes.expectOk(tasks::msg::kArchiveCreated);
     const bool yes = archive == QStringLiteral("other-yes");
     if (archive.startsWith(QStringLiteral("other"))) {
-        boxes.expectYesNo(other + QChar(10) + QStringLiteral("正在任务中，是否替换"), yes);
-        if (yes) boxes.expectOk(QStringLiteral("项目档案重置成功"));
+        boxes.expectYesNo(tasks::msg::askReplaceArchive(other), yes);
+        if (yes) boxes.expectOk(tasks::msg::kArchiveReplaced);
     }
     TaskWindow* w = enter(area);
 
@@ -231,7 +234,7 @@ TEST_F(TaskWindowTest, ATreeLeftUnderItsProbeNameIsPutBackAtTheNextEntry)
     EXPECT_TRUE(uWriteTextFile(common::kTaskAreaFile, QStringLiteral("excel")));  // the last visit's
     ASSERT_TRUE(QDir().rename(hostPath(task(QString())), hostPath(QStringLiteral("素材/bk/任务项目0"))));
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("项目档案创建成功"));
+    boxes.expectOk(tasks::msg::kArchiveCreated);
     ASSERT_NE(enter(QStringLiteral("word")), nullptr);
     EXPECT_EQ(uReadLastLine(common::kTaskAreaFile), QStringLiteral("word"));
     EXPECT_TRUE(exists(task(QStringLiteral("题库/word/任务列表.txt"))));
@@ -620,8 +623,8 @@ TEST_F(TaskWindowTest, CloseAsksTwiceGuardsThenCleansUpAndReturns)
     writeBytes(task(QStringLiteral("已提交/network/")) + kKey + QStringLiteral(".txt"), "marks");
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-        boxes.expectYesNo(QStringLiteral("【未提交的答案将会清空】，确定退出吗？"), false);
+        boxes.expectYesNo(common::msg::kAskExit, true);
+        boxes.expectYesNo(tasks::msg::kAskExitSure, false);
         EXPECT_FALSE(forms::unload(kWindow));
     }
     EXPECT_TRUE(onD(QStringLiteral("SXNET/Mission_One")));
@@ -629,15 +632,15 @@ TEST_F(TaskWindowTest, CloseAsksTwiceGuardsThenCleansUpAndReturns)
         testing_support::FileHolder held(drive_ + QStringLiteral("/SXNET/Mission_One/作业.txt"));
         ASSERT_TRUE(held.holding());
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-        boxes.expectYesNo(QStringLiteral("【未提交的答案将会清空】，确定退出吗？"), true);
-        boxes.expectOk(QStringLiteral("请关闭已经打开的SXNET文件夹中的文件 >_<"));
+        boxes.expectYesNo(common::msg::kAskExit, true);
+        boxes.expectYesNo(tasks::msg::kAskExitSure, true);
+        boxes.expectOk(common::filesOpenMessage(QStringLiteral("SXNET")));
         EXPECT_FALSE(forms::unload(kWindow));
         EXPECT_TRUE(running.contains(QStringLiteral("Ftpconsole.exe")));
     }
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("【未提交的答案将会清空】，确定退出吗？"), true);
+    boxes.expectYesNo(common::msg::kAskExit, true);
+    boxes.expectYesNo(tasks::msg::kAskExitSure, true);
     EXPECT_TRUE(forms::unload(kWindow));
     EXPECT_TRUE(ftpHomeAtKill) << "the FTP server is stopped while its folder still exists";
     EXPECT_TRUE(running.isEmpty());
@@ -653,10 +656,10 @@ TEST_F(TaskWindowTest, QuietCloseOnlyAfterAVerifiedHandIn)
     EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission")));
     EXPECT_TRUE(uWriteTextFile(common::kMissionAreaFile, QStringLiteral("word")));
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("项目档案创建成功"));
+    boxes.expectOk(tasks::msg::kArchiveCreated);
     TaskWindow* w = static_cast<TaskWindow*>(forms::show(kWindow));
     w->state.退出检测 = QStringLiteral("1");  // without a verified hand-in: still asks
-    boxes.expectYesNo(QStringLiteral("是否退出？"), false);
+    boxes.expectYesNo(common::msg::kAskExit, false);
     EXPECT_FALSE(forms::unload(kWindow));
     w->state.handedIn = true;
     EXPECT_TRUE(forms::unload(kWindow));
