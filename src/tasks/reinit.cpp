@@ -27,7 +27,7 @@ QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
 void TaskWindow::reinitialiseTask()
 {
     const QString t = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
-    const QString a = state.操作题题型, e = state.扩展名, w = state.素材文件夹, m = state.任务步骤;
+    const QString a = state.area, e = state.extension, w = state.workFolder, m = state.taskStep;
     const QString stepFolder = QStringLiteral("D:\\") + w + '\\' + m;
     const QString document = workingDocument(t);
     const QString documentProbe = tree(QStringLiteral("\\") + a + QStringLiteral("\\题目文档\\") + t + QStringLiteral("_改.") + e);
@@ -44,7 +44,7 @@ void TaskWindow::reinitialiseTask()
 
     // Every source before anything is deleted. A task without material has
     // no pristine material folder: its working folder is rebuilt empty.
-    const bool hasMaterial = state.msCombo3.contains(t);
+    const bool hasMaterial = state.tasksWithMaterial.contains(t);
     const bool network = a == QStringLiteral("network");
     const QString serverBank = tree(QStringLiteral("\\题库\\network\\server"));
     QStringList missing;
@@ -102,7 +102,7 @@ void TaskWindow::reinitialiseTask()
             return;
         }
         uSetupMissionFtpServer(a, state.studentKey, this);
-        uSetupMissionWebServer(state.IP地址 == QStringLiteral("IP地址") ? QString() : state.IP地址, this);
+        uSetupMissionWebServer(state.ipAddress == QStringLiteral("IP地址") ? QString() : state.ipAddress, this);
         restoreControls();
     }
     uMsgOk(common::msg::kRestored, this);

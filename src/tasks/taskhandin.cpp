@@ -82,7 +82,7 @@ void TaskWindow::setProgress(int percent)
 bool TaskWindow::writeMarks(const std::array<QString, 6>& marks, QString* why) const
 {
     QStringList lines(marks.begin(), marks.end());
-    const QString path = marksFile(state.操作题题型, state.studentKey);
+    const QString path = marksFile(state.area, state.studentKey);
     if (const fs::Status made = fs::makePath(QFileInfo(plat::toHost(path)).absolutePath()); !made.ok()) {
         if (why) *why = msg::recordNotWritten(made.describe());
         return false;
@@ -131,12 +131,12 @@ void TaskWindow::handInTasks()
     }
     if (!uMsgYesNo(msg::kAskHandIn, this) || !uMsgYesNo(msg::kAskHandInSure, this)) return;
 
-    const QString a = state.操作题题型;
+    const QString a = state.area;
     const QString archive = projectArchive(a, state.studentKey);
     // Every source first: nothing is copied before all of them are there.
     for (int n : ticked) {
         const QString doc = workingDocument(state.taskName(n));
-        const QString step = QStringLiteral("D:\\") + state.素材文件夹 + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
+        const QString step = QStringLiteral("D:\\") + state.workFolder + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
         for (const QString& need : {doc, step})
             if (!fs::fileExists(need) && !fs::folderExists(need)) {
                 uMsgOk(msg::answerMissing(state.taskName(n), plat::displayPath(need)), this);
@@ -150,12 +150,12 @@ void TaskWindow::handInTasks()
     QStringList sources;
     for (int n : ticked)
         sources << workingDocument(state.taskName(n))
-                << QStringLiteral("D:\\") + state.素材文件夹 + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
+                << QStringLiteral("D:\\") + state.workFolder + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
     if (!common::uAskAboutOpenDocuments(sources, this)) return;
 
     enableHandInControls(false);
-    std::array<QString, 6> digits = state.提交标记;
-    std::array<QString, 6> marks = state.已提交标记;
+    std::array<QString, 6> digits = state.handInDigits;
+    std::array<QString, 6> marks = state.handedInMarks;
     for (int n : ticked) {
         const QString step = QString::fromUtf8(kTaskMembers[n - 1].step);
         // The task's folder in the archive becomes exactly what the student
@@ -164,7 +164,7 @@ void TaskWindow::handInTasks()
         const QString staged = archive + '\\' + step;
         const bool copied = fs::ok(fs::copyFile(workingDocument(state.taskName(n)), archive + '\\')) &&
                             (!fs::folderExists(staged) || fs::ok(fs::deleteFolder(staged, true))) &&
-                            fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + step, staged));
+                            fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.workFolder + '\\' + step, staged));
         if (!copied) {
             enableHandInControls(true);
             uMsgOk(msg::answerNotStaged(state.taskName(n), plat::displayPath(archive)), this);
@@ -182,13 +182,13 @@ void TaskWindow::handInTasks()
                        QStringLiteral(".vorqv");
     h.owner = this;
     for (int n : ticked)
-        h.replaces << state.studentKey + '/' + state.taskName(n) + '.' + state.扩展名
+        h.replaces << state.studentKey + '/' + state.taskName(n) + '.' + state.extension
                    << state.studentKey + '/' + QString::fromUtf8(kTaskMembers[n - 1].step) + '/';
     h.progress = [this](int p) { setProgress(p); };
     h.record = [this, &marks](QString* why) { return writeMarks(marks, why); };
     h.tell = [&] {
-        state.提交标记 = digits;
-        state.已提交标记 = marks;
+        state.handInDigits = digits;
+        state.handedInMarks = marks;
         state.handedIn = true;
         uMsgOk(msg::kTasksHandedIn, this);
     };
@@ -198,7 +198,7 @@ void TaskWindow::handInTasks()
         uMsgOk(r.message, this);
         return;
     }
-    state.退出检测 = QStringLiteral("1");
+    state.exitCheck = QStringLiteral("1");
     forms::unload(this);
 }
 
@@ -208,16 +208,16 @@ void TaskWindow::resetHandedInTask()
     if (!uMsgYesNo(msg::askReset(title), this)) return;
     if (!uMsgYesNo(msg::askResetSure(title), this)) return;
     const int n = state.currentTask();
-    std::array<QString, 6> marks = state.已提交标记;
+    std::array<QString, 6> marks = state.handedInMarks;
     if (n > 0) marks[n - 1] = QString::fromUtf8(kTaskMembers[n - 1].markLabel);
     QString why;
     if (!writeMarks(marks, &why)) {
         uMsgOk(msg::resetNotDone(why), this);
         return;
     }
-    state.已提交标记 = marks;
+    state.handedInMarks = marks;
     if (n > 0) {
-        state.可提交[n - 1] = QStringLiteral("1");
+        state.mayHandIn[n - 1] = QStringLiteral("1");
         ctl(QString::fromUtf8(kTaskMembers[n - 1].check))->setEnabled(true);
     }
     ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->clear();

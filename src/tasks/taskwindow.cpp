@@ -87,16 +87,16 @@ const OfficeArea* findOfficeArea(const QString& word)
 TaskState::TaskState()
 {
     for (int i = 0; i < 6; ++i) {
-        已提交标记[i] = QString::fromUtf8(kTaskMembers[i].markLabel);
-        可提交[i] = QString::fromUtf8(kTaskMembers[i].mayLabel);
-        提交标记[i] = QString::fromUtf8(kTaskMembers[i].digitLabel);
+        handedInMarks[i] = QString::fromUtf8(kTaskMembers[i].markLabel);
+        mayHandIn[i] = QString::fromUtf8(kTaskMembers[i].mayLabel);
+        handInDigits[i] = QString::fromUtf8(kTaskMembers[i].digitLabel);
     }
 }
 
 int TaskState::currentTask() const
 {
     for (int n = 1; n <= 6; ++n)
-        if (当前任务 == QStringLiteral("任务%1").arg(n)) return n;
+        if (taskLabel == QStringLiteral("任务%1").arg(n)) return n;
     return 0;
 }
 
@@ -173,23 +173,23 @@ common::StylePanelLayout TaskWindow::styleLayout()
 
 QPlainTextEdit* TaskWindow::textArea(const char* name) const { return ctl<QPlainTextEdit>(QString::fromUtf8(name)); }
 
-bool TaskWindow::isOffice() const { return findOfficeArea(state.操作题题型) != nullptr; }
+bool TaskWindow::isOffice() const { return findOfficeArea(state.area) != nullptr; }
 
 QString TaskWindow::workingDocument(const QString& task) const
 {
-    return tree(QStringLiteral("\\") + state.操作题题型 + QStringLiteral("\\题目文档\\") + task + '.' + state.扩展名);
+    return tree(QStringLiteral("\\") + state.area + QStringLiteral("\\题目文档\\") + task + '.' + state.extension);
 }
 
 void TaskWindow::onLoad()
 {
     laidOut_ = false;
     setTopmost(true);
-    state.退出检测.clear();
-    for (QString& d : state.提交标记) d.clear();
+    state.exitCheck.clear();
+    for (QString& d : state.handInDigits) d.clear();
 
     state.studentKey = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
-    common::readLineInto(state.学号, common::kIdentityFile, 2);
-    common::readLineInto(state.姓名, common::kIdentityFile, 3);
+    common::readLineInto(state.studentNumber, common::kIdentityFile, 2);
+    common::readLineInto(state.studentName, common::kIdentityFile, 3);
     if (!keyNamesFolder(state.studentKey)) {
         uMsgOk(badKeyMessage(state.studentKey), this);
         return;
@@ -201,11 +201,11 @@ void TaskWindow::onLoad()
         a = uReadLastLine(common::kTaskAreaFile);
         if (uReadLastLine(common::kTaskModeFile) == kFreePractice) loadMarks(a);
     }
-    state.单体与否 = uReadTextLine(common::kLaunchModeFile, 1).value_or(QString());
+    state.launchMode = uReadTextLine(common::kLaunchModeFile, 1).value_or(QString());
 
-    if (state.单体与否 == QStringLiteral("mission")) {
-        common::readLineInto(state.选择, common::kMissionAreaFile, 1);
-        a = state.选择;
+    if (state.launchMode == QStringLiteral("mission")) {
+        common::readLineInto(state.missionArea, common::kMissionAreaFile, 1);
+        a = state.missionArea;
         if (!common::writeRequest(common::kTaskModeFile, {QString()}, this)) return;
         if (!findArea(a)) {
             uMsgOk(msg::missionAreaInvalid(a), this);
@@ -247,7 +247,7 @@ void TaskWindow::loadMarks(const QString& a)
     // One mark per line; a shorter or missing file leaves the rest as they are.
     const auto lines = plat::readLines936(submittedFolder(a) + '\\' + state.studentKey + QStringLiteral(".txt"));
     if (!lines) return;
-    for (int i = 0; i < 6 && i < lines->size(); ++i) state.已提交标记[i] = lines->at(i).section(',', 0, 0);
+    for (int i = 0; i < 6 && i < lines->size(); ++i) state.handedInMarks[i] = lines->at(i).section(',', 0, 0);
 }
 
 void TaskWindow::layoutWindows()
@@ -256,9 +256,9 @@ void TaskWindow::layoutWindows()
     page->show();
     forms::moveTw(page, 0, 0);
     setOuterSizeTw(forms::widthTw(page) + kPage1WidthMargin, forms::heightTw(page) + kPage1HeightMargin);
-    setCaption(kWindowsTitle + QStringLiteral("【学号：") + state.学号 + QStringLiteral("】【姓名：") + state.姓名 +
+    setCaption(kWindowsTitle + QStringLiteral("【学号：") + state.studentNumber + QStringLiteral("】【姓名：") + state.studentName +
                QStringLiteral("】"));
-    state.操作题题型 = QStringLiteral("windows");
+    state.area = QStringLiteral("windows");
     QStringList unreadable;
     for (const auto& [box, file] : kWindowsTexts) {
         const QString path = tree(QStringLiteral("\\题库\\windows\\题目内容\\") + QString::fromUtf8(file) + QStringLiteral(".txt"));
@@ -283,16 +283,16 @@ void TaskWindow::layoutOffice(const QString& a)
     forms::moveTw(page, 0, 0);
     setOuterWidthTw(forms::widthTw(page) + kOfficeWidthMargin);
     setFoldedHeight();
-    setCaption(QString::fromUtf8(o->title) + QStringLiteral("【学号：") + state.学号 + QStringLiteral("】【姓名：") +
-               state.姓名 + QStringLiteral("】"));
-    state.扩展名 = QString::fromUtf8(o->ext);
-    state.操作题题型 = a;
-    state.素材文件夹 = QString::fromUtf8(o->workFolder);
+    setCaption(QString::fromUtf8(o->title) + QStringLiteral("【学号：") + state.studentNumber + QStringLiteral("】【姓名：") +
+               state.studentName + QStringLiteral("】"));
+    state.extension = QString::fromUtf8(o->ext);
+    state.area = a;
+    state.workFolder = QString::fromUtf8(o->workFolder);
     if (a == QStringLiteral("network")) ctl("开始")->hide();
 
     const QString list = tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\任务列表.txt"));
     const auto lines = plat::readLines936(list);
-    state.Combo1 = lines.value_or(QStringList());
+    state.taskNames = lines.value_or(QStringList());
     if (!lines)
         uMsgOk(msg::taskListMissing(plat::displayPath(list)), this);
     for (int n = 1; n <= 6; ++n)
@@ -300,15 +300,15 @@ void TaskWindow::layoutOffice(const QString& a)
     for (int n = 1; n <= 6; ++n)
         if (state.taskName(n).isEmpty()) ctl(QString::fromUtf8(kTaskMembers[n - 1].check))->hide();
 
-    state.msCombo2 = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\样图")));
-    state.msCombo3 = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\素材")));
+    state.tasksWithPictures = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\样图")));
+    state.tasksWithMaterial = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\素材")));
 }
 
 void TaskWindow::refreshWorkingCopy()
 {
-    const QString working = tree(QStringLiteral("\\") + state.操作题题型);
+    const QString working = tree(QStringLiteral("\\") + state.area);
     fs::ignoreFailure(fs::deleteFolder(working), "a held file stays and is overwritten by the copy");
-    fs::ignoreFailure(fs::copyFolder(tree(QStringLiteral("\\初始化\\") + state.操作题题型), working),
+    fs::ignoreFailure(fs::copyFolder(tree(QStringLiteral("\\初始化\\") + state.area), working),
                       "the task start copies what each task needs");
 }
 
@@ -318,8 +318,8 @@ void TaskWindow::chooseTask(int n)
     ctl("开始任务")->setEnabled(true);
     for (const TaskMember& m : kTaskMembers) ctl(QString::fromUtf8(m.button))->setEnabled(false);
     ctl<QLineEdit>(QStringLiteral("任务标题"))->setText(state.taskName(n));
-    state.任务步骤 = QString::fromUtf8(kTaskMembers[n - 1].step);
-    state.当前任务 = QStringLiteral("任务%1").arg(n);
+    state.taskStep = QString::fromUtf8(kTaskMembers[n - 1].step);
+    state.taskLabel = QStringLiteral("任务%1").arg(n);
 }
 
 void TaskWindow::withdrawTask()
@@ -337,7 +337,7 @@ void TaskWindow::withdrawTask()
 
 void TaskWindow::openTaskFolder()
 {
-    common::uOpenFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + state.任务步骤);
+    common::uOpenFolder(QStringLiteral("D:\\") + state.workFolder + '\\' + state.taskStep);
 }
 
 void TaskWindow::openTaskDocument()
@@ -349,12 +349,12 @@ void TaskWindow::fillKnowledgePoints()
 {
     ctl("涉及知识点区")->show();
     const QString task = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
-    const QString list = tree(QStringLiteral("\\题库\\") + state.操作题题型 + QStringLiteral("\\涉及知识点\\") + task +
+    const QString list = tree(QStringLiteral("\\题库\\") + state.area + QStringLiteral("\\涉及知识点\\") + task +
                               QStringLiteral(".txt"));
-    state.Combo3 = plat::readLines936(list).value_or(QStringList());
+    state.knowledgePoints = plat::readLines936(list).value_or(QStringList());
     for (int k = 1; k <= 6; ++k) {
         QWidget* b = ctl(QStringLiteral("知识点%1").arg(k));
-        const QString point = k <= state.Combo3.size() ? state.Combo3.at(k - 1) : QString();
+        const QString point = k <= state.knowledgePoints.size() ? state.knowledgePoints.at(k - 1) : QString();
         forms::setCaption(b, point);
         b->setVisible(!point.isEmpty());
     }
@@ -365,14 +365,14 @@ void TaskWindow::fillKnowledgePoints()
 void TaskWindow::openKnowledgePoint(int k)
 {
     const QString point = forms::caption(ctl(QStringLiteral("知识点%1").arg(k)));
-    if (!common::writeRequest(common::kKnowledgeRequest, {state.操作题题型, point, state.扩展名}, this)) return;
+    if (!common::writeRequest(common::kKnowledgeRequest, {state.area, point, state.extension}, this)) return;
     forms::hide(formName());
     forms::show(QStringLiteral("知识点与课本实训窗格"));
 }
 
 void TaskWindow::onUnload(bool& cancel)
 {
-    const bool quiet = state.退出检测 == QStringLiteral("1") && state.handedIn;
+    const bool quiet = state.exitCheck == QStringLiteral("1") && state.handedIn;
     if (!quiet) {
         if (!uMsgYesNo(common::msg::kAskExit, this) || !uMsgYesNo(msg::kAskExitSure, this)) {
             cancel = true;
@@ -394,11 +394,11 @@ void TaskWindow::onUnload(bool& cancel)
             cancel = true;
             return;
         }
-    } else if (state.单体与否 == QStringLiteral("more")) {
+    } else if (state.launchMode == QStringLiteral("more")) {
         uMsgOk(msg::kBackToStart, this);
     }
     cleanUp(quiet);
-    common::returnToMainOrEnd(state.单体与否);
+    common::returnToMainOrEnd(state.launchMode);
 }
 
 bool TaskWindow::cleanUp(bool quiet)
@@ -410,8 +410,8 @@ bool TaskWindow::cleanUp(bool quiet)
     for (const char* name : kDeleteOrder)
         fs::ignoreFailure(fs::deleteFolder(QStringLiteral("D:\\") + QString::fromUtf8(name), true), "a folder that cannot be deleted stays");
     // Only a real area's archive folder, never the whole "提交" or "已提交".
-    if (findArea(state.操作题题型)) {
-        const QString p = archiveAreaFolder(state.操作题题型);
+    if (findArea(state.area)) {
+        const QString p = archiveAreaFolder(state.area);
         fs::ignoreFailure(fs::deleteFolder(p, true), "what cannot be deleted stays");
         fs::ignoreFailure(fs::createFolder(p), "it may still exist");
     }

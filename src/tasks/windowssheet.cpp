@@ -48,10 +48,10 @@ void TaskWindow::showSheetPage2()
     page->show();
     forms::moveTw(page, 0, 0);
     setOuterSizeTw(forms::widthTw(page) + kPage2WidthMargin, forms::heightTw(page) + kPage2HeightMargin);
-    state.操作题题型 = QStringLiteral("windows");
-    state.扩展名 = QStringLiteral("win");
-    state.素材文件夹 = QStringLiteral("SXWIN");
-    state.序号 = QStringLiteral("01");
+    state.area = QStringLiteral("windows");
+    state.extension = QStringLiteral("win");
+    state.workFolder = QStringLiteral("SXWIN");
+    state.questionNumber = QStringLiteral("01");
 
     common::GuardList guards;
     guards << common::GuardEntry::explorer(QStringLiteral("SXWIN"), common::explorerOpenMessage(QStringLiteral("SXWIN")))
@@ -61,14 +61,14 @@ void TaskWindow::showSheetPage2()
                                         common::msg::kCloseOpenDocuments);
     if (!common::uCheckFoldersFree(guards, this)) return;
 
-    const QString k = state.操作题题型, q = state.序号;
+    const QString k = state.area, q = state.questionNumber;
     const QString pristine = tree(QStringLiteral("\\初始化\\windows"));
     // The working copy is replaced only when its pristine copy is there.
     if (fs::folderExists(pristine)) {
         skip(fs::deleteFolder(tree(QStringLiteral("\\windows"))));
         skip(fs::copyFolder(pristine, tree(QStringLiteral("\\windows"))));
     }
-    state.winCombo3 = fs::listSubFolders(tree(QStringLiteral("\\题库\\windows\\素材")));
+    state.sheetMaterialFolders = fs::listSubFolders(tree(QStringLiteral("\\题库\\windows\\素材")));
     const QString bank = tree(QStringLiteral("\\题库\\") + k);
     const QString personal = bank + QStringLiteral("\\题目内容_改\\1.txt");
     skip(fs::makePath(bank + QStringLiteral("\\题目内容_改")));
@@ -81,7 +81,7 @@ void TaskWindow::showSheetPage2()
     skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\bk\\windows01.win"))));
     skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\题目文档\\windows_题目_01.win"))));
     skip(fs::makePath(kSheetFolder));
-    if (state.winCombo3.contains(q)) {
+    if (state.sheetMaterialFolders.contains(q)) {
         const QString material = tree(QStringLiteral("\\题库\\windows\\素材\\") + q);
         skip(fs::copyFolder(material, kSheetFolder));
         skip(fs::copyFolder(material, tree(QStringLiteral("\\windows\\素材\\实训素材\\01"))));
@@ -103,8 +103,8 @@ void TaskWindow::pickScreenshot(const char* box)
 
 void TaskWindow::restoreSheetQuestion()
 {
-    const QString q = state.序号;
-    const QString w = QStringLiteral("D:\\") + state.素材文件夹;
+    const QString q = state.questionNumber;
+    const QString w = QStringLiteral("D:\\") + state.workFolder;
     if (!uMsgYesNo(common::msg::kAskRestore, this)) return;
     common::GuardList guards;
     guards << common::GuardEntry::probe(kSheetFolder, QStringLiteral("D:\\改名win"), true,
@@ -126,7 +126,7 @@ void TaskWindow::restoreSheetQuestion()
 
 void TaskWindow::openSheetFolder()
 {
-    if (state.操作题题型 == QStringLiteral("windows")) common::uOpenFolder(QStringLiteral("D:\\") + state.素材文件夹);
+    if (state.area == QStringLiteral("windows")) common::uOpenFolder(QStringLiteral("D:\\") + state.workFolder);
 }
 
 }  // namespace tasks

@@ -184,8 +184,8 @@ TEST_F(TaskHandInTest, AFailedHandInKeepsEverythingAndTheWindowOpen)
     button(w, QStringLiteral("操作题提交"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序")));
     EXPECT_TRUE(forms::isLoaded(kWindow));
-    EXPECT_EQ(w->state.已提交标记[0], QStringLiteral("任务一已提交标记"));
-    EXPECT_TRUE(w->state.提交标记[0].isEmpty());
+    EXPECT_EQ(w->state.handedInMarks[0], QStringLiteral("任务一已提交标记"));
+    EXPECT_TRUE(w->state.handInDigits[0].isEmpty());
     EXPECT_TRUE(button(w, QStringLiteral("操作题提交"))->isEnabled());
     EXPECT_FALSE(exists(task(QStringLiteral("已提交/word/")) + kKey + QStringLiteral(".txt")));
     EXPECT_TRUE(QDir(target).isEmpty());
@@ -471,7 +471,7 @@ TEST_F(WindowsSheetTest, PageTwoPreparesTheQuestionAndItsFolder)
 {
     TaskWindow* w = sheet();
     EXPECT_TRUE(w->ctl(QStringLiteral("windows任务区2"))->isVisible());
-    EXPECT_EQ(w->state.素材文件夹, QStringLiteral("SXWIN"));
+    EXPECT_EQ(w->state.workFolder, QStringLiteral("SXWIN"));
     EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/旧文件.txt")));
     const QString text = w->ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容"))->toPlainText();
     EXPECT_FALSE(text.contains(QStringLiteral("C:\\kaoshi\\windows")));

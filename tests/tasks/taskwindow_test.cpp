@@ -288,13 +288,13 @@ TEST_P(TaskStartupTest, LaysOutTheAreaFromTheBank)
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->laidOut());
     EXPECT_EQ(w->caption(), QString::fromUtf8(c.title) + QStringLiteral("【学号：2026001】【姓名：张三】"));
-    EXPECT_EQ(w->state.操作题题型, area);
+    EXPECT_EQ(w->state.area, area);
     EXPECT_EQ(w->state.studentKey, kKey);
     EXPECT_FALSE(exists(task(area + QStringLiteral("/题目文档/旧作业.docx"))));
     if (QString::fromUtf8(c.mode) == QStringLiteral("mission")) {
         EXPECT_EQ(uReadLastLine(common::kTaskModeFile), QString());
         EXPECT_TRUE(exists(task(QStringLiteral("提交/") + area + '/' + kKey)));
-        EXPECT_EQ(w->state.选择, area);
+        EXPECT_EQ(w->state.missionArea, area);
     }
     if (area == QStringLiteral("windows")) {
         EXPECT_TRUE(w->ctl(QStringLiteral("windows任务区1"))->isVisible());
@@ -303,8 +303,8 @@ TEST_P(TaskStartupTest, LaysOutTheAreaFromTheBank)
         return;
     }
     EXPECT_TRUE(w->ctl(QStringLiteral("office任务区"))->isVisible());
-    EXPECT_EQ(w->state.扩展名, QString::fromUtf8(c.ext));
-    EXPECT_EQ(w->state.素材文件夹, QString::fromUtf8(c.folder));
+    EXPECT_EQ(w->state.extension, QString::fromUtf8(c.ext));
+    EXPECT_EQ(w->state.workFolder, QString::fromUtf8(c.folder));
     EXPECT_NEAR(w->outerHeightTw(), 735 + 2895 + 1335 + 1300, 15);
     for (int n = 1; n <= 6; ++n) {
         EXPECT_EQ(w->ctl(QString::fromUtf8(tasks::kTaskMembers[n - 1].button))->isVisible(), n <= c.tasks) << n;
@@ -328,8 +328,8 @@ TEST_F(TaskWindowTest, FreePracticeLoadsTheMarksAndAShortMarksFileLeavesTheRest)
 {
     writeBytes(task(QStringLiteral("已提交/excel/")) + kKey + QStringLiteral(".txt"), gbk(QStringLiteral("任务一已提交标记\r\n已提交\r\n")));
     TaskWindow* w = openDirect(QStringLiteral("excel"), QStringLiteral("自由练习"));
-    EXPECT_EQ(w->state.已提交标记[1], QStringLiteral("已提交"));
-    EXPECT_EQ(w->state.已提交标记[2], QStringLiteral("任务三已提交标记"));
+    EXPECT_EQ(w->state.handedInMarks[1], QStringLiteral("已提交"));
+    EXPECT_EQ(w->state.handedInMarks[2], QStringLiteral("任务三已提交标记"));
 }
 
 TEST_F(TaskWindowTest, AListWithAnEmptyLineHidesThatTaskAndAMissingListIsReported)
@@ -338,7 +338,7 @@ TEST_F(TaskWindowTest, AListWithAnEmptyLineHidesThatTaskAndAMissingListIsReporte
     TaskWindow* w = openDirect(QStringLiteral("ppt"));
     EXPECT_FALSE(w->ctl(QStringLiteral("任务二"))->isVisible());
     EXPECT_TRUE(w->ctl(QStringLiteral("任务六"))->isVisible());
-    EXPECT_EQ(w->state.Combo1.size(), 7);
+    EXPECT_EQ(w->state.taskNames.size(), 7);
     forms::resetForTests();
 
     QFile::remove(hostPath(task(QStringLiteral("题库/word/任务列表.txt"))));
@@ -357,8 +357,8 @@ TEST_F(TaskWindowTest, ChoosingAndWithdrawingATask)
     TaskWindow* w = openDirect(QStringLiteral("word"));
     button(w, QStringLiteral("任务三"))->click();
     EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("任务标题"))->text(), QStringLiteral("设计个人简历"));
-    EXPECT_EQ(w->state.任务步骤, QStringLiteral("Mission_Three"));
-    EXPECT_EQ(w->state.当前任务, QStringLiteral("任务3"));
+    EXPECT_EQ(w->state.taskStep, QStringLiteral("Mission_Three"));
+    EXPECT_EQ(w->state.taskLabel, QStringLiteral("任务3"));
     EXPECT_FALSE(button(w, QStringLiteral("任务一"))->isEnabled());
     EXPECT_TRUE(button(w, QStringLiteral("开始任务"))->isEnabled());
     button(w, QStringLiteral("开始任务"))->click();
@@ -368,7 +368,7 @@ TEST_F(TaskWindowTest, ChoosingAndWithdrawingATask)
     EXPECT_FALSE(w->ctl(QStringLiteral("涉及知识点提示区"))->isVisible());
     EXPECT_TRUE(button(w, QStringLiteral("任务一"))->isEnabled());
     EXPECT_TRUE(w->ctl<QLineEdit>(QStringLiteral("任务标题"))->text().isEmpty());
-    EXPECT_EQ(w->state.当前任务, QStringLiteral("任务3"));
+    EXPECT_EQ(w->state.taskLabel, QStringLiteral("任务3"));
     EXPECT_NEAR(w->outerHeightTw(), 735 + 2895 + 1335 + 1300, 15);
 }
 
@@ -406,7 +406,7 @@ TEST_P(TaskStartTest, PersonalisesCopiesAndOffersTheTask)
     EXPECT_EQ(bytes(task(area + QStringLiteral("/题目文档/") + doc)), bytes(task(QStringLiteral("题库/") + area + QStringLiteral("/题目文档/") + doc)));
     EXPECT_TRUE(exists(task(area + QStringLiteral("/bk/") + doc)));
     EXPECT_TRUE(exists(QStringLiteral("素材/bk/题库/操作题/") + area + QStringLiteral("/server/ipd_mission.txt")));
-    EXPECT_EQ(w->state.可提交[c.n - 1], QStringLiteral("1"));
+    EXPECT_EQ(w->state.mayHandIn[c.n - 1], QStringLiteral("1"));
     EXPECT_TRUE(w->ctl(QString::fromUtf8(tasks::kTaskMembers[c.n - 1].check))->isEnabled());
     EXPECT_EQ(w->ctl(QStringLiteral("任务文件夹"))->isVisibleTo(w), c.material);
     EXPECT_EQ(w->ctl(QStringLiteral("样式"))->isVisibleTo(w), c.pictures);
@@ -456,7 +456,7 @@ TEST_F(TaskWindowTest, AHandedInTaskIsShownButNotOfferedAgain)
     TaskWindow* w = openDirect(QStringLiteral("word"), QStringLiteral("自由练习"));
     button(w, QStringLiteral("任务二"))->click();
     button(w, QStringLiteral("开始任务"))->click();
-    EXPECT_EQ(w->state.可提交[1], QStringLiteral("0"));
+    EXPECT_EQ(w->state.mayHandIn[1], QStringLiteral("0"));
     EXPECT_FALSE(w->ctl(QStringLiteral("选择任务二"))->isEnabled());
     EXPECT_FALSE(button(w, QStringLiteral("操作题提交"))->isEnabled());
     EXPECT_TRUE(button(w, QStringLiteral("操作题重置任务"))->isVisibleTo(w));
@@ -607,7 +607,7 @@ TEST_F(TaskKnowledgePointTest, KnowledgePointRoundTripToTheExerciseWindowAndBack
     processEvents();
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(button(w, QStringLiteral("知识点1"))->text(), QStringLiteral("保存网页"));
-    EXPECT_EQ(w->state.当前任务, QStringLiteral("任务2"));
+    EXPECT_EQ(w->state.taskLabel, QStringLiteral("任务2"));
 }
 
 // ---- close ------------------------------------------------------------------
@@ -658,7 +658,7 @@ TEST_F(TaskWindowTest, QuietCloseOnlyAfterAVerifiedHandIn)
     ScriptedMessageBoxes boxes;
     boxes.expectOk(tasks::msg::kArchiveCreated);
     TaskWindow* w = static_cast<TaskWindow*>(forms::show(kWindow));
-    w->state.退出检测 = QStringLiteral("1");  // without a verified hand-in: still asks
+    w->state.exitCheck = QStringLiteral("1");  // without a verified hand-in: still asks
     boxes.expectYesNo(common::msg::kAskExit, false);
     EXPECT_FALSE(forms::unload(kWindow));
     w->state.handedIn = true;
