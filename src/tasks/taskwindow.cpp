@@ -103,7 +103,7 @@ int TaskState::currentTask() const
 TaskWindow::TaskWindow() : forms::Form(kTaskWindowSpec, taskWindowDesign()), style_(this, styleLayout())
 {
     style_.connectButtons();
-    for (int n = 1; n <= 6; ++n) onClick(QString::fromUtf8(kTaskMembers[n - 1].button), [this, n] { chooseTask(n); });
+    for (int n = 1; n <= 6; ++n) onClick(QString::fromUtf8(kTaskMembers[n - 1].button), [this, n] { uChooseTask(n); });
     onClick(QStringLiteral("重选任务"), [this] { withdrawTask(); });
     onClick(QStringLiteral("开始任务"), [this] { startTask(); });
     onClick(QStringLiteral("开始"), [this] { openTaskDocument(); });
@@ -130,7 +130,7 @@ TaskWindow::TaskWindow() : forms::Form(kTaskWindowSpec, taskWindowDesign()), sty
         {"Command3", "Aero特效"},       {"Command2", "资源管理器"}, {"Command6", "用户账户"},
         {"Command8", "硬盘分区与盘符"}, {"Command9", "库"},
     };
-    for (const auto& [button, box] : kPickers) onClick(QString::fromUtf8(button), [this, box] { pickScreenshot(box); });
+    for (const auto& [button, box] : kPickers) onClick(QString::fromUtf8(button), [this, box] { uPickScreenshot(box); });
     for (const char* shot : {"计算机基本信息", "屏幕分辨率", "自定义开始菜单", "Aero特效", "资源管理器", "用户账户",
                              "硬盘分区与盘符", "库", "保存路径"})
         ctl<QLineEdit>(QString::fromUtf8(shot))->setReadOnly(true);
@@ -312,7 +312,7 @@ void TaskWindow::refreshWorkingCopy()
                       "the task start copies what each task needs");
 }
 
-void TaskWindow::chooseTask(int n)
+void TaskWindow::uChooseTask(int n)
 {
     ctl("重选任务")->setEnabled(true);
     ctl("开始任务")->setEnabled(true);

@@ -78,7 +78,7 @@ public:
     TaskState state;
 
     // Handlers, public for tests that drive them directly.
-    void chooseTask(int n);
+    void uChooseTask(int n);
     void withdrawTask();
     void startTask();
     void openTaskDocument();
@@ -94,7 +94,7 @@ public:
     // Windows sheet.
     void showSheetPage1();
     void showSheetPage2();
-    void pickScreenshot(const char* box);
+    void uPickScreenshot(const char* box);
     void chooseSheetFolder();
     void restoreSheetQuestion();
     void openSheetFolder();

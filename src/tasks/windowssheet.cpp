@@ -90,7 +90,7 @@ void TaskWindow::showSheetPage2()
         uMsgOk(common::questionTextUnreadableMessage(shown), this);
 }
 
-void TaskWindow::pickScreenshot(const char* box)
+void TaskWindow::uPickScreenshot(const char* box)
 {
     auto* edit = ctl<QLineEdit>(QString::fromUtf8(box));
     // One dialog per page: it opens on the file chosen last on that page.
