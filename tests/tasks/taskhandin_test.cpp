@@ -110,6 +110,24 @@ protected:
         button(w, QString::fromUtf8(tasks::kTaskMembers[n - 1].button))->click();
         button(w, QStringLiteral("开始任务"))->click();
     }
+    // The two questions every hand-in asks, answered Yes.
+    static void confirmHandIn(ScriptedMessageBoxes& boxes)
+    {
+        boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+        boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    }
+    // A hand-in of the ticked tasks into a folder that goes through: the
+    // window closes back to the start.
+    void handInTicked(TaskWindow* w, const QString& folder)
+    {
+        w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
+        ScriptedMessageBoxes boxes;
+        confirmHandIn(boxes);
+        boxes.expectOk(tasks::msg::kTasksHandedIn);
+        boxes.expectOk(tasks::msg::kBackToStart);
+        button(w, QStringLiteral("操作题提交"))->click();
+        processEvents();
+    }
     void tick(TaskWindow* w, int n) { w->ctl<QCheckBox>(QString::fromUtf8(tasks::kTaskMembers[n - 1].check))->setChecked(true); }
     QPushButton* button(TaskWindow* w, const QString& name) const { return w->ctl<QPushButton>(name); }
     QString task(const QString& rel) const { return QStringLiteral("素材/bk/任务项目/") + rel; }
@@ -148,8 +166,7 @@ TEST_F(TaskHandInTest, TickedTasksAreHandedInVerifiedMarkedAndTheWindowCloses)
     picker.next = target;
     button(w, QStringLiteral("操作题选择提交路径"))->click();
     EXPECT_EQ(picker.last, QStringLiteral("浏览文件夹"));
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    confirmHandIn(boxes);
     boxes.expectOk(tasks::msg::kTasksHandedIn);
     boxes.expectOk(tasks::msg::kBackToStart);
     button(w, QStringLiteral("操作题提交"))->click();
@@ -178,8 +195,7 @@ TEST_F(TaskHandInTest, AFailedHandInKeepsEverythingAndTheWindowOpen)
     QFile::remove(hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe")));
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    confirmHandIn(boxes);
     boxes.expectOk();
     button(w, QStringLiteral("操作题提交"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序")));
@@ -205,8 +221,7 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-        boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+        confirmHandIn(boxes);
         boxes.expectOk();
         button(w, QStringLiteral("操作题提交"))->click();
     }
@@ -214,8 +229,7 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/Word_Mission/Mission_One/草稿.txt")));
     ScriptedMessageBoxes boxes;
     boxes.allowAnyOk = true;
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    confirmHandIn(boxes);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
     const QStringList names = archiveNames(target + QStringLiteral("/word_1_") + kKey + QStringLiteral(".vorqv"));
@@ -235,16 +249,7 @@ TEST_F(TaskHandInTest, ATaskHandedInAgainAfterAResetTakesOnlyWhatTheStudentHasNo
     writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
     tick(w, 1);
     tick(w, 3);
-    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
-    {
-        ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-        boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
-        boxes.expectOk(tasks::msg::kTasksHandedIn);
-        boxes.expectOk(tasks::msg::kBackToStart);
-        button(w, QStringLiteral("操作题提交"))->click();
-        processEvents();
-    }
+    handInTicked(w, target);
     ASSERT_FALSE(forms::isLoaded(kWindow));
 
     w = open(QStringLiteral("word"), QStringLiteral("自由练习"));
@@ -260,14 +265,8 @@ TEST_F(TaskHandInTest, ATaskHandedInAgainAfterAResetTakesOnlyWhatTheStudentHasNo
     tick(w, 1);
     const QString again = dir_->path() + QStringLiteral("/第二次");
     QDir().mkpath(again);
-    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(again);
-    ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
-    boxes.expectOk(tasks::msg::kTasksHandedIn);
-    boxes.expectOk(tasks::msg::kBackToStart);
-    button(w, QStringLiteral("操作题提交"))->click();
-    processEvents();
+    handInTicked(w, again);
+    ASSERT_FALSE(forms::isLoaded(kWindow));
     const QStringList names = archiveNames(again + QStringLiteral("/word_1_") + kKey + QStringLiteral(".vorqv"));
     ASSERT_TRUE(names.contains(kKey + QStringLiteral("/Mission_One/校徽.txt"))) << names.join(' ').toStdString();
     EXPECT_TRUE(names.contains(kKey + QStringLiteral("/设计个人简历.docx")));
@@ -299,8 +298,7 @@ TEST_F(TaskHandInTest, AnInterruptedHandInKeepsTheEditedDocumentAndFolder)
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
     boxes.allowAnyOk = true;
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    confirmHandIn(boxes);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
     const QString sub = target + QStringLiteral("/excel_2_") + kKey + QStringLiteral(".vorqv");
@@ -330,8 +328,7 @@ TEST_F(TaskHandInTest, ADocumentStillOpenIsNamedBeforeTheHandIn)
                ",student,PC-01,11.12.2026 08:00,file:///home/student/.config/libreoffice/4;");
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    confirmHandIn(boxes);
     boxes.expectYesNo(QString(), false);
     button(w, QStringLiteral("操作题提交"))->click();
     ASSERT_EQ(boxes.shown.size(), 3);
@@ -511,8 +508,7 @@ TEST_F(WindowsSheetTest, HandInWritesTheAnswersInOrderWithTheScreenshots)
         w->ctl<QLineEdit>(QString::fromUtf8(b))->clear();
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    confirmHandIn(boxes);
     boxes.expectOk(tasks::msg::kSheetHandedIn);
     boxes.expectYesNo(common::msg::kAskExit, false);
     button(w, QStringLiteral("win提交"))->click();
@@ -546,8 +542,7 @@ TEST_F(WindowsSheetTest, AScreenshotThatIsGoneIsNamedBeforePacking)
     w->ctl<QLineEdit>(QStringLiteral("库"))->setText(dir_->path() + QStringLiteral("/不见了.png"));
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    confirmHandIn(boxes);
     boxes.expectOk();
     button(w, QStringLiteral("win提交"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("不见了.png")));
@@ -570,8 +565,7 @@ TEST_F(WindowsSheetTest, WhatIsClearedAfterAFailedAttemptIsNotHandedIn)
     ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-        boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+        confirmHandIn(boxes);
         boxes.expectOk();
         button(w, QStringLiteral("win提交"))->click();
         EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序"))) << boxes.shown.last().toStdString();
@@ -585,8 +579,7 @@ TEST_F(WindowsSheetTest, WhatIsClearedAfterAFailedAttemptIsNotHandedIn)
     w->ctl<QLineEdit>(QStringLiteral("库"))->clear();
     ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/SXWIN/草稿.txt")));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    confirmHandIn(boxes);
     boxes.expectOk(tasks::msg::kSheetHandedIn);
     boxes.expectYesNo(common::msg::kAskExit, false);
     button(w, QStringLiteral("win提交"))->click();
@@ -614,8 +607,7 @@ TEST_F(WindowsSheetTest, AFullTargetRecordsNothing)
         GTEST_SKIP() << "no tmpfs mount here";
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(small);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(tasks::msg::kAskHandIn, true);
-    boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    confirmHandIn(boxes);
     boxes.expectOk();
     button(w, QStringLiteral("win提交"))->click();
     const QStringList left = QDir(small).entryList(QDir::Files | QDir::Hidden);
