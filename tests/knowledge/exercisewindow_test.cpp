@@ -37,6 +37,13 @@ const QString kWindow = QString::fromUtf8(ExerciseWindow::kName);
 
 class ExerciseWindowTest : public testing_support::DemoTreeTest {
 protected:
+    // The operation bank (document folders, the network server folder with
+    // its kill tools) and the practice servers' folders; each test writes
+    // the exercise it opens.
+    ExerciseWindowTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/soft"), QStringLiteral("素材/bk/题库/操作题"), QStringLiteral("素材/bk/题库/调用标记.txt")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
@@ -799,7 +806,14 @@ TEST_F(ExerciseWindowTest, ClosingAnFtpExerciseStopsTheServerBeforeDeletingItsFo
     EXPECT_TRUE(forms::isLoaded(QStringLiteral("network知识点窗格")));
 }
 
-TEST_F(ExerciseWindowTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsForAnUnknownMode)
+// Closing into the task window, which lays out the area last worked on from
+// its own part of the tree.
+class ExerciseToTasksTest : public ExerciseWindowTest {
+protected:
+    ExerciseToTasksTest() { demoParts_ << QStringLiteral("素材/bk/任务项目"); }
+};
+
+TEST_F(ExerciseToTasksTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsForAnUnknownMode)
 {
     exercise(QStringLiteral("excel"), QStringLiteral("测试排序"), QStringLiteral("xlsx"), QStringLiteral("题"));
     EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("More")));

@@ -29,6 +29,8 @@ const QString kModule2 = QStringLiteral("模块二：软硬件系统");
 
 class ModuleDrillTest : public testing_support::DemoTreeTest {
 protected:
+    // The seven modules, the working folder and its filler.
+    ModuleDrillTest() : DemoTreeTest({QStringLiteral("素材/bk/选择题题目")}) {}
     void SetUp() override
     {
         PlatformTest::SetUp();

@@ -26,6 +26,8 @@ const QString kBatch = QStringLiteral("素材/bk/理论题随机抽题测试/理
 
 class RandomTheoryTest : public testing_support::DemoTreeTest {
 protected:
+    // The theory bank and the folder of the batch copies.
+    RandomTheoryTest() : DemoTreeTest({QStringLiteral("素材/bk/题库/理论题"), QStringLiteral("素材/bk/理论题随机抽题测试")}) {}
     void SetUp() override
     {
         PlatformTest::SetUp();
