@@ -40,12 +40,15 @@ const QString kWindow = QString::fromUtf8(ExerciseWindow::kName);
 
 class ExerciseWindowTest : public testing_support::DemoTreeTest {
 protected:
-    // The operation bank (document folders, the network server folder with
-    // its kill tools) and the practice servers' folders; each test writes
-    // the exercise it opens.
+    // The document folders of the operation bank, its network server folder
+    // (kill tools, server.ini) and the practice servers' folders; each test
+    // writes the exercise it opens.
     ExerciseWindowTest()
-        : DemoTreeTest({QStringLiteral("素材/bk/soft"), QStringLiteral("素材/bk/题库/操作题"), QStringLiteral("素材/bk/题库/调用标记.txt")})
+        : DemoTreeTest({QStringLiteral("素材/bk/soft"), QStringLiteral("素材/bk/题库/调用标记.txt"),
+                        QStringLiteral("素材/bk/题库/操作题/network/server")})
     {
+        for (const char* kind : {"word", "excel", "ppt", "windows", "network"})
+            demoParts_ << QStringLiteral("素材/bk/题库/操作题/%1/题目文档").arg(QString::fromUtf8(kind));
     }
     void SetUp() override
     {
