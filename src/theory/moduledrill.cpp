@@ -99,8 +99,9 @@ void ModuleDrillWindow::chooseModule(int index)
     const bool copied = fs::deleteFiles(folder, QStringLiteral("*.*")) != fs::Status::Failed &&
                         fs::ok(fs::copyFolder(source, folder));
     if (!copied) {
-        // Back to no module: a half-copied module is never practised.
-        common::uResetFolderWithFiller(folder, plat::appPath(kModuleFiller));
+        // Back to no module: a half-copied module is never practised (a
+        // folder that cannot be emptied is named as well).
+        resetWorkingFolder();
         forms::setCaption(ctl(QStringLiteral("简述")), kNoModule);
         for (const ModuleButton& b : kModuleButtons) ctl(QString::fromUtf8(b.button))->setEnabled(true);
         uMsgOk(msg::moduleNotCopied(QString::fromUtf8(m.folder)), this);

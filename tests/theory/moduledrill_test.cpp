@@ -5,6 +5,7 @@
 #include "forms/twips.h"
 #include "platform/filesystem.h"
 #include "platform/textfile.h"
+#include "faults.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
 #include "test_hooks.h"
@@ -138,6 +139,27 @@ TEST_F(ModuleDrillTest, AModuleWithoutItsFolderChangesNothing)
     click(w, QStringLiteral("Command62"));
     EXPECT_EQ(workFiles(), theory_test::filesOf(hostPath(kSources + kModule1)));
     EXPECT_FALSE(c(QStringLiteral("Command61"))->isEnabled());
+}
+
+TEST_F(ModuleDrillTest, AModuleThatCannotBeCopiedIsNamedAndNeverPractised)
+{
+    open();
+    click(w, QStringLiteral("Command61"));
+    // A file of the second module larger than the volume takes: its copy
+    // stops half-way, after the marker.
+    writeBytes(kSources + kModule2 + QStringLiteral("/大文件.bin"), QByteArray(64 * 1024, 'x'));
+    boxes.expectOk(theory::msg::moduleNotCopied(kModule2));
+    {
+        testing_support::FileSizeLimit full(16 * 1024);
+        ASSERT_TRUE(full.ok());
+        click(w, QStringLiteral("Command62"));
+    }
+    EXPECT_EQ(workFiles(), QStringList{QStringLiteral("temp.txt")});
+    EXPECT_EQ(text(QStringLiteral("简述")), QStringLiteral("未选择模块"));
+    for (int i = 0; i < theory::kModules; ++i) EXPECT_TRUE(c(QString::fromUtf8(theory::moduleButtons()[i].button))->isEnabled());
+    boxes.expectOk(theory::msg::kChooseModule);
+    click(w, QStringLiteral("开始练习"));
+    EXPECT_FALSE(shown(QStringLiteral("选择题区1")));
 }
 
 TEST_F(ModuleDrillTest, AModuleWithoutMarkerCannotBeStarted)
