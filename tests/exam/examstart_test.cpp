@@ -442,6 +442,54 @@ INSTANTIATE_TEST_SUITE_P(
                       ServerCase{"WebWithoutAddress", 2, nullptr, false, {"MyWebServer.exe"}},
                       ServerCase{"WebRunningIsLeftAlone", 2, "MyWebServer.exe", true, {}}));
 
+// A new examinee whose paper has a web question does not get what the
+// previous examinee uploaded into the FTP folder: neither when that examinee
+// is replaced nor when the folder was left behind on a PC where no exam runs.
+struct WebPaperCase {
+    const char* name;
+    bool replacing;
+};
+void PrintTo(const WebPaperCase& c, std::ostream* os) { *os << c.name; }
+
+class ExamWebPaper : public ExamTest, public ::testing::WithParamInterface<WebPaperCase> {};
+
+TEST_P(ExamWebPaper, StartsWithoutThePreviousExamineesFtpFolder)
+{
+    const WebPaperCase& c = GetParam();
+    if (c.replacing) {
+        setKey(kOther);
+        closeRunning(started());  // paper 1: FTP, its server left running
+        setKey(kKey);
+    } else {
+        running << QStringLiteral("FTPServer.exe");
+    }
+    write(d(QStringLiteral("PracticalTraining/上传/学号.txt")), "uploaded by the previous examinee");
+    common::setRandomSourceForTests([](std::uint32_t) { return std::uint32_t(1); });  // paper 2: web
+    starts.clear();
+
+    exam::ExamWindow* w = open();
+    ScriptedMessageBoxes boxes;
+    if (c.replacing) {
+        boxes.expectYesNo(QStringLiteral("考生【") + kOther + QStringLiteral("】\n正在做题，是否重置与替换"), true);
+        boxes.expectYesNo(QStringLiteral("替换考生后试卷也会重置，确认替换吗？？"), true);
+        boxes.expectOk(QStringLiteral("考生档案重置成功"));
+    } else {
+        boxes.expectOk(QStringLiteral("考生档案创建成功"));
+    }
+    boxes.expectOk(QStringLiteral("试卷已生成！！"));
+    click(w, QStringLiteral("开始考试"));
+    EXPECT_EQ(w->state.学生信息, kKey);
+    EXPECT_EQ(w->state.试卷号, QStringLiteral("2"));
+    EXPECT_FALSE(exists(d(QStringLiteral("PracticalTraining"))));
+    // The FTP server let go of the folder before it went; the web server serves the paper.
+    starts.removeAll(QStringLiteral("cmd.exe"));
+    EXPECT_EQ(starts.join(' '), QStringLiteral("f-kill_app.exe MyWebServer.exe"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ExamWebPaper,
+                         ::testing::Values(WebPaperCase{"ReplacingAnExamineeOfAnFtpPaper", true},
+                                           WebPaperCase{"FolderLeftOnAFreePc", false}));
+
 TEST_F(ExamTest, AResumeKeepsTheFtpFolderAndANewExamEmptiesIt)
 {
     closeRunning(started());  // paper 1: FTP
