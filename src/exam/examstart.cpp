@@ -241,11 +241,7 @@ void ExamWindow::startExam()
         !common::uRecoverProbeLeftover(app(kPaperCopy), app(kPaperCopyProbe), this))
         return;
 
-    common::GuardList guards;
-    for (const PageKind& k : kKinds) {
-        const QString name = QString::fromUtf8(k.folder);
-        guards << common::GuardEntry::explorer(name, common::explorerOpenMessage(name), kWorkTree + '\\' + name);
-    }
+    common::GuardList guards = workTreeWindowGuards();
     if (fs::folderExists(kWorkTree)) {
         guards << common::GuardEntry::probe(kWorkTree, kWorkTreeProbe, true, kFilesOpen);
         if (fs::folderExists(app(kPaperCopy)))

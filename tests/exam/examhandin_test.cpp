@@ -2,6 +2,7 @@
 // file, and only then the record, the success message and the close that
 // removes the working folders. Every fault leaves the exam going on with
 // nothing marked or deleted. And the close before and after a hand-in.
+#include "exam/messages.h"
 #include "exam_support.h"
 #include "forms/design.h"
 #include "platform/archive.h"
@@ -156,6 +157,83 @@ TEST_F(ExamHandIn, AnArchiveLeftAfterTheRecordIsNotAnExamInProgress)
     EXPECT_TRUE(exists(ex(QStringLiteral("提交/") + exam_support::kOther)));
     EXPECT_FALSE(exists(ex(QStringLiteral("提交/") + kKey)));
 }
+
+// The close after a hand-in deletes the working folders. A file-manager
+// window showing one of them, or a folder inside it, stops that: the
+// hand-in stands, nothing is deleted or stopped, the window stays open and
+// handed in (no second hand-in, no question about an unfinished exam), and
+// once the student has closed the file-manager window the close goes
+// through. (The hand-in itself already refuses a window on the FTP folder,
+// so one opened there afterwards stops the second close.)
+struct FolderWindowCase {
+    const char* name;
+    const char* windowClass;
+    const char* title;
+    const char* named;  // the folder the message names
+};
+void PrintTo(const FolderWindowCase& c, std::ostream* os) { *os << c.name; }
+
+class ExamHandedInClose : public testing_support::WithPrivateX<ExamHandIn>,
+                          public ::testing::WithParamInterface<FolderWindowCase> {};
+
+TEST_P(ExamHandedInClose, WaitsForAFileManagerWindowOnAFolderItDeletes)
+{
+    const FolderWindowCase& c = GetParam();
+    exam::ExamWindow* w = answered();
+    write(d(QStringLiteral("PracticalTraining/上传/作答.txt")), "uploaded");
+    write(d(QStringLiteral("KS/KSDOC/图表/说明.txt")), "a folder the student made");
+    chooseTarget(w);
+    auto window = std::make_unique<testing_support::ClassedWindow>(x_->name(), c.windowClass, QString::fromUtf8(c.title));
+    ASSERT_TRUE(window->ok());
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
+        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+        boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+        boxes.expectOk(exam::msg::closeFolderWindowAfterHandIn(QString::fromUtf8(c.named)));
+        click(w, QStringLiteral("操作题提交"));
+        processEvents();
+    }
+    ASSERT_TRUE(windowOpen());
+    const auto heldBack = [&] {
+        EXPECT_TRUE(exists(submission()));
+        EXPECT_TRUE(exists(packed()));
+        EXPECT_EQ(read(d(QStringLiteral("KS/KSDOC/作答.docx"))), "my work");
+        EXPECT_EQ(read(d(QStringLiteral("PracticalTraining/上传/作答.txt"))), "uploaded");
+        EXPECT_TRUE(starts.filter(QStringLiteral("kill")).isEmpty()) << "the servers keep running";
+        EXPECT_FALSE(w->ctl(QStringLiteral("操作题提交"))->isEnabled()) << "handed in once";
+    };
+    heldBack();
+
+    // Closed again with a file-manager window inside the FTP folder instead.
+    window = std::make_unique<testing_support::ClassedWindow>(x_->name(), "Thunar", QStringLiteral("上传 - Thunar"));
+    ASSERT_TRUE(window->ok());
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk(exam::msg::closeFolderWindowAfterHandIn(QStringLiteral("PracticalTraining")));
+        EXPECT_FALSE(forms::unload(w));
+        processEvents();
+    }
+    ASSERT_TRUE(windowOpen());
+    heldBack();
+
+    window.reset();
+    ScriptedMessageBoxes boxes;
+    EXPECT_TRUE(forms::unload(w));
+    processEvents();
+    EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join('|').toStdString();
+    EXPECT_FALSE(windowOpen());
+    EXPECT_TRUE(forms::loaded(exam_support::kMain)->isVisible());
+    EXPECT_FALSE(exists(d(QStringLiteral("KS"))));
+    EXPECT_FALSE(exists(d(QStringLiteral("PracticalTraining"))));
+    EXPECT_TRUE(starts.contains(QStringLiteral("f-kill_app.exe")));
+    EXPECT_TRUE(exists(packed()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ExamHandedInClose,
+                         ::testing::Values(FolderWindowCase{"OnTheWorkTree", "Nautilus", "KS", "KS"},
+                                           FolderWindowCase{"OnAKindsFolder", "Caja", "KSXLS", "KSXLS"},
+                                           FolderWindowCase{"InsideAKindsFolder", "Thunar", "图表 - Thunar", "KSDOC"}));
 
 struct FaultCase {
     const char* name;
