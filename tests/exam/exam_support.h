@@ -45,6 +45,13 @@ public:
 
 class ExamTest : public testing_support::DemoTreeTest {
 protected:
+    // The exam's own tree, the archiver and the practice servers with the
+    // kill tools the exam stops them with.
+    ExamTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/期末考查"), QStringLiteral("素材/bk/soft/RAR"), QStringLiteral("素材/bk/soft/WebServer"),
+                        QStringLiteral("素材/bk/soft/FtpServer"), QStringLiteral("素材/bk/模拟测试/题库/入门/network/sever")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
@@ -94,8 +101,8 @@ protected:
     {
         exam::ExamWindow* w = open();
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("考生档案创建成功"));
-        boxes.expectOk(QStringLiteral("试卷已生成！！"));
+        boxes.expectOk(exam::msg::kArchiveMade);
+        boxes.expectOk(exam::msg::kPaperMade);
         click(w, QStringLiteral("开始考试"));
         return w;
     }
@@ -103,7 +110,7 @@ protected:
     void closeRunning(exam::ExamWindow* w)
     {
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("该操作不会完成交卷，请确认是否退出？"), true);
+        boxes.expectYesNo(exam::msg::kAskLeaveUnfinished, true);
         EXPECT_TRUE(forms::unload(w));
         processEvents();
     }

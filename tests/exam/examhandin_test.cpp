@@ -2,6 +2,7 @@
 // file, and only then the record, the success message and the close that
 // removes the working folders. Every fault leaves the exam going on with
 // nothing marked or deleted. And the close before and after a hand-in.
+#include "common/messages.h"
 #include "exam/messages.h"
 #include "exam_support.h"
 #include "forms/design.h"
@@ -32,7 +33,7 @@ protected:
     void chooseTarget(exam::ExamWindow* w)
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"));
+        boxes.expectOk(common::msg::kHandInFolderWarning);
         picker.next = target;
         click(w, QStringLiteral("操作题选择提交路径"));
         EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text(), target);
@@ -73,9 +74,9 @@ TEST_F(ExamHandIn, AVerifiedHandInRecordsClosesCleansUpAndRefusesASecondExam)
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KS\\KSWIN\\资料\\旧文件.txt"), true));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
-        boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+        boxes.expectYesNo(exam::msg::kAskHandIn, true);
+        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+        boxes.expectOk(common::msg::kHandInPacked);
         click(w, QStringLiteral("操作题提交"));
         processEvents();
     }
@@ -100,7 +101,7 @@ TEST_F(ExamHandIn, AVerifiedHandInRecordsClosesCleansUpAndRefusesASecondExam)
     EXPECT_TRUE(starts.contains(QStringLiteral("f-kill_app.exe")));
 
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("【") + kKey + QStringLiteral("】已交卷，无法再次考试！"));
+    boxes.expectOk(exam::msg::handedIn(kKey));
     w = open();
     EXPECT_FALSE(w->startAllowed());
 }
@@ -115,17 +116,17 @@ TEST_F(ExamHandIn, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     ASSERT_TRUE(QFile::rename(archiverHost(), archiverHost() + QStringLiteral(".away")));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+        boxes.expectYesNo(exam::msg::kAskHandIn, true);
+        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
         boxes.expectOk();
         click(w, QStringLiteral("操作题提交"));
     }
     ASSERT_TRUE(QFile::rename(archiverHost() + QStringLiteral(".away"), archiverHost()));
     ASSERT_TRUE(QFile::remove(d(QStringLiteral("KS/KSDOC/草稿.docx"))));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-    boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
-    boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+    boxes.expectYesNo(exam::msg::kAskHandIn, true);
+    boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+    boxes.expectOk(common::msg::kHandInPacked);
     click(w, QStringLiteral("操作题提交"));
     processEvents();
     const auto entries = plat::listArchive(submission());
@@ -145,8 +146,8 @@ TEST_F(ExamHandIn, AnArchiveLeftAfterTheRecordIsNotAnExamInProgress)
     {
         ScriptedMessageBoxes boxes;
         boxes.allowAnyOk = true;
-        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+        boxes.expectYesNo(exam::msg::kAskHandIn, true);
+        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
         click(w, QStringLiteral("操作题提交"));
         processEvents();
     }
@@ -187,9 +188,9 @@ TEST_P(ExamHandedInClose, WaitsForAFileManagerWindowOnAFolderItDeletes)
     ASSERT_TRUE(window->ok());
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
-        boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+        boxes.expectYesNo(exam::msg::kAskHandIn, true);
+        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+        boxes.expectOk(common::msg::kHandInPacked);
         boxes.expectOk(exam::msg::closeFolderWindowAfterHandIn(QString::fromUtf8(c.named)));
         click(w, QStringLiteral("操作题提交"));
         processEvents();
@@ -260,14 +261,14 @@ TEST_P(ExamHandInFault, NothingIsMarkedOrDeletedAndTheExamGoesOn)
         write(ex(QStringLiteral("已提交")), "a file where the folder should be");
     }
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-    boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+    boxes.expectYesNo(exam::msg::kAskHandIn, true);
+    boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
     boxes.expectOk();
     click(w, QStringLiteral("操作题提交"));
     processEvents();
     ASSERT_EQ(boxes.shown.size(), 3);
     EXPECT_TRUE(boxes.shown.last().contains(QString::fromUtf8(c.message))) << boxes.shown.last().toStdString();
-    EXPECT_FALSE(boxes.shown.contains(QStringLiteral("打包成功，请把文件上传给教师！ ")));
+    EXPECT_FALSE(boxes.shown.contains(common::msg::kHandInPacked));
     if (fault == QStringLiteral("record blocked")) {
         EXPECT_TRUE(windowOpen());
         EXPECT_NE(w->state.退出检测, QStringLiteral("1"));
@@ -293,7 +294,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct RefusalCase {
     const char* name;
     const char* setup;  // "open" a file held open in the FTP folder, "leftover" D:\n改名, "" none
-    std::vector<std::pair<const char*, int>> boxes;  // text, answer (-1 OK, 0 No, 1 Yes)
+    std::vector<std::pair<QString, int>> boxes;  // text, answer (-1 OK, 0 No, 1 Yes)
     bool folder;        // a hand-in folder chosen
 };
 void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
@@ -315,9 +316,9 @@ TEST_P(ExamHandInRefusal, ChangesNothing)
     ScriptedMessageBoxes boxes;
     for (const auto& [text, answer] : c.boxes) {
         if (answer < 0)
-            boxes.expectOk(QString::fromUtf8(text));
+            boxes.expectOk(text);
         else
-            boxes.expectYesNo(QString::fromUtf8(text), answer == 1);
+            boxes.expectYesNo(text, answer == 1);
     }
     click(w, QStringLiteral("操作题提交"));
     if (setup == QStringLiteral("leftover")) {
@@ -334,18 +335,18 @@ TEST_P(ExamHandInRefusal, ChangesNothing)
 INSTANTIATE_TEST_SUITE_P(
     Table, ExamHandInRefusal,
     ::testing::Values(
-        RefusalCase{"FileOpenInFtpFolder", "open", {{"请关闭已经打开的PracticalTraining文件夹中的文件 >_<", -1}}, true},
-        RefusalCase{"LeftoverProbeNameKeptThenNo", "leftover", {{"", -1}, {"是否交卷？", 0}}, true},
-        RefusalCase{"NoAtFirst", "", {{"是否交卷？", 0}}, true},
-        RefusalCase{"NoAtSecond", "", {{"是否交卷？", 1}, {"交卷后不能继续作答，确定交卷吗？", 0}}, true},
-        RefusalCase{"NoFolder", "", {{"是否交卷？", 1}, {"交卷后不能继续作答，确定交卷吗？", 1}, {"请选择交卷路径", -1}}, false}));
+        RefusalCase{"FileOpenInFtpFolder", "open", {{common::filesOpenMessage(QStringLiteral("PracticalTraining")), -1}}, true},
+        RefusalCase{"LeftoverProbeNameKeptThenNo", "leftover", {{QString(), -1}, {exam::msg::kAskHandIn, 0}}, true},
+        RefusalCase{"NoAtFirst", "", {{exam::msg::kAskHandIn, 0}}, true},
+        RefusalCase{"NoAtSecond", "", {{exam::msg::kAskHandIn, 1}, {exam::msg::kAskHandInAgain, 0}}, true},
+        RefusalCase{"NoFolder", "", {{exam::msg::kAskHandIn, 1}, {exam::msg::kAskHandInAgain, 1}, {exam::msg::kChooseHandInFolder, -1}}, false}));
 
 TEST_F(ExamHandIn, ThePickerKeepsTheFolderOnCancelAndWarnsEveryTime)
 {
     exam::ExamWindow* w = started();
     chooseTarget(w);
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"));
+    boxes.expectOk(common::msg::kHandInFolderWarning);
     picker.next.clear();
     click(w, QStringLiteral("操作题选择提交路径"));
     EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text(), target);
@@ -393,7 +394,7 @@ TEST_F(ExamTest, ClosingARunningExamAsksAndKeepsEverything)
     click(w, QStringLiteral("操作题excel"));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("该操作不会完成交卷，请确认是否退出？"), false);
+        boxes.expectYesNo(exam::msg::kAskLeaveUnfinished, false);
         EXPECT_FALSE(forms::unload(w));
     }
     EXPECT_TRUE(windowOpen());

@@ -1,6 +1,8 @@
 // 开始考试: new student, resume, another student's exam, a student who has
 // handed in; the paper draw; a bank or a resume that cannot give a whole
 // paper changes nothing; leftover probe names; the practice server.
+#include "common/messages.h"
+#include "exam/messages.h"
 #include "exam_support.h"
 #include "faults.h"
 #include "platform/filesystem.h"
@@ -34,7 +36,7 @@ QStringList workTreeOf(int p)
 struct StartCase {
     const char* name;
     const char* before;  // "" clean PC, "own" the student's exam, "other" another student's, "handed" handed in
-    std::vector<std::pair<const char*, int>> boxes;  // text, answer (-1 OK, 0 No, 1 Yes)
+    std::vector<std::pair<QString, int>> boxes;  // text, answer (-1 OK, 0 No, 1 Yes)
     bool runs;           // the exam runs afterwards
     bool newPaper;       // a new paper (number 3) replaced what was there
 };
@@ -57,13 +59,13 @@ TEST_P(ExamStartTable, StartResumeOrReplace)
     common::setRandomSourceForTests(exam_support::last);
 
     ScriptedMessageBoxes boxes;
-    if (before == QStringLiteral("handed")) boxes.expectOk(QStringLiteral("【") + kKey + QStringLiteral("】已交卷，无法再次考试！"));
+    if (before == QStringLiteral("handed")) boxes.expectOk(exam::msg::handedIn(kKey));
     exam::ExamWindow* w = open();
     for (const auto& [text, answer] : c.boxes) {
         if (answer < 0)
-            boxes.expectOk(QString::fromUtf8(text));
+            boxes.expectOk(text);
         else
-            boxes.expectYesNo(QString::fromUtf8(text), answer == 1);
+            boxes.expectYesNo(text, answer == 1);
     }
     click(w, QStringLiteral("开始考试"));
 
@@ -93,20 +95,20 @@ TEST_P(ExamStartTable, StartResumeOrReplace)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExamStartTable,
-    ::testing::Values(StartCase{"NewStudent", "", {{"考生档案创建成功", -1}, {"试卷已生成！！", -1}}, true, true},
-                      StartCase{"Resume", "own", {{"点【确定】后可以继续答题", -1}}, true, false},
-                      StartCase{"OtherStudentDeclined", "other", {{"考生【2026002李四】\n正在做题，是否重置与替换", 0}}, false, false},
+    ::testing::Values(StartCase{"NewStudent", "", {{exam::msg::kArchiveMade, -1}, {exam::msg::kPaperMade, -1}}, true, true},
+                      StartCase{"Resume", "own", {{exam::msg::kGoOn, -1}}, true, false},
+                      StartCase{"OtherStudentDeclined", "other", {{exam::msg::askReplace(kOther), 0}}, false, false},
                       StartCase{"OtherStudentDeclinedSecond",
                                 "other",
-                                {{"考生【2026002李四】\n正在做题，是否重置与替换", 1}, {"替换考生后试卷也会重置，确认替换吗？？", 0}},
+                                {{exam::msg::askReplace(kOther), 1}, {exam::msg::kAskReplaceAgain, 0}},
                                 false,
                                 false},
                       StartCase{"OtherStudentReplaced",
                                 "other",
-                                {{"考生【2026002李四】\n正在做题，是否重置与替换", 1},
-                                 {"替换考生后试卷也会重置，确认替换吗？？", 1},
-                                 {"考生档案重置成功", -1},
-                                 {"试卷已生成！！", -1}},
+                                {{exam::msg::askReplace(kOther), 1},
+                                 {exam::msg::kAskReplaceAgain, 1},
+                                 {exam::msg::kArchiveReset, -1},
+                                 {exam::msg::kPaperMade, -1}},
                                 true,
                                 true},
                       StartCase{"HandedInIsRefused", "handed", {}, false, false}));
@@ -177,8 +179,8 @@ TEST_P(ExamBankFault, IsFoundBeforeAnythingChanges)
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
     if (c.replacing) {
-        boxes.expectYesNo(QStringLiteral("考生【2026002李四】\n正在做题，是否重置与替换"), true);
-        boxes.expectYesNo(QStringLiteral("替换考生后试卷也会重置，确认替换吗？？"), true);
+        boxes.expectYesNo(exam::msg::askReplace(kOther), true);
+        boxes.expectYesNo(exam::msg::kAskReplaceAgain, true);
     }
     boxes.expectOk();
     click(w, QStringLiteral("开始考试"));
@@ -191,7 +193,7 @@ TEST_P(ExamBankFault, IsFoundBeforeAnythingChanges)
     EXPECT_EQ(read(ex(QStringLiteral("examnumber.txt"))), number);
     EXPECT_EQ(files(ex(QStringLiteral("试卷"))), paper);
     EXPECT_TRUE(exists(d(QStringLiteral("KS/KSDOC/作答.docx"))));
-    EXPECT_FALSE(boxes.shown.contains(QStringLiteral("试卷已生成！！")));
+    EXPECT_FALSE(boxes.shown.contains(exam::msg::kPaperMade));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -255,7 +257,7 @@ TEST_F(ExamTest, APaperThatCannotBeMadeTakesBackTheNewArchiveSoTheNextStartBegin
     exam::ExamWindow* w = open();
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("考生档案创建成功"));
+        boxes.expectOk(exam::msg::kArchiveMade);
         boxes.expectOk();
         testing_support::FileSizeLimit full(16 * 1024);
         ASSERT_TRUE(full.ok());
@@ -269,8 +271,8 @@ TEST_F(ExamTest, APaperThatCannotBeMadeTakesBackTheNewArchiveSoTheNextStartBegin
 
     for (int p = 1; p <= 3; ++p) ASSERT_TRUE(QFile::remove(ex(QStringLiteral("题库/%1/word/素材/大文件.dat").arg(p))));
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("考生档案创建成功"));
-    boxes.expectOk(QStringLiteral("试卷已生成！！"));
+    boxes.expectOk(exam::msg::kArchiveMade);
+    boxes.expectOk(exam::msg::kPaperMade);
     click(w, QStringLiteral("开始考试"));
     EXPECT_EQ(w->state.学生信息, kKey);
     EXPECT_EQ(files(d(QStringLiteral("KS"))), workTreeOf(1));
@@ -307,7 +309,7 @@ TEST_P(ExamLeftover, IsPutBackOrKeptAsideAndTheStartGoesOn)
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
     boxes.expectOk();
-    if (c.pathToo) boxes.expectOk(QStringLiteral("点【确定】后可以继续答题"));
+    if (c.pathToo) boxes.expectOk(exam::msg::kGoOn);
     click(w, QStringLiteral("开始考试"));
     if (c.pathToo) {
         // Kept whole under a name of its own on D: and named; the start goes on.
@@ -320,7 +322,7 @@ TEST_P(ExamLeftover, IsPutBackOrKeptAsideAndTheStartGoesOn)
         ASSERT_EQ(aside.size(), 1);
         EXPECT_FALSE(QDir(d(aside[0])).isEmpty()) << "nothing of it is lost";
     } else {
-        EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("点【确定】后可以继续答题")});
+        EXPECT_EQ(boxes.shown, QStringList{exam::msg::kGoOn});
         EXPECT_EQ(w->state.学生信息, kKey);
         EXPECT_FALSE(exists(probe));
         EXPECT_TRUE(exists(d(QStringLiteral("KS/KSDOC/作答.docx"))));
@@ -341,7 +343,7 @@ TEST_F(ExamTest, AFileOpenInTheWorkTreeStopsTheStartBeforeAnythingChanges)
     ASSERT_TRUE(holder.holding());
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("请关闭已经打开的文件 >_<"));
+    boxes.expectOk(common::msg::kCloseOpenFiles);
     click(w, QStringLiteral("开始考试"));
     EXPECT_TRUE(w->state.学生信息.isEmpty());
     EXPECT_TRUE(exists(d(QStringLiteral("KS"))));
@@ -361,7 +363,7 @@ TEST_F(ExamTest, AFileManagerWindowOnAFolderInsideTheWorkTreeStopsTheStart)
     ASSERT_TRUE(thunar.ok());
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("请关闭KSXLS文件夹及其子文件夹 >_<"));
+    boxes.expectOk(common::explorerOpenMessage(QStringLiteral("KSXLS")));
     click(w, QStringLiteral("开始考试"));
     EXPECT_TRUE(w->state.学生信息.isEmpty());
     EXPECT_TRUE(exists(d(QStringLiteral("KS/KSXLS/图表/说明.txt"))));
@@ -470,13 +472,13 @@ TEST_P(ExamWebPaper, StartsWithoutThePreviousExamineesFtpFolder)
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
     if (c.replacing) {
-        boxes.expectYesNo(QStringLiteral("考生【") + kOther + QStringLiteral("】\n正在做题，是否重置与替换"), true);
-        boxes.expectYesNo(QStringLiteral("替换考生后试卷也会重置，确认替换吗？？"), true);
-        boxes.expectOk(QStringLiteral("考生档案重置成功"));
+        boxes.expectYesNo(exam::msg::askReplace(kOther), true);
+        boxes.expectYesNo(exam::msg::kAskReplaceAgain, true);
+        boxes.expectOk(exam::msg::kArchiveReset);
     } else {
-        boxes.expectOk(QStringLiteral("考生档案创建成功"));
+        boxes.expectOk(exam::msg::kArchiveMade);
     }
-    boxes.expectOk(QStringLiteral("试卷已生成！！"));
+    boxes.expectOk(exam::msg::kPaperMade);
     click(w, QStringLiteral("开始考试"));
     EXPECT_EQ(w->state.学生信息, kKey);
     EXPECT_EQ(w->state.试卷号, QStringLiteral("2"));
@@ -500,7 +502,7 @@ TEST_F(ExamTest, AResumeKeepsTheFtpFolderAndANewExamEmptiesIt)
     exam::ExamWindow* w = open();
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("点【确定】后可以继续答题"));
+        boxes.expectOk(exam::msg::kGoOn);
         click(w, QStringLiteral("开始考试"));
     }
     EXPECT_EQ(read(d(QStringLiteral("PracticalTraining/上传/学号.txt"))), "uploaded");
@@ -512,10 +514,10 @@ TEST_F(ExamTest, AResumeKeepsTheFtpFolderAndANewExamEmptiesIt)
     setKey(kOther);
     w = open();
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("考生【") + kKey + QStringLiteral("】\n正在做题，是否重置与替换"), true);
-    boxes.expectYesNo(QStringLiteral("替换考生后试卷也会重置，确认替换吗？？"), true);
-    boxes.expectOk(QStringLiteral("考生档案重置成功"));
-    boxes.expectOk(QStringLiteral("试卷已生成！！"));
+    boxes.expectYesNo(exam::msg::askReplace(kKey), true);
+    boxes.expectYesNo(exam::msg::kAskReplaceAgain, true);
+    boxes.expectOk(exam::msg::kArchiveReset);
+    boxes.expectOk(exam::msg::kPaperMade);
     click(w, QStringLiteral("开始考试"));
     EXPECT_EQ(files(d(QStringLiteral("PracticalTraining"))), files(ex(QStringLiteral("题库/1/network/素材"))));
     EXPECT_EQ(read(d(QStringLiteral("PracticalTraining/考试说明.txt"))), read(ex(QStringLiteral("题库/1/network/素材/考试说明.txt"))));
