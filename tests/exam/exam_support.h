@@ -17,6 +17,7 @@
 #include "fake_servers.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -56,10 +57,10 @@ protected:
     {
         PlatformTest::SetUp();
         exam::ExamWindow::progressPauseMs = 0;
-        common::setRandomSourceForTests(first);
+        hooks_.random(first);
         servers_.install();
-        plat::setIPv4AddressesForTests([this] { return addresses; });
-        plat::setDesktopHookForTests([this](plat::DesktopAction, const QString& text) {
+        hooks_.addresses([this] { return addresses; });
+        hooks_.desktop([this](plat::DesktopAction, const QString& text) {
             desktop << text;
             return true;
         });
@@ -73,11 +74,7 @@ protected:
     {
         forms::resetForTests();
         exam::ExamWindow::progressPauseMs = 1000;
-        common::resetRandomSource();
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
+        hooks_.reset();  // the fake servers' start hook and process list too
         plat::setFolderPicker(nullptr);
         PlatformTest::TearDown();
     }
@@ -145,6 +142,7 @@ protected:
     }
     bool windowOpen() const { return forms::isLoaded(kExam); }
 
+    testing_support::TestHooks hooks_;
     Picker picker;
     QString target;
     testing_support::FakeServers servers_;

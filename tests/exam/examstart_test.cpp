@@ -56,7 +56,7 @@ TEST_P(ExamStartTable, StartResumeOrReplace)
         setKey(kKey);
     }
     if (before == QStringLiteral("handed")) write(ex(QStringLiteral("已提交/") + kKey + QStringLiteral(".rar")), "x");
-    common::setRandomSourceForTests(exam_support::last);
+    hooks_.random(exam_support::last);
 
     ScriptedMessageBoxes boxes;
     if (before == QStringLiteral("handed")) boxes.expectOk(exam::msg::handedIn(kKey));
@@ -130,7 +130,7 @@ TEST_F(ExamTest, ThePaperDrawnByTheRandomSourceIsCopiedWholeAndTheWorkTreeBuiltA
         // A file an earlier question had the student make read-only.
         write(d(QStringLiteral("KS/KSWIN/资料/旧文件.txt")), "old");
         ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KS\\KSWIN\\资料\\旧文件.txt"), true));
-        common::setRandomSourceForTests(c.source);
+        hooks_.random(c.source);
         exam::ExamWindow* w = started();
         EXPECT_EQ(w->state.试卷号, QString::number(c.paper));
         EXPECT_EQ(read(ex(QStringLiteral("examnumber.txt"))), QByteArray::number(c.paper) + "\r\n");
@@ -405,7 +405,7 @@ TEST_P(ExamServer, TheNetworkQuestionChoosesAndPreparesIt)
 {
     const ServerCase& c = GetParam();
     const int paper = c.paper;
-    common::setRandomSourceForTests([paper](std::uint32_t) { return std::uint32_t(paper - 1); });
+    hooks_.random([paper](std::uint32_t) { return std::uint32_t(paper - 1); });
     if (c.running) running << QString::fromUtf8(c.running);
     if (!c.address) addresses.clear();
     exam::ExamWindow* w = open();
@@ -466,7 +466,7 @@ TEST_P(ExamWebPaper, StartsWithoutThePreviousExamineesFtpFolder)
         running << QStringLiteral("FTPServer.exe");
     }
     write(d(QStringLiteral("PracticalTraining/上传/学号.txt")), "uploaded by the previous examinee");
-    common::setRandomSourceForTests([](std::uint32_t) { return std::uint32_t(1); });  // paper 2: web
+    hooks_.random([](std::uint32_t) { return std::uint32_t(1); });  // paper 2: web
     starts.clear();
 
     exam::ExamWindow* w = open();
