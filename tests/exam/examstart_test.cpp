@@ -148,7 +148,6 @@ TEST_F(ExamTest, ThePaperDrawnByTheRandomSourceIsCopiedWholeAndTheWorkTreeBuiltA
 struct BankFault {
     const char* name;
     const char* remove;  // under 素材/bk/期末考查, "*" for every paper
-    const char* message;
     bool replacing;  // the start would replace another student's exam
 };
 void PrintTo(const BankFault& c, std::ostream* os) { *os << c.name; }
@@ -185,7 +184,17 @@ TEST_P(ExamBankFault, IsFoundBeforeAnythingChanges)
     boxes.expectOk();
     click(w, QStringLiteral("开始考试"));
     ASSERT_FALSE(boxes.shown.isEmpty());
-    EXPECT_TRUE(boxes.shown.last().contains(QString::fromUtf8(c.message))) << boxes.shown.last().toStdString();
+    // The refusal names what is missing: the whole bank, the paper of the
+    // gap, or the part of the drawn paper (the first) or the template.
+    const QString bank = plat::displayPath(plat::appPath(exam::kBank));
+    QString refusal;
+    if (remove == QStringLiteral("*"))
+        refusal = exam::msg::noPaperInBank(bank);
+    else if (remove == QStringLiteral("题库/2"))
+        refusal = exam::msg::paperMissingInBank(2, 2, bank);
+    else
+        refusal = exam::msg::paperIncomplete(1, plat::displayPath(plat::appPath(exam::kExamTree + '\\' + QString(remove).replace('/', '\\'))));
+    EXPECT_EQ(boxes.shown.last(), refusal);
     EXPECT_TRUE(w->state.学生信息.isEmpty());
     EXPECT_TRUE(w->ctl(QStringLiteral("综合考查简介"))->isVisible());
     EXPECT_EQ(QDir(ex(QStringLiteral("提交"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
@@ -198,17 +207,17 @@ TEST_P(ExamBankFault, IsFoundBeforeAnythingChanges)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExamBankFault,
-    ::testing::Values(BankFault{"EmptyBank", "*", "期末考查题库中没有试卷", false},
-                      BankFault{"GapInBank", "题库/2", "缺少试卷2", false},
-                      BankFault{"MissingChoiceQuestion", "题库/1/选择题/7.txt", "7.txt", false},
-                      BankFault{"MissingAnswerFile", "题库/1/选择题/answer.txt", "answer.txt", false},
-                      BankFault{"MissingNetworkMaterial", "题库/1/network/素材2", "素材2", false},
-                      BankFault{"MissingDocument", "题库/1/excel/题目文档/excel考查题.xlsx", "excel考查题.xlsx", false},
-                      BankFault{"MissingQuestionText", "题库/1/ppt/题目内容/ppt.txt", "ppt.txt", false},
-                      BankFault{"MissingWorkTreeTemplate", "KS", "KS", false},
-                      BankFault{"MissingArchiveTemplate", "提交初始化", "提交初始化", false},
-                      BankFault{"ReplacingWithEmptyBank", "*", "期末考查题库中没有试卷", true},
-                      BankFault{"ReplacingWithBrokenPaper", "题库/1/word/题目文档/word考查题.docx", "word考查题.docx", true}));
+    ::testing::Values(BankFault{"EmptyBank", "*", false},
+                      BankFault{"GapInBank", "题库/2", false},
+                      BankFault{"MissingChoiceQuestion", "题库/1/选择题/7.txt", false},
+                      BankFault{"MissingAnswerFile", "题库/1/选择题/answer.txt", false},
+                      BankFault{"MissingNetworkMaterial", "题库/1/network/素材2", false},
+                      BankFault{"MissingDocument", "题库/1/excel/题目文档/excel考查题.xlsx", false},
+                      BankFault{"MissingQuestionText", "题库/1/ppt/题目内容/ppt.txt", false},
+                      BankFault{"MissingWorkTreeTemplate", "KS", false},
+                      BankFault{"MissingArchiveTemplate", "提交初始化", false},
+                      BankFault{"ReplacingWithEmptyBank", "*", true},
+                      BankFault{"ReplacingWithBrokenPaper", "题库/1/word/题目文档/word考查题.docx", true}));
 
 // ---- a resume without its paper ---------------------------------------------------
 
@@ -235,7 +244,7 @@ TEST_F(ExamTest, AResumeWithoutItsPaperNumberOrPaperSaysSoAndChangesNothing)
         boxes.expectOk();
         click(w, QStringLiteral("开始考试"));
         ASSERT_EQ(boxes.shown.size(), 1);
-        EXPECT_TRUE(boxes.shown.first().contains(QStringLiteral("找不到本场考试的试卷号或试卷"))) << boxes.shown.first().toStdString();
+        EXPECT_EQ(boxes.shown.first(), exam::msg::resumeWithoutPaper(plat::displayPath(plat::appPath(exam::kPaperNumberFile))));
         EXPECT_TRUE(w->state.学生信息.isEmpty());
         EXPECT_TRUE(w->ctl(QStringLiteral("综合考查简介"))->isVisible());
         EXPECT_TRUE(exists(d(QStringLiteral("KS/KSDOC/作答.docx"))));
