@@ -84,7 +84,6 @@ inline QString serverFoldersIncomplete(const QString& what)
 inline const QString kAskHandIn = QStringLiteral("是否提交？");
 inline const QString kAskHandInSure = QStringLiteral("提交后不能再次提交，确定提交吗？");
 inline const QString kTickATask = QStringLiteral("温馨提示：请选择需要提交的任务！！");
-inline const QString kTasksHandedIn = QStringLiteral("打包成功，请把文件上传给教师！ ");
 inline const QString kSheetHandedIn = QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ ");
 inline QString answerMissing(const QString& task, const QString& shownPath)
 {

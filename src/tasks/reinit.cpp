@@ -36,7 +36,7 @@ void TaskWindow::reinitialiseTask()
 
     common::GuardList guards;
     guards << common::GuardEntry::probe(stepFolder, stepFolder + QStringLiteral("改"), true,
-                                        common::msg::kCloseFilesBeforeReinit)
+                                        common::msg::kCloseOpenFilesBeforeReset)
            << common::GuardEntry::explorer(m, common::explorerOpenMessage(m))
            << common::GuardEntry::probe(document, documentProbe, true, common::msg::kCloseDocument);
     if (!common::uCheckFoldersFree(guards, this)) return;

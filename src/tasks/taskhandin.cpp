@@ -106,7 +106,7 @@ void TaskWindow::chooseHandInFolder()
         uMsgOk(msg::kTickATask, this);
         return;
     }
-    uMsgOk(common::msg::kAvoidTaskFolders, this);
+    uMsgOk(common::msg::kHandInFolderWarning, this);
     const QString folder = uBrowseForFolder(this, QStringLiteral("浏览文件夹"));
     if (!folder.isEmpty()) ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
 }
@@ -190,7 +190,7 @@ void TaskWindow::handInTasks()
         state.handInDigits = digits;
         state.handedInMarks = marks;
         state.handedIn = true;
-        uMsgOk(msg::kTasksHandedIn, this);
+        uMsgOk(common::msg::kHandInPacked, this);
     };
     const common::HandInResult r = common::uHandIn(h);
     if (!r.ok) {

@@ -123,7 +123,7 @@ protected:
         w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
         ScriptedMessageBoxes boxes;
         confirmHandIn(boxes);
-        boxes.expectOk(tasks::msg::kTasksHandedIn);
+        boxes.expectOk(common::msg::kHandInPacked);
         boxes.expectOk(tasks::msg::kBackToStart);
         button(w, QStringLiteral("操作题提交"))->click();
         processEvents();
@@ -162,12 +162,12 @@ TEST_F(TaskHandInTest, TickedTasksAreHandedInVerifiedMarkedAndTheWindowCloses)
     tick(w, 1);
     tick(w, 3);
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(common::msg::kAvoidTaskFolders);
+    boxes.expectOk(common::msg::kHandInFolderWarning);
     picker.next = target;
     button(w, QStringLiteral("操作题选择提交路径"))->click();
     EXPECT_EQ(picker.last, QStringLiteral("浏览文件夹"));
     confirmHandIn(boxes);
-    boxes.expectOk(tasks::msg::kTasksHandedIn);
+    boxes.expectOk(common::msg::kHandInPacked);
     boxes.expectOk(tasks::msg::kBackToStart);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
