@@ -6,6 +6,7 @@
 #include "process_support.h"
 
 #include <QDir>
+#include <sys/stat.h>
 #include <QProgressBar>
 
 using mock_support::MockTest;
@@ -294,6 +295,39 @@ TEST_F(MockPaperTest, FailedCopyIsReportedInsteadOfThePaper)
     EXPECT_NE(boxes.shown[0], mocktest::kPaperMade);
     EXPECT_EQ(boxes.shown[0].count(QStringLiteral("1.pptx")), 1) << "named once although two copies failed";
     EXPECT_FALSE(w->paperComplete());
+}
+
+// A new paper replaces the choice slot files of the previous one; a slot
+// whose copy fails keeps its earlier file (never an empty or half-written
+// one), a read-only one is named, and nothing the paper replaced is left in
+// the working tree once the progress has run, even after an interrupted run.
+TEST_F(MockPaperTest, ChoiceSlotsOfTheLastPaperAreReplacedOrKeptWhole)
+{
+    const auto slot = [this](int q) { return mt(QStringLiteral("选择题/") + mocktest::slotName(q) + QStringLiteral(".txt")); };
+    for (int q = 1; q <= 20; ++q) touch(slot(q), "earlier " + QByteArray::number(q));
+    ASSERT_TRUE(plat::fs::setReadOnly(plat::appPath(QStringLiteral("\\素材\\bk\\模拟测试\\选择题\\05.txt")), true));
+    // Bank question 7 cannot be read as a file: the copy into slot 07 fails.
+    const QString seven = bank(QStringLiteral("普通"), QStringLiteral("选择题/7.txt"));
+    ASSERT_TRUE(QFile::remove(seven));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(seven).constData(), 0644), 0);
+    // Files an interrupted run had put aside.
+    touch(mt(QStringLiteral(".选择题-已替换/01.txt")), "interrupted");
+
+    ScriptedMessageBoxes boxes;
+    boxes.allowAnyOk = true;
+    auto* w = open();
+    click(w, QStringLiteral("Command1"));
+    finishProgress(w);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("只读"))) << boxes.shown[0].toStdString();
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("7.txt"))) << boxes.shown[0].toStdString();
+    for (int q : {1, 6, 8, 20}) EXPECT_EQ(read(slot(q)), read(bank(QStringLiteral("普通"), QStringLiteral("选择题/%1.txt").arg(q)))) << q;
+    EXPECT_EQ(read(slot(5)), QByteArray("earlier 5"));
+    EXPECT_EQ(read(slot(7)), QByteArray("earlier 7"));
+    EXPECT_FALSE(exists(mt(QStringLiteral(".选择题-已替换"))));
+    EXPECT_EQ(entries(mt(QStringLiteral("选择题"))).size(), 20);
+    QDir hidden(mt(QStringLiteral("选择题")), QString(), QDir::Name, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(hidden.count(), 20u) << hidden.entryList().join(' ').toStdString();
 }
 
 TEST_F(MockPaperTest, SecondLevelClickDoesNothing)

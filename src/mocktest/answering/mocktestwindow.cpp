@@ -188,6 +188,7 @@ void MockTestWindow::generatePaper(const QString& levelWord)
     stepDone();
     if (!common::uCheckFoldersFree(paperGuards(), this)) {
         refusedNotice();
+        discardReplacedChoiceSlots();
         return;
     }
     failures_ << resetMockWorkspace(*level);
@@ -227,6 +228,8 @@ void MockTestWindow::tick()
         ctl("试卷生成中提示")->hide();
         return;
     }
+    // The paced steps leave time for what the paper no longer needs.
+    if (bar->value() == 0) discardReplacedChoiceSlots();
     bar->setValue(bar->value() + 1);
 }
 

@@ -137,10 +137,35 @@ QStringList drawChoiceQuestions(const LevelSpec& level, MockState& state)
     for (int i = 0; i < numbers.size(); ++i) state.Label[i + 1] = numbers[i];
     const QString slotFolder = mockTree() + QStringLiteral("\\选择题");
     if (!fs::folderExists(slotFolder)) note(failures, fs::createFolder(slotFolder));
-    for (int q = 1; q <= level.choiceCount; ++q)
-        note(failures, fs::copyFile(bank + kBs + state.Label[q] + QStringLiteral(".txt"),
-                                    slotFolder + kBs + slotName(q) + QStringLiteral(".txt")));
+    // The previous paper's slot files are put aside rather than written
+    // over: replacing a file that has reached the disk gives its blocks back
+    // while the student waits. The copy goes in under a temporary name all
+    // the same; a slot whose copy fails gets its earlier file back. What was
+    // put aside goes during the progress steps (discardReplacedChoiceSlots).
+    const QString aside = replacedChoiceSlots();
+    if (fs::folderExists(aside))
+        fs::ignoreFailure(fs::deleteFolder(aside, true), "files left aside are written over instead");
+    bool asideMade = false;
+    for (int q = 1; q <= level.choiceCount; ++q) {
+        const QString slot = slotFolder + kBs + slotName(q) + QStringLiteral(".txt");
+        const QString put = aside + kBs + slotName(q) + QStringLiteral(".txt");
+        // A read-only slot file stays where it is: the copy reports it.
+        const bool movedAside = fs::fileExists(slot) && !fs::isReadOnly(slot) &&
+                                (asideMade || (asideMade = fs::createFolder(aside).ok())) && fs::rename(slot, put).ok();
+        const fs::Status copied = fs::copyFile(bank + kBs + state.Label[q] + QStringLiteral(".txt"), slot);
+        if (!copied.ok() && movedAside)
+            fs::ignoreFailure(fs::rename(put, slot), "the failed copy is reported; the slot then lacks its question");
+        note(failures, copied);
+    }
     return failures;
+}
+
+QString replacedChoiceSlots() { return mockTree() + QStringLiteral("\\.选择题-已替换"); }
+
+void discardReplacedChoiceSlots()
+{
+    if (!fs::folderExists(replacedChoiceSlots())) return;
+    fs::ignoreFailure(fs::deleteFolder(replacedChoiceSlots(), true), "the next paper deletes what is left");
 }
 
 QStringList resetMockWorkspace(const LevelSpec& level)

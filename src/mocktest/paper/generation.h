@@ -37,6 +37,10 @@ QString typeIntroduction(const LevelSpec& level);
 // Step 4: K distinct choice questions into Label1..LabelK and the choice
 // slot files MT\选择题\01.txt onwards.
 QStringList drawChoiceQuestions(const LevelSpec& level, MockState& state);
+// Where step 4 puts the slot files it replaces (a hidden folder of the
+// working tree), and their removal, once the paper no longer waits on it.
+QString replacedChoiceSlots();
+void discardReplacedChoiceSlots();
 
 // Step 6: the five mock exam folders deleted, the level's kind folders of the
 // working tree rebuilt from their templates.
