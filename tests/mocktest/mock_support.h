@@ -41,6 +41,13 @@ inline std::uint32_t last(std::uint32_t bound) { return bound - 1; }
 
 class MockTest : public testing_support::DemoTreeTest {
 protected:
+    // The mock tree, and the practice servers' folders the network
+    // questions set up.
+    MockTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/模拟测试"), QStringLiteral("素材/bk/soft/WebServer"),
+                        QStringLiteral("素材/bk/soft/FtpServer")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
