@@ -9,7 +9,9 @@
 // (those folders again; the other mock exam folders and the choice slot
 // files, which it writes over: the anchor copies them onto copies of the
 // previous ones), of a copy of the same tree. The two take turns at going
-// first.
+// first. The choice slot files a paper replaces are put aside and deleted
+// during the progress steps, so the program's side does not include that
+// delete.
 // Sizes: the demo tree as it is ("tiny"), and with 300 x 1 MB or 300 x 4 MB
 // files in the word template, which every level copies.
 // Runs on an X display with a window manager (bench/with-display.sh).
