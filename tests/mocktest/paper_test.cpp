@@ -336,7 +336,7 @@ TEST_F(MockPaperTest, SecondLevelClickDoesNothing)
     auto* w = open();
     click(w, QStringLiteral("Command3"));
     const QString before = w->state.Label[47];
-    w->generatePaper(QStringLiteral("入门"));
+    w->uGenerateMockPaper(QStringLiteral("入门"));
     EXPECT_EQ(w->state.测试级别, QStringLiteral("困难"));
     EXPECT_EQ(w->state.Label[47], before);
     EXPECT_EQ(w->state.Label[24], QStringLiteral("24"));

@@ -64,12 +64,12 @@ MockTestWindow::MockTestWindow()
     for (const LevelSpec& l : mockLevels()) {
         forms::setCaption(ctl(QString::fromUtf8(l.noteLabel)), QString::fromUtf8(l.note));
         const QString level = l.word();
-        onClick(QString::fromUtf8(l.button), [this, level] { generatePaper(level); });
+        onClick(QString::fromUtf8(l.button), [this, level] { uGenerateMockPaper(level); });
     }
     onClick(QStringLiteral("选择题"), [this] { showChoicePage(); });
-    for (const PageRow& r : pageRows()) onClick(QString::fromUtf8(r.button), [this, &r] { showOperationPage(r); });
-    for (int n = 1; n <= kMaxChoices; ++n) onClick(xName(n), [this, n] { showChoiceQuestion(n); });
-    for (int slot = 1; slot <= 6; ++slot) onClick(cName(slot), [this, slot] { prepareSlot(slot); });
+    for (const PageRow& r : pageRows()) onClick(QString::fromUtf8(r.button), [this, &r] { uShowOperationPage(r); });
+    for (int n = 1; n <= kMaxChoices; ++n) onClick(xName(n), [this, n] { uShowMockChoiceQuestion(n); });
+    for (int slot = 1; slot <= 6; ++slot) onClick(cName(slot), [this, slot] { uPrepareSlotQuestion(slot); });
     style_.connectButtons();
     onClick(QStringLiteral("打开题目"), [this] { openQuestionDocument(); });
     onClick(QStringLiteral("考生文件夹"), [this] { openExamineeFolder(); });
@@ -133,7 +133,7 @@ void MockTestWindow::stepDone()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void MockTestWindow::startLevel(const LevelSpec& level)
+void MockTestWindow::uStartMockLevel(const LevelSpec& level)
 {
     using namespace forms;
     ctl("测试级别选择区")->hide();
@@ -166,7 +166,7 @@ void MockTestWindow::startLevel(const LevelSpec& level)
     for (const QString& b : level.hiddenButtons) ctl(b)->hide();
 }
 
-void MockTestWindow::generatePaper(const QString& levelWord)
+void MockTestWindow::uGenerateMockPaper(const QString& levelWord)
 {
     const LevelSpec* level = findLevel(levelWord);
     if (!level || generated_) return;
@@ -182,28 +182,34 @@ void MockTestWindow::generatePaper(const QString& levelWord)
     generated_ = true;
     failures_.clear();
 
-    startLevel(*level);
+    uStartMockLevel(*level);
     stepDone();
-    if (level->choiceCount > 0) failures_ << drawChoiceQuestions(*level, state);
+    if (level->choiceCount > 0) failures_ << uDrawMockChoiceQuestions(*level, state);
     stepDone();
     if (!common::uCheckFoldersFree(paperGuards(), this)) {
         refusedNotice();
         discardReplacedChoiceSlots();
         return;
     }
-    failures_ << resetMockWorkspace(*level);
+    failures_ << uResetMockWorkspace(*level);
     stepDone();
     style_.clearPicture();
     for (const LevelKind& k : level->kinds) {
-        failures_ << prepareKindQuestions(*level, k, state);
+        failures_ << uPrepareKindQuestions(*level, k, state);
         stepDone();
     }
-    auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar1"));
-    bar->setRange(0, level->progressMax);
-    bar->setValue(0);
     made_ = true;
-    timer_.start();
+    uStartPaperProgress(*level);
     forms::resizeTw(ctl("题型区"), level->finalWidth, forms::heightTw(ctl("题型区")));
+}
+
+// The paced progress over the notice; its last step reports the paper.
+void MockTestWindow::uStartPaperProgress(const LevelSpec& level)
+{
+    auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar1"));
+    bar->setRange(0, level.progressMax);
+    bar->setValue(0);
+    timer_.start();
 }
 
 // The guard has refused the paper: the notice no longer says that one is
@@ -255,7 +261,7 @@ void MockTestWindow::setOperationHeight()
     setOuterHeightTw(forms::heightTw(ctl("题型区")) + forms::heightTw(ctl("操作题题号")) + 600);
 }
 
-void MockTestWindow::showOperationPage(const PageRow& row)
+void MockTestWindow::uShowOperationPage(const PageRow& row)
 {
     using namespace forms;
     const QString kind = QString::fromUtf8(row.kind);
@@ -318,7 +324,7 @@ void MockTestWindow::loadStyle(const LevelKind& lk, const QString& number, bool 
     }
 }
 
-void MockTestWindow::showChoiceQuestion(int n)
+void MockTestWindow::uShowMockChoiceQuestion(int n)
 {
     ctl("选择题内容区")->show();
     const QString nn = slotName(n);
@@ -331,7 +337,7 @@ void MockTestWindow::showChoiceQuestion(int n)
 
 // ---- slots -----------------------------------------------------------------
 
-void MockTestWindow::prepareSlot(int slot)
+void MockTestWindow::uPrepareSlotQuestion(int slot)
 {
     const QString nn = slotName(slot);
     state.序号 = nn;
@@ -375,7 +381,7 @@ void MockTestWindow::prepareSlot(int slot)
         problem = common::questionTextUnreadableMessage(shownQuestionText(kind, nn));
     if (problem.isEmpty() && lk && entry && kind == QStringLiteral("network") && slot <= lk->count) {
         const auto text = common::uReadQuestionText(shownQuestionText(kind, nn));
-        problem = uSetupMockServer(text.value_or(QString()), state.测试级别, state.Label[lk->labelOfSlot(slot)],
+        problem = setupMockServer(text.value_or(QString()), state.测试级别, state.Label[lk->labelOfSlot(slot)],
                                    state.nIP == QStringLiteral("nIP") ? QString() : state.nIP, this);
     }
     if (!problem.isEmpty()) uMsgOk(problem, this);
@@ -427,7 +433,7 @@ void MockTestWindow::openExamineeFolder()
     common::uOpenFolder(level->perSlotFolders ? folder + QStringLiteral("\\") + state.序号 : folder);
 }
 
-void MockTestWindow::restoreQuestion() { uRestoreMockQuestion(state, this); }
+void MockTestWindow::restoreQuestion() { restoreMockQuestion(state, this); }
 
 // ---- close -----------------------------------------------------------------
 
@@ -443,7 +449,7 @@ void MockTestWindow::onUnload(bool& cancel)
         return;
     }
     timer_.stop();
-    const QStringList kept = uCleanMockWorkspace(state.测试级别, this);
+    const QStringList kept = cleanMockWorkspace(state.测试级别, this);
     if (!kept.isEmpty()) uMsgOk(foldersKeptMessage(kept), this);
     common::returnToMainOrEnd(state.单体与否);
 }

@@ -36,12 +36,12 @@ public:
     MockState state;
 
     // Handlers, public for tests that drive them directly.
-    void generatePaper(const QString& level);
+    void uGenerateMockPaper(const QString& level);
     void tick();  // Timer1
     void showChoicePage();
-    void showOperationPage(const PageRow& row);
-    void showChoiceQuestion(int n);
-    void prepareSlot(int slot);
+    void uShowOperationPage(const PageRow& row);
+    void uShowMockChoiceQuestion(int n);
+    void uPrepareSlotQuestion(int slot);
     void openQuestionDocument();
     void openExamineeFolder();
     void restoreQuestion();
@@ -57,7 +57,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    void startLevel(const LevelSpec& level);
+    void uStartMockLevel(const LevelSpec& level);
+    void uStartPaperProgress(const LevelSpec& level);
     void stepDone();
     void refusedNotice();
     void setOperationHeight();

@@ -20,7 +20,7 @@ QString configuredWebRoot()
         .value_or(QString());
 }
 
-QString uSetupMockServer(const QString& text, const QString& level, const QString& number, const QString& address,
+QString setupMockServer(const QString& text, const QString& level, const QString& number, const QString& address,
                          forms::Form* owner)
 {
     const QString sever = mockBank(level) + QStringLiteral("\\network\\sever");

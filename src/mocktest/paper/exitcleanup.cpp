@@ -42,7 +42,7 @@ common::GuardList exitGuards()
     return g;
 }
 
-QStringList uCleanMockWorkspace(const QString& level, forms::Form* owner)
+QStringList cleanMockWorkspace(const QString& level, forms::Form* owner)
 {
     // The servers let go of the folders they serve before these go.
     const common::ToolSet tools = common::mockTestTools(level);

@@ -127,7 +127,7 @@ QString typeIntroduction(const LevelSpec& level)
     return text;
 }
 
-QStringList drawChoiceQuestions(const LevelSpec& level, MockState& state)
+QStringList uDrawMockChoiceQuestions(const LevelSpec& level, MockState& state)
 {
     QStringList failures;
     const QString bank = mockBank(level.word()) + QStringLiteral("\\选择题");
@@ -168,7 +168,7 @@ void discardReplacedChoiceSlots()
     fs::ignoreFailure(fs::deleteFolder(replacedChoiceSlots(), true), "the next paper deletes what is left");
 }
 
-QStringList resetMockWorkspace(const LevelSpec& level)
+QStringList uResetMockWorkspace(const LevelSpec& level)
 {
     QStringList failures;
     // An absent folder is what the deletion wants. Of the mock exam folders
@@ -186,7 +186,7 @@ QStringList resetMockWorkspace(const LevelSpec& level)
     return failures;
 }
 
-QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& lk, MockState& state)
+QStringList uPrepareKindQuestions(const LevelSpec& level, const LevelKind& lk, MockState& state)
 {
     QStringList failures;
     const KindSpec& ks = *findKind(QString::fromUtf8(lk.kind));

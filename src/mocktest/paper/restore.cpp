@@ -10,7 +10,7 @@ namespace mocktest {
 
 namespace fs = plat::fs;
 
-MockRestore uRestoreMockQuestion(const MockState& s, QWidget* owner)
+MockRestore restoreMockQuestion(const MockState& s, QWidget* owner)
 {
     const KindSpec* ks = findKind(s.操作题题型);
     const LevelSpec* level = findLevel(s.测试级别);
