@@ -4,9 +4,11 @@
 // reach the window and click its buttons as a student does.
 #include "common/draw.h"
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/processes.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
+#include "mocktest/messages.h"
 #include "mocktest/answering/mocktestwindow.h"
 #include "mocktest/paper/generation.h"
 #include "platform/desktop.h"
@@ -96,7 +98,7 @@ protected:
         auto* w = open();
         const mocktest::LevelSpec* l = mocktest::findLevel(level);
         click(w, QString::fromUtf8(l->button));
-        boxes.expectOk(mocktest::kPaperMade);
+        boxes.expectOk(mocktest::msg::kPaperMade);
         finishProgress(w);
         return w;
     }
@@ -132,8 +134,8 @@ protected:
     // The two questions of the close, the second answered as given.
     static void expectCloseQuestions(ScriptedMessageBoxes& boxes, bool yes = true)
     {
-        boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-        boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), yes);
+        boxes.expectYesNo(common::msg::kAskExit, true);
+        boxes.expectYesNo(mocktest::msg::kAskExitClears, yes);
     }
 
     // The file with its folders, holding the bytes.

@@ -151,7 +151,7 @@ TEST_F(MockPaperTest, WindowIsLaidOutForTheLevelAndTheNoticeRunsItsSteps)
         EXPECT_EQ(bar->value(), i);
     }
     EXPECT_TRUE(boxes.shown.isEmpty());
-    boxes.expectOk(mocktest::kPaperMade);
+    boxes.expectOk(mocktest::msg::kPaperMade);
     w->tick();
     EXPECT_FALSE(notice->isVisible());
     EXPECT_FALSE(w->timer()->isActive());
@@ -185,7 +185,8 @@ TEST_F(MockPaperTest, IncompleteBankRefusesBeforeAnythingChanges)
         auto* w = open();
         click(w, QString::fromUtf8(findLevel(QString::fromUtf8(c.level))->button));
         ASSERT_EQ(boxes.shown.size(), 1);
-        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("模拟题库不完整")));
+        const QString heading = msg::incompleteBank(QString::fromUtf8(c.level), {}).section(QChar('\n'), 0, 0);
+        EXPECT_TRUE(boxes.shown[0].startsWith(heading + QChar('\n'))) << boxes.shown[0].toStdString();
         EXPECT_FALSE(w->ctl("测试级别选择区")->isHidden());
         EXPECT_FALSE(w->timer()->isActive());
         EXPECT_EQ(read(mt(QStringLiteral("选择题/01.txt"))), QByteArray("earlier"));
@@ -203,7 +204,7 @@ TEST_F(MockPaperTest, FileHeldOpenStopsTheGenerationBeforeTheReset)
     testing_support::FileHolder held(d(QStringLiteral("KSWIN/05/a.txt")));
     ASSERT_TRUE(held.holding());
     auto* w = open();
-    boxes.expectOk(QStringLiteral("请关闭已经打开的KSWIN文件夹中的文件 >_<"));
+    boxes.expectOk(common::filesOpenMessage(QStringLiteral("KSWIN")));
     click(w, QStringLiteral("Command1"));  // also at 普通: the reset rebuilds KSWIN too
     EXPECT_TRUE(exists(d(QStringLiteral("KSWIN/05/a.txt"))));
     EXPECT_FALSE(w->timer()->isActive());
@@ -211,7 +212,7 @@ TEST_F(MockPaperTest, FileHeldOpenStopsTheGenerationBeforeTheReset)
     EXPECT_EQ(w->state.Label[21], QStringLiteral("21"));
     // The notice stays over the window, but no longer says a paper is coming.
     EXPECT_TRUE(w->ctl("试卷生成中提示")->isVisible());
-    EXPECT_EQ(forms::caption(w->ctl("Label55")), mocktest::kPaperRefused);
+    EXPECT_EQ(forms::caption(w->ctl("Label55")), mocktest::msg::kPaperRefused);
     EXPECT_FALSE(w->ctl("ProgressBar1")->isVisible());
 }
 
@@ -226,7 +227,7 @@ TEST_F(MockPaperTest, FileManagerWindowOnAnExamFolderStopsEveryLevel)
     ASSERT_TRUE(nautilus.ok());
     ScriptedMessageBoxes boxes;
     auto* w = open();
-    boxes.expectOk(QStringLiteral("请关闭KSNET文件夹及其子文件夹 >_<"));
+    boxes.expectOk(common::explorerOpenMessage(QStringLiteral("KSNET")));
     click(w, QStringLiteral("Command3"));
     EXPECT_FALSE(w->timer()->isActive());
     EXPECT_EQ(w->state.Label[47], QStringLiteral("47"));
@@ -292,7 +293,7 @@ TEST_F(MockPaperTest, FailedCopyIsReportedInsteadOfThePaper)
     boxes.allowAnyOk = true;
     w->tick();
     ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_NE(boxes.shown[0], mocktest::kPaperMade);
+    EXPECT_NE(boxes.shown[0], mocktest::msg::kPaperMade);
     EXPECT_EQ(boxes.shown[0].count(QStringLiteral("1.pptx")), 1) << "named once although two copies failed";
     EXPECT_FALSE(w->paperComplete());
 }

@@ -41,8 +41,8 @@ TEST_F(MockRestoreTest, RestoreRebuildsTheSlotFolderAndDocumentPerLevel)
         const QString doc = plat::toHost(workingDocument(kind, w->state.扩展名, w->state.序号));
         touch(doc, "edited");
         touch(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt")));
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-        boxes.expectOk(QStringLiteral("题目已恢复"));
+        boxes.expectYesNo(common::msg::kAskRestore, true);
+        boxes.expectOk(common::msg::kRestored);
         click(w, QStringLiteral("恢复本题"));
         EXPECT_FALSE(exists(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt"))));
         if (*c.material) { EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + '/' + QString::fromUtf8(c.material)))); }
@@ -77,10 +77,10 @@ TEST_F(MockRestoreTest, MissingSourceChangesNothing)
         else QFile::remove(removed);
         touch(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt")));
         boxes.shown.clear();
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+        boxes.expectYesNo(common::msg::kAskRestore, true);
         click(w, QStringLiteral("恢复本题"));
         ASSERT_EQ(boxes.shown.size(), 2);
-        EXPECT_EQ(boxes.shown[1], kRestoreSourceMissing);
+        EXPECT_EQ(boxes.shown[1], mocktest::msg::kRestoreSourceMissing);
         EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt"))));
     }
 }
@@ -94,10 +94,10 @@ TEST_F(MockRestoreTest, NetworkRestoreIsGuardedAndNoMeansNoChange)
     {
         testing_support::FileHolder held(d(QStringLiteral("KSNET/02/学生.txt")));
         ASSERT_TRUE(held.holding());
-        boxes.expectOk(QStringLiteral("请关闭已经打开的KSNET文件夹中的文件 >_<"));
+        boxes.expectOk(common::filesOpenMessage(QStringLiteral("KSNET")));
         click(w, QStringLiteral("恢复本题"));
     }
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), false);
+    boxes.expectYesNo(common::msg::kAskRestore, false);
     click(w, QStringLiteral("恢复本题"));
     EXPECT_TRUE(exists(d(QStringLiteral("KSNET/02/学生.txt"))));
 }
@@ -122,8 +122,8 @@ TEST_F(MockRestoreTest, LeftoverRestoreProbeIsPutBackOrKeptAside)
             boxes.shown.clear();
             boxes.expectOk();  // the leftover named
         }
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-        boxes.expectOk(QStringLiteral("题目已恢复"));
+        boxes.expectYesNo(common::msg::kAskRestore, true);
+        boxes.expectOk(common::msg::kRestored);
         click(w, QStringLiteral("恢复本题"));
         EXPECT_FALSE(exists(d(QStringLiteral("改名w"))));
         if (c.ownNameTaken) {
@@ -165,7 +165,7 @@ TEST_F(MockRestoreTest, AnOpenSlotDocumentRefusesTheRestore)
             ASSERT_TRUE(held->holding());
         }
         boxes.shown.clear();
-        boxes.expectOk(QStringLiteral("请关闭题目文档 >_<"));
+        boxes.expectOk(common::msg::kCloseDocument);
         click(w, QStringLiteral("恢复本题"));
         plat::setOfficeProcessesForTests(std::nullopt);
         EXPECT_EQ(boxes.shown.size(), 1);
@@ -186,8 +186,8 @@ TEST_F(MockRestoreTest, AReadOnlyFileInTheSlotFolderIsRestoredOver)
     touch(d(QStringLiteral("KSWIN/03/资料/旧文件.txt")));
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KSWIN\\03\\资料\\旧文件.txt"), true));
     boxes.shown.clear();
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(common::msg::kAskRestore, true);
+    boxes.expectOk(common::msg::kRestored);
     click(w, QStringLiteral("恢复本题"));
     EXPECT_FALSE(exists(d(QStringLiteral("KSWIN/03/资料/旧文件.txt"))));
     EXPECT_TRUE(exists(d(QStringLiteral("KSWIN/03/资料/目录.txt"))));
@@ -202,7 +202,7 @@ TEST_F(MockExitTest, HeldFolderRefusesTheClose)
     testing_support::FileHolder held(d(QStringLiteral("KSDOC/03/校园.jpg")));
     ASSERT_TRUE(held.holding());
     expectCloseQuestions(boxes);
-    boxes.expectOk(QStringLiteral("请关闭已经打开的KSDOC文件夹中的文件 >_<"));
+    boxes.expectOk(common::filesOpenMessage(QStringLiteral("KSDOC")));
     EXPECT_FALSE(forms::unload(w));
     EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
     EXPECT_TRUE(exists(d(QStringLiteral("KSWIN"))));

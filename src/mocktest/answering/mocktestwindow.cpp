@@ -5,11 +5,13 @@
 #include "common/guards.h"
 #include "common/handover.h"
 #include "common/ipv4.h"
+#include "common/messages.h"
 #include "common/navigation.h"
 #include "common/questiontext.h"
 #include "forms/twips.h"
 #include "mocktest/answering/mocktestwindow_design.h"
 #include "mocktest/answering/practiceserver.h"
+#include "mocktest/messages.h"
 #include "mocktest/paper/exitcleanup.h"
 #include "mocktest/paper/generation.h"
 #include "mocktest/paper/restore.h"
@@ -221,7 +223,7 @@ void MockTestWindow::refusedNotice()
     auto* text = ctl<QLabel>(QStringLiteral("Label55"));
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
-    forms::setCaption(text, kPaperRefused);
+    forms::setCaption(text, msg::kPaperRefused);
     forms::setGeometryTw(text, 360, 360, forms::widthTw(notice) - 720, forms::heightTw(notice) - 1080);
 }
 
@@ -230,7 +232,7 @@ void MockTestWindow::tick()
     auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar1"));
     if (bar->value() == bar->maximum()) {
         timer_.stop();
-        uMsgOk(failures_.isEmpty() ? kPaperMade : incompletePaperMessage(failures_), this);
+        uMsgOk(failures_.isEmpty() ? msg::kPaperMade : incompletePaperMessage(failures_), this);
         ctl("试卷生成中提示")->hide();
         return;
     }
@@ -400,7 +402,7 @@ QString MockTestWindow::personalise(const QString& kind, const QString& n, const
     if (kind == QStringLiteral("network")) p.append({QStringLiteral("strLocalIP"), address});
     if (!common::uPersonaliseQuestionText(bank + QStringLiteral("\\题目内容\\") + n + QStringLiteral(".txt"), personal, p) ||
         !fs::copyFile(personal, shownQuestionText(kind, nn)).ok())
-        return QStringLiteral("本题的题目内容未能准备好，请联系老师检查模拟测试题库。");
+        return msg::kQuestionTextNotReady;
     return {};
 }
 
@@ -415,7 +417,7 @@ QString MockTestWindow::copySlotDocuments(const KindSpec& ks, const QString& n, 
     const QString doc = mockBank(state.测试级别) + QStringLiteral("\\") + kind + QStringLiteral("\\题目文档\\") + n + '.' + ext;
     const fs::Status pristine = fs::copyFile(doc, pristineDocument(kind, ext, nn));
     const fs::Status working = pristine.ok() ? fs::copyFile(doc, workingDocument(kind, ext, nn)) : pristine;
-    if (!working.ok()) return QStringLiteral("本题的题目文档未能复制：") + working.describe();
+    if (!working.ok()) return msg::documentNotCopied(working.describe());
     state.slotsWithDocuments.insert(key);
     return {};
 }
@@ -439,8 +441,7 @@ void MockTestWindow::restoreQuestion() { restoreMockQuestion(state, this); }
 
 void MockTestWindow::onUnload(bool& cancel)
 {
-    if (!uMsgYesNo(QStringLiteral("是否退出？"), this) ||
-        !uMsgYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), this)) {
+    if (!uMsgYesNo(common::msg::kAskExit, this) || !uMsgYesNo(msg::kAskExitClears, this)) {
         cancel = true;
         return;
     }

@@ -55,11 +55,6 @@ QStringList uPrepareKindQuestions(const LevelSpec& level, const LevelKind& kind,
 // The message for a paper that could not be made whole.
 QString incompletePaperMessage(const QStringList& failures);
 
-inline const QString kPaperMade = QStringLiteral("试卷已生成！！！");
-// In the notice after the guard refused the paper.
-inline const QString kPaperRefused =
-    QStringLiteral("试卷没有生成。请按刚才的提示关闭文档或文件夹，然后关闭本窗口，重新进入模拟测试。");
-
 // Working-tree paths of one slot of a kind (NN two digits).
 QString pristineDocument(const QString& kind, const QString& ext, const QString& nn);  // MT\K\bk\KNN.E
 QString workingDocument(const QString& kind, const QString& ext, const QString& nn);   // MT\K\题目文档\K_题目_NN.E

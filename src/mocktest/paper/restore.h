@@ -16,7 +16,4 @@ enum class MockRestore { Refused, Declined, SourceMissing, Failed, Restored };
 // never shown as success.
 MockRestore restoreMockQuestion(const MockState& state, QWidget* owner);
 
-inline const QString kRestoreSourceMissing =
-    QStringLiteral("本题的原始题目文档或素材缺失，无法恢复本题！请关闭本窗口后重新进入模拟测试，或联系老师检查模拟测试题库。");
-
 }  // namespace mocktest
