@@ -8,8 +8,8 @@
 #include "common/processes.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
-#include "mocktest/messages.h"
 #include "mocktest/answering/mocktestwindow.h"
+#include "mocktest/messages.h"
 #include "mocktest/paper/generation.h"
 #include "platform/desktop.h"
 #include "platform/filesystem.h"
@@ -20,6 +20,7 @@
 #include "fake_servers.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -53,10 +54,10 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        common::setRandomSourceForTests(first);
+        hooks.random(first);
         servers_.install();
-        plat::setIPv4AddressesForTests([this] { return addresses; });
-        plat::setDesktopHookForTests([this](plat::DesktopAction, const QString& text) {
+        hooks.addresses([this] { return addresses; });
+        hooks.desktop([this](plat::DesktopAction, const QString& text) {
             desktop << text;
             return true;
         });
@@ -67,11 +68,7 @@ protected:
     {
         levelBoxes_.reset();
         forms::resetForTests();
-        common::resetRandomSource();
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
+        hooks.reset();
         PlatformTest::TearDown();
     }
 
@@ -160,6 +157,9 @@ protected:
     static bool exists(const QString& host) { return QFileInfo::exists(host); }
     static QStringList entries(const QString& host);
 
+    // The hooks of the test, all undone in TearDown; the fake servers set
+    // the start hook and the process list.
+    testing_support::TestHooks hooks;
     testing_support::FakeServers servers_;
     QStringList& starts = servers_.starts;
     QList<plat::WindowStyle>& styles = servers_.styles;

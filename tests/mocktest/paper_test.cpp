@@ -94,7 +94,7 @@ TEST_F(MockPaperTest, EntryPaperLandsInItsLabelsSlotsAndFolders)
 
 TEST_F(MockPaperTest, LastNumbersFirstGoToSlotOneAndNormalMaterialLiesFlat)
 {
-    common::setRandomSourceForTests(mock_support::last);
+    hooks.random(mock_support::last);
     ScriptedMessageBoxes boxes;
     touch(d(QStringLiteral("KSPPT/旧.txt")));
     auto* w = paper(QStringLiteral("普通"), boxes);

@@ -33,7 +33,7 @@ TEST_F(MockRestoreTest, RestoreRebuildsTheSlotFolderAndDocumentPerLevel)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.level) + " " + c.page);
-        common::setRandomSourceForTests(QByteArray(c.level) == "普通" ? mock_support::last : mock_support::first);
+        hooks.random(QByteArray(c.level) == "普通" ? mock_support::last : mock_support::first);
         auto* w = paperFor(QString::fromUtf8(c.level), true);
         ScriptedMessageBoxes& boxes = levelBoxes();
         openSlot(w, QString::fromUtf8(c.page), c.slot);
@@ -217,7 +217,7 @@ TEST_F(MockExitTest, ServersStopBeforeTheirFoldersGoAndReadOnlyFilesGoWithTheirF
     auto* w = paper(QStringLiteral("入门"), boxes);
     openSlot(w, QStringLiteral("网络"), 1);  // FTP server started
     bool servedAtKill = false;
-    plat::setStartHookForTests([&](const QString& host, const QStringList&, plat::WindowStyle) {
+    hooks.starts([&](const QString& host, const QStringList&, plat::WindowStyle) {
         const QString name = QFileInfo(host).fileName();
         starts << name;
         if (name == QStringLiteral("f-kill_app.exe")) {
