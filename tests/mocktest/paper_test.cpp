@@ -66,9 +66,9 @@ TEST_F(MockPaperTest, EntryPaperLandsInItsLabelsSlotsAndFolders)
     auto* w = paper(QStringLiteral("入门"), boxes);
     const MockState& s = w->state;
     EXPECT_EQ(s.测试级别, QStringLiteral("入门"));
-    for (int i = 1; i <= 15; ++i) EXPECT_EQ(s.Label[i], QString::number(i));
-    EXPECT_EQ(s.Label[16], QStringLiteral("16"));  // design caption
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(s.Label[24 + i], QString::number(i + 1));
+    for (int i = 1; i <= 15; ++i) EXPECT_EQ(s.drawn[i], QString::number(i));
+    EXPECT_EQ(s.drawn[16], QStringLiteral("16"));  // design caption
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(s.drawn[24 + i], QString::number(i + 1));
     EXPECT_EQ(read(mt(QStringLiteral("选择题/03.txt"))), read(bank(QStringLiteral("入门"), QStringLiteral("选择题/3.txt"))));
     // Office documents twice, no texts at this level.
     EXPECT_EQ(read(mt(QStringLiteral("word/bk/word06.docx"))), read(bank(QStringLiteral("入门"), QStringLiteral("word/题目文档/6.docx"))));
@@ -99,10 +99,10 @@ TEST_F(MockPaperTest, LastNumbersFirstGoToSlotOneAndNormalMaterialLiesFlat)
     touch(d(QStringLiteral("KSPPT/旧.txt")));
     auto* w = paper(QStringLiteral("普通"), boxes);
     const MockState& s = w->state;
-    EXPECT_EQ(s.Label[1], QStringLiteral("21"));
-    EXPECT_EQ(s.Label[2], QStringLiteral("1"));
-    EXPECT_EQ(s.Label[21], QStringLiteral("2"));  // word: last of two
-    EXPECT_EQ(s.Label[24], QStringLiteral("24"));
+    EXPECT_EQ(s.drawn[1], QStringLiteral("21"));
+    EXPECT_EQ(s.drawn[2], QStringLiteral("1"));
+    EXPECT_EQ(s.drawn[21], QStringLiteral("2"));  // word: last of two
+    EXPECT_EQ(s.drawn[24], QStringLiteral("24"));
     EXPECT_EQ(read(mt(QStringLiteral("word/题目内容/word01.txt"))), read(bank(QStringLiteral("普通"), QStringLiteral("word/题目内容/2.txt"))));
     EXPECT_EQ(read(mt(QStringLiteral("excel/bk/excel01.xlsx"))), read(bank(QStringLiteral("普通"), QStringLiteral("excel/题目文档/2.xlsx"))));
     EXPECT_EQ(entries(d(QStringLiteral("KSDOC"))), QStringList{QStringLiteral("名单.xlsx")});
@@ -118,9 +118,9 @@ TEST_F(MockPaperTest, HardPaperLeavesTheChoiceSlotsAlone)
     writeBytes(QStringLiteral("素材/bk/模拟测试/选择题/01.txt"), "earlier");
     auto* w = paper(QStringLiteral("困难"), boxes);
     EXPECT_EQ(read(mt(QStringLiteral("选择题/01.txt"))), QByteArray("earlier"));
-    EXPECT_EQ(w->state.Label[1], QStringLiteral("01"));
-    EXPECT_EQ(w->state.Label[47], QStringLiteral("1"));
-    EXPECT_EQ(w->state.Label[48], QStringLiteral("2"));
+    EXPECT_EQ(w->state.drawn[1], QStringLiteral("01"));
+    EXPECT_EQ(w->state.drawn[47], QStringLiteral("1"));
+    EXPECT_EQ(w->state.drawn[48], QStringLiteral("2"));
     EXPECT_EQ(read(mt(QStringLiteral("word/题目内容/word02.txt"))), read(bank(QStringLiteral("困难"), QStringLiteral("word/题目内容/2.txt"))));
     EXPECT_FALSE(exists(d(QStringLiteral("KSDOC"))));  // no slot got material: created and removed again
     EXPECT_TRUE(w->ctl("选择题")->isHidden());
@@ -209,7 +209,7 @@ TEST_F(MockPaperTest, FileHeldOpenStopsTheGenerationBeforeTheReset)
     EXPECT_TRUE(exists(d(QStringLiteral("KSWIN/05/a.txt"))));
     EXPECT_FALSE(w->timer()->isActive());
     EXPECT_FALSE(w->paperComplete());
-    EXPECT_EQ(w->state.Label[21], QStringLiteral("21"));
+    EXPECT_EQ(w->state.drawn[21], QStringLiteral("21"));
     // The notice stays over the window, but no longer says a paper is coming.
     EXPECT_TRUE(w->ctl("试卷生成中提示")->isVisible());
     EXPECT_EQ(forms::caption(w->ctl("Label55")), mocktest::msg::kPaperRefused);
@@ -230,7 +230,7 @@ TEST_F(MockPaperTest, FileManagerWindowOnAnExamFolderStopsEveryLevel)
     boxes.expectOk(common::explorerOpenMessage(QStringLiteral("KSNET")));
     click(w, QStringLiteral("Command3"));
     EXPECT_FALSE(w->timer()->isActive());
-    EXPECT_EQ(w->state.Label[47], QStringLiteral("47"));
+    EXPECT_EQ(w->state.drawn[47], QStringLiteral("47"));
 }
 
 TEST_F(MockPaperTest, LeftoverProbeNamesArePutBackOrKeptAside)
@@ -336,11 +336,11 @@ TEST_F(MockPaperTest, SecondLevelClickDoesNothing)
     ScriptedMessageBoxes boxes;
     auto* w = open();
     click(w, QStringLiteral("Command3"));
-    const QString before = w->state.Label[47];
+    const QString before = w->state.drawn[47];
     w->uGenerateMockPaper(QStringLiteral("入门"));
     EXPECT_EQ(w->state.测试级别, QStringLiteral("困难"));
-    EXPECT_EQ(w->state.Label[47], before);
-    EXPECT_EQ(w->state.Label[24], QStringLiteral("24"));
+    EXPECT_EQ(w->state.drawn[47], before);
+    EXPECT_EQ(w->state.drawn[24], QStringLiteral("24"));
 }
 
 }  // namespace

@@ -171,7 +171,7 @@ void MockTestWindow::uStartMockLevel(const LevelSpec& level)
 void MockTestWindow::uGenerateMockPaper(const QString& levelWord)
 {
     const LevelSpec* level = findLevel(levelWord);
-    if (!level || generated_) return;
+    if (!level || state.levelChosen) return;
     Busy busy(this);
     // Whatever keeps the paper from being made is found before anything
     // changes: the level buttons stay usable.
@@ -181,26 +181,26 @@ void MockTestWindow::uGenerateMockPaper(const QString& levelWord)
         uMsgOk(missing, this);
         return;
     }
-    generated_ = true;
-    failures_.clear();
+    state.levelChosen = true;
+    state.paperFailures.clear();
 
     uStartMockLevel(*level);
     stepDone();
-    if (level->choiceCount > 0) failures_ << uDrawMockChoiceQuestions(*level, state);
+    if (level->choiceCount > 0) state.paperFailures << uDrawMockChoiceQuestions(*level, state);
     stepDone();
     if (!common::uCheckFoldersFree(paperGuards(), this)) {
         refusedNotice();
         discardReplacedChoiceSlots();
         return;
     }
-    failures_ << uResetMockWorkspace(*level);
+    state.paperFailures << uResetMockWorkspace(*level);
     stepDone();
     style_.clearPicture();
     for (const LevelKind& k : level->kinds) {
-        failures_ << uPrepareKindQuestions(*level, k, state);
+        state.paperFailures << uPrepareKindQuestions(*level, k, state);
         stepDone();
     }
-    made_ = true;
+    state.paperMade = true;
     uStartPaperProgress(*level);
     forms::resizeTw(ctl("题型区"), level->finalWidth, forms::heightTw(ctl("题型区")));
 }
@@ -232,7 +232,7 @@ void MockTestWindow::tick()
     auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar1"));
     if (bar->value() == bar->maximum()) {
         timer_.stop();
-        uMsgOk(failures_.isEmpty() ? msg::kPaperMade : incompletePaperMessage(failures_), this);
+        uMsgOk(state.paperFailures.isEmpty() ? msg::kPaperMade : incompletePaperMessage(state.paperFailures), this);
         ctl("试卷生成中提示")->hide();
         return;
     }
@@ -294,7 +294,7 @@ void MockTestWindow::uShowOperationPage(const PageRow& row)
     const LevelKind* lk = level ? level->kind(kind) : nullptr;
     if (lk && !level->perSlotFolders) {
         // One question per kind: the page decides its buttons.
-        const QString id = state.Label[lk->firstLabel];
+        const QString id = state.drawn[lk->firstLabel];
         loadStyle(*lk, id, false);
         if (state.listed(lk->materialList(), id)) ctl("考生文件夹")->show();
     }
@@ -353,7 +353,7 @@ void MockTestWindow::uPrepareSlotQuestion(int slot)
     if (hard) ctl("打开题目")->hide();
     QString problem;
     if (lk && ks && slot <= lk->count && (entry || hard)) {
-        const QString n = state.Label[lk->labelOfSlot(slot)];
+        const QString n = state.drawn[lk->labelOfSlot(slot)];
         if (!ks->documentsPerSlot) {
             if (entry && (slot == 1 || kind == QStringLiteral("word"))) ctl("打开题目")->show();
             // The arrows go too: a question without pictures must not page
@@ -383,7 +383,7 @@ void MockTestWindow::uPrepareSlotQuestion(int slot)
         problem = common::questionTextUnreadableMessage(shownQuestionText(kind, nn));
     if (problem.isEmpty() && lk && entry && kind == QStringLiteral("network") && slot <= lk->count) {
         const auto text = common::uReadQuestionText(shownQuestionText(kind, nn));
-        problem = setupMockServer(text.value_or(QString()), state.测试级别, state.Label[lk->labelOfSlot(slot)],
+        problem = setupMockServer(text.value_or(QString()), state.测试级别, state.drawn[lk->labelOfSlot(slot)],
                                    state.nIP == QStringLiteral("nIP") ? QString() : state.nIP, this);
     }
     if (!problem.isEmpty()) uMsgOk(problem, this);

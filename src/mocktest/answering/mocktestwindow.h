@@ -49,8 +49,8 @@ public:
     QTimer* timer() { return &timer_; }
     // Whether the last generation made the whole paper (false after a
     // refusal, or when a copy failed).
-    bool paperComplete() const { return made_ && failures_.isEmpty(); }
-    QStringList generationFailures() const { return failures_; }
+    bool paperComplete() const { return state.paperMade && state.paperFailures.isEmpty(); }
+    QStringList generationFailures() const { return state.paperFailures; }
     common::StylePanel& stylePanel() { return style_; }
 
 protected:
@@ -69,9 +69,6 @@ private:
     common::StylePanelLayout styleLayout();
 
     QTimer timer_;
-    bool generated_ = false;  // a level was chosen
-    bool made_ = false;       // the generation ran to its end
-    QStringList failures_;
     common::StylePanel style_;
 };
 

@@ -134,7 +134,7 @@ QStringList uDrawMockChoiceQuestions(const LevelSpec& level, MockState& state)
     const common::Draw d = common::drawDistinctNumbers(fs::listFiles(bank).size(), level.choiceCount);
     if (!d.ok()) return {d.refusal};
     const QStringList numbers = common::numbersAsText(d.numbers);
-    for (int i = 0; i < numbers.size(); ++i) state.Label[i + 1] = numbers[i];
+    for (int i = 0; i < numbers.size(); ++i) state.drawn[i + 1] = numbers[i];
     const QString slotFolder = mockTree() + QStringLiteral("\\选择题");
     if (!fs::folderExists(slotFolder)) note(failures, fs::createFolder(slotFolder));
     // The previous paper's slot files are put aside rather than written
@@ -152,7 +152,7 @@ QStringList uDrawMockChoiceQuestions(const LevelSpec& level, MockState& state)
         // A read-only slot file stays where it is: the copy reports it.
         const bool movedAside = fs::fileExists(slot) && !fs::isReadOnly(slot) &&
                                 (asideMade || (asideMade = fs::createFolder(aside).ok())) && fs::rename(slot, put).ok();
-        const fs::Status copied = fs::copyFile(bank + kBs + state.Label[q] + QStringLiteral(".txt"), slot);
+        const fs::Status copied = fs::copyFile(bank + kBs + state.drawn[q] + QStringLiteral(".txt"), slot);
         if (!copied.ok() && movedAside)
             fs::ignoreFailure(fs::rename(put, slot), "the failed copy is reported; the slot then lacks its question");
         note(failures, copied);
@@ -201,7 +201,7 @@ QStringList uPrepareKindQuestions(const LevelSpec& level, const LevelKind& lk, M
     const common::Draw d = common::drawDistinctNumbers(fs::listFiles(bank + QStringLiteral("\\题目内容")).size(), lk.count);
     if (!d.ok()) return failures << d.refusal;
     const QStringList numbers = common::numbersAsText(d.numbers);
-    for (int i = 0; i < numbers.size(); ++i) state.Label[lk.firstLabel + i] = numbers[i];
+    for (int i = 0; i < numbers.size(); ++i) state.drawn[lk.firstLabel + i] = numbers[i];
 
     state.combos[lk.styleList()] = common::uListSubfolders(bank + QStringLiteral("\\样式\\"));
     state.combos[lk.materialList()] = common::uListSubfolders(bank + QStringLiteral("\\素材\\"));
@@ -209,7 +209,7 @@ QStringList uPrepareKindQuestions(const LevelSpec& level, const LevelKind& lk, M
     if (!ks.documentsPerSlot) {
         for (int slot = 1; slot <= lk.count; ++slot) {
             const QString nn = slotName(slot);
-            const QString n = state.Label[lk.labelOfSlot(slot)];
+            const QString n = state.drawn[lk.labelOfSlot(slot)];
             if (level.copiesText)
                 note(failures, fs::copyFile(bank + QStringLiteral("\\题目内容\\") + n + QStringLiteral(".txt"),
                                             shownQuestionText(kind, nn)));
@@ -223,7 +223,7 @@ QStringList uPrepareKindQuestions(const LevelSpec& level, const LevelKind& lk, M
     if (level.perSlotFolders && !fs::folderExists(exam)) note(failures, fs::createFolder(exam));
     for (int slot = 1; slot <= lk.count; ++slot) {
         const QString nn = slotName(slot);
-        const QString n = state.Label[lk.labelOfSlot(slot)];
+        const QString n = state.drawn[lk.labelOfSlot(slot)];
         if (!state.listed(lk.materialList(), n)) continue;
         const QString material = bank + QStringLiteral("\\素材\\") + n;
         note(failures, fs::copyFolder(material, level.perSlotFolders ? exam + kBs + nn : exam));

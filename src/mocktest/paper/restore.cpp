@@ -46,7 +46,7 @@ MockRestore restoreMockQuestion(const MockState& s, QWidget* owner)
     // Every source before anything is deleted.
     const QString M = pristineMaterial(kind, nn);
     const int slot = nn.toInt();
-    const QString number = slot >= 1 && slot <= lk->count ? s.Label[lk->labelOfSlot(slot)] : QString();
+    const QString number = slot >= 1 && slot <= lk->count ? s.drawn[lk->labelOfSlot(slot)] : QString();
     const bool hasMaterial = s.listed(lk->materialList(), number);
     if (!fs::fileExists(B) || (hasMaterial && !fs::folderExists(M))) {
         uMsgOk(msg::kRestoreSourceMissing, owner);
