@@ -66,15 +66,16 @@ TEST_F(MockRestoreTest, MissingSourceChangesNothing)
         {"windows", 2, "windows/素材/考试素材/02", "KSWIN/02"},
         {"网络", 1, "network/bk/network01.net", "KSNET/01"},
     };
+    // One paper for all cases: each source comes back after its case.
+    auto* w = paperFor(QStringLiteral("入门"), true);
+    ScriptedMessageBoxes& boxes = levelBoxes();
+    boxes.allowAnyOk = true;
+    const QString away = hostPath(QStringLiteral("移走的源"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.remove);
-        auto* w = paperFor(QStringLiteral("入门"), true);
-        ScriptedMessageBoxes& boxes = levelBoxes();
-        boxes.allowAnyOk = true;
         openSlot(w, QString::fromUtf8(c.page), c.slot);
         const QString removed = mt(QString::fromUtf8(c.remove));
-        if (QFileInfo(removed).isDir()) QDir(removed).removeRecursively();
-        else QFile::remove(removed);
+        ASSERT_TRUE(QDir().rename(removed, away));
         touch(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt")));
         boxes.shown.clear();
         boxes.expectYesNo(common::msg::kAskRestore, true);
@@ -82,6 +83,7 @@ TEST_F(MockRestoreTest, MissingSourceChangesNothing)
         ASSERT_EQ(boxes.shown.size(), 2);
         EXPECT_EQ(boxes.shown[1], mocktest::msg::kRestoreSourceMissing);
         EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt"))));
+        ASSERT_TRUE(QDir().rename(away, removed));
     }
 }
 
