@@ -14,6 +14,10 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
+#include <set>
+#include <string_view>
+#include <vector>
 
 namespace forms {
 namespace {
@@ -128,9 +132,29 @@ QWidget* create(const Control& c, QWidget* parent)
 
 }  // namespace
 
-void buildDesign(Form* form, Design design)
+namespace {
+
+// Which controls are deferred: marked so, or inside one that is.
+std::vector<bool> deferredControls(Design design)
 {
-    for (const Control& c : design) {
+    std::vector<bool> out(design.size(), false);
+    std::set<std::string_view> names;
+    for (size_t i = 0; i < design.size(); ++i) {
+        const Control& c = design[i];
+        if ((c.flags & Deferred) || (c.parent && *c.parent && names.contains(c.parent))) {
+            out[i] = true;
+            names.insert(c.name);
+        }
+    }
+    return out;
+}
+
+void build(Form* form, Design design, bool deferredPass)
+{
+    const std::vector<bool> deferred = deferredControls(design);
+    for (size_t i = 0; i < design.size(); ++i) {
+        if (deferred[i] != deferredPass) continue;
+        const Control& c = design[i];
         QWidget* parent = form;
         if (c.parent && *c.parent) {
             parent = form->findChild<QWidget*>(QString::fromUtf8(c.parent));
@@ -140,6 +164,17 @@ void buildDesign(Form* form, Design design)
         create(c, parent);
     }
 }
+
+}  // namespace
+
+bool buildDesign(Form* form, Design design)
+{
+    build(form, design, false);
+    const std::vector<bool> deferred = deferredControls(design);
+    return std::find(deferred.begin(), deferred.end(), true) != deferred.end();
+}
+
+void buildDeferredDesign(Form* form, Design design) { build(form, design, true); }
 
 QString caption(const QWidget* w)
 {
