@@ -130,10 +130,6 @@ QWidget* create(const Control& c, QWidget* parent)
     return w;
 }
 
-}  // namespace
-
-namespace {
-
 // Which controls are deferred: marked so, or inside one that is.
 std::vector<bool> deferredControls(Design design)
 {
@@ -149,7 +145,9 @@ std::vector<bool> deferredControls(Design design)
     return out;
 }
 
-void build(Form* form, Design design, bool deferredPass)
+// Builds the controls of one pass (deferred or not); whether the other pass
+// has any.
+bool build(Form* form, Design design, bool deferredPass)
 {
     const std::vector<bool> deferred = deferredControls(design);
     for (size_t i = 0; i < design.size(); ++i) {
@@ -163,16 +161,12 @@ void build(Form* form, Design design, bool deferredPass)
         }
         create(c, parent);
     }
+    return std::find(deferred.begin(), deferred.end(), !deferredPass) != deferred.end();
 }
 
 }  // namespace
 
-bool buildDesign(Form* form, Design design)
-{
-    build(form, design, false);
-    const std::vector<bool> deferred = deferredControls(design);
-    return std::find(deferred.begin(), deferred.end(), true) != deferred.end();
-}
+bool buildDesign(Form* form, Design design) { return build(form, design, false); }
 
 void buildDeferredDesign(Form* form, Design design) { build(form, design, true); }
 

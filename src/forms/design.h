@@ -73,9 +73,9 @@ struct Control {
 using Design = std::span<const Control>;
 
 // Creates the controls of a design on the window; each widget's object name
-// is the control's name.
-// Builds the controls of the design, except the deferred ones; returns
-// whether some were left for buildDeferredDesign.
+// is the control's name. The deferred ones are left for buildDeferredDesign
+// (Form::ctl calls it on a look-up that finds nothing); returns whether any
+// were.
 bool buildDesign(Form* form, Design design);
 void buildDeferredDesign(Form* form, Design design);
 
