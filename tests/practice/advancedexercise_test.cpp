@@ -31,7 +31,9 @@ const QString kWindow = QString::fromUtf8(AdvancedExerciseWindow::kName);
 const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 const QString kRoot = QStringLiteral("素材/bk/高级应用/");
 
-class AdvancedTest : public testing_support::DemoTreeTest {
+// The tests write their own exercise ("word91"); the demo exercises are
+// AdvancedDemoTreeTest's.
+class AdvancedTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
@@ -41,6 +43,8 @@ protected:
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
             return true;
         });
+        // The folders of the hand-over files.
+        for (const char* folder : {"素材/bk/题库", "素材/bk/高级应用"}) ASSERT_TRUE(QDir().mkpath(hostPath(QString::fromUtf8(folder))));
         EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("拓展训练")));
@@ -652,7 +656,16 @@ struct RowCase {
     const char* buttons[6];
 };
 
-TEST_F(AdvancedTest, EveryNumberButtonOfTheExtendedRowOpensItsDemoExercise)
+class AdvancedDemoTreeTest : public AdvancedTest {
+protected:
+    AdvancedDemoTreeTest()
+    {
+        withDemoTree_ = true;
+        demoParts_ = {QStringLiteral("素材/bk/高级应用")};
+    }
+};
+
+TEST_F(AdvancedDemoTreeTest, EveryNumberButtonOfTheExtendedRowOpensItsDemoExercise)
 {
     const RowCase rows[] = {
         {"word", "docx", {"Command13", "Command14", "Command15", "Command16", "Command17", "Command18"}},

@@ -16,7 +16,7 @@ const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 const QString kRandom = QStringLiteral("操作题随机练习窗格");
 const QString kAdvanced = QStringLiteral("高级应用练习窗格");
 
-class PracticeWindowsTest : public testing_support::DemoTreeTest {
+class PracticeWindowsTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
@@ -25,6 +25,9 @@ protected:
         setFile("素材/bk/one_or_more.txt", "more");
         setFile("素材/bk/题库/随机抽题练习.txt", "excel\r\nxlsx");
         setFile("素材/bk/高级应用/题号.txt", "ppt\r\n03\r\npptx");
+        // What the advanced exercise is laid out from.
+        writeBytes(QStringLiteral("素材/bk/高级应用/题目文档/bk/ppt03.pptx"), "pristine");
+        writeBytes(QStringLiteral("素材/bk/高级应用/素材/ppt03/材料.txt"), "material");
     }
     void setFile(const char* rel, const char* text)
     {
