@@ -17,4 +17,8 @@ inline const QString kRestored = QStringLiteral("题目已恢复");
 // Leaving a window.
 inline const QString kAskExit = QStringLiteral("是否退出？");
 
+// A file of the working folder "D:\实训素材" or of "D:\winsys" is open.
+inline const QString kCloseOpenWorkFiles = QStringLiteral("请关闭已经打开的实训素材文件 >_<");
+inline const QString kCloseOpenWinsysFiles = QStringLiteral("请关闭已经打开的winsys文件 >_<");
+
 }  // namespace common::msg
