@@ -560,6 +560,26 @@ TEST_F(AdvancedTest, LeftoversUnderProbeNamesAreKeptAsideAndTheWindowGoesOn)
     }
 }
 
+TEST_F(AdvancedTest, ACopyThatFailsAtLoadIsReportedAndLeavesTheWindowUnprepared)
+{
+    exercise();
+    writeBytes(kRoot + QStringLiteral("素材/word91/大文件.dat"), QByteArray(64 * 1024, 'x'));
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk();
+    AdvancedExerciseWindow* w = nullptr;
+    {
+        testing_support::FileSizeLimit full(16 * 1024);
+        ASSERT_TRUE(full.ok());
+        w = open();
+    }
+    ASSERT_TRUE(w);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(withDetail(boxes.shown[0], practice::msg::preparationFailed)) << boxes.shown[0].toStdString();
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("大文件.dat"))) << boxes.shown[0].toStdString();
+    EXPECT_FALSE(w->state.prepared);
+    EXPECT_TRUE(w->state.hasExercise) << "the restore may try again";
+}
+
 TEST_F(AdvancedTest, ACopyThatFailsIsReportedNotShownAsRestored)
 {
     exercise();
