@@ -246,20 +246,11 @@ bool RandomPracticeWindow::setUpNetwork(const common::Exercise& e)
                                                          {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), state.studentNumber}}),
                         "the text shown next is checked");
     const QString text = common::uReadQuestionText(e.questionText()).value_or(QString());
-    // The mail server keeps the configuration it has.
-    switch (common::serverKindOf(text)) {
-    case common::ServerKind::Ftp: common::uSetupFtpServer(e.ftpContent(), this); break;
-    case common::ServerKind::Mail:
-        common::uResetMailboxes(state.studentNumber);
-        (void)common::uStartMailServer(this);  // a server that does not start tells the student itself
-        common::uResetMailClient();
-        break;
-    case common::ServerKind::Web:
-        // A server that cannot be set up tells the student itself.
-        (void)common::uSetupWebServer(ip, plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")),
-                                      QString(), this);
-        break;
-    }
+    // The mail server keeps the configuration it has; a server that cannot
+    // be set up tells the student itself.
+    common::uSetupPracticeServer(text, e.ftpContent(),
+                                 plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")), ip,
+                                 state.studentNumber, this, common::MailConfig::Keep);
     if (!alive) return false;
 
     QWidget* open = ctl(QStringLiteral("打开题目"));

@@ -434,10 +434,17 @@ TEST_P(ServerByText, StartsTheServerTheTextAsksFor)
     emptyBank(QStringLiteral("network"));
     question(QStringLiteral("network"), QStringLiteral("network题"), QString::fromUtf8(c.text), {100});
     putOnD(QStringLiteral("PracticalTraining/stale.txt"));
+    const QStringList mailConfig{QStringLiteral("素材/bk/soft/Mailserver/cmail/CMailCOM.ini"),
+                                 QStringLiteral("素材/bk/soft/Mailserver/cmail/BK/CMailCOM.ini")};
+    writeBytes(mailConfig[0], "the server's own configuration");
+    writeBytes(mailConfig[1], "the staging configuration");
     RandomPracticeWindow* w = open(QStringLiteral("network"));
     ASSERT_TRUE(w);
     button(w, "开始")->click();
     EXPECT_EQ(starts, c.started);
+    // This window leaves the mail server the configuration it has.
+    EXPECT_EQ(bytes(mailConfig[0]), QByteArray("the server's own configuration"));
+    EXPECT_EQ(bytes(mailConfig[1]), QByteArray("the staging configuration"));
     QPushButton* open = button(w, "打开题目");
     EXPECT_EQ(open->isVisible(), c.openCaption != nullptr);
     if (c.openCaption) {
