@@ -14,6 +14,7 @@
 #include "practice/messages.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -48,8 +49,8 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
-        plat::setDesktopHookForTests([this](plat::DesktopAction a, const QString& text) {
+        hooks_.screenDpi(96);
+        hooks_.desktop([this](plat::DesktopAction a, const QString& text) {
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
             return true;
         });
@@ -58,12 +59,6 @@ protected:
         EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("拓展训练")));
-    }
-    void TearDown() override
-    {
-        plat::setDesktopHookForTests(nullptr);
-        forms::setScreenDpi(0);
-        PlatformTest::TearDown();
     }
 
     // Exercise "word91" of the tree: pristine document, one material file,
@@ -123,6 +118,8 @@ protected:
 
     const QString kDocument = kRoot + QStringLiteral("题目文档/tm/题目91.docx");
     QStringList desktop;
+    // Last, so that the hooks go before what they write to.
+    testing_support::TestHooks hooks_;
 };
 
 // ---- the Load -------------------------------------------------------------

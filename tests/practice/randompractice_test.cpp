@@ -53,30 +53,25 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         servers_.tools = testing_support::FakeServers::practiceTools();
         servers_.runs = testing_support::FakeServers::Runs::EveryProgram;
         servers_.onStart = [this](const QString& name, plat::WindowStyle) {
             if (name == QStringLiteral("f-kill_app.exe")) ftpFolderAtKill = QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining"));
         };
-        servers_.install();
-        plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        plat::setDesktopHookForTests([this](plat::DesktopAction a, const QString& text) {
+        servers_.install();  // the start hook and the process list, undone by hooks_
+        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        hooks_.desktop([this](plat::DesktopAction a, const QString& text) {
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
             return true;
         });
-        common::setRandomSourceForTests([this](std::uint32_t bound) {
+        hooks_.random([this](std::uint32_t bound) {
             bounds << bound;
             return pick < bound ? pick : bound - 1;
         });
         EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("强化训练")));
-    }
-    void TearDown() override
-    {
-        testing_support::TestHooks::reset();
-        PlatformTest::TearDown();
     }
 
     QString bank(const QString& kind) const { return QStringLiteral("素材/bk/题库/操作题/") + kind + '/'; }
@@ -143,6 +138,8 @@ protected:
     QList<std::uint32_t> bounds;
     std::uint32_t pick = 0;
     bool ftpFolderAtKill = false;
+    // Last, so that the hooks go before what they write to.
+    testing_support::TestHooks hooks_;
 };
 
 // ---- Load -----------------------------------------------------------------
