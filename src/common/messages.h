@@ -28,4 +28,8 @@ inline const QString kHandInPacked = QStringLiteral("打包成功，请把文件
 // Choosing the folder a hand-in goes to.
 inline const QString kChooseSaveFolder = QStringLiteral("请选择保存路径");
 
+// A file of the working folder "D:\实训素材" or of "D:\winsys" is open.
+inline const QString kCloseOpenWorkFiles = QStringLiteral("请关闭已经打开的实训素材文件 >_<");
+inline const QString kCloseOpenWinsysFiles = QStringLiteral("请关闭已经打开的winsys文件 >_<");
+
 }  // namespace common::msg

@@ -160,11 +160,11 @@ ServerKind serverKindOf(const QString& questionText)
 }
 
 void uSetupPracticeServer(const QString& questionText, const QString& ftpContent, const QString& stagingIni,
-                          const QString& ipv4, const QString& studentNumber, forms::Form* owner)
+                          const QString& ipv4, const QString& studentNumber, forms::Form* owner, MailConfig mail)
 {
     switch (serverKindOf(questionText)) {
     case ServerKind::Ftp: uSetupFtpServer(ftpContent, owner); break;
-    case ServerKind::Mail: uSetupMailServer(ipv4, studentNumber, owner); break;
+    case ServerKind::Mail: uSetupMailServer(ipv4, studentNumber, owner, mail); break;
     case ServerKind::Web: (void)uSetupWebServer(ipv4, stagingIni, QString(), owner); break;  // reported there
     }
 }
@@ -254,11 +254,11 @@ void uResetMailClient()
     plat::fs::ignoreFailure(plat::fs::deleteFile(in("FoxInfo.dat")), kFreshClient);
 }
 
-void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget* owner)
+void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget* owner, MailConfig config)
 {
     // The mailboxes and the client are reset whatever the server does: they
     // must not keep an earlier student's mail. Failures were reported.
-    const bool configured = uConfigureMailServer(ipv4, owner);
+    const bool configured = config == MailConfig::Keep || uConfigureMailServer(ipv4, owner);
     uResetMailboxes(studentNumber);
     if (configured) (void)uStartMailServer(owner);
     uResetMailClient();

@@ -1,5 +1,6 @@
 #include "common/workspace.h"
 
+#include "common/messages.h"
 #include "common/processes.h"
 #include "common/questiontext.h"
 #include "common/servers.h"
@@ -42,12 +43,12 @@ QString Exercise::videoCommand() const
 
 GuardEntry workFolderProbe()
 {
-    return GuardEntry::probe(kWorkFolder, QStringLiteral("D:\\改名"), true, QStringLiteral("请关闭已经打开的实训素材文件 >_<"));
+    return GuardEntry::probe(kWorkFolder, QStringLiteral("D:\\改名"), true, msg::kCloseOpenWorkFiles);
 }
 
 GuardEntry winsysProbe()
 {
-    return GuardEntry::probe(kWinsysFolder, QStringLiteral("D:\\改名winsys"), true, QStringLiteral("请关闭已经打开的winsys文件 >_<"));
+    return GuardEntry::probe(kWinsysFolder, QStringLiteral("D:\\改名winsys"), true, msg::kCloseOpenWinsysFiles);
 }
 
 GuardEntry questionDocumentProbe(const Exercise& e)
