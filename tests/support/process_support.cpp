@@ -192,8 +192,9 @@ QString describeWindows(const QString& display)
 
 namespace {
 
-// The top-level windows (children of the root) whose _NET_WM_NAME contains
-// the text.
+// The shown top-level windows (mapped children of the root) whose
+// _NET_WM_NAME contains the text. Unmapped ones do not count: toolkits keep
+// hidden helper windows named after the program (Qt's client leader).
 QList<Window> windowsTitled(Display* dpy, const QString& titlePart)
 {
     QList<Window> out;
@@ -206,6 +207,8 @@ QList<Window> windowsTitled(Display* dpy, const QString& titlePart)
         int format = 0;
         unsigned long items = 0, after = 0;
         unsigned char* data = nullptr;
+        XWindowAttributes a{};
+        if (!XGetWindowAttributes(dpy, children[k], &a) || a.map_state == IsUnmapped) continue;
         if (XGetWindowProperty(dpy, children[k], name, 0, 1024, False, AnyPropertyType, &type, &format, &items, &after,
                                &data) == Success &&
             data && QString::fromUtf8(reinterpret_cast<const char*>(data), int(items)).contains(titlePart))
@@ -245,6 +248,35 @@ bool closeWindowTitled(const QString& display, const QString& titlePart)
     XSync(dpy, False);
     XCloseDisplay(dpy);
     return !found.isEmpty();
+}
+
+int darkPixelsOfWindowTitled(const QString& display, const QString& titlePart)
+{
+    Display* dpy = XOpenDisplay(display.toLatin1().constData());
+    if (!dpy) return -1;
+    // A window that goes away meanwhile is an answer (-1), not the end of
+    // the test program (Xlib's default handler exits).
+    const auto oldHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    int dark = -1;
+    const QList<Window> found = windowsTitled(dpy, titlePart);
+    XWindowAttributes a{};
+    if (!found.isEmpty() && XGetWindowAttributes(dpy, found.first(), &a)) {
+        if (XImage* image = XGetImage(dpy, found.first(), 0, 0, unsigned(a.width), unsigned(a.height), AllPlanes, ZPixmap)) {
+            dark = 0;
+            for (int y = 0; y < a.height; ++y)
+                for (int x = 0; x < a.width; ++x) {
+                    const unsigned long p = XGetPixel(image, x, y);
+                    const unsigned long r = (p & image->red_mask) >> __builtin_ctzl(image->red_mask);
+                    const unsigned long g = (p & image->green_mask) >> __builtin_ctzl(image->green_mask);
+                    const unsigned long b = (p & image->blue_mask) >> __builtin_ctzl(image->blue_mask);
+                    if (r + g + b < 3 * 100) ++dark;
+                }
+            XDestroyImage(image);
+        }
+    }
+    XCloseDisplay(dpy);
+    XSetErrorHandler(oldHandler);
+    return dark;
 }
 
 void removeClientList(const QString& display)

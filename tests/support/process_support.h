@@ -108,12 +108,16 @@ private:
     bool running_ = false;
 };
 
-// Whether a top-level window whose (UTF-8) title contains `titlePart` is on
-// the display.
+// Whether a shown top-level window whose (UTF-8) title contains `titlePart`
+// is on the display.
 bool hasWindowTitled(const QString& display, const QString& titlePart);
 // Asks every such window to close, as a window manager's close button does
 // (WM_DELETE_WINDOW); false when there is none.
 bool closeWindowTitled(const QString& display, const QString& titlePart);
+
+// How many pixels of the first such window are dark (text, lines): 0 for a
+// blank window, -1 when there is none.
+int darkPixelsOfWindowTitled(const QString& display, const QString& titlePart);
 
 // Removes the window manager's client list from the display's root, as a
 // window manager that keeps none would leave it (its frames stay).
