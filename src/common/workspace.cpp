@@ -245,8 +245,9 @@ bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<Gu
     fs::ignoreFailure(fs::deleteFolder(kWorkFolder, true), "the next preparation deletes what stays");
     if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder, true), "the next preparation deletes what stays");
     if (e.isNetwork()) {
-        // The FTP server serves the folder: it goes first.
-        uStopServerAndWait(exerciseTools(), kFtpServerProcess, window);
+        // The FTP server serves the folder: it goes first. A window that went
+        // away meanwhile is not closed a second time.
+        if (uStopServerAndWait(exerciseTools(), kFtpServerProcess, window) == WaitResult::Gone) return false;
         fs::ignoreFailure(fs::deleteFolder(kFtpFolder, true), "the next preparation deletes what stays");
     }
     return true;

@@ -192,7 +192,7 @@ void ExamWindow::setUpServer(bool fresh)
     if (fresh && !isFtpPaper() && fs::folderExists(common::kFtpFolder)) {
         // A new examinee with a web paper does not get the previous
         // examinee's uploads.
-        common::uStopServerAndWait(tools, common::kFtpServerProcess, this);
+        if (common::uStopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
         if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok())
             uMsgOk(QStringLiteral("上一位考生的FTP文件夹无法删除：") + s.describe() + QStringLiteral("\n请关闭正在使用的文件后重新开始考试。"), this);
     }
@@ -200,7 +200,7 @@ void ExamWindow::setUpServer(bool fresh)
         QStringList failed;
         if (fresh) {
             // A new exam starts from the paper's material alone.
-            common::uStopServerAndWait(tools, common::kFtpServerProcess, this);
+            if (common::uStopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
             if (fs::folderExists(common::kFtpFolder))
                 if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok()) failed << s.describe();
             if (const fs::Status s = fs::copyFolder(material, common::kFtpFolder); !s.ok() && fs::folderExists(material))
