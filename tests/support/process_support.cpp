@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -38,16 +40,19 @@ void startInUtf8Locale(QProcess& p, const QString& program, const QStringList& a
     p.start(program, args);
 }
 
-RunningProgram::RunningProgram(const QString& hostProgram, const QStringList& args)
+RunningProgram::RunningProgram(const QString& hostProgram, const QStringList& args, const QString& stdinFile)
 {
     p_.setProgram(hostProgram);
     p_.setArguments(args);
     p_.setProcessChannelMode(QProcess::ForwardedChannels);
+    // Opened here and handed over at the fork: the child has it open before
+    // it runs a single instruction of its own (this side closes its copy).
+    if (!stdinFile.isEmpty()) p_.setStandardInputFile(stdinFile);
     // Its own process group, so that stop() also ends what it started (a
     // launcher script such as soffice leaves its real program behind).
     p_.setChildProcessModifier([] { ::setpgid(0, 0); });
     p_.start();
-    if (p_.waitForStarted(5000)) pid_ = p_.processId();
+    if (p_.waitForStarted(kProgramStartMs)) pid_ = p_.processId();
 }
 
 RunningProgram::~RunningProgram() { stop(); }
@@ -63,13 +68,30 @@ void RunningProgram::stop()
     if (pid_ > 0) ::kill(-pid_, SIGKILL);  // the group, whether the leader still runs or not
     if (p_.state() == QProcess::NotRunning) return;
     p_.kill();
-    p_.waitForFinished(5000);
+    // Killed, it ends; what it held open is closed once it has been reaped,
+    // however long a loaded machine takes to get there.
+    p_.waitForFinished(kProgramStartMs);
 }
 
-FileHolder::FileHolder(const QString& hostFile)
-    : prog_(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec sleep 60 <\"$0\""), hostFile})
+namespace {
+
+// Whether this process itself has a descriptor of the file open.
+bool openHere(const QString& hostFile)
 {
-    holding_ = prog_.started() && waitFor([&] { return plat::hostPathHeldOpen(hostFile); });
+    const QString canonical = QFileInfo(hostFile).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot))
+        if (QFileInfo(fds.filePath(fd)).symLinkTarget() == canonical) return true;
+    return false;
+}
+
+}  // namespace
+
+FileHolder::FileHolder(const QString& hostFile)
+    : prog_(QStringLiteral("/bin/sleep"), {QStringLiteral("infinity")}, hostFile)
+{
+    // Held by the other process alone: the test's own copy was closed.
+    holding_ = prog_.started() && plat::hostPathHeldOpen(hostFile) && !openHere(hostFile);
 }
 
 bool XvfbDisplay::available() { return !QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty(); }
