@@ -25,8 +25,14 @@ struct Start {
     plat::WindowStyle style;
 };
 
+// The servers' folders and the exercise kill tools of the demo tree.
 class ServersTest : public testing_support::DemoTreeTest {
 protected:
+    ServersTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/soft/WebServer"), QStringLiteral("素材/bk/soft/FtpServer"),
+                        QStringLiteral("素材/bk/soft/Mailserver"), QStringLiteral("素材/bk/题库/操作题/network/server")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
