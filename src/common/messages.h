@@ -3,6 +3,7 @@
 // keeps the texts only it shows in its own "messages.h" (namespace
 // <area>::msg); code and tests use these names, never a copy of the text.
 #include <QString>
+#include <QStringList>
 
 namespace common::msg {
 
@@ -16,5 +17,15 @@ inline const QString kRestored = QStringLiteral("题目已恢复");
 
 // Leaving a window.
 inline const QString kAskExit = QStringLiteral("是否退出？");
+
+// A restore while the mail client runs (it holds the mailboxes).
+inline const QString kCloseMailClientFirst = QStringLiteral("请关闭邮件管理器后再进行恢复操作！");
+
+// A hand-in while some of its documents are open in an office program.
+inline QString handInWithOpenDocuments(const QStringList& open)
+{
+    return QStringLiteral("以下文档仍在办公软件中打开，没有保存的修改不会被提交：\n") + open.join(QChar('\n')) +
+           QStringLiteral("\n请先保存并关闭这些文档。仍要现在提交吗？");
+}
 
 }  // namespace common::msg

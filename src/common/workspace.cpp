@@ -1,4 +1,5 @@
 #include "common/workspace.h"
+#include "common/messages.h"
 
 #include "common/processes.h"
 #include "common/questiontext.h"
@@ -194,7 +195,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
                                const std::optional<GuardList>& guards)
 {
     if (uIsProcessRunning(kMailClientProcess)) {
-        uMsgOk(QStringLiteral("请关闭邮件管理器后再进行恢复操作！"), window);
+        uMsgOk(msg::kCloseMailClientFirst, window);
         return RestoreResult::Refused;
     }
     // An unreadable question text counts as naming neither server. The two
@@ -212,7 +213,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
         return RestoreResult::SourceMissing;
     }
 
-    if (!uMsgYesNo(QStringLiteral("是否恢复?"), window)) return RestoreResult::Declined;
+    if (!uMsgYesNo(msg::kAskRestore, window)) return RestoreResult::Declined;
 
     QPointer<forms::Form> alive(window);
     setButtons(window, restoreButton, otherButtons, false);
@@ -233,7 +234,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
         uResetMailClient();
     }
     report.add(uRenewQuestionDocument(e));
-    uMsgOk(report.complete() ? QStringLiteral("题目已恢复") : restoreIncompleteMessage(report), window);
+    uMsgOk(report.complete() ? msg::kRestored : restoreIncompleteMessage(report), window);
     setButtons(window, restoreButton, otherButtons, true);
     return report.complete() ? RestoreResult::Restored : RestoreResult::Incomplete;
 }
