@@ -184,18 +184,20 @@ bool uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QStri
     return uSetupWebServer(practiceWebServer(), ipv4, stagingIni, site, owner);
 }
 
-void uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
+bool uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
 {
     // The served folder is rebuilt from the materials tree, never from
-    // earlier work; the server must let go of it first.
-    uStopServerAndWait(exerciseTools(), kFtpServerProcess, owner);
+    // earlier work; the server must let go of it first. A server that did not
+    // stop is found still running when it is to be started again, and said.
+    if (uStopServerAndWait(exerciseTools(), kFtpServerProcess, owner) == WaitResult::Gone) return false;
     plat::fs::ignoreFailure(plat::fs::deleteFolder(kFtpFolder, true), "the copy below overwrites what stays");
     plat::fs::ignoreFailure(plat::fs::copyFolder(ftpContent, kFtpFolder), "the server serves what arrived");
+    return true;
 }
 
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner)
 {
-    uFillFtpFolder(ftpContent, owner);
+    if (!uFillFtpFolder(ftpContent, owner)) return;  // the window went away meanwhile
     // Either failure was reported to the student there.
     (void)uStartServerIfStopped(kFtpServerProcess, kFtpServerExe, plat::WindowStyle::Minimized, owner);
 }

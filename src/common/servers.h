@@ -91,8 +91,9 @@ void uSetupPracticeServer(const QString& questionText, const QString& ftpContent
                      QWidget* owner = nullptr);
 
 // FTP, first half: the working folder emptied (a running FTP server is
-// stopped first and awaited) and filled from the content folder.
-void uFillFtpFolder(const QString& ftpContent, forms::Form* owner);
+// stopped first and awaited) and filled from the content folder; false when
+// the owner went away during the wait (then nothing more is done).
+[[nodiscard]] bool uFillFtpFolder(const QString& ftpContent, forms::Form* owner);
 // Both halves: fill, then start the server minimised.
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner);
 

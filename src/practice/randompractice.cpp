@@ -226,8 +226,7 @@ bool RandomPracticeWindow::stopEarlierServers()
     QPointer<RandomPracticeWindow> alive(this);
     const common::ToolSet tools = practiceTools();
     for (const common::ToolPair& t : tools) {
-        common::uStopServerAndWait(tools, t.process, this);
-        if (!alive) return false;
+        if (common::uStopServerAndWait(tools, t.process, this) == common::WaitResult::Gone || !alive) return false;
     }
     return true;
 }
