@@ -70,6 +70,9 @@ void Form::setTopmost(bool on)
     const bool visible = isVisible();
     yielded_ = false;
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    // A window that made way keeps the widget's flag but not the native
+    // window's: both say the same again.
+    if (windowHandle()) windowHandle()->setFlag(Qt::WindowStaysOnTopHint, on);
     if (visible) show();
 }
 

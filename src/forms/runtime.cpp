@@ -81,6 +81,13 @@ QStringList loadedNames()
     return out;
 }
 
+void yieldTopmostWindows()
+{
+    dropDead();
+    for (const auto& p : st().loaded)
+        if (Form* f = p.second; f && f->isVisible()) f->yieldTopmostUntilActive();
+}
+
 Form* load(const QString& name)
 {
     if (st().ended) return nullptr;

@@ -36,6 +36,10 @@ bool isLoaded(const QString& name);
 Form* loaded(const QString& name);  // nullptr when not loaded
 QStringList loadedNames();
 
+// Every topmost window that is shown makes way for a program the student
+// has just opened (a document, a folder), until it is activated again.
+void yieldTopmostWindows();
+
 void endProgram();
 bool programEnded();
 

@@ -164,7 +164,7 @@ void MockTestWindow::uStartMockLevel(const LevelSpec& level)
     notice->raise();
     notice->show();
 
-    textArea("题型介绍")->setPlainText(typeIntroduction(level));
+    textArea("题型介绍")->setPlainText(plat::displayPathsIn(typeIntroduction(level)));
     for (const QString& b : level.hiddenButtons) ctl(b)->hide();
 }
 
