@@ -9,6 +9,7 @@
 #include "startup/cleanup.h"
 #include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -26,13 +27,22 @@ const QString kExit1 = QStringLiteral("是否退出？");
 const QString kExit2 = QStringLiteral("退出后所做答案将会清空，确定退出吗？");
 const QString kWebTool = QStringLiteral("/素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe");
 
+// The stand-in servers and their kill tools are the only part of the demo
+// tree used (by the end-to-end test).
 class ChangeUserTest : public testing_support::DemoTreeTest {
 protected:
+    ChangeUserTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/soft/WebServer/MyWebServer.exe"),
+                        QStringLiteral("素材/bk/soft/FtpServer/FTPServer.exe"),
+                        QStringLiteral("素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe"),
+                        QStringLiteral("素材/bk/模拟测试/题库/入门/network/sever/f-kill_app.exe")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
-        common::setProcessListForTests([] { return QStringList{QStringLiteral("MyWebServer.exe")}; });
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle) {
+        hooks.processes([] { return QStringList{QStringLiteral("MyWebServer.exe")}; });
+        hooks.starts([this](const QString& host, const QStringList&, plat::WindowStyle) {
             started_ << host.mid(program_.size());
             return qint64(4242);
         });
@@ -44,16 +54,11 @@ protected:
         main_ = qobject_cast<startup::MainWindow*>(forms::show(kMain));
         ASSERT_TRUE(main_);
     }
-    void TearDown() override
-    {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        PlatformTest::TearDown();
-    }
     void clickChange() { main_->ctl<QAbstractButton>(QStringLiteral("Command26"))->click(); }
     void closeBox() { main_->close(); }
     bool cleaned() const { return QDir(drive_).isEmpty(); }
 
+    testing_support::TestHooks hooks;
     startup::MainWindow* main_ = nullptr;
     QStringList started_;
 };
@@ -230,8 +235,8 @@ TEST_F(ChangeUserTest, OnlyTheExactFlagSkipsTheExitQuestions)
 // End to end on the demo tree: real stand-in servers, the real process list.
 TEST_F(ChangeUserTest, ChangeStopsTheRunningStandInServers)
 {
-    plat::setStartHookForTests(nullptr);
-    common::setProcessListForTests(nullptr);
+    hooks.starts(nullptr);
+    hooks.processes(nullptr);
     testing_support::RunningProgram web(hostPath(QStringLiteral("素材/bk/soft/WebServer/MyWebServer.exe")));
     testing_support::RunningProgram ftp(hostPath(QStringLiteral("素材/bk/soft/FtpServer/FTPServer.exe")));
     ASSERT_TRUE(web.started() && ftp.started());

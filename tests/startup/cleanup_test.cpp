@@ -8,6 +8,7 @@
 #include "process_support.h"
 #include "scripted_msgbox.h"
 #include "startup/cleanup.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,29 +34,26 @@ void plainFile(const QString& drive, const QString& name)
     f.write("x");
 }
 
-class CleanupTest : public testing_support::DemoTreeTest {
+// The kill tools are started through the start hook: no file of the demo
+// tree is needed.
+class CleanupTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        common::setProcessListForTests([this] { return running_; });
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
+        hooks.processes([this] { return running_; });
+        hooks.starts([this](const QString& host, const QStringList&, plat::WindowStyle style) {
             started_ << host.mid(program_.size());
             EXPECT_EQ(style, plat::WindowStyle::Hidden);
             return qint64(4242);
         });
-    }
-    void TearDown() override
-    {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        PlatformTest::TearDown();
     }
     QString d(const QString& rel) const { return drive_ + '/' + rel; }
     void folderWithFile(const QString& name) const { ::folderWithFile(drive_, name); }
     void plainFile(const QString& name) const { ::plainFile(drive_, name); }
     bool exists(const QString& rel) const { return QFileInfo::exists(d(rel)); }
 
+    testing_support::TestHooks hooks;
     QStringList running_;
     QStringList started_;
 };

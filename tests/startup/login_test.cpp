@@ -9,6 +9,7 @@
 #include "scripted_msgbox.h"
 #include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
+#include "test_hooks.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -36,17 +37,12 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks.screenDpi(96);
         writeBytes(kIdentity, gbk(QStringLiteral("1张三\r\n1\r\n张三\r\n")));
         writeBytes(kLaunch, "mission\r\n");
         writeBytes(kMission, "excel\r\n");
         login = forms::show(kLogin);
         ASSERT_NE(login, nullptr);
-    }
-    void TearDown() override
-    {
-        PlatformTest::TearDown();
-        forms::setScreenDpi(0);
     }
     void type(const QString& number, const QString& name)
     {
@@ -67,6 +63,7 @@ protected:
         EXPECT_FALSE(ended_);
     }
 
+    testing_support::TestHooks hooks;
     testing_support::ScriptedMessageBoxes boxes;
     forms::Form* login = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "forms/twips.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 #include "startup/mainwindow.h"
 
 #include <QGroupBox>
@@ -22,17 +23,15 @@ const QString kIdentity = QStringLiteral("素材/bk/studentnumber.txt");
 const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kTaskMode = QStringLiteral("素材/bk/任务项目/model.txt");
 
-class MainWindowTest : public testing_support::DemoTreeTest {
+class MainWindowTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
-    }
-    void TearDown() override
-    {
-        PlatformTest::TearDown();
-        forms::setScreenDpi(0);
+        hooks.screenDpi(96);
+        // The hand-over files the area openers write anew.
+        writeBytes(kMarker, gbk(QStringLiteral("知识点\r\n")));
+        writeBytes(kTaskMode, "\r\n");
     }
     startup::MainWindow* open()
     {
@@ -50,6 +49,7 @@ protected:
     int right(const char* name) const { return forms::leftTw(c(name)) + forms::widthTw(c(name)); }
     forms::LineControl* line(const char* name) const { return qobject_cast<forms::LineControl*>(c(name)); }
 
+    testing_support::TestHooks hooks;
     testing_support::ScriptedMessageBoxes boxes;
 };
 

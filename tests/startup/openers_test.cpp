@@ -22,12 +22,34 @@ const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kRandom = QStringLiteral("素材/bk/题库/随机抽题练习.txt");
 const QString kAdvanced = QStringLiteral("素材/bk/高级应用/题号.txt");
 
-class OpenersTest : public testing_support::DemoTreeTest {
+// The parts of the demo tree that a target window reads at its Load; the
+// other targets open on the few files SetUp writes.
+const QString kAdvancedBank = QStringLiteral("素材/bk/高级应用");
+
+QStringList demoPartsFor(const QString& target)
+{
+    if (target == QStringLiteral("基础理论"))
+        return {QStringLiteral("素材/bk/选择题题目/基础理论"), QStringLiteral("素材/bk/选择题题目/占位.txt")};
+    if (target == QStringLiteral("理论题随机练习窗格"))
+        return {QStringLiteral("素材/bk/题库/理论题"), QStringLiteral("素材/bk/理论题随机抽题测试")};
+    if (target == QStringLiteral("高级应用练习窗格")) return {kAdvancedBank};
+    return {};
+}
+
+class OpenersTest : public testing_support::PlatformTest {
 protected:
+    explicit OpenersTest(QStringList demoParts = {kAdvancedBank})
+    {
+        withDemoTree_ = !demoParts.isEmpty();
+        demoParts_ = std::move(demoParts);
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
         writeBytes(QStringLiteral("素材/bk/one_or_more.txt"), "more\r\n");
+        writeBytes(kMarker, "OLD\r\n");
+        writeBytes(kRandom, "untouched\r\n");
+        writeBytes(kAdvanced, "untouched\r\n");
         main_ = qobject_cast<startup::MainWindow*>(forms::show(kMain));
         ASSERT_NE(main_, nullptr);
         for (const char* area : {"Command6", "Command10", "Command33", "Command11"}) click(area);
@@ -89,7 +111,10 @@ const OpenerCase kOpeners[] = {
     {"Command19", nullptr, nullptr, "期末考查窗格", nullptr},
 };
 
-class EveryOpener : public OpenersTest, public ::testing::WithParamInterface<OpenerCase> {};
+class EveryOpener : public OpenersTest, public ::testing::WithParamInterface<OpenerCase> {
+protected:
+    EveryOpener() : OpenersTest(demoPartsFor(QString::fromUtf8(GetParam().target))) {}
+};
 
 TEST_P(EveryOpener, WritesItsRequestHidesTheMainWindowShowsItsTargetThenWritesTheMarker)
 {
@@ -125,7 +150,10 @@ struct CaptionCase {
 };
 void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.button; }
 
-class OpenerCaption : public OpenersTest, public ::testing::WithParamInterface<CaptionCase> {};
+class OpenerCaption : public OpenersTest, public ::testing::WithParamInterface<CaptionCase> {
+protected:
+    OpenerCaption() : OpenersTest(QStringList()) {}
+};
 
 TEST_P(OpenerCaption, ShowsItsCaptionWithItsBlanksAndItsHint)
 {

@@ -6,6 +6,7 @@
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
 #include "startup/videowindow.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        plat::setDesktopHookForTests([this](plat::DesktopAction action, const QString& text) {
+        hooks.desktop([this](plat::DesktopAction action, const QString& text) {
             EXPECT_EQ(action, plat::DesktopAction::OpenPage);
             opened_ << QUrl(text);
             return browserWorks_;
@@ -33,13 +34,9 @@ protected:
         writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
         writeBytes(QStringLiteral("素材/bk/题库/视频导向.txt"), gbk(QStringLiteral("word分栏\r\nword\r\n")));
     }
-    void TearDown() override
-    {
-        plat::setDesktopHookForTests(nullptr);
-        PlatformTest::TearDown();
-    }
     startup::VideoWindow* open() { return qobject_cast<startup::VideoWindow*>(forms::show(kVideo)); }
 
+    testing_support::TestHooks hooks;
     QList<QUrl> opened_;
     bool browserWorks_ = true;
     testing_support::ScriptedMessageBoxes boxes;
