@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/result.h"
 #include "startup/mainwindow_design.h"
+#include "startup/messages.h"
 
 #include <initializer_list>
 
@@ -57,7 +58,7 @@ void MainWindow::onLoad()
         forms::setCaption(ctl("姓名内容"), QStringLiteral("【姓名：") + common::shownPart(*l) + QStringLiteral("】"));
     layoutIdentityBox();
     if (const QString problem = common::handOverProblem(common::kIdentityFile); !problem.isEmpty())
-        uMsgOk(problem + QStringLiteral("\n请点击“更改”重新登录。"), this);
+        uMsgOk(msg::identityUnusable(problem), this);
 }
 
 void MainWindow::layoutIdentityBox()

@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
+#include "startup/messages.h"
 
 #include <QEvent>
 #include <algorithm>
@@ -57,7 +58,7 @@ void VideoWindow::onLoad()
     label->setAlignment(Qt::AlignCenter);
     browserStarted_ = plat::openInBrowser(QUrl(address));
     if (!browserStarted_)
-        uMsgOk(QStringLiteral("无法打开网页浏览器，请在浏览器中输入窗口中显示的网址观看操作视频。"), this);
+        uMsgOk(msg::kBrowserNotStarted, this);
 }
 
 void VideoWindow::changeEvent(QEvent* e)

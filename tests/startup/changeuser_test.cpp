@@ -1,4 +1,5 @@
 // 更改 (change of user) and closing the main window, with Yes and No answers.
+#include "common/messages.h"
 #include "common/processes.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
@@ -9,6 +10,7 @@
 #include "startup/cleanup.h"
 #include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
+#include "startup/messages.h"
 #include "test_hooks.h"
 
 #include <QAbstractButton>
@@ -21,10 +23,11 @@ namespace {
 
 const QString kMain = QString::fromUtf8(startup::MainWindow::kName);
 const QString kLogin = QString::fromUtf8(startup::LoginWindow::kName);
-const QString kChange1 = QStringLiteral("是否更改当前用户？");
-const QString kChange2 = QStringLiteral("更改后所做答案将会清空，确定更改吗？");
-const QString kExit1 = QStringLiteral("是否退出？");
-const QString kExit2 = QStringLiteral("退出后所做答案将会清空，确定退出吗？");
+const QString& kChange1 = startup::msg::kAskChangeUser;
+const QString& kChange2 = startup::msg::kConfirmChangeUser;
+const QString& kExit1 = common::msg::kAskExit;
+const QString& kExit2 = startup::msg::kConfirmExit;
+const QString kInUse = startup::msg::cleanupFolderInUse(QStringLiteral("实训素材"));
 const QString kWebTool = QStringLiteral("/素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe");
 
 // The stand-in servers and their kill tools are the only part of the demo
@@ -134,7 +137,7 @@ TEST_F(ChangeUserTest, AStoppedCleanUpUnderChangeKeepsTheUserAndALaterCloseAsksA
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectYesNo(kChange1, true);
     boxes.expectYesNo(kChange2, true);
-    boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+    boxes.expectOk(kInUse);
     clickChange();
     processEvents();
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/DocxNew")));  // before the stop: gone
@@ -148,7 +151,7 @@ TEST_F(ChangeUserTest, AStoppedCleanUpUnderChangeKeepsTheUserAndALaterCloseAsksA
     // The same stop at the close box keeps the window open.
     boxes.expectYesNo(kExit1, true);
     boxes.expectYesNo(kExit2, true);
-    boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+    boxes.expectOk(kInUse);
     closeBox();
     processEvents();
     EXPECT_TRUE(forms::isLoaded(kMain));
@@ -177,7 +180,7 @@ TEST_P(AfterAStop, TheNextTryAsksBothQuestionsAgainAndCompletes)
         ASSERT_TRUE(holder.holding());
         boxes.expectYesNo(first, true);
         boxes.expectYesNo(second, true);
-        boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+        boxes.expectOk(kInUse);
         c.viaChange ? clickChange() : closeBox();
         processEvents();
         ASSERT_TRUE(forms::isLoaded(kMain));

@@ -8,6 +8,7 @@
 #include "process_support.h"
 #include "scripted_msgbox.h"
 #include "startup/cleanup.h"
+#include "startup/messages.h"
 #include "test_hooks.h"
 
 #include <QDir>
@@ -192,7 +193,7 @@ TEST_F(CleanupTest, ALeftBehindFolderIsTriedAgainAndAFolderMadeAgainMeanwhileSto
     EXPECT_TRUE(exists(QStringLiteral("winsys0000/只读.txt")));
     // The folder made again under its own name cannot be moved aside.
     folderWithFile(QStringLiteral("winsys"));
-    boxes.expectOk(QStringLiteral("“winsys”文件夹中的文件已经打开，请关闭后再进行操作"));
+    boxes.expectOk(startup::msg::cleanupFolderInUse(QStringLiteral("winsys")));
     EXPECT_FALSE(startup::uCleanWorkspace().completed);
     EXPECT_TRUE(exists(QStringLiteral("winsys/sub/作业.docx")));
 }
@@ -205,7 +206,7 @@ TEST_F(CleanupTest, AFileHeldOpenInTheWorkingFolderStopsAtEntry11)
     testing_support::FileHolder holder(d(QStringLiteral("实训素材/sub/作业.docx")));
     ASSERT_TRUE(holder.holding());
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+    boxes.expectOk(startup::msg::cleanupFolderInUse(QStringLiteral("实训素材")));
     const startup::CleanResult r = startup::uCleanWorkspace();
     EXPECT_FALSE(r.completed);
     EXPECT_EQ(r.stoppedAt, QStringLiteral("实训素材"));
@@ -227,7 +228,7 @@ TEST_F(CleanupTest, AFileManagerWindowOnWwwStopsAtEntry9)
     for (const QString& f : startup::cleanupFolders()) folderWithFile(f);
     running_ = {QStringLiteral("MyWebServer.exe"), QStringLiteral("FTPServer.exe")};
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("“WWW”文件夹已经打开，请关闭后再进行恢复操作"));
+    boxes.expectOk(startup::msg::cleanupFolderShown(QStringLiteral("WWW")));
     EXPECT_FALSE(startup::uCleanWorkspace().completed);
     const QStringList& l = startup::cleanupFolders();
     for (int i = 0; i < l.size(); ++i) EXPECT_EQ(exists(l[i]), i >= 8) << qPrintable(l[i]);
@@ -246,7 +247,7 @@ TEST_F(CleanupTest, AThunarWindowOnWwwStopsAtEntry9)
     running_ = {QStringLiteral("MyWebServer.exe"), QStringLiteral("FTPServer.exe")};
     auto expectStopAtWww = [&] {
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("“WWW”文件夹已经打开，请关闭后再进行恢复操作"));
+        boxes.expectOk(startup::msg::cleanupFolderShown(QStringLiteral("WWW")));
         EXPECT_FALSE(startup::uCleanWorkspace().completed);
         const QStringList& l = startup::cleanupFolders();
         for (int i = 0; i < l.size(); ++i) EXPECT_EQ(exists(l[i]), i >= 8) << qPrintable(l[i]);

@@ -8,6 +8,7 @@
 #include "scripted_msgbox.h"
 #include "test_hooks.h"
 #include "startup/mainwindow.h"
+#include "startup/messages.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -101,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, AnIdentityFileThatIsNotOneIsIgnoredWithAMessage)
 {
     writeBytes(kIdentity, QByteArray(17 * 1024 * 1024, '7') + "\r\n7\r\n7\r\n");
-    boxes.expectOk(QStringLiteral("“素材\\bk\\studentnumber.txt”不是应有的内容（大于 64 KB），已忽略。\n请点击“更改”重新登录。"));
+    boxes.expectOk(startup::msg::identityUnusable(QStringLiteral("“素材\\bk\\studentnumber.txt”不是应有的内容（大于 64 KB），已忽略。")));
     startup::MainWindow* w = open();
     EXPECT_LT(w->学号.size(), 100);
     EXPECT_EQ(text("学号内容"), QStringLiteral("学号：0000000000"));

@@ -1,9 +1,10 @@
 // The openers of the main window's rows: request bytes, hide and show, and
 // the call marker written only after the target's Load.
 #include "common/handover.h"
+#include "common/messages.h"
+#include "common/navigation.h"
 #include "faults.h"
 #include "forms/runtime.h"
-#include "platform/paths.h"
 #include "platform_fixture.h"
 #include "practice/randompractice.h"
 #include "scripted_msgbox.h"
@@ -209,7 +210,7 @@ TEST_F(OpenersTest, MockTestButtonsLeaveTheMarkerAlone)
 TEST_F(OpenersTest, RowStaysOpenWhenTheMainWindowComesBack)
 {
     click("Command14");
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
+    boxes.expectYesNo(common::msg::kAskExit, true);
     boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
     forms::unload(QStringLiteral("高级应用练习窗格"));
     processEvents();
@@ -221,8 +222,7 @@ TEST_F(OpenersTest, RowStaysOpenWhenTheMainWindowComesBack)
 TEST_F(OpenersTest, RequestThatCannotBeWrittenIsReportedAndTheMainWindowStays)
 {
     ASSERT_TRUE(QDir(hostPath(QStringLiteral("素材/bk/高级应用"))).removeRecursively());
-    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\高级应用\\题号.txt"))) +
-                   QStringLiteral("”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(common::requestNotWrittenMessage(common::kAdvancedRequest));
     writeBytes(kMarker, "OLD\r\n");
     click("Command27");
     EXPECT_FALSE(forms::isLoaded(QStringLiteral("高级应用练习窗格")));
@@ -233,8 +233,7 @@ TEST_F(OpenersTest, RequestThatCannotBeWrittenIsReportedAndTheMainWindowStays)
 TEST_F(OpenersTest, AFullVolumeKeepsTheOldRequestWholeAndOpensNothing)
 {
     writeBytes(kRandom, "excel\r\nxlsx\r\n");
-    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\题库\\随机抽题练习.txt"))) +
-                   QStringLiteral("”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(common::requestNotWrittenMessage(common::kRandomPracticeRequest));
     {
         testing_support::FileSizeLimit full(4);
         ASSERT_TRUE(full.ok());
@@ -248,8 +247,7 @@ TEST_F(OpenersTest, AFullVolumeKeepsTheOldRequestWholeAndOpensNothing)
 TEST_F(OpenersTest, ACallMarkerThatCannotBeSavedIsReported)
 {
     writeBytes(kMarker, gbk(QStringLiteral("拓展训练\r\n")));
-    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\题库\\调用标记.txt"))) +
-                   QStringLiteral("”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(common::requestNotWrittenMessage(common::kCallMarkerFile));
     {
         testing_support::FileSizeLimit full(4);
         ASSERT_TRUE(full.ok());

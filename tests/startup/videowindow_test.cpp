@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "startup/messages.h"
 #include "startup/videowindow.h"
 #include "test_hooks.h"
 
@@ -151,7 +152,7 @@ TEST_F(VideoWindowTest, ClosingOnlyClosesItAndLeavesThePracticeWindowAsItWas)
 TEST_F(VideoWindowTest, BrowserThatCannotStartIsReported)
 {
     browserWorks_ = false;
-    boxes.expectOk(QStringLiteral("无法打开网页浏览器，请在浏览器中输入窗口中显示的网址观看操作视频。"));
+    boxes.expectOk(startup::msg::kBrowserNotStarted);
     EXPECT_NE(open(), nullptr);
 }
 
