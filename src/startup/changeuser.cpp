@@ -28,7 +28,7 @@ void MainWindow::onChangeUser()
 {
     if (!confirmedTwice(msg::kAskChangeUser, msg::kConfirmChangeUser, this)) return;
     if (!uCleanWorkspace(this).completed) return;
-    更换或退出指令 = kChangeFlag;
+    state.changeOrExit = kChangeFlag;
     forms::show(QString::fromUtf8(LoginWindow::kName));
     forms::unload(this);
 }
@@ -36,7 +36,7 @@ void MainWindow::onChangeUser()
 void MainWindow::onUnload(bool& cancel)
 {
     // The change of user unloads the window itself after its own questions.
-    if (更换或退出指令 == kChangeFlag) return;
+    if (state.changeOrExit == kChangeFlag) return;
     if (!confirmedTwice(common::msg::kAskExit, msg::kConfirmExit, this) || !uCleanWorkspace(this).completed) {
         cancel = true;
         return;

@@ -51,7 +51,7 @@ void MainWindow::onLoad()
     forms::setCaption(ctl("大标题"),
                       QStringLiteral("《Corvanth》实训平台\r\n（基础理论 + Windows + MS Office + 网络基础）"));
     setOuterSizeTw(12465, 9210);
-    common::readLineInto(学号, common::kIdentityFile, 1);
+    common::readLineInto(state.studentKey, common::kIdentityFile, 1);
     if (auto l = uReadTextLine(common::kIdentityFile, 2))
         forms::setCaption(ctl("学号内容"), QStringLiteral("【学号：") + common::shownPart(*l) + QStringLiteral("】"));
     if (auto l = uReadTextLine(common::kIdentityFile, 3))

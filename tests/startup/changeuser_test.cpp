@@ -121,7 +121,7 @@ TEST_P(AnsweredNo, ChangesNothing)
     EXPECT_TRUE(main_->isVisible());
     EXPECT_FALSE(forms::isLoaded(kLogin));
     EXPECT_FALSE(ended_);
-    EXPECT_EQ(main_->更换或退出指令, QStringLiteral("更换或退出指令"));
+    EXPECT_EQ(main_->state.changeOrExit, QStringLiteral("更换或退出指令"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AnsweredNo,
@@ -146,7 +146,7 @@ TEST_F(ChangeUserTest, AStoppedCleanUpUnderChangeKeepsTheUserAndALaterCloseAsksA
     EXPECT_TRUE(started_.isEmpty());
     EXPECT_TRUE(forms::isLoaded(kMain));
     EXPECT_FALSE(forms::isLoaded(kLogin));
-    EXPECT_EQ(main_->更换或退出指令, QStringLiteral("更换或退出指令"));
+    EXPECT_EQ(main_->state.changeOrExit, QStringLiteral("更换或退出指令"));
 
     // The same stop at the close box keeps the window open.
     boxes.expectYesNo(kExit1, true);
@@ -222,13 +222,13 @@ TEST_F(ChangeUserTest, AnotherWindowUnloadingTheHiddenMainWindowMeetsTheExitQues
 
 TEST_F(ChangeUserTest, OnlyTheExactFlagSkipsTheExitQuestions)
 {
-    main_->更换或退出指令 = QStringLiteral("更换 ");
+    main_->state.changeOrExit = QStringLiteral("更换 ");
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectYesNo(kExit1, false);
     closeBox();
     EXPECT_TRUE(forms::isLoaded(kMain));
 
-    main_->更换或退出指令 = QStringLiteral("更换");
+    main_->state.changeOrExit = QStringLiteral("更换");
     closeBox();
     processEvents();
     EXPECT_FALSE(forms::isLoaded(kMain));

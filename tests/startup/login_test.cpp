@@ -190,7 +190,7 @@ TEST_F(LoginTest, WritesIdentityAndLaunchModeAndOpensANewMainWindow)
     auto* main = qobject_cast<startup::MainWindow*>(forms::loaded(kMain));
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->学号, QStringLiteral("20240517欧阳 修"));
+    EXPECT_EQ(main->state.studentKey, QStringLiteral("20240517欧阳 修"));
     EXPECT_EQ(forms::caption(main->ctl(QStringLiteral("学号内容"))), QStringLiteral("【学号：20240517】"));
     EXPECT_EQ(forms::caption(main->ctl(QStringLiteral("姓名内容"))), QStringLiteral("【姓名：欧阳 修】"));
     EXPECT_FALSE(ended_);

@@ -48,7 +48,7 @@ TEST_F(VideoWindowTest, LoadNamesQuestionAndStudentAndOpensTheFixedPageInTheBrow
     startup::VideoWindow* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->caption(), QStringLiteral("视频操作_word分栏【2024001张三】"));
-    EXPECT_EQ(w->学号, QStringLiteral("2024001张三"));
+    EXPECT_EQ(w->state.studentKey, QStringLiteral("2024001张三"));
     // Topmost and large, over the topmost practice window; its text fills it.
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     const QSize size = startup::videoWindowSizeTw(w->screen()->availableGeometry());
@@ -107,7 +107,7 @@ TEST_P(VideoCaption, FollowsTheLinesFound)
     startup::VideoWindow* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->caption(), QString::fromUtf8(GetParam().caption));
-    EXPECT_EQ(w->学号, QString::fromUtf8(GetParam().label));
+    EXPECT_EQ(w->state.studentKey, QString::fromUtf8(GetParam().label));
 }
 
 INSTANTIATE_TEST_SUITE_P(
