@@ -218,55 +218,55 @@ TEST_F(CleanupTest, AFileHeldOpenInTheWorkingFolderStopsAtEntry11)
     EXPECT_TRUE(started_.isEmpty());
 }
 
-TEST_F(CleanupTest, AFileManagerWindowOnWwwStopsAtEntry9)
-{
-    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
-    testing_support::XvfbDisplay x;
-    ASSERT_TRUE(x.running());
-    testing_support::ClassedWindow w(x.name(), "Nautilus", QStringLiteral("www"));
-    ASSERT_TRUE(w.ok());
-    for (const QString& f : startup::cleanupFolders()) folderWithFile(f);
-    running_ = {QStringLiteral("MyWebServer.exe"), QStringLiteral("FTPServer.exe")};
-    testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk(startup::msg::cleanupFolderShown(QStringLiteral("WWW")));
-    EXPECT_FALSE(startup::uCleanWorkspace().completed);
-    const QStringList& l = startup::cleanupFolders();
-    for (int i = 0; i < l.size(); ++i) EXPECT_EQ(exists(l[i]), i >= 8) << qPrintable(l[i]);
-    EXPECT_TRUE(started_.isEmpty());
-}
-
-// Real file managers title their windows with their own suffix ("WWW -
-// Thunar"): the fake window as Thunar draws it, then Thunar itself on
-// "D:\\WWW" under a real window manager.
-TEST_F(CleanupTest, AThunarWindowOnWwwStopsAtEntry9)
-{
-    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
-    testing_support::XvfbDisplay x;
-    ASSERT_TRUE(x.running());
-    for (const QString& f : startup::cleanupFolders()) folderWithFile(f);
-    running_ = {QStringLiteral("MyWebServer.exe"), QStringLiteral("FTPServer.exe")};
-    auto expectStopAtWww = [&] {
+// A file-manager window on "D:\\WWW" (entry 9) with every listed folder present.
+class CleanupUnderAFileManagerWindow : public testing_support::WithPrivateX<CleanupTest> {
+protected:
+    void SetUp() override
+    {
+        WithPrivateX::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        for (const QString& f : startup::cleanupFolders()) folderWithFile(f);
+        running_ = {QStringLiteral("MyWebServer.exe"), QStringLiteral("FTPServer.exe")};
+    }
+    // The clean-up stops at WWW with its message: the eight folders before it
+    // are gone, WWW and those after it stay, no server is stopped.
+    void expectStopAtWww()
+    {
         testing_support::ScriptedMessageBoxes boxes;
         boxes.expectOk(startup::msg::cleanupFolderShown(QStringLiteral("WWW")));
         EXPECT_FALSE(startup::uCleanWorkspace().completed);
         const QStringList& l = startup::cleanupFolders();
         for (int i = 0; i < l.size(); ++i) EXPECT_EQ(exists(l[i]), i >= 8) << qPrintable(l[i]);
         EXPECT_TRUE(started_.isEmpty());
-    };
+    }
+};
+
+TEST_F(CleanupUnderAFileManagerWindow, TitledWithTheBareNameInAnyCaseStopsAtEntry9)
+{
+    testing_support::ClassedWindow w(x_->name(), "Nautilus", QStringLiteral("www"));
+    ASSERT_TRUE(w.ok());
+    expectStopAtWww();
+}
+
+// Real file managers title their windows with their own suffix ("WWW -
+// Thunar"): the fake window as Thunar draws it, then Thunar itself on
+// "D:\\WWW" under a real window manager.
+TEST_F(CleanupUnderAFileManagerWindow, OfThunarStopsAtEntry9)
+{
     {
-        testing_support::ClassedWindow w(x.name(), "Thunar", QStringLiteral("WWW - Thunar"));
+        testing_support::ClassedWindow w(x_->name(), "Thunar", QStringLiteral("WWW - Thunar"));
         ASSERT_TRUE(w.ok());
         expectStopAtWww();
     }
     if (!testing_support::WindowManager::available() || !testing_support::FileManagerWindow::available())
         GTEST_SKIP() << "openbox or thunar not installed";
-    testing_support::WindowManager wm(x.name());
+    testing_support::WindowManager wm(x_->name());
     ASSERT_TRUE(wm.running());
-    testing_support::FileManagerWindow thunar(x.name(), d(QStringLiteral("WWW")));
+    testing_support::FileManagerWindow thunar(x_->name(), d(QStringLiteral("WWW")));
     ASSERT_TRUE(thunar.started());
     ASSERT_TRUE(testing_support::waitFor([] { return common::uIsFolderOpenInExplorer(QStringLiteral("WWW")); },
                                          testing_support::kDesktopProgramStartMs))
-        << thunar.report().toStdString() << "\nwindows:\n" << testing_support::describeWindows(x.name()).toStdString();
+        << thunar.report().toStdString() << "\nwindows:\n" << testing_support::describeWindows(x_->name()).toStdString();
     expectStopAtWww();
 }
 
