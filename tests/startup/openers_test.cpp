@@ -39,6 +39,7 @@ QStringList demoPartsFor(const QString& target)
 
 class OpenersTest : public testing_support::PlatformTest {
 protected:
+    // The fixture's own tests open the advanced exercises.
     explicit OpenersTest(QStringList demoParts = {kAdvancedBank})
     {
         withDemoTree_ = !demoParts.isEmpty();
