@@ -167,7 +167,7 @@ const Refusal kRefusals[] = {
     Refusal{"too_long", "2024", QString(50, QChar(0x5F20)), kTooLong},
 };
 
-TEST(LoginRefusalText, EachRefusedInputHasItsMessage)
+TEST_F(LoginTest, EachRefusedInputHasItsMessage)
 {
     for (const Refusal& c : kRefusals)
         EXPECT_EQ(startup::LoginWindow::refusal(c.number, c.student), c.message) << c.name;

@@ -71,7 +71,7 @@ TEST_F(VideoWindowTest, LoadNamesQuestionAndStudentAndOpensTheFixedPageInTheBrow
         << "the window shows the address it opened";
 }
 
-TEST(VideoWindowSize, TheDesignSizeOrTheFreeScreenWhenSmaller)
+TEST_F(VideoWindowTest, SizeIsTheDesignSizeOrTheFreeScreenWhenSmaller)
 {
     struct Case {
         QRect screen;  // free area in pixels
