@@ -10,6 +10,7 @@
 #include "common/servers.h"
 #include "forms/runtime.h"
 #include "knowledge/exercisewindow_design.h"
+#include "knowledge/messages.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -39,8 +40,8 @@ ExerciseWindow::ExerciseWindow() : forms::Form(kExerciseWindowSpec, exerciseWind
 
 common::Exercise ExerciseWindow::exercise() const
 {
-    common::Exercise e{练习种类, Label2, 扩展名};
-    e.hasMaterial = hasMaterial_;
+    common::Exercise e{state.练习种类, state.题目名称, state.扩展名};
+    e.hasMaterial = state.hasMaterial;
     return e;
 }
 
@@ -51,15 +52,15 @@ void ExerciseWindow::onLoad()
     // line, while the label then keeps its design caption.
     const std::optional<QString> line2 = uReadTextLine(common::kIdentityFile, 2);
     const QString number = line2.value_or(QString());
-    number_ = number;
-    if (line2) 学号 = *line2;
-    common::readLineInto(练习种类, common::kKnowledgeRequest, 1);
-    common::readLineInto(Label2, common::kKnowledgeRequest, 2);
-    common::readLineInto(扩展名, common::kKnowledgeRequest, 3);
-    common::readLineInto(单体与否, common::kLaunchModeFile, 1);
+    state.numberRead = number;
+    if (line2) state.学号 = *line2;
+    common::readLineInto(state.练习种类, common::kKnowledgeRequest, 1);
+    common::readLineInto(state.题目名称, common::kKnowledgeRequest, 2);
+    common::readLineInto(state.扩展名, common::kKnowledgeRequest, 3);
+    common::readLineInto(state.单体与否, common::kLaunchModeFile, 1);
     // A fourth request line (the caller's launch mode) always wins, whatever
     // part of the preparation below is cut short.
-    common::readLineInto(单体与否, common::kKnowledgeRequest, 4);
+    common::readLineInto(state.单体与否, common::kKnowledgeRequest, 4);
 
     const common::Exercise e = exercise();
     setCaption(common::userInfoCaption(QStringLiteral("知识点_") + e.kind + QStringLiteral("_") + e.point, number));
@@ -69,16 +70,16 @@ void ExerciseWindow::onLoad()
     // No report gives no address, which setUpNetwork tells the student.
     if (e.isNetwork()) plat::ignoreFailure(common::uRunIpconfig(this), "no report gives no address");
 
-    hasMaterial_ = common::uBankHasMaterial(e);
-    if (!common::uGuardAndEmptyWorkingFolder(this, &refusal_)) return;
-    if (!common::uCheckFoldersFree({common::questionDocumentProbe(e)}, this, &refusal_)) return;
+    state.hasMaterial = common::uBankHasMaterial(e);
+    if (!common::uGuardAndEmptyWorkingFolder(this, &state.refusal)) return;
+    if (!common::uCheckFoldersFree({common::questionDocumentProbe(e)}, this, &state.refusal)) return;
 
     present(e, number);
     common::CopyReport report;
     report.add(common::uRenewQuestionDocument(exercise()));
     report.add(common::uFillWorkingFolder(exercise()));
     if (!report.complete()) uMsgOk(common::preparationIncompleteMessage(report), this);
-    prepared_ = true;
+    state.prepared = true;
 }
 
 void ExerciseWindow::present(const common::Exercise& e, const QString& number)
@@ -120,10 +121,8 @@ void ExerciseWindow::openQuestion()
 {
     // Without a prepared exercise there is no document of this student: say
     // what stopped the preparation and how to get past it.
-    if (!prepared_) {
-        uMsgOk(QStringLiteral("题目尚未准备好，暂时无法打开题目文档：\n") + refusal_ +
-                   QStringLiteral("\n处理好后请点击“恢复本题”。"),
-               this);
+    if (!state.prepared) {
+        uMsgOk(msg::notPrepared(state.refusal), this);
         return;
     }
     if (uIsProcessRunning(kMailServer)) {
@@ -138,12 +137,12 @@ void ExerciseWindow::restore()
     // Also after a Load that a guard refused: the restore runs its own guard
     // list, and once it has rebuilt the exercise the window shows it.
     QPointer<ExerciseWindow> alive(this);
-    const common::RestoreResult r = common::uRestoreExercise(exercise(), 学号, this, QStringLiteral("恢复本题"),
+    const common::RestoreResult r = common::uRestoreExercise(exercise(), state.学号, this, QStringLiteral("恢复本题"),
                                                              {QStringLiteral("打开题目"), QStringLiteral("操作视频")});
-    if (!alive || prepared_) return;
+    if (!alive || state.prepared) return;
     if (r != common::RestoreResult::Restored && r != common::RestoreResult::Incomplete) return;
-    present(exercise(), number_);
-    prepared_ = true;
+    present(exercise(), state.numberRead);
+    state.prepared = true;
 }
 
 void ExerciseWindow::runVideo()
@@ -178,7 +177,7 @@ void ExerciseWindow::onUnload(bool& cancel)
         cancel = true;
         return;
     }
-    const ReturnPlan plan = returnPlan(单体与否, uReadLastLine(common::kCallMarkerFile), e.kind);
+    const ReturnPlan plan = returnPlan(state.单体与否, uReadLastLine(common::kCallMarkerFile), e.kind);
     const auto stop = [&] {
         if (!plan.stopOrder.isEmpty()) common::uStopPracticeServers(common::orderedTools(common::exerciseTools(), plan.stopOrder));
     };

@@ -9,6 +9,21 @@
 
 namespace knowledge {
 
+// What the window remembers between its handlers.
+struct ExerciseState {
+    // Hidden labels, with their design captions until the Load reads them.
+    QString 学号 = QStringLiteral("学号");
+    QString 练习种类 = QStringLiteral("练习种类");
+    QString 题目名称 = QStringLiteral("题目名称");  // the knowledge point
+    QString 扩展名 = QStringLiteral("扩展名");
+    QString 单体与否 = QStringLiteral("单体与否");
+
+    QString numberRead;  // the student number as the Load read it ("" without one)
+    bool prepared = false;    // the Load (or a restore after it) prepared the exercise
+    bool hasMaterial = true;  // the bank holds material for the working folder
+    QString refusal;          // why the Load did not prepare the exercise
+};
+
 class ExerciseWindow : public forms::Form {
     Q_OBJECT
 public:
@@ -30,14 +45,9 @@ public:
     static ReturnPlan returnPlan(const QString& launchMode, const QString& callMarker, const QString& kind);
 
     // Whether the Load prepared the exercise (a guard may have refused).
-    bool prepared() const { return prepared_; }
+    bool prepared() const { return state.prepared; }
 
-    // The hidden labels: the window's state.
-    QString 学号 = QStringLiteral("学号");
-    QString 练习种类 = QStringLiteral("练习种类");
-    QString Label2 = QStringLiteral("题目名称");
-    QString 扩展名 = QStringLiteral("扩展名");
-    QString 单体与否 = QStringLiteral("单体与否");
+    ExerciseState state;
 
 private:
     common::Exercise exercise() const;
@@ -50,10 +60,6 @@ private:
     void runVideo();
 
     common::PictureArea pictures_;
-    bool prepared_ = false;
-    bool hasMaterial_ = true;
-    QString number_;   // the student number as the Load read it
-    QString refusal_;  // why the Load did not prepare the exercise
 };
 
 }  // namespace knowledge

@@ -16,8 +16,9 @@ std::span<const MenuSpec* const> allMenus()
 }
 
 MindMapMenu::MindMapMenu(const MenuSpec& spec)
-    : forms::Form(spec.window, spec.design), 扩展名(QString::fromUtf8(spec.extension)), spec_(spec)
+    : forms::Form(spec.window, spec.design), spec_(spec)
 {
+    state.扩展名 = QString::fromUtf8(spec.extension);
     const QString root = QString::fromUtf8(spec.kind);
     if (auto* b = ctl<forms::WrapButton>(root)) b->setPicture(rootIcon(root, forms::tw(1215)));
     onClick(root, [this] { showFirstLevel(); });
@@ -31,14 +32,14 @@ MindMapMenu::MindMapMenu(const MenuSpec& spec)
     }
 }
 
-void MindMapMenu::onLoad()
+void MindMapMenu::uMenuLoad()
 {
     forms::setCaption(ctl(QString::fromUtf8(spec_.titleLabel)),
                       QString::fromUtf8(spec_.titleLine1) + QStringLiteral("\r\n实训思维导图"));
     setOuterSizeTw(spec_.window.width, spec_.window.height);
-    common::readLineInto(学号, common::kIdentityFile, 1);
-    common::readLineInto(单体与否, common::kLaunchModeFile, 1);
-    setCaption(common::userInfoCaption(QString::fromUtf8(spec_.modeTitle), 学号));
+    common::readLineInto(state.学号, common::kIdentityFile, 1);
+    common::readLineInto(state.单体与否, common::kLaunchModeFile, 1);
+    setCaption(common::userInfoCaption(QString::fromUtf8(spec_.modeTitle), state.学号));
 }
 
 void MindMapMenu::showFirstLevel()
@@ -58,8 +59,8 @@ void MindMapMenu::uOpenKnowledgePoint(const QString& point)
     // The exercise's Load waits for outside programs with the event loop
     // running: meanwhile another click of this menu does nothing.
     const Busy busy(this);
-    QStringList lines{QString::fromUtf8(spec_.kind), point, 扩展名};
-    if (spec_.pointWithLaunchMode && point == QString::fromUtf8(spec_.pointWithLaunchMode)) lines << 单体与否;
+    QStringList lines{QString::fromUtf8(spec_.kind), point, state.扩展名};
+    if (spec_.pointWithLaunchMode && point == QString::fromUtf8(spec_.pointWithLaunchMode)) lines << state.单体与否;
     if (!common::writeRequest(common::kKnowledgeRequest, lines, this)) return;
     forms::hide(formName());
     forms::hide(common::kMainWindowName);
@@ -69,7 +70,7 @@ void MindMapMenu::uOpenKnowledgePoint(const QString& point)
 void MindMapMenu::onUnload(bool&)
 {
     if (spec_.serversToStop) common::uStopPracticeServers(spec_.serversToStop());
-    common::returnToMainOrEnd(单体与否);
+    common::returnToMainOrEnd(state.单体与否);
 }
 
 }  // namespace knowledge

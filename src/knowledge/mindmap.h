@@ -53,6 +53,13 @@ inline constexpr const char* kExerciseWindow = "知识点与课本实训窗格";
 // The face of a root button: the application's icon, drawn by us.
 QPixmap rootIcon(const QString& kind, int size);
 
+// What a menu remembers between its handlers: its hidden labels.
+struct MenuState {
+    QString 学号 = QStringLiteral("学号");
+    QString 单体与否 = QStringLiteral("单体与否");
+    QString 扩展名;  // the menu's extension, line 3 of a request
+};
+
 class MindMapMenu : public forms::Form {
     Q_OBJECT
 public:
@@ -60,14 +67,13 @@ public:
 
     const MenuSpec& spec() const { return spec_; }
 
-    void onLoad() override;
+    void onLoad() override { uMenuLoad(); }
     void onUnload(bool& cancel) override;
 
-    // Hidden labels.
-    QString 学号 = QStringLiteral("学号");
-    QString 单体与否 = QStringLiteral("单体与否");
-    QString 扩展名;
+    MenuState state;
 
+    // Title, size, identity and launch mode.
+    void uMenuLoad();
     void uSetBranchVisible(const Branch& branch, bool visible);
     void uOpenKnowledgePoint(const QString& point);
 

@@ -8,6 +8,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "theory/messages.h"
 #include "theory/moduledrill_design.h"
 
 #include <QLineEdit>
@@ -28,11 +29,6 @@ const QString kNoModule = QStringLiteral("未选择模块");
 const QString kMarkerFile = QStringLiteral("模块标识.txt");
 const QString kKeyFile = QStringLiteral("答案.txt");
 
-QString folderResetFailed()
-{
-    return QStringLiteral("基础理论的练习文件夹无法清空，请关闭其中打开的文件并检查素材文件夹");
-}
-
 }  // namespace
 
 const ModuleButton* moduleButtons() { return kModuleButtons; }
@@ -45,8 +41,8 @@ ModuleDrillWindow::ModuleDrillWindow() : forms::Form(kModuleDrillSpec, moduleDri
     onClick(QStringLiteral("重做"), [this] { redo(); });
     for (int n = 1; n <= kQuestions; ++n) {
         onClick(QStringLiteral("Command%1").arg(n), [this, n] { showQuestion(n); });
-        onClick(QStringLiteral("Command%1").arg(20 + n), [this, n] { revealKey(n); });
-        onClick(QStringLiteral("Command%1").arg(40 + n), [this, n] { showExplanation(n); });
+        onClick(QStringLiteral("Command%1").arg(20 + n), [this, n] { uRevealAnswerKey(n); });
+        onClick(QStringLiteral("Command%1").arg(40 + n), [this, n] { uShowExplanation(n); });
         auto* answer = static_cast<QLineEdit*>(cell("Text", n));
         answer->setAlignment(Qt::AlignCenter);
         auto* key = static_cast<QLineEdit*>(cell("Text", 20 + n));
@@ -75,15 +71,15 @@ common::ChoiceLabels ModuleDrillWindow::choiceLabels() const
 void ModuleDrillWindow::resetWorkingFolder()
 {
     if (!common::uResetFolderWithFiller(plat::appPath(kWorkingModuleFolder), plat::appPath(kModuleFiller)))
-        uMsgOk(folderResetFailed(), this);
+        uMsgOk(msg::kFolderResetFailed, this);
 }
 
 void ModuleDrillWindow::onLoad()
 {
     setOuterSizeTw(kDrillWidth, kDrillHeight);
-    common::readLineInto(学号, common::kIdentityFile, 1);
-    common::readLineInto(单体与否, common::kLaunchModeFile, 1);
-    setCaption(common::userInfoCaption(QStringLiteral("知识点_基础知识"), 学号));
+    common::readLineInto(state.学号, common::kIdentityFile, 1);
+    common::readLineInto(state.单体与否, common::kLaunchModeFile, 1);
+    setCaption(common::userInfoCaption(QStringLiteral("知识点_基础知识"), state.学号));
     resetWorkingFolder();
     for (const char* name : {"重做", "退出模块", "题", "A", "B", "C", "D", "模块名", "解析", "选择题区1"})
         ctl(QString::fromUtf8(name))->hide();
@@ -96,20 +92,19 @@ void ModuleDrillWindow::chooseModule(int index)
     const QString source = plat::appPath(kModuleSources + QString::fromUtf8(m.folder));
     // The module's own folder is checked before anything is deleted.
     if (!fs::folderExists(source)) {
-        uMsgOk(QStringLiteral("找不到模块“%1”的文件夹，请检查素材文件夹").arg(QString::fromUtf8(m.folder)), this);
+        uMsgOk(msg::moduleFolderMissing(QString::fromUtf8(m.folder)), this);
         return;
     }
     const QString folder = plat::appPath(kWorkingModuleFolder);
     const bool copied = fs::deleteFiles(folder, QStringLiteral("*.*")) != fs::Status::Failed &&
                         fs::ok(fs::copyFolder(source, folder));
     if (!copied) {
-        // Back to no module: a half-copied module is never practised.
-        common::uResetFolderWithFiller(folder, plat::appPath(kModuleFiller));
+        // Back to no module: a half-copied module is never practised (a
+        // folder that cannot be emptied is named as well).
+        resetWorkingFolder();
         forms::setCaption(ctl(QStringLiteral("简述")), kNoModule);
         for (const ModuleButton& b : kModuleButtons) ctl(QString::fromUtf8(b.button))->setEnabled(true);
-        uMsgOk(QStringLiteral("模块“%1”的文件无法复制到练习文件夹，请关闭其中打开的文件并检查素材文件夹")
-                   .arg(QString::fromUtf8(m.folder)),
-               this);
+        uMsgOk(msg::moduleNotCopied(QString::fromUtf8(m.folder)), this);
         return;
     }
     if (const auto text = common::uReadFirstField(working(QStringLiteral("简述.txt"))))
@@ -139,7 +134,7 @@ void ModuleDrillWindow::startPractice()
     QWidget* area = ctl(QStringLiteral("选择题区1"));
     forms::resizeTw(area, forms::widthTw(area), kAreaIdle);
     if (!fs::fileExists(working(kMarkerFile))) {
-        uMsgOk(QStringLiteral("请选择模块"), this);
+        uMsgOk(msg::kChooseModule, this);
         return;
     }
     for (const ModuleButton& m : kModuleButtons) ctl(QString::fromUtf8(m.button))->setEnabled(false);
@@ -151,7 +146,7 @@ void ModuleDrillWindow::startPractice()
 
 void ModuleDrillWindow::leaveModule()
 {
-    if (!uMsgYesNo(QStringLiteral("是否退出当前模块?"), this)) return;
+    if (!uMsgYesNo(msg::kAskLeaveModule, this)) return;
     onLoad();  // size, identity, caption, working folder back to its filler, hiding, enabling
     for (const char* name : {"题", "A", "B", "C", "D"}) ctl(QString::fromUtf8(name))->hide();
     ctl(QStringLiteral("开始练习"))->show();
@@ -182,10 +177,10 @@ void ModuleDrillWindow::showQuestion(int n)
     if (!failure.isEmpty()) uMsgOk(failure, this);
 }
 
-void ModuleDrillWindow::revealKey(int n)
+void ModuleDrillWindow::uRevealAnswerKey(int n)
 {
     if (forms::caption(cell("Text", n)).isEmpty()) {
-        uMsgOk(QStringLiteral("别偷看"), this);
+        uMsgOk(msg::kNoPeeking, this);
         return;
     }
     cell("Command", 20 + n)->hide();
@@ -197,11 +192,11 @@ void ModuleDrillWindow::revealKey(int n)
     forms::setCaption(box, found ? keys->at(n - 1) : QString());
     box->show();
     cell("Command", 40 + n)->show();
-    if (!keys) uMsgOk(QStringLiteral("找不到答案文件“答案.txt”，请检查素材文件夹"), this);
-    else if (!found) uMsgOk(QStringLiteral("答案文件“答案.txt”中没有第%1题的答案").arg(n), this);
+    if (!keys) uMsgOk(msg::kKeyFileMissing, this);
+    else if (!found) uMsgOk(msg::keyMissing(n), this);
 }
 
-void ModuleDrillWindow::showExplanation(int n)
+void ModuleDrillWindow::uShowExplanation(int n)
 {
     QWidget* tips = ctl(QStringLiteral("Tips"));
     tips->show();
@@ -213,9 +208,9 @@ void ModuleDrillWindow::showExplanation(int n)
     if (const auto text = common::uReadFirstField(working(file))) forms::setCaption(tips, *text);
     ctl(QStringLiteral("解析"))->show();
     if (!failure.isEmpty()) uMsgOk(failure, this);
-    if (!present) uMsgOk(QStringLiteral("找不到解析文件“%1”，请检查素材文件夹").arg(file), this);
+    if (!present) uMsgOk(msg::explanationMissing(file), this);
 }
 
-void ModuleDrillWindow::onUnload(bool&) { common::returnToMainOrEnd(单体与否); }
+void ModuleDrillWindow::onUnload(bool&) { common::returnToMainOrEnd(state.单体与否); }
 
 }  // namespace theory

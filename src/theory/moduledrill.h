@@ -24,6 +24,12 @@ struct ModuleButton {
 const ModuleButton* moduleButtons();
 inline constexpr int kModules = 7;
 
+// What the window remembers between its handlers: its hidden labels.
+struct DrillState {
+    QString 学号 = QStringLiteral("学号");  // the student key
+    QString 单体与否 = QStringLiteral("单体与否");
+};
+
 class ModuleDrillWindow : public forms::Form {
     Q_OBJECT
 public:
@@ -39,12 +45,10 @@ public:
     void leaveModule();
     void redo();
     void showQuestion(int n);  // 1 to 20
-    void revealKey(int n);
-    void showExplanation(int n);
+    void uRevealAnswerKey(int n);
+    void uShowExplanation(int n);
 
-    // Hidden labels.
-    QString 学号 = QStringLiteral("学号");  // the student key
-    QString 单体与否 = QStringLiteral("单体与否");
+    DrillState state;
 
 private:
     void resetWorkingFolder();

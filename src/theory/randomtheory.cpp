@@ -9,6 +9,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "theory/messages.h"
 #include "theory/moduledrill.h"
 #include "theory/randomtheory_design.h"
 
@@ -21,8 +22,6 @@ namespace theory {
 namespace fs = plat::fs;
 
 namespace {
-
-const QString kNoBatch = QStringLiteral("本批题目未能抽取，请检查题库后重新打开本窗口");
 
 QString answerBox(int k) { return QStringLiteral("第%1题答案").arg(k); }
 QString referenceBox(int k) { return QStringLiteral("参考答案%1").arg(k); }
@@ -61,8 +60,8 @@ QString RandomTheoryWindow::batchCopy(int k) const
 
 void RandomTheoryWindow::onLoad()
 {
-    common::readLineInto(学号, common::kIdentityFile, 1);
-    setCaption(common::userInfoCaption(QStringLiteral("强化训练_基础知识"), 学号));
+    common::readLineInto(state.学号, common::kIdentityFile, 1);
+    setCaption(common::userInfoCaption(QStringLiteral("强化训练_基础知识"), state.学号));
     clearAll();
     drawBatch();
     answeringState();
@@ -95,17 +94,17 @@ void RandomTheoryWindow::answeringState()
 
 bool RandomTheoryWindow::drawBatch()
 {
-    File1 = fs::listFiles(plat::appPath(kTheoryBank), QStringLiteral("*"));
+    state.bankFiles = fs::listFiles(plat::appPath(kTheoryBank), QStringLiteral("*"));
     // Only the numbered question files take part; anything else in the bank
     // folder is not a question.
-    const QList<int> numbers = questionNumbers(File1);
+    const QList<int> numbers = questionNumbers(state.bankFiles);
     const QList<int> picks = common::uDrawDistinctNumbers(static_cast<int>(numbers.size()), kBatchSize, this);
-    labels = QStringList(kBatchSize, QString());
+    state.drawn = QStringList(kBatchSize, QString());
     if (picks.isEmpty()) return false;
-    for (int k = 0; k < kBatchSize; ++k) labels[k] = QString::number(numbers[picks[k] - 1]);
+    for (int k = 0; k < kBatchSize; ++k) state.drawn[k] = QString::number(numbers[picks[k] - 1]);
     QStringList failed;
     for (int k = 1; k <= kBatchSize; ++k) {
-        const QString source = plat::appPath(kTheoryBank + QStringLiteral("\\") + labels[k - 1] + QStringLiteral(".txt"));
+        const QString source = plat::appPath(kTheoryBank + QStringLiteral("\\") + state.drawn[k - 1] + QStringLiteral(".txt"));
         if (!fs::ok(fs::copyFile(source, batchCopy(k)))) {
             // No copy of an earlier batch may pass for this one; the batch
             // is refused either way.
@@ -114,8 +113,8 @@ bool RandomTheoryWindow::drawBatch()
         }
     }
     if (!failed.isEmpty()) {
-        uMsgOk(QStringLiteral("第%1题无法复制到抽题文件夹，请检查素材文件夹").arg(failed.join(QStringLiteral("、"))), this);
-        labels = QStringList(kBatchSize, QString());
+        uMsgOk(msg::batchNotCopied(failed.join(QStringLiteral("、"))), this);
+        state.drawn = QStringList(kBatchSize, QString());
         return false;
     }
     return true;
@@ -123,8 +122,8 @@ bool RandomTheoryWindow::drawBatch()
 
 void RandomTheoryWindow::showQuestion(int n)
 {
-    if (labels[n - 1].isEmpty()) {
-        uMsgOk(kNoBatch, this);
+    if (state.drawn[n - 1].isEmpty()) {
+        uMsgOk(msg::kNoBatch, this);
         return;
     }
     common::ChoiceLabels choice{ctl(QStringLiteral("题目内容")),
@@ -133,21 +132,28 @@ void RandomTheoryWindow::showQuestion(int n)
     // A broken question is reported under its bank file's name, which the
     // teacher can find, not under the batch copy's.
     const QString failure = common::uShowChoiceQuestion(batchCopy(n), choice, {.gap = 100, .step = 400},
-                                                        labels[n - 1] + QStringLiteral(".txt"));
+                                                        state.drawn[n - 1] + QStringLiteral(".txt"));
     forms::setCaption(ctl(QStringLiteral("题序")), QStringLiteral("（%1）").arg(n));
     if (!failure.isEmpty()) uMsgOk(failure, this);
 }
 
-void RandomTheoryWindow::submit()
+bool RandomTheoryWindow::uCheckAllAnswered()
 {
+    // Only an empty box is unanswered: a blank is an answer.
     for (int k = 1; k <= kBatchSize; ++k) {
         if (forms::caption(ctl(answerBox(k))).isEmpty()) {
-            uMsgOk(QStringLiteral("请完成全部作答后再核对答案>_<"), this);
-            return;
+            uMsgOk(msg::kAnswerAll, this);
+            return false;
         }
     }
-    if (labels.contains(QString())) {
-        uMsgOk(kNoBatch, this);
+    return true;
+}
+
+void RandomTheoryWindow::submit()
+{
+    if (!uCheckAllAnswered()) return;
+    if (state.drawn.contains(QString())) {
+        uMsgOk(msg::kNoBatch, this);
         return;
     }
     for (int k = 1; k <= kBatchSize; ++k)

@@ -18,6 +18,15 @@ inline constexpr int kBatchSize = 6;
 // (no leading zero) among the given file names, in ascending order.
 QList<int> questionNumbers(const QStringList& fileNames);
 
+// What the window remembers between its handlers.
+struct RandomTheoryState {
+    QString 学号 = QStringLiteral("学号");  // hidden label: the student key
+    // Label1 to Label6: the bank numbers of the batch, position K in Label K
+    // ("" when no batch could be drawn).
+    QStringList drawn = QStringList(kBatchSize, QString());
+    QStringList bankFiles;  // File1: the file names of the theory bank
+};
+
 class RandomTheoryWindow : public forms::Form {
     Q_OBJECT
 public:
@@ -32,16 +41,14 @@ public:
     void showQuestion(int n);  // 1 to 6
     void submit();
 
-    QString 学号 = QStringLiteral("学号");  // hidden label: the student key
-    // Hidden labels: the bank numbers of the batch, position K in Label K
-    // ("" when no batch could be drawn).
-    QStringList labels = QStringList(kBatchSize, QString());
-    QStringList File1;  // hidden file list: the bank's file names
+    RandomTheoryState state;
 
 private:
     void clearAll();
     bool drawBatch();
     void answeringState();
+    // Whether all six answer boxes hold text; tells the student when not.
+    bool uCheckAllAnswered();
     QString batchCopy(int k) const;
 };
 

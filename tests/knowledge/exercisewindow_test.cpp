@@ -1,12 +1,14 @@
 // 知识点与课本实训窗格: the Load per kind, the viewer, restore and close,
 // driven through the window's real widgets.
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/ipv4.h"
 #include "common/processes.h"
 #include "common/workspace.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
 #include "knowledge/exercisewindow.h"
+#include "knowledge/messages.h"
 #include "platform/desktop.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -17,6 +19,7 @@
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QImage>
@@ -37,33 +40,34 @@ const QString kWindow = QString::fromUtf8(ExerciseWindow::kName);
 
 class ExerciseWindowTest : public testing_support::DemoTreeTest {
 protected:
+    // The document folders of the operation bank, its network server folder
+    // (kill tools, server.ini) and the practice servers' folders; each test
+    // writes the exercise it opens.
+    ExerciseWindowTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/soft"), QStringLiteral("素材/bk/题库/调用标记.txt"),
+                        QStringLiteral("素材/bk/题库/操作题/network/server")})
+    {
+        for (const char* kind : {"word", "excel", "ppt", "windows", "network"})
+            demoParts_ << QStringLiteral("素材/bk/题库/操作题/%1/题目文档").arg(QString::fromUtf8(kind));
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         servers_.tools = testing_support::FakeServers::practiceTools();
         servers_.runs = testing_support::FakeServers::Runs::Nothing;
         servers_.onStart = [this](const QString& name, plat::WindowStyle) {
             if (name == QStringLiteral("f-kill_app.exe")) ftpFolderAtKill = QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining"));
         };
         servers_.install();
-        plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        plat::setDesktopHookForTests([this](plat::DesktopAction a, const QString& text) {
+        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        hooks_.desktop([this](plat::DesktopAction a, const QString& text) {
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
             return true;
         });
         EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点")));
-    }
-    void TearDown() override
-    {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
-        forms::setScreenDpi(0);
-        PlatformTest::TearDown();
     }
 
     QString bank(const QString& kind) const { return QStringLiteral("素材/bk/题库/操作题/") + kind + '/'; }
@@ -101,6 +105,8 @@ protected:
     bool onD(const QString& rel) const { return QFileInfo::exists(drive_ + '/' + rel); }
     QStringList docs(const QString& kind) const { return QDir(hostPath(bank(kind) + QStringLiteral("题目文档"))).entryList(QDir::Files); }
 
+    // Undoes the hooks (the fake servers' ones too) when the test is over.
+    testing_support::TestHooks hooks_;
     testing_support::FakeServers servers_;
     QStringList& starts = servers_.starts;
     QList<plat::WindowStyle>& styles = servers_.styles;
@@ -188,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ExerciseWindowTest, NoIPv4AddressIsToldAndTheExerciseStillOpens)
 {
-    plat::setIPv4AddressesForTests([] { return QStringList{}; });
+    hooks_.addresses([] { return QStringList{}; });
     text(QStringLiteral("素材/bk/题库/操作题/network/server/ipd.txt"), QStringLiteral("IPv4 地址 : 9.9.9.9"));
     exercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("访问strLocalIP。"));
     testing_support::ScriptedMessageBoxes boxes;
@@ -211,25 +217,22 @@ TEST_F(ExerciseWindowTest, RefusedGuardLeavesTheWindowUnpreparedUntilARestoreReb
     ExerciseWindow* w = nullptr;
     {
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
+        boxes.expectOk(common::msg::kCloseOpenDocuments);
         w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("mission"));
     }
     ASSERT_TRUE(w);
     EXPECT_FALSE(w->prepared());
-    EXPECT_EQ(w->单体与否, QStringLiteral("mission"));
+    EXPECT_EQ(w->state.单体与否, QStringLiteral("mission"));
     EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), QStringLiteral("题目内容"));
     EXPECT_FALSE(onD(QStringLiteral("实训素材")));  // emptied before the document was probed
     EXPECT_EQ(forms::caption(w->ctl(QStringLiteral("注"))), QStringLiteral("【注】"));
     {
         // 打开题目 says why it cannot open the document yet.
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk();
+        boxes.expectOk(knowledge::msg::notPrepared(common::msg::kCloseOpenDocuments));
         button(w, "打开题目")->click();
-        ASSERT_EQ(boxes.shown.size(), 1);
-        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("请关闭已经打开的题目文档 >_<"))) << boxes.shown[0].toStdString();
-        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("恢复本题")));
         // While the obstacle stays, the restore refuses with its own guard.
-        boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
+        boxes.expectOk(common::msg::kCloseOpenDocuments);
         button(w, "恢复本题")->click();
     }
     EXPECT_TRUE(desktop.isEmpty());
@@ -240,8 +243,8 @@ TEST_F(ExerciseWindowTest, RefusedGuardLeavesTheWindowUnpreparedUntilARestoreReb
     holder.reset();
     {
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-        boxes.expectOk(QStringLiteral("题目已恢复"));
+        boxes.expectYesNo(common::msg::kAskRestore, true);
+        boxes.expectOk(common::msg::kRestored);
         button(w, "恢复本题")->click();
     }
     EXPECT_TRUE(w->prepared());
@@ -300,7 +303,7 @@ TEST_F(ExerciseWindowTest, FourthRequestLineCountsAlsoWithSeveralPictures)
     exercise(QStringLiteral("ppt"), QStringLiteral("测试动画"), QStringLiteral("pptx"), QStringLiteral("题"), {100, 120, 140});
     ExerciseWindow* w = open(QStringLiteral("ppt"), QStringLiteral("测试动画"), QStringLiteral("pptx"), QStringLiteral("mission"));
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->单体与否, QStringLiteral("mission"));
+    EXPECT_EQ(w->state.单体与否, QStringLiteral("mission"));
 }
 
 TEST_F(ExerciseWindowTest, LoadEmptiesAnEarlierWinsysAndKeepsNothingOfIt)
@@ -322,7 +325,7 @@ TEST_F(ExerciseWindowTest, ThreeLineRequestKeepsTheLaunchMode)
     exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
     ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->单体与否, QStringLiteral("mission"));
+    EXPECT_EQ(w->state.单体与否, QStringLiteral("mission"));
 }
 
 TEST_F(ExerciseWindowTest, IdentityOfOneLineLeavesTheLabelAndEmptiesTheBrackets)
@@ -331,7 +334,7 @@ TEST_F(ExerciseWindowTest, IdentityOfOneLineLeavesTheLabelAndEmptiesTheBrackets)
     exercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("访问strLocalIP，账号为学号。"));
     ExerciseWindow* w = open(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"));
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->学号, QStringLiteral("学号"));
+    EXPECT_EQ(w->state.学号, QStringLiteral("学号"));
     EXPECT_EQ(w->caption(), QStringLiteral("知识点_network_测试网页               当前用户信息：【】"));
     // The number read is empty, and so is what stands for it in the text.
     EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), QStringLiteral("访问10.1.2.3，账号为。\n"));
@@ -487,8 +490,8 @@ TEST_F(ExerciseRestoreTest, YesRebuildsFolderAndDocument)
     ExerciseWindow* w = openWord();
     ASSERT_TRUE(w);
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(common::msg::kAskRestore, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, "恢复本题")->click();
     EXPECT_EQ(document(), QByteArray("pristine"));
     EXPECT_FALSE(onD(QStringLiteral("实训素材/mine.txt")));
@@ -502,7 +505,7 @@ TEST_F(ExerciseRestoreTest, NoChangesNothing)
     ExerciseWindow* w = openWord();
     ASSERT_TRUE(w);
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), false);
+    boxes.expectYesNo(common::msg::kAskRestore, false);
     button(w, "恢复本题")->click();
     EXPECT_EQ(document(), QByteArray("edited"));
     EXPECT_TRUE(onD(QStringLiteral("实训素材/mine.txt")));
@@ -548,8 +551,8 @@ TEST_F(ExerciseRestoreTest, AnExerciseWithoutMaterialRestoresItsDocument)
     ASSERT_TRUE(w->prepared());
     writeBytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx"), "edited");
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(common::msg::kAskRestore, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, "恢复本题")->click();
     EXPECT_EQ(document(), QByteArray("pristine"));
 }
@@ -562,7 +565,7 @@ TEST_F(ExerciseRestoreTest, ACopyThatFailsIsNamedNotReportedAsRestored)
     // Material larger than the volume takes.
     writeBytes(bank(QStringLiteral("word")) + QStringLiteral("素材/word测试分栏/大文件.bin"), QByteArray(64 * 1024, 'x'));
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectYesNo(common::msg::kAskRestore, true);
     boxes.expectOk();
     {
         testing_support::FileSizeLimit full(16 * 1024);
@@ -597,8 +600,8 @@ TEST_F(ExerciseRestoreTest, MailExerciseStopsTheServerAndAwaitsItBeforeTheMailbo
     running = {QStringLiteral("CMailServer.exe")};
     starts.clear();
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(common::msg::kAskRestore, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, "恢复本题")->click();
     EXPECT_EQ(starts, (QStringList{QStringLiteral("mail-kill_app.exe"), QStringLiteral("CMailServer.exe")}));
     EXPECT_TRUE(QFileInfo(hostPath(QStringLiteral("素材/bk/soft/Mailserver/cmail/mail/2024001"))).isDir());
@@ -647,8 +650,8 @@ TEST_P(ExerciseRestoreRebuilds, WhatTheExerciseNeeds)
     starts.clear();
 
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(common::msg::kAskRestore, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, "恢复本题")->click();
     EXPECT_EQ(boxes.shown.size(), 2);
 
@@ -688,8 +691,8 @@ TEST_F(ExerciseRestoreTest, DeletedQuestionDocumentIsMadeAgain)
     ASSERT_TRUE(w);
     QFile::remove(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx")));
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(common::msg::kAskRestore, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, "恢复本题")->click();
     EXPECT_EQ(document(), QByteArray("pristine"));
 }
@@ -720,7 +723,7 @@ TEST_F(ExerciseRestoreTest, HeldFilesRefuseBeforeTheQuestion)
     testing_support::FileHolder holder(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx")));
     ASSERT_TRUE(holder.holding());
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
+    boxes.expectOk(common::msg::kCloseOpenDocuments);
     button(w, "恢复本题")->click();
     EXPECT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(document(), QByteArray("edited"));
@@ -799,7 +802,14 @@ TEST_F(ExerciseWindowTest, ClosingAnFtpExerciseStopsTheServerBeforeDeletingItsFo
     EXPECT_TRUE(forms::isLoaded(QStringLiteral("network知识点窗格")));
 }
 
-TEST_F(ExerciseWindowTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsForAnUnknownMode)
+// Closing into the task window, which lays out the area last worked on from
+// its own part of the tree.
+class ExerciseToTasksTest : public ExerciseWindowTest {
+protected:
+    ExerciseToTasksTest() { demoParts_ << QStringLiteral("素材/bk/任务项目"); }
+};
+
+TEST_F(ExerciseToTasksTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsForAnUnknownMode)
 {
     exercise(QStringLiteral("excel"), QStringLiteral("测试排序"), QStringLiteral("xlsx"), QStringLiteral("题"));
     EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("More")));
@@ -809,7 +819,7 @@ TEST_F(ExerciseWindowTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsFo
         testing_support::FileHolder holder(hostPath(bank(QStringLiteral("excel")) + QStringLiteral("题目文档/题目_excel测试排序.xlsx")));
         ASSERT_TRUE(holder.holding());
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("请关闭已经打开的题目文档 >_<"));
+        boxes.expectOk(common::msg::kCloseOpenDocuments);
         EXPECT_FALSE(forms::unload(w));
     }
     EXPECT_EQ(w->caption(), QStringLiteral("excel_测试排序"));

@@ -11,6 +11,7 @@
 #include "platform/process.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 #include "windows/registry.h"
 
 #include <QAbstractButton>
@@ -59,7 +60,7 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         forms::registerForm(kExercise, [] { return new ExerciseStub; });
         seen() = {};
         setLaunchMode("more");
@@ -70,10 +71,7 @@ protected:
     void TearDown() override
     {
         windows::registerAll();  // the real exercise window again
-        common::setProcessListForTests(nullptr);
-        plat::setStartHookForTests(nullptr);
         PlatformTest::TearDown();
-        forms::setScreenDpi(0);
     }
     void setLaunchMode(const QByteArray& raw)
     {
@@ -101,6 +99,8 @@ protected:
                 if (u(member) == name) return &b;
         return nullptr;
     }
+
+    testing_support::TestHooks hooks_;
 };
 
 // ---- A second click while the first one waits ------------------------------
@@ -188,9 +188,9 @@ TEST_P(EveryMenu, LoadSetsTitleSizeAndUserInfoCaption)
     MindMapMenu* menu = open(m);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->caption(), u(m.modeTitle) + QStringLiteral("               当前用户信息：【2024001张三】"));
-    EXPECT_EQ(menu->学号, QStringLiteral("2024001张三"));
-    EXPECT_EQ(menu->单体与否, QStringLiteral("more"));
-    EXPECT_EQ(menu->扩展名, common::extensionOf(u(m.kind)));
+    EXPECT_EQ(menu->state.学号, QStringLiteral("2024001张三"));
+    EXPECT_EQ(menu->state.单体与否, QStringLiteral("more"));
+    EXPECT_EQ(menu->state.扩展名, common::extensionOf(u(m.kind)));
     EXPECT_EQ(forms::caption(menu->ctl(u(m.titleLabel))), u(m.titleLine1) + QStringLiteral("\n实训思维导图"));
     EXPECT_EQ(menu->outerWidthTw(), 13620);
     EXPECT_EQ(menu->outerHeightTw(), u(m.kind) == QStringLiteral("windows") ? 10275 : 10110);
@@ -562,9 +562,9 @@ TEST_P(NetworkStops, StartsTheKillToolOfEachRunningServerHiddenBeforeReturning)
     const StopCase& c = GetParam();
     setLaunchMode(c.launchFile);
     const QStringList running = c.running;
-    common::setProcessListForTests([running] { return running; });
+    hooks_.processes([running] { return running; });
     QStringList started;
-    plat::setStartHookForTests([&started](const QString& host, const QStringList&, plat::WindowStyle style) {
+    hooks_.starts([&started](const QString& host, const QStringList&, plat::WindowStyle style) {
         EXPECT_EQ(style, plat::WindowStyle::Hidden);
         EXPECT_TRUE(host.contains(QStringLiteral("素材/bk/模拟测试/题库/入门/network/sever/"))) << host.toStdString();
         started << host.section('/', -1);
@@ -588,9 +588,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MindMapTest, OtherMenusStopNoServers)
 {
-    common::setProcessListForTests([] { return QStringList{QStringLiteral("MyWebServer.exe")}; });
+    hooks_.processes([] { return QStringList{QStringLiteral("MyWebServer.exe")}; });
     int starts = 0;
-    plat::setStartHookForTests([&starts](const QString&, const QStringList&, plat::WindowStyle) {
+    hooks_.starts([&starts](const QString&, const QStringList&, plat::WindowStyle) {
         ++starts;
         return qint64(4242);
     });

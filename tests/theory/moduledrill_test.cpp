@@ -5,8 +5,11 @@
 #include "forms/twips.h"
 #include "platform/filesystem.h"
 #include "platform/textfile.h"
+#include "faults.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
+#include "theory/messages.h"
 #include "theory/moduledrill.h"
 #include "theory/moduledrill_design.h"
 #include "theory_support.h"
@@ -29,17 +32,20 @@ const QString kModule2 = QStringLiteral("模块二：软硬件系统");
 
 class ModuleDrillTest : public testing_support::DemoTreeTest {
 protected:
+    // The working folder, its filler and the first two modules (the tests
+    // practise these).
+    ModuleDrillTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/选择题题目/基础理论"), QStringLiteral("素材/bk/选择题题目/占位.txt"),
+                        QStringLiteral("素材/bk/选择题题目/选择题/模块一：标准"),
+                        QStringLiteral("素材/bk/选择题题目/选择题/模块二：软硬件系统")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
         writeBytes(QStringLiteral("素材/bk/one_or_more.txt"), "more\r\n");
-    }
-    void TearDown() override
-    {
-        forms::setScreenDpi(0);
-        PlatformTest::TearDown();
     }
     ModuleDrillWindow* open()
     {
@@ -63,6 +69,7 @@ protected:
     }
 
     ModuleDrillWindow* w = nullptr;
+    testing_support::TestHooks hooks_;
     testing_support::ScriptedMessageBoxes boxes;  // any unexpected box fails the test
 };
 
@@ -85,7 +92,7 @@ TEST_F(ModuleDrillTest, OpensWithNoModuleWhateverTheFolderHeld)
 TEST_F(ModuleDrillTest, StartWithoutAModuleAsksForOne)
 {
     open();
-    boxes.expectOk(QStringLiteral("请选择模块"));
+    boxes.expectOk(theory::msg::kChooseModule);
     click(w, QStringLiteral("开始练习"));
     EXPECT_FALSE(shown(QStringLiteral("选择题区1")));
     EXPECT_EQ(forms::heightTw(c(QStringLiteral("选择题区1"))), theory_test::snapped(theory::kAreaIdle));
@@ -106,7 +113,13 @@ TEST_F(ModuleDrillTest, ASecondModuleReplacesTheFirst)
     EXPECT_FALSE(shown(QStringLiteral("模块名")));  // only while practising
 }
 
-TEST_F(ModuleDrillTest, EveryModuleButtonLoadsItsOwnModule)
+// With all seven modules.
+class ModuleDrillAllModulesTest : public ModuleDrillTest {
+protected:
+    ModuleDrillAllModulesTest() { demoParts_ = {QStringLiteral("素材/bk/选择题题目")}; }
+};
+
+TEST_F(ModuleDrillAllModulesTest, EveryModuleButtonLoadsItsOwnModule)
 {
     open();
     for (int i = 0; i < theory::kModules; ++i) {
@@ -122,10 +135,31 @@ TEST_F(ModuleDrillTest, AModuleWithoutItsFolderChangesNothing)
     open();
     click(w, QStringLiteral("Command61"));
     QDir(hostPath(kSources + kModule2)).removeRecursively();
-    boxes.expectOk(QStringLiteral("找不到模块“模块二：软硬件系统”的文件夹，请检查素材文件夹"));
+    boxes.expectOk(theory::msg::moduleFolderMissing(kModule2));
     click(w, QStringLiteral("Command62"));
     EXPECT_EQ(workFiles(), theory_test::filesOf(hostPath(kSources + kModule1)));
     EXPECT_FALSE(c(QStringLiteral("Command61"))->isEnabled());
+}
+
+TEST_F(ModuleDrillTest, AModuleThatCannotBeCopiedIsNamedAndNeverPractised)
+{
+    open();
+    click(w, QStringLiteral("Command61"));
+    // A file of the second module larger than the volume takes: its copy
+    // stops half-way, after the marker.
+    writeBytes(kSources + kModule2 + QStringLiteral("/大文件.bin"), QByteArray(64 * 1024, 'x'));
+    boxes.expectOk(theory::msg::moduleNotCopied(kModule2));
+    {
+        testing_support::FileSizeLimit full(16 * 1024);
+        ASSERT_TRUE(full.ok());
+        click(w, QStringLiteral("Command62"));
+    }
+    EXPECT_EQ(workFiles(), QStringList{QStringLiteral("temp.txt")});
+    EXPECT_EQ(text(QStringLiteral("简述")), QStringLiteral("未选择模块"));
+    for (int i = 0; i < theory::kModules; ++i) EXPECT_TRUE(c(QString::fromUtf8(theory::moduleButtons()[i].button))->isEnabled());
+    boxes.expectOk(theory::msg::kChooseModule);
+    click(w, QStringLiteral("开始练习"));
+    EXPECT_FALSE(shown(QStringLiteral("选择题区1")));
 }
 
 TEST_F(ModuleDrillTest, AModuleWithoutMarkerCannotBeStarted)
@@ -134,7 +168,7 @@ TEST_F(ModuleDrillTest, AModuleWithoutMarkerCannotBeStarted)
     open();
     click(w, QStringLiteral("Command61"));
     EXPECT_EQ(text(QStringLiteral("简述")), line(kModule1, QStringLiteral("简述.txt"), 1));
-    boxes.expectOk(QStringLiteral("请选择模块"));
+    boxes.expectOk(theory::msg::kChooseModule);
     click(w, QStringLiteral("开始练习"));
     EXPECT_FALSE(shown(QStringLiteral("选择题区1")));
 }
@@ -184,7 +218,7 @@ TEST_F(ModuleDrillTest, KeysNeedAnAnswerAndBringTheExplanationButton)
     open();
     practise(0);
     click(w, QStringLiteral("Command3"));
-    boxes.expectOk(QStringLiteral("别偷看"));
+    boxes.expectOk(theory::msg::kNoPeeking);
     click(w, QStringLiteral("Command23"));
     EXPECT_TRUE(shown(QStringLiteral("Command23")));
     EXPECT_FALSE(shown(QStringLiteral("Text23")));
@@ -225,7 +259,7 @@ TEST_F(ModuleDrillTest, AShortKeyFileNeverShowsAnotherModulesKey)
     type(20, QStringLiteral("A"));
     click(w, QStringLiteral("Command40"));
     ASSERT_EQ(text(QStringLiteral("Text40")), line(kModule1, QStringLiteral("答案.txt"), 20));
-    boxes.expectYesNo(QStringLiteral("是否退出当前模块?"), true);
+    boxes.expectYesNo(theory::msg::kAskLeaveModule, true);
     click(w, QStringLiteral("退出模块"));
     // The next module's key file lacks line 20.
     QByteArray keys;
@@ -234,7 +268,7 @@ TEST_F(ModuleDrillTest, AShortKeyFileNeverShowsAnotherModulesKey)
     practise(1);
     click(w, QStringLiteral("Command20"));
     type(20, QStringLiteral("A"));
-    boxes.expectOk(QStringLiteral("答案文件“答案.txt”中没有第20题的答案"));
+    boxes.expectOk(theory::msg::keyMissing(20));
     click(w, QStringLiteral("Command40"));
     EXPECT_TRUE(shown(QStringLiteral("Text40")));
     EXPECT_EQ(text(QStringLiteral("Text40")), QString());
@@ -348,7 +382,7 @@ TEST_F(ModuleDrillTest, LeavingAsksAndNoChangesNothing)
     practise(0);
     click(w, QStringLiteral("Command4"));
     type(4, QStringLiteral("D"));
-    boxes.expectYesNo(QStringLiteral("是否退出当前模块?"), false);
+    boxes.expectYesNo(theory::msg::kAskLeaveModule, false);
     click(w, QStringLiteral("退出模块"));
     EXPECT_EQ(text(QStringLiteral("Text4")), QStringLiteral("D"));
     EXPECT_EQ(text(QStringLiteral("题")), line(kModule1, QStringLiteral("4.txt"), 1));
@@ -363,7 +397,7 @@ TEST_F(ModuleDrillTest, LeavingWithYesGoesBackToNoModule)
     type(4, QStringLiteral("D"));
     w->setOuterSizeTw(9000, 9000);
     writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024002李四\r\n")));
-    boxes.expectYesNo(QStringLiteral("是否退出当前模块?"), true);
+    boxes.expectYesNo(theory::msg::kAskLeaveModule, true);
     click(w, QStringLiteral("退出模块"));
     EXPECT_EQ(workFiles(), QStringList{QStringLiteral("temp.txt")});
     EXPECT_EQ(text(QStringLiteral("简述")), QStringLiteral("未选择模块"));
@@ -376,8 +410,8 @@ TEST_F(ModuleDrillTest, LeavingWithYesGoesBackToNoModule)
     EXPECT_EQ(w->outerWidthTw(), theory::kDrillWidth);
     EXPECT_EQ(w->outerHeightTw(), theory::kDrillHeight);
     EXPECT_TRUE(w->windowTitle().contains(QStringLiteral("【2024002李四】")));
-    // And a module can be practised again.
-    practise(2);
+    // And another module can be practised.
+    practise(0);
     EXPECT_TRUE(shown(QStringLiteral("选择题区1")));
 }
 

@@ -6,6 +6,8 @@
 #include "platform/textfile.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
+#include "theory/messages.h"
 #include "theory/randomtheory.h"
 #include "theory_support.h"
 
@@ -26,17 +28,13 @@ const QString kBatch = QStringLiteral("素材/bk/理论题随机抽题测试/理
 
 class RandomTheoryTest : public testing_support::DemoTreeTest {
 protected:
+    // The theory bank and the folder of the batch copies.
+    RandomTheoryTest() : DemoTreeTest({QStringLiteral("素材/bk/题库/理论题"), QStringLiteral("素材/bk/理论题随机抽题测试")}) {}
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
-    }
-    void TearDown() override
-    {
-        common::resetRandomSource();
-        forms::setScreenDpi(0);
-        PlatformTest::TearDown();
     }
     RandomTheoryWindow* open()
     {
@@ -62,7 +60,7 @@ protected:
     {
         QSet<QString> seen;
         for (int k = 0; k < 6; ++k) {
-            const QString n = w->labels[k];
+            const QString n = w->state.drawn[k];
             EXPECT_FALSE(seen.contains(n)) << "twice: " << n.toStdString();
             seen.insert(n);
             EXPECT_EQ(bytes(kBatch + QStringLiteral("%1.txt").arg(k + 1)), bytes(kBank + n + QStringLiteral(".txt")));
@@ -70,6 +68,7 @@ protected:
     }
 
     RandomTheoryWindow* w = nullptr;
+    testing_support::TestHooks hooks_;
     testing_support::ScriptedMessageBoxes boxes;
 };
 
@@ -77,7 +76,7 @@ TEST_F(RandomTheoryTest, LoadDrawsSixDistinctQuestionsAndCopiesThem)
 {
     ASSERT_NE(open(), nullptr);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("强化训练_基础知识               当前用户信息：【2024001张三】"));
-    for (const QString& n : w->labels) {
+    for (const QString& n : w->state.drawn) {
         EXPECT_GE(n.toInt(), 1);
         EXPECT_LE(n.toInt(), 35);
         EXPECT_EQ(n, QString::number(n.toInt()));  // plain decimal text
@@ -92,9 +91,9 @@ TEST_F(RandomTheoryTest, LoadDrawsSixDistinctQuestionsAndCopiesThem)
 
 TEST_F(RandomTheoryTest, AQuestionButtonShowsItsCopyWithTheTighterStacking)
 {
-    common::setRandomSourceForTests([](std::uint32_t) { return 0u; });  // draws 1 to 6
+    hooks_.random([](std::uint32_t) { return 0u; });  // draws 1 to 6
     open();
-    EXPECT_EQ(w->labels, (QStringList{"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(w->state.drawn, (QStringList{"1", "2", "3", "4", "5", "6"}));
     click(w, QStringLiteral("第3题"));
     const auto lines = plat::readLines936(hostPath(kBank + QStringLiteral("3.txt")));
     ASSERT_TRUE(lines && lines->size() >= 7);
@@ -116,7 +115,7 @@ TEST_F(RandomTheoryTest, ReferenceAnswersNeedAllSixAnswers)
     open();
     answerAll();
     w->ctl<QLineEdit>(QStringLiteral("第4题答案"))->clear();
-    boxes.expectOk(QStringLiteral("请完成全部作答后再核对答案>_<"));
+    boxes.expectOk(theory::msg::kAnswerAll);
     click(w, QStringLiteral("提交答案"));
     EXPECT_FALSE(shown(QStringLiteral("参考答案")));
 
@@ -127,7 +126,7 @@ TEST_F(RandomTheoryTest, ReferenceAnswersNeedAllSixAnswers)
     EXPECT_TRUE(shown(QStringLiteral("换一批")));
     for (int k = 1; k <= 6; ++k) {
         EXPECT_TRUE(shown(QStringLiteral("参考答案%1").arg(k)));
-        EXPECT_EQ(text(QStringLiteral("参考答案%1").arg(k)), QStringLiteral("答") + w->labels[k - 1]);
+        EXPECT_EQ(text(QStringLiteral("参考答案%1").arg(k)), QStringLiteral("答") + w->state.drawn[k - 1]);
     }
     EXPECT_TRUE(theory_test::controlsOutsideTheirFrame(w).isEmpty()) << theory_test::controlsOutsideTheirFrame(w).join(' ').toStdString();
 }
@@ -138,9 +137,9 @@ TEST_F(RandomTheoryTest, NextBatchClearsEverythingAndDrawsAgain)
     click(w, QStringLiteral("第1题"));
     answerAll();
     click(w, QStringLiteral("提交答案"));
-    common::setRandomSourceForTests([](std::uint32_t bound) { return bound - 1; });
+    hooks_.random([](std::uint32_t bound) { return bound - 1; });
     click(w, QStringLiteral("换一批"));
-    EXPECT_EQ(w->labels[0], QStringLiteral("35"));
+    EXPECT_EQ(w->state.drawn[0], QStringLiteral("35"));
     expectBatchIsCopied();
     EXPECT_FALSE(shown(QStringLiteral("换一批")));
     EXPECT_TRUE(shown(QStringLiteral("提交答案")));
@@ -158,7 +157,7 @@ TEST_F(RandomTheoryTest, ABankOfSixGivesAllSixAndStraysAreNoQuestions)
     smallBank(6, {QStringLiteral("说明.doc"), QStringLiteral("07.txt"), QStringLiteral("8.bak")});
     open();
     for (int round = 0; round < 20; ++round) {
-        QStringList sorted = w->labels;
+        QStringList sorted = w->state.drawn;
         std::sort(sorted.begin(), sorted.end());
         EXPECT_EQ(sorted, (QStringList{"1", "2", "3", "4", "5", "6"}));
         answerAll();
@@ -174,11 +173,11 @@ TEST_F(RandomTheoryTest, ABankTooSmallIsRefusedAndNoOldQuestionPassesForNew)
     boxes.expectOk(common::smallBankMessage(5, 6));
     open();
     ASSERT_NE(w, nullptr);
-    boxes.expectOk(QStringLiteral("本批题目未能抽取，请检查题库后重新打开本窗口"));
+    boxes.expectOk(theory::msg::kNoBatch);
     click(w, QStringLiteral("第1题"));
     EXPECT_EQ(text(QStringLiteral("题目内容")), QString());
     answerAll();
-    boxes.expectOk(QStringLiteral("本批题目未能抽取，请检查题库后重新打开本窗口"));
+    boxes.expectOk(theory::msg::kNoBatch);
     click(w, QStringLiteral("提交答案"));
     EXPECT_FALSE(shown(QStringLiteral("参考答案")));
 }
@@ -187,9 +186,9 @@ TEST_F(RandomTheoryTest, AShortQuestionIsReportedUnderItsBankNameWithAnEmptyRefe
 {
     smallBank(6);
     writeBytes(kBank + QStringLiteral("2.txt"), gbk(QStringLiteral("短题\r\nA．甲\r\n")));
-    common::setRandomSourceForTests([](std::uint32_t bound) { return bound - 1; });  // bank 2 is not drawn second
+    hooks_.random([](std::uint32_t bound) { return bound - 1; });  // bank 2 is not drawn second
     open();
-    const int k = static_cast<int>(w->labels.indexOf(QStringLiteral("2"))) + 1;
+    const int k = static_cast<int>(w->state.drawn.indexOf(QStringLiteral("2"))) + 1;
     ASSERT_NE(k, 2) << "the batch copy would carry the bank file's name";
     const int other = k == 1 ? 2 : 1;
     click(w, QStringLiteral("第%1题").arg(other));

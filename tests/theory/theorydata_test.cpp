@@ -13,6 +13,11 @@ namespace {
 
 class TheoryDataTest : public testing_support::DemoTreeTest {
 protected:
+    TheoryDataTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/选择题题目"), QStringLiteral("素材/bk/题库/理论题"),
+                        QStringLiteral("素材/bk/理论题随机抽题测试")})
+    {
+    }
     QStringList lines(const QString& rel) const
     {
         return plat::readLines936(QStringLiteral("%1/%2").arg(program_, rel)).value_or(QStringList{QStringLiteral("<unreadable>")});

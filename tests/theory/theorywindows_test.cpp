@@ -17,6 +17,12 @@ const QString kRandom = QStringLiteral("理论题随机练习窗格");
 
 class TheoryWindowsTest : public testing_support::DemoTreeTest {
 protected:
+    // What the two theory windows read at their Load.
+    TheoryWindowsTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/选择题题目"), QStringLiteral("素材/bk/题库/理论题"),
+                        QStringLiteral("素材/bk/理论题随机抽题测试")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
