@@ -4,11 +4,14 @@
 // operation questions; the one-second progress steps that follow only pace
 // the notice and are left out). The previous paper is still there, as after
 // the last paper: the generation clears it itself.
-// Anchor: `rm -rf` of what the generation clears (the previous paper's mock
-// exam folders and the kind folders it rebuilds) and `cp -r` of what it
-// writes (exam folders, kind folders, and the choice slot files, which it
-// overwrites: the anchor copies them onto the previous ones), of a copy of
-// the same tree. The two take turns at going first.
+// Anchor: `rm -rf` of what the generation deletes (the mock exam folder
+// D:\KSDOC and the kind folders it rebuilds) and `cp -r` of what it writes
+// (those folders again; the other mock exam folders and the choice slot
+// files, which it writes over: the anchor copies them onto copies of the
+// previous ones), of a copy of the same tree. The two take turns at going
+// first. The choice slot files a paper replaces are put aside and deleted
+// during the progress steps, so the program's side does not include that
+// delete.
 // Sizes: the demo tree as it is ("tiny"), and with 300 x 1 MB or 300 x 4 MB
 // files in the word template, which every level copies.
 // Runs on an X display with a window manager (bench/with-display.sh).
@@ -35,7 +38,8 @@
 
 namespace {
 
-const char* const kExamFolders[] = {"KSDOC", "KSXLS", "KSPPT", "KSWIN", "KSNET"};
+// The mock exam folders a new paper keeps (it deletes only D:\KSDOC).
+const char* const kKeptExamFolders[] = {"KSXLS", "KSPPT", "KSWIN", "KSNET"};
 
 void fill(const QString& folder, int files, qsizetype size)
 {
@@ -80,15 +84,31 @@ int main(int argc, char** argv)
         w->ctl<QAbstractButton>(QString::fromUtf8(level.button))->click();
         const double elapsed = bench::ms(t);
         if (!w->paperComplete()) std::printf("  (paper incomplete: %s)\n", qPrintable(w->generationFailures().join(QChar(' '))));
+        // The paced progress steps, untimed and without their seconds, as
+        // the student's previous paper had them (the last one, which only
+        // shows the notice, left out).
+        w->timer()->stop();
+        for (int i = 0; i < level.progressMax; ++i) w->tick();
         return elapsed;
     };
-    // What a paper of this level clears and rebuilds, as it lies now.
-    auto paperFiles = [&](const mocktest::LevelSpec& level, bool cleared) {
+    // What a paper of this level deletes (D:\KSDOC and the kind folders it
+    // rebuilds), as it lies now.
+    auto clearedFiles = [&](const mocktest::LevelSpec& level) {
         QStringList out;
-        for (const char* f : kExamFolders)
-            if (QFileInfo::exists(drive + '/' + QString::fromUtf8(f))) out << drive + '/' + QString::fromUtf8(f);
+        const QString doc = drive + QStringLiteral("/KSDOC");
+        if (QFileInfo::exists(doc)) out << doc;
         for (const QString& k : level.resetKinds) out << tree + '/' + k;
-        if (!cleared && level.choiceCount > 0) out << tree + QStringLiteral("/选择题");
+        return out;
+    };
+    // What it writes over without deleting it first: the other mock exam
+    // folders (the material goes into them again) and, at the levels with
+    // choice questions, the choice slot files (the folder: 20 files, of
+    // which 入门 rewrites 15).
+    auto overwrittenFiles = [&](const mocktest::LevelSpec& level) {
+        QStringList out;
+        for (const char* f : kKeptExamFolders)
+            if (QFileInfo::exists(drive + '/' + QString::fromUtf8(f))) out << drive + '/' + QString::fromUtf8(f);
+        if (level.choiceCount > 0) out << tree + QStringLiteral("/选择题");
         return out;
     };
 
@@ -100,22 +120,23 @@ int main(int argc, char** argv)
             generate(level);  // the previous paper, at this level and size
             auto ours = [&] { return generate(level); };
             auto tools = [&] {
-                // The anchor's own copy of the previous paper, made untimed.
+                // The anchor's own copy of the previous paper, made untimed:
+                // what the paper deletes in old/, what it writes over in new/.
+                const QString old = anchor + QStringLiteral("/old");
+                const QString fresh = anchor + QStringLiteral("/new");
                 QDir(anchor).removeRecursively();
-                QDir().mkpath(anchor + QStringLiteral("/old"));
-                QDir().mkpath(anchor + QStringLiteral("/new"));
-                const QStringList cleared = paperFiles(level, true);
-                bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + cleared + QStringList{anchor + QStringLiteral("/old")});
-                QStringList old;
-                for (const QString& f : cleared) old << anchor + QStringLiteral("/old/") + QFileInfo(f).fileName();
-                // The choice slot files are not cleared but overwritten: the
-                // anchor copies them onto a copy of the previous ones.
-                const QString slotFolder = tree + QStringLiteral("/选择题");
-                if (level.choiceCount > 0) bench::runTool(QStringLiteral("cp"), {QStringLiteral("-r"), slotFolder, anchor + QStringLiteral("/new")});
+                QDir().mkpath(old);
+                QDir().mkpath(fresh);
+                const QStringList cleared = clearedFiles(level);
+                bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + cleared + QStringList{old});
+                QStringList oldCopies;
+                for (const QString& f : cleared) oldCopies << old + '/' + QFileInfo(f).fileName();
+                const QStringList kept = overwrittenFiles(level);
+                if (!kept.isEmpty()) bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + kept + QStringList{fresh});
                 bench::settle();
-                const double rm = bench::runTool(QStringLiteral("rm"), QStringList{QStringLiteral("-rf")} + old);
-                const double cp = bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + paperFiles(level, false) +
-                                                                          QStringList{anchor + QStringLiteral("/new")});
+                const double rm = bench::runTool(QStringLiteral("rm"), QStringList{QStringLiteral("-rf")} + oldCopies);
+                const double cp = bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + clearedFiles(level) + kept +
+                                                                           QStringList{fresh});
                 return rm + cp;
             };
             const bench::Pairs pairs = bench::alternate(rounds, ours, tools);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up benchmark: time from process start to the main window shown, and
-# peak memory, of the platform on a fresh demo tree, next to a bare Qt
+# Start-up benchmark: time from process start until the main window's first
+# paint has been flushed to the screen (each side prints SHOWN then), and
+# peak memory up to that point, of the platform on a fresh demo tree, next to a bare Qt
 # window that shows the same Chinese label and a button in the same font
 # (corvanth-bare-window). The two take turns at going first; each pair gives
 # one ratio, and min / median / max of the ratios are printed.

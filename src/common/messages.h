@@ -17,6 +17,17 @@ inline const QString kRestored = QStringLiteral("题目已恢复");
 // Leaving a window.
 inline const QString kAskExit = QStringLiteral("是否退出？");
 
+// Files of a working folder held open by another program.
+inline const QString kCloseOpenFiles = QStringLiteral("请关闭已经打开的文件 >_<");
+inline const QString kCloseOpenFilesBeforeReset = QStringLiteral("请关闭已经打开的文件后再进行初始化操作 >_<");
+
+// Handing in.
+inline const QString kHandInFolderWarning = QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！");
+inline const QString kHandInPacked = QStringLiteral("打包成功，请把文件上传给教师！ ");
+
+// Choosing the folder a hand-in goes to.
+inline const QString kChooseSaveFolder = QStringLiteral("请选择保存路径");
+
 // Why a student key (number and name) is refused: at login, and by the final
 // exam for a key it cannot use.
 inline const QString kStudentKeyEmpty = QStringLiteral("学号和姓名不能为空！！");

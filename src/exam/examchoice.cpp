@@ -4,6 +4,7 @@
 // line N the answer to question N, then one empty line.
 #include "common/choicequestion.h"
 #include "exam/examwindow.h"
+#include "exam/messages.h"
 #include "exam/examwindow_design.h"
 #include "forms/design.h"
 #include "platform/msgbox.h"
@@ -68,7 +69,7 @@ void ExamWindow::answerChanged(int n)
         loadingAnswers_ = true;
         box->setText(lastAnswers_[n - 1]);
         loadingAnswers_ = false;
-        uMsgOk(QStringLiteral("答案中含有无法保存的字符“") + typed + QStringLiteral("”，请输入字母A、B、C、D等。"), this);
+        uMsgOk(msg::unsavableCharacter(typed), this);
         return;
     }
     lastAnswers_[n - 1] = box->text();
@@ -82,9 +83,7 @@ bool ExamWindow::saveAnswers()
     for (int n = 1; n <= kChoiceCount; ++n) text += ctl<QLineEdit>(answerBox(n))->text() + QStringLiteral("\r\n");
     // writeText936 adds the final CR LF: one more empty line.
     if (plat::writeText936(plat::appPath(kAnswerFile), text)) return true;
-    uMsgOk(QStringLiteral("选择题答案没有保存成功：") + plat::displayPath(plat::appPath(kAnswerFile)) +
-               QStringLiteral("\n请不要关闭窗口，检查磁盘后再修改一次答案。"),
-           this);
+    uMsgOk(msg::answersNotSaved(plat::displayPath(plat::appPath(kAnswerFile))), this);
     return false;
 }
 

@@ -5,9 +5,11 @@
 // message and the close. On any failure nothing is marked or deleted and
 // the exam goes on.
 #include "common/guards.h"
+#include "common/messages.h"
 #include "common/handin.h"
 #include "common/servers.h"
 #include "exam/examwindow.h"
+#include "exam/messages.h"
 #include "forms/runtime.h"
 #include "platform/archive.h"
 #include "platform/filesystem.h"
@@ -26,7 +28,7 @@ namespace fs = plat::fs;
 
 void ExamWindow::chooseHandInFolder()
 {
-    uMsgOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"), this);
+    uMsgOk(common::msg::kHandInFolderWarning, this);
     const QString folder = uBrowseForFolder(this, QStringLiteral("浏览文件夹"));
     if (!folder.isEmpty()) ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
 }
@@ -43,12 +45,12 @@ void ExamWindow::handIn()
     common::GuardList guards;
     guards << common::GuardEntry::explorer(QStringLiteral("PracticalTraining"), common::explorerOpenMessage(QStringLiteral("PracticalTraining")))
            << common::GuardEntry::probe(common::kFtpFolder, QStringLiteral("D:\\n改名"), true,
-                                        QStringLiteral("请关闭已经打开的PracticalTraining文件夹中的文件 >_<"));
+                                        common::filesOpenMessage(QStringLiteral("PracticalTraining")));
     if (!common::uCheckFoldersFree(guards, this)) return;
-    if (!uMsgYesNo(QStringLiteral("是否交卷？"), this)) return;
-    if (!uMsgYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), this)) return;
+    if (!uMsgYesNo(msg::kAskHandIn, this)) return;
+    if (!uMsgYesNo(msg::kAskHandInAgain, this)) return;
     const QString target = ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text();
-    if (target.isEmpty()) return uMsgOk(QStringLiteral("请选择交卷路径"), this);
+    if (target.isEmpty()) return uMsgOk(msg::kChooseHandInFolder, this);
     if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) return uMsgOk(problem, this);
 
     const QString key = state.学生信息;
@@ -57,7 +59,7 @@ void ExamWindow::handIn()
     for (const QString& need : {archive, plat::appPath(kPaperCopy), kWorkTree})
         if (!fs::folderExists(need)) missing << plat::displayPath(need);
     if (key.isEmpty() || !missing.isEmpty()) {
-        uMsgOk(QStringLiteral("找不到要交卷的内容：\n") + missing.join('\n') + QStringLiteral("\n请关闭窗口后重新开始考试，或联系老师。"), this);
+        uMsgOk(msg::handInContentMissing(missing.join('\n')), this);
         return;
     }
     if (!common::uAskAboutOpenDocuments({kWorkTree, plat::appPath(kPaperCopy), common::kFtpFolder}, this)) return;
@@ -79,22 +81,22 @@ void ExamWindow::handIn()
     if (ftp && fs::folderExists(common::kFtpFolder)) sources << common::kFtpFolder;
     for (const QString& old : fs::listSubFolders(archive))
         if (const fs::Status s = fs::deleteFolder(archive + '\\' + old, true); !s.ok())
-            return failWith(QStringLiteral("考生档案中上次的内容无法清除：") + s.describe() + '\n' + common::kWorkKeptNote);
+            return failWith(msg::archiveNotCleared(s.describe()));
     for (const QString& old : fs::listFiles(archive))
         if (const fs::Status s = fs::deleteFile(archive + '\\' + old); !s.ok())
-            return failWith(QStringLiteral("考生档案中上次的内容无法清除：") + s.describe() + '\n' + common::kWorkKeptNote);
+            return failWith(msg::archiveNotCleared(s.describe()));
     for (const QString& from : sources) {
         const QString into = from == common::kFtpFolder ? archive + QStringLiteral("\\PracticalTraining") : archive;
         if (from == plat::appPath(kArchiveTemplate) && !fs::folderExists(from)) continue;
         if (const fs::Status s = fs::copyFolder(from, into); !s.ok())
-            return failWith(QStringLiteral("作答无法放入考生档案：") + s.describe() + '\n' + common::kWorkKeptNote);
+            return failWith(msg::answersNotArchived(s.describe()));
     }
 
     const QString staged = plat::appPath(kPacking) + '\\' + key + QStringLiteral(".rar");
     const QString packed = plat::appPath(kSubmitted) + '\\' + key + QStringLiteral(".rar");
     // A packing left by an earlier failed attempt does not go into this one.
     if (const fs::Status s = fs::deleteFile(staged, true); s == fs::Status::Failed)
-        return failWith(QStringLiteral("上次未完成的打包文件无法删除：") + s.describe() + '\n' + common::kWorkKeptNote);
+        return failWith(msg::packingNotRemoved(s.describe()));
     common::removeInterruptedPacking(staged);
     common::HandIn h;
     h.folder = archive;
@@ -105,16 +107,16 @@ void ExamWindow::handIn()
     h.progress = [this](int p) { ctl<QProgressBar>(QStringLiteral("ProgressBar2"))->setValue(p); };
     h.record = [&](QString* why) {
         if (const fs::Status made = fs::makePath(QFileInfo(plat::toHost(packed)).absolutePath()); !made.ok()) {
-            *why = QStringLiteral("交卷记录无法写入：") + made.describe();
+            *why = msg::recordNotWritten(made.describe());
             return false;
         }
         if (plat::renameOver(plat::toHost(staged), plat::toHost(packed))) return true;
-        *why = QStringLiteral("交卷记录无法写入：") + plat::displayPath(packed);
+        *why = msg::recordNotWritten(plat::displayPath(packed));
         return false;
     };
     h.tell = [this] {
         state.handedIn = true;
-        uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
+        uMsgOk(common::msg::kHandInPacked, this);
     };
     const common::HandInResult r = common::uHandIn(h);
     if (!r.ok) return failWith(r.message);

@@ -3,8 +3,10 @@
 // operation question.
 #include "common/documents.h"
 #include "common/guards.h"
+#include "common/messages.h"
 #include "common/questiontext.h"
 #include "exam/examwindow.h"
+#include "exam/messages.h"
 #include "exam/examwindow_design.h"
 #include "forms/design.h"
 #include "platform/filesystem.h"
@@ -59,7 +61,7 @@ void ExamWindow::openPage(const PageKind& k)
     auto* box = ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容"));
     if (!common::uPersonaliseQuestionText(text, personal, ph) || !common::uShowQuestionText(box, personal)) {
         box->clear();
-        uMsgOk(QStringLiteral("本题的题目内容无法读取：") + plat::displayPath(text) + QStringLiteral("\n请联系老师检查试卷。"), this);
+        uMsgOk(msg::questionTextUnreadable(plat::displayPath(text)), this);
     }
 
     // Sample pictures: offered when the folder has any picture; the viewer
@@ -106,9 +108,9 @@ void ExamWindow::restoreQuestion()
 
     common::GuardList guards;
     if (fs::folderExists(work))
-        guards << common::GuardEntry::probe(work, work + QStringLiteral("改"), true, QStringLiteral("请关闭已经打开的文件后再进行初始化操作 >_<"));
+        guards << common::GuardEntry::probe(work, work + QStringLiteral("改"), true, common::msg::kCloseOpenFilesBeforeReset);
     guards << common::GuardEntry::explorer(folder, common::explorerOpenMessage(folder), work)
-           << common::GuardEntry::probe(doc, docProbe, true, QStringLiteral("请关闭题目文档 >_<"));
+           << common::GuardEntry::probe(doc, docProbe, true, common::msg::kCloseDocument);
     if (!common::uCheckFoldersFree(guards, this)) return;
 
     // Nothing is deleted unless everything it is rebuilt from is there.
@@ -116,12 +118,10 @@ void ExamWindow::restoreQuestion()
     if (!fs::fileExists(pristine)) missing << plat::displayPath(pristine);
     if (!fs::folderExists(material)) missing << plat::displayPath(material);
     if (!missing.isEmpty()) {
-        uMsgOk(QStringLiteral("本题的素材或原始题目文档缺失，无法恢复本题，作答没有改动：\n") + missing.join('\n') +
-                   QStringLiteral("\n请联系老师检查期末考查题库。"),
-               this);
+        uMsgOk(msg::restoreSourcesMissing(missing.join('\n')), this);
         return;
     }
-    if (!uMsgYesNo(QStringLiteral("是否恢复?"), this)) return;
+    if (!uMsgYesNo(common::msg::kAskRestore, this)) return;
 
     QStringList failed;
     const auto note = [&failed](const fs::Status& s) {
@@ -134,12 +134,10 @@ void ExamWindow::restoreQuestion()
         note(fs::copyFile(pristine, doc));
     }
     if (!failed.isEmpty()) {
-        uMsgOk(QStringLiteral("本题没有完全恢复：\n") + failed.join('\n') +
-                   QStringLiteral("\n请关闭只读或正在使用的文件后再点击“恢复本题”。"),
-               this);
+        uMsgOk(msg::restoreIncomplete(failed.join('\n')), this);
         return;
     }
-    uMsgOk(QStringLiteral("题目已恢复"), this);
+    uMsgOk(common::msg::kRestored, this);
 }
 
 }  // namespace exam

@@ -5,6 +5,7 @@
 // anything on disk changes.
 #include "common/draw.h"
 #include "common/guards.h"
+#include "common/messages.h"
 #include "common/handover.h"
 #include "common/ipv4.h"
 #include "common/listing.h"
@@ -15,6 +16,7 @@
 #include "common/shell.h"
 #include "common/studentkey.h"
 #include "exam/examwindow.h"
+#include "exam/messages.h"
 #include "exam/examwindow_design.h"
 #include "forms/design.h"
 #include "platform/filesystem.h"
@@ -33,8 +35,6 @@ namespace fs = plat::fs;
 
 namespace {
 
-const QString kFilesOpen = QStringLiteral("请关闭已经打开的文件 >_<");
-const QString kAskTeacher = QStringLiteral("\n请联系老师检查期末考查素材。");
 constexpr int kIpconfigTimeoutMs = 15000;
 
 QString app(const QString& rel) { return plat::appPath(rel); }
@@ -61,14 +61,13 @@ PaperPlan planPaper()
     const QStringList papers = common::uListSubfolders(bank);
     const common::Draw d = common::drawDistinctNumbers(int(papers.size()), 1);
     if (!d.ok()) {
-        plan.refusal = QStringLiteral("期末考查题库中没有试卷，无法开始考试：") + plat::displayPath(bank) + kAskTeacher;
+        plan.refusal = msg::noPaperInBank(plat::displayPath(bank));
         return plan;
     }
     // The papers are numbered 1 to n without a gap.
     for (int p = 1; p <= papers.size(); ++p)
         if (!papers.contains(QString::number(p))) {
-            plan.refusal = QStringLiteral("期末考查题库中缺少试卷%1（试卷应为1到%2），无法开始考试：").arg(p).arg(papers.size()) +
-                           plat::displayPath(bank) + kAskTeacher;
+            plan.refusal = msg::paperMissingInBank(p, int(papers.size()), plat::displayPath(bank));
             return plan;
         }
     const int p = d.numbers.first();
@@ -76,7 +75,7 @@ PaperPlan planPaper()
     for (const QString& t : {app(kArchiveTemplate), app(kWorkTreeTemplate)})
         if (!fs::folderExists(t)) missing << t;
     if (!missing.isEmpty()) {
-        plan.refusal = QStringLiteral("试卷%1不完整，无法开始考试。缺少：\n").arg(p) + shownList(missing) + kAskTeacher;
+        plan.refusal = msg::paperIncomplete(p, shownList(missing));
         return plan;
     }
     plan.number = p;
@@ -134,8 +133,7 @@ bool ExamWindow::readAddress()
     fs::ignoreFailure(fs::deleteFile(common::kIpTempFile), "usually there is none left");
     state.nIP = ip;
     if (ip.isEmpty())
-        uMsgOk(QStringLiteral("没有找到本机的IPv4地址，网络操作题中的地址将为空。\n请检查网络连接后关闭本窗口，再点击“开始考试”继续答题（已做的作答不会丢失）。"),
-               this);
+        uMsgOk(msg::kNoAddress, this);
     return !ip.isEmpty();
 }
 
@@ -163,9 +161,7 @@ bool ExamWindow::newPaper()
         failed << plat::displayPath(app(kPaperNumberFile));
     if (!failed.isEmpty()) {
         ctl("开始考试")->show();
-        uMsgOk(QStringLiteral("试卷没有生成成功：\n") + failed.join('\n') +
-                   QStringLiteral("\n请关闭正在使用的文件后再点击“开始考试”，或联系老师。"),
-               this);
+        uMsgOk(msg::paperNotMade(failed.join('\n')), this);
         return false;
     }
     auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar3"));
@@ -173,7 +169,7 @@ bool ExamWindow::newPaper()
         bar->setValue(i);
         pause(this, progressPauseMs);
     }
-    uMsgOk(QStringLiteral("试卷已生成！！"), this);
+    uMsgOk(msg::kPaperMade, this);
     return true;
 }
 
@@ -194,7 +190,7 @@ void ExamWindow::setUpServer(bool fresh)
         // examinee's uploads.
         common::uStopServerAndWait(tools, common::kFtpServerProcess, this);
         if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok())
-            uMsgOk(QStringLiteral("上一位考生的FTP文件夹无法删除：") + s.describe() + QStringLiteral("\n请关闭正在使用的文件后重新开始考试。"), this);
+            uMsgOk(msg::previousFtpFolderStays(s.describe()), this);
     }
     if (isFtpPaper()) {
         QStringList failed;
@@ -210,7 +206,7 @@ void ExamWindow::setUpServer(bool fresh)
             failed = copyMissing(material, common::kFtpFolder);
         }
         if (!failed.isEmpty())
-            uMsgOk(QStringLiteral("FTP文件夹没有准备完整：\n") + failed.join('\n') + QStringLiteral("\n请关闭正在使用的文件后重新开始考试。"), this);
+            uMsgOk(msg::ftpFolderIncomplete(failed.join('\n')), this);
         // A server that does not start tells the student itself.
         (void)common::startServerUnlessRunning(common::kFtpServerProcess, common::kFtpServerExe,
                                                 plat::WindowStyle::Minimized, this);
@@ -241,27 +237,21 @@ void ExamWindow::startExam()
         !common::uRecoverProbeLeftover(app(kPaperCopy), app(kPaperCopyProbe), this))
         return;
 
-    common::GuardList guards;
-    for (const PageKind& k : kKinds) {
-        const QString name = QString::fromUtf8(k.folder);
-        guards << common::GuardEntry::explorer(name, common::explorerOpenMessage(name), kWorkTree + '\\' + name);
-    }
+    common::GuardList guards = workTreeWindowGuards();
     if (fs::folderExists(kWorkTree)) {
-        guards << common::GuardEntry::probe(kWorkTree, kWorkTreeProbe, true, kFilesOpen);
+        guards << common::GuardEntry::probe(kWorkTree, kWorkTreeProbe, true, common::msg::kCloseOpenFiles);
         if (fs::folderExists(app(kPaperCopy)))
-            guards << common::GuardEntry::probe(app(kPaperCopy), app(kPaperCopyProbe), true, kFilesOpen);
+            guards << common::GuardEntry::probe(app(kPaperCopy), app(kPaperCopyProbe), true, common::msg::kCloseOpenFiles);
     }
     if (!common::uCheckFoldersFree(guards, this)) return;
 
     const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
     if (const QString refusal = common::studentKeyRefusal(key); !refusal.isEmpty()) {
-        uMsgOk(QStringLiteral("当前学生信息【") + key + QStringLiteral("】不能用作考生档案的名称：") + refusal +
-                   QStringLiteral("\n请返回主界面点击“更改”重新登录。"),
-               this);
+        uMsgOk(msg::keyUnusable(key, refusal), this);
         return;
     }
     if (isHandedIn(key)) {  // the user was changed while the window was open
-        uMsgOk(QStringLiteral("【") + key + QStringLiteral("】已交卷，无法再次考试！"), this);
+        uMsgOk(msg::handedIn(key), this);
         ctl("开始考试")->setEnabled(false);
         return;
     }
@@ -278,8 +268,8 @@ void ExamWindow::startExam()
         const PaperPlan plan = planPaper();
         if (!plan.refusal.isEmpty()) return uMsgOk(plan.refusal, this);
         if (const fs::Status s = makeArchive(key); !s.ok())
-            return uMsgOk(QStringLiteral("考生档案没有创建成功：") + s.describe() + kAskTeacher, this);
-        uMsgOk(QStringLiteral("考生档案创建成功"), this);
+            return uMsgOk(msg::archiveNotMade(s.describe()), this);
+        uMsgOk(msg::kArchiveMade, this);
         readAddress();
         state.试卷号 = QString::number(plan.number);
         if (!newPaper()) return dropNewArchive(key);
@@ -288,24 +278,21 @@ void ExamWindow::startExam()
         bool number = false;
         const int p = state.试卷号.toInt(&number);
         if (!number || p < 1 || !fs::folderExists(app(kPaperCopy))) {
-            uMsgOk(QStringLiteral("找不到本场考试的试卷号或试卷（") + plat::displayPath(app(kPaperNumberFile)) +
-                       QStringLiteral("），无法继续答题。\n已做的作答仍保留在考生文件夹中，请联系老师处理。"),
-                   this);
+            uMsgOk(msg::resumeWithoutPaper(plat::displayPath(app(kPaperNumberFile))), this);
             return;
         }
-        uMsgOk(QStringLiteral("点【确定】后可以继续答题"), this);
+        uMsgOk(msg::kGoOn, this);
         readAddress();
     } else {
-        if (!uMsgYesNo(QStringLiteral("考生【") + subs.first() + QStringLiteral("】") + QChar(10) + QStringLiteral("正在做题，是否重置与替换"), this))
-            return;
-        if (!uMsgYesNo(QStringLiteral("替换考生后试卷也会重置，确认替换吗？？"), this)) return;
+        if (!uMsgYesNo(msg::askReplace(subs.first()), this)) return;
+        if (!uMsgYesNo(msg::kAskReplaceAgain, this)) return;
         const PaperPlan plan = planPaper();
         if (!plan.refusal.isEmpty()) return uMsgOk(plan.refusal, this);
         readAddress();
         fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot), true), "what cannot be deleted stays beside the new archive");
         if (const fs::Status s = makeArchive(key); !s.ok())
-            return uMsgOk(QStringLiteral("考生档案没有创建成功：") + s.describe() + kAskTeacher, this);
-        uMsgOk(QStringLiteral("考生档案重置成功"), this);
+            return uMsgOk(msg::archiveNotMade(s.describe()), this);
+        uMsgOk(msg::kArchiveReset, this);
         state.试卷号 = QString::number(plan.number);
         if (!newPaper()) return dropNewArchive(key);
         fresh = true;

@@ -5,6 +5,7 @@
 #include "common/navigation.h"
 #include "common/servers.h"
 #include "exam/examwindow_design.h"
+#include "exam/messages.h"
 #include "forms/runtime.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
@@ -47,6 +48,36 @@ bool isHandedIn(const QString& key)
         if (e.compare(wanted, Qt::CaseInsensitive) == 0) return true;
     return false;
 }
+
+common::GuardList workTreeWindowGuards()
+{
+    common::GuardList guards;
+    for (const PageKind& k : kKinds) {
+        const QString name = QString::fromUtf8(k.folder);
+        guards << common::GuardEntry::explorer(name, common::explorerOpenMessage(name), kWorkTree + '\\' + name);
+    }
+    return guards;
+}
+
+namespace {
+
+// The close after a hand-in deletes "D:\KS" and the FTP folder: a
+// file-manager window on either, or on a folder inside it, would have its
+// folder deleted under it. Only folders that are there are checked.
+common::GuardList handedInCloseGuards()
+{
+    common::GuardList guards;
+    if (fs::folderExists(kWorkTree)) {
+        guards << workTreeWindowGuards();
+        guards << common::GuardEntry::explorer(QStringLiteral("KS"), {}, kWorkTree);
+    }
+    if (fs::folderExists(common::kFtpFolder))
+        guards << common::GuardEntry::explorer(QStringLiteral("PracticalTraining"), {}, common::kFtpFolder);
+    for (common::GuardEntry& g : guards) g.message = msg::closeFolderWindowAfterHandIn(g.folderName);
+    return guards;
+}
+
+}  // namespace
 
 QStringList missingPaperParts(const QString& paper)
 {
@@ -131,7 +162,7 @@ void ExamWindow::onLoad()
     const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
     state.学生信息 = key;
     if (isHandedIn(key)) {
-        uMsgOk(QStringLiteral("【") + key + QStringLiteral("】已交卷，无法再次考试！"), this);
+        uMsgOk(msg::handedIn(key), this);
         ctl("开始考试")->setEnabled(false);
     }
     QWidget* intro = ctl("综合考查简介");
@@ -149,7 +180,7 @@ void ExamWindow::onUnload(bool& cancel)
     }
     if (state.退出检测 != QStringLiteral("1") || !state.handedIn) {
         if (!state.学生信息.isEmpty()) {
-            if (!uMsgOkCancel(QStringLiteral("该操作不会完成交卷，请确认是否退出？"), this)) {
+            if (!uMsgOkCancel(msg::kAskLeaveUnfinished, this)) {
                 cancel = true;
                 return;
             }
@@ -159,7 +190,14 @@ void ExamWindow::onUnload(bool& cancel)
         forms::show(common::kMainWindowName);
         return;
     }
-    // Handed in and verified: the working folders and servers go.
+    // Handed in and verified: the working folders and servers go. A
+    // file-manager window on one of the folders keeps the window open, still
+    // handed in: the student closes that window and closes this one again.
+    // Nothing is deleted or stopped before the check passes.
+    if (!common::uCheckFoldersFree(handedInCloseGuards(), this)) {
+        cancel = true;
+        return;
+    }
     fs::ignoreFailure(fs::deleteFolder(kWorkTree, true), "handed in: what cannot be deleted stays");
     fs::ignoreFailure(fs::deleteFolder(common::kFtpFolder, true), "handed in: what cannot be deleted stays");
     common::uStopPracticeServers(common::mockTestTools(QStringLiteral("入门")));

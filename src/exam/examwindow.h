@@ -3,6 +3,7 @@
 // student at a time takes the exam on a PC; the exam's lasting state lives in
 // files (examinee archive, paper number, paper copy, working tree "D:\KS",
 // answer file), the window's own state in ExamState.
+#include "common/guards.h"
 #include "common/stylepanel.h"
 #include "forms/form.h"
 
@@ -58,6 +59,10 @@ struct ExamState {
 // exactly the key followed by ".rar" (letter case aside). Entries are looked
 // at only when the folder holds at least one file.
 bool isHandedIn(const QString& key);
+
+// File-manager checks on the kinds' working folders under "D:\KS", each
+// naming its folder: a window on one of them or on a folder inside it.
+common::GuardList workTreeWindowGuards();
 
 // What a paper of the bank (platform path of its folder) lacks, as platform
 // paths; empty when it is whole.

@@ -14,6 +14,10 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
+#include <set>
+#include <string_view>
+#include <vector>
 
 namespace forms {
 namespace {
@@ -126,11 +130,29 @@ QWidget* create(const Control& c, QWidget* parent)
     return w;
 }
 
-}  // namespace
-
-void buildDesign(Form* form, Design design)
+// Which controls are deferred: marked so, or inside one that is.
+std::vector<bool> deferredControls(Design design)
 {
-    for (const Control& c : design) {
+    std::vector<bool> out(design.size(), false);
+    std::set<std::string_view> names;
+    for (size_t i = 0; i < design.size(); ++i) {
+        const Control& c = design[i];
+        if ((c.flags & Deferred) || (c.parent && *c.parent && names.contains(c.parent))) {
+            out[i] = true;
+            names.insert(c.name);
+        }
+    }
+    return out;
+}
+
+// Builds the controls of one pass (deferred or not); whether the other pass
+// has any.
+bool build(Form* form, Design design, bool deferredPass)
+{
+    const std::vector<bool> deferred = deferredControls(design);
+    for (size_t i = 0; i < design.size(); ++i) {
+        if (deferred[i] != deferredPass) continue;
+        const Control& c = design[i];
         QWidget* parent = form;
         if (c.parent && *c.parent) {
             parent = form->findChild<QWidget*>(QString::fromUtf8(c.parent));
@@ -139,7 +161,14 @@ void buildDesign(Form* form, Design design)
         }
         create(c, parent);
     }
+    return std::find(deferred.begin(), deferred.end(), !deferredPass) != deferred.end();
 }
+
+}  // namespace
+
+bool buildDesign(Form* form, Design design) { return build(form, design, false); }
+
+void buildDeferredDesign(Form* form, Design design) { build(form, design, true); }
 
 QString caption(const QWidget* w)
 {

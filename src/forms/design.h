@@ -42,6 +42,10 @@ enum Flag : unsigned {
     NoBorder = 1u << 6,  // text boxes and frames
     Editable = 1u << 7,  // text areas
     WordWrap = 1u << 8,  // labels
+    // Built the first time the window looks it up (Form::ctl), with the
+    // controls inside it: auxiliary controls the window never shows, which
+    // need not cost anything when the window opens.
+    Deferred = 1u << 9,
 };
 
 struct Font {
@@ -69,8 +73,11 @@ struct Control {
 using Design = std::span<const Control>;
 
 // Creates the controls of a design on the window; each widget's object name
-// is the control's name.
-void buildDesign(Form* form, Design design);
+// is the control's name. The deferred ones are left for buildDeferredDesign
+// (Form::ctl calls it on a look-up that finds nothing); returns whether any
+// were.
+bool buildDesign(Form* form, Design design);
+void buildDeferredDesign(Form* form, Design design);
 
 // Caption of a label, button, frame, text box, option or check box; setting it
 // keeps an auto-sized label sized to its text. CR LF is a line break.

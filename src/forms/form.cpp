@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QWindow>
+#include <utility>
 
 namespace forms {
 
@@ -27,11 +28,19 @@ Form::Form(const WindowSpec& spec, Design design)
         p.setColor(QPalette::Window, QColor::fromRgba(spec.back));
         setPalette(p);
     }
-    buildDesign(this, design);
+    if (buildDesign(this, design)) design_ = design;
     if (spec.width > 0 && spec.height > 0) setOuterSizeTw(spec.width, spec.height);
 }
 
 Form::~Form() = default;
+
+bool Form::buildDeferred() const
+{
+    if (design_.empty()) return false;
+    const Design design = std::exchange(const_cast<Form*>(this)->design_, Design{});
+    buildDeferredDesign(const_cast<Form*>(this), design);
+    return true;
+}
 
 void Form::onClick(const QString& name, std::function<void()> handler)
 {

@@ -48,6 +48,8 @@ public:
     template <class T = QWidget>
     T* ctl(const QString& name) const
     {
+        if (T* w = findChild<T*>(name)) return w;
+        if (!buildDeferred()) return nullptr;
         return findChild<T*>(name);
     }
 
@@ -101,8 +103,12 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    // Builds the deferred controls of the design, once; whether it did now.
+    bool buildDeferred() const;
+
     QString name_;
     unsigned flags_;
+    Design design_;  // kept only while some of its controls wait to be built
     int busy_ = 0;
     bool placed_ = false;
     bool yielded_ = false;  // on top again once active

@@ -54,10 +54,11 @@ void setDriveD(const QString& hostFolder) { driveDOverride() = stripTrailing(hos
 
 QString toHost(const QString& path)
 {
-    static const QRegularExpression drive(QStringLiteral("^[Dd]:(?:[\\\\/]|$)"));
-    const auto m = drive.match(path);
-    if (m.hasMatch()) {
-        QString rest = path.mid(m.capturedLength());
+    // "D:" alone, or followed by a separator (either kind), in either case.
+    const bool onDriveD = path.size() >= 2 && (path[0] == u'D' || path[0] == u'd') && path[1] == u':' &&
+                          (path.size() == 2 || path[2] == u'\\' || path[2] == u'/');
+    if (onDriveD) {
+        QString rest = path.mid(path.size() == 2 ? 2 : 3);
         rest.replace('\\', '/');
         while (rest.startsWith('/')) rest.remove(0, 1);
         return rest.isEmpty() ? driveD() : driveD() + '/' + rest;

@@ -1,5 +1,6 @@
 #include "platform/textfile.h"
 
+#include "platform/gbktable.h"
 #include "platform/paths.h"
 
 #include <QFile>
@@ -28,8 +29,36 @@ std::optional<QByteArray> encode936(const QString& text)
     return out;
 }
 
+namespace {
+
+// ASCII and the table's two-byte characters, decoded as the converter
+// decodes them; nothing when the text holds anything else (the converter
+// then decides, with its rules for broken sequences).
+std::optional<QString> decodeCommon936(const QByteArray& bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            out[n++] = QChar(c);
+            continue;
+        }
+        if (i + 1 >= bytes.size()) return std::nullopt;
+        const char16_t u = detail::gbkPair(c, static_cast<unsigned char>(bytes[i + 1]));
+        if (!u) return std::nullopt;
+        out[n++] = QChar(u);
+        ++i;
+    }
+    out.truncate(n);
+    return out;
+}
+
+}  // namespace
+
 QString decode936(const QByteArray& bytes)
 {
+    if (auto common = decodeCommon936(bytes)) return *std::move(common);
     QStringDecoder dec("GBK", QStringConverter::Flag::Stateless);
     if (!dec.isValid()) return QString::fromLatin1(bytes);
     QByteArray body = bytes;

@@ -112,7 +112,7 @@ const Control kMainWindowDesign[] = {
     {.name = "Line1", .kind = Kind::Line, .x1 = 600, .y1 = 2640, .x2 = 11880, .y2 = 2640, .lineWidth = 2, .color = kOrange},
 
     // Auxiliary controls of the task-project buttons, never shown.
-    {.name = "Frame1", .kind = Kind::Frame, .left = 10320, .top = 840, .width = 1215, .height = 1335, .flags = F::Hidden},
+    {.name = "Frame1", .kind = Kind::Frame, .left = 10320, .top = 840, .width = 1215, .height = 1335, .flags = F::Hidden | F::Deferred},
     {.name = "Combo1", .kind = Kind::Combo, .parent = "Frame1", .left = 60, .top = 120, .width = 1095, .height = 300},
     {.name = "Combo2", .kind = Kind::Combo, .parent = "Frame1", .left = 60, .top = 420, .width = 1095, .height = 300},
     {.name = "Combo3", .kind = Kind::Combo, .parent = "Frame1", .left = 60, .top = 720, .width = 1095, .height = 300},

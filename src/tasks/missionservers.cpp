@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
+#include "tasks/messages.h"
 #include "tasks/taskentry.h"
 
 #include <QDir>
@@ -129,8 +130,7 @@ bool uSetupMissionFtpServer(const QString& area, const QString& key, QWidget* ow
 
 QString missionFtpTemplateMissingMessage()
 {
-    return QStringLiteral("找不到FTP服务器的用户模板：") + plat::displayPath(inFtp("BK\\ftpusers_模板.xml")) +
-           QStringLiteral("\n服务器没有启动，请联系老师检查素材文件夹。");
+    return msg::ftpTemplateMissing(plat::displayPath(inFtp("BK\\ftpusers_模板.xml")));
 }
 
 bool uSetupMissionWebServer(const QString& ipv4, QWidget* owner)

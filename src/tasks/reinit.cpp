@@ -2,11 +2,13 @@
 // pristine copies the task start left in the area working copy; in the
 // network area also the archive's server folders and the mission servers.
 #include "common/guards.h"
+#include "common/messages.h"
 #include "common/servers.h"
 #include "forms/controls.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "tasks/messages.h"
 #include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
@@ -25,7 +27,7 @@ QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
 void TaskWindow::reinitialiseTask()
 {
     const QString t = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
-    const QString a = state.操作题题型, e = state.扩展名, w = state.素材文件夹, m = state.任务步骤;
+    const QString a = state.area, e = state.extension, w = state.workFolder, m = state.taskStep;
     const QString stepFolder = QStringLiteral("D:\\") + w + '\\' + m;
     const QString document = workingDocument(t);
     const QString documentProbe = tree(QStringLiteral("\\") + a + QStringLiteral("\\题目文档\\") + t + QStringLiteral("_改.") + e);
@@ -34,15 +36,15 @@ void TaskWindow::reinitialiseTask()
 
     common::GuardList guards;
     guards << common::GuardEntry::probe(stepFolder, stepFolder + QStringLiteral("改"), true,
-                                        QStringLiteral("请关闭已经打开的文件后再进行初始化操作 >_<"))
+                                        common::msg::kCloseOpenFilesBeforeReset)
            << common::GuardEntry::explorer(m, common::explorerOpenMessage(m))
-           << common::GuardEntry::probe(document, documentProbe, true, QStringLiteral("请关闭题目文档 >_<"));
+           << common::GuardEntry::probe(document, documentProbe, true, common::msg::kCloseDocument);
     if (!common::uCheckFoldersFree(guards, this)) return;
-    if (!uMsgYesNo(QStringLiteral("是否初始化当前任务?"), this)) return;
+    if (!uMsgYesNo(msg::kAskReinitialise, this)) return;
 
     // Every source before anything is deleted. A task without material has
     // no pristine material folder: its working folder is rebuilt empty.
-    const bool hasMaterial = state.msCombo3.contains(t);
+    const bool hasMaterial = state.tasksWithMaterial.contains(t);
     const bool network = a == QStringLiteral("network");
     const QString serverBank = tree(QStringLiteral("\\题库\\network\\server"));
     QStringList missing;
@@ -52,9 +54,7 @@ void TaskWindow::reinitialiseTask()
     if (!missing.isEmpty()) {
         QStringList shown;
         for (const QString& p : missing) shown << plat::displayPath(p);
-        uMsgOk(QStringLiteral("初始化所需的原始文件缺失，当前任务没有改动：\n") + shown.join('\n') +
-                   QStringLiteral("\n请点击“←”后重新开始任务，或联系老师检查任务题库。"),
-               this);
+        uMsgOk(msg::reinitSourcesMissing(shown), this);
         return;
     }
 
@@ -65,9 +65,7 @@ void TaskWindow::reinitialiseTask()
     if (ok && fs::fileExists(document)) ok = fs::ok(fs::deleteFile(document));
     if (ok) ok = fs::ok(fs::copyFile(pristineDocument, document));
     if (!ok) {
-        uMsgOk(QStringLiteral("初始化没有完成：") + plat::displayPath(stepFolder) +
-                   QStringLiteral(" 或题目文档中有文件无法删除或复制（可能是只读或正在使用）。请关闭相关文件后再试。"),
-               this);
+        uMsgOk(msg::reinitNotDone(plat::displayPath(stepFolder)), this);
         return;
     }
 
@@ -92,7 +90,7 @@ void TaskWindow::reinitialiseTask()
         for (const QString& p : {kMissionFtpProcess, kMissionWebProcess}) {
             if (common::uStopServerAndWait(tools, p, this) != common::WaitResult::Ended) {
                 restoreControls();
-                uMsgOk(QStringLiteral("无法停止任务服务器“") + p + QStringLiteral("”，初始化没有完成，请稍后再试。"), this);
+                uMsgOk(msg::serverNotStopped(p), this);
                 return;
             }
         }
@@ -100,14 +98,14 @@ void TaskWindow::reinitialiseTask()
         fs::ignoreFailure(fs::deleteFolder(archive + QStringLiteral("\\web")), "the copy below overwrites what stays");
         if (const fs::Status s = fs::copyFolder(serverBank, archive); !s.ok()) {
             restoreControls();
-            uMsgOk(QStringLiteral("服务器文件夹没有恢复完整：") + s.describe() + QStringLiteral("\n请稍后再试。"), this);
+            uMsgOk(msg::serverFoldersIncomplete(s.describe()), this);
             return;
         }
         uSetupMissionFtpServer(a, state.studentKey, this);
-        uSetupMissionWebServer(state.IP地址 == QStringLiteral("IP地址") ? QString() : state.IP地址, this);
+        uSetupMissionWebServer(state.ipAddress == QStringLiteral("IP地址") ? QString() : state.ipAddress, this);
         restoreControls();
     }
-    uMsgOk(QStringLiteral("题目已恢复"), this);
+    uMsgOk(common::msg::kRestored, this);
 }
 
 }  // namespace tasks

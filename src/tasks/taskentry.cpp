@@ -10,6 +10,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "tasks/messages.h"
 #include "tasks/taskkey.h"
 
 #include <QDir>
@@ -82,14 +83,14 @@ bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* ow
     const QStringList subs = fs::listSubFolders(p);
     if (subs.isEmpty()) {
         makeArchive(area, key);
-        uMsgOk(QStringLiteral("项目档案创建成功"), owner);
+        uMsgOk(msg::kArchiveCreated, owner);
         return true;
     }
     if (subs.first() == key) return true;
-    if (!uMsgYesNo(subs.first() + QChar(10) + QStringLiteral("正在任务中，是否替换"), owner)) return false;
+    if (!uMsgYesNo(msg::askReplaceArchive(subs.first()), owner)) return false;
     fs::ignoreFailure(fs::deleteFolder(p, true), "what cannot be deleted stays beside the new archive");
     makeArchive(area, key);
-    uMsgOk(QStringLiteral("项目档案重置成功"), owner);
+    uMsgOk(msg::kArchiveReplaced, owner);
     return true;
 }
 
@@ -110,7 +111,7 @@ void uEnterTaskArea(const Area& area, forms::Form* mainWindow)
         !common::writeRequest(common::kTaskAreaFile, {word}, mainWindow))
         return;
     if (uIsSubmitted(submittedFolder(word), QString::fromUtf8(area.pattern), area.foldersToo, key)) {
-        uMsgOk(QStringLiteral("【") + key + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"), mainWindow);
+        uMsgOk(msg::alreadyHandedIn(key), mainWindow);
         if (!common::writeRequest(common::kTaskModeFile, {kFreePractice}, mainWindow)) return;
     }
     if (!uPrepareProjectArchive(word, key, mainWindow)) return;

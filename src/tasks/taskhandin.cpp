@@ -3,6 +3,7 @@
 // packed archive and the submission file before anything is marked or
 // removed; a failure keeps the window open with the work as it was.
 #include "common/handin.h"
+#include "common/messages.h"
 #include "forms/controls.h"
 #include "forms/runtime.h"
 #include "platform/archive.h"
@@ -11,6 +12,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "tasks/messages.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
 
@@ -25,9 +27,6 @@ namespace fs = plat::fs;
 
 namespace {
 
-const QString kAskHandIn = QStringLiteral("是否提交？");
-const QString kAskSure = QStringLiteral("提交后不能再次提交，确定提交吗？");
-const QString kNoFolder = QStringLiteral("请选择保存路径");
 
 // The Windows sheet's answer boxes in the order of "windows.txt", with the
 // name of the picture copy for the screenshot boxes.
@@ -83,13 +82,13 @@ void TaskWindow::setProgress(int percent)
 bool TaskWindow::writeMarks(const std::array<QString, 6>& marks, QString* why) const
 {
     QStringList lines(marks.begin(), marks.end());
-    const QString path = marksFile(state.操作题题型, state.studentKey);
+    const QString path = marksFile(state.area, state.studentKey);
     if (const fs::Status made = fs::makePath(QFileInfo(plat::toHost(path)).absolutePath()); !made.ok()) {
-        if (why) *why = QStringLiteral("无法写入提交记录：") + made.describe();
+        if (why) *why = msg::recordNotWritten(made.describe());
         return false;
     }
     if (plat::writeText936(path, lines.join(QStringLiteral("\r\n")))) return true;
-    if (why) *why = QStringLiteral("无法写入提交记录：") + plat::displayPath(path);
+    if (why) *why = msg::recordNotWritten(plat::displayPath(path));
     return false;
 }
 
@@ -104,10 +103,10 @@ void TaskWindow::chooseHandInFolder()
     bool ticked = false;
     for (const TaskMember& m : kTaskMembers) ticked = ticked || ctl<QCheckBox>(QString::fromUtf8(m.check))->isChecked();
     if (!ticked) {
-        uMsgOk(QStringLiteral("温馨提示：请选择需要提交的任务！！"), this);
+        uMsgOk(msg::kTickATask, this);
         return;
     }
-    uMsgOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"), this);
+    uMsgOk(common::msg::kHandInFolderWarning, this);
     const QString folder = uBrowseForFolder(this, QStringLiteral("浏览文件夹"));
     if (!folder.isEmpty()) ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
 }
@@ -116,50 +115,47 @@ void TaskWindow::handInTasks()
 {
     const QString target = ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text();
     if (target.isEmpty()) {
-        uMsgOk(kNoFolder, this);
+        uMsgOk(common::msg::kChooseSaveFolder, this);
         return;
     }
     QList<int> ticked;
     for (int n = 1; n <= 6; ++n)
         if (ctl<QCheckBox>(QString::fromUtf8(kTaskMembers[n - 1].check))->isChecked()) ticked << n;
     if (ticked.isEmpty()) {
-        uMsgOk(QStringLiteral("温馨提示：请选择需要提交的任务！！"), this);
+        uMsgOk(msg::kTickATask, this);
         return;
     }
     if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) {
         uMsgOk(problem, this);
         return;
     }
-    if (!uMsgYesNo(kAskHandIn, this) || !uMsgYesNo(kAskSure, this)) return;
+    if (!uMsgYesNo(msg::kAskHandIn, this) || !uMsgYesNo(msg::kAskHandInSure, this)) return;
 
-    const QString a = state.操作题题型;
+    const QString a = state.area;
     const QString archive = projectArchive(a, state.studentKey);
     // Every source first: nothing is copied before all of them are there.
     for (int n : ticked) {
         const QString doc = workingDocument(state.taskName(n));
-        const QString step = QStringLiteral("D:\\") + state.素材文件夹 + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
+        const QString step = QStringLiteral("D:\\") + state.workFolder + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
         for (const QString& need : {doc, step})
             if (!fs::fileExists(need) && !fs::folderExists(need)) {
-                uMsgOk(QStringLiteral("任务【") + state.taskName(n) + QStringLiteral("】的作答找不到：") + plat::displayPath(need) +
-                           QStringLiteral("\n请先开始该任务，或取消勾选后再提交。"),
-                       this);
+                uMsgOk(msg::answerMissing(state.taskName(n), plat::displayPath(need)), this);
                 return;
             }
     }
     if (!fs::folderExists(archive)) {
-        uMsgOk(QStringLiteral("找不到项目档案：") + plat::displayPath(archive) + QStringLiteral("\n请关闭窗口后从主界面重新进入。"),
-               this);
+        uMsgOk(msg::archiveMissing(plat::displayPath(archive)), this);
         return;
     }
     QStringList sources;
     for (int n : ticked)
         sources << workingDocument(state.taskName(n))
-                << QStringLiteral("D:\\") + state.素材文件夹 + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
+                << QStringLiteral("D:\\") + state.workFolder + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
     if (!common::uAskAboutOpenDocuments(sources, this)) return;
 
     enableHandInControls(false);
-    std::array<QString, 6> digits = state.提交标记;
-    std::array<QString, 6> marks = state.已提交标记;
+    std::array<QString, 6> digits = state.handInDigits;
+    std::array<QString, 6> marks = state.handedInMarks;
     for (int n : ticked) {
         const QString step = QString::fromUtf8(kTaskMembers[n - 1].step);
         // The task's folder in the archive becomes exactly what the student
@@ -168,12 +164,10 @@ void TaskWindow::handInTasks()
         const QString staged = archive + '\\' + step;
         const bool copied = fs::ok(fs::copyFile(workingDocument(state.taskName(n)), archive + '\\')) &&
                             (!fs::folderExists(staged) || fs::ok(fs::deleteFolder(staged, true))) &&
-                            fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + step, staged));
+                            fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.workFolder + '\\' + step, staged));
         if (!copied) {
             enableHandInControls(true);
-            uMsgOk(QStringLiteral("任务【") + state.taskName(n) + QStringLiteral("】的作答无法放入项目档案：") +
-                       plat::displayPath(archive) + '\n' + common::kWorkKeptNote,
-                   this);
+            uMsgOk(msg::answerNotStaged(state.taskName(n), plat::displayPath(archive)), this);
             return;
         }
         digits[n - 1] = QString::number(n);
@@ -188,15 +182,15 @@ void TaskWindow::handInTasks()
                        QStringLiteral(".vorqv");
     h.owner = this;
     for (int n : ticked)
-        h.replaces << state.studentKey + '/' + state.taskName(n) + '.' + state.扩展名
+        h.replaces << state.studentKey + '/' + state.taskName(n) + '.' + state.extension
                    << state.studentKey + '/' + QString::fromUtf8(kTaskMembers[n - 1].step) + '/';
     h.progress = [this](int p) { setProgress(p); };
     h.record = [this, &marks](QString* why) { return writeMarks(marks, why); };
     h.tell = [&] {
-        state.提交标记 = digits;
-        state.已提交标记 = marks;
+        state.handInDigits = digits;
+        state.handedInMarks = marks;
         state.handedIn = true;
-        uMsgOk(QStringLiteral("打包成功，请把文件上传给教师！ "), this);
+        uMsgOk(common::msg::kHandInPacked, this);
     };
     const common::HandInResult r = common::uHandIn(h);
     if (!r.ok) {
@@ -204,26 +198,26 @@ void TaskWindow::handInTasks()
         uMsgOk(r.message, this);
         return;
     }
-    state.退出检测 = QStringLiteral("1");
+    state.exitCheck = QStringLiteral("1");
     forms::unload(this);
 }
 
 void TaskWindow::resetHandedInTask()
 {
     const QString title = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
-    if (!uMsgYesNo(QStringLiteral("是否重置【") + title + QStringLiteral("】？"), this)) return;
-    if (!uMsgYesNo(QStringLiteral("【") + title + QStringLiteral("】原有作答将被清空，确定重置吗？"), this)) return;
+    if (!uMsgYesNo(msg::askReset(title), this)) return;
+    if (!uMsgYesNo(msg::askResetSure(title), this)) return;
     const int n = state.currentTask();
-    std::array<QString, 6> marks = state.已提交标记;
+    std::array<QString, 6> marks = state.handedInMarks;
     if (n > 0) marks[n - 1] = QString::fromUtf8(kTaskMembers[n - 1].markLabel);
     QString why;
     if (!writeMarks(marks, &why)) {
-        uMsgOk(why + QStringLiteral("\n重置没有完成。"), this);
+        uMsgOk(msg::resetNotDone(why), this);
         return;
     }
-    state.已提交标记 = marks;
+    state.handedInMarks = marks;
     if (n > 0) {
-        state.可提交[n - 1] = QStringLiteral("1");
+        state.mayHandIn[n - 1] = QStringLiteral("1");
         ctl(QString::fromUtf8(kTaskMembers[n - 1].check))->setEnabled(true);
     }
     ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->clear();
@@ -231,7 +225,7 @@ void TaskWindow::resetHandedInTask()
     ctl("操作题重置任务")->hide();
     ctl("操作题选择提交路径")->setEnabled(true);
     ctl("操作题提交")->setEnabled(true);
-    uMsgOk(QStringLiteral("【") + title + QStringLiteral("】重置完成，可重新提交！！"), this);
+    uMsgOk(msg::resetDone(title), this);
 }
 
 void TaskWindow::chooseSheetFolder()
@@ -242,10 +236,10 @@ void TaskWindow::chooseSheetFolder()
 
 void TaskWindow::handInSheet()
 {
-    if (!uMsgYesNo(kAskHandIn, this) || !uMsgYesNo(kAskSure, this)) return;
+    if (!uMsgYesNo(msg::kAskHandIn, this) || !uMsgYesNo(msg::kAskHandInSure, this)) return;
     const QString target = ctl<QLineEdit>(QStringLiteral("保存路径"))->text();
     if (target.isEmpty()) {
-        uMsgOk(kNoFolder, this);
+        uMsgOk(common::msg::kChooseSaveFolder, this);
         return;
     }
     if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) {
@@ -257,16 +251,13 @@ void TaskWindow::handInSheet()
         if (!b.copy) continue;
         const QString path = ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
         if (!path.isEmpty() && !QFileInfo(path).isFile()) {
-            uMsgOk(QStringLiteral("截图文件已不存在：") + path + QStringLiteral("\n（") + QString::fromUtf8(b.box) +
-                       QStringLiteral("）请重新选择截图后再提交。"),
-                   this);
+            uMsgOk(msg::screenshotGone(path, QString::fromUtf8(b.box)), this);
             return;
         }
     }
     const QString archive = projectArchive(QStringLiteral("windows"), state.studentKey);
     if (!fs::folderExists(archive)) {
-        uMsgOk(QStringLiteral("找不到项目档案：") + plat::displayPath(archive) + QStringLiteral("\n请关闭窗口后从主界面重新进入。"),
-               this);
+        uMsgOk(msg::archiveMissing(plat::displayPath(archive)), this);
         return;
     }
 
@@ -284,14 +275,13 @@ void TaskWindow::handInSheet()
     QStringList answers;
     for (const SheetBox& b : kSheetBoxes) answers << ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
     if (!plat::writeText936(archive + QStringLiteral("\\windows.txt"), answers.join(QStringLiteral("\r\n"))))
-        return failWith(QStringLiteral("无法写入答案文件：") + plat::displayPath(archive + QStringLiteral("\\windows.txt")));
+        return failWith(msg::answersNotWritten(plat::displayPath(archive + QStringLiteral("\\windows.txt"))));
     // The archive takes the folder and screenshots exactly as they are now:
     // an earlier attempt's copies go first.
     const QString stagedFolder = archive + QStringLiteral("\\SXWIN");
     if ((fs::folderExists(stagedFolder) && !fs::ok(fs::deleteFolder(stagedFolder, true))) ||
         (fs::folderExists(QStringLiteral("D:\\SXWIN")) && !fs::ok(fs::copyFolder(QStringLiteral("D:\\SXWIN"), stagedFolder))))
-        return failWith(QStringLiteral("无法把") + plat::displayPath(QStringLiteral("D:\\SXWIN")) +
-                        QStringLiteral("放入项目档案：") + plat::displayPath(archive));
+        return failWith(msg::folderNotStaged(plat::displayPath(QStringLiteral("D:\\SXWIN")), plat::displayPath(archive)));
     for (const SheetBox& b : kSheetBoxes) {
         if (!b.copy) continue;
         const QString path = ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
@@ -299,12 +289,12 @@ void TaskWindow::handInSheet()
         if (path.isEmpty()) {
             const QString stale = archive + '\\' + QString::fromUtf8(b.copy);
             if (fs::fileExists(stale) && !fs::ok(fs::deleteFile(stale, true)))
-                return failWith(QStringLiteral("无法从项目档案中去掉旧的截图：") + plat::displayPath(stale));
+                return failWith(msg::staleScreenshotStays(plat::displayPath(stale)));
             continue;
         }
         QString why;
         if (!plat::copyFileVerified(path, copy, [this](int p) { setProgress(p); }, &why))
-            return failWith(QStringLiteral("截图无法放入项目档案：") + path + QStringLiteral("（") + why + QStringLiteral("）"));
+            return failWith(msg::screenshotNotStaged(path, why));
     }
 
     common::HandIn h;
@@ -316,7 +306,7 @@ void TaskWindow::handInSheet()
     h.progress = [this](int p) { setProgress(p); };
     h.tell = [this] {
         state.handedIn = true;
-        uMsgOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "), this);
+        uMsgOk(msg::kSheetHandedIn, this);
     };
     const common::HandInResult r = common::uHandIn(h);
     if (!r.ok) {

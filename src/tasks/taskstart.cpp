@@ -10,6 +10,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/result.h"
+#include "tasks/messages.h"
 #include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
@@ -39,7 +40,7 @@ void TaskWindow::startTask()
 {
     const int n = state.currentTask();
     const QString t = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
-    const QString a = state.操作题题型, e = state.扩展名, m = state.任务步骤, w = state.素材文件夹;
+    const QString a = state.area, e = state.extension, m = state.taskStep, w = state.workFolder;
     if (n == 0 || t.isEmpty()) return;
     const QString bank = tree(QStringLiteral("\\题库\\") + a);
     const QString text = bank + QStringLiteral("\\题目内容\\") + t + QStringLiteral(".txt");
@@ -49,9 +50,7 @@ void TaskWindow::startTask()
     // is changed, the student is told which file is missing.
     for (const QString& need : {text, document})
         if (!fs::fileExists(need)) {
-            uMsgOk(QStringLiteral("任务【") + t + QStringLiteral("】的文件缺失，无法开始任务：\n") + plat::displayPath(need) +
-                       QStringLiteral("\n请联系老师检查任务题库。"),
-                   this);
+            uMsgOk(msg::taskFileMissing(t, plat::displayPath(need)), this);
             return;
         }
 
@@ -64,19 +63,19 @@ void TaskWindow::startTask()
     ctl("操作题选择提交路径")->show();
     ctl("操作题重置任务")->hide();
     ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->clear();
-    state.退出检测.clear();
+    state.exitCheck.clear();
 
-    state.可提交[n - 1] = QStringLiteral("1");
+    state.mayHandIn[n - 1] = QStringLiteral("1");
     if (uIsSubmitted(submittedFolder(a), QStringLiteral("*.txt"), false, state.studentKey) &&
-        state.已提交标记[n - 1] == kHandedIn) {
+        state.handedInMarks[n - 1] == kHandedIn) {
         ctl("操作题提交")->setEnabled(false);
         ctl("操作题选择提交路径")->setEnabled(false);
         ctl("操作题选择提交路径")->hide();
         ctl("操作题重置任务")->show();
         ctl(QString::fromUtf8(kTaskMembers[n - 1].check))->setEnabled(false);
-        state.可提交[n - 1] = QStringLiteral("0");
+        state.mayHandIn[n - 1] = QStringLiteral("0");
         ctl<QLineEdit>(QStringLiteral("操作题保存路径"))
-            ->setText(QStringLiteral("【") + state.当前任务 + QStringLiteral("】结果已提交！！！"));
+            ->setText(QStringLiteral("【") + state.taskLabel + QStringLiteral("】结果已提交！！！"));
     }
 
     const QString stepFolder = QStringLiteral("D:\\") + w + '\\' + m;
@@ -101,7 +100,7 @@ void TaskWindow::startTask()
         const QString serverFolder = plat::appPath(QStringLiteral("\\素材\\bk\\题库\\操作题\\") + a + QStringLiteral("\\server"));
         note(fs::makePath(serverFolder));
         ip = common::uGetLocalIPv4(serverFolder + QStringLiteral("\\ipd_mission.txt"), this);
-        if (!ip.isEmpty()) state.IP地址 = ip;
+        if (!ip.isEmpty()) state.ipAddress = ip;
         const QString personal = bank + QStringLiteral("\\题目内容_改\\") + t + QStringLiteral(".txt");
         note(fs::makePath(bank + QStringLiteral("\\题目内容_改")));
         // An old personalised text must not pass for this one.
@@ -115,13 +114,13 @@ void TaskWindow::startTask()
     }
 
     loadSamplePictures(t);
-    if (state.msCombo3.contains(t)) ctl("任务文件夹")->show();
+    if (state.tasksWithMaterial.contains(t)) ctl("任务文件夹")->show();
     showTaskText(shownText);
 
     if (first) {
         note(fs::makePath(stepFolder));
         if (restoreFolder) note(fs::copyFolder(staged + '\\' + m, stepFolder));
-        if (state.msCombo3.contains(t)) {
+        if (state.tasksWithMaterial.contains(t)) {
             const QString material = bank + QStringLiteral("\\素材\\") + t;
             if (!keepFolder && !restoreFolder) note(fs::copyFolder(material, stepFolder));
             const QString pristine = tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
@@ -136,25 +135,23 @@ void TaskWindow::startTask()
         note(fs::copyFolder(tree(QStringLiteral("\\题库\\network\\server")), projectArchive(a, state.studentKey)));
         // A server that cannot be set up tells the student itself.
         if (!uIsProcessRunning(kMissionFtpProcess)) uSetupMissionFtpServer(a, state.studentKey, this);
-        if (!uIsProcessRunning(kMissionWebProcess)) uSetupMissionWebServer(first ? ip : state.IP地址, this);
+        if (!uIsProcessRunning(kMissionWebProcess)) uSetupMissionWebServer(first ? ip : state.ipAddress, this);
     }
 
     for (int k = 0; k < 6; ++k)
-        if (state.可提交[k] == QStringLiteral("1")) ctl(QString::fromUtf8(kTaskMembers[k].check))->setEnabled(true);
+        if (state.mayHandIn[k] == QStringLiteral("1")) ctl(QString::fromUtf8(kTaskMembers[k].check))->setEnabled(true);
     if (keepDocument || keepFolder || restoreFolder)
-        uMsgOk(QStringLiteral("任务【") + t + QStringLiteral("】上次的提交没有完成，已保留上次的作答，可以继续完成后再提交。"), this);
+        uMsgOk(msg::earlierAnswerKept(t), this);
     if (!failed.isEmpty())
-        uMsgOk(QStringLiteral("开始任务时有文件没有复制成功：\n") + failed.join('\n') +
-                   QStringLiteral("\n请关闭正在使用的文件后点击“初始化当前任务”，或联系老师。"),
-               this);
+        uMsgOk(msg::startCopiesFailed(failed), this);
 }
 
 void TaskWindow::loadSamplePictures(const QString& task)
 {
-    if (!state.msCombo2.contains(task)) return;
+    if (!state.tasksWithPictures.contains(task)) return;
     ctl("样式")->show();
     const int count =
-        style_.setFolder(tree(QStringLiteral("\\题库\\") + state.操作题题型 + QStringLiteral("\\样图\\") + task));
+        style_.setFolder(tree(QStringLiteral("\\题库\\") + state.area + QStringLiteral("\\样图\\") + task));
     if (count == 0) return;
     style_.uShowPicture(0);
     for (const char* b : {"样式上一张", "样式下一张"}) {

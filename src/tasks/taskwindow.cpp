@@ -3,6 +3,7 @@
 #include "common/documents.h"
 #include "common/guards.h"
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/navigation.h"
 #include "common/questiontext.h"
 #include "common/servers.h"
@@ -14,6 +15,7 @@
 #include "platform/paths.h"
 #include "platform/result.h"
 #include "platform/textfile.h"
+#include "tasks/messages.h"
 #include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskkey.h"
@@ -64,7 +66,6 @@ constexpr WorkFolder kWorkFolders[] = {
 constexpr const char* kDeleteOrder[] = {"Word_Mission", "Excel_Mission", "Ppt_Mission", "SXNET", "SXWIN", "PracticalTraining"};
 
 const QString kWindowsTitle = QStringLiteral("任务项目_Windows");
-const QString kDocumentInUse = QStringLiteral("请关闭已经打开的题目文档 >_<");
 
 QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
 
@@ -86,23 +87,23 @@ const OfficeArea* findOfficeArea(const QString& word)
 TaskState::TaskState()
 {
     for (int i = 0; i < 6; ++i) {
-        已提交标记[i] = QString::fromUtf8(kTaskMembers[i].markLabel);
-        可提交[i] = QString::fromUtf8(kTaskMembers[i].mayLabel);
-        提交标记[i] = QString::fromUtf8(kTaskMembers[i].digitLabel);
+        handedInMarks[i] = QString::fromUtf8(kTaskMembers[i].markLabel);
+        mayHandIn[i] = QString::fromUtf8(kTaskMembers[i].mayLabel);
+        handInDigits[i] = QString::fromUtf8(kTaskMembers[i].digitLabel);
     }
 }
 
 int TaskState::currentTask() const
 {
     for (int n = 1; n <= 6; ++n)
-        if (当前任务 == QStringLiteral("任务%1").arg(n)) return n;
+        if (taskLabel == QStringLiteral("任务%1").arg(n)) return n;
     return 0;
 }
 
 TaskWindow::TaskWindow() : forms::Form(kTaskWindowSpec, taskWindowDesign()), style_(this, styleLayout())
 {
     style_.connectButtons();
-    for (int n = 1; n <= 6; ++n) onClick(QString::fromUtf8(kTaskMembers[n - 1].button), [this, n] { chooseTask(n); });
+    for (int n = 1; n <= 6; ++n) onClick(QString::fromUtf8(kTaskMembers[n - 1].button), [this, n] { uChooseTask(n); });
     onClick(QStringLiteral("重选任务"), [this] { withdrawTask(); });
     onClick(QStringLiteral("开始任务"), [this] { startTask(); });
     onClick(QStringLiteral("开始"), [this] { openTaskDocument(); });
@@ -129,7 +130,7 @@ TaskWindow::TaskWindow() : forms::Form(kTaskWindowSpec, taskWindowDesign()), sty
         {"Command3", "Aero特效"},       {"Command2", "资源管理器"}, {"Command6", "用户账户"},
         {"Command8", "硬盘分区与盘符"}, {"Command9", "库"},
     };
-    for (const auto& [button, box] : kPickers) onClick(QString::fromUtf8(button), [this, box] { pickScreenshot(box); });
+    for (const auto& [button, box] : kPickers) onClick(QString::fromUtf8(button), [this, box] { uPickScreenshot(box); });
     for (const char* shot : {"计算机基本信息", "屏幕分辨率", "自定义开始菜单", "Aero特效", "资源管理器", "用户账户",
                              "硬盘分区与盘符", "库", "保存路径"})
         ctl<QLineEdit>(QString::fromUtf8(shot))->setReadOnly(true);
@@ -172,23 +173,23 @@ common::StylePanelLayout TaskWindow::styleLayout()
 
 QPlainTextEdit* TaskWindow::textArea(const char* name) const { return ctl<QPlainTextEdit>(QString::fromUtf8(name)); }
 
-bool TaskWindow::isOffice() const { return findOfficeArea(state.操作题题型) != nullptr; }
+bool TaskWindow::isOffice() const { return findOfficeArea(state.area) != nullptr; }
 
 QString TaskWindow::workingDocument(const QString& task) const
 {
-    return tree(QStringLiteral("\\") + state.操作题题型 + QStringLiteral("\\题目文档\\") + task + '.' + state.扩展名);
+    return tree(QStringLiteral("\\") + state.area + QStringLiteral("\\题目文档\\") + task + '.' + state.extension);
 }
 
 void TaskWindow::onLoad()
 {
     laidOut_ = false;
     setTopmost(true);
-    state.退出检测.clear();
-    for (QString& d : state.提交标记) d.clear();
+    state.exitCheck.clear();
+    for (QString& d : state.handInDigits) d.clear();
 
     state.studentKey = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
-    common::readLineInto(state.学号, common::kIdentityFile, 2);
-    common::readLineInto(state.姓名, common::kIdentityFile, 3);
+    common::readLineInto(state.studentNumber, common::kIdentityFile, 2);
+    common::readLineInto(state.studentName, common::kIdentityFile, 3);
     if (!keyNamesFolder(state.studentKey)) {
         uMsgOk(badKeyMessage(state.studentKey), this);
         return;
@@ -200,14 +201,14 @@ void TaskWindow::onLoad()
         a = uReadLastLine(common::kTaskAreaFile);
         if (uReadLastLine(common::kTaskModeFile) == kFreePractice) loadMarks(a);
     }
-    state.单体与否 = uReadTextLine(common::kLaunchModeFile, 1).value_or(QString());
+    state.launchMode = uReadTextLine(common::kLaunchModeFile, 1).value_or(QString());
 
-    if (state.单体与否 == QStringLiteral("mission")) {
-        common::readLineInto(state.选择, common::kMissionAreaFile, 1);
-        a = state.选择;
+    if (state.launchMode == QStringLiteral("mission")) {
+        common::readLineInto(state.missionArea, common::kMissionAreaFile, 1);
+        a = state.missionArea;
         if (!common::writeRequest(common::kTaskModeFile, {QString()}, this)) return;
         if (!findArea(a)) {
-            uMsgOk(QStringLiteral("任务项目区域“") + a + QStringLiteral("”无效，请重新登录并选择任务项目。"), this);
+            uMsgOk(msg::missionAreaInvalid(a), this);
             return;
         }
         // As the main window's area buttons do: a student who has handed in
@@ -215,7 +216,7 @@ void TaskWindow::onLoad()
         const Area* area = findArea(a);
         removeInterruptedHandIn(a, state.studentKey);
         if (uIsSubmitted(submittedFolder(a), QString::fromUtf8(area->pattern), area->foldersToo, state.studentKey)) {
-            uMsgOk(QStringLiteral("【") + state.studentKey + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"), this);
+            uMsgOk(msg::alreadyHandedIn(state.studentKey), this);
             loadMarks(a);
         }
         if (!uPrepareProjectArchive(a, state.studentKey, this)) return;
@@ -226,7 +227,7 @@ void TaskWindow::onLoad()
     } else if (findOfficeArea(a)) {
         layoutOffice(a);
     } else {
-        uMsgOk(QStringLiteral("任务项目区域“") + a + QStringLiteral("”无效，请关闭本窗口后从主界面重新选择任务项目。"), this);
+        uMsgOk(msg::areaInvalid(a), this);
         return;
     }
     refreshWorkingCopy();
@@ -246,7 +247,7 @@ void TaskWindow::loadMarks(const QString& a)
     // One mark per line; a shorter or missing file leaves the rest as they are.
     const auto lines = plat::readLines936(submittedFolder(a) + '\\' + state.studentKey + QStringLiteral(".txt"));
     if (!lines) return;
-    for (int i = 0; i < 6 && i < lines->size(); ++i) state.已提交标记[i] = lines->at(i).section(',', 0, 0);
+    for (int i = 0; i < 6 && i < lines->size(); ++i) state.handedInMarks[i] = lines->at(i).section(',', 0, 0);
 }
 
 void TaskWindow::layoutWindows()
@@ -255,9 +256,9 @@ void TaskWindow::layoutWindows()
     page->show();
     forms::moveTw(page, 0, 0);
     setOuterSizeTw(forms::widthTw(page) + kPage1WidthMargin, forms::heightTw(page) + kPage1HeightMargin);
-    setCaption(kWindowsTitle + QStringLiteral("【学号：") + state.学号 + QStringLiteral("】【姓名：") + state.姓名 +
+    setCaption(kWindowsTitle + QStringLiteral("【学号：") + state.studentNumber + QStringLiteral("】【姓名：") + state.studentName +
                QStringLiteral("】"));
-    state.操作题题型 = QStringLiteral("windows");
+    state.area = QStringLiteral("windows");
     QStringList unreadable;
     for (const auto& [box, file] : kWindowsTexts) {
         const QString path = tree(QStringLiteral("\\题库\\windows\\题目内容\\") + QString::fromUtf8(file) + QStringLiteral(".txt"));
@@ -282,45 +283,43 @@ void TaskWindow::layoutOffice(const QString& a)
     forms::moveTw(page, 0, 0);
     setOuterWidthTw(forms::widthTw(page) + kOfficeWidthMargin);
     setFoldedHeight();
-    setCaption(QString::fromUtf8(o->title) + QStringLiteral("【学号：") + state.学号 + QStringLiteral("】【姓名：") +
-               state.姓名 + QStringLiteral("】"));
-    state.扩展名 = QString::fromUtf8(o->ext);
-    state.操作题题型 = a;
-    state.素材文件夹 = QString::fromUtf8(o->workFolder);
+    setCaption(QString::fromUtf8(o->title) + QStringLiteral("【学号：") + state.studentNumber + QStringLiteral("】【姓名：") +
+               state.studentName + QStringLiteral("】"));
+    state.extension = QString::fromUtf8(o->ext);
+    state.area = a;
+    state.workFolder = QString::fromUtf8(o->workFolder);
     if (a == QStringLiteral("network")) ctl("开始")->hide();
 
     const QString list = tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\任务列表.txt"));
     const auto lines = plat::readLines936(list);
-    state.Combo1 = lines.value_or(QStringList());
+    state.taskNames = lines.value_or(QStringList());
     if (!lines)
-        uMsgOk(QStringLiteral("找不到本区域的任务列表：") + plat::displayPath(list) +
-                   QStringLiteral("\n请联系老师检查任务题库。"),
-               this);
+        uMsgOk(msg::taskListMissing(plat::displayPath(list)), this);
     for (int n = 1; n <= 6; ++n)
         if (state.taskName(n).isEmpty()) ctl(QString::fromUtf8(kTaskMembers[n - 1].button))->hide();
     for (int n = 1; n <= 6; ++n)
         if (state.taskName(n).isEmpty()) ctl(QString::fromUtf8(kTaskMembers[n - 1].check))->hide();
 
-    state.msCombo2 = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\样图")));
-    state.msCombo3 = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\素材")));
+    state.tasksWithPictures = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\样图")));
+    state.tasksWithMaterial = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\素材")));
 }
 
 void TaskWindow::refreshWorkingCopy()
 {
-    const QString working = tree(QStringLiteral("\\") + state.操作题题型);
+    const QString working = tree(QStringLiteral("\\") + state.area);
     fs::ignoreFailure(fs::deleteFolder(working), "a held file stays and is overwritten by the copy");
-    fs::ignoreFailure(fs::copyFolder(tree(QStringLiteral("\\初始化\\") + state.操作题题型), working),
+    fs::ignoreFailure(fs::copyFolder(tree(QStringLiteral("\\初始化\\") + state.area), working),
                       "the task start copies what each task needs");
 }
 
-void TaskWindow::chooseTask(int n)
+void TaskWindow::uChooseTask(int n)
 {
     ctl("重选任务")->setEnabled(true);
     ctl("开始任务")->setEnabled(true);
     for (const TaskMember& m : kTaskMembers) ctl(QString::fromUtf8(m.button))->setEnabled(false);
     ctl<QLineEdit>(QStringLiteral("任务标题"))->setText(state.taskName(n));
-    state.任务步骤 = QString::fromUtf8(kTaskMembers[n - 1].step);
-    state.当前任务 = QStringLiteral("任务%1").arg(n);
+    state.taskStep = QString::fromUtf8(kTaskMembers[n - 1].step);
+    state.taskLabel = QStringLiteral("任务%1").arg(n);
 }
 
 void TaskWindow::withdrawTask()
@@ -338,7 +337,7 @@ void TaskWindow::withdrawTask()
 
 void TaskWindow::openTaskFolder()
 {
-    common::uOpenFolder(QStringLiteral("D:\\") + state.素材文件夹 + '\\' + state.任务步骤);
+    common::uOpenFolder(QStringLiteral("D:\\") + state.workFolder + '\\' + state.taskStep);
 }
 
 void TaskWindow::openTaskDocument()
@@ -350,12 +349,12 @@ void TaskWindow::fillKnowledgePoints()
 {
     ctl("涉及知识点区")->show();
     const QString task = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
-    const QString list = tree(QStringLiteral("\\题库\\") + state.操作题题型 + QStringLiteral("\\涉及知识点\\") + task +
+    const QString list = tree(QStringLiteral("\\题库\\") + state.area + QStringLiteral("\\涉及知识点\\") + task +
                               QStringLiteral(".txt"));
-    state.Combo3 = plat::readLines936(list).value_or(QStringList());
+    state.knowledgePoints = plat::readLines936(list).value_or(QStringList());
     for (int k = 1; k <= 6; ++k) {
         QWidget* b = ctl(QStringLiteral("知识点%1").arg(k));
-        const QString point = k <= state.Combo3.size() ? state.Combo3.at(k - 1) : QString();
+        const QString point = k <= state.knowledgePoints.size() ? state.knowledgePoints.at(k - 1) : QString();
         forms::setCaption(b, point);
         b->setVisible(!point.isEmpty());
     }
@@ -366,17 +365,16 @@ void TaskWindow::fillKnowledgePoints()
 void TaskWindow::openKnowledgePoint(int k)
 {
     const QString point = forms::caption(ctl(QStringLiteral("知识点%1").arg(k)));
-    if (!common::writeRequest(common::kKnowledgeRequest, {state.操作题题型, point, state.扩展名}, this)) return;
+    if (!common::writeRequest(common::kKnowledgeRequest, {state.area, point, state.extension}, this)) return;
     forms::hide(formName());
     forms::show(QStringLiteral("知识点与课本实训窗格"));
 }
 
 void TaskWindow::onUnload(bool& cancel)
 {
-    const bool quiet = state.退出检测 == QStringLiteral("1") && state.handedIn;
+    const bool quiet = state.exitCheck == QStringLiteral("1") && state.handedIn;
     if (!quiet) {
-        if (!uMsgYesNo(QStringLiteral("是否退出？"), this) ||
-            !uMsgYesNo(QStringLiteral("【未提交的答案将会清空】，确定退出吗？"), this)) {
+        if (!uMsgYesNo(common::msg::kAskExit, this) || !uMsgYesNo(msg::kAskExitSure, this)) {
             cancel = true;
             return;
         }
@@ -389,18 +387,18 @@ void TaskWindow::onUnload(bool& cancel)
         // A tree left under its probe name is named to the student instead
         // of being reported as a document in use.
         if (!fs::folderExists(plat::appPath(kTaskTreeProbe)))
-            guards << common::GuardEntry::probe(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), true, kDocumentInUse);
+            guards << common::GuardEntry::probe(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), true, common::msg::kCloseOpenDocuments);
         else
             uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), this);
         if (!common::uCheckFoldersFree(guards, this)) {
             cancel = true;
             return;
         }
-    } else if (state.单体与否 == QStringLiteral("more")) {
-        uMsgOk(QStringLiteral("即将返回首页！"), this);
+    } else if (state.launchMode == QStringLiteral("more")) {
+        uMsgOk(msg::kBackToStart, this);
     }
     cleanUp(quiet);
-    common::returnToMainOrEnd(state.单体与否);
+    common::returnToMainOrEnd(state.launchMode);
 }
 
 bool TaskWindow::cleanUp(bool quiet)
@@ -412,8 +410,8 @@ bool TaskWindow::cleanUp(bool quiet)
     for (const char* name : kDeleteOrder)
         fs::ignoreFailure(fs::deleteFolder(QStringLiteral("D:\\") + QString::fromUtf8(name), true), "a folder that cannot be deleted stays");
     // Only a real area's archive folder, never the whole "提交" or "已提交".
-    if (findArea(state.操作题题型)) {
-        const QString p = archiveAreaFolder(state.操作题题型);
+    if (findArea(state.area)) {
+        const QString p = archiveAreaFolder(state.area);
         fs::ignoreFailure(fs::deleteFolder(p, true), "what cannot be deleted stays");
         fs::ignoreFailure(fs::createFolder(p), "it may still exist");
     }

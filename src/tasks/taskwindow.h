@@ -3,9 +3,9 @@
 // "excel", "ppt", "network") offer up to six tasks to choose, start,
 // re-initialise and hand in; "windows" shows the two-page Windows sheet.
 //
-// The window's state lives in TaskState, in one place: the hidden labels
-// (named like the labels, holding their captions), the hidden lists and what
-// this visit has done per task.
+// The window's state lives in TaskState, in one place: what the hidden
+// labels and lists of the design carried (starting with their captions) and
+// what this visit has done per task.
 #include "common/stylepanel.h"
 #include "forms/form.h"
 
@@ -30,28 +30,29 @@ extern const std::array<TaskMember, 6> kTaskMembers;
 inline const QString kHandedIn = QStringLiteral("已提交");
 
 struct TaskState {
-    QString 学号 = QStringLiteral("8位学号");
-    QString 姓名 = QStringLiteral("姓名");
-    QString 单体与否 = QStringLiteral("单体与否");
-    QString 选择 = QStringLiteral("选择");
-    QString 操作题题型 = QStringLiteral("操作题题型");
-    QString 扩展名 = QStringLiteral("扩展名");
-    QString 素材文件夹 = QStringLiteral("素材文件夹");
-    QString 退出检测 = QStringLiteral("退出检测");
-    QString 当前任务 = QStringLiteral("当前任务");
-    QString 任务步骤 = QStringLiteral("任务步骤");
-    QString IP地址 = QStringLiteral("IP地址");
-    QString 序号 = QStringLiteral("序号");
-    std::array<QString, 6> 提交标记;  // digit labels
-    std::array<QString, 6> 已提交标记; // mark labels
-    std::array<QString, 6> 可提交;    // may-hand-in labels
+    // From the identity file; the defaults are the hidden labels' captions.
+    QString studentNumber = QStringLiteral("8位学号");
+    QString studentName = QStringLiteral("姓名");
+    QString launchMode = QStringLiteral("单体与否");    // "more" or "mission"
+    QString missionArea = QStringLiteral("选择");        // the area a mission launch names
+    QString area = QStringLiteral("操作题题型");         // "word" ... "windows"
+    QString extension = QStringLiteral("扩展名");        // of the area's documents
+    QString workFolder = QStringLiteral("素材文件夹");   // on D:, "Word_Mission" ...
+    QString exitCheck = QStringLiteral("退出检测");      // "1" after a hand-in
+    QString taskLabel = QStringLiteral("当前任务");      // "任务3"
+    QString taskStep = QStringLiteral("任务步骤");       // "Mission_Three"
+    QString ipAddress = QStringLiteral("IP地址");        // as the task start found it
+    QString questionNumber = QStringLiteral("序号");     // the Windows question, "01"
+    std::array<QString, 6> handInDigits;   // "N" for a task in this hand-in
+    std::array<QString, 6> handedInMarks;  // "已提交" or the label's caption
+    std::array<QString, 6> mayHandIn;      // "1" when the task may be ticked
 
-    QStringList Combo1;    // the area's task list
-    QString studentKey;    // Combo2's one item
-    QStringList msCombo2;  // tasks with sample pictures
-    QStringList msCombo3;  // tasks with material
-    QStringList Combo3;    // knowledge points of the started task
-    QStringList winCombo3; // material folders of the Windows question
+    QStringList taskNames;             // the area's task list
+    QString studentKey;                // the identity file's first line
+    QStringList tasksWithPictures;     // tasks with sample pictures
+    QStringList tasksWithMaterial;     // tasks with material
+    QStringList knowledgePoints;       // of the started task
+    QStringList sheetMaterialFolders;  // material folders of the Windows question
 
     // Tasks whose documents and material were copied in this visit: a second
     // start of the same task shows it without copying over the work.
@@ -60,8 +61,8 @@ struct TaskState {
     bool handedIn = false;
 
     TaskState();
-    QString taskName(int n) const { return n >= 1 && n <= Combo1.size() ? Combo1.at(n - 1) : QString(); }
-    // Task N named by 当前任务 ("任务3" gives 3), 0 when none.
+    QString taskName(int n) const { return n >= 1 && n <= taskNames.size() ? taskNames.at(n - 1) : QString(); }
+    // Task N named by taskLabel ("任务3" gives 3), 0 when none.
     int currentTask() const;
 };
 
@@ -77,7 +78,7 @@ public:
     TaskState state;
 
     // Handlers, public for tests that drive them directly.
-    void chooseTask(int n);
+    void uChooseTask(int n);
     void withdrawTask();
     void startTask();
     void openTaskDocument();
@@ -93,7 +94,7 @@ public:
     // Windows sheet.
     void showSheetPage1();
     void showSheetPage2();
-    void pickScreenshot(const char* box);
+    void uPickScreenshot(const char* box);
     void chooseSheetFolder();
     void restoreSheetQuestion();
     void openSheetFolder();
@@ -103,7 +104,7 @@ public:
     bool laidOut() const { return laidOut_; }
 
     // Area word of this visit and its document paths.
-    QString area() const { return state.操作题题型; }
+    QString area() const { return state.area; }
     QString workingDocument(const QString& task) const;
 
 private:

@@ -2,6 +2,7 @@
 // the Windows question of page 2 with its restore, and the folder button.
 #include "common/documents.h"
 #include "common/guards.h"
+#include "common/messages.h"
 #include "common/questiontext.h"
 #include "forms/controls.h"
 #include "forms/twips.h"
@@ -10,6 +11,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/result.h"
+#include "tasks/messages.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
 #include "tasks/taskwindow_design.h"
@@ -46,27 +48,27 @@ void TaskWindow::showSheetPage2()
     page->show();
     forms::moveTw(page, 0, 0);
     setOuterSizeTw(forms::widthTw(page) + kPage2WidthMargin, forms::heightTw(page) + kPage2HeightMargin);
-    state.操作题题型 = QStringLiteral("windows");
-    state.扩展名 = QStringLiteral("win");
-    state.素材文件夹 = QStringLiteral("SXWIN");
-    state.序号 = QStringLiteral("01");
+    state.area = QStringLiteral("windows");
+    state.extension = QStringLiteral("win");
+    state.workFolder = QStringLiteral("SXWIN");
+    state.questionNumber = QStringLiteral("01");
 
     common::GuardList guards;
     guards << common::GuardEntry::explorer(QStringLiteral("SXWIN"), common::explorerOpenMessage(QStringLiteral("SXWIN")))
            << common::GuardEntry::probe(kSheetFolder, QStringLiteral("D:\\win改名"), true,
                                         common::filesOpenMessage(QStringLiteral("SXWIN")))
            << common::GuardEntry::probe(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), true,
-                                        QStringLiteral("请关闭已经打开的题目文档 >_<"));
+                                        common::msg::kCloseOpenDocuments);
     if (!common::uCheckFoldersFree(guards, this)) return;
 
-    const QString k = state.操作题题型, q = state.序号;
+    const QString k = state.area, q = state.questionNumber;
     const QString pristine = tree(QStringLiteral("\\初始化\\windows"));
     // The working copy is replaced only when its pristine copy is there.
     if (fs::folderExists(pristine)) {
         skip(fs::deleteFolder(tree(QStringLiteral("\\windows"))));
         skip(fs::copyFolder(pristine, tree(QStringLiteral("\\windows"))));
     }
-    state.winCombo3 = fs::listSubFolders(tree(QStringLiteral("\\题库\\windows\\素材")));
+    state.sheetMaterialFolders = fs::listSubFolders(tree(QStringLiteral("\\题库\\windows\\素材")));
     const QString bank = tree(QStringLiteral("\\题库\\") + k);
     const QString personal = bank + QStringLiteral("\\题目内容_改\\1.txt");
     skip(fs::makePath(bank + QStringLiteral("\\题目内容_改")));
@@ -79,7 +81,7 @@ void TaskWindow::showSheetPage2()
     skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\bk\\windows01.win"))));
     skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\题目文档\\windows_题目_01.win"))));
     skip(fs::makePath(kSheetFolder));
-    if (state.winCombo3.contains(q)) {
+    if (state.sheetMaterialFolders.contains(q)) {
         const QString material = tree(QStringLiteral("\\题库\\windows\\素材\\") + q);
         skip(fs::copyFolder(material, kSheetFolder));
         skip(fs::copyFolder(material, tree(QStringLiteral("\\windows\\素材\\实训素材\\01"))));
@@ -88,7 +90,7 @@ void TaskWindow::showSheetPage2()
         uMsgOk(common::questionTextUnreadableMessage(shown), this);
 }
 
-void TaskWindow::pickScreenshot(const char* box)
+void TaskWindow::uPickScreenshot(const char* box)
 {
     auto* edit = ctl<QLineEdit>(QString::fromUtf8(box));
     // One dialog per page: it opens on the file chosen last on that page.
@@ -101,9 +103,9 @@ void TaskWindow::pickScreenshot(const char* box)
 
 void TaskWindow::restoreSheetQuestion()
 {
-    const QString q = state.序号;
-    const QString w = QStringLiteral("D:\\") + state.素材文件夹;
-    if (!uMsgYesNo(QStringLiteral("是否恢复?"), this)) return;
+    const QString q = state.questionNumber;
+    const QString w = QStringLiteral("D:\\") + state.workFolder;
+    if (!uMsgYesNo(common::msg::kAskRestore, this)) return;
     common::GuardList guards;
     guards << common::GuardEntry::probe(kSheetFolder, QStringLiteral("D:\\改名win"), true,
                                         common::filesOpenMessage(QStringLiteral("SXWIN")))
@@ -112,24 +114,19 @@ void TaskWindow::restoreSheetQuestion()
     // The source is checked before the student's folder is deleted.
     const QString source = tree(QStringLiteral("\\windows\\素材\\实训素材\\") + q);
     if (!fs::folderExists(source)) {
-        uMsgOk(QStringLiteral("本题的素材缺失，无法恢复：") + plat::displayPath(source) +
-                   QStringLiteral("\n请先点击“→”重新打开任务二；") + plat::displayPath(kSheetFolder) +
-                   QStringLiteral(" 没有改动。"),
-               this);
+        uMsgOk(msg::sheetMaterialMissing(plat::displayPath(source), plat::displayPath(kSheetFolder)), this);
         return;
     }
     if (!fs::ok(fs::deleteFolder(w, true)) || !fs::ok(fs::copyFolder(source, kSheetFolder))) {
-        uMsgOk(QStringLiteral("恢复没有完成：") + plat::displayPath(kSheetFolder) +
-                   QStringLiteral("中有文件无法删除或复制，请关闭正在使用的文件后再试。"),
-               this);
+        uMsgOk(msg::sheetRestoreNotDone(plat::displayPath(kSheetFolder)), this);
         return;
     }
-    uMsgOk(QStringLiteral("题目已恢复"), this);
+    uMsgOk(common::msg::kRestored, this);
 }
 
 void TaskWindow::openSheetFolder()
 {
-    if (state.操作题题型 == QStringLiteral("windows")) common::uOpenFolder(QStringLiteral("D:\\") + state.素材文件夹);
+    if (state.area == QStringLiteral("windows")) common::uOpenFolder(QStringLiteral("D:\\") + state.workFolder);
 }
 
 }  // namespace tasks

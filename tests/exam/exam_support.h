@@ -17,6 +17,7 @@
 #include "fake_servers.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -45,14 +46,21 @@ public:
 
 class ExamTest : public testing_support::DemoTreeTest {
 protected:
+    // The exam's own tree, the archiver and the practice servers with the
+    // kill tools the exam stops them with.
+    ExamTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/期末考查"), QStringLiteral("素材/bk/soft/RAR"), QStringLiteral("素材/bk/soft/WebServer"),
+                        QStringLiteral("素材/bk/soft/FtpServer"), QStringLiteral("素材/bk/模拟测试/题库/入门/network/sever")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
         exam::ExamWindow::progressPauseMs = 0;
-        common::setRandomSourceForTests(first);
+        hooks_.random(first);
         servers_.install();
-        plat::setIPv4AddressesForTests([this] { return addresses; });
-        plat::setDesktopHookForTests([this](plat::DesktopAction, const QString& text) {
+        hooks_.addresses([this] { return addresses; });
+        hooks_.desktop([this](plat::DesktopAction, const QString& text) {
             desktop << text;
             return true;
         });
@@ -66,11 +74,7 @@ protected:
     {
         forms::resetForTests();
         exam::ExamWindow::progressPauseMs = 1000;
-        common::resetRandomSource();
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
+        hooks_.reset();  // the fake servers' start hook and process list too
         plat::setFolderPicker(nullptr);
         PlatformTest::TearDown();
     }
@@ -94,8 +98,8 @@ protected:
     {
         exam::ExamWindow* w = open();
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("考生档案创建成功"));
-        boxes.expectOk(QStringLiteral("试卷已生成！！"));
+        boxes.expectOk(exam::msg::kArchiveMade);
+        boxes.expectOk(exam::msg::kPaperMade);
         click(w, QStringLiteral("开始考试"));
         return w;
     }
@@ -103,7 +107,7 @@ protected:
     void closeRunning(exam::ExamWindow* w)
     {
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("该操作不会完成交卷，请确认是否退出？"), true);
+        boxes.expectYesNo(exam::msg::kAskLeaveUnfinished, true);
         EXPECT_TRUE(forms::unload(w));
         processEvents();
     }
@@ -138,6 +142,7 @@ protected:
     }
     bool windowOpen() const { return forms::isLoaded(kExam); }
 
+    testing_support::TestHooks hooks_;
     Picker picker;
     QString target;
     testing_support::FakeServers servers_;

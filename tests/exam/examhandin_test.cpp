@@ -2,6 +2,8 @@
 // file, and only then the record, the success message and the close that
 // removes the working folders. Every fault leaves the exam going on with
 // nothing marked or deleted. And the close before and after a hand-in.
+#include "common/messages.h"
+#include "exam/messages.h"
 #include "exam_support.h"
 #include "forms/design.h"
 #include "platform/archive.h"
@@ -31,7 +33,7 @@ protected:
     void chooseTarget(exam::ExamWindow* w)
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"));
+        boxes.expectOk(common::msg::kHandInFolderWarning);
         picker.next = target;
         click(w, QStringLiteral("操作题选择提交路径"));
         EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text(), target);
@@ -72,9 +74,9 @@ TEST_F(ExamHandIn, AVerifiedHandInRecordsClosesCleansUpAndRefusesASecondExam)
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KS\\KSWIN\\资料\\旧文件.txt"), true));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
-        boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+        boxes.expectYesNo(exam::msg::kAskHandIn, true);
+        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+        boxes.expectOk(common::msg::kHandInPacked);
         click(w, QStringLiteral("操作题提交"));
         processEvents();
     }
@@ -99,7 +101,7 @@ TEST_F(ExamHandIn, AVerifiedHandInRecordsClosesCleansUpAndRefusesASecondExam)
     EXPECT_TRUE(starts.contains(QStringLiteral("f-kill_app.exe")));
 
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("【") + kKey + QStringLiteral("】已交卷，无法再次考试！"));
+    boxes.expectOk(exam::msg::handedIn(kKey));
     w = open();
     EXPECT_FALSE(w->startAllowed());
 }
@@ -114,17 +116,17 @@ TEST_F(ExamHandIn, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     ASSERT_TRUE(QFile::rename(archiverHost(), archiverHost() + QStringLiteral(".away")));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+        boxes.expectYesNo(exam::msg::kAskHandIn, true);
+        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
         boxes.expectOk();
         click(w, QStringLiteral("操作题提交"));
     }
     ASSERT_TRUE(QFile::rename(archiverHost() + QStringLiteral(".away"), archiverHost()));
     ASSERT_TRUE(QFile::remove(d(QStringLiteral("KS/KSDOC/草稿.docx"))));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-    boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
-    boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
+    boxes.expectYesNo(exam::msg::kAskHandIn, true);
+    boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+    boxes.expectOk(common::msg::kHandInPacked);
     click(w, QStringLiteral("操作题提交"));
     processEvents();
     const auto entries = plat::listArchive(submission());
@@ -144,8 +146,8 @@ TEST_F(ExamHandIn, AnArchiveLeftAfterTheRecordIsNotAnExamInProgress)
     {
         ScriptedMessageBoxes boxes;
         boxes.allowAnyOk = true;
-        boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-        boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+        boxes.expectYesNo(exam::msg::kAskHandIn, true);
+        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
         click(w, QStringLiteral("操作题提交"));
         processEvents();
     }
@@ -156,6 +158,83 @@ TEST_F(ExamHandIn, AnArchiveLeftAfterTheRecordIsNotAnExamInProgress)
     EXPECT_TRUE(exists(ex(QStringLiteral("提交/") + exam_support::kOther)));
     EXPECT_FALSE(exists(ex(QStringLiteral("提交/") + kKey)));
 }
+
+// The close after a hand-in deletes the working folders. A file-manager
+// window showing one of them, or a folder inside it, stops that: the
+// hand-in stands, nothing is deleted or stopped, the window stays open and
+// handed in (no second hand-in, no question about an unfinished exam), and
+// once the student has closed the file-manager window the close goes
+// through. (The hand-in itself already refuses a window on the FTP folder,
+// so one opened there afterwards stops the second close.)
+struct FolderWindowCase {
+    const char* name;
+    const char* windowClass;
+    const char* title;
+    const char* named;  // the folder the message names
+};
+void PrintTo(const FolderWindowCase& c, std::ostream* os) { *os << c.name; }
+
+class ExamHandedInClose : public testing_support::WithPrivateX<ExamHandIn>,
+                          public ::testing::WithParamInterface<FolderWindowCase> {};
+
+TEST_P(ExamHandedInClose, WaitsForAFileManagerWindowOnAFolderItDeletes)
+{
+    const FolderWindowCase& c = GetParam();
+    exam::ExamWindow* w = answered();
+    write(d(QStringLiteral("PracticalTraining/上传/作答.txt")), "uploaded");
+    write(d(QStringLiteral("KS/KSDOC/图表/说明.txt")), "a folder the student made");
+    chooseTarget(w);
+    auto window = std::make_unique<testing_support::ClassedWindow>(x_->name(), c.windowClass, QString::fromUtf8(c.title));
+    ASSERT_TRUE(window->ok());
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(exam::msg::kAskHandIn, true);
+        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+        boxes.expectOk(common::msg::kHandInPacked);
+        boxes.expectOk(exam::msg::closeFolderWindowAfterHandIn(QString::fromUtf8(c.named)));
+        click(w, QStringLiteral("操作题提交"));
+        processEvents();
+    }
+    ASSERT_TRUE(windowOpen());
+    const auto heldBack = [&] {
+        EXPECT_TRUE(exists(submission()));
+        EXPECT_TRUE(exists(packed()));
+        EXPECT_EQ(read(d(QStringLiteral("KS/KSDOC/作答.docx"))), "my work");
+        EXPECT_EQ(read(d(QStringLiteral("PracticalTraining/上传/作答.txt"))), "uploaded");
+        EXPECT_TRUE(starts.filter(QStringLiteral("kill")).isEmpty()) << "the servers keep running";
+        EXPECT_FALSE(w->ctl(QStringLiteral("操作题提交"))->isEnabled()) << "handed in once";
+    };
+    heldBack();
+
+    // Closed again with a file-manager window inside the FTP folder instead.
+    window = std::make_unique<testing_support::ClassedWindow>(x_->name(), "Thunar", QStringLiteral("上传 - Thunar"));
+    ASSERT_TRUE(window->ok());
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk(exam::msg::closeFolderWindowAfterHandIn(QStringLiteral("PracticalTraining")));
+        EXPECT_FALSE(forms::unload(w));
+        processEvents();
+    }
+    ASSERT_TRUE(windowOpen());
+    heldBack();
+
+    window.reset();
+    ScriptedMessageBoxes boxes;
+    EXPECT_TRUE(forms::unload(w));
+    processEvents();
+    EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join('|').toStdString();
+    EXPECT_FALSE(windowOpen());
+    EXPECT_TRUE(forms::loaded(exam_support::kMain)->isVisible());
+    EXPECT_FALSE(exists(d(QStringLiteral("KS"))));
+    EXPECT_FALSE(exists(d(QStringLiteral("PracticalTraining"))));
+    EXPECT_TRUE(starts.contains(QStringLiteral("f-kill_app.exe")));
+    EXPECT_TRUE(exists(packed()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ExamHandedInClose,
+                         ::testing::Values(FolderWindowCase{"OnTheWorkTree", "Nautilus", "KS", "KS"},
+                                           FolderWindowCase{"OnAKindsFolder", "Caja", "KSXLS", "KSXLS"},
+                                           FolderWindowCase{"InsideAKindsFolder", "Thunar", "图表 - Thunar", "KSDOC"}));
 
 struct FaultCase {
     const char* name;
@@ -182,14 +261,14 @@ TEST_P(ExamHandInFault, NothingIsMarkedOrDeletedAndTheExamGoesOn)
         write(ex(QStringLiteral("已提交")), "a file where the folder should be");
     }
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否交卷？"), true);
-    boxes.expectYesNo(QStringLiteral("交卷后不能继续作答，确定交卷吗？"), true);
+    boxes.expectYesNo(exam::msg::kAskHandIn, true);
+    boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
     boxes.expectOk();
     click(w, QStringLiteral("操作题提交"));
     processEvents();
     ASSERT_EQ(boxes.shown.size(), 3);
     EXPECT_TRUE(boxes.shown.last().contains(QString::fromUtf8(c.message))) << boxes.shown.last().toStdString();
-    EXPECT_FALSE(boxes.shown.contains(QStringLiteral("打包成功，请把文件上传给教师！ ")));
+    EXPECT_FALSE(boxes.shown.contains(common::msg::kHandInPacked));
     if (fault == QStringLiteral("record blocked")) {
         EXPECT_TRUE(windowOpen());
         EXPECT_NE(w->state.退出检测, QStringLiteral("1"));
@@ -215,7 +294,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct RefusalCase {
     const char* name;
     const char* setup;  // "open" a file held open in the FTP folder, "leftover" D:\n改名, "" none
-    std::vector<std::pair<const char*, int>> boxes;  // text, answer (-1 OK, 0 No, 1 Yes)
+    std::vector<std::pair<QString, int>> boxes;  // text, answer (-1 OK, 0 No, 1 Yes)
     bool folder;        // a hand-in folder chosen
 };
 void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
@@ -237,9 +316,9 @@ TEST_P(ExamHandInRefusal, ChangesNothing)
     ScriptedMessageBoxes boxes;
     for (const auto& [text, answer] : c.boxes) {
         if (answer < 0)
-            boxes.expectOk(QString::fromUtf8(text));
+            boxes.expectOk(text);
         else
-            boxes.expectYesNo(QString::fromUtf8(text), answer == 1);
+            boxes.expectYesNo(text, answer == 1);
     }
     click(w, QStringLiteral("操作题提交"));
     if (setup == QStringLiteral("leftover")) {
@@ -256,18 +335,18 @@ TEST_P(ExamHandInRefusal, ChangesNothing)
 INSTANTIATE_TEST_SUITE_P(
     Table, ExamHandInRefusal,
     ::testing::Values(
-        RefusalCase{"FileOpenInFtpFolder", "open", {{"请关闭已经打开的PracticalTraining文件夹中的文件 >_<", -1}}, true},
-        RefusalCase{"LeftoverProbeNameKeptThenNo", "leftover", {{"", -1}, {"是否交卷？", 0}}, true},
-        RefusalCase{"NoAtFirst", "", {{"是否交卷？", 0}}, true},
-        RefusalCase{"NoAtSecond", "", {{"是否交卷？", 1}, {"交卷后不能继续作答，确定交卷吗？", 0}}, true},
-        RefusalCase{"NoFolder", "", {{"是否交卷？", 1}, {"交卷后不能继续作答，确定交卷吗？", 1}, {"请选择交卷路径", -1}}, false}));
+        RefusalCase{"FileOpenInFtpFolder", "open", {{common::filesOpenMessage(QStringLiteral("PracticalTraining")), -1}}, true},
+        RefusalCase{"LeftoverProbeNameKeptThenNo", "leftover", {{QString(), -1}, {exam::msg::kAskHandIn, 0}}, true},
+        RefusalCase{"NoAtFirst", "", {{exam::msg::kAskHandIn, 0}}, true},
+        RefusalCase{"NoAtSecond", "", {{exam::msg::kAskHandIn, 1}, {exam::msg::kAskHandInAgain, 0}}, true},
+        RefusalCase{"NoFolder", "", {{exam::msg::kAskHandIn, 1}, {exam::msg::kAskHandInAgain, 1}, {exam::msg::kChooseHandInFolder, -1}}, false}));
 
 TEST_F(ExamHandIn, ThePickerKeepsTheFolderOnCancelAndWarnsEveryTime)
 {
     exam::ExamWindow* w = started();
     chooseTarget(w);
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"));
+    boxes.expectOk(common::msg::kHandInFolderWarning);
     picker.next.clear();
     click(w, QStringLiteral("操作题选择提交路径"));
     EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text(), target);
@@ -315,7 +394,7 @@ TEST_F(ExamTest, ClosingARunningExamAsksAndKeepsEverything)
     click(w, QStringLiteral("操作题excel"));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("该操作不会完成交卷，请确认是否退出？"), false);
+        boxes.expectYesNo(exam::msg::kAskLeaveUnfinished, false);
         EXPECT_FALSE(forms::unload(w));
     }
     EXPECT_TRUE(windowOpen());

@@ -1,6 +1,8 @@
 // The operation pages (one routine over five kinds), the style panel with
 // this window's frames, the restore of one question, and the choice page
 // whose answers reach "answer.txt" on every change and survive a close.
+#include "common/messages.h"
+#include "exam/messages.h"
 #include "exam_support.h"
 #include "faults.h"
 #include "forms/design.h"
@@ -167,7 +169,7 @@ TEST_P(ExamRestore, RebuildsFromTheBankOrChangesNothing)
 
     ScriptedMessageBoxes boxes;
     if (fault.isEmpty() || fault == QStringLiteral("no") || fault == QStringLiteral("readonly") || fault == QStringLiteral("full"))
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), fault != QStringLiteral("no"));
+        boxes.expectYesNo(common::msg::kAskRestore, fault != QStringLiteral("no"));
     if (fault != QStringLiteral("no")) boxes.expectOk();
     {
         std::unique_ptr<testing_support::FileSizeLimit> full;
@@ -187,12 +189,12 @@ TEST_P(ExamRestore, RebuildsFromTheBankOrChangesNothing)
         EXPECT_FALSE(exists(work + QStringLiteral("/我加的.txt")));
         EXPECT_EQ(files(work), files(ex(QStringLiteral("题库/1/") + QString::fromUtf8(c.material))));
     } else if (fault == QStringLiteral("full")) {
-        EXPECT_FALSE(boxes.shown.contains(QStringLiteral("题目已恢复"))) << "a failed restore is never shown as success";
+        EXPECT_FALSE(boxes.shown.contains(common::msg::kRestored)) << "a failed restore is never shown as success";
     } else {
         EXPECT_EQ(read(doc), "edited");
         EXPECT_EQ(read(work + QStringLiteral("/我加的.txt")), "mine");
         EXPECT_FALSE(exists(work + '/' + QString::fromUtf8(c.keep)));
-        EXPECT_FALSE(boxes.shown.contains(QStringLiteral("题目已恢复")));
+        EXPECT_FALSE(boxes.shown.contains(common::msg::kRestored));
     }
 }
 
@@ -268,7 +270,7 @@ TEST_F(ExamTest, AnswersSurviveACloseFromTheChoicePageAndARestart)
     w = open();
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("点【确定】后可以继续答题"));
+        boxes.expectOk(exam::msg::kGoOn);
         click(w, QStringLiteral("开始考试"));
     }
     click(w, QStringLiteral("理论题"));

@@ -1,6 +1,8 @@
 // 开始考试: new student, resume, another student's exam, a student who has
 // handed in; the paper draw; a bank or a resume that cannot give a whole
 // paper changes nothing; leftover probe names; the practice server.
+#include "common/messages.h"
+#include "exam/messages.h"
 #include "exam_support.h"
 #include "faults.h"
 #include "platform/filesystem.h"
@@ -34,7 +36,7 @@ QStringList workTreeOf(int p)
 struct StartCase {
     const char* name;
     const char* before;  // "" clean PC, "own" the student's exam, "other" another student's, "handed" handed in
-    std::vector<std::pair<const char*, int>> boxes;  // text, answer (-1 OK, 0 No, 1 Yes)
+    std::vector<std::pair<QString, int>> boxes;  // text, answer (-1 OK, 0 No, 1 Yes)
     bool runs;           // the exam runs afterwards
     bool newPaper;       // a new paper (number 3) replaced what was there
 };
@@ -54,16 +56,16 @@ TEST_P(ExamStartTable, StartResumeOrReplace)
         setKey(kKey);
     }
     if (before == QStringLiteral("handed")) write(ex(QStringLiteral("已提交/") + kKey + QStringLiteral(".rar")), "x");
-    common::setRandomSourceForTests(exam_support::last);
+    hooks_.random(exam_support::last);
 
     ScriptedMessageBoxes boxes;
-    if (before == QStringLiteral("handed")) boxes.expectOk(QStringLiteral("【") + kKey + QStringLiteral("】已交卷，无法再次考试！"));
+    if (before == QStringLiteral("handed")) boxes.expectOk(exam::msg::handedIn(kKey));
     exam::ExamWindow* w = open();
     for (const auto& [text, answer] : c.boxes) {
         if (answer < 0)
-            boxes.expectOk(QString::fromUtf8(text));
+            boxes.expectOk(text);
         else
-            boxes.expectYesNo(QString::fromUtf8(text), answer == 1);
+            boxes.expectYesNo(text, answer == 1);
     }
     click(w, QStringLiteral("开始考试"));
 
@@ -93,20 +95,20 @@ TEST_P(ExamStartTable, StartResumeOrReplace)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExamStartTable,
-    ::testing::Values(StartCase{"NewStudent", "", {{"考生档案创建成功", -1}, {"试卷已生成！！", -1}}, true, true},
-                      StartCase{"Resume", "own", {{"点【确定】后可以继续答题", -1}}, true, false},
-                      StartCase{"OtherStudentDeclined", "other", {{"考生【2026002李四】\n正在做题，是否重置与替换", 0}}, false, false},
+    ::testing::Values(StartCase{"NewStudent", "", {{exam::msg::kArchiveMade, -1}, {exam::msg::kPaperMade, -1}}, true, true},
+                      StartCase{"Resume", "own", {{exam::msg::kGoOn, -1}}, true, false},
+                      StartCase{"OtherStudentDeclined", "other", {{exam::msg::askReplace(kOther), 0}}, false, false},
                       StartCase{"OtherStudentDeclinedSecond",
                                 "other",
-                                {{"考生【2026002李四】\n正在做题，是否重置与替换", 1}, {"替换考生后试卷也会重置，确认替换吗？？", 0}},
+                                {{exam::msg::askReplace(kOther), 1}, {exam::msg::kAskReplaceAgain, 0}},
                                 false,
                                 false},
                       StartCase{"OtherStudentReplaced",
                                 "other",
-                                {{"考生【2026002李四】\n正在做题，是否重置与替换", 1},
-                                 {"替换考生后试卷也会重置，确认替换吗？？", 1},
-                                 {"考生档案重置成功", -1},
-                                 {"试卷已生成！！", -1}},
+                                {{exam::msg::askReplace(kOther), 1},
+                                 {exam::msg::kAskReplaceAgain, 1},
+                                 {exam::msg::kArchiveReset, -1},
+                                 {exam::msg::kPaperMade, -1}},
                                 true,
                                 true},
                       StartCase{"HandedInIsRefused", "handed", {}, false, false}));
@@ -128,7 +130,7 @@ TEST_F(ExamTest, ThePaperDrawnByTheRandomSourceIsCopiedWholeAndTheWorkTreeBuiltA
         // A file an earlier question had the student make read-only.
         write(d(QStringLiteral("KS/KSWIN/资料/旧文件.txt")), "old");
         ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KS\\KSWIN\\资料\\旧文件.txt"), true));
-        common::setRandomSourceForTests(c.source);
+        hooks_.random(c.source);
         exam::ExamWindow* w = started();
         EXPECT_EQ(w->state.试卷号, QString::number(c.paper));
         EXPECT_EQ(read(ex(QStringLiteral("examnumber.txt"))), QByteArray::number(c.paper) + "\r\n");
@@ -146,7 +148,6 @@ TEST_F(ExamTest, ThePaperDrawnByTheRandomSourceIsCopiedWholeAndTheWorkTreeBuiltA
 struct BankFault {
     const char* name;
     const char* remove;  // under 素材/bk/期末考查, "*" for every paper
-    const char* message;
     bool replacing;  // the start would replace another student's exam
 };
 void PrintTo(const BankFault& c, std::ostream* os) { *os << c.name; }
@@ -177,13 +178,23 @@ TEST_P(ExamBankFault, IsFoundBeforeAnythingChanges)
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
     if (c.replacing) {
-        boxes.expectYesNo(QStringLiteral("考生【2026002李四】\n正在做题，是否重置与替换"), true);
-        boxes.expectYesNo(QStringLiteral("替换考生后试卷也会重置，确认替换吗？？"), true);
+        boxes.expectYesNo(exam::msg::askReplace(kOther), true);
+        boxes.expectYesNo(exam::msg::kAskReplaceAgain, true);
     }
     boxes.expectOk();
     click(w, QStringLiteral("开始考试"));
     ASSERT_FALSE(boxes.shown.isEmpty());
-    EXPECT_TRUE(boxes.shown.last().contains(QString::fromUtf8(c.message))) << boxes.shown.last().toStdString();
+    // The refusal names what is missing: the whole bank, the paper of the
+    // gap, or the part of the drawn paper (the first) or the template.
+    const QString bank = plat::displayPath(plat::appPath(exam::kBank));
+    QString refusal;
+    if (remove == QStringLiteral("*"))
+        refusal = exam::msg::noPaperInBank(bank);
+    else if (remove == QStringLiteral("题库/2"))
+        refusal = exam::msg::paperMissingInBank(2, 2, bank);
+    else
+        refusal = exam::msg::paperIncomplete(1, plat::displayPath(plat::appPath(exam::kExamTree + '\\' + QString(remove).replace('/', '\\'))));
+    EXPECT_EQ(boxes.shown.last(), refusal);
     EXPECT_TRUE(w->state.学生信息.isEmpty());
     EXPECT_TRUE(w->ctl(QStringLiteral("综合考查简介"))->isVisible());
     EXPECT_EQ(QDir(ex(QStringLiteral("提交"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
@@ -191,22 +202,22 @@ TEST_P(ExamBankFault, IsFoundBeforeAnythingChanges)
     EXPECT_EQ(read(ex(QStringLiteral("examnumber.txt"))), number);
     EXPECT_EQ(files(ex(QStringLiteral("试卷"))), paper);
     EXPECT_TRUE(exists(d(QStringLiteral("KS/KSDOC/作答.docx"))));
-    EXPECT_FALSE(boxes.shown.contains(QStringLiteral("试卷已生成！！")));
+    EXPECT_FALSE(boxes.shown.contains(exam::msg::kPaperMade));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExamBankFault,
-    ::testing::Values(BankFault{"EmptyBank", "*", "期末考查题库中没有试卷", false},
-                      BankFault{"GapInBank", "题库/2", "缺少试卷2", false},
-                      BankFault{"MissingChoiceQuestion", "题库/1/选择题/7.txt", "7.txt", false},
-                      BankFault{"MissingAnswerFile", "题库/1/选择题/answer.txt", "answer.txt", false},
-                      BankFault{"MissingNetworkMaterial", "题库/1/network/素材2", "素材2", false},
-                      BankFault{"MissingDocument", "题库/1/excel/题目文档/excel考查题.xlsx", "excel考查题.xlsx", false},
-                      BankFault{"MissingQuestionText", "题库/1/ppt/题目内容/ppt.txt", "ppt.txt", false},
-                      BankFault{"MissingWorkTreeTemplate", "KS", "KS", false},
-                      BankFault{"MissingArchiveTemplate", "提交初始化", "提交初始化", false},
-                      BankFault{"ReplacingWithEmptyBank", "*", "期末考查题库中没有试卷", true},
-                      BankFault{"ReplacingWithBrokenPaper", "题库/1/word/题目文档/word考查题.docx", "word考查题.docx", true}));
+    ::testing::Values(BankFault{"EmptyBank", "*", false},
+                      BankFault{"GapInBank", "题库/2", false},
+                      BankFault{"MissingChoiceQuestion", "题库/1/选择题/7.txt", false},
+                      BankFault{"MissingAnswerFile", "题库/1/选择题/answer.txt", false},
+                      BankFault{"MissingNetworkMaterial", "题库/1/network/素材2", false},
+                      BankFault{"MissingDocument", "题库/1/excel/题目文档/excel考查题.xlsx", false},
+                      BankFault{"MissingQuestionText", "题库/1/ppt/题目内容/ppt.txt", false},
+                      BankFault{"MissingWorkTreeTemplate", "KS", false},
+                      BankFault{"MissingArchiveTemplate", "提交初始化", false},
+                      BankFault{"ReplacingWithEmptyBank", "*", true},
+                      BankFault{"ReplacingWithBrokenPaper", "题库/1/word/题目文档/word考查题.docx", true}));
 
 // ---- a resume without its paper ---------------------------------------------------
 
@@ -233,7 +244,7 @@ TEST_F(ExamTest, AResumeWithoutItsPaperNumberOrPaperSaysSoAndChangesNothing)
         boxes.expectOk();
         click(w, QStringLiteral("开始考试"));
         ASSERT_EQ(boxes.shown.size(), 1);
-        EXPECT_TRUE(boxes.shown.first().contains(QStringLiteral("找不到本场考试的试卷号或试卷"))) << boxes.shown.first().toStdString();
+        EXPECT_EQ(boxes.shown.first(), exam::msg::resumeWithoutPaper(plat::displayPath(plat::appPath(exam::kPaperNumberFile))));
         EXPECT_TRUE(w->state.学生信息.isEmpty());
         EXPECT_TRUE(w->ctl(QStringLiteral("综合考查简介"))->isVisible());
         EXPECT_TRUE(exists(d(QStringLiteral("KS/KSDOC/作答.docx"))));
@@ -255,7 +266,7 @@ TEST_F(ExamTest, APaperThatCannotBeMadeTakesBackTheNewArchiveSoTheNextStartBegin
     exam::ExamWindow* w = open();
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("考生档案创建成功"));
+        boxes.expectOk(exam::msg::kArchiveMade);
         boxes.expectOk();
         testing_support::FileSizeLimit full(16 * 1024);
         ASSERT_TRUE(full.ok());
@@ -269,8 +280,8 @@ TEST_F(ExamTest, APaperThatCannotBeMadeTakesBackTheNewArchiveSoTheNextStartBegin
 
     for (int p = 1; p <= 3; ++p) ASSERT_TRUE(QFile::remove(ex(QStringLiteral("题库/%1/word/素材/大文件.dat").arg(p))));
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("考生档案创建成功"));
-    boxes.expectOk(QStringLiteral("试卷已生成！！"));
+    boxes.expectOk(exam::msg::kArchiveMade);
+    boxes.expectOk(exam::msg::kPaperMade);
     click(w, QStringLiteral("开始考试"));
     EXPECT_EQ(w->state.学生信息, kKey);
     EXPECT_EQ(files(d(QStringLiteral("KS"))), workTreeOf(1));
@@ -307,7 +318,7 @@ TEST_P(ExamLeftover, IsPutBackOrKeptAsideAndTheStartGoesOn)
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
     boxes.expectOk();
-    if (c.pathToo) boxes.expectOk(QStringLiteral("点【确定】后可以继续答题"));
+    if (c.pathToo) boxes.expectOk(exam::msg::kGoOn);
     click(w, QStringLiteral("开始考试"));
     if (c.pathToo) {
         // Kept whole under a name of its own on D: and named; the start goes on.
@@ -320,7 +331,7 @@ TEST_P(ExamLeftover, IsPutBackOrKeptAsideAndTheStartGoesOn)
         ASSERT_EQ(aside.size(), 1);
         EXPECT_FALSE(QDir(d(aside[0])).isEmpty()) << "nothing of it is lost";
     } else {
-        EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("点【确定】后可以继续答题")});
+        EXPECT_EQ(boxes.shown, QStringList{exam::msg::kGoOn});
         EXPECT_EQ(w->state.学生信息, kKey);
         EXPECT_FALSE(exists(probe));
         EXPECT_TRUE(exists(d(QStringLiteral("KS/KSDOC/作答.docx"))));
@@ -341,7 +352,7 @@ TEST_F(ExamTest, AFileOpenInTheWorkTreeStopsTheStartBeforeAnythingChanges)
     ASSERT_TRUE(holder.holding());
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("请关闭已经打开的文件 >_<"));
+    boxes.expectOk(common::msg::kCloseOpenFiles);
     click(w, QStringLiteral("开始考试"));
     EXPECT_TRUE(w->state.学生信息.isEmpty());
     EXPECT_TRUE(exists(d(QStringLiteral("KS"))));
@@ -361,7 +372,7 @@ TEST_F(ExamTest, AFileManagerWindowOnAFolderInsideTheWorkTreeStopsTheStart)
     ASSERT_TRUE(thunar.ok());
     exam::ExamWindow* w = open();
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("请关闭KSXLS文件夹及其子文件夹 >_<"));
+    boxes.expectOk(common::explorerOpenMessage(QStringLiteral("KSXLS")));
     click(w, QStringLiteral("开始考试"));
     EXPECT_TRUE(w->state.学生信息.isEmpty());
     EXPECT_TRUE(exists(d(QStringLiteral("KS/KSXLS/图表/说明.txt"))));
@@ -403,7 +414,7 @@ TEST_P(ExamServer, TheNetworkQuestionChoosesAndPreparesIt)
 {
     const ServerCase& c = GetParam();
     const int paper = c.paper;
-    common::setRandomSourceForTests([paper](std::uint32_t) { return std::uint32_t(paper - 1); });
+    hooks_.random([paper](std::uint32_t) { return std::uint32_t(paper - 1); });
     if (c.running) running << QString::fromUtf8(c.running);
     if (!c.address) addresses.clear();
     exam::ExamWindow* w = open();
@@ -442,6 +453,54 @@ INSTANTIATE_TEST_SUITE_P(
                       ServerCase{"WebWithoutAddress", 2, nullptr, false, {"MyWebServer.exe"}},
                       ServerCase{"WebRunningIsLeftAlone", 2, "MyWebServer.exe", true, {}}));
 
+// A new examinee whose paper has a web question does not get what the
+// previous examinee uploaded into the FTP folder: neither when that examinee
+// is replaced nor when the folder was left behind on a PC where no exam runs.
+struct WebPaperCase {
+    const char* name;
+    bool replacing;
+};
+void PrintTo(const WebPaperCase& c, std::ostream* os) { *os << c.name; }
+
+class ExamWebPaper : public ExamTest, public ::testing::WithParamInterface<WebPaperCase> {};
+
+TEST_P(ExamWebPaper, StartsWithoutThePreviousExamineesFtpFolder)
+{
+    const WebPaperCase& c = GetParam();
+    if (c.replacing) {
+        setKey(kOther);
+        closeRunning(started());  // paper 1: FTP, its server left running
+        setKey(kKey);
+    } else {
+        running << QStringLiteral("FTPServer.exe");
+    }
+    write(d(QStringLiteral("PracticalTraining/上传/学号.txt")), "uploaded by the previous examinee");
+    hooks_.random([](std::uint32_t) { return std::uint32_t(1); });  // paper 2: web
+    starts.clear();
+
+    exam::ExamWindow* w = open();
+    ScriptedMessageBoxes boxes;
+    if (c.replacing) {
+        boxes.expectYesNo(exam::msg::askReplace(kOther), true);
+        boxes.expectYesNo(exam::msg::kAskReplaceAgain, true);
+        boxes.expectOk(exam::msg::kArchiveReset);
+    } else {
+        boxes.expectOk(exam::msg::kArchiveMade);
+    }
+    boxes.expectOk(exam::msg::kPaperMade);
+    click(w, QStringLiteral("开始考试"));
+    EXPECT_EQ(w->state.学生信息, kKey);
+    EXPECT_EQ(w->state.试卷号, QStringLiteral("2"));
+    EXPECT_FALSE(exists(d(QStringLiteral("PracticalTraining"))));
+    // The FTP server let go of the folder before it went; the web server serves the paper.
+    starts.removeAll(QStringLiteral("cmd.exe"));
+    EXPECT_EQ(starts.join(' '), QStringLiteral("f-kill_app.exe MyWebServer.exe"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ExamWebPaper,
+                         ::testing::Values(WebPaperCase{"ReplacingAnExamineeOfAnFtpPaper", true},
+                                           WebPaperCase{"FolderLeftOnAFreePc", false}));
+
 TEST_F(ExamTest, AResumeKeepsTheFtpFolderAndANewExamEmptiesIt)
 {
     closeRunning(started());  // paper 1: FTP
@@ -452,7 +511,7 @@ TEST_F(ExamTest, AResumeKeepsTheFtpFolderAndANewExamEmptiesIt)
     exam::ExamWindow* w = open();
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("点【确定】后可以继续答题"));
+        boxes.expectOk(exam::msg::kGoOn);
         click(w, QStringLiteral("开始考试"));
     }
     EXPECT_EQ(read(d(QStringLiteral("PracticalTraining/上传/学号.txt"))), "uploaded");
@@ -464,10 +523,10 @@ TEST_F(ExamTest, AResumeKeepsTheFtpFolderAndANewExamEmptiesIt)
     setKey(kOther);
     w = open();
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("考生【") + kKey + QStringLiteral("】\n正在做题，是否重置与替换"), true);
-    boxes.expectYesNo(QStringLiteral("替换考生后试卷也会重置，确认替换吗？？"), true);
-    boxes.expectOk(QStringLiteral("考生档案重置成功"));
-    boxes.expectOk(QStringLiteral("试卷已生成！！"));
+    boxes.expectYesNo(exam::msg::askReplace(kKey), true);
+    boxes.expectYesNo(exam::msg::kAskReplaceAgain, true);
+    boxes.expectOk(exam::msg::kArchiveReset);
+    boxes.expectOk(exam::msg::kPaperMade);
     click(w, QStringLiteral("开始考试"));
     EXPECT_EQ(files(d(QStringLiteral("PracticalTraining"))), files(ex(QStringLiteral("题库/1/network/素材"))));
     EXPECT_EQ(read(d(QStringLiteral("PracticalTraining/考试说明.txt"))), read(ex(QStringLiteral("题库/1/network/素材/考试说明.txt"))));

@@ -1,6 +1,7 @@
 // What the opener relies on in the final-exam window: the refusal of a
 // student who has handed in, its size, and its return to the main window.
 #include "exam/examwindow.h"
+#include "exam/messages.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
 #include "platform_fixture.h"
@@ -37,7 +38,7 @@ TEST_P(ExamWindowTest, RefusesOnlyAStudentWhoHasHandedIn)
     for (const char* f : c.files) writeBytes(kSubmitted + QString::fromUtf8(f), "x");
     for (const char* d : c.folders) ASSERT_TRUE(QDir().mkpath(hostPath(kSubmitted + QString::fromUtf8(d))));
     testing_support::ScriptedMessageBoxes boxes;
-    if (c.refused) boxes.expectOk(QStringLiteral("【") + key + QStringLiteral("】已交卷，无法再次考试！"));
+    if (c.refused) boxes.expectOk(exam::msg::handedIn(key));
     forms::show(kMain);
     forms::hide(kMain);
     auto* w = qobject_cast<exam::ExamWindow*>(forms::show(kExam));

@@ -8,9 +8,11 @@
 #include "platform_fixture.h"
 #include "test_hooks.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
+#include <string_view>
 #include <gtest/gtest.h>
 
 namespace {
@@ -257,6 +259,40 @@ TEST_F(ControlsTest, AutoSizeLabelFollowsItsText)
     forms::setCaption(&label, QStringLiteral("一\r\n二"));
     EXPECT_EQ(forms::caption(&label), QStringLiteral("一\n二"));
     EXPECT_GT(label.height(), oneLine);
+}
+
+// A deferred frame and what lies in it are built on the first look-up of any
+// of them (or of a name the window has not got), in place, as the design
+// places them; the rest of the design is there from the start.
+const Control kDeferringDesign[] = {
+    {.name = "Go", .kind = Kind::Button, .left = 120, .top = 120, .width = 1200, .height = 450, .caption = "Go"},
+    {.name = "Aux", .kind = Kind::Frame, .left = 2000, .top = 120, .width = 1500, .height = 1500,
+     .flags = forms::Hidden | forms::Deferred},
+    {.name = "AuxList", .kind = Kind::Combo, .parent = "Aux", .left = 60, .top = 120, .width = 1095, .height = 300},
+    {.name = "AuxLabel", .kind = Kind::Label, .parent = "Aux", .left = 60, .top = 600, .width = 900, .height = 300,
+     .caption = "辅助"},
+    {.name = "After", .kind = Kind::Label, .left = 120, .top = 900, .width = 900, .height = 300, .caption = "之后"},
+};
+
+TEST_F(ControlsTest, DeferredControlsAreBuiltOnTheirFirstLookUp)
+{
+    for (const char* first : {"AuxLabel", "Aux", "NoSuchControl"}) {
+        SCOPED_TRACE(first);
+        forms::Form w(forms::WindowSpec{"丁", "丁", 4800, 3600}, kDeferringDesign);
+        EXPECT_NE(w.findChild<QWidget*>(QStringLiteral("Go")), nullptr);
+        EXPECT_NE(w.findChild<QWidget*>(QStringLiteral("After")), nullptr);
+        EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("Aux")), nullptr);
+        EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("AuxList")), nullptr);
+        EXPECT_EQ(w.ctl(QString::fromUtf8(first)) == nullptr, std::string_view(first) == "NoSuchControl");
+        auto* list = w.ctl<QComboBox>(QStringLiteral("AuxList"));
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->parentWidget(), w.ctl(QStringLiteral("Aux")));
+        EXPECT_EQ(list->geometry(), QRect(forms::tw(60), forms::tw(120), forms::tw(1095), forms::tw(300)));
+        EXPECT_EQ(forms::caption(w.ctl(QStringLiteral("AuxLabel"))), QStringLiteral("辅助"));
+        EXPECT_TRUE(w.ctl(QStringLiteral("Aux"))->isHidden());
+        EXPECT_FALSE(list->isHidden());
+        EXPECT_EQ(w.findChildren<QComboBox*>().size(), 1);  // built once
+    }
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 // reach the window and click its buttons as a student does.
 #include "common/draw.h"
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/processes.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
 #include "mocktest/answering/mocktestwindow.h"
+#include "mocktest/messages.h"
 #include "mocktest/paper/generation.h"
 #include "platform/desktop.h"
 #include "platform/filesystem.h"
@@ -18,6 +20,7 @@
 #include "fake_servers.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -41,13 +44,20 @@ inline std::uint32_t last(std::uint32_t bound) { return bound - 1; }
 
 class MockTest : public testing_support::DemoTreeTest {
 protected:
+    // The mock tree, and the practice servers' folders the network
+    // questions set up.
+    MockTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/模拟测试"), QStringLiteral("素材/bk/soft/WebServer"),
+                        QStringLiteral("素材/bk/soft/FtpServer")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
-        common::setRandomSourceForTests(first);
+        hooks.random(first);
         servers_.install();
-        plat::setIPv4AddressesForTests([this] { return addresses; });
-        plat::setDesktopHookForTests([this](plat::DesktopAction, const QString& text) {
+        hooks.addresses([this] { return addresses; });
+        hooks.desktop([this](plat::DesktopAction, const QString& text) {
             desktop << text;
             return true;
         });
@@ -58,11 +68,7 @@ protected:
     {
         levelBoxes_.reset();
         forms::resetForTests();
-        common::resetRandomSource();
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
+        hooks.reset();
         PlatformTest::TearDown();
     }
 
@@ -89,7 +95,7 @@ protected:
         auto* w = open();
         const mocktest::LevelSpec* l = mocktest::findLevel(level);
         click(w, QString::fromUtf8(l->button));
-        boxes.expectOk(mocktest::kPaperMade);
+        boxes.expectOk(mocktest::msg::kPaperMade);
         finishProgress(w);
         return w;
     }
@@ -125,8 +131,8 @@ protected:
     // The two questions of the close, the second answered as given.
     static void expectCloseQuestions(ScriptedMessageBoxes& boxes, bool yes = true)
     {
-        boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-        boxes.expectYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), yes);
+        boxes.expectYesNo(common::msg::kAskExit, true);
+        boxes.expectYesNo(mocktest::msg::kAskExitClears, yes);
     }
 
     // The file with its folders, holding the bytes.
@@ -151,6 +157,9 @@ protected:
     static bool exists(const QString& host) { return QFileInfo::exists(host); }
     static QStringList entries(const QString& host);
 
+    // The hooks of the test, all undone in TearDown; the fake servers set
+    // the start hook and the process list.
+    testing_support::TestHooks hooks;
     testing_support::FakeServers servers_;
     QStringList& starts = servers_.starts;
     QList<plat::WindowStyle>& styles = servers_.styles;

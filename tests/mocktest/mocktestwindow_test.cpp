@@ -140,7 +140,7 @@ TEST_F(MockPagesTest, NormalOfficePageOffersStyleAndFolderOfItsQuestion)
 TEST_F(MockPagesTest, ChoicePageShowsTheQuestionAndKeepsTheAnswerCard)
 {
     ScriptedMessageBoxes boxes;
-    common::setRandomSourceForTests(mock_support::last);
+    hooks.random(mock_support::last);
     auto* w = paper(QStringLiteral("普通"), boxes);
     click(w, QStringLiteral("选择题"));
     EXPECT_EQ(w->outerWidthTw(), forms::toTw(forms::tw(13335 + 280)));

@@ -6,6 +6,7 @@
 #include "process_support.h"
 
 #include <QDir>
+#include <sys/stat.h>
 #include <QProgressBar>
 
 using mock_support::MockTest;
@@ -65,9 +66,9 @@ TEST_F(MockPaperTest, EntryPaperLandsInItsLabelsSlotsAndFolders)
     auto* w = paper(QStringLiteral("入门"), boxes);
     const MockState& s = w->state;
     EXPECT_EQ(s.测试级别, QStringLiteral("入门"));
-    for (int i = 1; i <= 15; ++i) EXPECT_EQ(s.Label[i], QString::number(i));
-    EXPECT_EQ(s.Label[16], QStringLiteral("16"));  // design caption
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(s.Label[24 + i], QString::number(i + 1));
+    for (int i = 1; i <= 15; ++i) EXPECT_EQ(s.drawn[i], QString::number(i));
+    EXPECT_EQ(s.drawn[16], QStringLiteral("16"));  // design caption
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(s.drawn[24 + i], QString::number(i + 1));
     EXPECT_EQ(read(mt(QStringLiteral("选择题/03.txt"))), read(bank(QStringLiteral("入门"), QStringLiteral("选择题/3.txt"))));
     // Office documents twice, no texts at this level.
     EXPECT_EQ(read(mt(QStringLiteral("word/bk/word06.docx"))), read(bank(QStringLiteral("入门"), QStringLiteral("word/题目文档/6.docx"))));
@@ -93,15 +94,15 @@ TEST_F(MockPaperTest, EntryPaperLandsInItsLabelsSlotsAndFolders)
 
 TEST_F(MockPaperTest, LastNumbersFirstGoToSlotOneAndNormalMaterialLiesFlat)
 {
-    common::setRandomSourceForTests(mock_support::last);
+    hooks.random(mock_support::last);
     ScriptedMessageBoxes boxes;
     touch(d(QStringLiteral("KSPPT/旧.txt")));
     auto* w = paper(QStringLiteral("普通"), boxes);
     const MockState& s = w->state;
-    EXPECT_EQ(s.Label[1], QStringLiteral("21"));
-    EXPECT_EQ(s.Label[2], QStringLiteral("1"));
-    EXPECT_EQ(s.Label[21], QStringLiteral("2"));  // word: last of two
-    EXPECT_EQ(s.Label[24], QStringLiteral("24"));
+    EXPECT_EQ(s.drawn[1], QStringLiteral("21"));
+    EXPECT_EQ(s.drawn[2], QStringLiteral("1"));
+    EXPECT_EQ(s.drawn[21], QStringLiteral("2"));  // word: last of two
+    EXPECT_EQ(s.drawn[24], QStringLiteral("24"));
     EXPECT_EQ(read(mt(QStringLiteral("word/题目内容/word01.txt"))), read(bank(QStringLiteral("普通"), QStringLiteral("word/题目内容/2.txt"))));
     EXPECT_EQ(read(mt(QStringLiteral("excel/bk/excel01.xlsx"))), read(bank(QStringLiteral("普通"), QStringLiteral("excel/题目文档/2.xlsx"))));
     EXPECT_EQ(entries(d(QStringLiteral("KSDOC"))), QStringList{QStringLiteral("名单.xlsx")});
@@ -117,9 +118,9 @@ TEST_F(MockPaperTest, HardPaperLeavesTheChoiceSlotsAlone)
     writeBytes(QStringLiteral("素材/bk/模拟测试/选择题/01.txt"), "earlier");
     auto* w = paper(QStringLiteral("困难"), boxes);
     EXPECT_EQ(read(mt(QStringLiteral("选择题/01.txt"))), QByteArray("earlier"));
-    EXPECT_EQ(w->state.Label[1], QStringLiteral("01"));
-    EXPECT_EQ(w->state.Label[47], QStringLiteral("1"));
-    EXPECT_EQ(w->state.Label[48], QStringLiteral("2"));
+    EXPECT_EQ(w->state.drawn[1], QStringLiteral("01"));
+    EXPECT_EQ(w->state.drawn[47], QStringLiteral("1"));
+    EXPECT_EQ(w->state.drawn[48], QStringLiteral("2"));
     EXPECT_EQ(read(mt(QStringLiteral("word/题目内容/word02.txt"))), read(bank(QStringLiteral("困难"), QStringLiteral("word/题目内容/2.txt"))));
     EXPECT_FALSE(exists(d(QStringLiteral("KSDOC"))));  // no slot got material: created and removed again
     EXPECT_TRUE(w->ctl("选择题")->isHidden());
@@ -150,7 +151,7 @@ TEST_F(MockPaperTest, WindowIsLaidOutForTheLevelAndTheNoticeRunsItsSteps)
         EXPECT_EQ(bar->value(), i);
     }
     EXPECT_TRUE(boxes.shown.isEmpty());
-    boxes.expectOk(mocktest::kPaperMade);
+    boxes.expectOk(mocktest::msg::kPaperMade);
     w->tick();
     EXPECT_FALSE(notice->isVisible());
     EXPECT_FALSE(w->timer()->isActive());
@@ -184,7 +185,8 @@ TEST_F(MockPaperTest, IncompleteBankRefusesBeforeAnythingChanges)
         auto* w = open();
         click(w, QString::fromUtf8(findLevel(QString::fromUtf8(c.level))->button));
         ASSERT_EQ(boxes.shown.size(), 1);
-        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("模拟题库不完整")));
+        const QString heading = msg::incompleteBank(QString::fromUtf8(c.level), {}).section(QChar('\n'), 0, 0);
+        EXPECT_TRUE(boxes.shown[0].startsWith(heading + QChar('\n'))) << boxes.shown[0].toStdString();
         EXPECT_FALSE(w->ctl("测试级别选择区")->isHidden());
         EXPECT_FALSE(w->timer()->isActive());
         EXPECT_EQ(read(mt(QStringLiteral("选择题/01.txt"))), QByteArray("earlier"));
@@ -202,15 +204,15 @@ TEST_F(MockPaperTest, FileHeldOpenStopsTheGenerationBeforeTheReset)
     testing_support::FileHolder held(d(QStringLiteral("KSWIN/05/a.txt")));
     ASSERT_TRUE(held.holding());
     auto* w = open();
-    boxes.expectOk(QStringLiteral("请关闭已经打开的KSWIN文件夹中的文件 >_<"));
+    boxes.expectOk(common::filesOpenMessage(QStringLiteral("KSWIN")));
     click(w, QStringLiteral("Command1"));  // also at 普通: the reset rebuilds KSWIN too
     EXPECT_TRUE(exists(d(QStringLiteral("KSWIN/05/a.txt"))));
     EXPECT_FALSE(w->timer()->isActive());
     EXPECT_FALSE(w->paperComplete());
-    EXPECT_EQ(w->state.Label[21], QStringLiteral("21"));
+    EXPECT_EQ(w->state.drawn[21], QStringLiteral("21"));
     // The notice stays over the window, but no longer says a paper is coming.
     EXPECT_TRUE(w->ctl("试卷生成中提示")->isVisible());
-    EXPECT_EQ(forms::caption(w->ctl("Label55")), mocktest::kPaperRefused);
+    EXPECT_EQ(forms::caption(w->ctl("Label55")), mocktest::msg::kPaperRefused);
     EXPECT_FALSE(w->ctl("ProgressBar1")->isVisible());
 }
 
@@ -225,10 +227,10 @@ TEST_F(MockPaperTest, FileManagerWindowOnAnExamFolderStopsEveryLevel)
     ASSERT_TRUE(nautilus.ok());
     ScriptedMessageBoxes boxes;
     auto* w = open();
-    boxes.expectOk(QStringLiteral("请关闭KSNET文件夹及其子文件夹 >_<"));
+    boxes.expectOk(common::explorerOpenMessage(QStringLiteral("KSNET")));
     click(w, QStringLiteral("Command3"));
     EXPECT_FALSE(w->timer()->isActive());
-    EXPECT_EQ(w->state.Label[47], QStringLiteral("47"));
+    EXPECT_EQ(w->state.drawn[47], QStringLiteral("47"));
 }
 
 TEST_F(MockPaperTest, LeftoverProbeNamesArePutBackOrKeptAside)
@@ -291,9 +293,42 @@ TEST_F(MockPaperTest, FailedCopyIsReportedInsteadOfThePaper)
     boxes.allowAnyOk = true;
     w->tick();
     ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_NE(boxes.shown[0], mocktest::kPaperMade);
+    EXPECT_NE(boxes.shown[0], mocktest::msg::kPaperMade);
     EXPECT_EQ(boxes.shown[0].count(QStringLiteral("1.pptx")), 1) << "named once although two copies failed";
     EXPECT_FALSE(w->paperComplete());
+}
+
+// A new paper replaces the choice slot files of the previous one; a slot
+// whose copy fails keeps its earlier file (never an empty or half-written
+// one), a read-only one is named, and nothing the paper replaced is left in
+// the working tree once the progress has run, even after an interrupted run.
+TEST_F(MockPaperTest, ChoiceSlotsOfTheLastPaperAreReplacedOrKeptWhole)
+{
+    const auto slot = [this](int q) { return mt(QStringLiteral("选择题/") + mocktest::slotName(q) + QStringLiteral(".txt")); };
+    for (int q = 1; q <= 20; ++q) touch(slot(q), "earlier " + QByteArray::number(q));
+    ASSERT_TRUE(plat::fs::setReadOnly(plat::appPath(QStringLiteral("\\素材\\bk\\模拟测试\\选择题\\05.txt")), true));
+    // Bank question 7 cannot be read as a file: the copy into slot 07 fails.
+    const QString seven = bank(QStringLiteral("普通"), QStringLiteral("选择题/7.txt"));
+    ASSERT_TRUE(QFile::remove(seven));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(seven).constData(), 0644), 0);
+    // Files an interrupted run had put aside.
+    touch(mt(QStringLiteral(".选择题-已替换/01.txt")), "interrupted");
+
+    ScriptedMessageBoxes boxes;
+    boxes.allowAnyOk = true;
+    auto* w = open();
+    click(w, QStringLiteral("Command1"));
+    finishProgress(w);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("只读"))) << boxes.shown[0].toStdString();
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("7.txt"))) << boxes.shown[0].toStdString();
+    for (int q : {1, 6, 8, 20}) EXPECT_EQ(read(slot(q)), read(bank(QStringLiteral("普通"), QStringLiteral("选择题/%1.txt").arg(q)))) << q;
+    EXPECT_EQ(read(slot(5)), QByteArray("earlier 5"));
+    EXPECT_EQ(read(slot(7)), QByteArray("earlier 7"));
+    EXPECT_FALSE(exists(mt(QStringLiteral(".选择题-已替换"))));
+    EXPECT_EQ(entries(mt(QStringLiteral("选择题"))).size(), 20);
+    QDir hidden(mt(QStringLiteral("选择题")), QString(), QDir::Name, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(hidden.count(), 20u) << hidden.entryList().join(' ').toStdString();
 }
 
 TEST_F(MockPaperTest, SecondLevelClickDoesNothing)
@@ -301,11 +336,11 @@ TEST_F(MockPaperTest, SecondLevelClickDoesNothing)
     ScriptedMessageBoxes boxes;
     auto* w = open();
     click(w, QStringLiteral("Command3"));
-    const QString before = w->state.Label[47];
-    w->generatePaper(QStringLiteral("入门"));
+    const QString before = w->state.drawn[47];
+    w->uGenerateMockPaper(QStringLiteral("入门"));
     EXPECT_EQ(w->state.测试级别, QStringLiteral("困难"));
-    EXPECT_EQ(w->state.Label[47], before);
-    EXPECT_EQ(w->state.Label[24], QStringLiteral("24"));
+    EXPECT_EQ(w->state.drawn[47], before);
+    EXPECT_EQ(w->state.drawn[24], QStringLiteral("24"));
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST_F(MockRestoreTest, RestoreRebuildsTheSlotFolderAndDocumentPerLevel)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.level) + " " + c.page);
-        common::setRandomSourceForTests(QByteArray(c.level) == "普通" ? mock_support::last : mock_support::first);
+        hooks.random(QByteArray(c.level) == "普通" ? mock_support::last : mock_support::first);
         auto* w = paperFor(QString::fromUtf8(c.level), true);
         ScriptedMessageBoxes& boxes = levelBoxes();
         openSlot(w, QString::fromUtf8(c.page), c.slot);
@@ -41,8 +41,8 @@ TEST_F(MockRestoreTest, RestoreRebuildsTheSlotFolderAndDocumentPerLevel)
         const QString doc = plat::toHost(workingDocument(kind, w->state.扩展名, w->state.序号));
         touch(doc, "edited");
         touch(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt")));
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-        boxes.expectOk(QStringLiteral("题目已恢复"));
+        boxes.expectYesNo(common::msg::kAskRestore, true);
+        boxes.expectOk(common::msg::kRestored);
         click(w, QStringLiteral("恢复本题"));
         EXPECT_FALSE(exists(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt"))));
         if (*c.material) { EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + '/' + QString::fromUtf8(c.material)))); }
@@ -66,22 +66,24 @@ TEST_F(MockRestoreTest, MissingSourceChangesNothing)
         {"windows", 2, "windows/素材/考试素材/02", "KSWIN/02"},
         {"网络", 1, "network/bk/network01.net", "KSNET/01"},
     };
+    // One paper for all cases: each source comes back after its case.
+    auto* w = paperFor(QStringLiteral("入门"), true);
+    ScriptedMessageBoxes& boxes = levelBoxes();
+    boxes.allowAnyOk = true;
+    const QString away = hostPath(QStringLiteral("移走的源"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.remove);
-        auto* w = paperFor(QStringLiteral("入门"), true);
-        ScriptedMessageBoxes& boxes = levelBoxes();
-        boxes.allowAnyOk = true;
         openSlot(w, QString::fromUtf8(c.page), c.slot);
         const QString removed = mt(QString::fromUtf8(c.remove));
-        if (QFileInfo(removed).isDir()) QDir(removed).removeRecursively();
-        else QFile::remove(removed);
+        ASSERT_TRUE(QDir().rename(removed, away));
         touch(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt")));
         boxes.shown.clear();
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+        boxes.expectYesNo(common::msg::kAskRestore, true);
         click(w, QStringLiteral("恢复本题"));
         ASSERT_EQ(boxes.shown.size(), 2);
-        EXPECT_EQ(boxes.shown[1], kRestoreSourceMissing);
+        EXPECT_EQ(boxes.shown[1], mocktest::msg::kRestoreSourceMissing);
         EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt"))));
+        ASSERT_TRUE(QDir().rename(away, removed));
     }
 }
 
@@ -94,10 +96,10 @@ TEST_F(MockRestoreTest, NetworkRestoreIsGuardedAndNoMeansNoChange)
     {
         testing_support::FileHolder held(d(QStringLiteral("KSNET/02/学生.txt")));
         ASSERT_TRUE(held.holding());
-        boxes.expectOk(QStringLiteral("请关闭已经打开的KSNET文件夹中的文件 >_<"));
+        boxes.expectOk(common::filesOpenMessage(QStringLiteral("KSNET")));
         click(w, QStringLiteral("恢复本题"));
     }
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), false);
+    boxes.expectYesNo(common::msg::kAskRestore, false);
     click(w, QStringLiteral("恢复本题"));
     EXPECT_TRUE(exists(d(QStringLiteral("KSNET/02/学生.txt"))));
 }
@@ -122,8 +124,8 @@ TEST_F(MockRestoreTest, LeftoverRestoreProbeIsPutBackOrKeptAside)
             boxes.shown.clear();
             boxes.expectOk();  // the leftover named
         }
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-        boxes.expectOk(QStringLiteral("题目已恢复"));
+        boxes.expectYesNo(common::msg::kAskRestore, true);
+        boxes.expectOk(common::msg::kRestored);
         click(w, QStringLiteral("恢复本题"));
         EXPECT_FALSE(exists(d(QStringLiteral("改名w"))));
         if (c.ownNameTaken) {
@@ -165,7 +167,7 @@ TEST_F(MockRestoreTest, AnOpenSlotDocumentRefusesTheRestore)
             ASSERT_TRUE(held->holding());
         }
         boxes.shown.clear();
-        boxes.expectOk(QStringLiteral("请关闭题目文档 >_<"));
+        boxes.expectOk(common::msg::kCloseDocument);
         click(w, QStringLiteral("恢复本题"));
         plat::setOfficeProcessesForTests(std::nullopt);
         EXPECT_EQ(boxes.shown.size(), 1);
@@ -186,8 +188,8 @@ TEST_F(MockRestoreTest, AReadOnlyFileInTheSlotFolderIsRestoredOver)
     touch(d(QStringLiteral("KSWIN/03/资料/旧文件.txt")));
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KSWIN\\03\\资料\\旧文件.txt"), true));
     boxes.shown.clear();
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(common::msg::kAskRestore, true);
+    boxes.expectOk(common::msg::kRestored);
     click(w, QStringLiteral("恢复本题"));
     EXPECT_FALSE(exists(d(QStringLiteral("KSWIN/03/资料/旧文件.txt"))));
     EXPECT_TRUE(exists(d(QStringLiteral("KSWIN/03/资料/目录.txt"))));
@@ -202,7 +204,7 @@ TEST_F(MockExitTest, HeldFolderRefusesTheClose)
     testing_support::FileHolder held(d(QStringLiteral("KSDOC/03/校园.jpg")));
     ASSERT_TRUE(held.holding());
     expectCloseQuestions(boxes);
-    boxes.expectOk(QStringLiteral("请关闭已经打开的KSDOC文件夹中的文件 >_<"));
+    boxes.expectOk(common::filesOpenMessage(QStringLiteral("KSDOC")));
     EXPECT_FALSE(forms::unload(w));
     EXPECT_TRUE(exists(d(QStringLiteral("KSDOC/03/校园.jpg"))));
     EXPECT_TRUE(exists(d(QStringLiteral("KSWIN"))));
@@ -217,7 +219,7 @@ TEST_F(MockExitTest, ServersStopBeforeTheirFoldersGoAndReadOnlyFilesGoWithTheirF
     auto* w = paper(QStringLiteral("入门"), boxes);
     openSlot(w, QStringLiteral("网络"), 1);  // FTP server started
     bool servedAtKill = false;
-    plat::setStartHookForTests([&](const QString& host, const QStringList&, plat::WindowStyle) {
+    hooks.starts([&](const QString& host, const QStringList&, plat::WindowStyle) {
         const QString name = QFileInfo(host).fileName();
         starts << name;
         if (name == QStringLiteral("f-kill_app.exe")) {

@@ -4,6 +4,7 @@
 #include "faults.h"
 #include "platform_fixture.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 
@@ -168,11 +169,39 @@ TEST_F(TextFileTest, ComparisonsStayExact)
     EXPECT_NE(uReadTextLine(QStringLiteral("\\素材\\bk\\one_or_more.txt"), 1), QStringLiteral("more"));
 }
 
+// Short texts are decoded without the ICU converter where they can be: every
+// byte pair, between plain letters, must read exactly as the converter
+// reads it (characters, unassigned pairs and broken sequences alike).
+TEST(CodePage936, EveryBytePairDecodesAsTheConverterDecodesIt)
+{
+    int differing = 0;
+    for (int lead = 0x80; lead <= 0xFF; ++lead) {
+        for (int trail = 0x00; trail <= 0xFF; ++trail) {
+            QByteArray b("a");
+            b.append(static_cast<char>(lead)).append(static_cast<char>(trail)).append('z');
+            QStringDecoder icu("GBK", QStringConverter::Flag::Stateless);
+            const QString expected = icu.decode(b);
+            if (plat::decode936(b) != expected && ++differing <= 5)
+                ADD_FAILURE() << std::hex << lead << " " << trail;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    for (int c = 0; c < 0x80; ++c)
+        EXPECT_EQ(plat::decode936(QByteArray(1, static_cast<char>(c))), QString(QChar(c))) << c;
+    EXPECT_EQ(plat::decode936(gbk(QStringLiteral("2024010101张三"))), QStringLiteral("2024010101张三"));
+    // A lead byte without its trail byte at the end still reads as lost.
+    EXPECT_EQ(plat::decode936(QByteArray("\xd5\xc5\xc8")), QStringLiteral("张") + QChar(QChar::ReplacementCharacter));
+}
+
 TEST(Paths, DriveDMapsToItsOwnFolder)
 {
     plat::setDriveD(QStringLiteral("/tmp/dd"));
     EXPECT_EQ(plat::toHost(QStringLiteral("D:\\实训素材\\a.txt")), QStringLiteral("/tmp/dd/实训素材/a.txt"));
     EXPECT_EQ(plat::toHost(QStringLiteral("D:\\")), QStringLiteral("/tmp/dd"));
+    EXPECT_EQ(plat::toHost(QStringLiteral("d:/a\\b")), QStringLiteral("/tmp/dd/a/b"));
+    EXPECT_EQ(plat::toHost(QStringLiteral("D:")), QStringLiteral("/tmp/dd"));
+    EXPECT_EQ(plat::toHost(QStringLiteral("D:a\\b")), QStringLiteral("D:a/b"));  // not the drive's root
+    EXPECT_EQ(plat::toHost(QStringLiteral("E:\\a")), QStringLiteral("E:/a"));
     EXPECT_EQ(plat::toHost(QStringLiteral("/prog\\素材\\bk")), QStringLiteral("/prog/素材/bk"));
     EXPECT_EQ(plat::baseName(QStringLiteral("D:\\实训素材")), QStringLiteral("实训素材"));
     plat::setDriveD(QString());

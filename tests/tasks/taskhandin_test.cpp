@@ -2,6 +2,7 @@
 // handed-in task, the re-initialisation, and the Windows sheet's page 2,
 // pickers and restore.
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/processes.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
@@ -18,6 +19,8 @@
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
+#include "tasks/messages.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
 
@@ -58,11 +61,17 @@ public:
 
 class TaskHandInTest : public testing_support::DemoTreeTest {
 protected:
+    // The task tree, the archiver and the mission servers' folders.
+    TaskHandInTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/任务项目"), QStringLiteral("素材/bk/soft/RAR"),
+                        QStringLiteral("素材/bk/soft/FtpSever for mission"), QStringLiteral("素材/bk/soft/WebSever for mission")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle) {
+        hooks_.screenDpi(96);
+        hooks_.starts([this](const QString& host, const QStringList&, plat::WindowStyle) {
             const QString name = QFileInfo(host).fileName();
             starts << name;
             if (name.endsWith(QStringLiteral(".exe")) && !name.contains(QStringLiteral("kill"))) running << name;
@@ -70,9 +79,9 @@ protected:
             if (name == QStringLiteral("mission_web_kill_app.exe")) running.removeAll(QStringLiteral("MyWebServer0.exe"));
             return qint64(999999);
         });
-        common::setProcessListForTests([this] { return running; });
-        plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        plat::setDesktopHookForTests([](plat::DesktopAction, const QString&) { return true; });
+        hooks_.processes([this] { return running; });
+        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        hooks_.desktop([](plat::DesktopAction, const QString&) { return true; });
         plat::setFolderPicker(&picker);
         plat::setFilePicker(&picker);
         EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, kKey + QStringLiteral("\r\n2026001\r\n张三")));
@@ -82,13 +91,9 @@ protected:
     }
     void TearDown() override
     {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        plat::setIPv4AddressesForTests(nullptr);
-        plat::setDesktopHookForTests(nullptr);
+        hooks_.reset();  // before the fixture's own end, which may start the kill tools
         plat::setFolderPicker(nullptr);
         plat::setFilePicker(nullptr);
-        forms::setScreenDpi(0);
         PlatformTest::TearDown();
     }
     TaskWindow* open(const QString& area, const QString& mode = QString())
@@ -104,6 +109,24 @@ protected:
     {
         button(w, QString::fromUtf8(tasks::kTaskMembers[n - 1].button))->click();
         button(w, QStringLiteral("开始任务"))->click();
+    }
+    // The two questions every hand-in asks, answered Yes.
+    static void confirmHandIn(ScriptedMessageBoxes& boxes)
+    {
+        boxes.expectYesNo(tasks::msg::kAskHandIn, true);
+        boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
+    }
+    // A hand-in of the ticked tasks into a folder that goes through: the
+    // window closes back to the start.
+    void handInTicked(TaskWindow* w, const QString& folder)
+    {
+        w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
+        ScriptedMessageBoxes boxes;
+        confirmHandIn(boxes);
+        boxes.expectOk(common::msg::kHandInPacked);
+        boxes.expectOk(tasks::msg::kBackToStart);
+        button(w, QStringLiteral("操作题提交"))->click();
+        processEvents();
     }
     void tick(TaskWindow* w, int n) { w->ctl<QCheckBox>(QString::fromUtf8(tasks::kTaskMembers[n - 1].check))->setChecked(true); }
     QPushButton* button(TaskWindow* w, const QString& name) const { return w->ctl<QPushButton>(name); }
@@ -122,6 +145,7 @@ protected:
             .split(QStringLiteral("\r\n"));
     }
 
+    testing_support::TestHooks hooks_;
     Picker picker;
     QString target;
     QStringList starts;
@@ -138,14 +162,13 @@ TEST_F(TaskHandInTest, TickedTasksAreHandedInVerifiedMarkedAndTheWindowCloses)
     tick(w, 1);
     tick(w, 3);
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("为防止出错，请不要选择与任务相关的文件夹！！"));
+    boxes.expectOk(common::msg::kHandInFolderWarning);
     picker.next = target;
     button(w, QStringLiteral("操作题选择提交路径"))->click();
     EXPECT_EQ(picker.last, QStringLiteral("浏览文件夹"));
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
-    boxes.expectOk(QStringLiteral("打包成功，请把文件上传给教师！ "));
-    boxes.expectOk(QStringLiteral("即将返回首页！"));
+    confirmHandIn(boxes);
+    boxes.expectOk(common::msg::kHandInPacked);
+    boxes.expectOk(tasks::msg::kBackToStart);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
 
@@ -172,14 +195,13 @@ TEST_F(TaskHandInTest, AFailedHandInKeepsEverythingAndTheWindowOpen)
     QFile::remove(hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe")));
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    confirmHandIn(boxes);
     boxes.expectOk();
     button(w, QStringLiteral("操作题提交"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序")));
     EXPECT_TRUE(forms::isLoaded(kWindow));
-    EXPECT_EQ(w->state.已提交标记[0], QStringLiteral("任务一已提交标记"));
-    EXPECT_TRUE(w->state.提交标记[0].isEmpty());
+    EXPECT_EQ(w->state.handedInMarks[0], QStringLiteral("任务一已提交标记"));
+    EXPECT_TRUE(w->state.handInDigits[0].isEmpty());
     EXPECT_TRUE(button(w, QStringLiteral("操作题提交"))->isEnabled());
     EXPECT_FALSE(exists(task(QStringLiteral("已提交/word/")) + kKey + QStringLiteral(".txt")));
     EXPECT_TRUE(QDir(target).isEmpty());
@@ -199,8 +221,7 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-        boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+        confirmHandIn(boxes);
         boxes.expectOk();
         button(w, QStringLiteral("操作题提交"))->click();
     }
@@ -208,13 +229,51 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/Word_Mission/Mission_One/草稿.txt")));
     ScriptedMessageBoxes boxes;
     boxes.allowAnyOk = true;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    confirmHandIn(boxes);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
     const QStringList names = archiveNames(target + QStringLiteral("/word_1_") + kKey + QStringLiteral(".vorqv"));
     ASSERT_TRUE(names.contains(kKey + QStringLiteral("/Mission_One/校徽.txt"))) << names.join(' ').toStdString();
     EXPECT_FALSE(names.contains(kKey + QStringLiteral("/Mission_One/草稿.txt")));
+}
+
+// A handed-in task reset and handed in again: the packed archive keeps the
+// other tasks, but the task's own earlier entries give way to what the
+// student has now (a file of the first hand-in that is gone stays out).
+TEST_F(TaskHandInTest, ATaskHandedInAgainAfterAResetTakesOnlyWhatTheStudentHasNow)
+{
+    TaskWindow* w = open(QStringLiteral("word"));
+    start(w, 1);
+    button(w, QStringLiteral("重选任务"))->click();
+    start(w, 3);
+    writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
+    tick(w, 1);
+    tick(w, 3);
+    handInTicked(w, target);
+    ASSERT_FALSE(forms::isLoaded(kWindow));
+
+    w = open(QStringLiteral("word"), QStringLiteral("自由练习"));
+    start(w, 1);
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectYesNo(tasks::msg::askReset(QStringLiteral("制作招生简章")), true);
+        boxes.expectYesNo(tasks::msg::askResetSure(QStringLiteral("制作招生简章")), true);
+        boxes.expectOk(tasks::msg::resetDone(QStringLiteral("制作招生简章")));
+        button(w, QStringLiteral("操作题重置任务"))->click();
+    }
+    ASSERT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/草稿.txt")));
+    tick(w, 1);
+    const QString again = dir_->path() + QStringLiteral("/第二次");
+    QDir().mkpath(again);
+    handInTicked(w, again);
+    ASSERT_FALSE(forms::isLoaded(kWindow));
+    const QStringList names = archiveNames(again + QStringLiteral("/word_1_") + kKey + QStringLiteral(".vorqv"));
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/Mission_One/校徽.txt"))) << names.join(' ').toStdString();
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/设计个人简历.docx")));
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/Mission_Three/")));
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/Mission_One/草稿.txt"))) << names.join(' ').toStdString();
+    EXPECT_EQ(markLines(QStringLiteral("word")).value(0), QStringLiteral("已提交"));
+    EXPECT_EQ(markLines(QStringLiteral("word")).value(2), QStringLiteral("已提交"));
 }
 
 // The program killed while the archiver ran: the project archive holds the
@@ -239,8 +298,7 @@ TEST_F(TaskHandInTest, AnInterruptedHandInKeepsTheEditedDocumentAndFolder)
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
     boxes.allowAnyOk = true;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    confirmHandIn(boxes);
     button(w, QStringLiteral("操作题提交"))->click();
     processEvents();
     const QString sub = target + QStringLiteral("/excel_2_") + kKey + QStringLiteral(".vorqv");
@@ -270,8 +328,7 @@ TEST_F(TaskHandInTest, ADocumentStillOpenIsNamedBeforeTheHandIn)
                ",student,PC-01,11.12.2026 08:00,file:///home/student/.config/libreoffice/4;");
     w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    confirmHandIn(boxes);
     boxes.expectYesNo(QString(), false);
     button(w, QStringLiteral("操作题提交"))->click();
     ASSERT_EQ(boxes.shown.size(), 3);
@@ -325,9 +382,9 @@ TEST_F(TaskHandInTest, ResetReopensAHandedInTask)
     start(w, 3);
     ASSERT_TRUE(button(w, QStringLiteral("操作题重置任务"))->isVisibleTo(w));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否重置【设计个人简历】？"), true);
-    boxes.expectYesNo(QStringLiteral("【设计个人简历】原有作答将被清空，确定重置吗？"), true);
-    boxes.expectOk(QStringLiteral("【设计个人简历】重置完成，可重新提交！！"));
+    boxes.expectYesNo(tasks::msg::askReset(QStringLiteral("设计个人简历")), true);
+    boxes.expectYesNo(tasks::msg::askResetSure(QStringLiteral("设计个人简历")), true);
+    boxes.expectOk(tasks::msg::resetDone(QStringLiteral("设计个人简历")));
     button(w, QStringLiteral("操作题重置任务"))->click();
     const QStringList marks = markLines(QStringLiteral("word"));
     EXPECT_EQ(marks.value(2), QStringLiteral("任务三已提交标记"));
@@ -346,8 +403,8 @@ TEST_F(TaskHandInTest, ReinitialisationRebuildsFromThePristineCopies)
     writeBytes(task(QStringLiteral("word/题目文档/制作招生简章.docx")), "edited");
     writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/多余.txt"), "extra");
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否初始化当前任务?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(tasks::msg::kAskReinitialise, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, QStringLiteral("初始化当前任务"))->click();
     EXPECT_EQ(bytes(task(QStringLiteral("word/题目文档/制作招生简章.docx"))), bytes(task(QStringLiteral("题库/word/题目文档/制作招生简章.docx"))));
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/Word_Mission/Mission_One/多余.txt")));
@@ -362,7 +419,7 @@ TEST_F(TaskHandInTest, ReinitialisationWithAMissingSourceChangesNothing)
     writeBytes(task(QStringLiteral("word/题目文档/制作招生简章.docx")), "edited");
     QFile::remove(hostPath(task(QStringLiteral("word/bk/制作招生简章.docx"))));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否初始化当前任务?"), true);
+    boxes.expectYesNo(tasks::msg::kAskReinitialise, true);
     boxes.expectOk();
     button(w, QStringLiteral("初始化当前任务"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("缺失")));
@@ -377,8 +434,8 @@ TEST_F(TaskHandInTest, NetworkReinitialisationRestartsTheServersAfterTheirKillTo
     ASSERT_TRUE(running.contains(QStringLiteral("Ftpconsole.exe")));
     starts.clear();
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否初始化当前任务?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(tasks::msg::kAskReinitialise, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, QStringLiteral("初始化当前任务"))->click();
     EXPECT_EQ(starts, (QStringList{QStringLiteral("mission_ftp_kill_app.exe"), QStringLiteral("mission_web_kill_app.exe"),
                                    QStringLiteral("Ftpconsole.exe"), QStringLiteral("MyWebServer0.exe")}));
@@ -411,7 +468,7 @@ TEST_F(WindowsSheetTest, PageTwoPreparesTheQuestionAndItsFolder)
 {
     TaskWindow* w = sheet();
     EXPECT_TRUE(w->ctl(QStringLiteral("windows任务区2"))->isVisible());
-    EXPECT_EQ(w->state.素材文件夹, QStringLiteral("SXWIN"));
+    EXPECT_EQ(w->state.workFolder, QStringLiteral("SXWIN"));
     EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/旧文件.txt")));
     const QString text = w->ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容"))->toPlainText();
     EXPECT_FALSE(text.contains(QStringLiteral("C:\\kaoshi\\windows")));
@@ -451,10 +508,9 @@ TEST_F(WindowsSheetTest, HandInWritesTheAnswersInOrderWithTheScreenshots)
         w->ctl<QLineEdit>(QString::fromUtf8(b))->clear();
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
-    boxes.expectOk(QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ "));
-    boxes.expectYesNo(QStringLiteral("是否退出？"), false);
+    confirmHandIn(boxes);
+    boxes.expectOk(tasks::msg::kSheetHandedIn);
+    boxes.expectYesNo(common::msg::kAskExit, false);
     button(w, QStringLiteral("win提交"))->click();
     processEvents();
     EXPECT_TRUE(forms::isLoaded(kWindow));
@@ -486,14 +542,53 @@ TEST_F(WindowsSheetTest, AScreenshotThatIsGoneIsNamedBeforePacking)
     w->ctl<QLineEdit>(QStringLiteral("库"))->setText(dir_->path() + QStringLiteral("/不见了.png"));
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    confirmHandIn(boxes);
     boxes.expectOk();
     button(w, QStringLiteral("win提交"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("不见了.png")));
     EXPECT_TRUE(button(w, QStringLiteral("win提交"))->isEnabled());
     EXPECT_FALSE(exists(task(QStringLiteral("已提交/windows/")) + kKey + QStringLiteral(".rar")));
     EXPECT_TRUE(QDir(target).isEmpty());
+}
+
+// A failed attempt leaves its copies in the project archive: a screenshot
+// whose box the student clears afterwards, and a file deleted from D:\SXWIN,
+// must not reach the next attempt's submission.
+TEST_F(WindowsSheetTest, WhatIsClearedAfterAFailedAttemptIsNotHandedIn)
+{
+    TaskWindow* w = sheet();
+    w->ctl<QLineEdit>(QStringLiteral("库"))->setText(picture(QStringLiteral("库.png")));
+    w->ctl<QLineEdit>(QStringLiteral("屏幕分辨率"))->setText(picture(QStringLiteral("分辨率.png")));
+    writeBytes(QStringLiteral("../D/SXWIN/草稿.txt"), "draft");
+    w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
+    const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
+    ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
+    {
+        ScriptedMessageBoxes boxes;
+        confirmHandIn(boxes);
+        boxes.expectOk();
+        button(w, QStringLiteral("win提交"))->click();
+        EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序"))) << boxes.shown.last().toStdString();
+    }
+    // The failed attempt did stage both.
+    const QString staged = task(QStringLiteral("提交/windows/")) + kKey;
+    ASSERT_TRUE(exists(staged + QStringLiteral("/08_库.jpg")));
+    ASSERT_TRUE(exists(staged + QStringLiteral("/SXWIN/草稿.txt")));
+    ASSERT_TRUE(QFile::rename(rar + QStringLiteral(".away"), rar));
+
+    w->ctl<QLineEdit>(QStringLiteral("库"))->clear();
+    ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/SXWIN/草稿.txt")));
+    ScriptedMessageBoxes boxes;
+    confirmHandIn(boxes);
+    boxes.expectOk(tasks::msg::kSheetHandedIn);
+    boxes.expectYesNo(common::msg::kAskExit, false);
+    button(w, QStringLiteral("win提交"))->click();
+    processEvents();
+    const QStringList names = archiveNames(target + QStringLiteral("/Win_") + kKey + QStringLiteral(".vorqv"));
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/02_屏幕分辨率.jpg"))) << names.join(' ').toStdString();
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/SXWIN/旧文件.txt")));
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/08_库.jpg"))) << names.join(' ').toStdString();
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/SXWIN/草稿.txt")));
 }
 
 // The submission file cannot be written (the chosen drive is full): nothing
@@ -512,8 +607,7 @@ TEST_F(WindowsSheetTest, AFullTargetRecordsNothing)
         GTEST_SKIP() << "no tmpfs mount here";
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(small);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否提交？"), true);
-    boxes.expectYesNo(QStringLiteral("提交后不能再次提交，确定提交吗？"), true);
+    confirmHandIn(boxes);
     boxes.expectOk();
     button(w, QStringLiteral("win提交"))->click();
     const QStringList left = QDir(small).entryList(QDir::Files | QDir::Hidden);
@@ -534,8 +628,8 @@ TEST_F(WindowsSheetTest, RestoreRebuildsTheFolderAndAMissingSourceChangesNothing
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\SXWIN\\临时\\只读.txt"), true));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-        boxes.expectOk(QStringLiteral("题目已恢复"));
+        boxes.expectYesNo(common::msg::kAskRestore, true);
+        boxes.expectOk(common::msg::kRestored);
         button(w, QStringLiteral("恢复本题"))->click();
     }
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/临时/只读.txt")));
@@ -545,7 +639,7 @@ TEST_F(WindowsSheetTest, RestoreRebuildsTheFolderAndAMissingSourceChangesNothing
     writeBytes(QStringLiteral("../D/SXWIN/学生的.txt"), "mine");
     QDir(hostPath(task(QStringLiteral("windows/素材/实训素材/01")))).removeRecursively();
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectYesNo(common::msg::kAskRestore, true);
     boxes.expectOk();
     button(w, QStringLiteral("恢复本题"))->click();
     EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("缺失")));

@@ -1,7 +1,9 @@
 // 任务项目窗格 and the main window's task-project area buttons: entry, start-up
 // per area and mode, choice, start, mission servers, knowledge points and
 // the close, driven through the real widgets on the demo tree.
+#include "common/guards.h"
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/navigation.h"
 #include "common/processes.h"
 #include "forms/runtime.h"
@@ -17,6 +19,7 @@
 #include "scripted_msgbox.h"
 #include "test_hooks.h"
 #include "tasks/missionservers.h"
+#include "tasks/messages.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
 
@@ -39,6 +42,12 @@ const QString kKey = QStringLiteral("2026001张三");
 
 class TaskWindowTest : public testing_support::DemoTreeTest {
 protected:
+    // The task tree, the archiver and the mission servers' folders.
+    TaskWindowTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/任务项目"), QStringLiteral("素材/bk/soft/RAR"),
+                        QStringLiteral("素材/bk/soft/FtpSever for mission"), QStringLiteral("素材/bk/soft/WebSever for mission")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
@@ -141,12 +150,12 @@ TEST_P(TaskEntryTest, RecordsAreaAndModeAndPreparesTheArchive)
         writeBytes(task(QStringLiteral("提交/") + area + '/' + other + QStringLiteral("/作业.txt")), "his");
 
     ScriptedMessageBoxes boxes;
-    if (c.handedIn) boxes.expectOk(QStringLiteral("【") + kKey + QStringLiteral("】\r\n请注意：已提交的任务结果无法再次提交！"));
-    if (archive.isEmpty()) boxes.expectOk(QStringLiteral("项目档案创建成功"));
+    if (c.handedIn) boxes.expectOk(tasks::msg::alreadyHandedIn(kKey));
+    if (archive.isEmpty()) boxes.expectOk(tasks::msg::kArchiveCreated);
     const bool yes = archive == QStringLiteral("other-yes");
     if (archive.startsWith(QStringLiteral("other"))) {
-        boxes.expectYesNo(other + QChar(10) + QStringLiteral("正在任务中，是否替换"), yes);
-        if (yes) boxes.expectOk(QStringLiteral("项目档案重置成功"));
+        boxes.expectYesNo(tasks::msg::askReplaceArchive(other), yes);
+        if (yes) boxes.expectOk(tasks::msg::kArchiveReplaced);
     }
     TaskWindow* w = enter(area);
 
@@ -225,7 +234,7 @@ TEST_F(TaskWindowTest, ATreeLeftUnderItsProbeNameIsPutBackAtTheNextEntry)
     EXPECT_TRUE(uWriteTextFile(common::kTaskAreaFile, QStringLiteral("excel")));  // the last visit's
     ASSERT_TRUE(QDir().rename(hostPath(task(QString())), hostPath(QStringLiteral("素材/bk/任务项目0"))));
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("项目档案创建成功"));
+    boxes.expectOk(tasks::msg::kArchiveCreated);
     ASSERT_NE(enter(QStringLiteral("word")), nullptr);
     EXPECT_EQ(uReadLastLine(common::kTaskAreaFile), QStringLiteral("word"));
     EXPECT_TRUE(exists(task(QStringLiteral("题库/word/任务列表.txt"))));
@@ -279,13 +288,13 @@ TEST_P(TaskStartupTest, LaysOutTheAreaFromTheBank)
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->laidOut());
     EXPECT_EQ(w->caption(), QString::fromUtf8(c.title) + QStringLiteral("【学号：2026001】【姓名：张三】"));
-    EXPECT_EQ(w->state.操作题题型, area);
+    EXPECT_EQ(w->state.area, area);
     EXPECT_EQ(w->state.studentKey, kKey);
     EXPECT_FALSE(exists(task(area + QStringLiteral("/题目文档/旧作业.docx"))));
     if (QString::fromUtf8(c.mode) == QStringLiteral("mission")) {
         EXPECT_EQ(uReadLastLine(common::kTaskModeFile), QString());
         EXPECT_TRUE(exists(task(QStringLiteral("提交/") + area + '/' + kKey)));
-        EXPECT_EQ(w->state.选择, area);
+        EXPECT_EQ(w->state.missionArea, area);
     }
     if (area == QStringLiteral("windows")) {
         EXPECT_TRUE(w->ctl(QStringLiteral("windows任务区1"))->isVisible());
@@ -294,8 +303,8 @@ TEST_P(TaskStartupTest, LaysOutTheAreaFromTheBank)
         return;
     }
     EXPECT_TRUE(w->ctl(QStringLiteral("office任务区"))->isVisible());
-    EXPECT_EQ(w->state.扩展名, QString::fromUtf8(c.ext));
-    EXPECT_EQ(w->state.素材文件夹, QString::fromUtf8(c.folder));
+    EXPECT_EQ(w->state.extension, QString::fromUtf8(c.ext));
+    EXPECT_EQ(w->state.workFolder, QString::fromUtf8(c.folder));
     EXPECT_NEAR(w->outerHeightTw(), 735 + 2895 + 1335 + 1300, 15);
     for (int n = 1; n <= 6; ++n) {
         EXPECT_EQ(w->ctl(QString::fromUtf8(tasks::kTaskMembers[n - 1].button))->isVisible(), n <= c.tasks) << n;
@@ -319,8 +328,8 @@ TEST_F(TaskWindowTest, FreePracticeLoadsTheMarksAndAShortMarksFileLeavesTheRest)
 {
     writeBytes(task(QStringLiteral("已提交/excel/")) + kKey + QStringLiteral(".txt"), gbk(QStringLiteral("任务一已提交标记\r\n已提交\r\n")));
     TaskWindow* w = openDirect(QStringLiteral("excel"), QStringLiteral("自由练习"));
-    EXPECT_EQ(w->state.已提交标记[1], QStringLiteral("已提交"));
-    EXPECT_EQ(w->state.已提交标记[2], QStringLiteral("任务三已提交标记"));
+    EXPECT_EQ(w->state.handedInMarks[1], QStringLiteral("已提交"));
+    EXPECT_EQ(w->state.handedInMarks[2], QStringLiteral("任务三已提交标记"));
 }
 
 TEST_F(TaskWindowTest, AListWithAnEmptyLineHidesThatTaskAndAMissingListIsReported)
@@ -329,7 +338,7 @@ TEST_F(TaskWindowTest, AListWithAnEmptyLineHidesThatTaskAndAMissingListIsReporte
     TaskWindow* w = openDirect(QStringLiteral("ppt"));
     EXPECT_FALSE(w->ctl(QStringLiteral("任务二"))->isVisible());
     EXPECT_TRUE(w->ctl(QStringLiteral("任务六"))->isVisible());
-    EXPECT_EQ(w->state.Combo1.size(), 7);
+    EXPECT_EQ(w->state.taskNames.size(), 7);
     forms::resetForTests();
 
     QFile::remove(hostPath(task(QStringLiteral("题库/word/任务列表.txt"))));
@@ -348,8 +357,8 @@ TEST_F(TaskWindowTest, ChoosingAndWithdrawingATask)
     TaskWindow* w = openDirect(QStringLiteral("word"));
     button(w, QStringLiteral("任务三"))->click();
     EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("任务标题"))->text(), QStringLiteral("设计个人简历"));
-    EXPECT_EQ(w->state.任务步骤, QStringLiteral("Mission_Three"));
-    EXPECT_EQ(w->state.当前任务, QStringLiteral("任务3"));
+    EXPECT_EQ(w->state.taskStep, QStringLiteral("Mission_Three"));
+    EXPECT_EQ(w->state.taskLabel, QStringLiteral("任务3"));
     EXPECT_FALSE(button(w, QStringLiteral("任务一"))->isEnabled());
     EXPECT_TRUE(button(w, QStringLiteral("开始任务"))->isEnabled());
     button(w, QStringLiteral("开始任务"))->click();
@@ -359,7 +368,7 @@ TEST_F(TaskWindowTest, ChoosingAndWithdrawingATask)
     EXPECT_FALSE(w->ctl(QStringLiteral("涉及知识点提示区"))->isVisible());
     EXPECT_TRUE(button(w, QStringLiteral("任务一"))->isEnabled());
     EXPECT_TRUE(w->ctl<QLineEdit>(QStringLiteral("任务标题"))->text().isEmpty());
-    EXPECT_EQ(w->state.当前任务, QStringLiteral("任务3"));
+    EXPECT_EQ(w->state.taskLabel, QStringLiteral("任务3"));
     EXPECT_NEAR(w->outerHeightTw(), 735 + 2895 + 1335 + 1300, 15);
 }
 
@@ -397,7 +406,7 @@ TEST_P(TaskStartTest, PersonalisesCopiesAndOffersTheTask)
     EXPECT_EQ(bytes(task(area + QStringLiteral("/题目文档/") + doc)), bytes(task(QStringLiteral("题库/") + area + QStringLiteral("/题目文档/") + doc)));
     EXPECT_TRUE(exists(task(area + QStringLiteral("/bk/") + doc)));
     EXPECT_TRUE(exists(QStringLiteral("素材/bk/题库/操作题/") + area + QStringLiteral("/server/ipd_mission.txt")));
-    EXPECT_EQ(w->state.可提交[c.n - 1], QStringLiteral("1"));
+    EXPECT_EQ(w->state.mayHandIn[c.n - 1], QStringLiteral("1"));
     EXPECT_TRUE(w->ctl(QString::fromUtf8(tasks::kTaskMembers[c.n - 1].check))->isEnabled());
     EXPECT_EQ(w->ctl(QStringLiteral("任务文件夹"))->isVisibleTo(w), c.material);
     EXPECT_EQ(w->ctl(QStringLiteral("样式"))->isVisibleTo(w), c.pictures);
@@ -447,7 +456,7 @@ TEST_F(TaskWindowTest, AHandedInTaskIsShownButNotOfferedAgain)
     TaskWindow* w = openDirect(QStringLiteral("word"), QStringLiteral("自由练习"));
     button(w, QStringLiteral("任务二"))->click();
     button(w, QStringLiteral("开始任务"))->click();
-    EXPECT_EQ(w->state.可提交[1], QStringLiteral("0"));
+    EXPECT_EQ(w->state.mayHandIn[1], QStringLiteral("0"));
     EXPECT_FALSE(w->ctl(QStringLiteral("选择任务二"))->isEnabled());
     EXPECT_FALSE(button(w, QStringLiteral("操作题提交"))->isEnabled());
     EXPECT_TRUE(button(w, QStringLiteral("操作题重置任务"))->isVisibleTo(w));
@@ -568,7 +577,13 @@ TEST_F(TaskWindowTest, RunningMissionServersAreLeftAlone)
 
 // ---- knowledge points -----------------------------------------------------
 
-TEST_F(TaskWindowTest, KnowledgePointRoundTripToTheExerciseWindowAndBack)
+// The knowledge point opens the exercise window on the network bank.
+class TaskKnowledgePointTest : public TaskWindowTest {
+protected:
+    TaskKnowledgePointTest() { demoParts_ << QStringLiteral("素材/bk/题库/操作题/network"); }
+};
+
+TEST_F(TaskKnowledgePointTest, KnowledgePointRoundTripToTheExerciseWindowAndBack)
 {
     TaskWindow* w = openDirect(QStringLiteral("network"));
     button(w, QStringLiteral("任务二"))->click();
@@ -592,7 +607,7 @@ TEST_F(TaskWindowTest, KnowledgePointRoundTripToTheExerciseWindowAndBack)
     processEvents();
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(button(w, QStringLiteral("知识点1"))->text(), QStringLiteral("保存网页"));
-    EXPECT_EQ(w->state.当前任务, QStringLiteral("任务2"));
+    EXPECT_EQ(w->state.taskLabel, QStringLiteral("任务2"));
 }
 
 // ---- close ------------------------------------------------------------------
@@ -608,8 +623,8 @@ TEST_F(TaskWindowTest, CloseAsksTwiceGuardsThenCleansUpAndReturns)
     writeBytes(task(QStringLiteral("已提交/network/")) + kKey + QStringLiteral(".txt"), "marks");
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-        boxes.expectYesNo(QStringLiteral("【未提交的答案将会清空】，确定退出吗？"), false);
+        boxes.expectYesNo(common::msg::kAskExit, true);
+        boxes.expectYesNo(tasks::msg::kAskExitSure, false);
         EXPECT_FALSE(forms::unload(kWindow));
     }
     EXPECT_TRUE(onD(QStringLiteral("SXNET/Mission_One")));
@@ -617,15 +632,15 @@ TEST_F(TaskWindowTest, CloseAsksTwiceGuardsThenCleansUpAndReturns)
         testing_support::FileHolder held(drive_ + QStringLiteral("/SXNET/Mission_One/作业.txt"));
         ASSERT_TRUE(held.holding());
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-        boxes.expectYesNo(QStringLiteral("【未提交的答案将会清空】，确定退出吗？"), true);
-        boxes.expectOk(QStringLiteral("请关闭已经打开的SXNET文件夹中的文件 >_<"));
+        boxes.expectYesNo(common::msg::kAskExit, true);
+        boxes.expectYesNo(tasks::msg::kAskExitSure, true);
+        boxes.expectOk(common::filesOpenMessage(QStringLiteral("SXNET")));
         EXPECT_FALSE(forms::unload(kWindow));
         EXPECT_TRUE(running.contains(QStringLiteral("Ftpconsole.exe")));
     }
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("【未提交的答案将会清空】，确定退出吗？"), true);
+    boxes.expectYesNo(common::msg::kAskExit, true);
+    boxes.expectYesNo(tasks::msg::kAskExitSure, true);
     EXPECT_TRUE(forms::unload(kWindow));
     EXPECT_TRUE(ftpHomeAtKill) << "the FTP server is stopped while its folder still exists";
     EXPECT_TRUE(running.isEmpty());
@@ -641,10 +656,10 @@ TEST_F(TaskWindowTest, QuietCloseOnlyAfterAVerifiedHandIn)
     EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission")));
     EXPECT_TRUE(uWriteTextFile(common::kMissionAreaFile, QStringLiteral("word")));
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("项目档案创建成功"));
+    boxes.expectOk(tasks::msg::kArchiveCreated);
     TaskWindow* w = static_cast<TaskWindow*>(forms::show(kWindow));
-    w->state.退出检测 = QStringLiteral("1");  // without a verified hand-in: still asks
-    boxes.expectYesNo(QStringLiteral("是否退出？"), false);
+    w->state.exitCheck = QStringLiteral("1");  // without a verified hand-in: still asks
+    boxes.expectYesNo(common::msg::kAskExit, false);
     EXPECT_FALSE(forms::unload(kWindow));
     w->state.handedIn = true;
     EXPECT_TRUE(forms::unload(kWindow));

@@ -5,11 +5,13 @@
 #include "common/guards.h"
 #include "common/handover.h"
 #include "common/ipv4.h"
+#include "common/messages.h"
 #include "common/navigation.h"
 #include "common/questiontext.h"
 #include "forms/twips.h"
 #include "mocktest/answering/mocktestwindow_design.h"
 #include "mocktest/answering/practiceserver.h"
+#include "mocktest/messages.h"
 #include "mocktest/paper/exitcleanup.h"
 #include "mocktest/paper/generation.h"
 #include "mocktest/paper/restore.h"
@@ -64,12 +66,12 @@ MockTestWindow::MockTestWindow()
     for (const LevelSpec& l : mockLevels()) {
         forms::setCaption(ctl(QString::fromUtf8(l.noteLabel)), QString::fromUtf8(l.note));
         const QString level = l.word();
-        onClick(QString::fromUtf8(l.button), [this, level] { generatePaper(level); });
+        onClick(QString::fromUtf8(l.button), [this, level] { uGenerateMockPaper(level); });
     }
     onClick(QStringLiteral("选择题"), [this] { showChoicePage(); });
-    for (const PageRow& r : pageRows()) onClick(QString::fromUtf8(r.button), [this, &r] { showOperationPage(r); });
-    for (int n = 1; n <= kMaxChoices; ++n) onClick(xName(n), [this, n] { showChoiceQuestion(n); });
-    for (int slot = 1; slot <= 6; ++slot) onClick(cName(slot), [this, slot] { prepareSlot(slot); });
+    for (const PageRow& r : pageRows()) onClick(QString::fromUtf8(r.button), [this, &r] { uShowOperationPage(r); });
+    for (int n = 1; n <= kMaxChoices; ++n) onClick(xName(n), [this, n] { uShowMockChoiceQuestion(n); });
+    for (int slot = 1; slot <= 6; ++slot) onClick(cName(slot), [this, slot] { uPrepareSlotQuestion(slot); });
     style_.connectButtons();
     onClick(QStringLiteral("打开题目"), [this] { openQuestionDocument(); });
     onClick(QStringLiteral("考生文件夹"), [this] { openExamineeFolder(); });
@@ -133,7 +135,7 @@ void MockTestWindow::stepDone()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void MockTestWindow::startLevel(const LevelSpec& level)
+void MockTestWindow::uStartMockLevel(const LevelSpec& level)
 {
     using namespace forms;
     ctl("测试级别选择区")->hide();
@@ -166,10 +168,10 @@ void MockTestWindow::startLevel(const LevelSpec& level)
     for (const QString& b : level.hiddenButtons) ctl(b)->hide();
 }
 
-void MockTestWindow::generatePaper(const QString& levelWord)
+void MockTestWindow::uGenerateMockPaper(const QString& levelWord)
 {
     const LevelSpec* level = findLevel(levelWord);
-    if (!level || generated_) return;
+    if (!level || state.levelChosen) return;
     Busy busy(this);
     // Whatever keeps the paper from being made is found before anything
     // changes: the level buttons stay usable.
@@ -179,30 +181,37 @@ void MockTestWindow::generatePaper(const QString& levelWord)
         uMsgOk(missing, this);
         return;
     }
-    generated_ = true;
-    failures_.clear();
+    state.levelChosen = true;
+    state.paperFailures.clear();
 
-    startLevel(*level);
+    uStartMockLevel(*level);
     stepDone();
-    if (level->choiceCount > 0) failures_ << drawChoiceQuestions(*level, state);
+    if (level->choiceCount > 0) state.paperFailures << uDrawMockChoiceQuestions(*level, state);
     stepDone();
     if (!common::uCheckFoldersFree(paperGuards(), this)) {
         refusedNotice();
+        discardReplacedChoiceSlots();
         return;
     }
-    failures_ << resetMockWorkspace(*level);
+    state.paperFailures << uResetMockWorkspace(*level);
     stepDone();
     style_.clearPicture();
     for (const LevelKind& k : level->kinds) {
-        failures_ << prepareKindQuestions(*level, k, state);
+        state.paperFailures << uPrepareKindQuestions(*level, k, state);
         stepDone();
     }
-    auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar1"));
-    bar->setRange(0, level->progressMax);
-    bar->setValue(0);
-    made_ = true;
-    timer_.start();
+    state.paperMade = true;
+    uStartPaperProgress(*level);
     forms::resizeTw(ctl("题型区"), level->finalWidth, forms::heightTw(ctl("题型区")));
+}
+
+// The paced progress over the notice; its last step reports the paper.
+void MockTestWindow::uStartPaperProgress(const LevelSpec& level)
+{
+    auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar1"));
+    bar->setRange(0, level.progressMax);
+    bar->setValue(0);
+    timer_.start();
 }
 
 // The guard has refused the paper: the notice no longer says that one is
@@ -214,7 +223,7 @@ void MockTestWindow::refusedNotice()
     auto* text = ctl<QLabel>(QStringLiteral("Label55"));
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
-    forms::setCaption(text, kPaperRefused);
+    forms::setCaption(text, msg::kPaperRefused);
     forms::setGeometryTw(text, 360, 360, forms::widthTw(notice) - 720, forms::heightTw(notice) - 1080);
 }
 
@@ -223,10 +232,12 @@ void MockTestWindow::tick()
     auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar1"));
     if (bar->value() == bar->maximum()) {
         timer_.stop();
-        uMsgOk(failures_.isEmpty() ? kPaperMade : incompletePaperMessage(failures_), this);
+        uMsgOk(state.paperFailures.isEmpty() ? msg::kPaperMade : incompletePaperMessage(state.paperFailures), this);
         ctl("试卷生成中提示")->hide();
         return;
     }
+    // The paced steps leave time for what the paper no longer needs.
+    if (bar->value() == 0) discardReplacedChoiceSlots();
     bar->setValue(bar->value() + 1);
 }
 
@@ -252,7 +263,7 @@ void MockTestWindow::setOperationHeight()
     setOuterHeightTw(forms::heightTw(ctl("题型区")) + forms::heightTw(ctl("操作题题号")) + 600);
 }
 
-void MockTestWindow::showOperationPage(const PageRow& row)
+void MockTestWindow::uShowOperationPage(const PageRow& row)
 {
     using namespace forms;
     const QString kind = QString::fromUtf8(row.kind);
@@ -283,7 +294,7 @@ void MockTestWindow::showOperationPage(const PageRow& row)
     const LevelKind* lk = level ? level->kind(kind) : nullptr;
     if (lk && !level->perSlotFolders) {
         // One question per kind: the page decides its buttons.
-        const QString id = state.Label[lk->firstLabel];
+        const QString id = state.drawn[lk->firstLabel];
         loadStyle(*lk, id, false);
         if (state.listed(lk->materialList(), id)) ctl("考生文件夹")->show();
     }
@@ -315,7 +326,7 @@ void MockTestWindow::loadStyle(const LevelKind& lk, const QString& number, bool 
     }
 }
 
-void MockTestWindow::showChoiceQuestion(int n)
+void MockTestWindow::uShowMockChoiceQuestion(int n)
 {
     ctl("选择题内容区")->show();
     const QString nn = slotName(n);
@@ -328,7 +339,7 @@ void MockTestWindow::showChoiceQuestion(int n)
 
 // ---- slots -----------------------------------------------------------------
 
-void MockTestWindow::prepareSlot(int slot)
+void MockTestWindow::uPrepareSlotQuestion(int slot)
 {
     const QString nn = slotName(slot);
     state.序号 = nn;
@@ -342,7 +353,7 @@ void MockTestWindow::prepareSlot(int slot)
     if (hard) ctl("打开题目")->hide();
     QString problem;
     if (lk && ks && slot <= lk->count && (entry || hard)) {
-        const QString n = state.Label[lk->labelOfSlot(slot)];
+        const QString n = state.drawn[lk->labelOfSlot(slot)];
         if (!ks->documentsPerSlot) {
             if (entry && (slot == 1 || kind == QStringLiteral("word"))) ctl("打开题目")->show();
             // The arrows go too: a question without pictures must not page
@@ -372,7 +383,7 @@ void MockTestWindow::prepareSlot(int slot)
         problem = common::questionTextUnreadableMessage(shownQuestionText(kind, nn));
     if (problem.isEmpty() && lk && entry && kind == QStringLiteral("network") && slot <= lk->count) {
         const auto text = common::uReadQuestionText(shownQuestionText(kind, nn));
-        problem = uSetupMockServer(text.value_or(QString()), state.测试级别, state.Label[lk->labelOfSlot(slot)],
+        problem = setupMockServer(text.value_or(QString()), state.测试级别, state.drawn[lk->labelOfSlot(slot)],
                                    state.nIP == QStringLiteral("nIP") ? QString() : state.nIP, this);
     }
     if (!problem.isEmpty()) uMsgOk(problem, this);
@@ -391,7 +402,7 @@ QString MockTestWindow::personalise(const QString& kind, const QString& n, const
     if (kind == QStringLiteral("network")) p.append({QStringLiteral("strLocalIP"), address});
     if (!common::uPersonaliseQuestionText(bank + QStringLiteral("\\题目内容\\") + n + QStringLiteral(".txt"), personal, p) ||
         !fs::copyFile(personal, shownQuestionText(kind, nn)).ok())
-        return QStringLiteral("本题的题目内容未能准备好，请联系老师检查模拟测试题库。");
+        return msg::kQuestionTextNotReady;
     return {};
 }
 
@@ -406,7 +417,7 @@ QString MockTestWindow::copySlotDocuments(const KindSpec& ks, const QString& n, 
     const QString doc = mockBank(state.测试级别) + QStringLiteral("\\") + kind + QStringLiteral("\\题目文档\\") + n + '.' + ext;
     const fs::Status pristine = fs::copyFile(doc, pristineDocument(kind, ext, nn));
     const fs::Status working = pristine.ok() ? fs::copyFile(doc, workingDocument(kind, ext, nn)) : pristine;
-    if (!working.ok()) return QStringLiteral("本题的题目文档未能复制：") + working.describe();
+    if (!working.ok()) return msg::documentNotCopied(working.describe());
     state.slotsWithDocuments.insert(key);
     return {};
 }
@@ -424,14 +435,13 @@ void MockTestWindow::openExamineeFolder()
     common::uOpenFolder(level->perSlotFolders ? folder + QStringLiteral("\\") + state.序号 : folder);
 }
 
-void MockTestWindow::restoreQuestion() { uRestoreMockQuestion(state, this); }
+void MockTestWindow::restoreQuestion() { restoreMockQuestion(state, this); }
 
 // ---- close -----------------------------------------------------------------
 
 void MockTestWindow::onUnload(bool& cancel)
 {
-    if (!uMsgYesNo(QStringLiteral("是否退出？"), this) ||
-        !uMsgYesNo(QStringLiteral("退出后题目与答案将会清空，确定退出吗？"), this)) {
+    if (!uMsgYesNo(common::msg::kAskExit, this) || !uMsgYesNo(msg::kAskExitClears, this)) {
         cancel = true;
         return;
     }
@@ -440,7 +450,7 @@ void MockTestWindow::onUnload(bool& cancel)
         return;
     }
     timer_.stop();
-    const QStringList kept = uCleanMockWorkspace(state.测试级别, this);
+    const QStringList kept = cleanMockWorkspace(state.测试级别, this);
     if (!kept.isEmpty()) uMsgOk(foldersKeptMessage(kept), this);
     common::returnToMainOrEnd(state.单体与否);
 }

@@ -36,12 +36,12 @@ public:
     MockState state;
 
     // Handlers, public for tests that drive them directly.
-    void generatePaper(const QString& level);
+    void uGenerateMockPaper(const QString& level);
     void tick();  // Timer1
     void showChoicePage();
-    void showOperationPage(const PageRow& row);
-    void showChoiceQuestion(int n);
-    void prepareSlot(int slot);
+    void uShowOperationPage(const PageRow& row);
+    void uShowMockChoiceQuestion(int n);
+    void uPrepareSlotQuestion(int slot);
     void openQuestionDocument();
     void openExamineeFolder();
     void restoreQuestion();
@@ -49,15 +49,16 @@ public:
     QTimer* timer() { return &timer_; }
     // Whether the last generation made the whole paper (false after a
     // refusal, or when a copy failed).
-    bool paperComplete() const { return made_ && failures_.isEmpty(); }
-    QStringList generationFailures() const { return failures_; }
+    bool paperComplete() const { return state.paperMade && state.paperFailures.isEmpty(); }
+    QStringList generationFailures() const { return state.paperFailures; }
     common::StylePanel& stylePanel() { return style_; }
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    void startLevel(const LevelSpec& level);
+    void uStartMockLevel(const LevelSpec& level);
+    void uStartPaperProgress(const LevelSpec& level);
     void stepDone();
     void refusedNotice();
     void setOperationHeight();
@@ -68,9 +69,6 @@ private:
     common::StylePanelLayout styleLayout();
 
     QTimer timer_;
-    bool generated_ = false;  // a level was chosen
-    bool made_ = false;       // the generation ran to its end
-    QStringList failures_;
     common::StylePanel style_;
 };
 

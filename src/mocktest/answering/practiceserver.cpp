@@ -4,6 +4,7 @@
 #include "common/processes.h"
 #include "common/servers.h"
 #include "forms/form.h"
+#include "mocktest/messages.h"
 #include "mocktest/paper/leveltable.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
@@ -20,21 +21,21 @@ QString configuredWebRoot()
         .value_or(QString());
 }
 
-QString uSetupMockServer(const QString& text, const QString& level, const QString& number, const QString& address,
+QString setupMockServer(const QString& text, const QString& level, const QString& number, const QString& address,
                          forms::Form* owner)
 {
     const QString sever = mockBank(level) + QStringLiteral("\\network\\sever");
     const QString site = sever + QStringLiteral("\\") + number;
     if (!fs::folderExists(site))
-        return QStringLiteral("找不到本题的服务器文件夹“") + plat::displayPath(site) + QStringLiteral("”，请联系老师检查模拟测试题库。");
+        return msg::serverFolderMissing(site);
 
     if (common::serverKindOf(text) == common::ServerKind::Ftp) {
         // Only this question's files: nothing of an earlier question stays.
         const fs::Status emptied = fs::deleteFolder(common::kFtpFolder, true);
         if (emptied == fs::Status::Failed)
-            return QStringLiteral("无法清空“") + plat::displayPath(common::kFtpFolder) + QStringLiteral("”：") + emptied.describe();
+            return msg::ftpFolderNotEmptied(common::kFtpFolder, emptied.describe());
         const fs::Status copied = fs::copyFolder(site, common::kFtpFolder);
-        if (!copied.ok()) return QStringLiteral("FTP服务器的文件未能全部复制：") + copied.describe();
+        if (!copied.ok()) return msg::ftpFilesNotCopied(copied.describe());
         // A server that does not start tells the student itself.
         (void)common::startServerUnlessRunning(common::kFtpServerProcess, common::kFtpServerExe,
                                                 plat::WindowStyle::Minimized, owner);
@@ -48,7 +49,7 @@ QString uSetupMockServer(const QString& text, const QString& level, const QStrin
             common::uStopServerAndWait(common::mockTestTools(level), common::kWebServerProcess, owner);
         if (stopped == common::WaitResult::Gone) return {};
         if (stopped != common::WaitResult::Ended || uIsProcessRunning(common::kWebServerProcess))
-            return QStringLiteral("网页服务器未能停止，仍在提供上一题的网站。请关闭本窗口后重新进入模拟测试。");
+            return msg::kWebServerStillRunning;
     }
     // A server that cannot be set up tells the student itself.
     (void)common::uSetupWebServer(address, sever + QStringLiteral("\\server.ini"), site, owner);

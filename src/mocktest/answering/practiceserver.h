@@ -19,7 +19,7 @@ QString configuredWebRoot();
 // with another site it is stopped (its kill tool awaited) and started with
 // this question's; when it runs with this site nothing changes. Returns the
 // problems for the student ("" when none).
-QString uSetupMockServer(const QString& questionText, const QString& level, const QString& number,
+QString setupMockServer(const QString& questionText, const QString& level, const QString& number,
                          const QString& address, forms::Form* owner);
 
 }  // namespace mocktest

@@ -1,7 +1,9 @@
 #include "mocktest/paper/exitcleanup.h"
 
 #include "common/ipv4.h"
+#include "common/messages.h"
 #include "common/servers.h"
+#include "mocktest/messages.h"
 #include "mocktest/paper/leveltable.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
@@ -38,11 +40,11 @@ common::GuardList exitGuards()
         g << common::GuardEntry::probe(QStringLiteral("D:\\") + name, QString::fromUtf8(c.probe), true,
                                        common::filesOpenMessage(name));
     }
-    g << common::GuardEntry::probe(mockTree(), plat::appPath(kMockTreeProbe), true, QStringLiteral("请关闭已经打开的题目文档 >_<"));
+    g << common::GuardEntry::probe(mockTree(), plat::appPath(kMockTreeProbe), true, common::msg::kCloseOpenDocuments);
     return g;
 }
 
-QStringList uCleanMockWorkspace(const QString& level, forms::Form* owner)
+QStringList cleanMockWorkspace(const QString& level, forms::Form* owner)
 {
     // The servers let go of the folders they serve before these go.
     const common::ToolSet tools = common::mockTestTools(level);
@@ -63,8 +65,7 @@ QString foldersKeptMessage(const QStringList& folders)
 {
     QStringList shown;
     for (const QString& f : folders) shown << plat::displayPath(f);
-    return QStringLiteral("以下文件夹中有正在使用的文件，未能全部删除：\n") + shown.join(QChar('\n')) +
-           QStringLiteral("\n请检查后手动删除。");
+    return msg::foldersKept(shown);
 }
 
 }  // namespace mocktest

@@ -22,7 +22,7 @@ common::GuardList exitGuards();
 // "D:\PracticalTraining" and the IP temp file. A folder that holds a
 // read-only file is kept whole; the folders that could not be removed are
 // returned (platform paths).
-QStringList uCleanMockWorkspace(const QString& level, forms::Form* owner);
+QStringList cleanMockWorkspace(const QString& level, forms::Form* owner);
 
 // What the student is told about folders that stayed.
 QString foldersKeptMessage(const QStringList& folders);

@@ -3,7 +3,9 @@
 #include "common/draw.h"
 #include "common/filler.h"
 #include "common/listing.h"
+#include "common/messages.h"
 #include "common/probeleftover.h"
+#include "mocktest/messages.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
@@ -31,13 +33,13 @@ QString bankCountFolder(const QString& bank, const LevelKind& k)
 // at least `needed` of them; the problem in words otherwise.
 QString checkNumbered(const QString& folder, const QString& ext, int needed)
 {
-    if (!fs::folderExists(folder)) return QStringLiteral("缺少文件夹“") + plat::displayPath(folder) + QStringLiteral("”");
+    if (!fs::folderExists(folder)) return msg::missingFolder(folder);
     const int n = fs::listFiles(folder).size();
     if (n < needed)
-        return QStringLiteral("“") + plat::displayPath(folder) + QStringLiteral("”中只有%1道题，本级别需要%2道").arg(n).arg(needed);
+        return msg::tooFewQuestions(folder, n, needed);
     for (int i = 1; i <= n; ++i)
         if (!fs::fileExists(folder + kBs + QString::number(i) + ext))
-            return QStringLiteral("“") + plat::displayPath(folder) + QStringLiteral("”中缺少第%1题（题号须从1起连续编号）").arg(i);
+            return msg::numberMissing(folder, i);
     return {};
 }
 
@@ -68,7 +70,7 @@ QString checkPaperSources(const LevelSpec& level)
     const QString bank = mockBank(level.word());
     QStringList problems;
     const QString intro = bank + QStringLiteral("\\题型介绍.txt");
-    if (!plat::readLines936(intro)) problems << QStringLiteral("缺少题型介绍“") + plat::displayPath(intro) + QStringLiteral("”");
+    if (!plat::readLines936(intro)) problems << msg::missingTypeIntroduction(intro);
     if (level.choiceCount > 0) {
         const QString p = checkNumbered(bank + QStringLiteral("\\选择题"), QStringLiteral(".txt"), level.choiceCount);
         if (!p.isEmpty()) problems << p;
@@ -79,21 +81,19 @@ QString checkPaperSources(const LevelSpec& level)
         const KindSpec* ks = findKind(QString::fromUtf8(k.kind));
         const QString kindBank = bank + kBs + QString::fromUtf8(k.kind);
         if (ks->documentsPerSlot && !fs::fileExists(kindBank + QStringLiteral("\\占位.txt")))
-            problems << QStringLiteral("缺少“") + plat::displayPath(kindBank + QStringLiteral("\\占位.txt")) + QStringLiteral("”");
+            problems << msg::missingFile(kindBank + QStringLiteral("\\占位.txt"));
         // The slots write the personalised texts there.
         if (ks->documentsPerSlot || !level.copiesText) {
             if (!fs::folderExists(kindBank + QStringLiteral("\\题目内容_改")))
-                problems << QStringLiteral("缺少文件夹“") + plat::displayPath(kindBank + QStringLiteral("\\题目内容_改")) +
-                                QStringLiteral("”");
+                problems << msg::missingFolder(kindBank + QStringLiteral("\\题目内容_改"));
         }
     }
     for (const QString& k : level.resetKinds) {
         const QString t = mockTree() + QStringLiteral("\\初始化\\") + k;
-        if (!fs::folderExists(t)) problems << QStringLiteral("缺少模板文件夹“") + plat::displayPath(t) + QStringLiteral("”");
+        if (!fs::folderExists(t)) problems << msg::missingTemplate(t);
     }
     if (problems.isEmpty()) return {};
-    return QStringLiteral("模拟题库不完整，无法生成【") + level.word() + QStringLiteral("】试卷：\n") +
-           problems.join(QChar('\n')) + QStringLiteral("\n请联系老师检查模拟测试题库。");
+    return msg::incompleteBank(level.word(), problems);
 }
 
 bool recoverProbeLeftovers(QWidget* owner)
@@ -115,7 +115,7 @@ common::GuardList paperGuards()
         g << common::GuardEntry::probe(k.examFolder(), QString::fromUtf8(k.probe), true, common::filesOpenMessage(name));
     }
     g << common::GuardEntry::probe(mockTree(), plat::appPath(kMockTreeProbe), true,
-                                   QStringLiteral("请关闭已经打开的题目文档 >_<"));
+                                   common::msg::kCloseOpenDocuments);
     return g;
 }
 
@@ -127,23 +127,48 @@ QString typeIntroduction(const LevelSpec& level)
     return text;
 }
 
-QStringList drawChoiceQuestions(const LevelSpec& level, MockState& state)
+QStringList uDrawMockChoiceQuestions(const LevelSpec& level, MockState& state)
 {
     QStringList failures;
     const QString bank = mockBank(level.word()) + QStringLiteral("\\选择题");
     const common::Draw d = common::drawDistinctNumbers(fs::listFiles(bank).size(), level.choiceCount);
     if (!d.ok()) return {d.refusal};
     const QStringList numbers = common::numbersAsText(d.numbers);
-    for (int i = 0; i < numbers.size(); ++i) state.Label[i + 1] = numbers[i];
+    for (int i = 0; i < numbers.size(); ++i) state.drawn[i + 1] = numbers[i];
     const QString slotFolder = mockTree() + QStringLiteral("\\选择题");
     if (!fs::folderExists(slotFolder)) note(failures, fs::createFolder(slotFolder));
-    for (int q = 1; q <= level.choiceCount; ++q)
-        note(failures, fs::copyFile(bank + kBs + state.Label[q] + QStringLiteral(".txt"),
-                                    slotFolder + kBs + slotName(q) + QStringLiteral(".txt")));
+    // The previous paper's slot files are put aside rather than written
+    // over: replacing a file that has reached the disk gives its blocks back
+    // while the student waits. The copy goes in under a temporary name all
+    // the same; a slot whose copy fails gets its earlier file back. What was
+    // put aside goes during the progress steps (discardReplacedChoiceSlots).
+    const QString aside = replacedChoiceSlots();
+    if (fs::folderExists(aside))
+        fs::ignoreFailure(fs::deleteFolder(aside, true), "files left aside are written over instead");
+    bool asideMade = false;
+    for (int q = 1; q <= level.choiceCount; ++q) {
+        const QString slot = slotFolder + kBs + slotName(q) + QStringLiteral(".txt");
+        const QString put = aside + kBs + slotName(q) + QStringLiteral(".txt");
+        // A read-only slot file stays where it is: the copy reports it.
+        const bool movedAside = fs::fileExists(slot) && !fs::isReadOnly(slot) &&
+                                (asideMade || (asideMade = fs::createFolder(aside).ok())) && fs::rename(slot, put).ok();
+        const fs::Status copied = fs::copyFile(bank + kBs + state.drawn[q] + QStringLiteral(".txt"), slot);
+        if (!copied.ok() && movedAside)
+            fs::ignoreFailure(fs::rename(put, slot), "the failed copy is reported; the slot then lacks its question");
+        note(failures, copied);
+    }
     return failures;
 }
 
-QStringList resetMockWorkspace(const LevelSpec& level)
+QString replacedChoiceSlots() { return mockTree() + QStringLiteral("\\.选择题-已替换"); }
+
+void discardReplacedChoiceSlots()
+{
+    if (!fs::folderExists(replacedChoiceSlots())) return;
+    fs::ignoreFailure(fs::deleteFolder(replacedChoiceSlots(), true), "the next paper deletes what is left");
+}
+
+QStringList uResetMockWorkspace(const LevelSpec& level)
 {
     QStringList failures;
     // An absent folder is what the deletion wants. Of the mock exam folders
@@ -161,7 +186,7 @@ QStringList resetMockWorkspace(const LevelSpec& level)
     return failures;
 }
 
-QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& lk, MockState& state)
+QStringList uPrepareKindQuestions(const LevelSpec& level, const LevelKind& lk, MockState& state)
 {
     QStringList failures;
     const KindSpec& ks = *findKind(QString::fromUtf8(lk.kind));
@@ -171,12 +196,12 @@ QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& lk, Mo
 
     if (ks.documentsPerSlot &&
         !common::uResetFolderWithFiller(bank + QStringLiteral("\\题目内容_改"), bank + QStringLiteral("\\占位.txt")))
-        failures << plat::displayPath(bank + QStringLiteral("\\题目内容_改")) + QStringLiteral("（无法清空）");
+        failures << msg::notEmptied(bank + QStringLiteral("\\题目内容_改"));
 
     const common::Draw d = common::drawDistinctNumbers(fs::listFiles(bank + QStringLiteral("\\题目内容")).size(), lk.count);
     if (!d.ok()) return failures << d.refusal;
     const QStringList numbers = common::numbersAsText(d.numbers);
-    for (int i = 0; i < numbers.size(); ++i) state.Label[lk.firstLabel + i] = numbers[i];
+    for (int i = 0; i < numbers.size(); ++i) state.drawn[lk.firstLabel + i] = numbers[i];
 
     state.combos[lk.styleList()] = common::uListSubfolders(bank + QStringLiteral("\\样式\\"));
     state.combos[lk.materialList()] = common::uListSubfolders(bank + QStringLiteral("\\素材\\"));
@@ -184,7 +209,7 @@ QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& lk, Mo
     if (!ks.documentsPerSlot) {
         for (int slot = 1; slot <= lk.count; ++slot) {
             const QString nn = slotName(slot);
-            const QString n = state.Label[lk.labelOfSlot(slot)];
+            const QString n = state.drawn[lk.labelOfSlot(slot)];
             if (level.copiesText)
                 note(failures, fs::copyFile(bank + QStringLiteral("\\题目内容\\") + n + QStringLiteral(".txt"),
                                             shownQuestionText(kind, nn)));
@@ -198,7 +223,7 @@ QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& lk, Mo
     if (level.perSlotFolders && !fs::folderExists(exam)) note(failures, fs::createFolder(exam));
     for (int slot = 1; slot <= lk.count; ++slot) {
         const QString nn = slotName(slot);
-        const QString n = state.Label[lk.labelOfSlot(slot)];
+        const QString n = state.drawn[lk.labelOfSlot(slot)];
         if (!state.listed(lk.materialList(), n)) continue;
         const QString material = bank + QStringLiteral("\\素材\\") + n;
         note(failures, fs::copyFolder(material, level.perSlotFolders ? exam + kBs + nn : exam));
@@ -217,9 +242,8 @@ QString incompletePaperMessage(const QStringList& failures)
     QStringList distinct = failures;
     distinct.removeDuplicates();
     QStringList shown = distinct.mid(0, 8);
-    if (distinct.size() > shown.size()) shown << QStringLiteral("……（共%1处）").arg(distinct.size());
-    return QStringLiteral("试卷未能完整生成，以下文件或文件夹处理失败：\n") + shown.join(QChar('\n')) +
-           QStringLiteral("\n请关闭本窗口后重新进入模拟测试；如仍失败，请联系老师检查模拟测试题库。");
+    if (distinct.size() > shown.size()) shown << msg::moreFailures(distinct.size());
+    return msg::incompletePaper(shown);
 }
 
 }  // namespace mocktest

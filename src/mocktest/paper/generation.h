@@ -36,25 +36,24 @@ QString typeIntroduction(const LevelSpec& level);
 
 // Step 4: K distinct choice questions into Label1..LabelK and the choice
 // slot files MT\选择题\01.txt onwards.
-QStringList drawChoiceQuestions(const LevelSpec& level, MockState& state);
+QStringList uDrawMockChoiceQuestions(const LevelSpec& level, MockState& state);
+// Where step 4 puts the slot files it replaces (a hidden folder of the
+// working tree), and their removal, once the paper no longer waits on it.
+QString replacedChoiceSlots();
+void discardReplacedChoiceSlots();
 
-// Step 6: the five mock exam folders deleted, the level's kind folders of the
-// working tree rebuilt from their templates.
-QStringList resetMockWorkspace(const LevelSpec& level);
+// Step 6: the mock exam folder D:\KSDOC deleted, the level's kind folders
+// of the working tree rebuilt from their templates.
+QStringList uResetMockWorkspace(const LevelSpec& level);
 
 // Step 7, one kind: numbers drawn into its labels, style and material lists
 // filled, documents (and at 普通 and 困难 texts) copied, material copied to
 // D: and to the pristine material copy; an exam folder left without a slot
 // folder is removed again.
-QStringList prepareKindQuestions(const LevelSpec& level, const LevelKind& kind, MockState& state);
+QStringList uPrepareKindQuestions(const LevelSpec& level, const LevelKind& kind, MockState& state);
 
 // The message for a paper that could not be made whole.
 QString incompletePaperMessage(const QStringList& failures);
-
-inline const QString kPaperMade = QStringLiteral("试卷已生成！！！");
-// In the notice after the guard refused the paper.
-inline const QString kPaperRefused =
-    QStringLiteral("试卷没有生成。请按刚才的提示关闭文档或文件夹，然后关闭本窗口，重新进入模拟测试。");
 
 // Working-tree paths of one slot of a kind (NN two digits).
 QString pristineDocument(const QString& kind, const QString& ext, const QString& nn);  // MT\K\bk\KNN.E

@@ -1,7 +1,9 @@
 #include "mocktest/paper/restore.h"
 
 #include "common/guards.h"
+#include "common/messages.h"
 #include "common/probeleftover.h"
+#include "mocktest/messages.h"
 #include "mocktest/paper/generation.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
@@ -10,7 +12,7 @@ namespace mocktest {
 
 namespace fs = plat::fs;
 
-MockRestore uRestoreMockQuestion(const MockState& s, QWidget* owner)
+MockRestore restoreMockQuestion(const MockState& s, QWidget* owner)
 {
     const KindSpec* ks = findKind(s.操作题题型);
     const LevelSpec* level = findLevel(s.测试级别);
@@ -35,19 +37,19 @@ MockRestore uRestoreMockQuestion(const MockState& s, QWidget* owner)
     const QString B = pristineDocument(kind, s.扩展名, nn);
     if (!common::uCheckFoldersFree({common::GuardEntry::probe(exam, probe, true, common::filesOpenMessage(name)),
                                     common::GuardEntry::explorer(name, common::explorerOpenMessage(name)),
-                                    common::GuardEntry::probe(W, P, true, QStringLiteral("请关闭题目文档 >_<"))},
+                                    common::GuardEntry::probe(W, P, true, common::msg::kCloseDocument)},
                                    owner))
         return MockRestore::Refused;
 
-    if (!uMsgYesNo(QStringLiteral("是否恢复?"), owner)) return MockRestore::Declined;
+    if (!uMsgYesNo(common::msg::kAskRestore, owner)) return MockRestore::Declined;
 
     // Every source before anything is deleted.
     const QString M = pristineMaterial(kind, nn);
     const int slot = nn.toInt();
-    const QString number = slot >= 1 && slot <= lk->count ? s.Label[lk->labelOfSlot(slot)] : QString();
+    const QString number = slot >= 1 && slot <= lk->count ? s.drawn[lk->labelOfSlot(slot)] : QString();
     const bool hasMaterial = s.listed(lk->materialList(), number);
     if (!fs::fileExists(B) || (hasMaterial && !fs::folderExists(M))) {
-        uMsgOk(kRestoreSourceMissing, owner);
+        uMsgOk(msg::kRestoreSourceMissing, owner);
         return MockRestore::SourceMissing;
     }
 
@@ -67,12 +69,10 @@ MockRestore uRestoreMockQuestion(const MockState& s, QWidget* owner)
     const fs::Status doc = fs::copyFile(B, W);
     if (!doc.ok()) failures << doc.describe();
     if (!failures.isEmpty()) {
-        uMsgOk(QStringLiteral("本题未能完全恢复：\n") + failures.join(QChar('\n')) +
-                   QStringLiteral("\n请关闭占用这些文件的程序后再试一次。"),
-               owner);
+        uMsgOk(msg::restoreIncomplete(failures), owner);
         return MockRestore::Failed;
     }
-    uMsgOk(QStringLiteral("题目已恢复"), owner);
+    uMsgOk(common::msg::kRestored, owner);
     return MockRestore::Restored;
 }
 

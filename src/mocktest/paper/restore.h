@@ -14,9 +14,6 @@ enum class MockRestore { Refused, Declined, SourceMissing, Failed, Restored };
 // every source, then rebuilds the slot's material (at 普通 the whole exam
 // folder) and the document and says "题目已恢复". A failure is reported,
 // never shown as success.
-MockRestore uRestoreMockQuestion(const MockState& state, QWidget* owner);
-
-inline const QString kRestoreSourceMissing =
-    QStringLiteral("本题的原始题目文档或素材缺失，无法恢复本题！请关闭本窗口后重新进入模拟测试，或联系老师检查模拟测试题库。");
+MockRestore restoreMockQuestion(const MockState& state, QWidget* owner);
 
 }  // namespace mocktest
