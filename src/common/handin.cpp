@@ -1,4 +1,5 @@
 #include "common/handin.h"
+#include "common/messages.h"
 
 #include "forms/form.h"
 #include "platform/archive.h"
@@ -322,9 +323,7 @@ bool uAskAboutOpenDocuments(const QStringList& paths, QWidget* owner)
 {
     const QStringList open = openOfficeDocuments(paths);
     if (open.isEmpty()) return true;
-    return uMsgYesNo(QStringLiteral("以下文档仍在办公软件中打开，没有保存的修改不会被提交：\n") + open.join('\n') +
-                         QStringLiteral("\n请先保存并关闭这些文档。仍要现在提交吗？"),
-                     owner);
+    return uMsgYesNo(msg::handInWithOpenDocuments(open), owner);
 }
 
 HandInResult uCopyFile(const QString& source, const QString& target, const std::function<void(int)>& progress)

@@ -3,6 +3,7 @@
 // keeps the texts only it shows in its own "messages.h" (namespace
 // <area>::msg); code and tests use these names, never a copy of the text.
 #include <QString>
+#include <QStringList>
 
 namespace common::msg {
 
@@ -27,6 +28,20 @@ inline const QString kHandInPacked = QStringLiteral("打包成功，请把文件
 
 // Choosing the folder a hand-in goes to.
 inline const QString kChooseSaveFolder = QStringLiteral("请选择保存路径");
+
+// A file of the working folder "D:\实训素材" or of "D:\winsys" is open.
+inline const QString kCloseOpenWorkFiles = QStringLiteral("请关闭已经打开的实训素材文件 >_<");
+inline const QString kCloseOpenWinsysFiles = QStringLiteral("请关闭已经打开的winsys文件 >_<");
+
+// A restore while the mail client runs (it holds the mailboxes).
+inline const QString kCloseMailClientFirst = QStringLiteral("请关闭邮件管理器后再进行恢复操作！");
+
+// A hand-in while some of its documents are open in an office program.
+inline QString handInWithOpenDocuments(const QStringList& open)
+{
+    return QStringLiteral("以下文档仍在办公软件中打开，没有保存的修改不会被提交：\n") + open.join(QChar('\n')) +
+           QStringLiteral("\n请先保存并关闭这些文档。仍要现在提交吗？");
+}
 
 // Why a student key (number and name) is refused: at login, and by the final
 // exam for a key it cannot use.

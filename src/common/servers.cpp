@@ -160,11 +160,11 @@ ServerKind serverKindOf(const QString& questionText)
 }
 
 void uSetupPracticeServer(const QString& questionText, const QString& ftpContent, const QString& stagingIni,
-                          const QString& ipv4, const QString& studentNumber, forms::Form* owner)
+                          const QString& ipv4, const QString& studentNumber, forms::Form* owner, MailConfig mail)
 {
     switch (serverKindOf(questionText)) {
     case ServerKind::Ftp: uSetupFtpServer(ftpContent, owner); break;
-    case ServerKind::Mail: uSetupMailServer(ipv4, studentNumber, owner); break;
+    case ServerKind::Mail: uSetupMailServer(ipv4, studentNumber, owner, mail); break;
     case ServerKind::Web: (void)uSetupWebServer(ipv4, stagingIni, QString(), owner); break;  // reported there
     }
 }
@@ -184,18 +184,20 @@ bool uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QStri
     return uSetupWebServer(practiceWebServer(), ipv4, stagingIni, site, owner);
 }
 
-void uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
+bool uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
 {
     // The served folder is rebuilt from the materials tree, never from
-    // earlier work; the server must let go of it first.
-    uStopServerAndWait(exerciseTools(), kFtpServerProcess, owner);
+    // earlier work; the server must let go of it first. A server that did not
+    // stop is found still running when it is to be started again, and said.
+    if (uStopServerAndWait(exerciseTools(), kFtpServerProcess, owner) == WaitResult::Gone) return false;
     plat::fs::ignoreFailure(plat::fs::deleteFolder(kFtpFolder, true), "the copy below overwrites what stays");
     plat::fs::ignoreFailure(plat::fs::copyFolder(ftpContent, kFtpFolder), "the server serves what arrived");
+    return true;
 }
 
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner)
 {
-    uFillFtpFolder(ftpContent, owner);
+    if (!uFillFtpFolder(ftpContent, owner)) return;  // the window went away meanwhile
     // Either failure was reported to the student there.
     (void)uStartServerIfStopped(kFtpServerProcess, kFtpServerExe, plat::WindowStyle::Minimized, owner);
 }
@@ -254,11 +256,11 @@ void uResetMailClient()
     plat::fs::ignoreFailure(plat::fs::deleteFile(in("FoxInfo.dat")), kFreshClient);
 }
 
-void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget* owner)
+void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget* owner, MailConfig config)
 {
     // The mailboxes and the client are reset whatever the server does: they
     // must not keep an earlier student's mail. Failures were reported.
-    const bool configured = uConfigureMailServer(ipv4, owner);
+    const bool configured = config == MailConfig::Keep || uConfigureMailServer(ipv4, owner);
     uResetMailboxes(studentNumber);
     if (configured) (void)uStartMailServer(owner);
     uResetMailClient();

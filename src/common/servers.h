@@ -72,8 +72,12 @@ QString serverConfigNotWrittenMessage(const QString& path);
 // folder, stagingIni the staging server.ini (platform paths).
 enum class ServerKind { Web, Ftp, Mail };
 ServerKind serverKindOf(const QString& questionText);
+// Whether a mail set-up writes the server's configuration or the server
+// keeps the configuration it has (the random practice window).
+enum class MailConfig { Write, Keep };
 void uSetupPracticeServer(const QString& questionText, const QString& ftpContent, const QString& stagingIni,
-                          const QString& ipv4, const QString& studentNumber, forms::Form* owner);
+                          const QString& ipv4, const QString& studentNumber, forms::Form* owner,
+                          MailConfig mail = MailConfig::Write);
 
 // Web: the table into the staging file (ServerIP the address, every other
 // open value the site as the host shows it), the staging file in place of
@@ -87,8 +91,9 @@ void uSetupPracticeServer(const QString& questionText, const QString& ftpContent
                      QWidget* owner = nullptr);
 
 // FTP, first half: the working folder emptied (a running FTP server is
-// stopped first and awaited) and filled from the content folder.
-void uFillFtpFolder(const QString& ftpContent, forms::Form* owner);
+// stopped first and awaited) and filled from the content folder; false when
+// the owner went away during the wait (then nothing more is done).
+[[nodiscard]] bool uFillFtpFolder(const QString& ftpContent, forms::Form* owner);
 // Both halves: fill, then start the server minimised.
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner);
 
@@ -105,7 +110,8 @@ QString serverStillRunningMessage(const QString& process);
 void uResetMailboxes(const QString& studentNumber);
 [[nodiscard]] bool uStartMailServer(QWidget* owner = nullptr);
 void uResetMailClient();
-void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget* owner = nullptr);
+void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget* owner = nullptr,
+                      MailConfig config = MailConfig::Write);
 
 // Sources the mail parts rebuild from (platform paths), for checks.
 QStringList mailSources();

@@ -10,7 +10,7 @@ class Form;
 
 namespace common {
 
-enum class WaitResult {
+enum class [[nodiscard]] WaitResult {
     Ended,       // the program ran and has ended
     NotStarted,  // it could not be started; nothing was awaited
     TimedOut,    // still running when the time-out passed

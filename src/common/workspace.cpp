@@ -1,5 +1,7 @@
 #include "common/workspace.h"
+#include "common/messages.h"
 
+#include "common/messages.h"
 #include "common/processes.h"
 #include "common/questiontext.h"
 #include "common/servers.h"
@@ -42,12 +44,12 @@ QString Exercise::videoCommand() const
 
 GuardEntry workFolderProbe()
 {
-    return GuardEntry::probe(kWorkFolder, QStringLiteral("D:\\改名"), true, QStringLiteral("请关闭已经打开的实训素材文件 >_<"));
+    return GuardEntry::probe(kWorkFolder, QStringLiteral("D:\\改名"), true, msg::kCloseOpenWorkFiles);
 }
 
 GuardEntry winsysProbe()
 {
-    return GuardEntry::probe(kWinsysFolder, QStringLiteral("D:\\改名winsys"), true, QStringLiteral("请关闭已经打开的winsys文件 >_<"));
+    return GuardEntry::probe(kWinsysFolder, QStringLiteral("D:\\改名winsys"), true, msg::kCloseOpenWinsysFiles);
 }
 
 GuardEntry questionDocumentProbe(const Exercise& e)
@@ -194,7 +196,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
                                const std::optional<GuardList>& guards)
 {
     if (uIsProcessRunning(kMailClientProcess)) {
-        uMsgOk(QStringLiteral("请关闭邮件管理器后再进行恢复操作！"), window);
+        uMsgOk(msg::kCloseMailClientFirst, window);
         return RestoreResult::Refused;
     }
     // An unreadable question text counts as naming neither server. The two
@@ -212,7 +214,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
         return RestoreResult::SourceMissing;
     }
 
-    if (!uMsgYesNo(QStringLiteral("是否恢复?"), window)) return RestoreResult::Declined;
+    if (!uMsgYesNo(msg::kAskRestore, window)) return RestoreResult::Declined;
 
     QPointer<forms::Form> alive(window);
     setButtons(window, restoreButton, otherButtons, false);
@@ -233,7 +235,7 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
         uResetMailClient();
     }
     report.add(uRenewQuestionDocument(e));
-    uMsgOk(report.complete() ? QStringLiteral("题目已恢复") : restoreIncompleteMessage(report), window);
+    uMsgOk(report.complete() ? msg::kRestored : restoreIncompleteMessage(report), window);
     setButtons(window, restoreButton, otherButtons, true);
     return report.complete() ? RestoreResult::Restored : RestoreResult::Incomplete;
 }
@@ -245,8 +247,9 @@ bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<Gu
     fs::ignoreFailure(fs::deleteFolder(kWorkFolder, true), "the next preparation deletes what stays");
     if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder, true), "the next preparation deletes what stays");
     if (e.isNetwork()) {
-        // The FTP server serves the folder: it goes first.
-        uStopServerAndWait(exerciseTools(), kFtpServerProcess, window);
+        // The FTP server serves the folder: it goes first. A window that went
+        // away meanwhile is not closed a second time.
+        if (uStopServerAndWait(exerciseTools(), kFtpServerProcess, window) == WaitResult::Gone) return false;
         fs::ignoreFailure(fs::deleteFolder(kFtpFolder, true), "the next preparation deletes what stays");
     }
     return true;

@@ -120,7 +120,8 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
 // refused, message shown, the close is to be cancelled; a probe that fails
 // for another reason than an open file says why and does not hold the
 // window open), then deletes the working folders; a networking exercise's FTP server is stopped (and
-// awaited) before its folder is deleted. A window with its own guard list
+// awaited) before its folder is deleted (false, nothing more done, when the
+// window went away during that wait). A window with its own guard list
 // passes it.
 bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<GuardList>& guards = std::nullopt);
 

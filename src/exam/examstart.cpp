@@ -188,7 +188,7 @@ void ExamWindow::setUpServer(bool fresh)
     if (fresh && !isFtpPaper() && fs::folderExists(common::kFtpFolder)) {
         // A new examinee with a web paper does not get the previous
         // examinee's uploads.
-        common::uStopServerAndWait(tools, common::kFtpServerProcess, this);
+        if (common::uStopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
         if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok())
             uMsgOk(msg::previousFtpFolderStays(s.describe()), this);
     }
@@ -196,7 +196,7 @@ void ExamWindow::setUpServer(bool fresh)
         QStringList failed;
         if (fresh) {
             // A new exam starts from the paper's material alone.
-            common::uStopServerAndWait(tools, common::kFtpServerProcess, this);
+            if (common::uStopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
             if (fs::folderExists(common::kFtpFolder))
                 if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok()) failed << s.describe();
             if (const fs::Status s = fs::copyFolder(material, common::kFtpFolder); !s.ok() && fs::folderExists(material))

@@ -128,6 +128,16 @@ bool readOnlyHost(const QString& h)
 
 bool dotOrDotDot(const char* n) { return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)); }
 
+// The type of a folder entry: as the listing gives it, else asked of the
+// file system (a folder or not; DT_UNKNOWN when that fails too).
+unsigned char entryType(int dirFd, const dirent* e)
+{
+    if (e->d_type != DT_UNKNOWN) return e->d_type;
+    struct stat st {};
+    if (::fstatat(dirFd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) return DT_UNKNOWN;
+    return S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+}
+
 class Fd {
 public:
     explicit Fd(int fd = -1) : fd_(fd) {}
@@ -295,11 +305,7 @@ void copyTreeAt(int srcFd, int dstFd, bool fresh, ByteCopier& bytes, Outcome& ou
     while (const dirent* e = ::readdir(d)) {
         const char* name = e->d_name;
         if (dotOrDotDot(name)) continue;
-        unsigned char type = e->d_type;
-        if (type == DT_UNKNOWN) {
-            struct stat st {};
-            if (::fstatat(from, name, &st, AT_SYMLINK_NOFOLLOW) == 0) type = S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
-        }
+        const unsigned char type = entryType(from, e);
         if (type != DT_DIR) {
             copyFileAt(from, name, dstFd, name, !fresh, bytes, out, child(srcPlat, name), child(dstPlat, name), false);
             continue;
@@ -351,11 +357,7 @@ bool deleteContentsAt(int dirFd, bool force, Outcome& out, const QString& plat)
     while (const dirent* e = ::readdir(d)) {
         const char* name = e->d_name;
         if (dotOrDotDot(name)) continue;
-        unsigned char type = e->d_type;
-        if (type == DT_UNKNOWN) {
-            struct stat st {};
-            if (::fstatat(at, name, &st, AT_SYMLINK_NOFOLLOW) == 0) type = S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
-        }
+        const unsigned char type = entryType(at, e);
         if (type == DT_DIR) {
             const int sub = openDir(at, name);
             if (sub < 0) {

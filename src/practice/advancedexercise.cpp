@@ -11,7 +11,9 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "common/messages.h"
 #include "practice/advancedexercise_design.h"
+#include "practice/messages.h"
 
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -65,8 +67,6 @@ common::CopyReport layOut(const AdvancedExercise& e)
     return out;
 }
 
-QString quoted(const QString& path) { return QStringLiteral("“") + plat::displayPath(path) + QStringLiteral("”"); }
-
 }  // namespace
 
 QString AdvancedExercise::questionText() const { return tree(QStringLiteral("题目内容\\") + name() + QStringLiteral(".txt")); }
@@ -89,15 +89,9 @@ namespace advanced {
 QStringList missingSources(const AdvancedExercise& e)
 {
     QStringList out;
-    if (!fs::fileExists(e.pristineDocument())) out << QStringLiteral("原始题目文档") + quoted(e.pristineDocument());
-    if (!fs::folderExists(e.materialFolder())) out << QStringLiteral("素材文件夹") + quoted(e.materialFolder());
+    if (!fs::fileExists(e.pristineDocument())) out << msg::missingDocument(plat::displayPath(e.pristineDocument()));
+    if (!fs::folderExists(e.materialFolder())) out << msg::missingMaterial(plat::displayPath(e.materialFolder()));
     return out;
-}
-
-QString missingSourcesMessage(const QString& task, const QStringList& missing)
-{
-    return QStringLiteral("本题的素材不全，无法") + task + QStringLiteral("，缺少：\n") + missing.join('\n') +
-           QStringLiteral("\n考生文件夹和题目文档都没有改动。请联系老师检查素材文件夹。");
 }
 
 }  // namespace advanced
@@ -123,28 +117,28 @@ AdvancedExerciseWindow::AdvancedExerciseWindow()
 void AdvancedExerciseWindow::onLoad()
 {
     setTopmost(true);
-    common::readLineInto(学号, common::kIdentityFile, 1);
+    common::readLineInto(state.studentKey, common::kIdentityFile, 1);
 
     // The working folder is guarded before anything else; a refusal leaves
     // the window as designed and nothing on disk changed.
-    if (!probesPass({{kExamineeFolder, kLoadProbe, QStringLiteral("请关闭题目文档和考生文件夹")}}, this)) return;
+    if (!probesPass({{kExamineeFolder, kLoadProbe, msg::kCloseDocumentAndFolder}}, this)) return;
 
     const auto line = [](int n) { return uReadTextLine(common::kAdvancedRequest, n).value_or(QString()); };
     const AdvancedExercise e{line(1), line(2), line(3)};
     if (!e.wellFormed()) {
-        uMsgOk(advanced::kNoRequestMessage, this);
+        uMsgOk(msg::kNoRequest, this);
         return;
     }
-    练习种类 = e.kind;
-    题号 = e.number;
-    扩展名 = e.ext;
-    hasExercise_ = true;
+    state.kind = e.kind;
+    state.number = e.number;
+    state.extension = e.ext;
+    state.hasExercise = true;
 
     setOuterSizeTw(kAdvancedWidth, kAdvancedFoldedHeight);
     const QString title = uReadLastLine(common::kCallMarkerFile) == QStringLiteral("拓展训练")
                               ? QStringLiteral("拓展训练_") + e.kind + QStringLiteral("__") + e.number
                               : QStringLiteral("高级应用练习（") + e.kind + QStringLiteral("）_") + e.number;
-    setCaption(common::userInfoCaption(title, 学号));
+    setCaption(common::userInfoCaption(title, state.studentKey));
 
     auto* text = ctl<QPlainTextEdit>(QStringLiteral("题目内容"));
     common::uShowQuestionTextOrNotice(text, e.questionText());
@@ -153,24 +147,23 @@ void AdvancedExerciseWindow::onLoad()
 
     // Nothing is deleted unless everything it is rebuilt from is there.
     if (const QStringList missing = advanced::missingSources(e); !missing.isEmpty()) {
-        uMsgOk(advanced::missingSourcesMessage(QStringLiteral("准备练习"), missing), this);
+        uMsgOk(msg::sourcesMissing(msg::kTaskPrepare, missing), this);
         return;
     }
     const common::CopyReport laid = layOut(e);
-    prepared_ = laid.complete();
-    if (!prepared_)
-        uMsgOk(QStringLiteral("准备练习时出错：") + laid.describe() + QStringLiteral("\n请点击“恢复本题”再试一次。"), this);
+    state.prepared = laid.complete();
+    if (!state.prepared) uMsgOk(msg::preparationFailed(laid.describe()), this);
 }
 
 void AdvancedExerciseWindow::openQuestion()
 {
-    if (!hasExercise_) {
-        uMsgOk(advanced::kNotReadyMessage, this);
+    if (!state.hasExercise) {
+        uMsgOk(msg::kNotReady, this);
         return;
     }
     const QString document = exercise().questionDocument();
     if (!fs::fileExists(document)) {
-        uMsgOk(QStringLiteral("找不到题目文档") + quoted(document) + QStringLiteral("，请点击“恢复本题”重新生成。"), this);
+        uMsgOk(msg::documentMissing(plat::displayPath(document)), this);
         return;
     }
     common::uOpenDocument(document);
@@ -178,38 +171,37 @@ void AdvancedExerciseWindow::openQuestion()
 
 void AdvancedExerciseWindow::restore()
 {
-    if (!hasExercise_) {
-        uMsgOk(advanced::kNotReadyMessage, this);
+    if (!state.hasExercise) {
+        uMsgOk(msg::kNotReady, this);
         return;
     }
     const AdvancedExercise e = exercise();
-    if (!probesPass({{e.questionDocument(), e.documentProbe(), QStringLiteral("题目文档已经打开，请关闭后再进行恢复操作")},
-                     {kExamineeFolder, kProbe, QStringLiteral("请关闭已经打开的文件（夹）>_<")}},
+    if (!probesPass({{e.questionDocument(), e.documentProbe(), msg::kDocumentOpenAtRestore},
+                     {kExamineeFolder, kProbe, msg::kFilesOpenAtRestore}},
                     this))
         return;
     if (const QStringList missing = advanced::missingSources(e); !missing.isEmpty()) {
-        uMsgOk(advanced::missingSourcesMessage(QStringLiteral("恢复本题"), missing), this);
+        uMsgOk(msg::sourcesMissing(msg::kTaskRestore, missing), this);
         return;
     }
-    if (!uMsgYesNo(QStringLiteral("是否恢复?"), this)) return;
+    if (!uMsgYesNo(common::msg::kAskRestore, this)) return;
     // The pristine document is copied back whatever became of the working
     // one (edited, deleted or renamed).
     const common::CopyReport laid = layOut(e);
-    prepared_ = laid.complete();
-    if (prepared_) uMsgOk(QStringLiteral("题目已恢复"), this);
-    else uMsgOk(QStringLiteral("恢复本题时出错：") + laid.describe() + QStringLiteral("\n本题没有完全恢复，请再试一次。"), this);
+    state.prepared = laid.complete();
+    if (state.prepared) uMsgOk(common::msg::kRestored, this);
+    else uMsgOk(msg::restoreFailed(laid.describe()), this);
 }
 
 void AdvancedExerciseWindow::onUnload(bool& cancel)
 {
-    if (!uMsgYesNo(QStringLiteral("是否退出？"), this) ||
-        !uMsgYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), this)) {
+    if (!uMsgYesNo(common::msg::kAskExit, this) || !uMsgYesNo(msg::kAskExitClearsWork, this)) {
         cancel = true;
         return;
     }
     const AdvancedExercise e = exercise();
-    if (!probesPass({{e.questionDocument(), e.documentProbe(), QStringLiteral("题目文档已经打开，请关闭后再退出")},
-                     {kExamineeFolder, kProbe, QStringLiteral("请关闭题目文档和已经打开的文件（夹）")}},
+    if (!probesPass({{e.questionDocument(), e.documentProbe(), msg::kDocumentOpenAtExit},
+                     {kExamineeFolder, kProbe, msg::kFilesOpenAtExit}},
                     this, common::UncheckedProbe::GoOn)) {
         cancel = true;
         return;

@@ -34,6 +34,19 @@ struct AdvancedExercise {
 
 inline const QString kExamineeFolder = QStringLiteral("D:\\考生文件夹");
 
+// What the window remembers between its handlers. The exercise fields start
+// as the captions of the hidden labels that carried them.
+struct AdvancedState {
+    QString studentKey = QStringLiteral("学号");  // number and name, line 1 of the identity file
+    QString kind = QStringLiteral("练习种类");
+    QString number = QStringLiteral("题号");
+    QString extension = QStringLiteral("扩展名");
+    // Whether the Load read a usable request (the fields above name the exercise).
+    bool hasExercise = false;
+    // Whether the working folder and the question document were laid out.
+    bool prepared = false;
+};
+
 class AdvancedExerciseWindow : public forms::Form {
     Q_OBJECT
 public:
@@ -43,40 +56,22 @@ public:
     void onLoad() override;
     void onUnload(bool& cancel) override;
 
-    // Whether the Load read a usable request (the labels name the exercise).
-    bool hasExercise() const { return hasExercise_; }
-    // Whether the working folder and the question document were laid out.
-    bool prepared() const { return prepared_; }
     const common::PictureArea& pictures() const { return pictures_; }
 
-    // The hidden labels: the window's state.
-    QString 学号 = QStringLiteral("学号");  // the student key
-    QString 练习种类 = QStringLiteral("练习种类");
-    QString 题号 = QStringLiteral("题号");
-    QString 扩展名 = QStringLiteral("扩展名");
+    AdvancedState state;
 
 private:
-    AdvancedExercise exercise() const { return {练习种类, 题号, 扩展名}; }
+    AdvancedExercise exercise() const { return {state.kind, state.number, state.extension}; }
     void openQuestion();
     void restore();
 
     common::PictureArea pictures_;
-    bool hasExercise_ = false;
-    bool prepared_ = false;
 };
 
-// The messages of the window that are not the guards' own.
 namespace advanced {
 // The sources an exercise is rebuilt from that are missing, one line each
-// ("原始题目文档“...”", "素材文件夹“...”"); empty when all are there.
+// of msg::sourcesMissing; empty when all are there.
 QStringList missingSources(const AdvancedExercise& e);
-// The refusal naming them; `task` is what cannot be done ("准备练习",
-// "恢复本题").
-QString missingSourcesMessage(const QString& task, const QStringList& missing);
-inline const QString kNoRequestMessage =
-    QStringLiteral("没有读到要练习的题目（高级应用\\题号.txt 缺失或内容不对）。\n请关闭本窗口，回到主窗口重新选择题目。");
-inline const QString kNotReadyMessage =
-    QStringLiteral("本题尚未准备好：请关闭已经打开的题目文档和考生文件夹，然后关闭本窗口，重新打开本题。");
 }  // namespace advanced
 
 }  // namespace practice

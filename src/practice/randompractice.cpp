@@ -5,6 +5,7 @@
 #include "common/handover.h"
 #include "common/ipv4.h"
 #include "common/listing.h"
+#include "common/messages.h"
 #include "common/navigation.h"
 #include "common/processes.h"
 #include "common/questiontext.h"
@@ -17,6 +18,7 @@
 #include "platform/process.h"
 #include "platform/result.h"
 #include "platform/textfile.h"
+#include "practice/messages.h"
 #include "practice/randompractice_design.h"
 
 #include <QLabel>
@@ -71,10 +73,10 @@ RandomPracticeWindow::RandomPracticeWindow()
 
 common::Exercise RandomPracticeWindow::exercise() const
 {
-    common::Exercise e{练习种类, QString(), 扩展名};
-    e.question = Label2;
+    common::Exercise e{state.kind, QString(), state.extension};
+    e.question = state.question;
     e.workingCopy = QStringLiteral("题目");
-    e.hasMaterial = hasMaterial_;
+    e.hasMaterial = state.hasMaterial;
     return e;
 }
 
@@ -82,12 +84,13 @@ void RandomPracticeWindow::onLoad()
 {
     setTopmost(true);
     setOuterSizeTw(kRandomPracticeWidth, kRandomPracticeFoldedHeight);
-    common::readLineInto(学号, common::kIdentityFile, 2);
-    common::readLineInto(单体与否, common::kLaunchModeFile, 1);
-    markerAtLoad = uReadLastLine(common::kCallMarkerFile);
-    common::readLineInto(练习种类, common::kRandomPracticeRequest, 1);
-    common::readLineInto(扩展名, common::kRandomPracticeRequest, 2);
-    if (markerAtLoad == kIntensive) setCaption(common::userInfoCaption(QStringLiteral("强化训练_") + 练习种类, 学号));
+    common::readLineInto(state.studentNumber, common::kIdentityFile, 2);
+    common::readLineInto(state.launchMode, common::kLaunchModeFile, 1);
+    state.markerAtLoad = uReadLastLine(common::kCallMarkerFile);
+    common::readLineInto(state.kind, common::kRandomPracticeRequest, 1);
+    common::readLineInto(state.extension, common::kRandomPracticeRequest, 2);
+    if (state.markerAtLoad == kIntensive)
+        setCaption(common::userInfoCaption(QStringLiteral("强化训练_") + state.kind, state.studentNumber));
 }
 
 common::GuardList RandomPracticeWindow::guards(GuardUse use) const
@@ -101,30 +104,31 @@ common::GuardList RandomPracticeWindow::guards(GuardUse use) const
         return GuardEntry::probe(common::kWorkFolder, QStringLiteral("D:\\改名"), true, message);
     };
     const GuardEntry workWindow = common::explorerGuard(QStringLiteral("实训素材"));
-    const GuardEntry winsysWindow = GuardEntry::explorer(
-        QStringLiteral("winsys"), use == GuardUse::Close ? common::explorerOpenMessage(QStringLiteral("winsys"))
-                                                         : QStringLiteral("请winsys文件夹及其子文件夹 >_<"));
+    const GuardEntry winsysWindow =
+        use == GuardUse::Close ? common::explorerGuard(QStringLiteral("winsys"))
+                               : GuardEntry::explorer(QStringLiteral("winsys"), msg::kWinsysWindowOpen);
     const GuardEntry ftpWindow = common::explorerGuard(QStringLiteral("PracticalTraining"));
     const GuardEntry document =
-        GuardEntry::probe(e.questionDocument(), e.documentProbe(), true,
-                          use == GuardUse::Prepare ? QStringLiteral("请关闭已经打开的题目文档 >_<") : QStringLiteral("请关闭题目文档 >_<"));
+        use == GuardUse::Prepare
+            ? common::questionDocumentProbe(e)
+            : GuardEntry::probe(e.questionDocument(), e.documentProbe(), true, common::msg::kCloseDocument);
 
     common::GuardList list;
     switch (use) {
     case GuardUse::Prepare:
-        if (work) list << workProbe(QStringLiteral("请关闭已经打开的实训素材文件 >_<")) << workWindow << winsysWindow << ftpWindow;
+        if (work) list << common::workFolderProbe() << workWindow << winsysWindow << ftpWindow;
         if (winsys) {
             if (!work) list << winsysWindow;
             list << common::winsysProbe();
         }
         break;
     case GuardUse::Restore:
-        if (work) list << workProbe(QStringLiteral("已经打开的实训素材文件 >_<"));
+        if (work) list << workProbe(msg::kWorkFilesOpenAtRestore);
         if (winsys) list << common::winsysProbe();
         list << workWindow << winsysWindow << ftpWindow;
         break;
     case GuardUse::Close:
-        if (work) list << workProbe(QStringLiteral("请关闭已经打开的实训素材 >_<"));
+        if (work) list << workProbe(msg::kWorkFilesOpenAtClose);
         list << workWindow << winsysWindow;
         if (winsys) list << common::winsysProbe();
         break;
@@ -136,7 +140,7 @@ int RandomPracticeWindow::drawPosition(const QStringList& names)
 {
     // Only the listed documents are drawn from. While the bank has others,
     // the question on screen does not come again.
-    const int current = static_cast<int>(names.indexOf(Label2));
+    const int current = static_cast<int>(names.indexOf(state.question));
     const bool skip = current >= 0 && names.size() > 1;
     const QList<int> drawn = common::uDrawDistinctNumbers(static_cast<int>(names.size()) - (skip ? 1 : 0), 1, this);
     if (drawn.isEmpty()) return 0;
@@ -157,11 +161,11 @@ void RandomPracticeWindow::prepare(bool first)
     }
     for (const char* name : {"折叠样式", "上一张", "下一张"}) ctl(QString::fromUtf8(name))->hide();
 
-    const QString kind = 练习种类;
-    const QString ext = 扩展名;
+    const QString kind = state.kind;
+    const QString ext = state.extension;
     if (first) {
         setCaption(uReadLastLine(common::kCallMarkerFile) == kIntensive
-                       ? common::userInfoCaption(QStringLiteral("强化训练_") + kind, 学号)
+                       ? common::userInfoCaption(QStringLiteral("强化训练_") + kind, state.studentNumber)
                        : QStringLiteral("【") + kind + QStringLiteral("】知识点随机练习"));
     }
 
@@ -174,7 +178,7 @@ void RandomPracticeWindow::prepare(bool first)
     common::Exercise e = exercise();
     e.question = names.at(r - 1);
     if (!common::uGuardAndEmptyWorkingFolder(this, nullptr, guards(GuardUse::Prepare), e.isWindows())) return;
-    if (!first && 上一题种类 == kNetwork && !stopEarlierServers()) return;
+    if (!first && state.previousKind == kNetwork && !stopEarlierServers()) return;
 
     setOuterSizeTw(kRandomPracticeWidth, kRandomPracticeFoldedHeight);
     ctl(QStringLiteral("操作视频"))->show();
@@ -184,35 +188,35 @@ void RandomPracticeWindow::prepare(bool first)
     picture->hide();
     picture->setPixmap(QPixmap());
 
-    Label1 = QString::number(r);
-    Combo1 = names;
-    Combo2 = common::uListSubfolders(bank + QStringLiteral("\\样图\\"));
-    Combo3 = common::uListSubfolders(bank + QStringLiteral("\\素材\\"));
-    Label2 = e.question;
+    state.position = r;
+    state.questions = names;
+    state.sampleFolders = common::uListSubfolders(bank + QStringLiteral("\\样图\\"));
+    state.materialFolders = common::uListSubfolders(bank + QStringLiteral("\\素材\\"));
+    state.question = e.question;
     // Material is optional: a question without its folder has none to copy or restore.
-    hasMaterial_ = Combo3.contains(Label2, Qt::CaseInsensitive);
-    e.hasMaterial = hasMaterial_;
+    state.hasMaterial = state.materialFolders.contains(state.question, Qt::CaseInsensitive);
+    e.hasMaterial = state.hasMaterial;
     // The question does not need the video request; the student is told.
-    (void)common::writeRequest(common::kVideoRequest, {Label2, kind}, this);
+    (void)common::writeRequest(common::kVideoRequest, {state.question, kind}, this);
 
     if (e.isNetwork() && !setUpNetwork(e)) return;
     common::uShowQuestionTextOrNotice(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
-    上一题种类 = kind;
+    state.previousKind = kind;
 
     pictures_.load(e.sampleFolder());
     // A question with fewer pictures may have disabled the step buttons.
     if (pictures_.count() >= 2)
         for (const char* name : {"上一张", "下一张"}) ctl(QString::fromUtf8(name))->setEnabled(true);
-    if (!Combo2.isEmpty() && !Combo2.contains(Label2, Qt::CaseInsensitive)) open->show();
+    if (!state.sampleFolders.isEmpty() && !state.sampleFolders.contains(state.question, Qt::CaseInsensitive)) open->show();
 
     common::CopyReport report;
     report.add(common::uFillWorkingFolder(e));
     if (e.isWindows()) open->hide();
     else report.add(common::uRenewQuestionDocument(e));
     // A record of the question last prepared, read by nothing here.
-    plat::ignoreFailure(uWriteTextFile(common::kOperationBank + kind + QStringLiteral("\\caption.txt"), Label2),
+    plat::ignoreFailure(uWriteTextFile(common::kOperationBank + kind + QStringLiteral("\\caption.txt"), state.question),
                         "a record only");
-    prepared_ = true;
+    state.prepared = true;
     if (!report.complete()) uMsgOk(common::preparationIncompleteMessage(report), this);
 }
 
@@ -222,8 +226,7 @@ bool RandomPracticeWindow::stopEarlierServers()
     QPointer<RandomPracticeWindow> alive(this);
     const common::ToolSet tools = practiceTools();
     for (const common::ToolPair& t : tools) {
-        common::uStopServerAndWait(tools, t.process, this);
-        if (!alive) return false;
+        if (common::uStopServerAndWait(tools, t.process, this) == common::WaitResult::Gone || !alive) return false;
     }
     return true;
 }
@@ -239,23 +242,14 @@ bool RandomPracticeWindow::setUpNetwork(const common::Exercise& e)
     if (ip.isEmpty()) uMsgOk(common::kNoIPv4Message, this);
     // A text that cannot be personalised is not shown: the caller says so.
     plat::ignoreFailure(common::uPersonaliseQuestionText(e.questionTemplate(), e.questionText(),
-                                                         {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), 学号}}),
+                                                         {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), state.studentNumber}}),
                         "the text shown next is checked");
     const QString text = common::uReadQuestionText(e.questionText()).value_or(QString());
-    // The mail server keeps the configuration it has.
-    switch (common::serverKindOf(text)) {
-    case common::ServerKind::Ftp: common::uSetupFtpServer(e.ftpContent(), this); break;
-    case common::ServerKind::Mail:
-        common::uResetMailboxes(学号);
-        (void)common::uStartMailServer(this);  // a server that does not start tells the student itself
-        common::uResetMailClient();
-        break;
-    case common::ServerKind::Web:
-        // A server that cannot be set up tells the student itself.
-        (void)common::uSetupWebServer(ip, plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")),
-                                      QString(), this);
-        break;
-    }
+    // The mail server keeps the configuration it has; a server that cannot
+    // be set up tells the student itself.
+    common::uSetupPracticeServer(text, e.ftpContent(),
+                                 plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")), ip,
+                                 state.studentNumber, this, common::MailConfig::Keep);
     if (!alive) return false;
 
     QWidget* open = ctl(QStringLiteral("打开题目"));
@@ -277,8 +271,8 @@ void RandomPracticeWindow::openQuestion()
         return;
     }
     // Without a prepared question the working copy is not this student's.
-    if (!prepared_) {
-        uMsgOk(QStringLiteral("题目尚未准备好，请按提示处理后点击“Next”抽题。"), this);
+    if (!state.prepared) {
+        uMsgOk(msg::kQuestionNotPrepared, this);
         return;
     }
     common::uOpenDocument(exercise().questionDocument());
@@ -286,8 +280,8 @@ void RandomPracticeWindow::openQuestion()
 
 void RandomPracticeWindow::restore()
 {
-    if (!prepared_) return;
-    common::uRestoreExercise(exercise(), 学号, this, QStringLiteral("恢复本题"),
+    if (!state.prepared) return;
+    common::uRestoreExercise(exercise(), state.studentNumber, this, QStringLiteral("恢复本题"),
                              {QStringLiteral("打开题目"), QStringLiteral("操作视频"), QStringLiteral("下一题")},
                              guards(GuardUse::Restore));
 }
@@ -311,7 +305,7 @@ void RandomPracticeWindow::onUnload(bool& cancel)
         return;
     }
     if (e.isNetwork()) common::uStopPracticeServers(practiceTools());
-    const ReturnPlan plan = returnPlan(单体与否, uReadLastLine(common::kCallMarkerFile), e.kind);
+    const ReturnPlan plan = returnPlan(state.launchMode, uReadLastLine(common::kCallMarkerFile), e.kind);
     if (plan.endProgram) {
         forms::endProgram();
         return;

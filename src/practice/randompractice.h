@@ -13,6 +13,30 @@
 
 namespace practice {
 
+// What the window remembers between its handlers. The text fields start as
+// the captions of the hidden labels that carried them.
+struct RandomPracticeState {
+    QString studentNumber = QStringLiteral("学号");
+    QString launchMode = QStringLiteral("单体与否");  // "more", or a mission run
+    QString kind = QStringLiteral("题目种类");
+    QString extension = QStringLiteral("扩展名");
+    QString previousKind = QStringLiteral("上一题种类");  // the kind of the question prepared last
+    // The call marker as the Load found it.
+    QString markerAtLoad;
+    // The question on screen and its position (from 1) in the bank's list.
+    QString question = QStringLiteral("题目名称");
+    int position = 1;
+    // The bank's question names, its sample-picture folders and its
+    // material folders, as the last preparation listed them.
+    QStringList questions;
+    QStringList sampleFolders;
+    QStringList materialFolders;
+    // Whether a question has been prepared in this opening of the window.
+    bool prepared = false;
+    // Whether the question on screen has a material folder.
+    bool hasMaterial = true;
+};
+
 class RandomPracticeWindow : public forms::Form {
     Q_OBJECT
 public:
@@ -37,26 +61,10 @@ public:
     enum class GuardUse { Prepare, Restore, Close };
     common::GuardList guards(GuardUse use) const;
 
-    // Whether a question has been prepared in this opening of the window.
-    bool prepared() const { return prepared_; }
     // The question on screen as the workspace routines take it.
     common::Exercise exercise() const;
 
-    // Hidden labels: the window's state.
-    QString 学号 = QStringLiteral("学号");  // the student number
-    QString 单体与否 = QStringLiteral("单体与否");
-    QString 练习种类 = QStringLiteral("题目种类");
-    QString 扩展名 = QStringLiteral("扩展名");
-    QString 上一题种类 = QStringLiteral("上一题种类");
-    QString Label1 = QStringLiteral("1");         // the drawn position, as decimal text
-    QString Label2 = QStringLiteral("题目名称");  // the question name
-    // Hidden lists: the bank's question names, its sample-picture folders and
-    // its material folders.
-    QStringList Combo1;
-    QStringList Combo2;
-    QStringList Combo3;
-    // The call marker as the Load found it.
-    QString markerAtLoad;
+    RandomPracticeState state;
 
 private:
     void prepare(bool first);
@@ -67,8 +75,6 @@ private:
     void restore();
 
     common::PictureArea pictures_;
-    bool prepared_ = false;
-    bool hasMaterial_ = true;
 };
 
 }  // namespace practice

@@ -397,7 +397,7 @@ void TaskWindow::onUnload(bool& cancel)
     } else if (state.launchMode == QStringLiteral("more")) {
         uMsgOk(msg::kBackToStart, this);
     }
-    cleanUp(quiet);
+    if (!cleanUp(quiet)) return;  // the window went away meanwhile
     common::returnToMainOrEnd(state.launchMode);
 }
 
@@ -406,7 +406,8 @@ bool TaskWindow::cleanUp(bool quiet)
     // The FTP server serves the project archive's "ftp" folder: it must have
     // let go of it before the archive area is deleted.
     const common::ToolSet tools = common::missionTools();
-    for (const QString& p : {kMissionFtpProcess, kMissionWebProcess}) common::uStopServerAndWait(tools, p, this);
+    for (const QString& p : {kMissionFtpProcess, kMissionWebProcess})
+        if (common::uStopServerAndWait(tools, p, this) == common::WaitResult::Gone) return false;  // the window went away
     for (const char* name : kDeleteOrder)
         fs::ignoreFailure(fs::deleteFolder(QStringLiteral("D:\\") + QString::fromUtf8(name), true), "a folder that cannot be deleted stays");
     // Only a real area's archive folder, never the whole "提交" or "已提交".

@@ -5,6 +5,7 @@
 #include "forms/form.h"
 #include "forms/twips.h"
 #include "platform_fixture.h"
+#include "test_hooks.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,7 +22,6 @@ const QString kFile = QStringLiteral("D:\\7.txt");
 
 class ChoiceQuestionTest : public testing_support::PlatformTest {
 protected:
-    ChoiceQuestionTest() { withDemoTree_ = false; }
     void put(const QByteArray& b) const
     {
         QFile f(drive_ + QStringLiteral("/7.txt"));
@@ -104,7 +104,7 @@ protected:
     void SetUp() override
     {
         ChoiceQuestionTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         form = std::make_unique<forms::Form>(kSpec, kLabels);
         labels = {form->ctl(QStringLiteral("题")),
                   {form->ctl(QStringLiteral("A")), form->ctl(QStringLiteral("B")), form->ctl(QStringLiteral("C")),
@@ -113,9 +113,10 @@ protected:
     void TearDown() override
     {
         form.reset();
-        forms::setScreenDpi(0);
+        hooks_.reset();
         ChoiceQuestionTest::TearDown();
     }
+    testing_support::TestHooks hooks_;
     QString text(int i) const { return forms::caption(i == 0 ? labels.stem : labels.options[i - 1]); }
     int top(int option) const { return forms::topTw(labels.options[option]); }
     int stemBottom() const { return forms::topTw(labels.stem) + forms::heightTw(labels.stem); }

@@ -1,6 +1,7 @@
 // Drawing distinct bank numbers: range, distinctness, refusal, distribution.
 #include "common/draw.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 
 class DrawTest : public ::testing::Test {
 protected:
-    void TearDown() override { common::resetRandomSource(); }
+    testing_support::TestHooks hooks_;
 };
 
 struct SizeCase {
@@ -54,7 +55,7 @@ TEST_F(DrawTest, RefusesABankTooSmallOrEmptyWithoutDrawing)
         {19, 20, QStringLiteral("题库中只有19道题，不足20道，无法抽题，请检查素材文件夹")},
     };
     int calls = 0;
-    common::setRandomSourceForTests([&](std::uint32_t) { return ++calls, 0u; });
+    hooks_.random([&](std::uint32_t) { return ++calls, 0u; });
     for (const Case& c : cases) {
         const common::Draw d = common::drawDistinctNumbers(c.bank, c.count);
         EXPECT_EQ(d.refusal, c.message);
@@ -85,7 +86,7 @@ TEST_F(DrawTest, UsesTheInstalledSourceAndGoesBackToItsOwn)
 TEST_F(DrawTest, EveryOrderedPairIsEquallyLikely)
 {
     std::mt19937 engine(12345);
-    common::setRandomSourceForTests(
+    hooks_.random(
         [&](std::uint32_t bound) { return std::uniform_int_distribution<std::uint32_t>(0, bound - 1)(engine); });
     std::map<std::pair<int, int>, int> counts;
     const int rounds = 20000;

@@ -14,7 +14,6 @@ namespace {
 
 class FillerTest : public testing_support::PlatformTest {
 protected:
-    FillerTest() { withDemoTree_ = false; }
     void put(const QString& rel, const QByteArray& b) const
     {
         QDir().mkpath(QFileInfo(drive_ + '/' + rel).absolutePath());

@@ -11,6 +11,7 @@
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +24,7 @@ using testing_support::waitFor;
 
 namespace {
 
-class GuardsTest : public testing_support::DemoTreeTest {
+class GuardsTest : public testing_support::PlatformTest {
 protected:
     QString d(const QString& rel) const { return drive_ + '/' + rel; }
     void mkdir(const QString& rel) const { ASSERT_TRUE(QDir().mkpath(d(rel))); }
@@ -95,16 +96,10 @@ TEST_F(GuardsTest, ProbeReportsAFileHeldOpenByAnotherProcessAndMovesNothing)
     EXPECT_TRUE(exists(QStringLiteral("实训素材/sub/文档.docx")));
 }
 
-// The office programs the lock check sees, for one test.
-class OfficePrograms {
-public:
-    explicit OfficePrograms(const QList<plat::OfficeProcess>& running) { plat::setOfficeProcessesForTests(running); }
-    ~OfficePrograms() { plat::setOfficeProcessesForTests(std::nullopt); }
-};
-
 TEST_F(GuardsTest, ADocumentLockedByLibreOfficeIsInUseAndNothingMoves)
 {
-    const OfficePrograms office({{::getuid(), QString()}});
+    testing_support::TestHooks hooks;
+    hooks.officeProcesses({{::getuid(), QString()}});
     touch((mkdir(QStringLiteral("实训素材/sub")), QStringLiteral("实训素材/sub/报告.docx")));
     touch(QStringLiteral("实训素材/sub/.~lock.报告.docx#"));
     touch((mkdir(QStringLiteral("题目文档")), QStringLiteral("题目文档/题目_word分栏.docx")));
@@ -122,7 +117,8 @@ TEST_F(GuardsTest, ADocumentLockedByLibreOfficeIsInUseAndNothingMoves)
 
 TEST_F(GuardsTest, ALockLeftByAnOfficeProgramThatIsGoneIsRemovedAndTheProbePasses)
 {
-    const OfficePrograms none({});
+    testing_support::TestHooks hooks;
+    hooks.officeProcesses({});
     touch((mkdir(QStringLiteral("实训素材/sub")), QStringLiteral("实训素材/sub/报告.docx")));
     touch(QStringLiteral("实训素材/sub/.~lock.报告.docx#"));
     touch((mkdir(QStringLiteral("题目文档")), QStringLiteral("题目文档/题目_word分栏.docx")));
@@ -295,18 +291,31 @@ TEST_F(ExplorerCheck, AWindowOnAFolderInsideTheGuardedOneCounts)
 
 TEST(ExplorerCheckWithoutDisplay, FindsNothing)
 {
-    const QByteArray old = qgetenv("DISPLAY");
-    qunsetenv("DISPLAY");
+    testing_support::TestHooks hooks;
+    hooks.display({});
     EXPECT_FALSE(common::uIsFolderOpenInExplorer(QStringLiteral("WWW")));
-    qputenv("DISPLAY", ":98765");  // no such server
+    hooks.display(":98765");  // no such server
     EXPECT_FALSE(common::uIsFolderOpenInExplorer(QStringLiteral("WWW")));
-    if (old.isEmpty()) qunsetenv("DISPLAY");
-    else qputenv("DISPLAY", old);
 }
 
 // ---- Tool sets and stopping servers --------------------------------------
 
-TEST_F(GuardsTest, EveryKillToolAndServerOfTheToolSetsIsInTheDemoTree)
+// The folders of the demo tree that hold the stand-in servers and the kill
+// tools of every tool set.
+class ToolSets : public testing_support::DemoTreeTest {
+protected:
+    ToolSets()
+        : DemoTreeTest({QStringLiteral("素材/bk/soft/WebServer"), QStringLiteral("素材/bk/soft/FtpServer"),
+                        QStringLiteral("素材/bk/soft/Mailserver/cmail"), QStringLiteral("素材/bk/soft/FtpSever for mission"),
+                        QStringLiteral("素材/bk/soft/WebSever for mission"), QStringLiteral("素材/bk/题库/操作题/network/server"),
+                        QStringLiteral("素材/bk/模拟测试/题库/入门/network/sever"),
+                        QStringLiteral("素材/bk/模拟测试/题库/普通/network/sever"),
+                        QStringLiteral("素材/bk/模拟测试/题库/困难/network/sever")})
+    {
+    }
+};
+
+TEST_F(ToolSets, EveryKillToolAndServerOfTheToolSetsIsInTheDemoTree)
 {
     common::ToolSet all = common::exerciseTools() + common::missionTools();
     for (const char* level : {"入门", "普通", "困难"}) all += common::mockTestTools(QString::fromUtf8(level));
@@ -321,21 +330,21 @@ TEST_F(GuardsTest, EveryKillToolAndServerOfTheToolSetsIsInTheDemoTree)
 
 // Real stand-in servers of this test's own tree; the process list is limited
 // to programs of that tree so that tests running beside this one do not count.
-class StopServers : public GuardsTest {
+class StopServers : public ToolSets {
 protected:
     void SetUp() override
     {
-        GuardsTest::SetUp();
+        ToolSets::SetUp();
         if (!QFileInfo::exists(hostPath(QStringLiteral("素材/bk/soft/WebServer/MyWebServer.exe"))))
             GTEST_SKIP() << "stand-ins not built";
         const QString tree = QFileInfo(program_).canonicalFilePath() + '/';
-        common::setProcessListForTests([tree] {
+        hooks_.processes([tree] {
             QStringList names;
             for (const plat::RunningProcess& p : plat::runningProcesses())
                 if (p.exePath.startsWith(tree)) names << p.name;
             return names;
         });
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
+        hooks_.starts([this](const QString& host, const QStringList&, plat::WindowStyle style) {
             started_ << QFileInfo(host).fileName();
             styles_ << style;
             return qint64(-1);  // the real start follows
@@ -343,9 +352,8 @@ protected:
     }
     void TearDown() override
     {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        GuardsTest::TearDown();
+        hooks_.reset();
+        ToolSets::TearDown();
     }
     std::unique_ptr<testing_support::RunningProgram> server(const char* rel)
     {
@@ -353,6 +361,7 @@ protected:
         EXPECT_TRUE(p->started());
         return p;
     }
+    testing_support::TestHooks hooks_;
     QStringList started_;
     QList<plat::WindowStyle> styles_;
 };

@@ -38,7 +38,6 @@ class HandInTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
-        withDemoTree_ = false;
         PlatformTest::SetUp();
         installArchiver(QStringLiteral(CORVANTH_BUILD_DIR "/Rar.exe"));
         // The student's work: Chinese names, a blank, a sub-folder, an empty file.

@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 #include "platform/shellwait.h"
 #include "platform_fixture.h"
+#include "test_hooks.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +38,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 class IpLookupTest : public testing_support::PlatformTest {
 protected:
-    IpLookupTest() { withDemoTree_ = false; }
     void TearDown() override
     {
-        plat::setIPv4AddressesForTests(nullptr);
+        hooks_.reset();
         PlatformTest::TearDown();
     }
+    testing_support::TestHooks hooks_;
     QByteArray onD(const QString& name) const
     {
         QFile f(drive_ + '/' + name);
@@ -52,7 +53,7 @@ protected:
 
 TEST_F(IpLookupTest, IpconfigLineWritesTheReportInCodePage936AndAppends)
 {
-    plat::setIPv4AddressesForTests([] { return QStringList{"192.168.3.4"}; });
+    hooks_.addresses([] { return QStringList{"192.168.3.4"}; });
     const auto started = plat::startCommandLine(QStringLiteral("cmd.exe /c ipconfig >D:\\IPtemp0000.txt"), plat::WindowStyle::Minimized);
     EXPECT_TRUE(started.ok);
     const QByteArray once = onD(QStringLiteral("IPtemp0000.txt"));
@@ -70,12 +71,12 @@ TEST_F(IpLookupTest, LookupReplacesAStaleCopyAndRemovesTheTempFile)
     stale.write("IPv4 1.1.1.1\r\n");
     stale.close();
 
-    plat::setIPv4AddressesForTests([] { return QStringList{"172.16.0.2", "10.9.8.7"}; });
+    hooks_.addresses([] { return QStringList{"172.16.0.2", "10.9.8.7"}; });
     EXPECT_EQ(common::uGetLocalIPv4(QStringLiteral("D:\\srv\\ipd.txt"), nullptr), QStringLiteral("10.9.8.7"));
     EXPECT_EQ(onD(QStringLiteral("IPtemp0000.txt")), QByteArray("<missing>"));
 
     // No address at all: the old copy must not answer for this machine.
-    plat::setIPv4AddressesForTests([] { return QStringList{}; });
+    hooks_.addresses([] { return QStringList{}; });
     EXPECT_EQ(common::uGetLocalIPv4(QStringLiteral("D:\\srv\\ipd.txt"), nullptr), QString());
     // And when the report cannot be made, neither.
     plat::setDriveD(drive_ + QStringLiteral("/nowhere"));

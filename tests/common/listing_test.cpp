@@ -12,7 +12,6 @@ using common::ListAttr;
 
 class ListingTest : public testing_support::PlatformTest {
 protected:
-    ListingTest() { withDemoTree_ = false; }
     void SetUp() override
     {
         PlatformTest::SetUp();

@@ -2,6 +2,7 @@
 #include "common/processes.h"
 #include "platform/proclist.h"
 #include "process_support.h"
+#include "test_hooks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,13 +24,13 @@ void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.what; }
 
 class MatchingRule : public ::testing::TestWithParam<MatchCase> {
 protected:
-    void TearDown() override { common::setProcessListForTests(nullptr); }
+    testing_support::TestHooks hooks_;
 };
 
 TEST_P(MatchingRule, ComparesWholeNames)
 {
     const MatchCase& c = GetParam();
-    common::setProcessListForTests([&] { return c.descriptions; });
+    hooks_.processes([&] { return c.descriptions; });
     EXPECT_EQ(uIsProcessRunning(c.name), c.running);
 }
 

@@ -10,7 +10,6 @@ namespace {
 
 class ProfileTest : public testing_support::PlatformTest {
 protected:
-    ProfileTest() { withDemoTree_ = false; }
     const QString path = QStringLiteral("D:\\s.ini");
     QByteArray disk() const
     {

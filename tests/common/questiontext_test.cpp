@@ -11,7 +11,6 @@ namespace {
 
 class QuestionTextTest : public testing_support::PlatformTest {
 protected:
-    QuestionTextTest() { withDemoTree_ = false; }
     const QString src = QStringLiteral("D:\\t.txt");
     const QString dst = QStringLiteral("D:\\p.txt");
     void put(const QByteArray& b) const

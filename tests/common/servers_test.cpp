@@ -2,6 +2,7 @@
 // the right program started.
 #include "common/processes.h"
 #include "common/servers.h"
+#include "forms/form.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/profile.h"
@@ -10,6 +11,7 @@
 #include "test_hooks.h"
 
 #include <QDir>
+#include <QTimer>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -23,8 +25,14 @@ struct Start {
     plat::WindowStyle style;
 };
 
+// The servers' folders and the exercise kill tools of the demo tree.
 class ServersTest : public testing_support::DemoTreeTest {
 protected:
+    ServersTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/soft/WebServer"), QStringLiteral("素材/bk/soft/FtpServer"),
+                        QStringLiteral("素材/bk/soft/Mailserver"), QStringLiteral("素材/bk/题库/操作题/network/server")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
@@ -35,6 +43,7 @@ protected:
             // A kill tool that works stops its server.
             if (killToolsWork && name == QStringLiteral("f-kill_app.exe")) running.removeAll(QStringLiteral("FTPServer.exe"));
             if (killToolsWork && name == QStringLiteral("mail-kill_app.exe")) running.removeAll(QStringLiteral("CMailServer.exe"));
+            if (whileKillToolRuns) whileKillToolRuns();
             return qint64(999999);  // no such process: ends at once
         });
         hooks_.processes([this] { return running; });
@@ -66,6 +75,7 @@ protected:
     std::vector<Start> starts;
     QStringList running;
     bool killToolsWork = true;
+    std::function<void()> whileKillToolRuns;  // called when a program starts, before the wait
 };
 
 TEST_F(ServersTest, WebSetupWritesServerIniByteForByteAndStartsTheServerHidden)
@@ -145,6 +155,19 @@ TEST_F(ServersTest, FtpSetupStopsTheRunningServerEmptiesAndFillsTheFolder)
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining/earlier.txt")));
     EXPECT_EQ(startedNames(), (QStringList{QStringLiteral("f-kill_app.exe"), QStringLiteral("FTPServer.exe")}));
     EXPECT_EQ(starts.back().style, plat::WindowStyle::Minimized);
+}
+
+TEST_F(ServersTest, AWindowClosedWhileTheFtpServerStopsGetsNoServerAndNoMessage)
+{
+    writeBytes(QStringLiteral("素材/bk/题库/操作题/network/server/network测试/a.txt"), "a");
+    running = {QStringLiteral("FTPServer.exe")};
+    killToolsWork = false;  // a server still running would be named to the window
+    auto* owner = new forms::Form(forms::WindowSpec{"服务器测试窗", "服务器测试窗", 4800, 3600});
+    // The window goes away during the wait for the kill tool.
+    whileKillToolRuns = [owner] { QTimer::singleShot(0, owner, [owner] { delete owner; }); };
+    common::uSetupFtpServer(plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\network测试")), owner);
+    EXPECT_EQ(startedNames(), QStringList{QStringLiteral("f-kill_app.exe")});
+    EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining/a.txt")));
 }
 
 TEST_F(ServersTest, AServerItsKillToolDidNotStopIsNotStartedASecondTimeAndTheStudentIsTold)

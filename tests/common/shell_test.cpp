@@ -3,6 +3,7 @@
 #include "forms/form.h"
 #include "platform/process.h"
 #include "platform_fixture.h"
+#include "test_hooks.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -14,10 +15,7 @@ namespace {
 const forms::WindowSpec kSpec{"等待测试窗格", "等待", 3000, 2000};
 const forms::Control kDesign[] = {{.name = "按钮", .kind = forms::Kind::Button, .width = 900, .height = 400, .caption = "按钮"}};
 
-class ShellWaitTest : public testing_support::PlatformTest {
-protected:
-    ShellWaitTest() { withDemoTree_ = false; }
-};
+class ShellWaitTest : public testing_support::PlatformTest {};
 
 TEST_F(ShellWaitTest, EventsRunWhileWaitingAndTheWindowIsBusy)
 {
@@ -68,7 +66,8 @@ TEST_F(ShellWaitTest, AProgramThatEndsAtOnceStillCostsOnePollAndOneYield)
 {
     // The served ipconfig line, and a started program that is gone at the
     // first poll: pending events run once either way.
-    plat::setStartHookForTests([](const QString&, const QStringList&, plat::WindowStyle) { return qint64(999999); });
+    testing_support::TestHooks hooks;
+    hooks.starts([](const QString&, const QStringList&, plat::WindowStyle) { return qint64(999999); });
     const struct {
         const char* line;
     } cases[] = {{"cmd.exe /c ipconfig >D:\\IPtemp0000.txt"}, {"D:\\gone.exe"}};
@@ -80,7 +79,6 @@ TEST_F(ShellWaitTest, AProgramThatEndsAtOnceStillCostsOnePollAndOneYield)
         EXPECT_TRUE(ran) << c.line;
         processEvents();
     }
-    plat::setStartHookForTests(nullptr);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "forms/twips.h"
 #include "platform/paths.h"
 #include "platform_fixture.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -35,9 +36,8 @@ class StylePanelTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
-        withDemoTree_ = false;
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         form_ = std::make_unique<forms::Form>(kSpec, kDesign);
         // Three pictures of different sizes (pixels): 15 twips a pixel.
         const QList<QSize> sizes{{200, 100}, {300, 150}, {100, 60}};
@@ -51,9 +51,10 @@ protected:
     void TearDown() override
     {
         form_.reset();
-        forms::setScreenDpi(0);
+        hooks_.reset();
         PlatformTest::TearDown();
     }
+    testing_support::TestHooks hooks_;
     QWidget* c(const char* name) const { return form_->ctl(QString::fromUtf8(name)); }
     int pictureWidthPx() const { return c("Picture1")->width(); }
 

@@ -3,6 +3,7 @@
 // tree.
 #include "platform/filemanager.h"
 #include "process_support.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -104,12 +105,13 @@ TEST(FileManagerWindowChecks, OneConnectionServesEveryCheckOfTheSeries)
     ASSERT_TRUE(x.running());
     testing_support::ClassedWindow www(x.name(), "Thunar", QStringLiteral("WWW - Thunar"));
     ASSERT_TRUE(www.ok());
+    testing_support::TestHooks hooks;
     {
         const plat::FileManagerWindowChecks checks;
         EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
         // No new connection could be made now: the checks go on through
         // the one they have.
-        qputenv("DISPLAY", ":9999");
+        hooks.display(":9999");
         EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
         EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("KSDOC")));
         {
@@ -123,7 +125,7 @@ TEST(FileManagerWindowChecks, OneConnectionServesEveryCheckOfTheSeries)
     }
     // Without a series each check connects by itself.
     EXPECT_FALSE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
-    qputenv("DISPLAY", x.name().toUtf8());
+    hooks.display(x.name().toUtf8());
     EXPECT_TRUE(plat::fileManagerWindowTitled(QStringLiteral("WWW")));
 }
 

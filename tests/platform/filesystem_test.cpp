@@ -23,8 +23,6 @@ namespace {
 
 class FileSystemTest : public testing_support::PlatformTest {
 protected:
-    FileSystemTest() { withDemoTree_ = false; }
-
     // Host path of a "D:\..." path.
     QString d(const QString& rest) const { return drive_ + '/' + rest; }
     void put(const QString& rest, const QByteArray& data = "x") const

@@ -2,6 +2,7 @@
 // lock file beside it says it is in use.
 #include "platform/officelock.h"
 #include "process_support.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,10 +26,9 @@ void put(const QString& path)
 
 // An office program on the default profile, run by this user: it may hold
 // any lock of this user.
-class WithOfficeRunning {
+class WithOfficeRunning : public testing_support::TestHooks {
 public:
-    WithOfficeRunning() { plat::setOfficeProcessesForTests(QList<plat::OfficeProcess>{{::getuid(), QString()}}); }
-    ~WithOfficeRunning() { plat::setOfficeProcessesForTests(std::nullopt); }
+    WithOfficeRunning() { officeProcesses({{::getuid(), QString()}}); }
 };
 
 TEST(OfficeLock, ALockFileBesideTheDocumentOrUnderTheFolderCounts)
@@ -55,11 +55,12 @@ TEST(OfficeLock, ALockFileBesideTheDocumentOrUnderTheFolderCounts)
 
 TEST(OfficeLock, AFolderIsSearchedThroughHiddenFoldersButNotThroughLinks)
 {
+    testing_support::TestHooks hooks;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString root = dir.path();
     // Some office program runs, so an unreadable lock counts.
-    plat::setOfficeProcessesForTests(QList<plat::OfficeProcess>{{::getuid() + 1, QStringLiteral("file:///tmp/x")}});
+    hooks.officeProcesses(QList<plat::OfficeProcess>{{::getuid() + 1, QStringLiteral("file:///tmp/x")}});
     put(root + QStringLiteral("/outside/.~lock.a.docx#"));
     put(root + QStringLiteral("/深/.隐藏/层/.~LOCK.表格.xlsx#"));
     ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("/浅/.~lock.folder#")));  // a folder of that name is no lock
@@ -69,7 +70,6 @@ TEST(OfficeLock, AFolderIsSearchedThroughHiddenFoldersButNotThroughLinks)
     EXPECT_FALSE(plat::officeLockHeld(root + QStringLiteral("/浅")));
     put(root + QStringLiteral("/浅/.~lock.#"));
     EXPECT_TRUE(plat::officeLockHeld(root + QStringLiteral("/浅")));
-    plat::setOfficeProcessesForTests(std::nullopt);
 }
 
 QString userName()
@@ -86,6 +86,7 @@ QByteArray lockText(const QString& user, const QString& host, const QString& pro
 
 TEST(OfficeLock, ALockCountsOnlyWhileAnOfficeProgramOfItsOwnerCanHoldIt)
 {
+    testing_support::TestHooks hooks;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString me = userName();
@@ -118,13 +119,12 @@ TEST(OfficeLock, ALockCountsOnlyWhileAnOfficeProgramOfItsOwnerCanHoldIt)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(c.lock);
         f.close();
-        plat::setOfficeProcessesForTests(c.running);
+        hooks.officeProcesses(c.running);
         EXPECT_EQ(plat::officeLockLive(lock), c.live) << c.what;
         EXPECT_EQ(plat::officeLockHeld(doc), c.live) << c.what;
         EXPECT_EQ(plat::officeLockHeld(dir.path()), c.live) << c.what;
         EXPECT_EQ(plat::staleOfficeLocks(dir.path()).size(), c.live ? 0 : 1) << c.what;
     }
-    plat::setOfficeProcessesForTests(std::nullopt);
     QFile f(lock);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(lockText(me, host, profile));
@@ -137,6 +137,7 @@ TEST(OfficeLock, ALockCountsOnlyWhileAnOfficeProgramOfItsOwnerCanHoldIt)
 
 TEST(OfficeLock, RemovingStaleLocksLeavesLiveLocksAndDocuments)
 {
+    testing_support::TestHooks hooks;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString me = userName();
@@ -153,35 +154,38 @@ TEST(OfficeLock, RemovingStaleLocksLeavesLiveLocksAndDocuments)
     put(dir.path() + QStringLiteral("/b/表格.xlsx"));
     lockWith(QStringLiteral("/a/.~lock.文档.docx#"), mine);
     lockWith(QStringLiteral("/b/.~lock.表格.xlsx#"), gone);
-    plat::setOfficeProcessesForTests(QList<plat::OfficeProcess>{{::getuid(), mine}});
+    hooks.officeProcesses(QList<plat::OfficeProcess>{{::getuid(), mine}});
     EXPECT_TRUE(plat::removeStaleOfficeLocks(dir.path()).isEmpty());
     EXPECT_TRUE(QFileInfo::exists(dir.path() + QStringLiteral("/a/.~lock.文档.docx#")));
     EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/b/.~lock.表格.xlsx#")));
     EXPECT_TRUE(QFileInfo::exists(dir.path() + QStringLiteral("/b/表格.xlsx")));
     EXPECT_TRUE(plat::officeLockHeld(dir.path()));
-    plat::setOfficeProcessesForTests(std::nullopt);
 }
 
-TEST(OfficeLock, ALockLeftByLibreOfficeKilledHardNoLongerCounts)
+// One real LibreOffice serves both halves: its first start (a new profile)
+// is the slow part.
+TEST(OfficeLock, ARealLibreOfficeLockCountsWhileItRunsAndNoLongerOnceItWasKilledHard)
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice (soffice) not installed: the stale-lock table covers the rule";
-    for (const plat::OfficeProcess& p : plat::runningOfficeProcesses())
-        if (p.uid == ::getuid() && p.profileUrl.isEmpty())
-            GTEST_SKIP() << "an office program of this user runs on the default profile: it may hold any lock";
+    if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice (soffice) not installed: the lock-file tables cover the rule";
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString doc = dir.path() + QStringLiteral("/文档.txt");
     put(doc);
     const QString lock = dir.path() + '/' + plat::officeLockName(QStringLiteral("文档.txt"));
+    EXPECT_FALSE(plat::officeLockHeld(doc));
     {
         testing_support::RunningProgram office(
             soffice, {QStringLiteral("--headless"), QStringLiteral("--norestore"),
                       QStringLiteral("-env:UserInstallation=file://") + dir.path() + QStringLiteral("/profile"), doc});
         ASSERT_TRUE(office.started());
         ASSERT_TRUE(testing_support::waitFor([&] { return plat::officeLockHeld(doc); }, 60000));
+        EXPECT_TRUE(plat::officeLockHeld(dir.path()));
         EXPECT_TRUE(plat::staleOfficeLocks(dir.path()).isEmpty());
     }  // killed with SIGKILL, the whole group: the lock stays behind
+    for (const plat::OfficeProcess& p : plat::runningOfficeProcesses())
+        if (p.uid == ::getuid() && p.profileUrl.isEmpty())
+            GTEST_SKIP() << "an office program of this user runs on the default profile: it may hold any lock";
     const QString profile = QStringLiteral("file://") + dir.path() + QStringLiteral("/profile");
     ASSERT_TRUE(testing_support::waitFor(
         [&] {
@@ -196,23 +200,6 @@ TEST(OfficeLock, ALockLeftByLibreOfficeKilledHardNoLongerCounts)
     EXPECT_TRUE(plat::removeStaleOfficeLocks(dir.path()).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(lock));
     EXPECT_TRUE(QFileInfo::exists(doc));
-}
-
-TEST(OfficeLock, ADocumentOpenInRealLibreOfficeCounts)
-{
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice (soffice) not installed: only the lock-file cases run";
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString doc = dir.path() + QStringLiteral("/文档.txt");
-    put(doc);
-    EXPECT_FALSE(plat::officeLockHeld(doc));
-    testing_support::RunningProgram office(
-        soffice, {QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                  QStringLiteral("-env:UserInstallation=file://") + dir.path() + QStringLiteral("/profile"), doc});
-    ASSERT_TRUE(office.started());
-    EXPECT_TRUE(testing_support::waitFor([&] { return plat::officeLockHeld(doc); }, 60000));
-    EXPECT_TRUE(plat::officeLockHeld(dir.path()));
 }
 
 }  // namespace

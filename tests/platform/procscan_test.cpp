@@ -78,10 +78,9 @@ TEST(OpenFilesReading, FoldersAreAnsweredFromOneReadingFilesAtOnce)
         QFile out(file);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     }
-    auto holder = std::make_unique<testing_support::RunningProgram>(
-        QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), QStringLiteral("exec sleep 60 <\"$0\""), file});
-    ASSERT_TRUE(holder->started());
-    ASSERT_TRUE(testing_support::waitFor([&] { return plat::hostPathHeldOpen(held); }));
+    auto holder = std::make_unique<testing_support::FileHolder>(file);
+    ASSERT_TRUE(holder->holding());
+    ASSERT_TRUE(plat::hostPathHeldOpen(held));
     {
         const plat::OpenFilesReading reading;
         EXPECT_TRUE(plat::hostPathHeldOpen(held));

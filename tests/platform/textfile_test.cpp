@@ -14,7 +14,6 @@ namespace {
 
 class TextFileTest : public testing_support::PlatformTest {
 protected:
-    TextFileTest() { withDemoTree_ = false; }
     void SetUp() override
     {
         PlatformTest::SetUp();

@@ -2,6 +2,7 @@
 // effects and the close, driven through the window's real widgets; and the
 // eighteen exercises of the demo tree opened by the main window's buttons.
 #include "common/handover.h"
+#include "common/messages.h"
 #include "faults.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
@@ -10,8 +11,10 @@
 #include "platform/textfile.h"
 #include "platform_fixture.h"
 #include "practice/advancedexercise.h"
+#include "practice/messages.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -31,25 +34,31 @@ const QString kWindow = QString::fromUtf8(AdvancedExerciseWindow::kName);
 const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 const QString kRoot = QStringLiteral("素材/bk/高级应用/");
 
-class AdvancedTest : public testing_support::DemoTreeTest {
+// The tests write their own exercise ("word91"); the demo exercises are
+// AdvancedDemoTreeTest's.
+// Whether a text is the message `message` makes of some detail (the failed
+// copies of a report, say).
+bool withDetail(const QString& text, QString (*message)(const QString&))
+{
+    const QStringList around = message(QStringLiteral("\x1f")).split(QChar(0x1f));
+    return text.size() > around[0].size() + around[1].size() && text.startsWith(around[0]) && text.endsWith(around[1]);
+}
+
+class AdvancedTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
-        plat::setDesktopHookForTests([this](plat::DesktopAction a, const QString& text) {
+        hooks_.screenDpi(96);
+        hooks_.desktop([this](plat::DesktopAction a, const QString& text) {
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
             return true;
         });
+        // The folders of the hand-over files.
+        for (const char* folder : {"素材/bk/题库", "素材/bk/高级应用"}) ASSERT_TRUE(QDir().mkpath(hostPath(QString::fromUtf8(folder))));
         EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("拓展训练")));
-    }
-    void TearDown() override
-    {
-        plat::setDesktopHookForTests(nullptr);
-        forms::setScreenDpi(0);
-        PlatformTest::TearDown();
     }
 
     // Exercise "word91" of the tree: pristine document, one material file,
@@ -89,18 +98,28 @@ protected:
     QStringList workFiles() const { return QDir(drive_ + QStringLiteral("/考生文件夹")).entryList(QDir::Files); }
     QStringList documents() const { return QDir(hostPath(kRoot + QStringLiteral("题目文档/tm"))).entryList(QDir::Files); }
     QString display(const QString& rel) const { return plat::displayPath(plat::appPath(QStringLiteral("\\") + rel).replace('/', '\\')); }
+    // The refusal naming the sources of word91 that are missing.
+    QString missingMessage(const QString& task, bool document, bool material) const
+    {
+        QStringList lines;
+        if (document) lines << practice::msg::missingDocument(display(kRoot + QStringLiteral("题目文档/bk/word91.docx")));
+        if (material) lines << practice::msg::missingMaterial(display(kRoot + QStringLiteral("素材/word91")));
+        return practice::msg::sourcesMissing(task, lines);
+    }
     // Closes the window answering Yes twice.
     void close()
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-        boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
+        boxes.expectYesNo(common::msg::kAskExit, true);
+        boxes.expectYesNo(practice::msg::kAskExitClearsWork, true);
         EXPECT_TRUE(forms::unload(kWindow));
         processEvents();
     }
 
     const QString kDocument = kRoot + QStringLiteral("题目文档/tm/题目91.docx");
     QStringList desktop;
+    // Last, so that the hooks go before what they write to.
+    testing_support::TestHooks hooks_;
 };
 
 // ---- the Load -------------------------------------------------------------
@@ -114,7 +133,7 @@ TEST_F(AdvancedTest, LoadReplacesTheDocumentAndTheWorkingFolder)
     ScriptedMessageBoxes boxes;  // no box at all
     AdvancedExerciseWindow* w = open();
     ASSERT_TRUE(w);
-    EXPECT_TRUE(w->prepared());
+    EXPECT_TRUE(w->state.prepared);
     EXPECT_EQ(documents(), QStringList{QStringLiteral("题目91.docx")});
     EXPECT_EQ(bytes(kDocument), QByteArray("pristine"));
     EXPECT_EQ(workFiles(), QStringList{QStringLiteral("材料.txt")});
@@ -225,7 +244,7 @@ struct RefusalCase {
     bool holdFile;       // a file of D:\考生文件夹 held open
     bool leftover;       // "D:\改名" left by an interrupted run
     bool request;        // a usable request
-    const char* message; // nullptr: the leftover is named
+    const QString* message;  // nullptr: the leftover is named
 };
 void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
@@ -246,7 +265,7 @@ TEST_P(AdvancedLoadRefused, LeavesTheWindowUnpreparedAndTouchesNothing)
     AdvancedExerciseWindow* w = nullptr;
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectOk(c.message ? QString::fromUtf8(c.message) : QString());
+        boxes.expectOk(c.message ? *c.message : QString());
         w = open(c.request ? QStringLiteral("word\r\n91\r\ndocx") : QStringLiteral("word\r\n1\r\ndocx"));
         ASSERT_TRUE(w);
         ASSERT_EQ(boxes.shown.size(), 1);
@@ -254,22 +273,22 @@ TEST_P(AdvancedLoadRefused, LeavesTheWindowUnpreparedAndTouchesNothing)
             EXPECT_TRUE(boxes.shown[0].contains(plat::displayPath(QStringLiteral("D:\\改名")))) << boxes.shown[0].toStdString();
         }
     }
-    EXPECT_FALSE(w->hasExercise());
-    EXPECT_FALSE(w->prepared());
+    EXPECT_FALSE(w->state.hasExercise);
+    EXPECT_FALSE(w->state.prepared);
     EXPECT_EQ(w->caption(), QStringLiteral("高级应用（二级）练习"));
     EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), QStringLiteral("题目内容"));
     EXPECT_TRUE(w->ctl(QStringLiteral("File1"))->isVisible());
-    EXPECT_EQ(w->练习种类, QStringLiteral("练习种类"));
-    EXPECT_EQ(w->题号, QStringLiteral("题号"));
-    EXPECT_EQ(w->扩展名, QStringLiteral("扩展名"));
+    EXPECT_EQ(w->state.kind, QStringLiteral("练习种类"));
+    EXPECT_EQ(w->state.number, QStringLiteral("题号"));
+    EXPECT_EQ(w->state.extension, QStringLiteral("扩展名"));
     EXPECT_EQ(documents(), QStringList{QStringLiteral("题目03.pptx")});
     EXPECT_EQ(workFiles(), QStringList{QStringLiteral("old.txt")});
     EXPECT_EQ(onD(QStringLiteral("改名/x.txt")), c.leftover);
 
     // Its buttons say why they cannot act.
     ScriptedMessageBoxes boxes;
-    boxes.expectOk(practice::advanced::kNotReadyMessage);
-    boxes.expectOk(practice::advanced::kNotReadyMessage);
+    boxes.expectOk(practice::msg::kNotReady);
+    boxes.expectOk(practice::msg::kNotReady);
     button(w, "打开题目")->click();
     button(w, "恢复本题")->click();
     EXPECT_TRUE(desktop.isEmpty());
@@ -278,9 +297,8 @@ TEST_P(AdvancedLoadRefused, LeavesTheWindowUnpreparedAndTouchesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AdvancedLoadRefused,
-    ::testing::Values(RefusalCase{"FileHeldOpen", true, false, true, "请关闭题目文档和考生文件夹"},
-                      RefusalCase{"RequestNotTwoDigits", false, false, false,
-                                  "没有读到要练习的题目（高级应用\\题号.txt 缺失或内容不对）。\n请关闭本窗口，回到主窗口重新选择题目。"}));
+    ::testing::Values(RefusalCase{"FileHeldOpen", true, false, true, &practice::msg::kCloseDocumentAndFolder},
+                      RefusalCase{"RequestNotTwoDigits", false, false, false, &practice::msg::kNoRequest}));
 
 TEST_F(AdvancedTest, LeftoverProbeNameWithoutAWorkingFolderStopsNothing)
 {
@@ -289,7 +307,7 @@ TEST_F(AdvancedTest, LeftoverProbeNameWithoutAWorkingFolderStopsNothing)
     ScriptedMessageBoxes boxes;
     AdvancedExerciseWindow* w = open();
     ASSERT_TRUE(w);
-    EXPECT_TRUE(w->prepared());
+    EXPECT_TRUE(w->state.prepared);
     EXPECT_TRUE(onD(QStringLiteral("改名/x.txt"))) << "someone else's leftover is left alone";
 }
 
@@ -313,16 +331,12 @@ TEST_P(AdvancedMissingAtLoad, NamesWhatIsMissingAndTouchesNothing)
     AdvancedExerciseWindow* w = nullptr;
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectOk();
+        boxes.expectOk(missingMessage(practice::msg::kTaskPrepare, c.document, c.material));
         w = open();
         ASSERT_TRUE(w);
-        ASSERT_EQ(boxes.shown.size(), 1);
-        const QString& m = boxes.shown[0];
-        EXPECT_TRUE(m.startsWith(QStringLiteral("本题的素材不全，无法准备练习"))) << m.toStdString();
-        EXPECT_EQ(m.contains(display(kRoot + QStringLiteral("题目文档/bk/word91.docx"))), c.document) << m.toStdString();
-        EXPECT_EQ(m.contains(display(kRoot + QStringLiteral("素材/word91"))), c.material) << m.toStdString();
+        EXPECT_EQ(boxes.shown.size(), 1);
     }
-    EXPECT_FALSE(w->prepared());
+    EXPECT_FALSE(w->state.prepared);
     EXPECT_EQ(bytes(kDocument), QByteArray("earlier work"));
     EXPECT_EQ(workFiles(), QStringList{QStringLiteral("old.txt")});
     // Still usable: the question, the pictures, the close.
@@ -343,7 +357,7 @@ TEST_F(AdvancedTest, MissingQuestionTextIsSaidInTheTextBox)
     QFile::remove(hostPath(kRoot + QStringLiteral("题目内容/word91.txt")));
     AdvancedExerciseWindow* w = open();
     ASSERT_TRUE(w);
-    EXPECT_TRUE(w->prepared());
+    EXPECT_TRUE(w->state.prepared);
     EXPECT_TRUE(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText().startsWith(QStringLiteral("找不到本题的题目内容")));
 }
 
@@ -368,8 +382,8 @@ TEST_P(AdvancedRestore, AlwaysBringsBackTheDocumentAndTheFolder)
     else if (*c.documentAs) QFile::rename(hostPath(kDocument), hostPath(kRoot + QStringLiteral("题目文档/tm/") + QString::fromUtf8(c.documentAs)));
     if (c.folderGone) QDir(drive_ + QStringLiteral("/考生文件夹")).removeRecursively();
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(common::msg::kAskRestore, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, "恢复本题")->click();
     EXPECT_EQ(bytes(kDocument), QByteArray("pristine"));
     EXPECT_EQ(documents(), QStringList{QStringLiteral("题目91.docx")});
@@ -388,7 +402,7 @@ TEST_F(AdvancedTest, RestoreAnsweredNoChangesNothing)
     AdvancedExerciseWindow* w = openAndWork();
     ASSERT_TRUE(w);
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), false);
+    boxes.expectYesNo(common::msg::kAskRestore, false);
     button(w, "恢复本题")->click();
     EXPECT_EQ(bytes(kDocument), QByteArray("edited"));
     EXPECT_TRUE(onD(QStringLiteral("考生文件夹/mine.txt")));
@@ -405,13 +419,9 @@ TEST_P(AdvancedMissingAtRestore, NamesWhatIsMissingBeforeAskingAndDeletesNothing
     if (c.document) QFile::remove(hostPath(kRoot + QStringLiteral("题目文档/bk/word91.docx")));
     if (c.material) QDir(hostPath(kRoot + QStringLiteral("素材/word91"))).removeRecursively();
     ScriptedMessageBoxes boxes;
-    boxes.expectOk();
+    boxes.expectOk(missingMessage(practice::msg::kTaskRestore, c.document, c.material));
     button(w, "恢复本题")->click();
-    ASSERT_EQ(boxes.shown.size(), 1);
-    const QString& m = boxes.shown[0];
-    EXPECT_TRUE(m.startsWith(QStringLiteral("本题的素材不全，无法恢复本题"))) << m.toStdString();
-    EXPECT_EQ(m.contains(display(kRoot + QStringLiteral("题目文档/bk/word91.docx"))), c.document);
-    EXPECT_EQ(m.contains(display(kRoot + QStringLiteral("素材/word91"))), c.material);
+    EXPECT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(bytes(kDocument), QByteArray("edited"));
     EXPECT_TRUE(onD(QStringLiteral("考生文件夹/mine.txt")));
 }
@@ -424,8 +434,8 @@ struct GuardCase {
     const char* name;
     const char* held;      // file held open ("../D/..." for D:)
     const char* leftover;  // probe name left over, a file or (ending in "/") a folder
-    const char* restoreMessage;  // nullptr: the leftover is named
-    const char* closeMessage;
+    const QString* restoreMessage;  // nullptr: the leftover is named
+    const QString* closeMessage;
 };
 void PrintTo(const GuardCase& c, std::ostream* os) { *os << c.name; }
 
@@ -454,12 +464,12 @@ protected:
         AdvancedTest::TearDown();
     }
     // The last box shows the message, or names the leftover.
-    void expectRefusal(const QStringList& shown, const char* message) const
+    void expectRefusal(const QStringList& shown, const QString* message) const
     {
         ASSERT_FALSE(shown.isEmpty());
         const QString& last = shown.last();
         if (message) {
-            EXPECT_EQ(last, QString::fromUtf8(message));
+            EXPECT_EQ(last, *message);
         } else {
             QString left = QString::fromUtf8(GetParam().leftover);
             if (left.endsWith('/')) left.chop(1);
@@ -487,8 +497,8 @@ TEST_P(AdvancedGuards, RefuseTheRestoreBeforeTheQuestion)
 TEST_P(AdvancedGuards, RefuseTheCloseAndDeleteNothing)
 {
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
+    boxes.expectYesNo(common::msg::kAskExit, true);
+    boxes.expectYesNo(practice::msg::kAskExitClearsWork, true);
     boxes.allowAnyOk = true;
     EXPECT_FALSE(forms::unload(kWindow));
     EXPECT_EQ(boxes.shown.size(), 3);
@@ -499,9 +509,9 @@ TEST_P(AdvancedGuards, RefuseTheCloseAndDeleteNothing)
 INSTANTIATE_TEST_SUITE_P(
     Cases, AdvancedGuards,
     ::testing::Values(GuardCase{"DocumentHeld", "素材/bk/高级应用/题目文档/tm/题目91.docx", nullptr,
-                                "题目文档已经打开，请关闭后再进行恢复操作", "题目文档已经打开，请关闭后再退出"},
-                      GuardCase{"FolderFileHeld", "../D/考生文件夹/mine.txt", nullptr, "请关闭已经打开的文件（夹）>_<",
-                                "请关闭题目文档和已经打开的文件（夹）"}));
+                                &practice::msg::kDocumentOpenAtRestore, &practice::msg::kDocumentOpenAtExit},
+                      GuardCase{"FolderFileHeld", "../D/考生文件夹/mine.txt", nullptr, &practice::msg::kFilesOpenAtRestore,
+                                &practice::msg::kFilesOpenAtExit}));
 
 // A leftover under a probe name beside what it probes: kept on D: under a
 // name of its own and named; the Load, the restore and the close go on.
@@ -516,7 +526,7 @@ TEST_F(AdvancedTest, LeftoversUnderProbeNamesAreKeptAsideAndTheWindowGoesOn)
         boxes.expectOk();
         w = open();
         ASSERT_TRUE(w);
-        EXPECT_TRUE(w->prepared());
+        EXPECT_TRUE(w->state.prepared);
         ASSERT_EQ(boxes.shown.size(), 1);
         EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("改名_留存_"))) << boxes.shown[0].toStdString();
     }
@@ -525,7 +535,7 @@ TEST_F(AdvancedTest, LeftoversUnderProbeNamesAreKeptAsideAndTheWindowGoesOn)
     {
         ScriptedMessageBoxes boxes;
         boxes.expectOk();
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), false);
+        boxes.expectYesNo(common::msg::kAskRestore, false);
         button(w, "恢复本题")->click();
         ASSERT_EQ(boxes.shown.size(), 2);
         const QStringList kept = QDir(drive_).entryList({QStringLiteral("改_留存_*.docx")}, QDir::Files);
@@ -536,8 +546,8 @@ TEST_F(AdvancedTest, LeftoversUnderProbeNamesAreKeptAsideAndTheWindowGoesOn)
     EXPECT_EQ(bytes(kDocument), QByteArray("edited"));
     writeBytes(QStringLiteral("../D/改名0/x.txt"), "close");
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
+    boxes.expectYesNo(common::msg::kAskExit, true);
+    boxes.expectYesNo(practice::msg::kAskExitClearsWork, true);
     boxes.expectOk();
     EXPECT_TRUE(forms::unload(kWindow));
     for (const auto& [pattern, text] : {std::pair{"改名_留存_*", "load"}, std::pair{"改名0_留存_*", "close"}}) {
@@ -547,6 +557,26 @@ TEST_F(AdvancedTest, LeftoversUnderProbeNamesAreKeptAsideAndTheWindowGoesOn)
     }
 }
 
+TEST_F(AdvancedTest, ACopyThatFailsAtLoadIsReportedAndLeavesTheWindowUnprepared)
+{
+    exercise();
+    writeBytes(kRoot + QStringLiteral("素材/word91/大文件.dat"), QByteArray(64 * 1024, 'x'));
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk();
+    AdvancedExerciseWindow* w = nullptr;
+    {
+        testing_support::FileSizeLimit full(16 * 1024);
+        ASSERT_TRUE(full.ok());
+        w = open();
+    }
+    ASSERT_TRUE(w);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(withDetail(boxes.shown[0], practice::msg::preparationFailed)) << boxes.shown[0].toStdString();
+    EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("大文件.dat"))) << boxes.shown[0].toStdString();
+    EXPECT_FALSE(w->state.prepared);
+    EXPECT_TRUE(w->state.hasExercise) << "the restore may try again";
+}
+
 TEST_F(AdvancedTest, ACopyThatFailsIsReportedNotShownAsRestored)
 {
     exercise();
@@ -554,7 +584,7 @@ TEST_F(AdvancedTest, ACopyThatFailsIsReportedNotShownAsRestored)
     ASSERT_TRUE(w);
     writeBytes(kRoot + QStringLiteral("素材/word91/大文件.dat"), QByteArray(64 * 1024, 'x'));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
+    boxes.expectYesNo(common::msg::kAskRestore, true);
     boxes.expectOk();
     {
         testing_support::FileSizeLimit full(16 * 1024);
@@ -562,9 +592,9 @@ TEST_F(AdvancedTest, ACopyThatFailsIsReportedNotShownAsRestored)
         button(w, "恢复本题")->click();
     }
     ASSERT_EQ(boxes.shown.size(), 2);
-    EXPECT_TRUE(boxes.shown[1].startsWith(QStringLiteral("恢复本题时出错："))) << boxes.shown[1].toStdString();
+    EXPECT_TRUE(withDetail(boxes.shown[1], practice::msg::restoreFailed)) << boxes.shown[1].toStdString();
     EXPECT_TRUE(boxes.shown[1].contains(QStringLiteral("大文件.dat"))) << boxes.shown[1].toStdString();
-    EXPECT_FALSE(w->prepared());
+    EXPECT_FALSE(w->state.prepared);
 }
 
 // ---- document, video --------------------------------------------------------
@@ -585,7 +615,7 @@ TEST_F(AdvancedTest, OpenQuestionHandsTheDocumentToTheDesktopOrSaysItIsMissing)
     button(w, "打开题目")->click();
     EXPECT_EQ(desktop.size(), 1);
     ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_TRUE(boxes.shown[0].startsWith(QStringLiteral("找不到题目文档"))) << boxes.shown[0].toStdString();
+    EXPECT_EQ(boxes.shown[0], practice::msg::documentMissing(display(kDocument)));
 }
 
 // ---- closing ----------------------------------------------------------------
@@ -612,8 +642,8 @@ TEST_P(AdvancedClose, AsksTwiceThenDeletesTheFolderAndShowsTheMainWindow)
     const bool closes = c.first && c.second;
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否退出？"), c.first);
-        if (c.first) boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), c.second);
+        boxes.expectYesNo(common::msg::kAskExit, c.first);
+        if (c.first) boxes.expectYesNo(practice::msg::kAskExitClearsWork, c.second);
         EXPECT_EQ(forms::unload(kWindow), closes);
         processEvents();
     }
@@ -652,7 +682,16 @@ struct RowCase {
     const char* buttons[6];
 };
 
-TEST_F(AdvancedTest, EveryNumberButtonOfTheExtendedRowOpensItsDemoExercise)
+class AdvancedDemoTreeTest : public AdvancedTest {
+protected:
+    AdvancedDemoTreeTest()
+    {
+        withDemoTree_ = true;
+        demoParts_ = {QStringLiteral("素材/bk/高级应用")};
+    }
+};
+
+TEST_F(AdvancedDemoTreeTest, EveryNumberButtonOfTheExtendedRowOpensItsDemoExercise)
 {
     const RowCase rows[] = {
         {"word", "docx", {"Command13", "Command14", "Command15", "Command16", "Command17", "Command18"}},
@@ -672,7 +711,7 @@ TEST_F(AdvancedTest, EveryNumberButtonOfTheExtendedRowOpensItsDemoExercise)
             }
             auto* w = qobject_cast<AdvancedExerciseWindow*>(forms::loaded(kWindow));
             ASSERT_TRUE(w);
-            EXPECT_TRUE(w->prepared());
+            EXPECT_TRUE(w->state.prepared);
             EXPECT_EQ(w->caption(), QStringLiteral("拓展训练_") + kind + QStringLiteral("__") + number +
                                         QStringLiteral("               当前用户信息：【2024001张三】"));
             const QString doc = kRoot + QStringLiteral("题目文档/tm/题目") + number + '.' + QString::fromUtf8(row.ext);

@@ -1,8 +1,10 @@
 // What the openers rely on in the two practice windows: the request and the
 // caption read at Load, and the return rules.
+#include "common/messages.h"
 #include "forms/runtime.h"
 #include "platform_fixture.h"
 #include "practice/advancedexercise.h"
+#include "practice/messages.h"
 #include "practice/randompractice.h"
 #include "scripted_msgbox.h"
 
@@ -16,7 +18,7 @@ const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 const QString kRandom = QStringLiteral("操作题随机练习窗格");
 const QString kAdvanced = QStringLiteral("高级应用练习窗格");
 
-class PracticeWindowsTest : public testing_support::DemoTreeTest {
+class PracticeWindowsTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
@@ -25,6 +27,9 @@ protected:
         setFile("素材/bk/one_or_more.txt", "more");
         setFile("素材/bk/题库/随机抽题练习.txt", "excel\r\nxlsx");
         setFile("素材/bk/高级应用/题号.txt", "ppt\r\n03\r\npptx");
+        // What the advanced exercise is laid out from.
+        writeBytes(QStringLiteral("素材/bk/高级应用/题目文档/bk/ppt03.pptx"), "pristine");
+        writeBytes(QStringLiteral("素材/bk/高级应用/素材/ppt03/材料.txt"), "material");
     }
     void setFile(const char* rel, const char* text)
     {
@@ -38,9 +43,9 @@ TEST_F(PracticeWindowsTest, RandomPracticeLoadReadsRequestAndTitlesIntensiveTrai
     setMarker("强化训练");
     auto* w = qobject_cast<practice::RandomPracticeWindow*>(forms::show(kRandom));
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->练习种类, QStringLiteral("excel"));
-    EXPECT_EQ(w->扩展名, QStringLiteral("xlsx"));
-    EXPECT_EQ(w->学号, QStringLiteral("2024001")) << "the student number, line 2";
+    EXPECT_EQ(w->state.kind, QStringLiteral("excel"));
+    EXPECT_EQ(w->state.extension, QStringLiteral("xlsx"));
+    EXPECT_EQ(w->state.studentNumber, QStringLiteral("2024001")) << "the student number, line 2";
     EXPECT_EQ(w->caption(), QStringLiteral("强化训练_excel               当前用户信息：【2024001】"));
     EXPECT_EQ(w->outerWidthTw(), 8700);
     EXPECT_EQ(w->outerHeightTw(), 3660);
@@ -107,9 +112,9 @@ TEST_P(AdvancedCaption, ComesFromTheMarkerAndTheRequest)
     auto* w = qobject_cast<practice::AdvancedExerciseWindow*>(forms::show(kAdvanced));
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->caption(), QString::fromUtf8(GetParam().caption));
-    EXPECT_EQ(w->练习种类, QStringLiteral("ppt"));
-    EXPECT_EQ(w->题号, QStringLiteral("03"));
-    EXPECT_EQ(w->扩展名, QStringLiteral("pptx"));
+    EXPECT_EQ(w->state.kind, QStringLiteral("ppt"));
+    EXPECT_EQ(w->state.number, QStringLiteral("03"));
+    EXPECT_EQ(w->state.extension, QStringLiteral("pptx"));
     EXPECT_EQ(w->outerWidthTw(), 8715);
     EXPECT_EQ(w->outerHeightTw(), 3780);
 }
@@ -126,8 +131,8 @@ TEST_F(PracticeWindowsTest, AdvancedExerciseReturnsToTheMainWindowWhateverTheLau
     forms::hide(kMain);
     forms::show(kAdvanced);
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
+    boxes.expectYesNo(common::msg::kAskExit, true);
+    boxes.expectYesNo(practice::msg::kAskExitClearsWork, true);
     EXPECT_TRUE(forms::unload(kAdvanced));
     processEvents();
     EXPECT_FALSE(ended_);

@@ -4,6 +4,7 @@
 #include "common/draw.h"
 #include "common/handover.h"
 #include "common/ipv4.h"
+#include "common/messages.h"
 #include "common/processes.h"
 #include "common/workspace.h"
 #include "forms/runtime.h"
@@ -14,6 +15,7 @@
 #include "platform/textfile.h"
 #include "fake_servers.h"
 #include "platform_fixture.h"
+#include "practice/messages.h"
 #include "practice/randompractice.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
@@ -40,35 +42,36 @@ const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 
 QString ext(const QString& kind) { return common::extensionOf(kind); }
 
+// The tests write their own questions; from the demo tree they take only the
+// practice servers' settings, mailboxes and mail client.
 class RandomPracticeTest : public testing_support::DemoTreeTest {
 protected:
+    RandomPracticeTest()
+        : DemoTreeTest({"素材/bk/soft/Mailserver", "素材/bk/soft/WebServer", "素材/bk/题库/操作题/network/server"})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks_.screenDpi(96);
         servers_.tools = testing_support::FakeServers::practiceTools();
         servers_.runs = testing_support::FakeServers::Runs::EveryProgram;
         servers_.onStart = [this](const QString& name, plat::WindowStyle) {
             if (name == QStringLiteral("f-kill_app.exe")) ftpFolderAtKill = QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining"));
         };
-        servers_.install();
-        plat::setIPv4AddressesForTests([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        plat::setDesktopHookForTests([this](plat::DesktopAction a, const QString& text) {
+        servers_.install();  // the start hook and the process list, undone by hooks_
+        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        hooks_.desktop([this](plat::DesktopAction a, const QString& text) {
             desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
             return true;
         });
-        common::setRandomSourceForTests([this](std::uint32_t bound) {
+        hooks_.random([this](std::uint32_t bound) {
             bounds << bound;
             return pick < bound ? pick : bound - 1;
         });
         EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("强化训练")));
-    }
-    void TearDown() override
-    {
-        testing_support::TestHooks::reset();
-        PlatformTest::TearDown();
     }
 
     QString bank(const QString& kind) const { return QStringLiteral("素材/bk/题库/操作题/") + kind + '/'; }
@@ -135,6 +138,8 @@ protected:
     QList<std::uint32_t> bounds;
     std::uint32_t pick = 0;
     bool ftpFolderAtKill = false;
+    // Last, so that the hooks go before what they write to.
+    testing_support::TestHooks hooks_;
 };
 
 // ---- Load -----------------------------------------------------------------
@@ -165,7 +170,7 @@ struct PrepareCase {
     const char* kind;
     Guard guard;
     bool viaNext;         // the state is met by 下一题 after a free 开始
-    const char* refusal;  // nullptr: prepared
+    const QString* refusal;  // nullptr: prepared
 };
 void PrintTo(const PrepareCase& c, std::ostream* os) { *os << c.name; }
 
@@ -184,8 +189,8 @@ TEST_P(PrepareTable, GuardsThenDrawsAndPrepares)
     QString before = QStringLiteral("题目名称");
     if (c.viaNext) {
         button(w, "开始")->click();
-        ASSERT_TRUE(w->prepared());
-        before = w->Label2;
+        ASSERT_TRUE(w->state.prepared);
+        before = w->state.question;
         pick = 0;  // the first of the others
     } else {
         // What an earlier window left: a working folder (and a winsys).
@@ -219,7 +224,7 @@ TEST_P(PrepareTable, GuardsThenDrawsAndPrepares)
     starts.clear();
 
     testing_support::ScriptedMessageBoxes boxes;
-    if (c.refusal) boxes.expectOk(QString::fromUtf8(c.refusal));
+    if (c.refusal) boxes.expectOk(*c.refusal);
     button(w, c.viaNext ? "下一题" : "开始")->click();
 
     EXPECT_FALSE(button(w, "开始")->isVisible()) << "开始 is used once, also when refused";
@@ -227,8 +232,8 @@ TEST_P(PrepareTable, GuardsThenDrawsAndPrepares)
     EXPECT_TRUE(button(w, "下一题")->isEnabled());
     if (c.refusal) {
         EXPECT_EQ(boxes.shown.size(), 1);
-        EXPECT_EQ(w->Label2, before);
-        EXPECT_EQ(w->prepared(), c.viaNext);
+        EXPECT_EQ(w->state.question, before);
+        EXPECT_EQ(w->state.prepared, c.viaNext);
         EXPECT_TRUE(starts.isEmpty()) << "nothing stopped or started: " << starts.join(',').toStdString();
         if (!c.viaNext) {
             EXPECT_EQ(shownText(w), QStringLiteral("题目内容"));
@@ -236,7 +241,7 @@ TEST_P(PrepareTable, GuardsThenDrawsAndPrepares)
             EXPECT_TRUE(onD(QStringLiteral("winsys/earlier.txt")));
             EXPECT_FALSE(button(w, "恢复本题")->isVisible());
             // No question of this student to open: the student is told.
-            boxes.expectOk(QStringLiteral("题目尚未准备好，请按提示处理后点击“Next”抽题。"));
+            boxes.expectOk(practice::msg::kQuestionNotPrepared);
             button(w, "打开题目")->click();
             EXPECT_TRUE(desktop.isEmpty());
         } else {
@@ -246,12 +251,12 @@ TEST_P(PrepareTable, GuardsThenDrawsAndPrepares)
     }
 
     EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join(',').toStdString();
-    ASSERT_TRUE(w->prepared());
-    const QString n = w->Label2;
-    ASSERT_EQ(w->Combo1.size(), 3);
-    EXPECT_EQ(n, w->Combo1.at(w->Label1.toInt() - 1));
+    ASSERT_TRUE(w->state.prepared);
+    const QString n = w->state.question;
+    ASSERT_EQ(w->state.questions.size(), 3);
+    EXPECT_EQ(n, w->state.questions.at(w->state.position - 1));
     EXPECT_NE(n, before) << "下一题 takes another question of a bank of three";
-    EXPECT_EQ(w->上一题种类, kind);
+    EXPECT_EQ(w->state.previousKind, kind);
     EXPECT_EQ(uReadTextLine(common::kVideoRequest, 1), n);
     EXPECT_EQ(uReadTextLine(common::kVideoRequest, 2), kind);
     EXPECT_EQ(uReadTextLine(common::kOperationBank + kind + QStringLiteral("\\caption.txt"), 1), n);
@@ -298,13 +303,13 @@ INSTANTIATE_TEST_SUITE_P(
                       PrepareCase{"WindowsFreeNext", "windows", Guard::Free, true, nullptr},
                       PrepareCase{"NetworkFree", "network", Guard::Free, false, nullptr},
                       PrepareCase{"NetworkFreeNext", "network", Guard::Free, true, nullptr},
-                      PrepareCase{"WordWorkHeld", "word", Guard::WorkHeld, false, "请关闭已经打开的实训素材文件 >_<"},
-                      PrepareCase{"PptWorkHeldNext", "ppt", Guard::WorkHeld, true, "请关闭已经打开的实训素材文件 >_<"},
-                      PrepareCase{"NetworkWorkHeldNext", "network", Guard::WorkHeld, true, "请关闭已经打开的实训素材文件 >_<"},
-                      PrepareCase{"ExcelDocHeld", "excel", Guard::DocHeld, false, "请关闭已经打开的题目文档 >_<"},
-                      PrepareCase{"WordDocHeldNext", "word", Guard::DocHeld, true, "请关闭已经打开的题目文档 >_<"},
-                      PrepareCase{"WindowsWinsysHeld", "windows", Guard::WinsysHeld, false, "请关闭已经打开的winsys文件 >_<"},
-                      PrepareCase{"WindowsWinsysHeldNext", "windows", Guard::WinsysHeld, true, "请关闭已经打开的winsys文件 >_<"},
+                      PrepareCase{"WordWorkHeld", "word", Guard::WorkHeld, false, &common::msg::kCloseOpenWorkFiles},
+                      PrepareCase{"PptWorkHeldNext", "ppt", Guard::WorkHeld, true, &common::msg::kCloseOpenWorkFiles},
+                      PrepareCase{"NetworkWorkHeldNext", "network", Guard::WorkHeld, true, &common::msg::kCloseOpenWorkFiles},
+                      PrepareCase{"ExcelDocHeld", "excel", Guard::DocHeld, false, &common::msg::kCloseOpenDocuments},
+                      PrepareCase{"WordDocHeldNext", "word", Guard::DocHeld, true, &common::msg::kCloseOpenDocuments},
+                      PrepareCase{"WindowsWinsysHeld", "windows", Guard::WinsysHeld, false, &common::msg::kCloseOpenWinsysFiles},
+                      PrepareCase{"WindowsWinsysHeldNext", "windows", Guard::WinsysHeld, true, &common::msg::kCloseOpenWinsysFiles},
                       PrepareCase{"WordIgnoresAHeldWinsys", "word", Guard::WinsysHeld, false, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -321,17 +326,17 @@ TEST_F(RandomPracticeTest, DrawsAmongTheListedDocumentsOnlyAndNextNeverRepeatsTh
     pick = 99;  // the last position the source may give
     button(w, "开始")->click();
     EXPECT_EQ(bounds, QList<std::uint32_t>{3});
-    EXPECT_EQ(w->Label1, QStringLiteral("3"));
-    ASSERT_EQ(w->Combo1.size(), 3);
+    EXPECT_EQ(w->state.position, 3);
+    ASSERT_EQ(w->state.questions.size(), 3);
     for (std::uint32_t p : {0u, 1u, 0u, 1u, 1u, 0u}) {
         pick = p;
         bounds.clear();
-        const QString before = w->Label2;
+        const QString before = w->state.question;
         button(w, "下一题")->click();
         EXPECT_EQ(bounds, QList<std::uint32_t>{2}) << "drawn among the two others";
-        EXPECT_NE(w->Label2, before);
-        EXPECT_EQ(w->Label2, w->Combo1.at(w->Label1.toInt() - 1));
-        EXPECT_EQ(document(QStringLiteral("excel")), "pristine " + w->Label2.toUtf8());
+        EXPECT_NE(w->state.question, before);
+        EXPECT_EQ(w->state.question, w->state.questions.at(w->state.position - 1));
+        EXPECT_EQ(document(QStringLiteral("excel")), "pristine " + w->state.question.toUtf8());
     }
 }
 
@@ -344,7 +349,7 @@ TEST_F(RandomPracticeTest, ABankOfOneQuestionPreparesItAgain)
     button(w, "开始")->click();
     writeBytes(bank(QStringLiteral("ppt")) + QStringLiteral("题目文档/题目.pptx"), "student's work");
     button(w, "下一题")->click();
-    EXPECT_EQ(w->Label2, QStringLiteral("ppt唯一"));
+    EXPECT_EQ(w->state.question, QStringLiteral("ppt唯一"));
     EXPECT_EQ(document(QStringLiteral("ppt")), QByteArray("pristine ppt唯一"));
 }
 
@@ -358,10 +363,10 @@ TEST_F(RandomPracticeTest, NextToAQuestionWithoutItsTextSaysWhatIsMissingInTheBo
     RandomPracticeWindow* w = open(QStringLiteral("word"));
     ASSERT_TRUE(w);
     button(w, "开始")->click();
-    ASSERT_EQ(w->Label2, QStringLiteral("word乙"));  // the first in the list
+    ASSERT_EQ(w->state.question, QStringLiteral("word乙"));  // the first in the list
     EXPECT_EQ(shownText(w).trimmed(), QStringLiteral("乙的题目"));
     button(w, "下一题")->click();
-    ASSERT_EQ(w->Label2, QStringLiteral("word甲"));
+    ASSERT_EQ(w->state.question, QStringLiteral("word甲"));
     EXPECT_EQ(shownText(w), QStringLiteral("找不到本题的题目内容“") + QDir::toNativeSeparators(hostPath(missing)) +
                                 QStringLiteral("”，请联系老师。"));
 }
@@ -376,7 +381,7 @@ TEST_F(RandomPracticeTest, AnEmptyBankIsToldAndNothingIsPrepared)
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectOk(common::emptyBankMessage());
     button(w, "开始")->click();
-    EXPECT_FALSE(w->prepared());
+    EXPECT_FALSE(w->state.prepared);
     EXPECT_TRUE(onD(QStringLiteral("实训素材/earlier.txt")));
     EXPECT_FALSE(button(w, "恢复本题")->isVisible());
     EXPECT_FALSE(QFileInfo::exists(hostPath(bank(QStringLiteral("word")) + QStringLiteral("caption.txt"))));
@@ -426,10 +431,17 @@ TEST_P(ServerByText, StartsTheServerTheTextAsksFor)
     emptyBank(QStringLiteral("network"));
     question(QStringLiteral("network"), QStringLiteral("network题"), QString::fromUtf8(c.text), {100});
     putOnD(QStringLiteral("PracticalTraining/stale.txt"));
+    const QStringList mailConfig{QStringLiteral("素材/bk/soft/Mailserver/cmail/CMailCOM.ini"),
+                                 QStringLiteral("素材/bk/soft/Mailserver/cmail/BK/CMailCOM.ini")};
+    writeBytes(mailConfig[0], "the server's own configuration");
+    writeBytes(mailConfig[1], "the staging configuration");
     RandomPracticeWindow* w = open(QStringLiteral("network"));
     ASSERT_TRUE(w);
     button(w, "开始")->click();
     EXPECT_EQ(starts, c.started);
+    // This window leaves the mail server the configuration it has.
+    EXPECT_EQ(bytes(mailConfig[0]), QByteArray("the server's own configuration"));
+    EXPECT_EQ(bytes(mailConfig[1]), QByteArray("the staging configuration"));
     QPushButton* open = button(w, "打开题目");
     EXPECT_EQ(open->isVisible(), c.openCaption != nullptr);
     if (c.openCaption) {
@@ -463,12 +475,12 @@ TEST_F(RandomPracticeTest, NextStopsEveryEarlierServerAfterTheGuardsAndAwaitsIts
     ASSERT_TRUE(w);
     button(w, "开始")->click();
     running << QStringLiteral("MyWebServer.exe") << QStringLiteral("FTPServer.exe") << QStringLiteral("CMailServer.exe");
-    const QString first = w->Label2;
+    const QString first = w->state.question;
     starts.clear();
     styles.clear();
     button(w, "下一题")->click();
-    ASSERT_NE(w->Label2, first);
-    const QString started = w->Label2 == QStringLiteral("network下载") ? QStringLiteral("FTPServer.exe") : QStringLiteral("CMailServer.exe");
+    ASSERT_NE(w->state.question, first);
+    const QString started = w->state.question == QStringLiteral("network下载") ? QStringLiteral("FTPServer.exe") : QStringLiteral("CMailServer.exe");
     EXPECT_EQ(starts, (QStringList{QStringLiteral("f-kill_app.exe"), QStringLiteral("kill_app.exe"), QStringLiteral("mail-kill_app.exe"), started}));
     for (int i = 0; i < 3; ++i) EXPECT_EQ(styles[i], plat::WindowStyle::Hidden);
     EXPECT_EQ(running, QStringList{started});
@@ -508,12 +520,12 @@ TEST_F(RandomPracticeTest, WhileAKillToolIsAwaitedTheButtonsAndTheCloseDoNothing
         ::kill(static_cast<pid_t>(pid), SIGTERM);
     });
     starts.clear();
-    const QString before = w->Label2;
+    const QString before = w->state.question;
     button(w, "下一题")->click();
     EXPECT_TRUE(busy);
     EXPECT_TRUE(stillLoaded);
     EXPECT_EQ(starts, (QStringList{QStringLiteral("kill_app.exe"), QStringLiteral("MyWebServer.exe")})) << "one preparation only";
-    EXPECT_NE(w->Label2, before);
+    EXPECT_NE(w->state.question, before);
     EXPECT_FALSE(w->isBusy());
 }
 
@@ -559,14 +571,14 @@ TEST_F(RandomPracticeTest, AQuestionWithManyPicturesAfterOneWithOneCanBeBrowsed)
     RandomPracticeWindow* w = open(QStringLiteral("ppt"));
     ASSERT_TRUE(w);
     button(w, "开始")->click();
-    if (w->Label2 != QStringLiteral("ppt一张")) button(w, "下一题")->click();
-    ASSERT_EQ(w->Label2, QStringLiteral("ppt一张"));
+    if (w->state.question != QStringLiteral("ppt一张")) button(w, "下一题")->click();
+    ASSERT_EQ(w->state.question, QStringLiteral("ppt一张"));
     button(w, "参考样式")->click();
     EXPECT_TRUE(button(w, "下一张")->isVisible());
     EXPECT_FALSE(button(w, "下一张")->isEnabled());
     EXPECT_EQ(w->outerHeightTw(), 3480 + 1500 + 600);
     button(w, "下一题")->click();
-    ASSERT_EQ(w->Label2, QStringLiteral("ppt三张"));
+    ASSERT_EQ(w->state.question, QStringLiteral("ppt三张"));
     EXPECT_EQ(w->outerHeightTw(), 3660) << "the new question folds the area";
     EXPECT_FALSE(w->ctl(QStringLiteral("Picture1"))->isVisible());
     button(w, "参考样式")->click();
@@ -583,8 +595,8 @@ TEST_F(RandomPracticeTest, AQuestionWithoutPicturesInABankWithSomeShowsOpenQuest
     RandomPracticeWindow* w = open(QStringLiteral("network"));
     ASSERT_TRUE(w);
     button(w, "开始")->click();
-    if (w->Label2 != QStringLiteral("network无图")) button(w, "下一题")->click();
-    ASSERT_EQ(w->Label2, QStringLiteral("network无图"));
+    if (w->state.question != QStringLiteral("network无图")) button(w, "下一题")->click();
+    ASSERT_EQ(w->state.question, QStringLiteral("network无图"));
     EXPECT_FALSE(button(w, "参考样式")->isVisible());
     EXPECT_TRUE(button(w, "打开题目")->isVisible());
     EXPECT_EQ(button(w, "打开题目")->text(), QStringLiteral("打开题目"));
@@ -612,7 +624,7 @@ TEST_F(RandomPracticeTest, OpenQuestionOpensTheWorkingCopyOrTheMailClientAndVide
     button(w, "操作视频")->click();
     auto* video = qobject_cast<forms::Form*>(forms::loaded(QStringLiteral("视频操作窗格")));
     ASSERT_TRUE(video);
-    EXPECT_TRUE(video->windowTitle().contains(w->Label2)) << video->windowTitle().toStdString();
+    EXPECT_TRUE(video->windowTitle().contains(w->state.question)) << video->windowTitle().toStdString();
     EXPECT_TRUE(w->isVisible());
     // The video window is on top; this window makes way for it and for the
     // page in the browser until the student comes back to it.
@@ -650,8 +662,8 @@ TEST_F(RandomRestoreTest, YesRebuildsTheQuestionOfEachKind)
         RandomPracticeWindow* w = prepared(kind);
         ASSERT_TRUE(w);
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-        boxes.expectOk(QStringLiteral("题目已恢复"));
+        boxes.expectYesNo(common::msg::kAskRestore, true);
+        boxes.expectOk(common::msg::kRestored);
         button(w, "恢复本题")->click();
         if (kind == QStringLiteral("windows")) {
             EXPECT_TRUE(onD(QStringLiteral("winsys/a.txt")));
@@ -681,7 +693,7 @@ TEST_F(RandomRestoreTest, MissingSourcesRefuseBeforeAnythingIsDeleted)
         testing_support::ScriptedMessageBoxes boxes;
         boxes.expectOk(common::restoreMissingMessage({folder ? e.materialFolder() : e.pristineDocument()}));
         button(w, "恢复本题")->click();
-        EXPECT_FALSE(boxes.shown.contains(QStringLiteral("题目已恢复"))) << missing;
+        EXPECT_FALSE(boxes.shown.contains(common::msg::kRestored)) << missing;
         EXPECT_EQ(document(QStringLiteral("word")), QByteArray("edited")) << missing;
         EXPECT_TRUE(onD(QStringLiteral("实训素材/mine.txt"))) << missing;
         forms::resetForTests();
@@ -694,7 +706,7 @@ TEST_F(RandomRestoreTest, NoChangesNothing)
     RandomPracticeWindow* w = prepared(QStringLiteral("excel"));
     ASSERT_TRUE(w);
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), false);
+    boxes.expectYesNo(common::msg::kAskRestore, false);
     button(w, "恢复本题")->click();
     EXPECT_EQ(document(QStringLiteral("excel")), QByteArray("edited"));
     EXPECT_TRUE(onD(QStringLiteral("实训素材/mine.txt")));
@@ -705,10 +717,10 @@ TEST_F(RandomRestoreTest, HeldFilesRefuseWithThisWindowsMessages)
     struct {
         const char* kind;
         const char* held;  // on D: or, with a "题目." prefix, the working copy
-        const char* message;
-    } cases[] = {{"word", "实训素材/mine.txt", "已经打开的实训素材文件 >_<"},
-                 {"excel", "题目.xlsx", "请关闭题目文档 >_<"},
-                 {"windows", "winsys/mine.txt", "请关闭已经打开的winsys文件 >_<"}};
+        QString message;
+    } cases[] = {{"word", "实训素材/mine.txt", practice::msg::kWorkFilesOpenAtRestore},
+                 {"excel", "题目.xlsx", common::msg::kCloseDocument},
+                 {"windows", "winsys/mine.txt", common::msg::kCloseOpenWinsysFiles}};
     for (const auto& c : cases) {
         const QString kind = QString::fromUtf8(c.kind);
         RandomPracticeWindow* w = prepared(kind);
@@ -719,7 +731,7 @@ TEST_F(RandomRestoreTest, HeldFilesRefuseWithThisWindowsMessages)
                                                : drive_ + '/' + held);
         ASSERT_TRUE(holder.holding());
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QString::fromUtf8(c.message));
+        boxes.expectOk(c.message);
         button(w, "恢复本题")->click();
         EXPECT_EQ(boxes.shown.size(), 1) << c.kind;
         EXPECT_TRUE(onD(kind == QStringLiteral("windows") ? QStringLiteral("winsys/mine.txt") : QStringLiteral("实训素材/mine.txt")));
@@ -744,8 +756,8 @@ TEST_F(RandomRestoreTest, AMailQuestionIsNotResetWhileTheMailClientRuns)
 
     running.removeAll(QStringLiteral("Foxmail.exe"));
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-    boxes.expectOk(QStringLiteral("题目已恢复"));
+    boxes.expectYesNo(common::msg::kAskRestore, true);
+    boxes.expectOk(common::msg::kRestored);
     button(w, "恢复本题")->click();
     EXPECT_EQ(starts, (QStringList{QStringLiteral("mail-kill_app.exe"), QStringLiteral("CMailServer.exe")}));
     EXPECT_TRUE(QFileInfo(hostPath(QStringLiteral("素材/bk/soft/Mailserver/cmail/mail/2024001"))).isDir());
@@ -810,10 +822,10 @@ TEST_F(RandomPracticeTest, ClosingIsRefusedWhileSomethingIsHeldAndGoesOnAfterwar
     struct {
         const char* kind;
         const char* held;
-        const char* message;
-    } cases[] = {{"word", "实训素材/材料.txt", "请关闭已经打开的实训素材 >_<"},
-                 {"ppt", "题目.pptx", "请关闭题目文档 >_<"},
-                 {"windows", "winsys/a.txt", "请关闭已经打开的winsys文件 >_<"}};
+        QString message;
+    } cases[] = {{"word", "实训素材/材料.txt", practice::msg::kWorkFilesOpenAtClose},
+                 {"ppt", "题目.pptx", common::msg::kCloseDocument},
+                 {"windows", "winsys/a.txt", common::msg::kCloseOpenWinsysFiles}};
     for (const auto& c : cases) {
         const QString kind = QString::fromUtf8(c.kind);
         threeQuestions(kind);
@@ -827,7 +839,7 @@ TEST_F(RandomPracticeTest, ClosingIsRefusedWhileSomethingIsHeldAndGoesOnAfterwar
             testing_support::FileHolder holder(heldPath);
             ASSERT_TRUE(holder.holding());
             testing_support::ScriptedMessageBoxes boxes;
-            boxes.expectOk(QString::fromUtf8(c.message));
+            boxes.expectOk(c.message);
             EXPECT_FALSE(forms::unload(w)) << c.kind;
             EXPECT_TRUE(QFileInfo::exists(heldPath)) << c.kind;
         }
@@ -856,9 +868,9 @@ TEST_F(RandomExplorerTest, AWinsysWindowStopsAWindowsQuestionButNoOtherKindWitho
         ASSERT_TRUE(w);
         testing_support::ScriptedMessageBoxes boxes;
         const bool windows = kind == QStringLiteral("windows");
-        if (windows) boxes.expectOk(QStringLiteral("请winsys文件夹及其子文件夹 >_<"));
+        if (windows) boxes.expectOk(practice::msg::kWinsysWindowOpen);
         button(w, "开始")->click();
-        EXPECT_EQ(w->prepared(), !windows) << k;
+        EXPECT_EQ(w->state.prepared, !windows) << k;
         EXPECT_TRUE(onD(QStringLiteral("winsys/earlier.txt"))) << k;
         forms::resetForTests();
         processEvents();
@@ -867,7 +879,13 @@ TEST_F(RandomExplorerTest, AWinsysWindowStopsAWindowsQuestionButNoOtherKindWitho
 
 // ---- the demo tree --------------------------------------------------------------------
 
-TEST_F(RandomPracticeTest, TheDemoBankOfEveryKindHasQuestionsToDraw)
+// The demo banks of every kind as well.
+class RandomDemoBankTest : public RandomPracticeTest {
+protected:
+    RandomDemoBankTest() { demoParts_ << QStringLiteral("素材/bk/题库/操作题"); }
+};
+
+TEST_F(RandomDemoBankTest, TheDemoBankOfEveryKindHasQuestionsToDraw)
 {
     for (const char* k : {"windows", "word", "excel", "ppt", "network"}) {
         const QString kind = QString::fromUtf8(k);
@@ -896,7 +914,7 @@ TEST_F(RandomPracticeTest, TheDemoBankOfEveryKindHasQuestionsToDraw)
     }
 }
 
-TEST_F(RandomPracticeTest, EveryKindRunsOnTheDemoTree)
+TEST_F(RandomDemoBankTest, EveryKindRunsOnTheDemoTree)
 {
     for (const char* k : {"windows", "word", "excel", "ppt", "network"}) {
         const QString kind = QString::fromUtf8(k);
@@ -906,10 +924,10 @@ TEST_F(RandomPracticeTest, EveryKindRunsOnTheDemoTree)
         button(w, "开始")->click();
         button(w, "下一题")->click();
         EXPECT_TRUE(boxes.shown.isEmpty()) << k << ": " << boxes.shown.join(',').toStdString();
-        EXPECT_TRUE(w->prepared()) << k;
+        EXPECT_TRUE(w->state.prepared) << k;
         EXPECT_FALSE(shownText(w).isEmpty()) << k;
-        boxes.expectYesNo(QStringLiteral("是否恢复?"), true);
-        boxes.expectOk(QStringLiteral("题目已恢复"));
+        boxes.expectYesNo(common::msg::kAskRestore, true);
+        boxes.expectOk(common::msg::kRestored);
         button(w, "恢复本题")->click();
         EXPECT_TRUE(forms::unload(w)) << k;
         EXPECT_FALSE(onD(QStringLiteral("实训素材")));

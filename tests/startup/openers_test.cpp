@@ -190,7 +190,7 @@ TEST_F(OpenersTest, TheTargetsLoadSeesTheMarkerOfTheLastRowOpenedItsUnloadTheOpe
     click("Command5");
     auto* w = qobject_cast<practice::RandomPracticeWindow*>(forms::loaded(QStringLiteral("操作题随机练习窗格")));
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->markerAtLoad, QStringLiteral("拓展训练"));
+    EXPECT_EQ(w->state.markerAtLoad, QStringLiteral("拓展训练"));
     EXPECT_EQ(w->caption(), QStringLiteral("知识点随机练习")) << "the design caption stays";
     EXPECT_EQ(bytes(kMarker), gbk(QStringLiteral("强化训练\r\n")));
     forms::unload(w);

@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -38,16 +40,19 @@ void startInUtf8Locale(QProcess& p, const QString& program, const QStringList& a
     p.start(program, args);
 }
 
-RunningProgram::RunningProgram(const QString& hostProgram, const QStringList& args)
+RunningProgram::RunningProgram(const QString& hostProgram, const QStringList& args, const QString& stdinFile)
 {
     p_.setProgram(hostProgram);
     p_.setArguments(args);
     p_.setProcessChannelMode(QProcess::ForwardedChannels);
+    // Opened here and handed over at the fork: the child has it open before
+    // it runs a single instruction of its own (this side closes its copy).
+    if (!stdinFile.isEmpty()) p_.setStandardInputFile(stdinFile);
     // Its own process group, so that stop() also ends what it started (a
     // launcher script such as soffice leaves its real program behind).
     p_.setChildProcessModifier([] { ::setpgid(0, 0); });
     p_.start();
-    if (p_.waitForStarted(5000)) pid_ = p_.processId();
+    if (p_.waitForStarted(kProgramStartMs)) pid_ = p_.processId();
 }
 
 RunningProgram::~RunningProgram() { stop(); }
@@ -63,13 +68,30 @@ void RunningProgram::stop()
     if (pid_ > 0) ::kill(-pid_, SIGKILL);  // the group, whether the leader still runs or not
     if (p_.state() == QProcess::NotRunning) return;
     p_.kill();
-    p_.waitForFinished(5000);
+    // Killed, it ends; what it held open is closed once it has been reaped,
+    // however long a loaded machine takes to get there.
+    p_.waitForFinished(kProgramStartMs);
 }
 
-FileHolder::FileHolder(const QString& hostFile)
-    : prog_(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec sleep 60 <\"$0\""), hostFile})
+namespace {
+
+// Whether this process itself has a descriptor of the file open.
+bool openHere(const QString& hostFile)
 {
-    holding_ = prog_.started() && waitFor([&] { return plat::hostPathHeldOpen(hostFile); });
+    const QString canonical = QFileInfo(hostFile).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot))
+        if (QFileInfo(fds.filePath(fd)).symLinkTarget() == canonical) return true;
+    return false;
+}
+
+}  // namespace
+
+FileHolder::FileHolder(const QString& hostFile)
+    : prog_(QStringLiteral("/bin/sleep"), {QStringLiteral("infinity")}, hostFile)
+{
+    // Held by the other process alone: the test's own copy was closed.
+    holding_ = prog_.started() && plat::hostPathHeldOpen(hostFile) && !openHere(hostFile);
 }
 
 bool XvfbDisplay::available() { return !QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty(); }
@@ -192,8 +214,9 @@ QString describeWindows(const QString& display)
 
 namespace {
 
-// The top-level windows (children of the root) whose _NET_WM_NAME contains
-// the text.
+// The shown top-level windows (mapped children of the root) whose
+// _NET_WM_NAME contains the text. Unmapped ones do not count: toolkits keep
+// hidden helper windows named after the program (Qt's client leader).
 QList<Window> windowsTitled(Display* dpy, const QString& titlePart)
 {
     QList<Window> out;
@@ -206,6 +229,8 @@ QList<Window> windowsTitled(Display* dpy, const QString& titlePart)
         int format = 0;
         unsigned long items = 0, after = 0;
         unsigned char* data = nullptr;
+        XWindowAttributes a{};
+        if (!XGetWindowAttributes(dpy, children[k], &a) || a.map_state == IsUnmapped) continue;
         if (XGetWindowProperty(dpy, children[k], name, 0, 1024, False, AnyPropertyType, &type, &format, &items, &after,
                                &data) == Success &&
             data && QString::fromUtf8(reinterpret_cast<const char*>(data), int(items)).contains(titlePart))
@@ -245,6 +270,35 @@ bool closeWindowTitled(const QString& display, const QString& titlePart)
     XSync(dpy, False);
     XCloseDisplay(dpy);
     return !found.isEmpty();
+}
+
+int darkPixelsOfWindowTitled(const QString& display, const QString& titlePart)
+{
+    Display* dpy = XOpenDisplay(display.toLatin1().constData());
+    if (!dpy) return -1;
+    // A window that goes away meanwhile is an answer (-1), not the end of
+    // the test program (Xlib's default handler exits).
+    const auto oldHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    int dark = -1;
+    const QList<Window> found = windowsTitled(dpy, titlePart);
+    XWindowAttributes a{};
+    if (!found.isEmpty() && XGetWindowAttributes(dpy, found.first(), &a)) {
+        if (XImage* image = XGetImage(dpy, found.first(), 0, 0, unsigned(a.width), unsigned(a.height), AllPlanes, ZPixmap)) {
+            dark = 0;
+            for (int y = 0; y < a.height; ++y)
+                for (int x = 0; x < a.width; ++x) {
+                    const unsigned long p = XGetPixel(image, x, y);
+                    const unsigned long r = (p & image->red_mask) >> __builtin_ctzl(image->red_mask);
+                    const unsigned long g = (p & image->green_mask) >> __builtin_ctzl(image->green_mask);
+                    const unsigned long b = (p & image->blue_mask) >> __builtin_ctzl(image->blue_mask);
+                    if (r + g + b < 3 * 100) ++dark;
+                }
+            XDestroyImage(image);
+        }
+    }
+    XCloseDisplay(dpy);
+    XSetErrorHandler(oldHandler);
+    return dark;
 }
 
 void removeClientList(const QString& display)

@@ -12,10 +12,16 @@
 
 namespace testing_support {
 
+// How long a program may take to start on a machine loaded by the
+// sanitizer-built tests beside it; a start that works returns at once.
+constexpr int kProgramStartMs = 30000;
+
 // A program of our own, started directly (no shell), stopped at the end.
+// With a stdinFile it reads that file as its standard input: the file is
+// open in the program from its very start.
 class RunningProgram {
 public:
-    explicit RunningProgram(const QString& hostProgram, const QStringList& args = {});
+    explicit RunningProgram(const QString& hostProgram, const QStringList& args = {}, const QString& stdinFile = {});
     ~RunningProgram();
     bool started() const { return pid_ > 0; }
     qint64 pid() const { return pid_; }
@@ -28,7 +34,9 @@ private:
     qint64 pid_ = 0;
 };
 
-// A child process that holds a host file open for reading until stopped.
+// A child process that holds a host file open for reading until it is
+// destroyed: open from the moment it has started (no waiting for a shell to
+// open it), and for as long as the test needs (no time limit of its own).
 class FileHolder {
 public:
     explicit FileHolder(const QString& hostFile);
@@ -108,12 +116,16 @@ private:
     bool running_ = false;
 };
 
-// Whether a top-level window whose (UTF-8) title contains `titlePart` is on
-// the display.
+// Whether a shown top-level window whose (UTF-8) title contains `titlePart`
+// is on the display.
 bool hasWindowTitled(const QString& display, const QString& titlePart);
 // Asks every such window to close, as a window manager's close button does
 // (WM_DELETE_WINDOW); false when there is none.
 bool closeWindowTitled(const QString& display, const QString& titlePart);
+
+// How many pixels of the first such window are dark (text, lines): 0 for a
+// blank window, -1 when there is none.
+int darkPixelsOfWindowTitled(const QString& display, const QString& titlePart);
 
 // Removes the window manager's client list from the display's root, as a
 // window manager that keeps none would leave it (its frames stay).

@@ -10,18 +10,28 @@
 #include "common/processes.h"
 #include "forms/twips.h"
 #include "platform/desktop.h"
+#include "platform/officelock.h"
 #include "platform/process.h"
 #include "platform/shellwait.h"
 
+#include <QByteArray>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace testing_support {
 
 class TestHooks {
 public:
     TestHooks() = default;
-    ~TestHooks() { reset(); }
+    ~TestHooks()
+    {
+        reset();
+        if (displaySet_) {
+            if (hadDisplay_) qputenv("DISPLAY", oldDisplay_);
+            else qunsetenv("DISPLAY");
+        }
+    }
     TestHooks(const TestHooks&) = delete;
     TestHooks& operator=(const TestHooks&) = delete;
 
@@ -37,6 +47,20 @@ public:
     void random(common::RandomSource source) { common::setRandomSourceForTests(std::move(source)); }
     // The screen's dots per inch (twips to pixels).
     void screenDpi(double dpi) { forms::setScreenDpi(dpi); }
+    // The office programs that run (user and profile), for the lock check.
+    void officeProcesses(QList<plat::OfficeProcess> running) { plat::setOfficeProcessesForTests(std::move(running)); }
+    // The X display programs reach (DISPLAY; none for an empty name), given
+    // back at the end.
+    void display(const QByteArray& name)
+    {
+        if (!displaySet_) {
+            hadDisplay_ = qEnvironmentVariableIsSet("DISPLAY");
+            oldDisplay_ = qgetenv("DISPLAY");
+            displaySet_ = true;
+        }
+        if (name.isEmpty()) qunsetenv("DISPLAY");
+        else qputenv("DISPLAY", name);
+    }
 
     // Undoes every hook (also those set without this object).
     static void reset()
@@ -47,7 +71,13 @@ public:
         plat::setDesktopHookForTests(nullptr);
         common::resetRandomSource();
         forms::setScreenDpi(0);
+        plat::setOfficeProcessesForTests(std::nullopt);
     }
+
+private:
+    bool displaySet_ = false;
+    bool hadDisplay_ = false;
+    QByteArray oldDisplay_;
 };
 
 }  // namespace testing_support

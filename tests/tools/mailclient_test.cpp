@@ -12,6 +12,7 @@ namespace {
 using testing_support::closeWindowTitled;
 using testing_support::hasWindowTitled;
 using testing_support::waitFor;
+using testing_support::darkPixelsOfWindowTitled;
 
 const QString kMailClient = QStringLiteral(CORVANTH_BUILD_DIR "/Foxmail.exe");
 
@@ -29,6 +30,20 @@ TEST_F(MailClientOnDisplay, ClosingItsWindowEndsIt)
     ASSERT_TRUE(closeWindowTitled(display, QStringLiteral("Foxmail")));
     EXPECT_TRUE(client.waitEnded(8000)) << "the closed window left the program running";
     EXPECT_FALSE(hasWindowTitled(display, QStringLiteral("Foxmail")));
+}
+
+TEST_F(MailClientOnDisplay, ItsWindowSaysWhatItIs)
+{
+    testing_support::RunningProgram client(kMailClient);
+    ASSERT_TRUE(client.started());
+    const QString display = x_->name();
+    // The window names itself in its title and shows a text inside (not a
+    // blank pane): a few hundred dark pixels at the least.
+    ASSERT_TRUE(waitFor([&] { return hasWindowTitled(display, QStringLiteral("邮件管理器")); }))
+        << testing_support::describeWindows(display).toStdString();
+    int dark = 0;
+    EXPECT_TRUE(waitFor([&] { return (dark = darkPixelsOfWindowTitled(display, QStringLiteral("Foxmail"))) > 300; }))
+        << "dark pixels in the window: " << dark;
 }
 
 TEST_F(MailClientOnDisplay, EndsWhenItsDisplayGoesAway)

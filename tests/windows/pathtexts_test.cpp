@@ -11,6 +11,7 @@
 #include "platform/paths.h"
 #include "platform_fixture.h"
 #include "practice/advancedexercise.h"
+#include "practice/messages.h"
 
 #include <QPlainTextEdit>
 #include <functional>
@@ -62,7 +63,7 @@ TEST_F(PathTexts, BuildersNameTheFolderTheFileManagerShows)
     }
     // The advanced exercise names its own fixed sources.
     const practice::AdvancedExercise e{QStringLiteral("word"), QStringLiteral("01"), QStringLiteral("docx")};
-    const QString text = practice::advanced::missingSourcesMessage(QStringLiteral("恢复本题"), practice::advanced::missingSources(e));
+    const QString text = practice::msg::sourcesMissing(practice::msg::kTaskRestore, practice::advanced::missingSources(e));
     EXPECT_TRUE(text.contains(plat::displayPath(e.pristineDocument()))) << text.toStdString();
     EXPECT_TRUE(text.contains(plat::displayPath(e.materialFolder()))) << text.toStdString();
 }
