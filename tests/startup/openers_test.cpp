@@ -6,6 +6,7 @@
 #include "faults.h"
 #include "forms/runtime.h"
 #include "platform_fixture.h"
+#include "practice/messages.h"
 #include "practice/randompractice.h"
 #include "scripted_msgbox.h"
 #include "startup/mainwindow.h"
@@ -212,7 +213,7 @@ TEST_F(OpenersTest, RowStaysOpenWhenTheMainWindowComesBack)
 {
     click("Command14");
     boxes.expectYesNo(common::msg::kAskExit, true);
-    boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
+    boxes.expectYesNo(practice::msg::kAskExitClearsWork, true);
     forms::unload(QStringLiteral("高级应用练习窗格"));
     processEvents();
     ASSERT_TRUE(main_->isVisible());
