@@ -43,4 +43,14 @@ inline QString handInWithOpenDocuments(const QStringList& open)
            QStringLiteral("\n请先保存并关闭这些文档。仍要现在提交吗？");
 }
 
+// Why a student key (number and name) is refused: at login, and by the final
+// exam for a key it cannot use.
+inline const QString kStudentKeyEmpty = QStringLiteral("学号和姓名不能为空！！");
+inline const QString kStudentKeyForbiddenCharacter =
+    QStringLiteral("学号和姓名中不能含有 \\ / : * ? \" < > | 等字符，请重新输入！");
+inline const QString kStudentKeyBadEdge =
+    QStringLiteral("学号不能以空格或“.”开头，姓名不能以空格或“.”结尾，请重新输入！");
+inline const QString kStudentKeyTooLong = QStringLiteral("学号和姓名太长，请重新输入！");
+inline const QString kStudentKeyNotCodePage936 = QStringLiteral("学号或姓名中含有无法保存的字符，请重新输入！");
+
 }  // namespace common::msg

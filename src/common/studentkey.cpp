@@ -1,5 +1,6 @@
 #include "common/studentkey.h"
 
+#include "common/messages.h"
 #include "platform/textfile.h"
 
 namespace common {
@@ -27,13 +28,12 @@ bool safeName(const QString& name)
 
 QString studentKeyRefusal(const QString& key)
 {
-    if (key.trimmed().isEmpty()) return QStringLiteral("学号和姓名不能为空！！");
+    if (key.trimmed().isEmpty()) return msg::kStudentKeyEmpty;
     for (const QChar c : key)
-        if (forbiddenChar(c)) return QStringLiteral("学号和姓名中不能含有 \\ / : * ? \" < > | 等字符，请重新输入！");
-    if (edgeChar(key.front()) || edgeChar(key.back()))
-        return QStringLiteral("学号不能以空格或“.”开头，姓名不能以空格或“.”结尾，请重新输入！");
-    if (key.toUtf8().size() > kMaxStudentKeyBytes) return QStringLiteral("学号和姓名太长，请重新输入！");
-    if (!plat::fitsCodePage936(key)) return QStringLiteral("学号或姓名中含有无法保存的字符，请重新输入！");
+        if (forbiddenChar(c)) return msg::kStudentKeyForbiddenCharacter;
+    if (edgeChar(key.front()) || edgeChar(key.back())) return msg::kStudentKeyBadEdge;
+    if (key.toUtf8().size() > kMaxStudentKeyBytes) return msg::kStudentKeyTooLong;
+    if (!plat::fitsCodePage936(key)) return msg::kStudentKeyNotCodePage936;
     return QString();
 }
 

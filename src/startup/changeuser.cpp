@@ -1,9 +1,11 @@
 // Change of user (更改) and leaving the platform (the main window's Unload).
+#include "common/messages.h"
 #include "forms/runtime.h"
 #include "platform/msgbox.h"
 #include "startup/cleanup.h"
 #include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
+#include "startup/messages.h"
 
 namespace startup {
 
@@ -11,9 +13,9 @@ namespace {
 const QString kChangeFlag = QStringLiteral("更换");
 
 // Both questions answered Yes.
-bool confirmedTwice(const char* first, const char* second, QWidget* owner)
+bool confirmedTwice(const QString& first, const QString& second, QWidget* owner)
 {
-    return uMsgYesNo(QString::fromUtf8(first), owner) && uMsgYesNo(QString::fromUtf8(second), owner);
+    return uMsgYesNo(first, owner) && uMsgYesNo(second, owner);
 }
 }  // namespace
 
@@ -24,9 +26,9 @@ void MainWindow::connectChangeUser()
 
 void MainWindow::onChangeUser()
 {
-    if (!confirmedTwice("是否更改当前用户？", "更改后所做答案将会清空，确定更改吗？", this)) return;
+    if (!confirmedTwice(msg::kAskChangeUser, msg::kConfirmChangeUser, this)) return;
     if (!uCleanWorkspace(this).completed) return;
-    更换或退出指令 = kChangeFlag;
+    state.changeOrExit = kChangeFlag;
     forms::show(QString::fromUtf8(LoginWindow::kName));
     forms::unload(this);
 }
@@ -34,8 +36,8 @@ void MainWindow::onChangeUser()
 void MainWindow::onUnload(bool& cancel)
 {
     // The change of user unloads the window itself after its own questions.
-    if (更换或退出指令 == kChangeFlag) return;
-    if (!confirmedTwice("是否退出？", "退出后所做答案将会清空，确定退出吗？", this) || !uCleanWorkspace(this).completed) {
+    if (state.changeOrExit == kChangeFlag) return;
+    if (!confirmedTwice(common::msg::kAskExit, msg::kConfirmExit, this) || !uCleanWorkspace(this).completed) {
         cancel = true;
         return;
     }

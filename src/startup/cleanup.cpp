@@ -6,6 +6,7 @@
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
 #include "platform/proclist.h"
+#include "startup/messages.h"
 
 namespace startup {
 
@@ -43,12 +44,12 @@ CleanResult uCleanWorkspace(QWidget* owner)
             const QString path = QStringLiteral("D:\\") + name;
             const QString probe = path + QStringLiteral("0000");
             if (common::uIsFolderOpenInExplorer(name)) {
-                refusal = QStringLiteral("“") + name + QStringLiteral("”文件夹已经打开，请关闭后再进行恢复操作");
+                refusal = msg::cleanupFolderShown(name);
                 result.stoppedAt = name;
                 break;
             }
             if (common::uProbeInUse(path, probe, false)) {
-                refusal = QStringLiteral("“") + name + QStringLiteral("”文件夹中的文件已经打开，请关闭后再进行操作");
+                refusal = msg::cleanupFolderInUse(name);
                 result.stoppedAt = name;
                 break;
             }

@@ -1,11 +1,13 @@
 #include "startup/loginwindow.h"
 
 #include "common/handover.h"
+#include "common/messages.h"
 #include "common/navigation.h"
 #include "common/studentkey.h"
 #include "forms/runtime.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
+#include "startup/messages.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,7 +62,7 @@ void LoginWindow::onLoad()
 
 QString LoginWindow::refusal(const QString& number, const QString& name)
 {
-    if (blank(number) || blank(name)) return QStringLiteral("学号和姓名不能为空！！");
+    if (blank(number) || blank(name)) return common::msg::kStudentKeyEmpty;
     // Number and name make the student key, which later names folders and
     // files.
     return common::studentKeyRefusal(number + name);
@@ -76,7 +78,7 @@ void LoginWindow::login()
     }
     const QString identity = number + name + QStringLiteral("\r\n") + number + QStringLiteral("\r\n") + name;
     if (!uWriteTextFile(common::kIdentityFile, identity) || !uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"))) {
-        uMsgOk(QStringLiteral("无法保存学生信息，请检查素材文件夹是否完整。"), this);
+        uMsgOk(msg::kIdentityNotSaved, this);
         return;
     }
     forms::unload(this);

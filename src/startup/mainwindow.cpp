@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/result.h"
 #include "startup/mainwindow_design.h"
+#include "startup/messages.h"
 
 #include <initializer_list>
 
@@ -50,14 +51,14 @@ void MainWindow::onLoad()
     forms::setCaption(ctl("大标题"),
                       QStringLiteral("《Corvanth》实训平台\r\n（基础理论 + Windows + MS Office + 网络基础）"));
     setOuterSizeTw(12465, 9210);
-    common::readLineInto(学号, common::kIdentityFile, 1);
+    common::readLineInto(state.studentKey, common::kIdentityFile, 1);
     if (auto l = uReadTextLine(common::kIdentityFile, 2))
         forms::setCaption(ctl("学号内容"), QStringLiteral("【学号：") + common::shownPart(*l) + QStringLiteral("】"));
     if (auto l = uReadTextLine(common::kIdentityFile, 3))
         forms::setCaption(ctl("姓名内容"), QStringLiteral("【姓名：") + common::shownPart(*l) + QStringLiteral("】"));
     layoutIdentityBox();
     if (const QString problem = common::handOverProblem(common::kIdentityFile); !problem.isEmpty())
-        uMsgOk(problem + QStringLiteral("\n请点击“更改”重新登录。"), this);
+        uMsgOk(msg::identityUnusable(problem), this);
 }
 
 void MainWindow::layoutIdentityBox()

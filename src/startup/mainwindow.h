@@ -6,6 +6,16 @@ namespace startup {
 
 struct AreaOpener;
 
+// What the main window remembers between its handlers. The texts start as
+// the captions of the design's hidden labels.
+struct MainWindowState {
+    // The student key, line 1 of the identity file.
+    QString studentKey = QStringLiteral("学号");
+    // "更换" once the change of user unloads the window: its Unload then
+    // asks nothing and cleans nothing.
+    QString changeOrExit = QStringLiteral("更换或退出指令");
+};
+
 class MainWindow : public forms::Form {
     Q_OBJECT
 public:
@@ -16,9 +26,7 @@ public:
     // Leaving the platform (kept with the change of user).
     void onUnload(bool& cancel) override;
 
-    // Hidden state labels.
-    QString 学号 = QStringLiteral("学号");                  // the student key
-    QString 更换或退出指令 = QStringLiteral("更换或退出指令");  // change-of-user flag
+    MainWindowState state;
 
     // Lays out the identity box from the measured label widths.
     void layoutIdentityBox();

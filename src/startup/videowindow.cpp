@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
+#include "startup/messages.h"
 
 #include <QEvent>
 #include <algorithm>
@@ -47,7 +48,7 @@ void VideoWindow::onLoad()
     const QSize size = videoWindowSizeTw(s ? s->availableGeometry() : QRect());
     setOuterSizeTw(size.width(), size.height());
     QString key;
-    if (auto l = uReadTextLine(common::kIdentityFile, 1)) 学号 = key = *l;
+    if (auto l = uReadTextLine(common::kIdentityFile, 1)) state.studentKey = key = *l;
     if (auto l = uReadTextLine(common::kVideoRequest, 1))
         setCaption(QStringLiteral("视频操作_") + *l + QStringLiteral("【") + key + QStringLiteral("】"));
     const QString address = videoPageAddress();
@@ -55,9 +56,9 @@ void VideoWindow::onLoad()
     forms::setCaption(label, QStringLiteral("操作视频在网页浏览器中播放：\r\n\r\n") + address);
     label->setGeometry(rect());
     label->setAlignment(Qt::AlignCenter);
-    browserStarted_ = plat::openInBrowser(QUrl(address));
-    if (!browserStarted_)
-        uMsgOk(QStringLiteral("无法打开网页浏览器，请在浏览器中输入窗口中显示的网址观看操作视频。"), this);
+    state.browserStarted = plat::openInBrowser(QUrl(address));
+    if (!state.browserStarted)
+        uMsgOk(msg::kBrowserNotStarted, this);
 }
 
 void VideoWindow::changeEvent(QEvent* e)
@@ -65,8 +66,8 @@ void VideoWindow::changeEvent(QEvent* e)
     forms::Form::changeEvent(e);
     // Shown and active for the first time: the browser page, starting now,
     // may come in front of it.
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && browserStarted_) {
-        browserStarted_ = false;
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && state.browserStarted) {
+        state.browserStarted = false;
         yieldTopmostUntilActive();
     }
 }

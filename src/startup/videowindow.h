@@ -9,6 +9,16 @@
 
 namespace startup {
 
+// What the video window remembers between its handlers.
+struct VideoState {
+    // The student key, line 1 of the identity file (the caption of the
+    // design's hidden label until read).
+    QString studentKey = QStringLiteral("学号");
+    // The page was handed to the browser and the window has not been active
+    // since.
+    bool browserStarted = false;
+};
+
 class VideoWindow : public forms::Form {
     Q_OBJECT
 public:
@@ -17,13 +27,10 @@ public:
 
     void onLoad() override;
 
-    QString 学号 = QStringLiteral("学号");  // hidden label: the student key
+    VideoState state;
 
 protected:
     void changeEvent(QEvent* e) override;
-
-private:
-    bool browserStarted_ = false;  // the page was handed to the browser
 };
 
 // The fixed address of the video page.

@@ -1,20 +1,19 @@
 #include "windows/registry.h"
 
-#include "common/placeholder.h"
+#include "exam/examwindow.h"
 #include "forms/runtime.h"
+#include "knowledge/exercisewindow.h"
 #include "knowledge/mindmap.h"
 #include "mocktest/answering/mocktestwindow.h"
 #include "practice/advancedexercise.h"
 #include "practice/randompractice.h"
-#include "exam/examwindow.h"
-#include "startup/videowindow.h"
-#include "theory/moduledrill.h"
-#include "theory/randomtheory.h"
-#include "knowledge/exercisewindow.h"
 #include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
+#include "startup/videowindow.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
+#include "theory/moduledrill.h"
+#include "theory/randomtheory.h"
 
 namespace windows {
 namespace {
@@ -23,11 +22,6 @@ template <class T>
 void add()
 {
     forms::registerForm(QString::fromUtf8(T::kName), [] { return new T; });
-}
-
-[[maybe_unused]] void placeholder(const char* name, const char* caption)
-{
-    forms::registerForm(QString::fromUtf8(name), [name, caption] { return new common::PlaceholderForm(name, caption); });
 }
 
 }  // namespace

@@ -8,12 +8,38 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
 
 class Smoke : public ::testing::Test {
 protected:
+    // The demo tree is laid out once for the suite (drawing its pictures and
+    // writing its documents is most of the work); each test that runs on it
+    // gets a fresh copy of its own.
+    static void SetUpTestSuite()
+    {
+        built_ = new QTemporaryDir;
+        builtOk_ = built_->isValid() && demotree::build(built_->path(), &buildError_);
+        if (!built_->isValid()) buildError_ = QStringLiteral("no temporary folder for the demo tree");
+    }
+    static void TearDownTestSuite()
+    {
+        delete built_;
+        built_ = nullptr;
+    }
+    // Puts a copy of the freshly built demo tree beside the program.
+    void placeDemoTree()
+    {
+        ASSERT_TRUE(builtOk_) << buildError_.toStdString();
+        namespace fs = std::filesystem;
+        std::error_code e;
+        fs::copy(QFile::encodeName(built_->path() + QStringLiteral("/素材")).toStdString(),
+                 QFile::encodeName(program + QStringLiteral("/素材")).toStdString(), fs::copy_options::recursive, e);
+        ASSERT_FALSE(e) << "cannot copy the demo tree: " << e.message();
+    }
+
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
@@ -46,6 +72,10 @@ protected:
         return finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 
+    static inline QTemporaryDir* built_ = nullptr;
+    static inline bool builtOk_ = false;
+    static inline QString buildError_;
+
     QTemporaryDir dir;
     QString program;
     QString out, err;
@@ -53,8 +83,7 @@ protected:
 
 TEST_F(Smoke, StartsOnTheMainWindowOfAFreshDemoTree)
 {
-    QString error;
-    ASSERT_TRUE(demotree::build(program, &error)) << error.toStdString();
+    ASSERT_NO_FATAL_FAILURE(placeDemoTree());
     EXPECT_EQ(run(), 0) << err.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("SHOWN"))) << out.toStdString() << err.toStdString();
     EXPECT_FALSE(err.contains(QStringLiteral("MESSAGE:"))) << err.toStdString();
@@ -70,8 +99,7 @@ TEST_F(Smoke, WithoutTheMaterialsTreeItNamesTheMissingFolderAndEnds)
 
 TEST_F(Smoke, ASecondCopyOnTheSameTreeSaysThePlatformRunsAndEnds)
 {
-    QString error;
-    ASSERT_TRUE(demotree::build(program, &error)) << error.toStdString();
+    ASSERT_NO_FATAL_FAILURE(placeDemoTree());
     {
         // The first copy's lock, held as that copy holds it.
         plat::setProgramFolder(program);

@@ -6,6 +6,7 @@
 #include "forms/runtime.h"
 #include "forms/twips.h"
 #include "platform_fixture.h"
+#include "test_hooks.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -62,7 +63,6 @@ const QString kB = QStringLiteral("乙");
 
 class RuntimeTest : public testing_support::PlatformTest {
 protected:
-    RuntimeTest() { withDemoTree_ = false; }
     void SetUp() override
     {
         PlatformTest::SetUp();
@@ -207,12 +207,12 @@ struct TwipsCase {
 
 class Twips : public ::testing::TestWithParam<TwipsCase> {
 protected:
-    void TearDown() override { forms::setScreenDpi(0); }
+    testing_support::TestHooks hooks;
 };
 
 TEST_P(Twips, ConvertsWithTheScreensDpi)
 {
-    forms::setScreenDpi(GetParam().dpi);
+    hooks.screenDpi(GetParam().dpi);
     EXPECT_EQ(forms::tw(GetParam().twips), GetParam().pixels);
     EXPECT_EQ(forms::toTw(GetParam().pixels), GetParam().pixels * 1440 / static_cast<int>(GetParam().dpi));
 }
@@ -224,8 +224,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Twips,
 
 class ControlsTest : public ::testing::Test {
 protected:
-    void SetUp() override { forms::setScreenDpi(96); }
-    void TearDown() override { forms::setScreenDpi(0); }
+    void SetUp() override { hooks.screenDpi(96); }
+    testing_support::TestHooks hooks;
     QWidget parent;
 };
 

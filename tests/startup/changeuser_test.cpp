@@ -1,4 +1,5 @@
 // 更改 (change of user) and closing the main window, with Yes and No answers.
+#include "common/messages.h"
 #include "common/processes.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
@@ -9,6 +10,8 @@
 #include "startup/cleanup.h"
 #include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
+#include "startup/messages.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -20,19 +23,29 @@ namespace {
 
 const QString kMain = QString::fromUtf8(startup::MainWindow::kName);
 const QString kLogin = QString::fromUtf8(startup::LoginWindow::kName);
-const QString kChange1 = QStringLiteral("是否更改当前用户？");
-const QString kChange2 = QStringLiteral("更改后所做答案将会清空，确定更改吗？");
-const QString kExit1 = QStringLiteral("是否退出？");
-const QString kExit2 = QStringLiteral("退出后所做答案将会清空，确定退出吗？");
+const QString& kChange1 = startup::msg::kAskChangeUser;
+const QString& kChange2 = startup::msg::kConfirmChangeUser;
+const QString& kExit1 = common::msg::kAskExit;
+const QString& kExit2 = startup::msg::kConfirmExit;
+const QString kInUse = startup::msg::cleanupFolderInUse(QStringLiteral("实训素材"));
 const QString kWebTool = QStringLiteral("/素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe");
 
+// The stand-in servers and their kill tools are the only part of the demo
+// tree used (by the end-to-end test).
 class ChangeUserTest : public testing_support::DemoTreeTest {
 protected:
+    ChangeUserTest()
+        : DemoTreeTest({QStringLiteral("素材/bk/soft/WebServer/MyWebServer.exe"),
+                        QStringLiteral("素材/bk/soft/FtpServer/FTPServer.exe"),
+                        QStringLiteral("素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe"),
+                        QStringLiteral("素材/bk/模拟测试/题库/入门/network/sever/f-kill_app.exe")})
+    {
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
-        common::setProcessListForTests([] { return QStringList{QStringLiteral("MyWebServer.exe")}; });
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle) {
+        hooks.processes([] { return QStringList{QStringLiteral("MyWebServer.exe")}; });
+        hooks.starts([this](const QString& host, const QStringList&, plat::WindowStyle) {
             started_ << host.mid(program_.size());
             return qint64(4242);
         });
@@ -44,16 +57,11 @@ protected:
         main_ = qobject_cast<startup::MainWindow*>(forms::show(kMain));
         ASSERT_TRUE(main_);
     }
-    void TearDown() override
-    {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        PlatformTest::TearDown();
-    }
     void clickChange() { main_->ctl<QAbstractButton>(QStringLiteral("Command26"))->click(); }
     void closeBox() { main_->close(); }
     bool cleaned() const { return QDir(drive_).isEmpty(); }
 
+    testing_support::TestHooks hooks;
     startup::MainWindow* main_ = nullptr;
     QStringList started_;
 };
@@ -113,7 +121,7 @@ TEST_P(AnsweredNo, ChangesNothing)
     EXPECT_TRUE(main_->isVisible());
     EXPECT_FALSE(forms::isLoaded(kLogin));
     EXPECT_FALSE(ended_);
-    EXPECT_EQ(main_->更换或退出指令, QStringLiteral("更换或退出指令"));
+    EXPECT_EQ(main_->state.changeOrExit, QStringLiteral("更换或退出指令"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AnsweredNo,
@@ -129,7 +137,7 @@ TEST_F(ChangeUserTest, AStoppedCleanUpUnderChangeKeepsTheUserAndALaterCloseAsksA
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectYesNo(kChange1, true);
     boxes.expectYesNo(kChange2, true);
-    boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+    boxes.expectOk(kInUse);
     clickChange();
     processEvents();
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/DocxNew")));  // before the stop: gone
@@ -138,12 +146,12 @@ TEST_F(ChangeUserTest, AStoppedCleanUpUnderChangeKeepsTheUserAndALaterCloseAsksA
     EXPECT_TRUE(started_.isEmpty());
     EXPECT_TRUE(forms::isLoaded(kMain));
     EXPECT_FALSE(forms::isLoaded(kLogin));
-    EXPECT_EQ(main_->更换或退出指令, QStringLiteral("更换或退出指令"));
+    EXPECT_EQ(main_->state.changeOrExit, QStringLiteral("更换或退出指令"));
 
     // The same stop at the close box keeps the window open.
     boxes.expectYesNo(kExit1, true);
     boxes.expectYesNo(kExit2, true);
-    boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+    boxes.expectOk(kInUse);
     closeBox();
     processEvents();
     EXPECT_TRUE(forms::isLoaded(kMain));
@@ -172,7 +180,7 @@ TEST_P(AfterAStop, TheNextTryAsksBothQuestionsAgainAndCompletes)
         ASSERT_TRUE(holder.holding());
         boxes.expectYesNo(first, true);
         boxes.expectYesNo(second, true);
-        boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+        boxes.expectOk(kInUse);
         c.viaChange ? clickChange() : closeBox();
         processEvents();
         ASSERT_TRUE(forms::isLoaded(kMain));
@@ -214,13 +222,13 @@ TEST_F(ChangeUserTest, AnotherWindowUnloadingTheHiddenMainWindowMeetsTheExitQues
 
 TEST_F(ChangeUserTest, OnlyTheExactFlagSkipsTheExitQuestions)
 {
-    main_->更换或退出指令 = QStringLiteral("更换 ");
+    main_->state.changeOrExit = QStringLiteral("更换 ");
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectYesNo(kExit1, false);
     closeBox();
     EXPECT_TRUE(forms::isLoaded(kMain));
 
-    main_->更换或退出指令 = QStringLiteral("更换");
+    main_->state.changeOrExit = QStringLiteral("更换");
     closeBox();
     processEvents();
     EXPECT_FALSE(forms::isLoaded(kMain));
@@ -230,8 +238,8 @@ TEST_F(ChangeUserTest, OnlyTheExactFlagSkipsTheExitQuestions)
 // End to end on the demo tree: real stand-in servers, the real process list.
 TEST_F(ChangeUserTest, ChangeStopsTheRunningStandInServers)
 {
-    plat::setStartHookForTests(nullptr);
-    common::setProcessListForTests(nullptr);
+    hooks.starts(nullptr);
+    hooks.processes(nullptr);
     testing_support::RunningProgram web(hostPath(QStringLiteral("素材/bk/soft/WebServer/MyWebServer.exe")));
     testing_support::RunningProgram ftp(hostPath(QStringLiteral("素材/bk/soft/FtpServer/FTPServer.exe")));
     ASSERT_TRUE(web.started() && ftp.started());

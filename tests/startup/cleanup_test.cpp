@@ -8,6 +8,8 @@
 #include "process_support.h"
 #include "scripted_msgbox.h"
 #include "startup/cleanup.h"
+#include "startup/messages.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,29 +35,26 @@ void plainFile(const QString& drive, const QString& name)
     f.write("x");
 }
 
-class CleanupTest : public testing_support::DemoTreeTest {
+// The kill tools are started through the start hook: no file of the demo
+// tree is needed.
+class CleanupTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        common::setProcessListForTests([this] { return running_; });
-        plat::setStartHookForTests([this](const QString& host, const QStringList&, plat::WindowStyle style) {
+        hooks.processes([this] { return running_; });
+        hooks.starts([this](const QString& host, const QStringList&, plat::WindowStyle style) {
             started_ << host.mid(program_.size());
             EXPECT_EQ(style, plat::WindowStyle::Hidden);
             return qint64(4242);
         });
-    }
-    void TearDown() override
-    {
-        plat::setStartHookForTests(nullptr);
-        common::setProcessListForTests(nullptr);
-        PlatformTest::TearDown();
     }
     QString d(const QString& rel) const { return drive_ + '/' + rel; }
     void folderWithFile(const QString& name) const { ::folderWithFile(drive_, name); }
     void plainFile(const QString& name) const { ::plainFile(drive_, name); }
     bool exists(const QString& rel) const { return QFileInfo::exists(d(rel)); }
 
+    testing_support::TestHooks hooks;
     QStringList running_;
     QStringList started_;
 };
@@ -194,7 +193,7 @@ TEST_F(CleanupTest, ALeftBehindFolderIsTriedAgainAndAFolderMadeAgainMeanwhileSto
     EXPECT_TRUE(exists(QStringLiteral("winsys0000/只读.txt")));
     // The folder made again under its own name cannot be moved aside.
     folderWithFile(QStringLiteral("winsys"));
-    boxes.expectOk(QStringLiteral("“winsys”文件夹中的文件已经打开，请关闭后再进行操作"));
+    boxes.expectOk(startup::msg::cleanupFolderInUse(QStringLiteral("winsys")));
     EXPECT_FALSE(startup::uCleanWorkspace().completed);
     EXPECT_TRUE(exists(QStringLiteral("winsys/sub/作业.docx")));
 }
@@ -207,7 +206,7 @@ TEST_F(CleanupTest, AFileHeldOpenInTheWorkingFolderStopsAtEntry11)
     testing_support::FileHolder holder(d(QStringLiteral("实训素材/sub/作业.docx")));
     ASSERT_TRUE(holder.holding());
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("“实训素材”文件夹中的文件已经打开，请关闭后再进行操作"));
+    boxes.expectOk(startup::msg::cleanupFolderInUse(QStringLiteral("实训素材")));
     const startup::CleanResult r = startup::uCleanWorkspace();
     EXPECT_FALSE(r.completed);
     EXPECT_EQ(r.stoppedAt, QStringLiteral("实训素材"));
@@ -219,55 +218,55 @@ TEST_F(CleanupTest, AFileHeldOpenInTheWorkingFolderStopsAtEntry11)
     EXPECT_TRUE(started_.isEmpty());
 }
 
-TEST_F(CleanupTest, AFileManagerWindowOnWwwStopsAtEntry9)
+// A file-manager window on "D:\\WWW" (entry 9) with every listed folder present.
+class CleanupUnderAFileManagerWindow : public testing_support::WithPrivateX<CleanupTest> {
+protected:
+    void SetUp() override
+    {
+        WithPrivateX::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        for (const QString& f : startup::cleanupFolders()) folderWithFile(f);
+        running_ = {QStringLiteral("MyWebServer.exe"), QStringLiteral("FTPServer.exe")};
+    }
+    // The clean-up stops at WWW with its message: the eight folders before it
+    // are gone, WWW and those after it stay, no server is stopped.
+    void expectStopAtWww()
+    {
+        testing_support::ScriptedMessageBoxes boxes;
+        boxes.expectOk(startup::msg::cleanupFolderShown(QStringLiteral("WWW")));
+        EXPECT_FALSE(startup::uCleanWorkspace().completed);
+        const QStringList& l = startup::cleanupFolders();
+        for (int i = 0; i < l.size(); ++i) EXPECT_EQ(exists(l[i]), i >= 8) << qPrintable(l[i]);
+        EXPECT_TRUE(started_.isEmpty());
+    }
+};
+
+TEST_F(CleanupUnderAFileManagerWindow, TitledWithTheBareNameInAnyCaseStopsAtEntry9)
 {
-    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
-    testing_support::XvfbDisplay x;
-    ASSERT_TRUE(x.running());
-    testing_support::ClassedWindow w(x.name(), "Nautilus", QStringLiteral("www"));
+    testing_support::ClassedWindow w(x_->name(), "Nautilus", QStringLiteral("www"));
     ASSERT_TRUE(w.ok());
-    for (const QString& f : startup::cleanupFolders()) folderWithFile(f);
-    running_ = {QStringLiteral("MyWebServer.exe"), QStringLiteral("FTPServer.exe")};
-    testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("“WWW”文件夹已经打开，请关闭后再进行恢复操作"));
-    EXPECT_FALSE(startup::uCleanWorkspace().completed);
-    const QStringList& l = startup::cleanupFolders();
-    for (int i = 0; i < l.size(); ++i) EXPECT_EQ(exists(l[i]), i >= 8) << qPrintable(l[i]);
-    EXPECT_TRUE(started_.isEmpty());
+    expectStopAtWww();
 }
 
 // Real file managers title their windows with their own suffix ("WWW -
 // Thunar"): the fake window as Thunar draws it, then Thunar itself on
 // "D:\\WWW" under a real window manager.
-TEST_F(CleanupTest, AThunarWindowOnWwwStopsAtEntry9)
+TEST_F(CleanupUnderAFileManagerWindow, OfThunarStopsAtEntry9)
 {
-    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
-    testing_support::XvfbDisplay x;
-    ASSERT_TRUE(x.running());
-    for (const QString& f : startup::cleanupFolders()) folderWithFile(f);
-    running_ = {QStringLiteral("MyWebServer.exe"), QStringLiteral("FTPServer.exe")};
-    auto expectStopAtWww = [&] {
-        testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("“WWW”文件夹已经打开，请关闭后再进行恢复操作"));
-        EXPECT_FALSE(startup::uCleanWorkspace().completed);
-        const QStringList& l = startup::cleanupFolders();
-        for (int i = 0; i < l.size(); ++i) EXPECT_EQ(exists(l[i]), i >= 8) << qPrintable(l[i]);
-        EXPECT_TRUE(started_.isEmpty());
-    };
     {
-        testing_support::ClassedWindow w(x.name(), "Thunar", QStringLiteral("WWW - Thunar"));
+        testing_support::ClassedWindow w(x_->name(), "Thunar", QStringLiteral("WWW - Thunar"));
         ASSERT_TRUE(w.ok());
         expectStopAtWww();
     }
     if (!testing_support::WindowManager::available() || !testing_support::FileManagerWindow::available())
         GTEST_SKIP() << "openbox or thunar not installed";
-    testing_support::WindowManager wm(x.name());
+    testing_support::WindowManager wm(x_->name());
     ASSERT_TRUE(wm.running());
-    testing_support::FileManagerWindow thunar(x.name(), d(QStringLiteral("WWW")));
+    testing_support::FileManagerWindow thunar(x_->name(), d(QStringLiteral("WWW")));
     ASSERT_TRUE(thunar.started());
     ASSERT_TRUE(testing_support::waitFor([] { return common::uIsFolderOpenInExplorer(QStringLiteral("WWW")); },
                                          testing_support::kDesktopProgramStartMs))
-        << thunar.report().toStdString() << "\nwindows:\n" << testing_support::describeWindows(x.name()).toStdString();
+        << thunar.report().toStdString() << "\nwindows:\n" << testing_support::describeWindows(x_->name()).toStdString();
     expectStopAtWww();
 }
 

@@ -1,5 +1,6 @@
 // The login: refusals write nothing; a login writes the identity and the
 // launch mode and opens a new main window with the new student.
+#include "common/messages.h"
 #include "forms/design.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
@@ -9,6 +10,8 @@
 #include "scripted_msgbox.h"
 #include "startup/loginwindow.h"
 #include "startup/mainwindow.h"
+#include "startup/messages.h"
+#include "test_hooks.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -25,28 +28,23 @@ const QString kIdentity = QStringLiteral("素材/bk/studentnumber.txt");
 const QString kLaunch = QStringLiteral("素材/bk/one_or_more.txt");
 const QString kMission = QStringLiteral("素材/bk/xz.txt");
 
-const QString kEmpty = QStringLiteral("学号和姓名不能为空！！");
-const QString kBadChar = QStringLiteral("学号和姓名中不能含有 \\ / : * ? \" < > | 等字符，请重新输入！");
-const QString kBadCodePage = QStringLiteral("学号或姓名中含有无法保存的字符，请重新输入！");
-const QString kBadEdge = QStringLiteral("学号不能以空格或“.”开头，姓名不能以空格或“.”结尾，请重新输入！");
-const QString kTooLong = QStringLiteral("学号和姓名太长，请重新输入！");
+const QString& kEmpty = common::msg::kStudentKeyEmpty;
+const QString& kBadChar = common::msg::kStudentKeyForbiddenCharacter;
+const QString& kBadCodePage = common::msg::kStudentKeyNotCodePage936;
+const QString& kBadEdge = common::msg::kStudentKeyBadEdge;
+const QString& kTooLong = common::msg::kStudentKeyTooLong;
 
 class LoginTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
+        hooks.screenDpi(96);
         writeBytes(kIdentity, gbk(QStringLiteral("1张三\r\n1\r\n张三\r\n")));
         writeBytes(kLaunch, "mission\r\n");
         writeBytes(kMission, "excel\r\n");
         login = forms::show(kLogin);
         ASSERT_NE(login, nullptr);
-    }
-    void TearDown() override
-    {
-        PlatformTest::TearDown();
-        forms::setScreenDpi(0);
     }
     void type(const QString& number, const QString& name)
     {
@@ -67,6 +65,7 @@ protected:
         EXPECT_FALSE(ended_);
     }
 
+    testing_support::TestHooks hooks;
     testing_support::ScriptedMessageBoxes boxes;
     forms::Form* login = nullptr;
 };
@@ -168,7 +167,7 @@ const Refusal kRefusals[] = {
     Refusal{"too_long", "2024", QString(50, QChar(0x5F20)), kTooLong},
 };
 
-TEST(LoginRefusalText, EachRefusedInputHasItsMessage)
+TEST_F(LoginTest, EachRefusedInputHasItsMessage)
 {
     for (const Refusal& c : kRefusals)
         EXPECT_EQ(startup::LoginWindow::refusal(c.number, c.student), c.message) << c.name;
@@ -191,7 +190,7 @@ TEST_F(LoginTest, WritesIdentityAndLaunchModeAndOpensANewMainWindow)
     auto* main = qobject_cast<startup::MainWindow*>(forms::loaded(kMain));
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->学号, QStringLiteral("20240517欧阳 修"));
+    EXPECT_EQ(main->state.studentKey, QStringLiteral("20240517欧阳 修"));
     EXPECT_EQ(forms::caption(main->ctl(QStringLiteral("学号内容"))), QStringLiteral("【学号：20240517】"));
     EXPECT_EQ(forms::caption(main->ctl(QStringLiteral("姓名内容"))), QStringLiteral("【姓名：欧阳 修】"));
     EXPECT_FALSE(ended_);
@@ -222,7 +221,7 @@ TEST_F(LoginTest, AnUnwritableIdentityFileIsReportedAndTheLoginStays)
 {
     QDir(hostPath(QStringLiteral("素材/bk"))).removeRecursively();
     type(QStringLiteral("2024"), QStringLiteral("李四"));
-    boxes.expectOk();
+    boxes.expectOk(startup::msg::kIdentityNotSaved);
     press();
     EXPECT_TRUE(forms::isLoaded(kLogin));
     EXPECT_FALSE(forms::isLoaded(kMain));
@@ -231,7 +230,7 @@ TEST_F(LoginTest, AnUnwritableIdentityFileIsReportedAndTheLoginStays)
 TEST_F(LoginTest, AFullVolumeKeepsTheOldIdentityWholeAndTellsTheStudent)
 {
     type(QStringLiteral("20240517"), QStringLiteral("欧阳修"));
-    boxes.expectOk(QStringLiteral("无法保存学生信息，请检查素材文件夹是否完整。"));
+    boxes.expectOk(startup::msg::kIdentityNotSaved);
     {
         testing_support::FileSizeLimit full(8);
         ASSERT_TRUE(full.ok());

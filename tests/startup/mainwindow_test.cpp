@@ -6,7 +6,9 @@
 #include "forms/twips.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "test_hooks.h"
 #include "startup/mainwindow.h"
+#include "startup/messages.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -22,17 +24,15 @@ const QString kIdentity = QStringLiteral("素材/bk/studentnumber.txt");
 const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kTaskMode = QStringLiteral("素材/bk/任务项目/model.txt");
 
-class MainWindowTest : public testing_support::DemoTreeTest {
+class MainWindowTest : public testing_support::PlatformTest {
 protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        forms::setScreenDpi(96);
-    }
-    void TearDown() override
-    {
-        PlatformTest::TearDown();
-        forms::setScreenDpi(0);
+        hooks.screenDpi(96);
+        // The hand-over files the area openers write anew.
+        writeBytes(kMarker, gbk(QStringLiteral("知识点\r\n")));
+        writeBytes(kTaskMode, "\r\n");
     }
     startup::MainWindow* open()
     {
@@ -50,6 +50,7 @@ protected:
     int right(const char* name) const { return forms::leftTw(c(name)) + forms::widthTw(c(name)); }
     forms::LineControl* line(const char* name) const { return qobject_cast<forms::LineControl*>(c(name)); }
 
+    testing_support::TestHooks hooks;
     testing_support::ScriptedMessageBoxes boxes;
 };
 
@@ -61,7 +62,7 @@ TEST_F(MainWindowTest, LoadShowsTitleSizeAndTheStudentOfTheIdentityFile)
     EXPECT_EQ(w->outerWidthTw(), 12465);
     EXPECT_EQ(w->outerHeightTw(), 9210);
     EXPECT_EQ(text("大标题"), QStringLiteral("《Corvanth》实训平台\n（基础理论 + Windows + MS Office + 网络基础）"));
-    EXPECT_EQ(w->学号, QStringLiteral("20240305李小明"));
+    EXPECT_EQ(w->state.studentKey, QStringLiteral("20240305李小明"));
     EXPECT_EQ(text("学号内容"), QStringLiteral("【学号：20240305】"));
     EXPECT_EQ(text("姓名内容"), QStringLiteral("【姓名：李小明】"));
     EXPECT_EQ(w->ctl(QStringLiteral("学号")), nullptr);  // a hidden state label, not a widget
@@ -101,9 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, AnIdentityFileThatIsNotOneIsIgnoredWithAMessage)
 {
     writeBytes(kIdentity, QByteArray(17 * 1024 * 1024, '7') + "\r\n7\r\n7\r\n");
-    boxes.expectOk(QStringLiteral("“素材\\bk\\studentnumber.txt”不是应有的内容（大于 64 KB），已忽略。\n请点击“更改”重新登录。"));
+    boxes.expectOk(startup::msg::identityUnusable(QStringLiteral("“素材\\bk\\studentnumber.txt”不是应有的内容（大于 64 KB），已忽略。")));
     startup::MainWindow* w = open();
-    EXPECT_LT(w->学号.size(), 100);
+    EXPECT_LT(w->state.studentKey.size(), 100);
     EXPECT_EQ(text("学号内容"), QStringLiteral("学号：0000000000"));
     EXPECT_EQ(text("姓名内容"), QStringLiteral("姓名：某某某某"));
 }
@@ -271,7 +272,7 @@ TEST_F(MainWindowTest, EveryControlOfTheDesignIsInPlace)
     }
     for (const char* aux : {"Combo1", "Combo2", "Combo3", "File1", "Dir1"})
         EXPECT_EQ(c(aux)->parentWidget()->objectName(), QStringLiteral("Frame1")) << aux;
-    EXPECT_EQ(w->更换或退出指令, QStringLiteral("更换或退出指令"));
+    EXPECT_EQ(w->state.changeOrExit, QStringLiteral("更换或退出指令"));
     // Lines: the identity box and the orange decoration under the title.
     for (const auto& [n, x1, y, x2] : {std::tuple{"Line2", 600, 2520, 11880}, std::tuple{"Line1", 600, 2640, 11880}}) {
         auto* l = line(n);

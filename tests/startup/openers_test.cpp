@@ -1,10 +1,12 @@
 // The openers of the main window's rows: request bytes, hide and show, and
 // the call marker written only after the target's Load.
 #include "common/handover.h"
+#include "common/messages.h"
+#include "common/navigation.h"
 #include "faults.h"
 #include "forms/runtime.h"
-#include "platform/paths.h"
 #include "platform_fixture.h"
+#include "practice/messages.h"
 #include "practice/randompractice.h"
 #include "scripted_msgbox.h"
 #include "startup/mainwindow.h"
@@ -22,12 +24,35 @@ const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kRandom = QStringLiteral("素材/bk/题库/随机抽题练习.txt");
 const QString kAdvanced = QStringLiteral("素材/bk/高级应用/题号.txt");
 
-class OpenersTest : public testing_support::DemoTreeTest {
+// The parts of the demo tree that a target window reads at its Load; the
+// other targets open on the few files SetUp writes.
+const QString kAdvancedBank = QStringLiteral("素材/bk/高级应用");
+
+QStringList demoPartsFor(const QString& target)
+{
+    if (target == QStringLiteral("基础理论"))
+        return {QStringLiteral("素材/bk/选择题题目/基础理论"), QStringLiteral("素材/bk/选择题题目/占位.txt")};
+    if (target == QStringLiteral("理论题随机练习窗格"))
+        return {QStringLiteral("素材/bk/题库/理论题"), QStringLiteral("素材/bk/理论题随机抽题测试")};
+    if (target == QStringLiteral("高级应用练习窗格")) return {kAdvancedBank};
+    return {};
+}
+
+class OpenersTest : public testing_support::PlatformTest {
 protected:
+    // The fixture's own tests open the advanced exercises.
+    explicit OpenersTest(QStringList demoParts = {kAdvancedBank})
+    {
+        withDemoTree_ = !demoParts.isEmpty();
+        demoParts_ = std::move(demoParts);
+    }
     void SetUp() override
     {
         PlatformTest::SetUp();
         writeBytes(QStringLiteral("素材/bk/one_or_more.txt"), "more\r\n");
+        writeBytes(kMarker, "OLD\r\n");
+        writeBytes(kRandom, "untouched\r\n");
+        writeBytes(kAdvanced, "untouched\r\n");
         main_ = qobject_cast<startup::MainWindow*>(forms::show(kMain));
         ASSERT_NE(main_, nullptr);
         for (const char* area : {"Command6", "Command10", "Command33", "Command11"}) click(area);
@@ -89,7 +114,10 @@ const OpenerCase kOpeners[] = {
     {"Command19", nullptr, nullptr, "期末考查窗格", nullptr},
 };
 
-class EveryOpener : public OpenersTest, public ::testing::WithParamInterface<OpenerCase> {};
+class EveryOpener : public OpenersTest, public ::testing::WithParamInterface<OpenerCase> {
+protected:
+    EveryOpener() : OpenersTest(demoPartsFor(QString::fromUtf8(GetParam().target))) {}
+};
 
 TEST_P(EveryOpener, WritesItsRequestHidesTheMainWindowShowsItsTargetThenWritesTheMarker)
 {
@@ -125,7 +153,10 @@ struct CaptionCase {
 };
 void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.button; }
 
-class OpenerCaption : public OpenersTest, public ::testing::WithParamInterface<CaptionCase> {};
+class OpenerCaption : public OpenersTest, public ::testing::WithParamInterface<CaptionCase> {
+protected:
+    OpenerCaption() : OpenersTest(QStringList()) {}
+};
 
 TEST_P(OpenerCaption, ShowsItsCaptionWithItsBlanksAndItsHint)
 {
@@ -181,8 +212,8 @@ TEST_F(OpenersTest, MockTestButtonsLeaveTheMarkerAlone)
 TEST_F(OpenersTest, RowStaysOpenWhenTheMainWindowComesBack)
 {
     click("Command14");
-    boxes.expectYesNo(QStringLiteral("是否退出？"), true);
-    boxes.expectYesNo(QStringLiteral("【退出后已完成操作将会清空】，确定退出吗？"), true);
+    boxes.expectYesNo(common::msg::kAskExit, true);
+    boxes.expectYesNo(practice::msg::kAskExitClearsWork, true);
     forms::unload(QStringLiteral("高级应用练习窗格"));
     processEvents();
     ASSERT_TRUE(main_->isVisible());
@@ -193,8 +224,7 @@ TEST_F(OpenersTest, RowStaysOpenWhenTheMainWindowComesBack)
 TEST_F(OpenersTest, RequestThatCannotBeWrittenIsReportedAndTheMainWindowStays)
 {
     ASSERT_TRUE(QDir(hostPath(QStringLiteral("素材/bk/高级应用"))).removeRecursively());
-    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\高级应用\\题号.txt"))) +
-                   QStringLiteral("”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(common::requestNotWrittenMessage(common::kAdvancedRequest));
     writeBytes(kMarker, "OLD\r\n");
     click("Command27");
     EXPECT_FALSE(forms::isLoaded(QStringLiteral("高级应用练习窗格")));
@@ -205,8 +235,7 @@ TEST_F(OpenersTest, RequestThatCannotBeWrittenIsReportedAndTheMainWindowStays)
 TEST_F(OpenersTest, AFullVolumeKeepsTheOldRequestWholeAndOpensNothing)
 {
     writeBytes(kRandom, "excel\r\nxlsx\r\n");
-    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\题库\\随机抽题练习.txt"))) +
-                   QStringLiteral("”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(common::requestNotWrittenMessage(common::kRandomPracticeRequest));
     {
         testing_support::FileSizeLimit full(4);
         ASSERT_TRUE(full.ok());
@@ -220,8 +249,7 @@ TEST_F(OpenersTest, AFullVolumeKeepsTheOldRequestWholeAndOpensNothing)
 TEST_F(OpenersTest, ACallMarkerThatCannotBeSavedIsReported)
 {
     writeBytes(kMarker, gbk(QStringLiteral("拓展训练\r\n")));
-    boxes.expectOk(QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(QStringLiteral("\\素材\\bk\\题库\\调用标记.txt"))) +
-                   QStringLiteral("”，请检查素材文件夹是否完整。"));
+    boxes.expectOk(common::requestNotWrittenMessage(common::kCallMarkerFile));
     {
         testing_support::FileSizeLimit full(4);
         ASSERT_TRUE(full.ok());

@@ -5,7 +5,9 @@
 #include "platform/desktop.h"
 #include "platform_fixture.h"
 #include "scripted_msgbox.h"
+#include "startup/messages.h"
 #include "startup/videowindow.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +27,7 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        plat::setDesktopHookForTests([this](plat::DesktopAction action, const QString& text) {
+        hooks.desktop([this](plat::DesktopAction action, const QString& text) {
             EXPECT_EQ(action, plat::DesktopAction::OpenPage);
             opened_ << QUrl(text);
             return browserWorks_;
@@ -33,13 +35,9 @@ protected:
         writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
         writeBytes(QStringLiteral("素材/bk/题库/视频导向.txt"), gbk(QStringLiteral("word分栏\r\nword\r\n")));
     }
-    void TearDown() override
-    {
-        plat::setDesktopHookForTests(nullptr);
-        PlatformTest::TearDown();
-    }
     startup::VideoWindow* open() { return qobject_cast<startup::VideoWindow*>(forms::show(kVideo)); }
 
+    testing_support::TestHooks hooks;
     QList<QUrl> opened_;
     bool browserWorks_ = true;
     testing_support::ScriptedMessageBoxes boxes;
@@ -50,7 +48,7 @@ TEST_F(VideoWindowTest, LoadNamesQuestionAndStudentAndOpensTheFixedPageInTheBrow
     startup::VideoWindow* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->caption(), QStringLiteral("视频操作_word分栏【2024001张三】"));
-    EXPECT_EQ(w->学号, QStringLiteral("2024001张三"));
+    EXPECT_EQ(w->state.studentKey, QStringLiteral("2024001张三"));
     // Topmost and large, over the topmost practice window; its text fills it.
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     const QSize size = startup::videoWindowSizeTw(w->screen()->availableGeometry());
@@ -73,7 +71,7 @@ TEST_F(VideoWindowTest, LoadNamesQuestionAndStudentAndOpensTheFixedPageInTheBrow
         << "the window shows the address it opened";
 }
 
-TEST(VideoWindowSize, TheDesignSizeOrTheFreeScreenWhenSmaller)
+TEST_F(VideoWindowTest, SizeIsTheDesignSizeOrTheFreeScreenWhenSmaller)
 {
     struct Case {
         QRect screen;  // free area in pixels
@@ -109,7 +107,7 @@ TEST_P(VideoCaption, FollowsTheLinesFound)
     startup::VideoWindow* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->caption(), QString::fromUtf8(GetParam().caption));
-    EXPECT_EQ(w->学号, QString::fromUtf8(GetParam().label));
+    EXPECT_EQ(w->state.studentKey, QString::fromUtf8(GetParam().label));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -154,7 +152,7 @@ TEST_F(VideoWindowTest, ClosingOnlyClosesItAndLeavesThePracticeWindowAsItWas)
 TEST_F(VideoWindowTest, BrowserThatCannotStartIsReported)
 {
     browserWorks_ = false;
-    boxes.expectOk(QStringLiteral("无法打开网页浏览器，请在浏览器中输入窗口中显示的网址观看操作视频。"));
+    boxes.expectOk(startup::msg::kBrowserNotStarted);
     EXPECT_NE(open(), nullptr);
 }
 

@@ -21,10 +21,7 @@ namespace {
 
 namespace fs = plat::fs;
 
-class PathTexts : public testing_support::PlatformTest {
-protected:
-    PathTexts() { withDemoTree_ = false; }
-};
+class PathTexts : public testing_support::PlatformTest {};
 
 TEST_F(PathTexts, BuildersNameTheFolderTheFileManagerShows)
 {
