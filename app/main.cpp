@@ -97,7 +97,7 @@ int main(int argc, char** argv)
 
     const QString bk = plat::appPath(QStringLiteral("\\素材\\bk"));
     if (!QDir(plat::toHost(bk)).exists()) {
-        uMsgOk(QStringLiteral("找不到素材文件夹：") + plat::displayPath(bk) +
+        msgOk(QStringLiteral("找不到素材文件夹：") + plat::displayPath(bk) +
                QStringLiteral("\n请将“素材”文件夹放在程序所在的文件夹中。"));
         return 1;
     }
@@ -105,7 +105,7 @@ int main(int argc, char** argv)
     // Two copies on one tree would delete each other's working folders.
     const plat::InstanceLock lock(plat::appPath(kInstanceLockFile));
     if (lock.state() == plat::InstanceLock::State::HeldElsewhere) {
-        uMsgOk(QStringLiteral("实训平台已经在运行，请使用已经打开的窗口。"));
+        msgOk(QStringLiteral("实训平台已经在运行，请使用已经打开的窗口。"));
         return 1;
     }
 

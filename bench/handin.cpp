@@ -89,7 +89,7 @@ bool programSide(const QString& target, Times* t)
     h.submissionName = QStringLiteral("word_1_2026001张三.vorqv");
     h.record = [](QString*) { return true; };
     h.tell = [&] { t->told = bench::ms(clock); };
-    const common::HandInResult r = common::uHandIn(h);
+    const common::HandInResult r = common::handInFolder(h);
     t->total = bench::ms(clock);
     if (!r.ok) std::fprintf(stderr, "hand-in failed: %s\n", r.message.toLocal8Bit().constData());
     return r.ok;

@@ -9,7 +9,7 @@
 
 namespace common {
 
-ChoiceFile uReadChoiceFile(const QString& path, int wanted, const QString& shownName)
+ChoiceFile readChoiceFile(const QString& path, int wanted, const QString& shownName)
 {
     ChoiceFile f;
     const QString name = shownName.isEmpty() ? plat::baseName(path) : shownName;
@@ -28,7 +28,7 @@ ChoiceFile uReadChoiceFile(const QString& path, int wanted, const QString& shown
     return f;
 }
 
-QString uReadChoiceLine(const QString& path, int k)
+QString readChoiceLine(const QString& path, int k)
 {
     if (k < 1) return QString();
     const auto lines = plat::readLines936(path);
@@ -36,9 +36,9 @@ QString uReadChoiceLine(const QString& path, int k)
     return lines->at(k - 1);
 }
 
-QString uFillChoiceLabels(const QString& path, const ChoiceLabels& labels, const QString& shownName)
+QString fillChoiceLabels(const QString& path, const ChoiceLabels& labels, const QString& shownName)
 {
-    const ChoiceFile f = uReadChoiceFile(path, kChoiceLines, shownName);
+    const ChoiceFile f = readChoiceFile(path, kChoiceLines, shownName);
     const std::array<QWidget*, kChoiceLines> all{labels.stem, labels.options[0], labels.options[1], labels.options[2],
                                                  labels.options[3]};
     for (int k = 0; k < kChoiceLines; ++k)
@@ -46,7 +46,7 @@ QString uFillChoiceLabels(const QString& path, const ChoiceLabels& labels, const
     return f.failure;
 }
 
-void uStackOptions(const ChoiceLabels& labels, const ChoiceLayout& layout)
+void stackOptions(const ChoiceLabels& labels, const ChoiceLayout& layout)
 {
     if (!labels.stem) return;
     int top = forms::topTw(labels.stem) + forms::heightTw(labels.stem) + layout.gap;
@@ -61,8 +61,8 @@ void uStackOptions(const ChoiceLabels& labels, const ChoiceLayout& layout)
 QString uShowChoiceQuestion(const QString& path, const ChoiceLabels& labels, const ChoiceLayout& layout,
                             const QString& shownName)
 {
-    const QString failure = uFillChoiceLabels(path, labels, shownName);
-    uStackOptions(labels, layout);
+    const QString failure = fillChoiceLabels(path, labels, shownName);
+    stackOptions(labels, layout);
     return failure;
 }
 

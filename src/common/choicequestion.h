@@ -26,11 +26,11 @@ struct ChoiceFile {
     QString failure;
     bool ok() const { return failure.isEmpty(); }
 };
-ChoiceFile uReadChoiceFile(const QString& path, int wanted = kChoiceLines, const QString& shownName = {});
+ChoiceFile readChoiceFile(const QString& path, int wanted = kChoiceLines, const QString& shownName = {});
 
 // Line k (from 1) of a choice question file; "" when the file is shorter or
 // cannot be read.
-QString uReadChoiceLine(const QString& path, int k);
+QString readChoiceLine(const QString& path, int k);
 
 // The labels a question is shown in.
 struct ChoiceLabels {
@@ -50,11 +50,11 @@ struct ChoiceLayout {
 // Sets the stem and option captions from the file. A line the file lacks
 // leaves its label empty, so no text of an earlier question stays; returns
 // the failure ("" when all five lines were there), naming the file as
-// uReadChoiceFile does.
-QString uFillChoiceLabels(const QString& path, const ChoiceLabels& labels, const QString& shownName = {});
+// readChoiceFile does.
+QString fillChoiceLabels(const QString& path, const ChoiceLabels& labels, const QString& shownName = {});
 
 // Stacks the options below the stem as it stands now.
-void uStackOptions(const ChoiceLabels& labels, const ChoiceLayout& layout);
+void stackOptions(const ChoiceLabels& labels, const ChoiceLayout& layout);
 
 // Fills the labels from the file, then stacks the options. Returns the
 // failure for the caller to report ("" when the question is whole).

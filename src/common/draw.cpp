@@ -71,7 +71,7 @@ Draw drawDistinctNumbers(int bankSize, int count)
 QList<int> uDrawDistinctNumbers(int bankSize, int count, QWidget* owner)
 {
     Draw d = drawDistinctNumbers(bankSize, count);
-    if (!d.ok()) uMsgOk(d.refusal, owner);
+    if (!d.ok()) msgOk(d.refusal, owner);
     return d.numbers;
 }
 

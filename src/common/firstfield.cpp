@@ -23,7 +23,7 @@ QString firstFieldOf(const QString& text)
     return text.mid(i, e - i);
 }
 
-std::optional<QString> uReadFirstField(const QString& path)
+std::optional<QString> readFirstField(const QString& path)
 {
     QByteArray bytes;
     if (!plat::readWholeFile(path, &bytes) || bytes.isEmpty()) return std::nullopt;

@@ -12,7 +12,7 @@ namespace common {
 // of line 1. A full-width comma is ordinary text. An empty line 1 gives "".
 // nullopt for an empty file or one that cannot be read: the caller's label
 // keeps its caption.
-std::optional<QString> uReadFirstField(const QString& path);
+std::optional<QString> readFirstField(const QString& path);
 
 // The same rule applied to text already read (for tests and callers that
 // hold the text).

@@ -51,7 +51,7 @@ QString filesOpenMessage(const QString& folderName)
 
 bool uIsFolderOpenInExplorer(const QString& folderName) { return plat::fileManagerWindowTitled(folderName); }
 
-bool uIsFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path)
+bool isFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path)
 {
     QStringList names{folderName};
     const QString host = plat::toHost(path);
@@ -72,7 +72,7 @@ bool uIsFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString
     return plat::fileManagerWindowShowsAny(names);
 }
 
-ProbeOutcome uProbe(const QString& path, const QString& probeName, bool renameBack)
+ProbeOutcome probePath(const QString& path, const QString& probeName, bool renameBack)
 {
     // Existence as a listing sees it: hidden entries are not found.
     if (plat::fs::listedExists(path)) {
@@ -95,7 +95,7 @@ ProbeOutcome uProbe(const QString& path, const QString& probeName, bool renameBa
 
 bool uProbeInUse(const QString& path, const QString& probeName, bool renameBack)
 {
-    return uProbe(path, probeName, renameBack).result != ProbeOutcome::Free;
+    return probePath(path, probeName, renameBack).result != ProbeOutcome::Free;
 }
 
 QString probeFailedMessage(const QString& path, const QString& reason)
@@ -118,14 +118,14 @@ bool uCheckFoldersFree(const GuardList& list, QWidget* owner, QString* refusal, 
         const plat::FileManagerWindowChecks windows;
         for (const GuardEntry& e : list) {
             if (e.kind == GuardEntry::Kind::ExplorerWindow) {
-                if (uIsFolderOrSubFolderOpenInExplorer(e.folderName, e.path)) refused = e.message;
-            } else if (const std::optional<ProbeLeftover> leftover = uPutBackProbeLeftover(e.path, e.probeName);
+                if (isFolderOrSubFolderOpenInExplorer(e.folderName, e.path)) refused = e.message;
+            } else if (const std::optional<ProbeLeftover> leftover = putBackProbeLeftover(e.path, e.probeName);
                        leftover && leftover->inTheWay) {
                 if (unchecked == UncheckedProbe::Refuse) refused = leftover->message;
                 else passedOver << leftover->message;
             } else {
                 if (leftover) passedOver << leftover->message;
-                const ProbeOutcome probe = uProbe(e.path, e.probeName, e.renameBack);
+                const ProbeOutcome probe = probePath(e.path, e.probeName, e.renameBack);
                 if (probe.result == ProbeOutcome::InUse) refused = e.message;
                 else if (probe.result == ProbeOutcome::Unchecked && unchecked == UncheckedProbe::Refuse)
                     refused = probeFailedMessage(e.path, probe.reason);
@@ -134,9 +134,9 @@ bool uCheckFoldersFree(const GuardList& list, QWidget* owner, QString* refusal, 
             if (!refused.isEmpty()) break;
         }
     }
-    for (const QString& m : passedOver) uMsgOk(m, owner);
+    for (const QString& m : passedOver) msgOk(m, owner);
     if (refused.isEmpty()) return true;
-    uMsgOk(refused, owner);
+    msgOk(refused, owner);
     if (refusal) *refusal = refused;
     return false;
 }

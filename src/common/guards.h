@@ -39,7 +39,7 @@ bool uIsFolderOpenInExplorer(const QString& folderName);
 // True when a file-manager window shows this folder (platform path) or any
 // folder inside it: the windows the program opens itself show a sub-folder
 // ("05 - Thunar"), known only by its bare name.
-bool uIsFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path);
+bool isFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path);
 // What an in-use probe found: Free (free or absent), InUse (a file held
 // open), or Unchecked: the probe itself failed for another reason (no
 // permission to rename, a leftover under the probe name), which `reason`
@@ -49,7 +49,7 @@ struct ProbeOutcome {
     Result result = Free;
     QString reason;
 };
-ProbeOutcome uProbe(const QString& path, const QString& probeName, bool renameBack);
+ProbeOutcome probePath(const QString& path, const QString& probeName, bool renameBack);
 // True when the path cannot be taken for free (in use, or the probe failed);
 // false when free or absent.
 bool uProbeInUse(const QString& path, const QString& probeName, bool renameBack);

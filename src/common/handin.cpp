@@ -319,11 +319,11 @@ QStringList openOfficeDocuments(const QStringList& paths)
     return open;
 }
 
-bool uAskAboutOpenDocuments(const QStringList& paths, QWidget* owner)
+bool askAboutOpenDocuments(const QStringList& paths, QWidget* owner)
 {
     const QStringList open = openOfficeDocuments(paths);
     if (open.isEmpty()) return true;
-    return uMsgYesNo(msg::handInWithOpenDocuments(open), owner);
+    return msgYesNo(msg::handInWithOpenDocuments(open), owner);
 }
 
 HandInResult uCopyFile(const QString& source, const QString& target, const std::function<void(int)>& progress)
@@ -331,7 +331,7 @@ HandInResult uCopyFile(const QString& source, const QString& target, const std::
     return copySubmission(plat::toHost(source), target, progress);
 }
 
-HandInResult uHandIn(const HandIn& h)
+HandInResult handInFolder(const HandIn& h)
 {
     const QString problem = handInFolderProblem(h.targetFolder);
     if (!problem.isEmpty()) return failed(problem);

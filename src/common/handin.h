@@ -5,7 +5,7 @@
 // what failed and where, and everything stays as it was so that the hand-in
 // can be tried again.
 //
-// Order of uHandIn:
+// Order of handInFolder:
 //   1. the chosen folder is checked (handInFolderProblem);
 //   2. the folder is packed with the archiver ("a", it stays where it is)
 //      into a new archive beside the packed archive (an earlier packed
@@ -56,7 +56,7 @@ QStringList openOfficeDocuments(const QStringList& paths);
 
 // Asks, when a document under these paths is still open, whether to hand in
 // without its unsaved edits; true when none is open or the student says so.
-bool uAskAboutOpenDocuments(const QStringList& paths, QWidget* owner);
+bool askAboutOpenDocuments(const QStringList& paths, QWidget* owner);
 
 struct HandInResult {
     bool ok = false;
@@ -119,6 +119,6 @@ struct HandIn {
 // The whole hand-in in the order above. The caller asks its questions and
 // checks its own preconditions (ticked tasks) first, shows the message of a
 // failure (HandInResult::message) and its own success text.
-HandInResult uHandIn(const HandIn& h);
+HandInResult handInFolder(const HandIn& h);
 
 }  // namespace common

@@ -16,14 +16,14 @@ QString parseIPv4(const QStringList& lines)
     return address;
 }
 
-bool uRunIpconfig(forms::Form* owner, bool append)
+bool runIpconfig(forms::Form* owner, bool append)
 {
     const QString line = QStringLiteral("cmd.exe /c ipconfig ") + (append ? QStringLiteral(">>") : QStringLiteral(">")) +
                          kIpTempFile;
     return uShellAndWait(line, plat::WindowStyle::Minimized, owner) != WaitResult::NotStarted;
 }
 
-QString uReadLocalIPv4(const QString& copyPath)
+QString readLocalIPv4(const QString& copyPath)
 {
     // A copy left from an earlier lookup must never stand in for this one.
     plat::fs::ignoreFailure(plat::fs::deleteFile(copyPath, true), "usually there is none");
@@ -35,8 +35,8 @@ QString uReadLocalIPv4(const QString& copyPath)
 QString uGetLocalIPv4(const QString& copyPath, forms::Form* owner)
 {
     // No report reads as no address, which the caller tells the student.
-    plat::ignoreFailure(uRunIpconfig(owner), "no report gives no address");
-    return uReadLocalIPv4(copyPath);
+    plat::ignoreFailure(runIpconfig(owner), "no report gives no address");
+    return readLocalIPv4(copyPath);
 }
 
 }  // namespace common

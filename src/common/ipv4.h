@@ -17,10 +17,10 @@ QString parseIPv4(const QStringList& lines);
 
 // First half: runs "cmd.exe /c ipconfig >D:\IPtemp0000.txt" minimised and
 // waits (">>" when append). False when it could not be run.
-[[nodiscard]] bool uRunIpconfig(forms::Form* owner, bool append = false);
+[[nodiscard]] bool runIpconfig(forms::Form* owner, bool append = false);
 // Second half: deletes a stale copy, copies the temp file to the copy path
 // (platform path), deletes the temp file and parses the copy.
-QString uReadLocalIPv4(const QString& copyPath);
+QString readLocalIPv4(const QString& copyPath);
 // Both halves.
 QString uGetLocalIPv4(const QString& copyPath, forms::Form* owner);
 

@@ -22,7 +22,7 @@ QString requestNotWrittenMessage(const QString& rel)
 bool writeRequest(const QString& rel, const QStringList& values, QWidget* owner)
 {
     if (uWriteTextFile(rel, joinLines(values))) return true;
-    uMsgOk(requestNotWrittenMessage(rel), owner);
+    msgOk(requestNotWrittenMessage(rel), owner);
     return false;
 }
 

@@ -68,7 +68,7 @@ QStringList knownProbeNames(const QString& path, const QString& probeName)
     return out;
 }
 
-std::optional<ProbeLeftover> uPutBackProbeLeftover(const QString& path, const QString& probeName)
+std::optional<ProbeLeftover> putBackProbeLeftover(const QString& path, const QString& probeName)
 {
     QStringList kept;
     QStringList inTheWay;
@@ -96,10 +96,10 @@ std::optional<ProbeLeftover> uPutBackProbeLeftover(const QString& path, const QS
     return ProbeLeftover{m, !inTheWay.isEmpty()};
 }
 
-bool uRecoverProbeLeftover(const QString& path, const QString& probeName, QWidget* owner)
+bool recoverProbeLeftover(const QString& path, const QString& probeName, QWidget* owner)
 {
-    const std::optional<ProbeLeftover> left = uPutBackProbeLeftover(path, probeName);
-    if (left) uMsgOk(left->message, owner);
+    const std::optional<ProbeLeftover> left = putBackProbeLeftover(path, probeName);
+    if (left) msgOk(left->message, owner);
     return !left || !left->inTheWay;
 }
 

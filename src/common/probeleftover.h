@@ -28,10 +28,10 @@ struct ProbeLeftover {
 // put back when the path is absent; any other is renamed to a name of its
 // own beside it. nullopt when there was none or it was put back; otherwise
 // the message for the student.
-std::optional<ProbeLeftover> uPutBackProbeLeftover(const QString& path, const QString& probeName);
+std::optional<ProbeLeftover> putBackProbeLeftover(const QString& path, const QString& probeName);
 
 // The same, showing the message: false only when a leftover stays in the
 // way of the probe (the message says so).
-bool uRecoverProbeLeftover(const QString& path, const QString& probeName, QWidget* owner);
+bool recoverProbeLeftover(const QString& path, const QString& probeName, QWidget* owner);
 
 }  // namespace common

@@ -11,7 +11,7 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 }
 
-std::optional<QString> uReadQuestionText(const QString& path)
+std::optional<QString> readQuestionText(const QString& path)
 {
     const auto lines = plat::readLines936(path);
     if (!lines) return std::nullopt;
@@ -20,18 +20,18 @@ std::optional<QString> uReadQuestionText(const QString& path)
     return text;
 }
 
-bool uShowQuestionText(QPlainTextEdit* box, const QString& path)
+bool showQuestionText(QPlainTextEdit* box, const QString& path)
 {
-    const auto text = uReadQuestionText(path);
+    const auto text = readQuestionText(path);
     // The box shows line breaks as LF; the text keeps them as CR LF.
     // Paths on drive D: as the student finds them in the file manager.
     box->setPlainText(text ? plat::displayPathsIn(*text).replace(kCrLf, QStringLiteral("\n")) : QString());
     return text.has_value();
 }
 
-bool uShowQuestionTextOrNotice(QPlainTextEdit* box, const QString& path)
+bool showQuestionTextOrNotice(QPlainTextEdit* box, const QString& path)
 {
-    if (uShowQuestionText(box, path)) return true;
+    if (showQuestionText(box, path)) return true;
     box->setPlainText(QStringLiteral("找不到本题的题目内容“") + plat::displayPath(path) + QStringLiteral("”，请联系老师。"));
     return false;
 }

@@ -101,8 +101,8 @@ const QString kPristineClientIndex = kMailClientFolder + QStringLiteral("\\0bk\\
 bool configure(std::span<const ProfileEntry> table, const QString& staging, const QString& own,
                const std::function<QString(const char* key)>& fill, QWidget* owner)
 {
-    if (!uWriteProfileTable(table, staging, fill)) {
-        uMsgOk(serverConfigNotWrittenMessage(staging), owner);
+    if (!writeProfileTable(table, staging, fill)) {
+        msgOk(serverConfigNotWrittenMessage(staging), owner);
         return false;
     }
     plat::fs::ignoreFailure(plat::fs::deleteFile(own, true), "it may not be there yet");
@@ -132,7 +132,7 @@ QString serverConfigNotWrittenMessage(const QString& path)
 bool startProgramOrSay(const QString& program, plat::WindowStyle style, QWidget* owner)
 {
     if (plat::startProgram(plat::appPath(program), {}, style) > 0) return true;
-    uMsgOk(programNotStartedMessage(program), owner);
+    msgOk(programNotStartedMessage(program), owner);
     return false;
 }
 
@@ -141,7 +141,7 @@ bool startServerUnlessRunning(const QString& process, const QString& program, pl
     return uIsProcessRunning(process) || startProgramOrSay(program, style, owner);
 }
 
-bool uWriteProfileTable(std::span<const ProfileEntry> table, const QString& path,
+bool writeProfileTable(std::span<const ProfileEntry> table, const QString& path,
                         const std::function<QString(const char* key)>& fill)
 {
     // One pass: a large file is read and written once, not once per entry.
@@ -184,12 +184,12 @@ bool uSetupWebServer(const QString& ipv4, const QString& stagingIni, const QStri
     return uSetupWebServer(practiceWebServer(), ipv4, stagingIni, site, owner);
 }
 
-bool uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
+bool fillFtpFolder(const QString& ftpContent, forms::Form* owner)
 {
     // The served folder is rebuilt from the materials tree, never from
     // earlier work; the server must let go of it first. A server that did not
     // stop is found still running when it is to be started again, and said.
-    if (uStopServerAndWait(exerciseTools(), kFtpServerProcess, owner) == WaitResult::Gone) return false;
+    if (stopServerAndWait(exerciseTools(), kFtpServerProcess, owner) == WaitResult::Gone) return false;
     plat::fs::ignoreFailure(plat::fs::deleteFolder(kFtpFolder, true), "the copy below overwrites what stays");
     plat::fs::ignoreFailure(plat::fs::copyFolder(ftpContent, kFtpFolder), "the server serves what arrived");
     return true;
@@ -197,9 +197,9 @@ bool uFillFtpFolder(const QString& ftpContent, forms::Form* owner)
 
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner)
 {
-    if (!uFillFtpFolder(ftpContent, owner)) return;  // the window went away meanwhile
+    if (!fillFtpFolder(ftpContent, owner)) return;  // the window went away meanwhile
     // Either failure was reported to the student there.
-    (void)uStartServerIfStopped(kFtpServerProcess, kFtpServerExe, plat::WindowStyle::Minimized, owner);
+    (void)startServerIfStopped(kFtpServerProcess, kFtpServerExe, plat::WindowStyle::Minimized, owner);
 }
 
 QString serverStillRunningMessage(const QString& process)
@@ -208,16 +208,16 @@ QString serverStillRunningMessage(const QString& process)
            QStringLiteral("”未能停止，仍在运行，因此没有再启动一个。\n请关闭它（或请老师帮助）后重新打开本题。");
 }
 
-bool uStartServerIfStopped(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner)
+bool startServerIfStopped(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner)
 {
     if (uIsProcessRunning(process)) {
-        uMsgOk(serverStillRunningMessage(process), owner);
+        msgOk(serverStillRunningMessage(process), owner);
         return false;
     }
     return startProgramOrSay(program, style, owner);
 }
 
-bool uConfigureMailServer(const QString& ipv4, QWidget* owner)
+bool configureMailServer(const QString& ipv4, QWidget* owner)
 {
     const auto fill = [&](const char* key) -> QString {
         if (qstrcmp(key, "Dominame") == 0) return kMailDomain;
@@ -230,7 +230,7 @@ bool uConfigureMailServer(const QString& ipv4, QWidget* owner)
     return configure(mailServerTable(), plat::appPath(kStagingMailIni), plat::appPath(kMailIni), fill, owner);
 }
 
-void uResetMailboxes(const QString& studentNumber)
+void resetMailboxes(const QString& studentNumber)
 {
     plat::fs::ignoreFailure(plat::fs::deleteFolder(plat::appPath(kMailboxes)), "the copy below overwrites what stays");
     plat::fs::ignoreFailure(plat::fs::copyFolder(plat::appPath(kPristineMailboxes), plat::appPath(kMailboxes)),
@@ -240,9 +240,9 @@ void uResetMailboxes(const QString& studentNumber)
                             "the student's mailbox keeps the sample's name");
 }
 
-bool uStartMailServer(QWidget* owner) { return startProgramOrSay(kMailServerExe, plat::WindowStyle::Hidden, owner); }
+bool startMailServer(QWidget* owner) { return startProgramOrSay(kMailServerExe, plat::WindowStyle::Hidden, owner); }
 
-void uResetMailClient()
+void resetMailClient()
 {
     // Each step stands alone: what an earlier student left is removed as far as it goes.
     static const char* const kFreshClient = "the client starts with what could be reset";
@@ -260,19 +260,19 @@ void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget
 {
     // The mailboxes and the client are reset whatever the server does: they
     // must not keep an earlier student's mail. Failures were reported.
-    const bool configured = config == MailConfig::Keep || uConfigureMailServer(ipv4, owner);
-    uResetMailboxes(studentNumber);
-    if (configured) (void)uStartMailServer(owner);
-    uResetMailClient();
+    const bool configured = config == MailConfig::Keep || configureMailServer(ipv4, owner);
+    resetMailboxes(studentNumber);
+    if (configured) (void)startMailServer(owner);
+    resetMailClient();
 }
 
 QStringList mailSources() { return {plat::appPath(kPristineMailboxes), plat::appPath(kPristineClientIndex)}; }
 
-WaitResult uStopServerAndWait(const ToolSet& tools, const QString& process, forms::Form* owner, int timeoutMs)
+WaitResult stopServerAndWait(const ToolSet& tools, const QString& process, forms::Form* owner, int timeoutMs)
 {
     if (!uIsProcessRunning(process)) return WaitResult::Ended;
     for (const ToolPair& t : tools)
-        if (t.process == process) return uStartAndWait(plat::appPath(t.killTool), {}, plat::WindowStyle::Hidden, owner, timeoutMs);
+        if (t.process == process) return startAndWait(plat::appPath(t.killTool), {}, plat::WindowStyle::Hidden, owner, timeoutMs);
     return WaitResult::Ended;
 }
 

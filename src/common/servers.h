@@ -43,7 +43,7 @@ inline const QString kExerciseServerFolder = QStringLiteral("\\素材\\bk\\题�
 
 // Writes a table into an INI file (platform path); values the table leaves
 // open come from `fill` by key. False when an entry could not be written.
-[[nodiscard]] bool uWriteProfileTable(std::span<const ProfileEntry> table, const QString& path,
+[[nodiscard]] bool writeProfileTable(std::span<const ProfileEntry> table, const QString& path,
                         const std::function<QString(const char* key)>& fill);
 
 // A web server: the table of its server.ini, its own server.ini and its
@@ -93,7 +93,7 @@ void uSetupPracticeServer(const QString& questionText, const QString& ftpContent
 // FTP, first half: the working folder emptied (a running FTP server is
 // stopped first and awaited) and filled from the content folder; false when
 // the owner went away during the wait (then nothing more is done).
-[[nodiscard]] bool uFillFtpFolder(const QString& ftpContent, forms::Form* owner);
+[[nodiscard]] bool fillFtpFolder(const QString& ftpContent, forms::Form* owner);
 // Both halves: fill, then start the server minimised.
 void uSetupFtpServer(const QString& ftpContent, forms::Form* owner);
 
@@ -101,15 +101,15 @@ void uSetupFtpServer(const QString& ftpContent, forms::Form* owner);
 // after its kill tool was awaited, unless it still runs (the tool missing,
 // hung or refused): a second copy would then run beside it, so the student
 // is told instead. True when started; a program that does not start is
-// reported as uStartServer does.
-[[nodiscard]] bool uStartServerIfStopped(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner);
+// reported as every other program start is (common::startProgramOrSay).
+[[nodiscard]] bool startServerIfStopped(const QString& process, const QString& program, plat::WindowStyle style, QWidget* owner);
 QString serverStillRunningMessage(const QString& process);
 
 // Mail, in its four parts.
-[[nodiscard]] bool uConfigureMailServer(const QString& ipv4, QWidget* owner = nullptr);
-void uResetMailboxes(const QString& studentNumber);
-[[nodiscard]] bool uStartMailServer(QWidget* owner = nullptr);
-void uResetMailClient();
+[[nodiscard]] bool configureMailServer(const QString& ipv4, QWidget* owner = nullptr);
+void resetMailboxes(const QString& studentNumber);
+[[nodiscard]] bool startMailServer(QWidget* owner = nullptr);
+void resetMailClient();
 void uSetupMailServer(const QString& ipv4, const QString& studentNumber, QWidget* owner = nullptr,
                       MailConfig config = MailConfig::Write);
 
@@ -119,7 +119,7 @@ QStringList mailSources();
 // Stops one server of a tool set and waits (with a time-out) for its kill
 // tool when the next step needs the server gone. Ended when it does not run
 // (or has no tool in the set).
-WaitResult uStopServerAndWait(const ToolSet& tools, const QString& process, forms::Form* owner,
+WaitResult stopServerAndWait(const ToolSet& tools, const QString& process, forms::Form* owner,
                         int timeoutMs = kKillToolTimeoutMs);
 
 // A tool set reordered by process names (pairs not named keep their place

@@ -32,7 +32,7 @@ WaitResult uShellAndWait(const QString& commandLine, plat::WindowStyle style, fo
     return waitFor(plat::startCommandLine(commandLine, style), owner, timeoutMs);
 }
 
-WaitResult uStartAndWait(const QString& program, const QStringList& args, plat::WindowStyle style, forms::Form* owner,
+WaitResult startAndWait(const QString& program, const QStringList& args, plat::WindowStyle style, forms::Form* owner,
                          int timeoutMs)
 {
     const qint64 pid = plat::startProgram(program, args, style);

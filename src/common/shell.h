@@ -24,7 +24,7 @@ WaitResult uShellAndWait(const QString& commandLine, plat::WindowStyle style, fo
                          int timeoutMs = -1);
 
 // The same for a program given by its path (platform path) and arguments.
-WaitResult uStartAndWait(const QString& program, const QStringList& args, plat::WindowStyle style,
+WaitResult startAndWait(const QString& program, const QStringList& args, plat::WindowStyle style,
                          forms::Form* owner = nullptr, int timeoutMs = -1);
 
 // Time-out for kill tools whose effect the next step relies on.

@@ -59,7 +59,7 @@ GuardEntry questionDocumentProbe(const Exercise& e)
 
 GuardEntry explorerGuard(const QString& folderName) { return GuardEntry::explorer(folderName, explorerOpenMessage(folderName)); }
 
-bool uBankHasMaterial(const Exercise& e) { return fs::folderExists(e.materialFolder()); }
+bool bankHasMaterial(const Exercise& e) { return fs::folderExists(e.materialFolder()); }
 
 QString CopyReport::describe() const
 {
@@ -116,7 +116,7 @@ GuardList closeGuards(const Exercise& e)
 
 }  // namespace
 
-bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal, const std::optional<GuardList>& guards, bool emptyWinsys)
+bool guardAndEmptyWorkingFolder(QWidget* owner, QString* refusal, const std::optional<GuardList>& guards, bool emptyWinsys)
 {
     if (!uCheckFoldersFree(guards ? *guards : preparationGuards(), owner, refusal)) return false;
     // The working folders are the platform's: a file the exercise had the
@@ -126,7 +126,7 @@ bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal, const std::op
     return true;
 }
 
-fs::Status uFillWorkingFolder(const Exercise& e)
+fs::Status fillWorkingFolder(const Exercise& e)
 {
     if (!e.hasMaterial) return fs::Status::Ok;
     const fs::Status copied = fs::copyFolder(e.materialFolder(), kWorkFolder);
@@ -136,7 +136,7 @@ fs::Status uFillWorkingFolder(const Exercise& e)
     return copied.ok() ? moved : copied;
 }
 
-fs::Status uRenewQuestionDocument(const Exercise& e)
+fs::Status renewQuestionDocument(const Exercise& e)
 {
     if (!fs::folderExists(e.documentFolder())) return {fs::Status::NotFound, e.documentFolder(), QStringLiteral("文件夹不存在")};
     fs::ignoreFailure(fs::deleteFiles(e.documentFolder(), QStringLiteral("*.*")), "the copy below replaces the document itself");
@@ -149,7 +149,7 @@ QString preparationIncompleteMessage(const CopyReport& report)
            QStringLiteral("\n请关闭占用它们的程序或联系老师，然后点击“恢复本题”。");
 }
 
-QStringList uMissingRestoreSources(const Exercise& e, bool ftp, bool mail)
+QStringList missingRestoreSources(const Exercise& e, bool ftp, bool mail)
 {
     QStringList missing;
     if (!fs::fileExists(e.pristineDocument())) missing << e.pristineDocument();
@@ -196,12 +196,12 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
                                const std::optional<GuardList>& guards)
 {
     if (uIsProcessRunning(kMailClientProcess)) {
-        uMsgOk(msg::kCloseMailClientFirst, window);
+        msgOk(msg::kCloseMailClientFirst, window);
         return RestoreResult::Refused;
     }
     // An unreadable question text counts as naming neither server. The two
     // phrases are tested each on its own: a text with both restores both.
-    const QString text = uReadQuestionText(e.questionText()).value_or(QString());
+    const QString text = readQuestionText(e.questionText()).value_or(QString());
     const bool ftpText = text.contains(QStringLiteral("文件传输协议"));
     const bool ftp = e.isNetwork() && ftpText;
     const bool mail = e.isNetwork() && text.contains(QStringLiteral("邮件管理器"));
@@ -209,33 +209,33 @@ RestoreResult uRestoreExercise(const Exercise& e, const QString& studentNumber, 
     if (!uCheckFoldersFree(guards ? *guards : restoreGuards(e, ftpText), window)) return RestoreResult::Refused;
 
     // Nothing is deleted unless everything it is rebuilt from is there.
-    if (const QStringList missing = uMissingRestoreSources(e, ftp, mail); !missing.isEmpty()) {
-        uMsgOk(restoreMissingMessage(missing), window);
+    if (const QStringList missing = missingRestoreSources(e, ftp, mail); !missing.isEmpty()) {
+        msgOk(restoreMissingMessage(missing), window);
         return RestoreResult::SourceMissing;
     }
 
-    if (!uMsgYesNo(msg::kAskRestore, window)) return RestoreResult::Declined;
+    if (!msgYesNo(msg::kAskRestore, window)) return RestoreResult::Declined;
 
     QPointer<forms::Form> alive(window);
     setButtons(window, restoreButton, otherButtons, false);
     CopyReport report;
     fs::ignoreFailure(fs::deleteFolder(kWorkFolder, true), "a held file stays; the copy overwrites what it can");
     if (e.isWindows()) fs::ignoreFailure(fs::deleteFolder(kWinsysFolder, true), "a held file stays; the copy overwrites what it can");
-    report.add(uFillWorkingFolder(e));
+    report.add(fillWorkingFolder(e));
     if (ftp) {
         fs::ignoreFailure(fs::deleteFolder(kFtpFolder, true), "a held file stays; the copy overwrites what it can");
         report.add(fs::copyFolder(e.ftpContent(), kFtpFolder));
     }
     if (mail) {
-        if (uStopServerAndWait(exerciseTools(), kMailServerProcess, window) == WaitResult::Gone || !alive)
+        if (stopServerAndWait(exerciseTools(), kMailServerProcess, window) == WaitResult::Gone || !alive)
             return RestoreResult::Gone;
-        uResetMailboxes(studentNumber);
+        resetMailboxes(studentNumber);
         // A server that still runs or does not start tells the student itself.
-        (void)uStartServerIfStopped(kMailServerProcess, kMailServerExe, plat::WindowStyle::Hidden, window);
-        uResetMailClient();
+        (void)startServerIfStopped(kMailServerProcess, kMailServerExe, plat::WindowStyle::Hidden, window);
+        resetMailClient();
     }
-    report.add(uRenewQuestionDocument(e));
-    uMsgOk(report.complete() ? msg::kRestored : restoreIncompleteMessage(report), window);
+    report.add(renewQuestionDocument(e));
+    msgOk(report.complete() ? msg::kRestored : restoreIncompleteMessage(report), window);
     setButtons(window, restoreButton, otherButtons, true);
     return report.complete() ? RestoreResult::Restored : RestoreResult::Incomplete;
 }
@@ -249,7 +249,7 @@ bool uCleanOnExit(const Exercise& e, forms::Form* window, const std::optional<Gu
     if (e.isNetwork()) {
         // The FTP server serves the folder: it goes first. A window that went
         // away meanwhile is not closed a second time.
-        if (uStopServerAndWait(exerciseTools(), kFtpServerProcess, window) == WaitResult::Gone) return false;
+        if (stopServerAndWait(exerciseTools(), kFtpServerProcess, window) == WaitResult::Gone) return false;
         fs::ignoreFailure(fs::deleteFolder(kFtpFolder, true), "the next preparation deletes what stays");
     }
     return true;

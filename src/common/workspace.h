@@ -58,7 +58,7 @@ GuardEntry explorerGuard(const QString& folderName);
 
 // Whether the bank has the exercise's material folder (what a preparation
 // records in Exercise::hasMaterial).
-bool uBankHasMaterial(const Exercise& e);
+bool bankHasMaterial(const Exercise& e);
 
 // The copies of a preparation or a restore that failed, for one message
 // naming what is missing.
@@ -81,16 +81,16 @@ private:
 // probe it; then delete both. False when a guard refused (message shown,
 // also given in `refusal`). A window with its own guard list passes it;
 // without emptyWinsys "D:\winsys" is left as it is.
-bool uGuardAndEmptyWorkingFolder(QWidget* owner, QString* refusal = nullptr,
+bool guardAndEmptyWorkingFolder(QWidget* owner, QString* refusal = nullptr,
                                  const std::optional<GuardList>& guards = std::nullopt, bool emptyWinsys = true);
 // Second half: copy the material folder (when the exercise has one) to
 // "D:\实训素材"; for Windows exercises move its "winsys" to "D:\winsys".
 // The status of the first copy that failed.
-[[nodiscard]] plat::fs::Status uFillWorkingFolder(const Exercise& e);
+[[nodiscard]] plat::fs::Status fillWorkingFolder(const Exercise& e);
 // A fresh question document: the document folder emptied, the pristine
 // document copied in as the question document. Fails (naming the folder)
 // when the document folder is missing.
-[[nodiscard]] plat::fs::Status uRenewQuestionDocument(const Exercise& e);
+[[nodiscard]] plat::fs::Status renewQuestionDocument(const Exercise& e);
 
 // The message for a preparation whose copies did not all succeed.
 QString preparationIncompleteMessage(const CopyReport& report);
@@ -100,7 +100,7 @@ enum class RestoreResult { Refused, Declined, SourceMissing, Restored, Incomplet
 // document and the document folder always, the material (and for Windows
 // exercises its "winsys") when the exercise has material, and the FTP
 // content and mail sources when asked for.
-QStringList uMissingRestoreSources(const Exercise& e, bool ftp = false, bool mail = false);
+QStringList missingRestoreSources(const Exercise& e, bool ftp = false, bool mail = false);
 // The refusal naming them.
 QString restoreMissingMessage(const QStringList& missing);
 // The closing message of a restore whose copies did not all succeed.

@@ -43,7 +43,7 @@ void ExamWindow::showChoice(int n)
     layout.step = 400;
     const QString failure = common::uShowChoiceQuestion(path, labels, layout);
     // A short question shows what it has; a missing one is named.
-    if (!common::uReadChoiceFile(path, 1).ok()) uMsgOk(failure, this);
+    if (!common::readChoiceFile(path, 1).ok()) msgOk(failure, this);
 }
 
 void ExamWindow::leaveChoicePage()
@@ -69,7 +69,7 @@ void ExamWindow::answerChanged(int n)
         loadingAnswers_ = true;
         box->setText(lastAnswers_[n - 1]);
         loadingAnswers_ = false;
-        uMsgOk(msg::unsavableCharacter(typed), this);
+        msgOk(msg::unsavableCharacter(typed), this);
         return;
     }
     lastAnswers_[n - 1] = box->text();
@@ -83,7 +83,7 @@ bool ExamWindow::saveAnswers()
     for (int n = 1; n <= kChoiceCount; ++n) text += ctl<QLineEdit>(answerBox(n))->text() + QStringLiteral("\r\n");
     // writeText936 adds the final CR LF: one more empty line.
     if (plat::writeText936(plat::appPath(kAnswerFile), text)) return true;
-    uMsgOk(msg::answersNotSaved(plat::displayPath(plat::appPath(kAnswerFile))), this);
+    msgOk(msg::answersNotSaved(plat::displayPath(plat::appPath(kAnswerFile))), this);
     return false;
 }
 

@@ -28,7 +28,7 @@ namespace fs = plat::fs;
 
 void ExamWindow::chooseHandInFolder()
 {
-    uMsgOk(common::msg::kHandInFolderWarning, this);
+    msgOk(common::msg::kHandInFolderWarning, this);
     const QString folder = uBrowseForFolder(this, QStringLiteral("浏览文件夹"));
     if (!folder.isEmpty()) ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
 }
@@ -47,11 +47,11 @@ void ExamWindow::handIn()
            << common::GuardEntry::probe(common::kFtpFolder, QStringLiteral("D:\\n改名"), true,
                                         common::filesOpenMessage(QStringLiteral("PracticalTraining")));
     if (!common::uCheckFoldersFree(guards, this)) return;
-    if (!uMsgYesNo(msg::kAskHandIn, this)) return;
-    if (!uMsgYesNo(msg::kAskHandInAgain, this)) return;
+    if (!msgYesNo(msg::kAskHandIn, this)) return;
+    if (!msgYesNo(msg::kAskHandInAgain, this)) return;
     const QString target = ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text();
-    if (target.isEmpty()) return uMsgOk(msg::kChooseHandInFolder, this);
-    if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) return uMsgOk(problem, this);
+    if (target.isEmpty()) return msgOk(msg::kChooseHandInFolder, this);
+    if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) return msgOk(problem, this);
 
     const QString key = state.学生信息;
     const QString archive = plat::appPath(kArchiveRoot) + '\\' + key;
@@ -59,17 +59,17 @@ void ExamWindow::handIn()
     for (const QString& need : {archive, plat::appPath(kPaperCopy), kWorkTree})
         if (!fs::folderExists(need)) missing << plat::displayPath(need);
     if (key.isEmpty() || !missing.isEmpty()) {
-        uMsgOk(msg::handInContentMissing(missing.join('\n')), this);
+        msgOk(msg::handInContentMissing(missing.join('\n')), this);
         return;
     }
-    if (!common::uAskAboutOpenDocuments({kWorkTree, plat::appPath(kPaperCopy), common::kFtpFolder}, this)) return;
+    if (!common::askAboutOpenDocuments({kWorkTree, plat::appPath(kPaperCopy), common::kFtpFolder}, this)) return;
     // The answers as they stand now go into the archive.
     if (!saveAnswers()) return;
 
     setLocked(true);
     const auto failWith = [this](const QString& text) {
         setLocked(false);
-        uMsgOk(text, this);
+        msgOk(text, this);
     };
     // Each attempt gathers exactly what the student has now: the archive
     // holds only copies (its template, the paper, D:\KS and, for an FTP
@@ -116,9 +116,9 @@ void ExamWindow::handIn()
     };
     h.tell = [this] {
         state.handedIn = true;
-        uMsgOk(common::msg::kHandInPacked, this);
+        msgOk(common::msg::kHandInPacked, this);
     };
-    const common::HandInResult r = common::uHandIn(h);
+    const common::HandInResult r = common::handInFolder(h);
     if (!r.ok) return failWith(r.message);
 
     state.退出检测 = QStringLiteral("1");

@@ -59,9 +59,9 @@ void ExamWindow::openPage(const PageKind& k)
     // A folder that cannot be made fails the write below, which says so.
     fs::ignoreFailure(fs::makePath(paperPath(kind + QStringLiteral("\\题目内容_改"))), "the text written next names it");
     auto* box = ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容"));
-    if (!common::uPersonaliseQuestionText(text, personal, ph) || !common::uShowQuestionText(box, personal)) {
+    if (!common::uPersonaliseQuestionText(text, personal, ph) || !common::showQuestionText(box, personal)) {
         box->clear();
-        uMsgOk(msg::questionTextUnreadable(plat::displayPath(text)), this);
+        msgOk(msg::questionTextUnreadable(plat::displayPath(text)), this);
     }
 
     // Sample pictures: offered when the folder has any picture; the viewer
@@ -118,10 +118,10 @@ void ExamWindow::restoreQuestion()
     if (!fs::fileExists(pristine)) missing << plat::displayPath(pristine);
     if (!fs::folderExists(material)) missing << plat::displayPath(material);
     if (!missing.isEmpty()) {
-        uMsgOk(msg::restoreSourcesMissing(missing.join('\n')), this);
+        msgOk(msg::restoreSourcesMissing(missing.join('\n')), this);
         return;
     }
-    if (!uMsgYesNo(common::msg::kAskRestore, this)) return;
+    if (!msgYesNo(common::msg::kAskRestore, this)) return;
 
     QStringList failed;
     const auto note = [&failed](const fs::Status& s) {
@@ -134,10 +134,10 @@ void ExamWindow::restoreQuestion()
         note(fs::copyFile(pristine, doc));
     }
     if (!failed.isEmpty()) {
-        uMsgOk(msg::restoreIncomplete(failed.join('\n')), this);
+        msgOk(msg::restoreIncomplete(failed.join('\n')), this);
         return;
     }
-    uMsgOk(common::msg::kRestored, this);
+    msgOk(common::msg::kRestored, this);
 }
 
 }  // namespace exam

@@ -133,7 +133,7 @@ bool ExamWindow::readAddress()
     fs::ignoreFailure(fs::deleteFile(common::kIpTempFile), "usually there is none left");
     state.nIP = ip;
     if (ip.isEmpty())
-        uMsgOk(msg::kNoAddress, this);
+        msgOk(msg::kNoAddress, this);
     return !ip.isEmpty();
 }
 
@@ -161,7 +161,7 @@ bool ExamWindow::newPaper()
         failed << plat::displayPath(app(kPaperNumberFile));
     if (!failed.isEmpty()) {
         ctl("开始考试")->show();
-        uMsgOk(msg::paperNotMade(failed.join('\n')), this);
+        msgOk(msg::paperNotMade(failed.join('\n')), this);
         return false;
     }
     auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar3"));
@@ -169,34 +169,34 @@ bool ExamWindow::newPaper()
         bar->setValue(i);
         pause(this, progressPauseMs);
     }
-    uMsgOk(msg::kPaperMade, this);
+    msgOk(msg::kPaperMade, this);
     return true;
 }
 
 bool ExamWindow::isFtpPaper() const
 {
-    const auto text = common::uReadQuestionText(app(kPaperCopy + QStringLiteral("\\network\\题目内容\\network.txt")));
+    const auto text = common::readQuestionText(app(kPaperCopy + QStringLiteral("\\network\\题目内容\\network.txt")));
     return text && text->contains(QStringLiteral("文件传输协议"));
 }
 
 void ExamWindow::setUpServer(bool fresh)
 {
-    const auto text = common::uReadQuestionText(app(kPaperCopy + QStringLiteral("\\network\\题目内容\\network.txt")));
+    const auto text = common::readQuestionText(app(kPaperCopy + QStringLiteral("\\network\\题目内容\\network.txt")));
     if (!text) return;  // a paper without its network text has no server to set up
     const QString material = app(kPaperCopy + QStringLiteral("\\network\\素材"));
     const common::ToolSet tools = common::mockTestTools(QStringLiteral("入门"));
     if (fresh && !isFtpPaper() && fs::folderExists(common::kFtpFolder)) {
         // A new examinee with a web paper does not get the previous
         // examinee's uploads.
-        if (common::uStopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
+        if (common::stopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
         if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok())
-            uMsgOk(msg::previousFtpFolderStays(s.describe()), this);
+            msgOk(msg::previousFtpFolderStays(s.describe()), this);
     }
     if (isFtpPaper()) {
         QStringList failed;
         if (fresh) {
             // A new exam starts from the paper's material alone.
-            if (common::uStopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
+            if (common::stopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
             if (fs::folderExists(common::kFtpFolder))
                 if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok()) failed << s.describe();
             if (const fs::Status s = fs::copyFolder(material, common::kFtpFolder); !s.ok() && fs::folderExists(material))
@@ -206,7 +206,7 @@ void ExamWindow::setUpServer(bool fresh)
             failed = copyMissing(material, common::kFtpFolder);
         }
         if (!failed.isEmpty())
-            uMsgOk(msg::ftpFolderIncomplete(failed.join('\n')), this);
+            msgOk(msg::ftpFolderIncomplete(failed.join('\n')), this);
         // A server that does not start tells the student itself.
         (void)common::startServerUnlessRunning(common::kFtpServerProcess, common::kFtpServerExe,
                                                 plat::WindowStyle::Minimized, this);
@@ -233,8 +233,8 @@ void ExamWindow::startExam()
     bar->setValue(0);
     state.学生信息.clear();
     // A probe name left by an interrupted run would fail every probe below.
-    if (!common::uRecoverProbeLeftover(kWorkTree, kWorkTreeProbe, this) ||
-        !common::uRecoverProbeLeftover(app(kPaperCopy), app(kPaperCopyProbe), this))
+    if (!common::recoverProbeLeftover(kWorkTree, kWorkTreeProbe, this) ||
+        !common::recoverProbeLeftover(app(kPaperCopy), app(kPaperCopyProbe), this))
         return;
 
     common::GuardList guards = workTreeWindowGuards();
@@ -247,11 +247,11 @@ void ExamWindow::startExam()
 
     const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
     if (const QString refusal = common::studentKeyRefusal(key); !refusal.isEmpty()) {
-        uMsgOk(msg::keyUnusable(key, refusal), this);
+        msgOk(msg::keyUnusable(key, refusal), this);
         return;
     }
     if (isHandedIn(key)) {  // the user was changed while the window was open
-        uMsgOk(msg::handedIn(key), this);
+        msgOk(msg::handedIn(key), this);
         ctl("开始考试")->setEnabled(false);
         return;
     }
@@ -266,10 +266,10 @@ void ExamWindow::startExam()
     bool fresh = false;
     if (subs.isEmpty()) {
         const PaperPlan plan = planPaper();
-        if (!plan.refusal.isEmpty()) return uMsgOk(plan.refusal, this);
+        if (!plan.refusal.isEmpty()) return msgOk(plan.refusal, this);
         if (const fs::Status s = makeArchive(key); !s.ok())
-            return uMsgOk(msg::archiveNotMade(s.describe()), this);
-        uMsgOk(msg::kArchiveMade, this);
+            return msgOk(msg::archiveNotMade(s.describe()), this);
+        msgOk(msg::kArchiveMade, this);
         readAddress();
         state.试卷号 = QString::number(plan.number);
         if (!newPaper()) return dropNewArchive(key);
@@ -278,21 +278,21 @@ void ExamWindow::startExam()
         bool number = false;
         const int p = state.试卷号.toInt(&number);
         if (!number || p < 1 || !fs::folderExists(app(kPaperCopy))) {
-            uMsgOk(msg::resumeWithoutPaper(plat::displayPath(app(kPaperNumberFile))), this);
+            msgOk(msg::resumeWithoutPaper(plat::displayPath(app(kPaperNumberFile))), this);
             return;
         }
-        uMsgOk(msg::kGoOn, this);
+        msgOk(msg::kGoOn, this);
         readAddress();
     } else {
-        if (!uMsgYesNo(msg::askReplace(subs.first()), this)) return;
-        if (!uMsgYesNo(msg::kAskReplaceAgain, this)) return;
+        if (!msgYesNo(msg::askReplace(subs.first()), this)) return;
+        if (!msgYesNo(msg::kAskReplaceAgain, this)) return;
         const PaperPlan plan = planPaper();
-        if (!plan.refusal.isEmpty()) return uMsgOk(plan.refusal, this);
+        if (!plan.refusal.isEmpty()) return msgOk(plan.refusal, this);
         readAddress();
         fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot), true), "what cannot be deleted stays beside the new archive");
         if (const fs::Status s = makeArchive(key); !s.ok())
-            return uMsgOk(msg::archiveNotMade(s.describe()), this);
-        uMsgOk(msg::kArchiveReset, this);
+            return msgOk(msg::archiveNotMade(s.describe()), this);
+        msgOk(msg::kArchiveReset, this);
         state.试卷号 = QString::number(plan.number);
         if (!newPaper()) return dropNewArchive(key);
         fresh = true;

@@ -162,7 +162,7 @@ void ExamWindow::onLoad()
     const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
     state.学生信息 = key;
     if (isHandedIn(key)) {
-        uMsgOk(msg::handedIn(key), this);
+        msgOk(msg::handedIn(key), this);
         ctl("开始考试")->setEnabled(false);
     }
     QWidget* intro = ctl("综合考查简介");
@@ -180,7 +180,7 @@ void ExamWindow::onUnload(bool& cancel)
     }
     if (state.退出检测 != QStringLiteral("1") || !state.handedIn) {
         if (!state.学生信息.isEmpty()) {
-            if (!uMsgOkCancel(msg::kAskLeaveUnfinished, this)) {
+            if (!msgOkCancel(msg::kAskLeaveUnfinished, this)) {
                 cancel = true;
                 return;
             }

@@ -68,17 +68,17 @@ void ExerciseWindow::onLoad()
     (void)common::writeRequest(common::kVideoRequest, {e.name(), e.kind}, this);
 
     // No report gives no address, which setUpNetwork tells the student.
-    if (e.isNetwork()) plat::ignoreFailure(common::uRunIpconfig(this), "no report gives no address");
+    if (e.isNetwork()) plat::ignoreFailure(common::runIpconfig(this), "no report gives no address");
 
-    state.hasMaterial = common::uBankHasMaterial(e);
-    if (!common::uGuardAndEmptyWorkingFolder(this, &state.refusal)) return;
+    state.hasMaterial = common::bankHasMaterial(e);
+    if (!common::guardAndEmptyWorkingFolder(this, &state.refusal)) return;
     if (!common::uCheckFoldersFree({common::questionDocumentProbe(e)}, this, &state.refusal)) return;
 
     present(e, number);
     common::CopyReport report;
-    report.add(common::uRenewQuestionDocument(exercise()));
-    report.add(common::uFillWorkingFolder(exercise()));
-    if (!report.complete()) uMsgOk(common::preparationIncompleteMessage(report), this);
+    report.add(common::renewQuestionDocument(exercise()));
+    report.add(common::fillWorkingFolder(exercise()));
+    if (!report.complete()) msgOk(common::preparationIncompleteMessage(report), this);
     state.prepared = true;
 }
 
@@ -90,21 +90,21 @@ void ExerciseWindow::present(const common::Exercise& e, const QString& number)
                                                     : QStringLiteral("【注意：没有要求操作的项目请不要更改！】"));
     if (e.isNetwork()) setUpNetwork(e, number);
 
-    if (!common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText()))
-        uMsgOk(common::questionTextUnreadableMessage(e.questionText()), this);
+    if (!common::showQuestionText(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText()))
+        msgOk(common::questionTextUnreadableMessage(e.questionText()), this);
     if (e.isWindows()) ctl(QStringLiteral("打开题目"))->hide();
     else pictures_.load(e.sampleFolder());
 }
 
 void ExerciseWindow::setUpNetwork(const common::Exercise& e, const QString& number)
 {
-    const QString ip = common::uReadLocalIPv4(plat::appPath(common::kKnowledgeIpCopy));
-    if (ip.isEmpty()) uMsgOk(common::kNoIPv4Message, this);
+    const QString ip = common::readLocalIPv4(plat::appPath(common::kKnowledgeIpCopy));
+    if (ip.isEmpty()) msgOk(common::kNoIPv4Message, this);
     // A text that cannot be personalised is not shown: the caller says so.
     plat::ignoreFailure(common::uPersonaliseQuestionText(e.questionTemplate(), e.questionText(),
                                                          {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), number}}),
                         "the text shown next is checked");
-    const QString text = common::uReadQuestionText(e.questionText()).value_or(QString());
+    const QString text = common::readQuestionText(e.questionText()).value_or(QString());
     common::uSetupPracticeServer(text, e.ftpContent(), plat::appPath(common::kExerciseServerFolder + QStringLiteral("\\server.ini")),
                                  ip, number, this);
     QWidget* open = ctl(QStringLiteral("打开题目"));
@@ -122,7 +122,7 @@ void ExerciseWindow::openQuestion()
     // Without a prepared exercise there is no document of this student: say
     // what stopped the preparation and how to get past it.
     if (!state.prepared) {
-        uMsgOk(msg::notPrepared(state.refusal), this);
+        msgOk(msg::notPrepared(state.refusal), this);
         return;
     }
     if (uIsProcessRunning(kMailServer)) {

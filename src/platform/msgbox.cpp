@@ -64,6 +64,6 @@ void setMessageBoxes(MessageBoxes* boxes) { current() = boxes; }
 
 }  // namespace plat
 
-void uMsgOk(const QString& text, QWidget* owner) { plat::messageBoxes().ok(owner, text); }
-bool uMsgYesNo(const QString& text, QWidget* owner) { return plat::messageBoxes().yesNo(owner, text); }
-bool uMsgOkCancel(const QString& text, QWidget* owner) { return plat::messageBoxes().okCancel(owner, text); }
+void msgOk(const QString& text, QWidget* owner) { plat::messageBoxes().ok(owner, text); }
+bool msgYesNo(const QString& text, QWidget* owner) { return plat::messageBoxes().yesNo(owner, text); }
+bool msgOkCancel(const QString& text, QWidget* owner) { return plat::messageBoxes().okCancel(owner, text); }

@@ -28,6 +28,6 @@ void setMessageBoxes(MessageBoxes* boxes);
 }  // namespace plat
 
 // Shorthands used by the windows.
-void uMsgOk(const QString& text, QWidget* owner = nullptr);
-bool uMsgYesNo(const QString& text, QWidget* owner = nullptr);
-bool uMsgOkCancel(const QString& text, QWidget* owner = nullptr);
+void msgOk(const QString& text, QWidget* owner = nullptr);
+bool msgYesNo(const QString& text, QWidget* owner = nullptr);
+bool msgOkCancel(const QString& text, QWidget* owner = nullptr);

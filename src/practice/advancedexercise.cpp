@@ -126,7 +126,7 @@ void AdvancedExerciseWindow::onLoad()
     const auto line = [](int n) { return uReadTextLine(common::kAdvancedRequest, n).value_or(QString()); };
     const AdvancedExercise e{line(1), line(2), line(3)};
     if (!e.wellFormed()) {
-        uMsgOk(msg::kNoRequest, this);
+        msgOk(msg::kNoRequest, this);
         return;
     }
     state.kind = e.kind;
@@ -141,29 +141,29 @@ void AdvancedExerciseWindow::onLoad()
     setCaption(common::userInfoCaption(title, state.studentKey));
 
     auto* text = ctl<QPlainTextEdit>(QStringLiteral("题目内容"));
-    common::uShowQuestionTextOrNotice(text, e.questionText());
+    common::showQuestionTextOrNotice(text, e.questionText());
     ctl(QStringLiteral("File1"))->hide();
     pictures_.load(e.effectFolder());
 
     // Nothing is deleted unless everything it is rebuilt from is there.
     if (const QStringList missing = advanced::missingSources(e); !missing.isEmpty()) {
-        uMsgOk(msg::sourcesMissing(msg::kTaskPrepare, missing), this);
+        msgOk(msg::sourcesMissing(msg::kTaskPrepare, missing), this);
         return;
     }
     const common::CopyReport laid = layOut(e);
     state.prepared = laid.complete();
-    if (!state.prepared) uMsgOk(msg::preparationFailed(laid.describe()), this);
+    if (!state.prepared) msgOk(msg::preparationFailed(laid.describe()), this);
 }
 
 void AdvancedExerciseWindow::openQuestion()
 {
     if (!state.hasExercise) {
-        uMsgOk(msg::kNotReady, this);
+        msgOk(msg::kNotReady, this);
         return;
     }
     const QString document = exercise().questionDocument();
     if (!fs::fileExists(document)) {
-        uMsgOk(msg::documentMissing(plat::displayPath(document)), this);
+        msgOk(msg::documentMissing(plat::displayPath(document)), this);
         return;
     }
     common::uOpenDocument(document);
@@ -172,7 +172,7 @@ void AdvancedExerciseWindow::openQuestion()
 void AdvancedExerciseWindow::restore()
 {
     if (!state.hasExercise) {
-        uMsgOk(msg::kNotReady, this);
+        msgOk(msg::kNotReady, this);
         return;
     }
     const AdvancedExercise e = exercise();
@@ -181,21 +181,21 @@ void AdvancedExerciseWindow::restore()
                     this))
         return;
     if (const QStringList missing = advanced::missingSources(e); !missing.isEmpty()) {
-        uMsgOk(msg::sourcesMissing(msg::kTaskRestore, missing), this);
+        msgOk(msg::sourcesMissing(msg::kTaskRestore, missing), this);
         return;
     }
-    if (!uMsgYesNo(common::msg::kAskRestore, this)) return;
+    if (!msgYesNo(common::msg::kAskRestore, this)) return;
     // The pristine document is copied back whatever became of the working
     // one (edited, deleted or renamed).
     const common::CopyReport laid = layOut(e);
     state.prepared = laid.complete();
-    if (state.prepared) uMsgOk(common::msg::kRestored, this);
-    else uMsgOk(msg::restoreFailed(laid.describe()), this);
+    if (state.prepared) msgOk(common::msg::kRestored, this);
+    else msgOk(msg::restoreFailed(laid.describe()), this);
 }
 
 void AdvancedExerciseWindow::onUnload(bool& cancel)
 {
-    if (!uMsgYesNo(common::msg::kAskExit, this) || !uMsgYesNo(msg::kAskExitClearsWork, this)) {
+    if (!msgYesNo(common::msg::kAskExit, this) || !msgYesNo(msg::kAskExitClearsWork, this)) {
         cancel = true;
         return;
     }

@@ -177,7 +177,7 @@ void RandomPracticeWindow::prepare(bool first)
 
     common::Exercise e = exercise();
     e.question = names.at(r - 1);
-    if (!common::uGuardAndEmptyWorkingFolder(this, nullptr, guards(GuardUse::Prepare), e.isWindows())) return;
+    if (!common::guardAndEmptyWorkingFolder(this, nullptr, guards(GuardUse::Prepare), e.isWindows())) return;
     if (!first && state.previousKind == kNetwork && !stopEarlierServers()) return;
 
     setOuterSizeTw(kRandomPracticeWidth, kRandomPracticeFoldedHeight);
@@ -200,7 +200,7 @@ void RandomPracticeWindow::prepare(bool first)
     (void)common::writeRequest(common::kVideoRequest, {state.question, kind}, this);
 
     if (e.isNetwork() && !setUpNetwork(e)) return;
-    common::uShowQuestionTextOrNotice(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
+    common::showQuestionTextOrNotice(ctl<QPlainTextEdit>(QStringLiteral("题目内容")), e.questionText());
     state.previousKind = kind;
 
     pictures_.load(e.sampleFolder());
@@ -210,14 +210,14 @@ void RandomPracticeWindow::prepare(bool first)
     if (!state.sampleFolders.isEmpty() && !state.sampleFolders.contains(state.question, Qt::CaseInsensitive)) open->show();
 
     common::CopyReport report;
-    report.add(common::uFillWorkingFolder(e));
+    report.add(common::fillWorkingFolder(e));
     if (e.isWindows()) open->hide();
-    else report.add(common::uRenewQuestionDocument(e));
+    else report.add(common::renewQuestionDocument(e));
     // A record of the question last prepared, read by nothing here.
     plat::ignoreFailure(uWriteTextFile(common::kOperationBank + kind + QStringLiteral("\\caption.txt"), state.question),
                         "a record only");
     state.prepared = true;
-    if (!report.complete()) uMsgOk(common::preparationIncompleteMessage(report), this);
+    if (!report.complete()) msgOk(common::preparationIncompleteMessage(report), this);
 }
 
 bool RandomPracticeWindow::stopEarlierServers()
@@ -226,7 +226,7 @@ bool RandomPracticeWindow::stopEarlierServers()
     QPointer<RandomPracticeWindow> alive(this);
     const common::ToolSet tools = practiceTools();
     for (const common::ToolPair& t : tools) {
-        if (common::uStopServerAndWait(tools, t.process, this) == common::WaitResult::Gone || !alive) return false;
+        if (common::stopServerAndWait(tools, t.process, this) == common::WaitResult::Gone || !alive) return false;
     }
     return true;
 }
@@ -236,15 +236,15 @@ bool RandomPracticeWindow::setUpNetwork(const common::Exercise& e)
     QPointer<RandomPracticeWindow> alive(this);
     QWidget* next = ctl(QStringLiteral("下一题"));
     next->setEnabled(false);
-    plat::ignoreFailure(common::uRunIpconfig(this), "no report gives no address, said below");
+    plat::ignoreFailure(common::runIpconfig(this), "no report gives no address, said below");
     if (!alive) return false;
-    const QString ip = common::uReadLocalIPv4(plat::appPath(common::kKnowledgeIpCopy));
-    if (ip.isEmpty()) uMsgOk(common::kNoIPv4Message, this);
+    const QString ip = common::readLocalIPv4(plat::appPath(common::kKnowledgeIpCopy));
+    if (ip.isEmpty()) msgOk(common::kNoIPv4Message, this);
     // A text that cannot be personalised is not shown: the caller says so.
     plat::ignoreFailure(common::uPersonaliseQuestionText(e.questionTemplate(), e.questionText(),
                                                          {{QStringLiteral("strLocalIP"), ip}, {QStringLiteral("学号"), state.studentNumber}}),
                         "the text shown next is checked");
-    const QString text = common::uReadQuestionText(e.questionText()).value_or(QString());
+    const QString text = common::readQuestionText(e.questionText()).value_or(QString());
     // The mail server keeps the configuration it has; a server that cannot
     // be set up tells the student itself.
     common::uSetupPracticeServer(text, e.ftpContent(),
@@ -272,7 +272,7 @@ void RandomPracticeWindow::openQuestion()
     }
     // Without a prepared question the working copy is not this student's.
     if (!state.prepared) {
-        uMsgOk(msg::kQuestionNotPrepared, this);
+        msgOk(msg::kQuestionNotPrepared, this);
         return;
     }
     common::uOpenDocument(exercise().questionDocument());

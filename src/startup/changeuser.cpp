@@ -15,7 +15,7 @@ const QString kChangeFlag = QStringLiteral("更换");
 // Both questions answered Yes.
 bool confirmedTwice(const QString& first, const QString& second, QWidget* owner)
 {
-    return uMsgYesNo(first, owner) && uMsgYesNo(second, owner);
+    return msgYesNo(first, owner) && msgYesNo(second, owner);
 }
 }  // namespace
 

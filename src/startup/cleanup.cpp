@@ -60,7 +60,7 @@ CleanResult uCleanWorkspace(QWidget* owner)
         }
     }
     if (!refusal.isEmpty()) {
-        uMsgOk(refusal, owner);
+        msgOk(refusal, owner);
         return result;
     }
     common::uStopPracticeServers(common::mockTestTools(QStringLiteral("入门")));

@@ -73,12 +73,12 @@ void LoginWindow::login()
     const QString number = ctl<QLineEdit>(QStringLiteral("学号"))->text();
     const QString name = ctl<QLineEdit>(QStringLiteral("姓名"))->text();
     if (const QString why = refusal(number, name); !why.isEmpty()) {
-        uMsgOk(why, this);
+        msgOk(why, this);
         return;
     }
     const QString identity = number + name + QStringLiteral("\r\n") + number + QStringLiteral("\r\n") + name;
     if (!uWriteTextFile(common::kIdentityFile, identity) || !uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more"))) {
-        uMsgOk(msg::kIdentityNotSaved, this);
+        msgOk(msg::kIdentityNotSaved, this);
         return;
     }
     forms::unload(this);

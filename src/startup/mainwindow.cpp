@@ -58,7 +58,7 @@ void MainWindow::onLoad()
         forms::setCaption(ctl("姓名内容"), QStringLiteral("【姓名：") + common::shownPart(*l) + QStringLiteral("】"));
     layoutIdentityBox();
     if (const QString problem = common::handOverProblem(common::kIdentityFile); !problem.isEmpty())
-        uMsgOk(msg::identityUnusable(problem), this);
+        msgOk(msg::identityUnusable(problem), this);
 }
 
 void MainWindow::layoutIdentityBox()

@@ -85,7 +85,7 @@ void MainWindow::connectOpeners()
             forms::hide(formName());
             forms::show(QString::fromUtf8(o.target));
             if (*o.marker && !uWriteTextFile(common::kCallMarkerFile, QString::fromUtf8(o.marker)))
-                uMsgOk(common::requestNotWrittenMessage(common::kCallMarkerFile), forms::loaded(QString::fromUtf8(o.target)));
+                msgOk(common::requestNotWrittenMessage(common::kCallMarkerFile), forms::loaded(QString::fromUtf8(o.target)));
         });
     }
 }

@@ -58,7 +58,7 @@ void VideoWindow::onLoad()
     label->setAlignment(Qt::AlignCenter);
     state.browserStarted = plat::openInBrowser(QUrl(address));
     if (!state.browserStarted)
-        uMsgOk(msg::kBrowserNotStarted, this);
+        msgOk(msg::kBrowserNotStarted, this);
 }
 
 void VideoWindow::changeEvent(QEvent* e)

@@ -114,7 +114,7 @@ bool uSetupMissionFtpServer(const QString& area, const QString& key, QWidget* ow
     if (!plat::readWholeFile(inFtp("ftpusers0.txt"), &raw)) {
         // Without its template the user file would lose every user: the
         // server keeps the file it has and is not started.
-        uMsgOk(missionFtpTemplateMissingMessage(), owner);
+        msgOk(missionFtpTemplateMissingMessage(), owner);
         return false;
     }
     QString text = plat::decode936(raw);
@@ -122,7 +122,7 @@ bool uSetupMissionFtpServer(const QString& area, const QString& key, QWidget* ow
     const QByteArray out = plat::encode936(text).value_or(raw);
     // Replaced whole: a shorter text never keeps the tail of an older file.
     if (!plat::writeWholeFileAtomic(inFtp("ftpusers.xml"), out)) {
-        uMsgOk(common::serverConfigNotWrittenMessage(inFtp("ftpusers.xml")), owner);
+        msgOk(common::serverConfigNotWrittenMessage(inFtp("ftpusers.xml")), owner);
         return false;
     }
     return common::startProgramOrSay(kMissionFtpExe, plat::WindowStyle::Hidden, owner);

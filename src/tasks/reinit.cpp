@@ -40,7 +40,7 @@ void TaskWindow::reinitialiseTask()
            << common::GuardEntry::explorer(m, common::explorerOpenMessage(m))
            << common::GuardEntry::probe(document, documentProbe, true, common::msg::kCloseDocument);
     if (!common::uCheckFoldersFree(guards, this)) return;
-    if (!uMsgYesNo(msg::kAskReinitialise, this)) return;
+    if (!msgYesNo(msg::kAskReinitialise, this)) return;
 
     // Every source before anything is deleted. A task without material has
     // no pristine material folder: its working folder is rebuilt empty.
@@ -54,7 +54,7 @@ void TaskWindow::reinitialiseTask()
     if (!missing.isEmpty()) {
         QStringList shown;
         for (const QString& p : missing) shown << plat::displayPath(p);
-        uMsgOk(msg::reinitSourcesMissing(shown), this);
+        msgOk(msg::reinitSourcesMissing(shown), this);
         return;
     }
 
@@ -65,7 +65,7 @@ void TaskWindow::reinitialiseTask()
     if (ok && fs::fileExists(document)) ok = fs::ok(fs::deleteFile(document));
     if (ok) ok = fs::ok(fs::copyFile(pristineDocument, document));
     if (!ok) {
-        uMsgOk(msg::reinitNotDone(plat::displayPath(stepFolder)), this);
+        msgOk(msg::reinitNotDone(plat::displayPath(stepFolder)), this);
         return;
     }
 
@@ -88,9 +88,9 @@ void TaskWindow::reinitialiseTask()
         // each kill tool is awaited before anything is restarted.
         const common::ToolSet tools = common::missionTools();
         for (const QString& p : {kMissionFtpProcess, kMissionWebProcess}) {
-            if (common::uStopServerAndWait(tools, p, this) != common::WaitResult::Ended) {
+            if (common::stopServerAndWait(tools, p, this) != common::WaitResult::Ended) {
                 restoreControls();
-                uMsgOk(msg::serverNotStopped(p), this);
+                msgOk(msg::serverNotStopped(p), this);
                 return;
             }
         }
@@ -98,14 +98,14 @@ void TaskWindow::reinitialiseTask()
         fs::ignoreFailure(fs::deleteFolder(archive + QStringLiteral("\\web")), "the copy below overwrites what stays");
         if (const fs::Status s = fs::copyFolder(serverBank, archive); !s.ok()) {
             restoreControls();
-            uMsgOk(msg::serverFoldersIncomplete(s.describe()), this);
+            msgOk(msg::serverFoldersIncomplete(s.describe()), this);
             return;
         }
         uSetupMissionFtpServer(a, state.studentKey, this);
         uSetupMissionWebServer(state.ipAddress == QStringLiteral("IP地址") ? QString() : state.ipAddress, this);
         restoreControls();
     }
-    uMsgOk(common::msg::kRestored, this);
+    msgOk(common::msg::kRestored, this);
 }
 
 }  // namespace tasks

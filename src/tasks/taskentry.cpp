@@ -83,14 +83,14 @@ bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* ow
     const QStringList subs = fs::listSubFolders(p);
     if (subs.isEmpty()) {
         makeArchive(area, key);
-        uMsgOk(msg::kArchiveCreated, owner);
+        msgOk(msg::kArchiveCreated, owner);
         return true;
     }
     if (subs.first() == key) return true;
-    if (!uMsgYesNo(msg::askReplaceArchive(subs.first()), owner)) return false;
+    if (!msgYesNo(msg::askReplaceArchive(subs.first()), owner)) return false;
     fs::ignoreFailure(fs::deleteFolder(p, true), "what cannot be deleted stays beside the new archive");
     makeArchive(area, key);
-    uMsgOk(msg::kArchiveReplaced, owner);
+    msgOk(msg::kArchiveReplaced, owner);
     return true;
 }
 
@@ -99,10 +99,10 @@ void uEnterTaskArea(const Area& area, forms::Form* mainWindow)
     const QString word = QString::fromUtf8(area.word);
     const QString key = uReadTextLine(common::kIdentityFile, 1).value_or(QString());
     if (!keyNamesFolder(key)) {
-        uMsgOk(badKeyMessage(key), mainWindow);
+        msgOk(badKeyMessage(key), mainWindow);
         return;
     }
-    if (!uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), mainWindow)) return;
+    if (!recoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), mainWindow)) return;
     removeInterruptedHandIn(word, key);
     // Written once the task tree is back in place. The task window reads
     // both back: a failed write would show it an earlier visit's area or
@@ -111,7 +111,7 @@ void uEnterTaskArea(const Area& area, forms::Form* mainWindow)
         !common::writeRequest(common::kTaskAreaFile, {word}, mainWindow))
         return;
     if (uIsSubmitted(submittedFolder(word), QString::fromUtf8(area.pattern), area.foldersToo, key)) {
-        uMsgOk(msg::alreadyHandedIn(key), mainWindow);
+        msgOk(msg::alreadyHandedIn(key), mainWindow);
         if (!common::writeRequest(common::kTaskModeFile, {kFreePractice}, mainWindow)) return;
     }
     if (!uPrepareProjectArchive(word, key, mainWindow)) return;

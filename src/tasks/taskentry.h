@@ -53,7 +53,7 @@ bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo
 bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* owner);
 
 // The task tree left under its probe name is recovered by the shared routine.
-using common::uRecoverProbeLeftover;
+using common::recoverProbeLeftover;
 
 // The click of one of the main window's five area buttons.
 void uEnterTaskArea(const Area& area, forms::Form* mainWindow);

@@ -103,10 +103,10 @@ void TaskWindow::chooseHandInFolder()
     bool ticked = false;
     for (const TaskMember& m : kTaskMembers) ticked = ticked || ctl<QCheckBox>(QString::fromUtf8(m.check))->isChecked();
     if (!ticked) {
-        uMsgOk(msg::kTickATask, this);
+        msgOk(msg::kTickATask, this);
         return;
     }
-    uMsgOk(common::msg::kHandInFolderWarning, this);
+    msgOk(common::msg::kHandInFolderWarning, this);
     const QString folder = uBrowseForFolder(this, QStringLiteral("浏览文件夹"));
     if (!folder.isEmpty()) ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(folder);
 }
@@ -115,21 +115,21 @@ void TaskWindow::handInTasks()
 {
     const QString target = ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text();
     if (target.isEmpty()) {
-        uMsgOk(common::msg::kChooseSaveFolder, this);
+        msgOk(common::msg::kChooseSaveFolder, this);
         return;
     }
     QList<int> ticked;
     for (int n = 1; n <= 6; ++n)
         if (ctl<QCheckBox>(QString::fromUtf8(kTaskMembers[n - 1].check))->isChecked()) ticked << n;
     if (ticked.isEmpty()) {
-        uMsgOk(msg::kTickATask, this);
+        msgOk(msg::kTickATask, this);
         return;
     }
     if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) {
-        uMsgOk(problem, this);
+        msgOk(problem, this);
         return;
     }
-    if (!uMsgYesNo(msg::kAskHandIn, this) || !uMsgYesNo(msg::kAskHandInSure, this)) return;
+    if (!msgYesNo(msg::kAskHandIn, this) || !msgYesNo(msg::kAskHandInSure, this)) return;
 
     const QString a = state.area;
     const QString archive = projectArchive(a, state.studentKey);
@@ -139,19 +139,19 @@ void TaskWindow::handInTasks()
         const QString step = QStringLiteral("D:\\") + state.workFolder + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
         for (const QString& need : {doc, step})
             if (!fs::fileExists(need) && !fs::folderExists(need)) {
-                uMsgOk(msg::answerMissing(state.taskName(n), plat::displayPath(need)), this);
+                msgOk(msg::answerMissing(state.taskName(n), plat::displayPath(need)), this);
                 return;
             }
     }
     if (!fs::folderExists(archive)) {
-        uMsgOk(msg::archiveMissing(plat::displayPath(archive)), this);
+        msgOk(msg::archiveMissing(plat::displayPath(archive)), this);
         return;
     }
     QStringList sources;
     for (int n : ticked)
         sources << workingDocument(state.taskName(n))
                 << QStringLiteral("D:\\") + state.workFolder + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
-    if (!common::uAskAboutOpenDocuments(sources, this)) return;
+    if (!common::askAboutOpenDocuments(sources, this)) return;
 
     enableHandInControls(false);
     std::array<QString, 6> digits = state.handInDigits;
@@ -167,7 +167,7 @@ void TaskWindow::handInTasks()
                             fs::ok(fs::copyFolder(QStringLiteral("D:\\") + state.workFolder + '\\' + step, staged));
         if (!copied) {
             enableHandInControls(true);
-            uMsgOk(msg::answerNotStaged(state.taskName(n), plat::displayPath(archive)), this);
+            msgOk(msg::answerNotStaged(state.taskName(n), plat::displayPath(archive)), this);
             return;
         }
         digits[n - 1] = QString::number(n);
@@ -190,12 +190,12 @@ void TaskWindow::handInTasks()
         state.handInDigits = digits;
         state.handedInMarks = marks;
         state.handedIn = true;
-        uMsgOk(common::msg::kHandInPacked, this);
+        msgOk(common::msg::kHandInPacked, this);
     };
-    const common::HandInResult r = common::uHandIn(h);
+    const common::HandInResult r = common::handInFolder(h);
     if (!r.ok) {
         enableHandInControls(true);
-        uMsgOk(r.message, this);
+        msgOk(r.message, this);
         return;
     }
     state.exitCheck = QStringLiteral("1");
@@ -205,14 +205,14 @@ void TaskWindow::handInTasks()
 void TaskWindow::resetHandedInTask()
 {
     const QString title = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
-    if (!uMsgYesNo(msg::askReset(title), this)) return;
-    if (!uMsgYesNo(msg::askResetSure(title), this)) return;
+    if (!msgYesNo(msg::askReset(title), this)) return;
+    if (!msgYesNo(msg::askResetSure(title), this)) return;
     const int n = state.currentTask();
     std::array<QString, 6> marks = state.handedInMarks;
     if (n > 0) marks[n - 1] = QString::fromUtf8(kTaskMembers[n - 1].markLabel);
     QString why;
     if (!writeMarks(marks, &why)) {
-        uMsgOk(msg::resetNotDone(why), this);
+        msgOk(msg::resetNotDone(why), this);
         return;
     }
     state.handedInMarks = marks;
@@ -225,7 +225,7 @@ void TaskWindow::resetHandedInTask()
     ctl("操作题重置任务")->hide();
     ctl("操作题选择提交路径")->setEnabled(true);
     ctl("操作题提交")->setEnabled(true);
-    uMsgOk(msg::resetDone(title), this);
+    msgOk(msg::resetDone(title), this);
 }
 
 void TaskWindow::chooseSheetFolder()
@@ -236,14 +236,14 @@ void TaskWindow::chooseSheetFolder()
 
 void TaskWindow::handInSheet()
 {
-    if (!uMsgYesNo(msg::kAskHandIn, this) || !uMsgYesNo(msg::kAskHandInSure, this)) return;
+    if (!msgYesNo(msg::kAskHandIn, this) || !msgYesNo(msg::kAskHandInSure, this)) return;
     const QString target = ctl<QLineEdit>(QStringLiteral("保存路径"))->text();
     if (target.isEmpty()) {
-        uMsgOk(common::msg::kChooseSaveFolder, this);
+        msgOk(common::msg::kChooseSaveFolder, this);
         return;
     }
     if (const QString problem = common::handInFolderProblem(target); !problem.isEmpty()) {
-        uMsgOk(problem, this);
+        msgOk(problem, this);
         return;
     }
     // A picked screenshot that is gone is named before anything is packed.
@@ -251,17 +251,17 @@ void TaskWindow::handInSheet()
         if (!b.copy) continue;
         const QString path = ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
         if (!path.isEmpty() && !QFileInfo(path).isFile()) {
-            uMsgOk(msg::screenshotGone(path, QString::fromUtf8(b.box)), this);
+            msgOk(msg::screenshotGone(path, QString::fromUtf8(b.box)), this);
             return;
         }
     }
     const QString archive = projectArchive(QStringLiteral("windows"), state.studentKey);
     if (!fs::folderExists(archive)) {
-        uMsgOk(msg::archiveMissing(plat::displayPath(archive)), this);
+        msgOk(msg::archiveMissing(plat::displayPath(archive)), this);
         return;
     }
 
-    if (!common::uAskAboutOpenDocuments({QStringLiteral("D:\\SXWIN")}, this)) return;
+    if (!common::askAboutOpenDocuments({QStringLiteral("D:\\SXWIN")}, this)) return;
 
     const auto enable = [this](bool on) {
         ctl("win提交")->setEnabled(on);
@@ -270,7 +270,7 @@ void TaskWindow::handInSheet()
     enable(false);
     const auto failWith = [&](const QString& text) {
         enable(true);
-        uMsgOk(text + '\n' + common::kWorkKeptNote, this);
+        msgOk(text + '\n' + common::kWorkKeptNote, this);
     };
     QStringList answers;
     for (const SheetBox& b : kSheetBoxes) answers << ctl<QLineEdit>(QString::fromUtf8(b.box))->text();
@@ -306,12 +306,12 @@ void TaskWindow::handInSheet()
     h.progress = [this](int p) { setProgress(p); };
     h.tell = [this] {
         state.handedIn = true;
-        uMsgOk(msg::kSheetHandedIn, this);
+        msgOk(msg::kSheetHandedIn, this);
     };
-    const common::HandInResult r = common::uHandIn(h);
+    const common::HandInResult r = common::handInFolder(h);
     if (!r.ok) {
         enable(true);
-        uMsgOk(r.message, this);
+        msgOk(r.message, this);
         return;
     }
     forms::unload(this);

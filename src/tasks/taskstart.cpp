@@ -32,8 +32,8 @@ QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
 
 void TaskWindow::showTaskText(const QString& path)
 {
-    if (!common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("任务内容")), path))
-        uMsgOk(common::questionTextUnreadableMessage(path), this);
+    if (!common::showQuestionText(ctl<QPlainTextEdit>(QStringLiteral("任务内容")), path))
+        msgOk(common::questionTextUnreadableMessage(path), this);
 }
 
 void TaskWindow::startTask()
@@ -50,7 +50,7 @@ void TaskWindow::startTask()
     // is changed, the student is told which file is missing.
     for (const QString& need : {text, document})
         if (!fs::fileExists(need)) {
-            uMsgOk(msg::taskFileMissing(t, plat::displayPath(need)), this);
+            msgOk(msg::taskFileMissing(t, plat::displayPath(need)), this);
             return;
         }
 
@@ -141,9 +141,9 @@ void TaskWindow::startTask()
     for (int k = 0; k < 6; ++k)
         if (state.mayHandIn[k] == QStringLiteral("1")) ctl(QString::fromUtf8(kTaskMembers[k].check))->setEnabled(true);
     if (keepDocument || keepFolder || restoreFolder)
-        uMsgOk(msg::earlierAnswerKept(t), this);
+        msgOk(msg::earlierAnswerKept(t), this);
     if (!failed.isEmpty())
-        uMsgOk(msg::startCopiesFailed(failed), this);
+        msgOk(msg::startCopiesFailed(failed), this);
 }
 
 void TaskWindow::loadSamplePictures(const QString& task)

@@ -191,10 +191,10 @@ void TaskWindow::onLoad()
     common::readLineInto(state.studentNumber, common::kIdentityFile, 2);
     common::readLineInto(state.studentName, common::kIdentityFile, 3);
     if (!keyNamesFolder(state.studentKey)) {
-        uMsgOk(badKeyMessage(state.studentKey), this);
+        msgOk(badKeyMessage(state.studentKey), this);
         return;
     }
-    if (!uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), this)) return;
+    if (!recoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), this)) return;
 
     QString a;
     if (!fs::listSubFolders(tree(QStringLiteral("\\提交"))).isEmpty()) {
@@ -208,7 +208,7 @@ void TaskWindow::onLoad()
         a = state.missionArea;
         if (!common::writeRequest(common::kTaskModeFile, {QString()}, this)) return;
         if (!findArea(a)) {
-            uMsgOk(msg::missionAreaInvalid(a), this);
+            msgOk(msg::missionAreaInvalid(a), this);
             return;
         }
         // As the main window's area buttons do: a student who has handed in
@@ -216,7 +216,7 @@ void TaskWindow::onLoad()
         const Area* area = findArea(a);
         removeInterruptedHandIn(a, state.studentKey);
         if (uIsSubmitted(submittedFolder(a), QString::fromUtf8(area->pattern), area->foldersToo, state.studentKey)) {
-            uMsgOk(msg::alreadyHandedIn(state.studentKey), this);
+            msgOk(msg::alreadyHandedIn(state.studentKey), this);
             loadMarks(a);
         }
         if (!uPrepareProjectArchive(a, state.studentKey, this)) return;
@@ -227,7 +227,7 @@ void TaskWindow::onLoad()
     } else if (findOfficeArea(a)) {
         layoutOffice(a);
     } else {
-        uMsgOk(msg::areaInvalid(a), this);
+        msgOk(msg::areaInvalid(a), this);
         return;
     }
     refreshWorkingCopy();
@@ -262,9 +262,9 @@ void TaskWindow::layoutWindows()
     QStringList unreadable;
     for (const auto& [box, file] : kWindowsTexts) {
         const QString path = tree(QStringLiteral("\\题库\\windows\\题目内容\\") + QString::fromUtf8(file) + QStringLiteral(".txt"));
-        if (!common::uShowQuestionText(textArea(box), path)) unreadable << path;
+        if (!common::showQuestionText(textArea(box), path)) unreadable << path;
     }
-    if (!unreadable.isEmpty()) uMsgOk(common::questionTextUnreadableMessage(unreadable.join('\n')), this);
+    if (!unreadable.isEmpty()) msgOk(common::questionTextUnreadableMessage(unreadable.join('\n')), this);
 }
 
 void TaskWindow::setFoldedHeight()
@@ -294,7 +294,7 @@ void TaskWindow::layoutOffice(const QString& a)
     const auto lines = plat::readLines936(list);
     state.taskNames = lines.value_or(QStringList());
     if (!lines)
-        uMsgOk(msg::taskListMissing(plat::displayPath(list)), this);
+        msgOk(msg::taskListMissing(plat::displayPath(list)), this);
     for (int n = 1; n <= 6; ++n)
         if (state.taskName(n).isEmpty()) ctl(QString::fromUtf8(kTaskMembers[n - 1].button))->hide();
     for (int n = 1; n <= 6; ++n)
@@ -374,7 +374,7 @@ void TaskWindow::onUnload(bool& cancel)
 {
     const bool quiet = state.exitCheck == QStringLiteral("1") && state.handedIn;
     if (!quiet) {
-        if (!uMsgYesNo(common::msg::kAskExit, this) || !uMsgYesNo(msg::kAskExitSure, this)) {
+        if (!msgYesNo(common::msg::kAskExit, this) || !msgYesNo(msg::kAskExitSure, this)) {
             cancel = true;
             return;
         }
@@ -389,13 +389,13 @@ void TaskWindow::onUnload(bool& cancel)
         if (!fs::folderExists(plat::appPath(kTaskTreeProbe)))
             guards << common::GuardEntry::probe(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), true, common::msg::kCloseOpenDocuments);
         else
-            uRecoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), this);
+            recoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), this);
         if (!common::uCheckFoldersFree(guards, this)) {
             cancel = true;
             return;
         }
     } else if (state.launchMode == QStringLiteral("more")) {
-        uMsgOk(msg::kBackToStart, this);
+        msgOk(msg::kBackToStart, this);
     }
     if (!cleanUp(quiet)) return;  // the window went away meanwhile
     common::returnToMainOrEnd(state.launchMode);
@@ -407,7 +407,7 @@ bool TaskWindow::cleanUp(bool quiet)
     // let go of it before the archive area is deleted.
     const common::ToolSet tools = common::missionTools();
     for (const QString& p : {kMissionFtpProcess, kMissionWebProcess})
-        if (common::uStopServerAndWait(tools, p, this) == common::WaitResult::Gone) return false;  // the window went away
+        if (common::stopServerAndWait(tools, p, this) == common::WaitResult::Gone) return false;  // the window went away
     for (const char* name : kDeleteOrder)
         fs::ignoreFailure(fs::deleteFolder(QStringLiteral("D:\\") + QString::fromUtf8(name), true), "a folder that cannot be deleted stays");
     // Only a real area's archive folder, never the whole "提交" or "已提交".

@@ -86,8 +86,8 @@ void TaskWindow::showSheetPage2()
         skip(fs::copyFolder(material, kSheetFolder));
         skip(fs::copyFolder(material, tree(QStringLiteral("\\windows\\素材\\实训素材\\01"))));
     }
-    if (!common::uShowQuestionText(ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容")), shown))
-        uMsgOk(common::questionTextUnreadableMessage(shown), this);
+    if (!common::showQuestionText(ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容")), shown))
+        msgOk(common::questionTextUnreadableMessage(shown), this);
 }
 
 void TaskWindow::uPickScreenshot(const char* box)
@@ -105,7 +105,7 @@ void TaskWindow::restoreSheetQuestion()
 {
     const QString q = state.questionNumber;
     const QString w = QStringLiteral("D:\\") + state.workFolder;
-    if (!uMsgYesNo(common::msg::kAskRestore, this)) return;
+    if (!msgYesNo(common::msg::kAskRestore, this)) return;
     common::GuardList guards;
     guards << common::GuardEntry::probe(kSheetFolder, QStringLiteral("D:\\改名win"), true,
                                         common::filesOpenMessage(QStringLiteral("SXWIN")))
@@ -114,14 +114,14 @@ void TaskWindow::restoreSheetQuestion()
     // The source is checked before the student's folder is deleted.
     const QString source = tree(QStringLiteral("\\windows\\素材\\实训素材\\") + q);
     if (!fs::folderExists(source)) {
-        uMsgOk(msg::sheetMaterialMissing(plat::displayPath(source), plat::displayPath(kSheetFolder)), this);
+        msgOk(msg::sheetMaterialMissing(plat::displayPath(source), plat::displayPath(kSheetFolder)), this);
         return;
     }
     if (!fs::ok(fs::deleteFolder(w, true)) || !fs::ok(fs::copyFolder(source, kSheetFolder))) {
-        uMsgOk(msg::sheetRestoreNotDone(plat::displayPath(kSheetFolder)), this);
+        msgOk(msg::sheetRestoreNotDone(plat::displayPath(kSheetFolder)), this);
         return;
     }
-    uMsgOk(common::msg::kRestored, this);
+    msgOk(common::msg::kRestored, this);
 }
 
 void TaskWindow::openSheetFolder()

@@ -71,7 +71,7 @@ common::ChoiceLabels ModuleDrillWindow::choiceLabels() const
 void ModuleDrillWindow::resetWorkingFolder()
 {
     if (!common::uResetFolderWithFiller(plat::appPath(kWorkingModuleFolder), plat::appPath(kModuleFiller)))
-        uMsgOk(msg::kFolderResetFailed, this);
+        msgOk(msg::kFolderResetFailed, this);
 }
 
 void ModuleDrillWindow::onLoad()
@@ -92,7 +92,7 @@ void ModuleDrillWindow::chooseModule(int index)
     const QString source = plat::appPath(kModuleSources + QString::fromUtf8(m.folder));
     // The module's own folder is checked before anything is deleted.
     if (!fs::folderExists(source)) {
-        uMsgOk(msg::moduleFolderMissing(QString::fromUtf8(m.folder)), this);
+        msgOk(msg::moduleFolderMissing(QString::fromUtf8(m.folder)), this);
         return;
     }
     const QString folder = plat::appPath(kWorkingModuleFolder);
@@ -104,12 +104,12 @@ void ModuleDrillWindow::chooseModule(int index)
         resetWorkingFolder();
         forms::setCaption(ctl(QStringLiteral("简述")), kNoModule);
         for (const ModuleButton& b : kModuleButtons) ctl(QString::fromUtf8(b.button))->setEnabled(true);
-        uMsgOk(msg::moduleNotCopied(QString::fromUtf8(m.folder)), this);
+        msgOk(msg::moduleNotCopied(QString::fromUtf8(m.folder)), this);
         return;
     }
-    if (const auto text = common::uReadFirstField(working(QStringLiteral("简述.txt"))))
+    if (const auto text = common::readFirstField(working(QStringLiteral("简述.txt"))))
         forms::setCaption(ctl(QStringLiteral("简述")), *text);
-    if (const auto text = common::uReadFirstField(working(QStringLiteral("模块名.txt"))))
+    if (const auto text = common::readFirstField(working(QStringLiteral("模块名.txt"))))
         forms::setCaption(ctl(QStringLiteral("模块名")), *text);
     for (int i = 0; i < kModules; ++i) ctl(QString::fromUtf8(kModuleButtons[i].button))->setEnabled(i != index);
 }
@@ -134,7 +134,7 @@ void ModuleDrillWindow::startPractice()
     QWidget* area = ctl(QStringLiteral("选择题区1"));
     forms::resizeTw(area, forms::widthTw(area), kAreaIdle);
     if (!fs::fileExists(working(kMarkerFile))) {
-        uMsgOk(msg::kChooseModule, this);
+        msgOk(msg::kChooseModule, this);
         return;
     }
     for (const ModuleButton& m : kModuleButtons) ctl(QString::fromUtf8(m.button))->setEnabled(false);
@@ -146,7 +146,7 @@ void ModuleDrillWindow::startPractice()
 
 void ModuleDrillWindow::leaveModule()
 {
-    if (!uMsgYesNo(msg::kAskLeaveModule, this)) return;
+    if (!msgYesNo(msg::kAskLeaveModule, this)) return;
     onLoad();  // size, identity, caption, working folder back to its filler, hiding, enabling
     for (const char* name : {"题", "A", "B", "C", "D"}) ctl(QString::fromUtf8(name))->hide();
     ctl(QStringLiteral("开始练习"))->show();
@@ -174,13 +174,13 @@ void ModuleDrillWindow::showQuestion(int n)
     ctl(QStringLiteral("解析"))->hide();
     const QString failure =
         common::uShowChoiceQuestion(working(QStringLiteral("%1.txt").arg(n)), choiceLabels(), {.gap = 120, .step = 480});
-    if (!failure.isEmpty()) uMsgOk(failure, this);
+    if (!failure.isEmpty()) msgOk(failure, this);
 }
 
 void ModuleDrillWindow::uRevealAnswerKey(int n)
 {
     if (forms::caption(cell("Text", n)).isEmpty()) {
-        uMsgOk(msg::kNoPeeking, this);
+        msgOk(msg::kNoPeeking, this);
         return;
     }
     cell("Command", 20 + n)->hide();
@@ -192,23 +192,23 @@ void ModuleDrillWindow::uRevealAnswerKey(int n)
     forms::setCaption(box, found ? keys->at(n - 1) : QString());
     box->show();
     cell("Command", 40 + n)->show();
-    if (!keys) uMsgOk(msg::kKeyFileMissing, this);
-    else if (!found) uMsgOk(msg::keyMissing(n), this);
+    if (!keys) msgOk(msg::kKeyFileMissing, this);
+    else if (!found) msgOk(msg::keyMissing(n), this);
 }
 
 void ModuleDrillWindow::uShowExplanation(int n)
 {
     QWidget* tips = ctl(QStringLiteral("Tips"));
     tips->show();
-    const QString failure = common::uFillChoiceLabels(working(QStringLiteral("%1.txt").arg(n)), choiceLabels());
+    const QString failure = common::fillChoiceLabels(working(QStringLiteral("%1.txt").arg(n)), choiceLabels());
     // Emptied first, so no other question's explanation stays on show.
     const QString file = QStringLiteral("解%1.txt").arg(n);
     forms::setCaption(tips, QString());
     const bool present = fs::fileExists(working(file));
-    if (const auto text = common::uReadFirstField(working(file))) forms::setCaption(tips, *text);
+    if (const auto text = common::readFirstField(working(file))) forms::setCaption(tips, *text);
     ctl(QStringLiteral("解析"))->show();
-    if (!failure.isEmpty()) uMsgOk(failure, this);
-    if (!present) uMsgOk(msg::explanationMissing(file), this);
+    if (!failure.isEmpty()) msgOk(failure, this);
+    if (!present) msgOk(msg::explanationMissing(file), this);
 }
 
 void ModuleDrillWindow::onUnload(bool&) { common::returnToMainOrEnd(state.单体与否); }

@@ -113,7 +113,7 @@ bool RandomTheoryWindow::drawBatch()
         }
     }
     if (!failed.isEmpty()) {
-        uMsgOk(msg::batchNotCopied(failed.join(QStringLiteral("、"))), this);
+        msgOk(msg::batchNotCopied(failed.join(QStringLiteral("、"))), this);
         state.drawn = QStringList(kBatchSize, QString());
         return false;
     }
@@ -123,7 +123,7 @@ bool RandomTheoryWindow::drawBatch()
 void RandomTheoryWindow::showQuestion(int n)
 {
     if (state.drawn[n - 1].isEmpty()) {
-        uMsgOk(msg::kNoBatch, this);
+        msgOk(msg::kNoBatch, this);
         return;
     }
     common::ChoiceLabels choice{ctl(QStringLiteral("题目内容")),
@@ -134,7 +134,7 @@ void RandomTheoryWindow::showQuestion(int n)
     const QString failure = common::uShowChoiceQuestion(batchCopy(n), choice, {.gap = 100, .step = 400},
                                                         state.drawn[n - 1] + QStringLiteral(".txt"));
     forms::setCaption(ctl(QStringLiteral("题序")), QStringLiteral("（%1）").arg(n));
-    if (!failure.isEmpty()) uMsgOk(failure, this);
+    if (!failure.isEmpty()) msgOk(failure, this);
 }
 
 bool RandomTheoryWindow::uCheckAllAnswered()
@@ -142,7 +142,7 @@ bool RandomTheoryWindow::uCheckAllAnswered()
     // Only an empty box is unanswered: a blank is an answer.
     for (int k = 1; k <= kBatchSize; ++k) {
         if (forms::caption(ctl(answerBox(k))).isEmpty()) {
-            uMsgOk(msg::kAnswerAll, this);
+            msgOk(msg::kAnswerAll, this);
             return false;
         }
     }
@@ -153,11 +153,11 @@ void RandomTheoryWindow::submit()
 {
     if (!uCheckAllAnswered()) return;
     if (state.drawn.contains(QString())) {
-        uMsgOk(msg::kNoBatch, this);
+        msgOk(msg::kNoBatch, this);
         return;
     }
     for (int k = 1; k <= kBatchSize; ++k)
-        forms::setCaption(ctl(referenceBox(k)), common::uReadChoiceLine(batchCopy(k), common::kReferenceAnswerLine));
+        forms::setCaption(ctl(referenceBox(k)), common::readChoiceLine(batchCopy(k), common::kReferenceAnswerLine));
     ctl(QStringLiteral("提交答案"))->hide();
     ctl(QStringLiteral("参考答案"))->show();
     for (int k = 1; k <= kBatchSize; ++k) ctl(referenceBox(k))->show();

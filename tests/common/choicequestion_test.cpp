@@ -44,7 +44,7 @@ TEST_P(ChoiceLines, FollowTheLineRules)
 {
     const LineCase& c = GetParam();
     put(c.bytes);
-    const common::ChoiceFile f = common::uReadChoiceFile(kFile);
+    const common::ChoiceFile f = common::readChoiceFile(kFile);
     EXPECT_EQ(f.lines, c.lines);
     EXPECT_EQ(f.ok(), c.whole) << f.failure.toStdString();
     if (!c.whole) {
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ChoiceQuestionTest, MissingFileIsNamedInTheFailure)
 {
-    const common::ChoiceFile f = common::uReadChoiceFile(QStringLiteral("D:\\无此题.txt"));
+    const common::ChoiceFile f = common::readChoiceFile(QStringLiteral("D:\\无此题.txt"));
     EXPECT_TRUE(f.lines.isEmpty());
     EXPECT_EQ(f.failure, QStringLiteral("找不到题目文件“无此题.txt”，请检查素材文件夹"));
 }
@@ -82,10 +82,10 @@ TEST_F(ChoiceQuestionTest, MissingFileIsNamedInTheFailure)
 TEST_F(ChoiceQuestionTest, ReferenceAnswerIsLineSeven)
 {
     put(gbk(QStringLiteral("q\r\na\r\nb\r\nc\r\nd\r\n答案\r\n  B \r\n忽略\r\n")));
-    EXPECT_EQ(common::uReadChoiceLine(kFile, 7), QStringLiteral("  B "));
+    EXPECT_EQ(common::readChoiceLine(kFile, 7), QStringLiteral("  B "));
     put("q\r\na\r\nb\r\nc\r\nd\r\nx\r\n");
-    EXPECT_EQ(common::uReadChoiceLine(kFile, 7), QString());
-    EXPECT_EQ(common::uReadChoiceLine(QStringLiteral("D:\\none.txt"), 7), QString());
+    EXPECT_EQ(common::readChoiceLine(kFile, 7), QString());
+    EXPECT_EQ(common::readChoiceLine(QStringLiteral("D:\\none.txt"), 7), QString());
 }
 
 // A window with the drill's stem and option labels.
@@ -189,7 +189,7 @@ TEST_F(ChoiceDisplay, FillingAloneMovesNothing)
     common::uShowChoiceQuestion(kFile, labels, {120, 480});
     const int topA = top(0);
     put(gbk(QString(300, QChar(0x5b57)) + QStringLiteral("\r\na\r\nb\r\nc\r\nd\r\n")));
-    EXPECT_EQ(common::uFillChoiceLabels(kFile, labels), QString());
+    EXPECT_EQ(common::fillChoiceLabels(kFile, labels), QString());
     EXPECT_EQ(top(0), topA);
     EXPECT_EQ(text(4), QStringLiteral("d"));
 }

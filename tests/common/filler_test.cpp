@@ -69,7 +69,7 @@ TEST_P(FirstField, FollowsTheListRules)
 {
     const FieldCase& c = GetParam();
     put(QStringLiteral("f.txt"), gbk(QString::fromUtf8(c.text)));
-    const auto f = common::uReadFirstField(QStringLiteral("D:\\f.txt"));
+    const auto f = common::readFirstField(QStringLiteral("D:\\f.txt"));
     ASSERT_TRUE(f.has_value());
     EXPECT_EQ(*f, QString::fromUtf8(c.field));
 }
@@ -89,8 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FillerTest, EmptyOrMissingFileGivesNoField)
 {
     put(QStringLiteral("f.txt"), "");
-    EXPECT_FALSE(common::uReadFirstField(QStringLiteral("D:\\f.txt")).has_value());
-    EXPECT_FALSE(common::uReadFirstField(QStringLiteral("D:\\none.txt")).has_value());
+    EXPECT_FALSE(common::readFirstField(QStringLiteral("D:\\f.txt")).has_value());
+    EXPECT_FALSE(common::readFirstField(QStringLiteral("D:\\none.txt")).has_value());
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ protected:
         };
         h.timeoutMs = 60000;
         h.replaces = replaces_;
-        return common::uHandIn(h);
+        return common::handInFolder(h);
     }
     QByteArray packedBytes() const
     {
@@ -332,7 +332,7 @@ TEST_P(HandInFaultTest, NothingIsLostAndTheStudentIsTold)
         return true;
     };
     h.timeoutMs = fault == "archiver hangs" ? 500 : 60000;
-    const auto r = common::uHandIn(h);
+    const auto r = common::handInFolder(h);
 
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.message.contains(QString::fromUtf8(GetParam().expectInMessage))) << r.message.toStdString();

@@ -80,7 +80,7 @@ TEST_F(IpLookupTest, LookupReplacesAStaleCopyAndRemovesTheTempFile)
     EXPECT_EQ(common::uGetLocalIPv4(QStringLiteral("D:\\srv\\ipd.txt"), nullptr), QString());
     // And when the report cannot be made, neither.
     plat::setDriveD(drive_ + QStringLiteral("/nowhere"));
-    EXPECT_EQ(common::uReadLocalIPv4(QStringLiteral("D:\\ipd.txt")), QString());
+    EXPECT_EQ(common::readLocalIPv4(QStringLiteral("D:\\ipd.txt")), QString());
 }
 
 TEST_F(IpLookupTest, RealAddressesAreDottedQuadsWithoutLoopback)

@@ -80,10 +80,10 @@ TEST_F(QuestionTextTest, ShownTextEndsWithALineBreakAndReadsWholeWithCrLf)
     put(gbk(QStringLiteral("第一行\r\n第二行\r第三行")));
     QPlainTextEdit box;
     box.setPlainText(QStringLiteral("题目内容"));
-    EXPECT_TRUE(common::uShowQuestionText(&box, src));
+    EXPECT_TRUE(common::showQuestionText(&box, src));
     EXPECT_EQ(box.toPlainText(), QStringLiteral("第一行\n第二行\n第三行\n"));
-    EXPECT_EQ(common::uReadQuestionText(src), QStringLiteral("第一行\r\n第二行\r\n第三行\r\n"));
-    EXPECT_FALSE(common::uShowQuestionText(&box, QStringLiteral("D:\\none.txt")));
+    EXPECT_EQ(common::readQuestionText(src), QStringLiteral("第一行\r\n第二行\r\n第三行\r\n"));
+    EXPECT_FALSE(common::showQuestionText(&box, QStringLiteral("D:\\none.txt")));
     EXPECT_TRUE(box.toPlainText().isEmpty());
 }
 

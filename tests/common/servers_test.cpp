@@ -207,7 +207,7 @@ TEST_F(ServersTest, AServerThatCannotBeSetUpIsReportedNotTakenForStarted)
         std::function<QString()> message;
     } cases[] = {
         {"ftp program missing", "素材/bk/soft/FtpServer/FTPServer.exe", false,
-         [&] { return common::uStartServerIfStopped(common::kFtpServerProcess, common::kFtpServerExe, plat::WindowStyle::Minimized, nullptr); },
+         [&] { return common::startServerIfStopped(common::kFtpServerProcess, common::kFtpServerExe, plat::WindowStyle::Minimized, nullptr); },
          [] { return common::programNotStartedMessage(common::kFtpServerExe); }},
         {"web program missing", "素材/bk/soft/WebServer/MyWebServer.exe", false,
          [&] { return common::uSetupWebServer(QStringLiteral("10.0.0.1"), staging()); },
@@ -216,7 +216,7 @@ TEST_F(ServersTest, AServerThatCannotBeSetUpIsReportedNotTakenForStarted)
          [&] { return common::uSetupWebServer(QStringLiteral("10.0.0.1"), staging()); },
          [&] { return common::serverConfigNotWrittenMessage(staging()); }},
         {"mail program missing", "素材/bk/soft/Mailserver/cmail/CMailServer.exe", false,
-         [] { return common::uStartMailServer(nullptr); },
+         [] { return common::startMailServer(nullptr); },
          [] { return common::programNotStartedMessage(common::kMailServerExe); }},
     };
     for (const auto& c : cases) {
@@ -277,7 +277,7 @@ TEST(ServerTables, HaveTheirSizesAndSections)
 
 TEST_F(ServersTest, NoAddressGivesTheMailServerEmptyAddresses)
 {
-    EXPECT_TRUE(common::uConfigureMailServer(QString()));
+    EXPECT_TRUE(common::configureMailServer(QString()));
     const QByteArray ini = bytes(QStringLiteral("素材/bk/soft/Mailserver/cmail/CMailCOM.ini"));
     for (const char* key : {"SMTPServerAddr", "POP3ServerAddr", "AdminServerAddr"})
         EXPECT_TRUE(ini.contains(QByteArray("\r\n") + key + "=\r\n")) << key;

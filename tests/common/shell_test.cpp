@@ -48,7 +48,7 @@ TEST_F(ShellWaitTest, AProgramThatCannotStartEndsTheWaitAtOnce)
     t.start();
     EXPECT_EQ(common::uShellAndWait(QStringLiteral("D:\\nothing.exe"), plat::WindowStyle::Hidden),
               common::WaitResult::NotStarted);
-    EXPECT_EQ(common::uStartAndWait(QStringLiteral("D:\\nothing.exe"), {}, plat::WindowStyle::Hidden),
+    EXPECT_EQ(common::startAndWait(QStringLiteral("D:\\nothing.exe"), {}, plat::WindowStyle::Hidden),
               common::WaitResult::NotStarted);
     EXPECT_LT(t.elapsed(), 200);
 }
@@ -57,7 +57,7 @@ TEST_F(ShellWaitTest, TimeOutEndsTheWait)
 {
     QElapsedTimer t;
     t.start();
-    EXPECT_EQ(common::uStartAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("2")}, plat::WindowStyle::Hidden, nullptr, 200),
+    EXPECT_EQ(common::startAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("2")}, plat::WindowStyle::Hidden, nullptr, 200),
               common::WaitResult::TimedOut);
     EXPECT_LT(t.elapsed(), 2000);
 }

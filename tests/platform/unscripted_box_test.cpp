@@ -11,16 +11,16 @@ namespace {
 
 TEST(UnscriptedBox, OkBoxFailsWithItsText)
 {
-    EXPECT_NONFATAL_FAILURE(uMsgOk(QStringLiteral("请关闭已经打开的题目文档")), "请关闭已经打开的题目文档");
+    EXPECT_NONFATAL_FAILURE(msgOk(QStringLiteral("请关闭已经打开的题目文档")), "请关闭已经打开的题目文档");
 }
 
 TEST(UnscriptedBox, QuestionsAreAnsweredNo)
 {
     bool yes = true;
-    EXPECT_NONFATAL_FAILURE(yes = uMsgYesNo(QStringLiteral("确定要交卷吗？")), "确定要交卷吗？");
+    EXPECT_NONFATAL_FAILURE(yes = msgYesNo(QStringLiteral("确定要交卷吗？")), "确定要交卷吗？");
     EXPECT_FALSE(yes);
     bool ok = true;
-    EXPECT_NONFATAL_FAILURE(ok = uMsgOkCancel(QStringLiteral("确定删除吗？")), "确定删除吗？");
+    EXPECT_NONFATAL_FAILURE(ok = msgOkCancel(QStringLiteral("确定删除吗？")), "确定删除吗？");
     EXPECT_FALSE(ok);
 }
 

@@ -11,7 +11,7 @@ plat::MessageBoxes& unexpectedMessageBoxes();
 
 // Installs those boxes, and a watch that fails the running test with the
 // text of any other modal dialog (a Qt message box or file dialog shown
-// around uMsgOk) and closes it before it can wait for a click.
+// around msgOk) and closes it before it can wait for a click.
 void installUnexpectedDialogWatch();
 
 }  // namespace testing_support

@@ -41,7 +41,7 @@ TEST_F(PathTexts, BuildersNameTheFolderTheFileManagerShows)
         {"question text missing",
          [](const QString& p) {
              QPlainTextEdit box;
-             common::uShowQuestionTextOrNotice(&box, p);
+             common::showQuestionTextOrNotice(&box, p);
              return box.toPlainText();
          }},
         {"mock folders kept", [](const QString& p) { return mocktest::foldersKeptMessage({p}); }},

@@ -107,7 +107,7 @@ void MockTestWindow::onLoad()
     // The report replaces the file, so that the address read later is this
     // machine's current one, never a line left by an earlier run.
     // No report gives no address; a network question then says so.
-    plat::ignoreFailure(common::uRunIpconfig(this, false), "no report gives no address");
+    plat::ignoreFailure(common::runIpconfig(this, false), "no report gives no address");
     forms::moveTw(ctl("测试级别选择区"), forms::leftTw(ctl("测试级别选择区")), 0);
     setOuterSizeTw(9830, kLevelFrameHeight + 530);
     common::readLineInto(state.学号, common::kIdentityFile, 1);
@@ -178,7 +178,7 @@ void MockTestWindow::uGenerateMockPaper(const QString& levelWord)
     if (!recoverProbeLeftovers(this)) return;
     const QString missing = checkPaperSources(*level);
     if (!missing.isEmpty()) {
-        uMsgOk(missing, this);
+        msgOk(missing, this);
         return;
     }
     state.levelChosen = true;
@@ -232,7 +232,7 @@ void MockTestWindow::tick()
     auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar1"));
     if (bar->value() == bar->maximum()) {
         timer_.stop();
-        uMsgOk(state.paperFailures.isEmpty() ? msg::kPaperMade : incompletePaperMessage(state.paperFailures), this);
+        msgOk(state.paperFailures.isEmpty() ? msg::kPaperMade : incompletePaperMessage(state.paperFailures), this);
         ctl("试卷生成中提示")->hide();
         return;
     }
@@ -302,7 +302,7 @@ void MockTestWindow::uShowOperationPage(const PageRow& row)
         for (int slot = 2; slot <= 6; ++slot) ctl(cName(slot))->setVisible(slot <= lk->count);
 
     if (kind == QStringLiteral("network")) {
-        plat::ignoreFailure(common::uRunIpconfig(this, false), "no report gives no address");
+        plat::ignoreFailure(common::runIpconfig(this, false), "no report gives no address");
         const QString address = common::parseIPv4(plat::readLines936(common::kIpTempFile).value_or(QStringList()));
         if (!address.isEmpty()) state.nIP = address;
     }
@@ -330,11 +330,11 @@ void MockTestWindow::uShowMockChoiceQuestion(int n)
 {
     ctl("选择题内容区")->show();
     const QString nn = slotName(n);
-    const QString failure = common::uFillChoiceLabels(
+    const QString failure = common::fillChoiceLabels(
         mockTree() + QStringLiteral("\\选择题\\") + nn + QStringLiteral(".txt"),
         {ctl("选择题题干"), {ctl("选项A"), ctl("选项B"), ctl("选项C"), ctl("选项D")}});
     ctl<QLineEdit>(QStringLiteral("题号"))->setText(QStringLiteral("【") + forms::caption(ctl(xName(n))) + QStringLiteral("】"));
-    if (!failure.isEmpty()) uMsgOk(failure, this);
+    if (!failure.isEmpty()) msgOk(failure, this);
 }
 
 // ---- slots -----------------------------------------------------------------
@@ -372,21 +372,21 @@ void MockTestWindow::uPrepareSlotQuestion(int slot)
                     state.nIP = a;
                     address = a;
                 } else {
-                    uMsgOk(common::kNoIPv4Message, this);
+                    msgOk(common::kNoIPv4Message, this);
                 }
             }
             problem = personalise(kind, n, nn, address ? *address : QString());
             if (problem.isEmpty()) problem = copySlotDocuments(*ks, n, nn);
         }
     }
-    if (!common::uShowQuestionText(textArea("操作题题目内容"), shownQuestionText(kind, nn)) && problem.isEmpty())
+    if (!common::showQuestionText(textArea("操作题题目内容"), shownQuestionText(kind, nn)) && problem.isEmpty())
         problem = common::questionTextUnreadableMessage(shownQuestionText(kind, nn));
     if (problem.isEmpty() && lk && entry && kind == QStringLiteral("network") && slot <= lk->count) {
-        const auto text = common::uReadQuestionText(shownQuestionText(kind, nn));
+        const auto text = common::readQuestionText(shownQuestionText(kind, nn));
         problem = setupMockServer(text.value_or(QString()), state.测试级别, state.drawn[lk->labelOfSlot(slot)],
                                    state.nIP == QStringLiteral("nIP") ? QString() : state.nIP, this);
     }
-    if (!problem.isEmpty()) uMsgOk(problem, this);
+    if (!problem.isEmpty()) msgOk(problem, this);
 }
 
 // The slot's question text with its folder (and, for network questions, the
@@ -441,7 +441,7 @@ void MockTestWindow::restoreQuestion() { restoreMockQuestion(state, this); }
 
 void MockTestWindow::onUnload(bool& cancel)
 {
-    if (!uMsgYesNo(common::msg::kAskExit, this) || !uMsgYesNo(msg::kAskExitClears, this)) {
+    if (!msgYesNo(common::msg::kAskExit, this) || !msgYesNo(msg::kAskExitClears, this)) {
         cancel = true;
         return;
     }
@@ -451,7 +451,7 @@ void MockTestWindow::onUnload(bool& cancel)
     }
     timer_.stop();
     const QStringList kept = cleanMockWorkspace(state.测试级别, this);
-    if (!kept.isEmpty()) uMsgOk(foldersKeptMessage(kept), this);
+    if (!kept.isEmpty()) msgOk(foldersKeptMessage(kept), this);
     common::returnToMainOrEnd(state.单体与否);
 }
 

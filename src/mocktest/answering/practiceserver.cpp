@@ -46,7 +46,7 @@ QString setupMockServer(const QString& text, const QString& level, const QString
     if (uIsProcessRunning(common::kWebServerProcess)) {
         if (configuredWebRoot() == root) return {};
         const common::WaitResult stopped =
-            common::uStopServerAndWait(common::mockTestTools(level), common::kWebServerProcess, owner);
+            common::stopServerAndWait(common::mockTestTools(level), common::kWebServerProcess, owner);
         if (stopped == common::WaitResult::Gone) return {};
         if (stopped != common::WaitResult::Ended || uIsProcessRunning(common::kWebServerProcess))
             return msg::kWebServerStillRunning;

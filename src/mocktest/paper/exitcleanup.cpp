@@ -51,7 +51,7 @@ QStringList cleanMockWorkspace(const QString& level, forms::Form* owner)
     // A server that did not stop keeps its folder, which is then named as
     // kept; an owner that went away meanwhile is not waited on again.
     for (const common::ToolPair& t : tools)
-        if (common::uStopServerAndWait(tools, t.process, owner) == common::WaitResult::Gone) owner = nullptr;
+        if (common::stopServerAndWait(tools, t.process, owner) == common::WaitResult::Gone) owner = nullptr;
     QStringList kept;
     for (const char* name : kDeleteOrder) {
         const QString folder = QStringLiteral("D:\\") + QString::fromUtf8(name);

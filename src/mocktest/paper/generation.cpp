@@ -99,8 +99,8 @@ QString checkPaperSources(const LevelSpec& level)
 bool recoverProbeLeftovers(QWidget* owner)
 {
     for (const KindSpec& k : mockKinds())
-        if (!common::uRecoverProbeLeftover(k.examFolder(), QString::fromUtf8(k.probe), owner)) return false;
-    return common::uRecoverProbeLeftover(mockTree(), plat::appPath(kMockTreeProbe), owner);
+        if (!common::recoverProbeLeftover(k.examFolder(), QString::fromUtf8(k.probe), owner)) return false;
+    return common::recoverProbeLeftover(mockTree(), plat::appPath(kMockTreeProbe), owner);
 }
 
 common::GuardList paperGuards()

@@ -27,7 +27,7 @@ MockRestore restoreMockQuestion(const MockState& s, QWidget* owner)
     // folder an interrupted restore left under the probe name comes back
     // first, or is named.
     const QString probe = *ks->restoreProbe ? QString::fromUtf8(ks->restoreProbe) : QStringLiteral("D:\\改名n");
-    if (!common::uRecoverProbeLeftover(exam, probe, owner)) return MockRestore::Refused;
+    if (!common::recoverProbeLeftover(exam, probe, owner)) return MockRestore::Refused;
     // The working document: probed under its slot name like every other
     // guarded path (a file held open or a live office lock refuses; a
     // rename alone would pass a document open in an editor), and brought
@@ -41,7 +41,7 @@ MockRestore restoreMockQuestion(const MockState& s, QWidget* owner)
                                    owner))
         return MockRestore::Refused;
 
-    if (!uMsgYesNo(common::msg::kAskRestore, owner)) return MockRestore::Declined;
+    if (!msgYesNo(common::msg::kAskRestore, owner)) return MockRestore::Declined;
 
     // Every source before anything is deleted.
     const QString M = pristineMaterial(kind, nn);
@@ -49,7 +49,7 @@ MockRestore restoreMockQuestion(const MockState& s, QWidget* owner)
     const QString number = slot >= 1 && slot <= lk->count ? s.drawn[lk->labelOfSlot(slot)] : QString();
     const bool hasMaterial = s.listed(lk->materialList(), number);
     if (!fs::fileExists(B) || (hasMaterial && !fs::folderExists(M))) {
-        uMsgOk(msg::kRestoreSourceMissing, owner);
+        msgOk(msg::kRestoreSourceMissing, owner);
         return MockRestore::SourceMissing;
     }
 
@@ -69,10 +69,10 @@ MockRestore restoreMockQuestion(const MockState& s, QWidget* owner)
     const fs::Status doc = fs::copyFile(B, W);
     if (!doc.ok()) failures << doc.describe();
     if (!failures.isEmpty()) {
-        uMsgOk(msg::restoreIncomplete(failures), owner);
+        msgOk(msg::restoreIncomplete(failures), owner);
         return MockRestore::Failed;
     }
-    uMsgOk(common::msg::kRestored, owner);
+    msgOk(common::msg::kRestored, owner);
     return MockRestore::Restored;
 }
 
