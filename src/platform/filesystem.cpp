@@ -456,18 +456,28 @@ Status makePath(const QString& path)
     return Status::Ok;
 }
 
+// A target ending in a separator means "into this folder": the copy takes
+// the source's name there. False (with the status) when that folder is missing.
+static bool resolveTarget(const QString& src, const QString& to, QString& dst, QString& dstPlat, Status& missing)
+{
+    if (!endsWithSep(to)) return true;
+    if (!hostIsDir(dst)) {
+        missing = Status(Status::NotFound, dstPlat, kMissing);
+        return false;
+    }
+    const QString name = QFileInfo(src).fileName();
+    dst += '/' + name;
+    dstPlat += '\\' + name;
+    return true;
+}
+
 Status copyFolder(const QString& from, const QString& to)
 {
     const QString src = host(from);
     if (!hostIsDir(src)) return Status(Status::NotFound, plain(from), kMissing);
     QString dst = host(to);
     QString dstPlat = plain(to);
-    if (endsWithSep(to)) {
-        if (!hostIsDir(dst)) return Status(Status::NotFound, dstPlat, kMissing);
-        const QString name = QFileInfo(src).fileName();
-        dst += '/' + name;
-        dstPlat += '\\' + name;
-    }
+    if (Status missing; !resolveTarget(src, to, dst, dstPlat, missing)) return missing;
     if (QFileInfo(dst).absoluteFilePath().startsWith(QFileInfo(src).absoluteFilePath() + '/'))
         return Status(Status::Failed, dstPlat, kIntoItself);  // a copy into itself would never end
 
@@ -495,12 +505,7 @@ Status copyFile(const QString& from, const QString& to)
     const QString src = host(from);
     QString dst = host(to);
     QString dstPlat = plain(to);
-    if (endsWithSep(to)) {
-        if (!hostIsDir(dst)) return Status(Status::NotFound, dstPlat, kMissing);
-        const QString name = QFileInfo(src).fileName();
-        dst += '/' + name;
-        dstPlat += '\\' + name;
-    }
+    if (Status missing; !resolveTarget(src, to, dst, dstPlat, missing)) return missing;
     const QFileInfo target(dst);
     Fd dir(openDir(AT_FDCWD, QFile::encodeName(target.path()).constData()));
     if (!dir.valid()) {
