@@ -139,6 +139,16 @@ protected:
             for (const auto& x : *e) out << x.name;
         return out;
     }
+    // Tasks 1 and 3 started, a file of the student's written, both ticked.
+    void startOneAndThreeAndTickBoth(TaskWindow* w, const QString& studentFile)
+    {
+        start(w, 1);
+        button(w, QStringLiteral("重选任务"))->click();
+        start(w, 3);
+        writeBytes(studentFile, "work");
+        tick(w, 1);
+        tick(w, 3);
+    }
     QStringList markLines(const QString& area) const
     {
         return plat::decode936(bytes(task(QStringLiteral("已提交/")) + area + '/' + kKey + QStringLiteral(".txt")))
@@ -155,12 +165,7 @@ protected:
 TEST_F(TaskHandInTest, TickedTasksAreHandedInVerifiedMarkedAndTheWindowCloses)
 {
     TaskWindow* w = open(QStringLiteral("excel"));
-    start(w, 1);
-    button(w, QStringLiteral("重选任务"))->click();
-    start(w, 3);
-    writeBytes(QStringLiteral("../D/Excel_Mission/Mission_One/我的笔记.txt"), "work");
-    tick(w, 1);
-    tick(w, 3);
+    startOneAndThreeAndTickBoth(w, QStringLiteral("../D/Excel_Mission/Mission_One/我的笔记.txt"));
     ScriptedMessageBoxes boxes;
     boxes.expectOk(common::msg::kHandInFolderWarning);
     picker.next = target;
@@ -243,12 +248,7 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
 TEST_F(TaskHandInTest, ATaskHandedInAgainAfterAResetTakesOnlyWhatTheStudentHasNow)
 {
     TaskWindow* w = open(QStringLiteral("word"));
-    start(w, 1);
-    button(w, QStringLiteral("重选任务"))->click();
-    start(w, 3);
-    writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
-    tick(w, 1);
-    tick(w, 3);
+    startOneAndThreeAndTickBoth(w, QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"));
     handInTicked(w, target);
     ASSERT_FALSE(forms::isLoaded(kWindow));
 

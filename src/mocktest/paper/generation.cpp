@@ -143,15 +143,17 @@ QStringList uDrawMockChoiceQuestions(const LevelSpec& level, MockState& state)
     // the same; a slot whose copy fails gets its earlier file back. What was
     // put aside goes during the progress steps (discardReplacedChoiceSlots).
     const QString aside = replacedChoiceSlots();
-    if (fs::folderExists(aside))
-        fs::ignoreFailure(fs::deleteFolder(aside, true), "files left aside are written over instead");
+    discardReplacedChoiceSlots();  // what an interrupted run left there
     bool asideMade = false;
     for (int q = 1; q <= level.choiceCount; ++q) {
         const QString slot = slotFolder + kBs + slotName(q) + QStringLiteral(".txt");
         const QString put = aside + kBs + slotName(q) + QStringLiteral(".txt");
         // A read-only slot file stays where it is: the copy reports it.
-        const bool movedAside = fs::fileExists(slot) && !fs::isReadOnly(slot) &&
-                                (asideMade || (asideMade = fs::createFolder(aside).ok())) && fs::rename(slot, put).ok();
+        bool movedAside = false;
+        if (fs::fileExists(slot) && !fs::isReadOnly(slot)) {
+            if (!asideMade) asideMade = fs::createFolder(aside).ok();
+            movedAside = asideMade && fs::rename(slot, put).ok();
+        }
         const fs::Status copied = fs::copyFile(bank + kBs + state.drawn[q] + QStringLiteral(".txt"), slot);
         if (!copied.ok() && movedAside)
             fs::ignoreFailure(fs::rename(put, slot), "the failed copy is reported; the slot then lacks its question");
