@@ -323,11 +323,11 @@ bool copyFileVerified(const QString& source, const QString& target, const std::f
     };
     bool sourceFailed = false;
     if (const int e = fs::copyOpenFile(in.handle(), out.handle(), total, &sourceFailed, percent); e != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(e));
+        const QString reason = fs::reasonForError(e);
         return failWith(sourceFailed ? source + QStringLiteral(": ") + reason : reason);
     }
     if (total == 0 && progress) progress(100);
-    if (::fsync(out.handle()) != 0) return failWith(QString::fromLocal8Bit(std::strerror(errno)));
+    if (::fsync(out.handle()) != 0) return failWith(fs::reasonForError(errno));
     out.close();
     if (out.error() != QFileDevice::NoError) return failWith(why(out));
 

@@ -597,6 +597,8 @@ bool setReadOnly(const QString& path, bool readOnly)
 
 bool isReadOnly(const QString& path) { return readOnlyHost(host(path)); }
 
+QString reasonForError(int err) { return reasonFor(err); }
+
 int copyOpenFile(int in, int out, qint64 size, bool* readSide, const std::function<void(qint64)>& progress)
 {
     bool sourceFailed = false;

@@ -108,6 +108,9 @@ QStringList listFiles(const QString& folder, const QString& pattern = QStringLit
 // Names of the sub-folders, hidden ones left out, in the same order.
 QStringList listSubFolders(const QString& folder);
 
+// A system error number in the student's words ("磁盘空间不足", "没有权限", ...).
+QString reasonForError(int err);
+
 // Copies an open file from its current position to the end into another
 // open file (descriptors): the kernel's own copy first, large reads and
 // writes where the kernel refuses. 0 or an errno; `readSide` (optional) says
