@@ -146,6 +146,15 @@ QStringList fileManagerClasses()
     return out;
 }
 
+namespace {
+bool isFileManagerClass(const QStringList& windowClasses)
+{
+    for (const KnownFileManager& f : kFileManagers)
+        if (windowClasses.contains(QString::fromLatin1(f.windowClass), Qt::CaseInsensitive)) return true;
+    return false;
+}
+}  // namespace
+
 bool fileManagerTitleShows(const QStringList& windowClasses, const QString& title, const QString& folderName)
 {
     if (folderName.isEmpty()) return false;
@@ -205,7 +214,10 @@ bool fileManagerWindowShowsAny(const QStringList& folderNames)
             for (Window top : topLevelWindows(dpy, root)) addClients(dpy, top, 2, windows);
         for (Window w : windows) {
             const QStringList classes = windowClasses(dpy, w);
-            if (classes.isEmpty()) continue;
+            // Only a file manager's title is read: converting a legacy
+            // title sets up Xlib's locale tables, which costs more than the
+            // whole check.
+            if (!isFileManagerClass(classes)) continue;
             const QString title = windowTitle(dpy, w);
             for (const QString& name : folderNames)
                 if (fileManagerTitleShows(classes, title, name)) return true;
