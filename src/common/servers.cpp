@@ -9,23 +9,33 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <array>
+
 namespace common {
 namespace {
 
-const ProfileEntry kWebTable[] = {
+// The exercises' web server and the task projects' one are the same program
+// with two configurations: their tables are put together from the blocks
+// they share, in writing order, and differ in a few options, the virtual
+// paths and the MIME types.
+constexpr ProfileEntry kOptionsHead[] = {
     {"option", "pagesize", "65536"},
     {"option", "autostart", "1"},
     {"option", "filemode", "0"},
     {"option", "urlrewrite", "1"},
     {"option", "fcgibufsize", "63"},
     {"option", "ServerIP", nullptr},
-    {"option", "Serverport", "8080"},
+};
+constexpr ProfileEntry kOptionsFiles[] = {
     {"option", "DefaultFile", "index.html;index.php;index.htm;index.asp;index.cgi"},
     {"option", "serverpath", nullptr},
     {"option", "filelist", "1"},
     {"option", "filenm", "0"},
     {"option", "sendtimeout", "16000"},
     {"option", "postsize", "8000"},
+};
+constexpr ProfileEntry kOptionsProxy[] = {
     {"option", "proxyretrynm", "22"},
     {"option", "sconnnm", "4"},
     {"option", "svname", "MyWebServer_Site4621"},
@@ -33,19 +43,21 @@ const ProfileEntry kWebTable[] = {
     {"option", "proxybuf", "18000"},
     {"option", "savelog", "0"},
     {"option", "enableasp", "1"},
-    {"option", "tproxy", "1"},
-    {"option", "logpath", "log"},
-    {"option", "threadpoolsize", "6"},
+};
+constexpr ProfileEntry kOptionsGzip[] = {
     {"option", "update", "0"},
     {"option", "upflag", "1"},
     {"option", "gzip", "1"},
     {"option", "checkip", "0"},
     {"option", "gzipext", ".html;.htm;.js;.css;"},
     {"option", "gziptmpdir", "gziptmp"},
+};
+constexpr ProfileEntry kOptionsTail[] = {
     {"option", "enableconnect", "0"},
     {"option", "httprz", "0"},
     {"option", "maxmem", "860"},
-    {"vpath", "/internet/", nullptr},
+};
+constexpr ProfileEntry kIsapi[] = {
     {"isapi", ".php", "c:\\php\\php5isapi.dll"},
     {"isapi", ".phpt", "asp.net.dll"},
     {"isapi", ".cgi", "d:\\perl\\perlis.dll"},
@@ -59,7 +71,8 @@ const ProfileEntry kWebTable[] = {
     {"isapi", ".asp", "asp.dll"},
     {"isapi", ".phpf", "h:\\paa\\ggg\\php5isapi.dll"},
     {"isapi", ".esp", "f:\\pp\\esp\\emuesp.dll"},
-    {"httprz", "", ""},
+};
+constexpr ProfileEntry kMime[] = {
     {"mime", ".html", "text/html"},
     {"mime", ".shtml", "text/html"},
     {"mime", ".htm", "text/html"},
@@ -74,8 +87,36 @@ const ProfileEntry kWebTable[] = {
     {"mime", ".shtm", "text/html"},
     {"mime", ".htc", "text/x-component"},
     {"mime", ".bmp", "image/bmp"},
-    {"mime", ".chm", "application/mshelp"},
 };
+constexpr ProfileEntry kHelpMime[] = {{"mime", ".chm", "application/mshelp"}};
+
+// The blocks one after the other, as one table.
+template <std::size_t... N>
+constexpr auto joined(const ProfileEntry (&... blocks)[N])
+{
+    std::array<ProfileEntry, (N + ...)> out{};
+    std::size_t at = 0;
+    ((std::copy(std::begin(blocks), std::end(blocks), out.begin() + at), at += N), ...);
+    return out;
+}
+
+// Port 8080, the site as the one virtual path.
+constexpr auto kWebTable = joined(
+    kOptionsHead, {{"option", "Serverport", "8080"}}, kOptionsFiles, kOptionsProxy,
+    {{"option", "tproxy", "1"}, {"option", "logpath", "log"}, {"option", "threadpoolsize", "6"}}, kOptionsGzip,
+    kOptionsTail, {{"vpath", "/internet/", nullptr}}, kIsapi, {{"httprz", "", ""}}, kMime, kHelpMime);
+static_assert(kWebTable.size() == 62);
+
+// Port 8088, HTTPS off, fixed virtual paths, TIFF pictures.
+constexpr auto kMissionTable = joined(
+    kOptionsHead, {{"option", "Serverport", "8088"}}, kOptionsFiles, {{"option", "keepconntime", "15"}}, kOptionsProxy,
+    {{"option", "https", "0"}, {"option", "httpsport", "443"}, {"option", "tproxy", "1"}, {"option", "tproxy", "1"},
+     {"option", "logpath", "log"}, {"option", "threadpoolsize", "3"}},
+    kOptionsGzip, {{"option", "isapicache", "0"}}, kOptionsTail,
+    {{"vpath", "my", "D:\\phpcms"}, {"vpath", "d", "d:\\"}, {"vpath", "p", "F:\\pp\\Photo2"}, {"vpath", "web", "F:\\web"},
+     {"vpath", "ico", "D:\\tool1\\ico"}},
+    kIsapi, kMime, {{"mime", ".tif", "image/tiff"}}, kHelpMime);
+static_assert(kMissionTable.size() == 71);
 
 const ProfileEntry kMailTable[] = {
     {"system", "Dominame", nullptr},
@@ -114,8 +155,11 @@ bool configure(std::span<const ProfileEntry> table, const QString& staging, cons
 
 std::span<const ProfileEntry> webServerTable() { return kWebTable; }
 std::span<const ProfileEntry> mailServerTable() { return kMailTable; }
+std::span<const ProfileEntry> missionServerTable() { return kMissionTable; }
 
 WebServer practiceWebServer() { return {kWebTable, kWebServerIni, kWebServerExe}; }
+
+WebServer missionWebServer() { return {kMissionTable, kMissionWebFolder + QStringLiteral("\\server.ini"), kMissionWebExe}; }
 
 QString programNotStartedMessage(const QString& program)
 {

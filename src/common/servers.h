@@ -19,10 +19,12 @@ struct ProfileEntry {
     const char* value;  // nullptr: filled in by the routine (address, path)
 };
 
-// The practice server.ini table (62 entries, in writing order) and the mail
-// server's configuration table (9 entries).
+// The practice server.ini table (62 entries, in writing order), the mail
+// server's configuration table (9 entries) and the task projects' web
+// server's server.ini table (71 entries, in writing order).
 std::span<const ProfileEntry> webServerTable();
 std::span<const ProfileEntry> mailServerTable();
+std::span<const ProfileEntry> missionServerTable();
 
 inline const QString kMailDomain = QStringLiteral("corvanth.lab");
 
@@ -36,6 +38,7 @@ inline const QString kMailServerExe = kMailFolder + QStringLiteral("\\") + kMail
 inline const QString kMailClientFolder = QStringLiteral("\\素材\\bk\\soft\\Mailserver\\Foxmail");
 inline const QString kMailClientExe = kMailClientFolder + QStringLiteral("\\") + kMailClientProcess;
 inline const QString kFtpFolder = QStringLiteral("D:\\PracticalTraining");
+inline const QString kMissionWebExe = kMissionWebFolder + QStringLiteral("\\") + kMissionWebProcess;
 
 // The knowledge-point exercises' server folder (staging server.ini, FTP
 // content folders, kill tools), relative to the program folder.
@@ -53,8 +56,10 @@ struct WebServer {
     QString ownIni;
     QString program;
 };
-// The practice web server of the exercises.
+// The practice web server of the exercises, and the task projects' web
+// server "MyWebServer0.exe" on port 8088.
 WebServer practiceWebServer();
+WebServer missionWebServer();
 
 // Starts a practice server or the mail client (program path relative to the
 // program folder). When it cannot be started, the student is told and false

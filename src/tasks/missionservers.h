@@ -12,12 +12,10 @@ namespace tasks {
 using common::kMissionFtpFolder;
 using common::kMissionFtpProcess;
 using common::kMissionWebFolder;
+using common::kMissionWebExe;
 using common::kMissionWebProcess;
+using common::missionServerTable;
 inline const QString kMissionFtpExe = kMissionFtpFolder + QStringLiteral("\\") + kMissionFtpProcess;
-inline const QString kMissionWebExe = kMissionWebFolder + QStringLiteral("\\") + kMissionWebProcess;
-
-// The mission server.ini table (71 entries in writing order).
-std::span<const common::ProfileEntry> missionServerTable();
 
 // The FTP home folder of a student: the "ftp" folder of the project archive,
 // as the host shows it, ending with a separator.
