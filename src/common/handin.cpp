@@ -82,7 +82,7 @@ void dropOfficeLockFiles(const QString& hostFolder)
 
 QString handInFolderProblem(const QString& folder)
 {
-    if (folder.trimmed().isEmpty()) return QStringLiteral("请选择保存路径");
+    if (folder.trimmed().isEmpty()) return msg::kChooseSaveFolder;
     const QFileInfo fi(folder);
     if (!fi.isDir()) return QStringLiteral("所选的保存路径不存在：") + folder + QStringLiteral("\n请重新选择保存路径。");
     if (isInside(folder, plat::driveD()))

@@ -29,6 +29,9 @@ inline const QString kHandInPacked = QStringLiteral("打包成功，请把文件
 // Choosing the folder a hand-in goes to.
 inline const QString kChooseSaveFolder = QStringLiteral("请选择保存路径");
 
+// The end of a message about a practice server that could not be set up.
+inline const QString kServerNotStarted = QStringLiteral("\n服务器没有启动，请联系老师检查素材文件夹。");
+
 // A file of the working folder "D:\实训素材" or of "D:\winsys" is open.
 inline const QString kCloseOpenWorkFiles = QStringLiteral("请关闭已经打开的实训素材文件 >_<");
 inline const QString kCloseOpenWinsysFiles = QStringLiteral("请关闭已经打开的winsys文件 >_<");

@@ -1,5 +1,6 @@
 #include "common/servers.h"
 
+#include "common/messages.h"
 #include "common/processes.h"
 #include "platform/filesystem.h"
 #include "platform/msgbox.h"
@@ -169,8 +170,7 @@ QString programNotStartedMessage(const QString& program)
 
 QString serverConfigNotWrittenMessage(const QString& path)
 {
-    return QStringLiteral("练习服务器的配置文件无法写入：") + plat::displayPath(path) +
-           QStringLiteral("\n服务器没有启动，请联系老师检查素材文件夹。");
+    return QStringLiteral("练习服务器的配置文件无法写入：") + plat::displayPath(path) + msg::kServerNotStarted;
 }
 
 bool startProgramOrSay(const QString& program, plat::WindowStyle style, QWidget* owner)

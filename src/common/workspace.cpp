@@ -54,7 +54,7 @@ GuardEntry winsysProbe()
 
 GuardEntry questionDocumentProbe(const Exercise& e)
 {
-    return GuardEntry::probe(e.questionDocument(), e.documentProbe(), true, QStringLiteral("请关闭已经打开的题目文档 >_<"));
+    return GuardEntry::probe(e.questionDocument(), e.documentProbe(), true, msg::kCloseOpenDocuments);
 }
 
 GuardEntry explorerGuard(const QString& folderName) { return GuardEntry::explorer(folderName, explorerOpenMessage(folderName)); }
@@ -95,7 +95,7 @@ GuardList restoreGuards(const Exercise& e, bool ftpText)
     GuardList list;
     list << questionDocumentProbe(e) << workFolderProbe() << winsysProbe() << explorerGuard(QStringLiteral("实训素材"))
          << explorerGuard(QStringLiteral("winsys")) << explorerGuard(QStringLiteral("PracticalTraining"));
-    if (ftpText) list << GuardEntry::probe(kFtpFolder, QStringLiteral("D:\\改名0"), true, QStringLiteral("请关闭已经打开的文件 >_<"));
+    if (ftpText) list << GuardEntry::probe(kFtpFolder, QStringLiteral("D:\\改名0"), true, msg::kCloseOpenFiles);
     return list;
 }
 

@@ -3,6 +3,7 @@
 // once; code and tests use these names. Texts other areas show as well are
 // in common/messages.h.
 #include "common/handin.h"
+#include "common/messages.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,7 +37,7 @@ inline QString taskListMissing(const QString& shownPath)
 }
 inline QString ftpTemplateMissing(const QString& shownPath)
 {
-    return QStringLiteral("找不到FTP服务器的用户模板：") + shownPath + QStringLiteral("\n服务器没有启动，请联系老师检查素材文件夹。");
+    return QStringLiteral("找不到FTP服务器的用户模板：") + shownPath + common::msg::kServerNotStarted;
 }
 
 // ---- closing the window ----------------------------------------------------

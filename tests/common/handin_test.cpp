@@ -1,6 +1,7 @@
 // The hand-in: every fault leaves the student's work where it was, with a
 // message; the happy path's archive holds every file with its size.
 #include "common/handin.h"
+#include "common/messages.h"
 #include "platform/archive.h"
 #include "platform/paths.h"
 #include "platform_fixture.h"
@@ -267,7 +268,7 @@ TEST_F(HandInTest, OddNamesArePackedOrNamedAndLockFilesStayOut)
 
 struct Fault {
     const char* name;
-    const char* expectInMessage;
+    QString expectInMessage;
 };
 
 class HandInFaultTest : public HandInTest, public ::testing::WithParamInterface<Fault> {};
@@ -335,7 +336,7 @@ TEST_P(HandInFaultTest, NothingIsLostAndTheStudentIsTold)
     const auto r = common::handInFolder(h);
 
     EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.message.contains(QString::fromUtf8(GetParam().expectInMessage))) << r.message.toStdString();
+    EXPECT_TRUE(r.message.contains(GetParam().expectInMessage)) << r.message.toStdString();
     EXPECT_EQ(recorded_, 0);
     EXPECT_EQ(snapshot(), before_) << "the work folder is unchanged";
     EXPECT_EQ(packedBytes(), earlier) << "the earlier packed archive is unchanged";
@@ -354,7 +355,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Fault{"central directory end cut", "压缩包检查未通过"}, Fault{"archiver crashes", "异常结束"}, Fault{"archiver hangs", "打包超时"},
                       Fault{"target read-only", "不能写入"}, Fault{"target disk full", "提交文件写入失败"},
                       Fault{"target inside D:", "D盘"}, Fault{"target inside materials", "素材文件夹"},
-                      Fault{"target missing", "不存在"}, Fault{"target empty", "请选择保存路径"}),
+                      Fault{"target missing", "不存在"}, Fault{"target empty", common::msg::kChooseSaveFolder}),
     [](const auto& info) {
         std::string n = info.param.name;
         for (char& c : n)

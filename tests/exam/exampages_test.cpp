@@ -130,7 +130,7 @@ struct RestoreCase {
     const char* material;  // the bank's material folder of the kind
     const char* keep;      // a material file the student deleted
     const char* fault;     // "" none, "doc", "material", "no", "open", "readonly" (the student's file), "full" (disk)
-    const char* message;   // the last message
+    QString message;       // (a part of) the last message
 };
 void PrintTo(const RestoreCase& c, std::ostream* os) { *os << c.name; }
 
@@ -180,7 +180,7 @@ TEST_P(ExamRestore, RebuildsFromTheBankOrChangesNothing)
         click(w, QStringLiteral("恢复本题"));
     }
     if (fault != QStringLiteral("no")) {
-        EXPECT_TRUE(boxes.shown.last().contains(QString::fromUtf8(c.message))) << boxes.shown.last().toStdString();
+        EXPECT_TRUE(boxes.shown.last().contains(c.message)) << boxes.shown.last().toStdString();
     }
 
     if (fault.isEmpty() || fault == QStringLiteral("readonly")) {
@@ -201,15 +201,15 @@ TEST_P(ExamRestore, RebuildsFromTheBankOrChangesNothing)
 INSTANTIATE_TEST_SUITE_P(
     Table, ExamRestore,
     ::testing::Values(
-        RestoreCase{"Excel", "操作题excel", "excel", "excel考查题.xlsx", "KSXLS", "excel/素材", "说明.txt", "", "题目已恢复"},
-        RestoreCase{"NetworkFromSecondMaterial", "操作题network", "network", "network考查题.net", "KSNET", "network/素材2", "学号.txt", "", "题目已恢复"},
-        RestoreCase{"WindowsDocumentToo", "操作题windows", "windows", "windows考查题.win", "KSWIN", "windows/素材", "资料/通知.txt", "", "题目已恢复"},
+        RestoreCase{"Excel", "操作题excel", "excel", "excel考查题.xlsx", "KSXLS", "excel/素材", "说明.txt", "", common::msg::kRestored},
+        RestoreCase{"NetworkFromSecondMaterial", "操作题network", "network", "network考查题.net", "KSNET", "network/素材2", "学号.txt", "", common::msg::kRestored},
+        RestoreCase{"WindowsDocumentToo", "操作题windows", "windows", "windows考查题.win", "KSWIN", "windows/素材", "资料/通知.txt", "", common::msg::kRestored},
         RestoreCase{"Declined", "操作题ppt", "ppt", "ppt考查题.pptx", "KSPPT", "ppt/素材", "锁.jpg", "no", ""},
         RestoreCase{"MissingPristineDocument", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "doc", "word考查题.docx"},
         RestoreCase{"MissingMaterial", "操作题excel", "excel", "excel考查题.xlsx", "KSXLS", "excel/素材", "说明.txt", "material", "素材"},
         RestoreCase{"MissingSecondMaterial", "操作题network", "network", "network考查题.net", "KSNET", "network/素材2", "学号.txt", "material", "素材2"},
-        RestoreCase{"DocumentOpen", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "open", "请关闭题目文档 >_<"},
-        RestoreCase{"ReadOnlyWorkGoesToo", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "readonly", "题目已恢复"},
+        RestoreCase{"DocumentOpen", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "open", common::msg::kCloseDocument},
+        RestoreCase{"ReadOnlyWorkGoesToo", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "readonly", common::msg::kRestored},
         RestoreCase{"AFailedCopyIsReported", "操作题word", "word", "word考查题.docx", "KSDOC", "word/素材", "补充段落.txt", "full", "本题没有完全恢复"}));
 
 // ---- choice page ----------------------------------------------------------------------

@@ -589,7 +589,7 @@ TEST_F(ExerciseRestoreTest, RunningMailClientRefusesWithoutAQuestion)
     ASSERT_TRUE(w);
     running << QStringLiteral("Foxmail.exe");
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("请关闭邮件管理器后再进行恢复操作！"));
+    boxes.expectOk(common::msg::kCloseMailClientFirst);
     button(w, "恢复本题")->click();
     EXPECT_EQ(document(), QByteArray("edited"));
 }
@@ -711,7 +711,7 @@ TEST_F(ExerciseRestoreTest, HeldFilesRefuseBeforeTheQuestion)
         testing_support::FileHolder holder(drive_ + QStringLiteral("/PracticalTraining/f.txt"));
         ASSERT_TRUE(holder.holding());
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("请关闭已经打开的文件 >_<"));
+        boxes.expectOk(common::msg::kCloseOpenFiles);
         button(w, "恢复本题")->click();
         EXPECT_EQ(boxes.shown.size(), 1);
         EXPECT_TRUE(onD(QStringLiteral("PracticalTraining/f.txt")));
@@ -867,7 +867,7 @@ TEST_F(ExerciseWindowTest, AFileOpenInTheWorkingFolderCancelsTheClose)
     testing_support::FileHolder holder(drive_ + QStringLiteral("/实训素材/材料.txt"));
     ASSERT_TRUE(holder.holding());
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectOk(QStringLiteral("请关闭已经打开的实训素材文件 >_<"));
+    boxes.expectOk(common::msg::kCloseOpenWorkFiles);
     EXPECT_FALSE(forms::unload(w));
     EXPECT_EQ(w->caption(), QStringLiteral("word_测试分栏"));
     EXPECT_TRUE(onD(QStringLiteral("实训素材/材料.txt")));
@@ -962,7 +962,7 @@ TEST_F(ExerciseWindowTest, AFileOpenInWinsysStopsTheCloseOfAWindowsExercise)
         testing_support::FileHolder holder(drive_ + QStringLiteral("/winsys/a.txt"));
         ASSERT_TRUE(holder.holding());
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("请关闭已经打开的winsys文件 >_<"));
+        boxes.expectOk(common::msg::kCloseOpenWinsysFiles);
         EXPECT_FALSE(forms::unload(w));
         EXPECT_TRUE(onD(QStringLiteral("winsys/a.txt")));
     }

@@ -753,7 +753,7 @@ TEST_F(RandomRestoreTest, AMailQuestionIsNotResetWhileTheMailClientRuns)
     starts.clear();
     {
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("请关闭邮件管理器后再进行恢复操作！"));
+        boxes.expectOk(common::msg::kCloseMailClientFirst);
         button(w, "恢复本题")->click();
     }
     EXPECT_TRUE(starts.isEmpty());
