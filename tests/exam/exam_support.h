@@ -60,10 +60,7 @@ protected:
         hooks_.random(first);
         servers_.install();
         hooks_.addresses([this] { return addresses; });
-        hooks_.desktop([this](plat::DesktopAction, const QString& text) {
-            desktop << text;
-            return true;
-        });
+        hooks_.recordDesktop(desktop);
         plat::setFolderPicker(&picker);
         setKey(kKey);
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
@@ -79,7 +76,7 @@ protected:
         PlatformTest::TearDown();
     }
 
-    static void setKey(const QString& key) { EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, key + QStringLiteral("\r\n2026001\r\n张三"))); }
+    static void setKey(const QString& key) { signIn(key, QStringLiteral("2026001"), QStringLiteral("张三")); }
 
     exam::ExamWindow* open()
     {

@@ -38,6 +38,12 @@ protected:
         click(w, QStringLiteral("操作题选择提交路径"));
         EXPECT_EQ(w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->text(), target);
     }
+    // Both hand-in questions answered Yes.
+    static void confirmHandIn(ScriptedMessageBoxes& boxes)
+    {
+        boxes.expectYesNo(exam::msg::kAskHandIn, true);
+        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+    }
     QString archiverHost() const { return hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe")); }
     void archiverScript(const QByteArray& body) const
     {
@@ -74,8 +80,7 @@ TEST_F(ExamHandIn, AVerifiedHandInRecordsClosesCleansUpAndRefusesASecondExam)
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KS\\KSWIN\\资料\\旧文件.txt"), true));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(exam::msg::kAskHandIn, true);
-        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+        confirmHandIn(boxes);
         boxes.expectOk(common::msg::kHandInPacked);
         click(w, QStringLiteral("操作题提交"));
         processEvents();
@@ -116,16 +121,14 @@ TEST_F(ExamHandIn, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     ASSERT_TRUE(QFile::rename(archiverHost(), archiverHost() + QStringLiteral(".away")));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(exam::msg::kAskHandIn, true);
-        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+        confirmHandIn(boxes);
         boxes.expectOk();
         click(w, QStringLiteral("操作题提交"));
     }
     ASSERT_TRUE(QFile::rename(archiverHost() + QStringLiteral(".away"), archiverHost()));
     ASSERT_TRUE(QFile::remove(d(QStringLiteral("KS/KSDOC/草稿.docx"))));
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(exam::msg::kAskHandIn, true);
-    boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+    confirmHandIn(boxes);
     boxes.expectOk(common::msg::kHandInPacked);
     click(w, QStringLiteral("操作题提交"));
     processEvents();
@@ -146,8 +149,7 @@ TEST_F(ExamHandIn, AnArchiveLeftAfterTheRecordIsNotAnExamInProgress)
     {
         ScriptedMessageBoxes boxes;
         boxes.allowAnyOk = true;
-        boxes.expectYesNo(exam::msg::kAskHandIn, true);
-        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+        confirmHandIn(boxes);
         click(w, QStringLiteral("操作题提交"));
         processEvents();
     }
@@ -188,8 +190,7 @@ TEST_P(ExamHandedInClose, WaitsForAFileManagerWindowOnAFolderItDeletes)
     ASSERT_TRUE(window->ok());
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(exam::msg::kAskHandIn, true);
-        boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+        confirmHandIn(boxes);
         boxes.expectOk(common::msg::kHandInPacked);
         boxes.expectOk(exam::msg::closeFolderWindowAfterHandIn(QString::fromUtf8(c.named)));
         click(w, QStringLiteral("操作题提交"));
@@ -261,8 +262,7 @@ TEST_P(ExamHandInFault, NothingIsMarkedOrDeletedAndTheExamGoesOn)
         write(ex(QStringLiteral("已提交")), "a file where the folder should be");
     }
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(exam::msg::kAskHandIn, true);
-    boxes.expectYesNo(exam::msg::kAskHandInAgain, true);
+    confirmHandIn(boxes);
     boxes.expectOk();
     click(w, QStringLiteral("操作题提交"));
     processEvents();

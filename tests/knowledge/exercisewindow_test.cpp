@@ -15,8 +15,7 @@
 #include "platform/shellwait.h"
 #include "platform/textfile.h"
 #include "faults.h"
-#include "fake_servers.h"
-#include "platform_fixture.h"
+#include "operation_bank.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
 #include "test_hooks.h"
@@ -38,47 +37,20 @@ namespace {
 
 const QString kWindow = QString::fromUtf8(ExerciseWindow::kName);
 
-class ExerciseWindowTest : public testing_support::DemoTreeTest {
+class ExerciseWindowTest : public testing_support::OperationBankTest {
 protected:
     // The document folders of the operation bank, its network server folder
     // (kill tools, server.ini) and the practice servers' folders; each test
     // writes the exercise it opens.
     ExerciseWindowTest()
-        : DemoTreeTest({QStringLiteral("素材/bk/soft"), QStringLiteral("素材/bk/题库/调用标记.txt"),
-                        QStringLiteral("素材/bk/题库/操作题/network/server")})
+        : OperationBankTest({QStringLiteral("素材/bk/soft"), QStringLiteral("素材/bk/题库/调用标记.txt"),
+                             QStringLiteral("素材/bk/题库/操作题/network/server")},
+                            QStringLiteral("知识点"), testing_support::FakeServers::Runs::Nothing)
     {
         for (const char* kind : {"word", "excel", "ppt", "windows", "network"})
             demoParts_ << QStringLiteral("素材/bk/题库/操作题/%1/题目文档").arg(QString::fromUtf8(kind));
     }
-    void SetUp() override
-    {
-        PlatformTest::SetUp();
-        hooks_.screenDpi(96);
-        servers_.tools = testing_support::FakeServers::practiceTools();
-        servers_.runs = testing_support::FakeServers::Runs::Nothing;
-        servers_.onStart = [this](const QString& name, plat::WindowStyle) {
-            if (name == QStringLiteral("f-kill_app.exe")) ftpFolderAtKill = QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining"));
-        };
-        servers_.install();
-        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        hooks_.desktop([this](plat::DesktopAction a, const QString& text) {
-            desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
-            return true;
-        });
-        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
-        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
-        EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("知识点")));
-    }
 
-    QString bank(const QString& kind) const { return QStringLiteral("素材/bk/题库/操作题/") + kind + '/'; }
-    void text(const QString& rel, const QString& t) const { writeBytes(rel, gbk(t)); }
-    void jpeg(const QString& rel, int w, int h) const
-    {
-        QDir().mkpath(QFileInfo(hostPath(rel)).absolutePath());
-        QImage img(w, h, QImage::Format_RGB32);
-        img.fill(Qt::darkCyan);
-        ASSERT_TRUE(img.save(hostPath(rel), "JPG"));
-    }
     // An exercise of the operation bank with its material, document, text and
     // sample pictures (heights in pixels; none: no picture folder).
     void exercise(const QString& kind, const QString& point, const QString& ext, const QString& question,
@@ -102,17 +74,6 @@ protected:
         return static_cast<ExerciseWindow*>(forms::show(kWindow));
     }
     QPushButton* button(ExerciseWindow* w, const char* name) const { return w->ctl<QPushButton>(QString::fromUtf8(name)); }
-    bool onD(const QString& rel) const { return QFileInfo::exists(drive_ + '/' + rel); }
-    QStringList docs(const QString& kind) const { return QDir(hostPath(bank(kind) + QStringLiteral("题目文档"))).entryList(QDir::Files); }
-
-    // Undoes the hooks (the fake servers' ones too) when the test is over.
-    testing_support::TestHooks hooks_;
-    testing_support::FakeServers servers_;
-    QStringList& starts = servers_.starts;
-    QList<plat::WindowStyle>& styles = servers_.styles;
-    QStringList& running = servers_.running;
-    QStringList desktop;
-    bool ftpFolderAtKill = false;
 };
 
 // ---- the Load, per kind -------------------------------------------------

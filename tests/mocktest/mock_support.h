@@ -57,11 +57,8 @@ protected:
         hooks.random(first);
         servers_.install();
         hooks.addresses([this] { return addresses; });
-        hooks.desktop([this](plat::DesktopAction, const QString& text) {
-            desktop << text;
-            return true;
-        });
-        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, kKey + QStringLiteral("\r\n2026001\r\n张三")));
+        hooks.recordDesktop(desktop);
+        signIn(kKey, QStringLiteral("2026001"), QStringLiteral("张三"));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
     }
     void TearDown() override

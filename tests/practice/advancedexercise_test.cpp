@@ -50,13 +50,10 @@ protected:
     {
         PlatformTest::SetUp();
         hooks_.screenDpi(96);
-        hooks_.desktop([this](plat::DesktopAction a, const QString& text) {
-            desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
-            return true;
-        });
+        hooks_.recordDesktop(desktop, testing_support::TestHooks::Noted::ActionAndText);
         // The folders of the hand-over files.
         for (const char* folder : {"素材/bk/题库", "素材/bk/高级应用"}) ASSERT_TRUE(QDir().mkpath(hostPath(QString::fromUtf8(folder))));
-        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
+        signIn(QStringLiteral("2024001张三"), QStringLiteral("2024001"), QStringLiteral("张三"));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("拓展训练")));
     }

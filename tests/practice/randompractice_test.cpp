@@ -13,8 +13,7 @@
 #include "platform/process.h"
 #include "platform/shellwait.h"
 #include "platform/textfile.h"
-#include "fake_servers.h"
-#include "platform_fixture.h"
+#include "operation_bank.h"
 #include "practice/messages.h"
 #include "practice/randompractice.h"
 #include "process_support.h"
@@ -44,45 +43,22 @@ QString ext(const QString& kind) { return common::extensionOf(kind); }
 
 // The tests write their own questions; from the demo tree they take only the
 // practice servers' settings, mailboxes and mail client.
-class RandomPracticeTest : public testing_support::DemoTreeTest {
+class RandomPracticeTest : public testing_support::OperationBankTest {
 protected:
     RandomPracticeTest()
-        : DemoTreeTest({"素材/bk/soft/Mailserver", "素材/bk/soft/WebServer", "素材/bk/题库/操作题/network/server"})
+        : OperationBankTest({"素材/bk/soft/Mailserver", "素材/bk/soft/WebServer", "素材/bk/题库/操作题/network/server"},
+                            QStringLiteral("强化训练"), testing_support::FakeServers::Runs::EveryProgram)
     {
     }
     void SetUp() override
     {
-        PlatformTest::SetUp();
-        hooks_.screenDpi(96);
-        servers_.tools = testing_support::FakeServers::practiceTools();
-        servers_.runs = testing_support::FakeServers::Runs::EveryProgram;
-        servers_.onStart = [this](const QString& name, plat::WindowStyle) {
-            if (name == QStringLiteral("f-kill_app.exe")) ftpFolderAtKill = QFileInfo::exists(drive_ + QStringLiteral("/PracticalTraining"));
-        };
-        servers_.install();  // the start hook and the process list, undone by hooks_
-        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        hooks_.desktop([this](plat::DesktopAction a, const QString& text) {
-            desktop << QStringLiteral("%1:%2").arg(int(a)).arg(text);
-            return true;
-        });
+        OperationBankTest::SetUp();
         hooks_.random([this](std::uint32_t bound) {
             bounds << bound;
             return pick < bound ? pick : bound - 1;
         });
-        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三\r\n2024001\r\n张三")));
-        EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
-        EXPECT_TRUE(uWriteTextFile(common::kCallMarkerFile, QStringLiteral("强化训练")));
     }
 
-    QString bank(const QString& kind) const { return QStringLiteral("素材/bk/题库/操作题/") + kind + '/'; }
-    void text(const QString& rel, const QString& t) const { writeBytes(rel, gbk(t)); }
-    void jpeg(const QString& rel, int w, int h) const
-    {
-        QDir().mkpath(QFileInfo(hostPath(rel)).absolutePath());
-        QImage img(w, h, QImage::Format_RGB32);
-        img.fill(Qt::darkCyan);
-        ASSERT_TRUE(img.save(hostPath(rel), "JPG"));
-    }
     // Replaces the demo questions of a kind's bank by the test's own.
     void emptyBank(const QString& kind) const
     {
@@ -117,8 +93,6 @@ protected:
     }
     QPushButton* button(RandomPracticeWindow* w, const char* name) const { return w->ctl<QPushButton>(QString::fromUtf8(name)); }
     QString shownText(RandomPracticeWindow* w) const { return w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(); }
-    bool onD(const QString& rel) const { return QFileInfo::exists(drive_ + '/' + rel); }
-    QStringList docs(const QString& kind) const { return QDir(hostPath(bank(kind) + QStringLiteral("题目文档"))).entryList(QDir::Files); }
     QByteArray document(const QString& kind) const { return bytes(bank(kind) + QStringLiteral("题目文档/题目.") + ext(kind)); }
     void putOnD(const QString& rel, const QByteArray& data = "x") const
     {
@@ -127,19 +101,10 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(data);
     }
-
-    testing_support::FakeServers servers_;
-    QStringList& starts = servers_.starts;
-    QList<plat::WindowStyle>& styles = servers_.styles;
-    QStringList& running = servers_.running;
     // Set by a test: what starting a kill tool returns.
     std::function<qint64()>& slowKill = servers_.killTool;
-    QStringList desktop;
     QList<std::uint32_t> bounds;
     std::uint32_t pick = 0;
-    bool ftpFolderAtKill = false;
-    // Last, so that the hooks go before what they write to.
-    testing_support::TestHooks hooks_;
 };
 
 // ---- Load -----------------------------------------------------------------

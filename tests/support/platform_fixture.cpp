@@ -1,5 +1,6 @@
 #include "platform_fixture.h"
 
+#include "common/handover.h"
 #include "demotree/demotree.h"
 #include "demotree/gen_standins.h"
 #include "forms/runtime.h"
@@ -164,6 +165,11 @@ void PlatformTest::writeBytes(const QString& rel, const QByteArray& data) const
     QFile f(p);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(data);
+}
+
+void PlatformTest::signIn(const QString& key, const QString& number, const QString& name)
+{
+    EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, key + QStringLiteral("\r\n") + number + QStringLiteral("\r\n") + name));
 }
 
 void PlatformTest::processEvents()

@@ -22,6 +22,9 @@ protected:
     QByteArray bytes(const QString& rel) const;
     // Writes raw bytes to a file under the program folder.
     void writeBytes(const QString& rel, const QByteArray& data) const;
+    // The student signed in: the identity hand-over file with the key, the
+    // student number and the name.
+    static void signIn(const QString& key, const QString& number, const QString& name);
     // Lets queued events run (deferred deletes, the end-of-program check).
     static void processEvents();
 

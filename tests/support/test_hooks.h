@@ -43,6 +43,16 @@ public:
     void addresses(std::function<QStringList()> lister) { plat::setIPv4AddressesForTests(std::move(lister)); }
     // Documents, folders and pages handed to the desktop.
     void desktop(plat::DesktopHook hook) { plat::setDesktopHookForTests(std::move(hook)); }
+    // Every hand-over to the desktop succeeds and is noted in `into`: its
+    // text, or "<action number>:<text>".
+    enum class Noted { Text, ActionAndText };
+    void recordDesktop(QStringList& into, Noted noted = Noted::Text)
+    {
+        desktop([&into, noted](plat::DesktopAction a, const QString& text) {
+            into << (noted == Noted::Text ? text : QStringLiteral("%1:%2").arg(int(a)).arg(text));
+            return true;
+        });
+    }
     // The random numbers of the draws.
     void random(common::RandomSource source) { common::setRandomSourceForTests(std::move(source)); }
     // The screen's dots per inch (twips to pixels).

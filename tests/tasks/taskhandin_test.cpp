@@ -84,7 +84,7 @@ protected:
         hooks_.desktop([](plat::DesktopAction, const QString&) { return true; });
         plat::setFolderPicker(&picker);
         plat::setFilePicker(&picker);
-        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, kKey + QStringLiteral("\r\n2026001\r\n张三")));
+        signIn(kKey, QStringLiteral("2026001"), QStringLiteral("张三"));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
         target = dir_->path() + QStringLiteral("/交作业 U盘");
         QDir().mkpath(target);

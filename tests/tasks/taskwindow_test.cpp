@@ -62,11 +62,8 @@ protected:
         };
         servers_.install();
         hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
-        hooks_.desktop([this](plat::DesktopAction, const QString& text) {
-            desktop << text;
-            return true;
-        });
-        identity(kKey, QStringLiteral("2026001"), QStringLiteral("张三"));
+        hooks_.recordDesktop(desktop);
+        signIn(kKey, QStringLiteral("2026001"), QStringLiteral("张三"));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
     }
     void TearDown() override
@@ -75,10 +72,6 @@ protected:
         PlatformTest::TearDown();
     }
 
-    void identity(const QString& key, const QString& number, const QString& name)
-    {
-        EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, key + QStringLiteral("\r\n") + number + QStringLiteral("\r\n") + name));
-    }
     // Through the main window, as a student does.
     TaskWindow* enter(const QString& area)
     {
@@ -222,7 +215,7 @@ TEST_F(TaskWindowTest, AnInterruptedPackingNeitherCountsNorStays)
 
 TEST_F(TaskWindowTest, AKeyThatCannotNameAFolderIsRefusedBeforeAnythingIsWritten)
 {
-    identity(QStringLiteral("..\\..\\x"), QStringLiteral("1"), QStringLiteral("x"));
+    signIn(QStringLiteral("..\\..\\x"), QStringLiteral("1"), QStringLiteral("x"));
     ScriptedMessageBoxes boxes;
     boxes.expectOk();
     EXPECT_EQ(enter(QStringLiteral("word")), nullptr);
