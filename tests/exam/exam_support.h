@@ -115,19 +115,6 @@ protected:
 
     QString d(const QString& rel) const { return drive_ + '/' + rel; }
     QString ex(const QString& rel) const { return hostPath(QStringLiteral("素材/bk/期末考查/") + rel); }
-    static QByteArray read(const QString& host)
-    {
-        QFile f(host);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void write(const QString& host, const QByteArray& data)
-    {
-        QDir().mkpath(QFileInfo(host).absolutePath());
-        QFile f(host);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(data);
-    }
-    static bool exists(const QString& host) { return QFileInfo::exists(host); }
     // Every file under a folder, relative, sorted.
     static QStringList files(const QString& host)
     {

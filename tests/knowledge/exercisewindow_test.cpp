@@ -16,6 +16,7 @@
 #include "platform/textfile.h"
 #include "faults.h"
 #include "operation_bank.h"
+#include "return_rules.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
 #include "test_hooks.h"
@@ -530,11 +531,7 @@ TEST_F(ExerciseRestoreTest, ACopyThatFailsIsNamedNotReportedAsRestored)
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectYesNo(common::msg::kAskRestore, true);
     boxes.expectOk();
-    {
-        testing_support::FileSizeLimit full(16 * 1024);
-        ASSERT_TRUE(full.ok());
-        button(w, "恢复本题")->click();
-    }
+    ASSERT_TRUE(testing_support::withFileSizeLimit(16 * 1024, [&] { button(w, "恢复本题")->click(); }));
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_TRUE(boxes.shown[1].startsWith(QStringLiteral("题目未能完全恢复"))) << boxes.shown[1].toStdString();
     EXPECT_TRUE(boxes.shown[1].contains(QStringLiteral("大文件.bin")));
@@ -696,9 +693,7 @@ TEST_F(ExerciseRestoreTest, HeldFilesRefuseBeforeTheQuestion)
 // ---- closing --------------------------------------------------------------
 
 struct ExerciseRuleCase {
-    const char* mode;
-    const char* marker;
-    const char* kind;
+    testing_support::ReturnSituation situation;
     const char* show;
     QStringList stops;
     bool stopFirst;
@@ -710,7 +705,7 @@ class ExerciseReturnRule : public ::testing::TestWithParam<ExerciseRuleCase> {};
 TEST_P(ExerciseReturnRule, PicksWindowServersAndEnd)
 {
     const ExerciseRuleCase& c = GetParam();
-    const auto plan = ExerciseWindow::returnPlan(QString::fromUtf8(c.mode), QString::fromUtf8(c.marker), QString::fromUtf8(c.kind));
+    const auto plan = testing_support::returnPlanFor<ExerciseWindow>(c.situation);
     EXPECT_EQ(plan.show, QString::fromUtf8(c.show));
     EXPECT_EQ(plan.stopOrder, c.stops);
     EXPECT_EQ(plan.stopFirst, c.stopFirst);
@@ -722,17 +717,17 @@ const QStringList kWebFirst{"MyWebServer.exe", "FTPServer.exe", "CMailServer.exe
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExerciseReturnRule,
-    ::testing::Values(ExerciseRuleCase{"more", "知识点", "word", "word知识点窗格", {}, false, false},
-                      ExerciseRuleCase{"more", "知识点", "excel", "excel知识点窗格", {}, false, false},
-                      ExerciseRuleCase{"more", "知识点", "ppt", "ppt知识点窗格", {}, false, false},
-                      ExerciseRuleCase{"more", "知识点", "windows", "windows知识点窗格", {}, false, false},
-                      ExerciseRuleCase{"more", "知识点", "network", "network知识点窗格", kFtpFirst, true, false},
-                      ExerciseRuleCase{"more", "任务项目", "word", "任务项目窗格", kFtpFirst, false, false},
-                      ExerciseRuleCase{"more", "", "network", "任务项目窗格", kFtpFirst, false, false},
-                      ExerciseRuleCase{"mission", "知识点", "word", "任务项目窗格", kWebFirst, false, false},
-                      ExerciseRuleCase{"More", "知识点", "word", "任务项目窗格", kWebFirst, false, true},
-                      ExerciseRuleCase{"more ", "知识点", "ppt", "任务项目窗格", kWebFirst, false, true},
-                      ExerciseRuleCase{"单体与否", "任务项目", "excel", "任务项目窗格", kWebFirst, false, true}));
+    ::testing::Values(ExerciseRuleCase{{"more", "知识点", "word"}, "word知识点窗格", {}, false, false},
+                      ExerciseRuleCase{{"more", "知识点", "excel"}, "excel知识点窗格", {}, false, false},
+                      ExerciseRuleCase{{"more", "知识点", "ppt"}, "ppt知识点窗格", {}, false, false},
+                      ExerciseRuleCase{{"more", "知识点", "windows"}, "windows知识点窗格", {}, false, false},
+                      ExerciseRuleCase{{"more", "知识点", "network"}, "network知识点窗格", kFtpFirst, true, false},
+                      ExerciseRuleCase{{"more", "任务项目", "word"}, "任务项目窗格", kFtpFirst, false, false},
+                      ExerciseRuleCase{{"more", "", "network"}, "任务项目窗格", kFtpFirst, false, false},
+                      ExerciseRuleCase{{"mission", "知识点", "word"}, "任务项目窗格", kWebFirst, false, false},
+                      ExerciseRuleCase{{"More", "知识点", "word"}, "任务项目窗格", kWebFirst, false, true},
+                      ExerciseRuleCase{{"more ", "知识点", "ppt"}, "任务项目窗格", kWebFirst, false, true},
+                      ExerciseRuleCase{{"单体与否", "任务项目", "excel"}, "任务项目窗格", kWebFirst, false, true}));
 
 TEST_F(ExerciseWindowTest, ClosingAWordExerciseDeletesTheFolderAndShowsItsMenu)
 {
@@ -902,11 +897,9 @@ TEST_F(ExerciseWindowTest, ALoadThatCannotCopyEverythingSaysWhatIsMissing)
     writeBytes(bank(QStringLiteral("word")) + QStringLiteral("素材/word测试分栏/大文件.bin"), QByteArray(64 * 1024, 'x'));
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectOk();
-    {
-        testing_support::FileSizeLimit full(16 * 1024);
-        ASSERT_TRUE(full.ok());
-        ASSERT_TRUE(open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx")));
-    }
+    ExerciseWindow* w = nullptr;
+    ASSERT_TRUE(testing_support::withFileSizeLimit(16 * 1024, [&] { w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx")); }));
+    ASSERT_TRUE(w);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("大文件.bin"))) << boxes.shown[0].toStdString();
     EXPECT_TRUE(onD(QStringLiteral("实训素材/材料.txt")));

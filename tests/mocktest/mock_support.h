@@ -133,25 +133,13 @@ protected:
     }
 
     // The file with its folders, holding the bytes.
-    static void touch(const QString& host, const QByteArray& data = "x")
-    {
-        QDir().mkpath(QFileInfo(host).absolutePath());
-        QFile f(host);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << host.toStdString();
-        f.write(data);
-    }
+    static void touch(const QString& host, const QByteArray& data = "x") { write(host, data); }
     QString d(const QString& rel) const { return drive_ + '/' + rel; }
     QString mt(const QString& rel) const { return hostPath(QStringLiteral("素材/bk/模拟测试/") + rel); }
     QString bank(const QString& level, const QString& rel) const
     {
         return hostPath(QStringLiteral("素材/bk/模拟测试/题库/") + level + '/' + rel);
     }
-    static QByteArray read(const QString& host)
-    {
-        QFile f(host);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static bool exists(const QString& host) { return QFileInfo::exists(host); }
     static QStringList entries(const QString& host);
 
     // The hooks of the test, all undone in TearDown; the fake servers set

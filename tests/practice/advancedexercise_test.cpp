@@ -561,11 +561,7 @@ TEST_F(AdvancedTest, ACopyThatFailsAtLoadIsReportedAndLeavesTheWindowUnprepared)
     ScriptedMessageBoxes boxes;
     boxes.expectOk();
     AdvancedExerciseWindow* w = nullptr;
-    {
-        testing_support::FileSizeLimit full(16 * 1024);
-        ASSERT_TRUE(full.ok());
-        w = open();
-    }
+    ASSERT_TRUE(testing_support::withFileSizeLimit(16 * 1024, [&] { w = open(); }));
     ASSERT_TRUE(w);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(withDetail(boxes.shown[0], practice::msg::preparationFailed)) << boxes.shown[0].toStdString();
@@ -583,11 +579,7 @@ TEST_F(AdvancedTest, ACopyThatFailsIsReportedNotShownAsRestored)
     ScriptedMessageBoxes boxes;
     boxes.expectYesNo(common::msg::kAskRestore, true);
     boxes.expectOk();
-    {
-        testing_support::FileSizeLimit full(16 * 1024);
-        ASSERT_TRUE(full.ok());
-        button(w, "恢复本题")->click();
-    }
+    ASSERT_TRUE(testing_support::withFileSizeLimit(16 * 1024, [&] { button(w, "恢复本题")->click(); }));
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_TRUE(withDetail(boxes.shown[1], practice::msg::restoreFailed)) << boxes.shown[1].toStdString();
     EXPECT_TRUE(boxes.shown[1].contains(QStringLiteral("大文件.dat"))) << boxes.shown[1].toStdString();

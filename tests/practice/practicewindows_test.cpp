@@ -81,14 +81,7 @@ TEST_P(RandomPracticeReturn, FollowsLaunchModeAndMarker)
     QWidget* w = forms::show(kRandom);
     ASSERT_NE(w, nullptr);
     setMarker(c.markerAtClose);
-    EXPECT_TRUE(forms::unload(kRandom));
-    processEvents();
-    EXPECT_FALSE(forms::isLoaded(kRandom));
-    EXPECT_EQ(ended_, c.shown == nullptr);
-    if (c.shown) {
-        ASSERT_TRUE(forms::isLoaded(QString::fromUtf8(c.shown)));
-        EXPECT_TRUE(forms::loaded(QString::fromUtf8(c.shown))->isVisible());
-    }
+    expectClosesTo(kRandom, c.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -17,6 +17,7 @@
 #include "practice/messages.h"
 #include "practice/randompractice.h"
 #include "process_support.h"
+#include "return_rules.h"
 #include "scripted_msgbox.h"
 #include "test_hooks.h"
 
@@ -736,9 +737,7 @@ TEST_F(RandomRestoreTest, AMailQuestionIsNotResetWhileTheMailClientRuns)
 // ---- closing -----------------------------------------------------------------------
 
 struct ReturnRuleCase {
-    const char* mode;
-    const char* marker;
-    const char* kind;
+    testing_support::ReturnSituation situation;
     const char* show;
     bool stopServers;
     bool end;
@@ -749,7 +748,7 @@ class RandomReturnRule : public ::testing::TestWithParam<ReturnRuleCase> {};
 TEST_P(RandomReturnRule, PicksTheWindowTheServersAndTheEnd)
 {
     const ReturnRuleCase& c = GetParam();
-    const auto plan = RandomPracticeWindow::returnPlan(QString::fromUtf8(c.mode), QString::fromUtf8(c.marker), QString::fromUtf8(c.kind));
+    const auto plan = testing_support::returnPlanFor<RandomPracticeWindow>(c.situation);
     EXPECT_EQ(plan.show, QString::fromUtf8(c.show));
     EXPECT_EQ(plan.stopServers, c.stopServers);
     EXPECT_EQ(plan.endProgram, c.end);
@@ -757,15 +756,15 @@ TEST_P(RandomReturnRule, PicksTheWindowTheServersAndTheEnd)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, RandomReturnRule,
-    ::testing::Values(ReturnRuleCase{"more", "强化训练", "excel", "Corvanth实训平台窗格", false, false},
-                      ReturnRuleCase{"more", "强化训练", "windows", "Corvanth实训平台窗格", false, false},
-                      ReturnRuleCase{"more", "强化训练", "network", "Corvanth实训平台窗格", true, false},
-                      ReturnRuleCase{"more", "知识点", "ppt", "ppt知识点窗格", false, false},
-                      ReturnRuleCase{"more", "知识点", "network", "network知识点窗格", false, false},
-                      ReturnRuleCase{"more", "", "word", "word知识点窗格", false, false},
-                      ReturnRuleCase{"more", "知识点", "bogus", "Corvanth实训平台窗格", false, false},
-                      ReturnRuleCase{"mission", "强化训练", "word", "", false, true},
-                      ReturnRuleCase{"More", "强化训练", "word", "", false, true}));
+    ::testing::Values(ReturnRuleCase{{"more", "强化训练", "excel"}, "Corvanth实训平台窗格", false, false},
+                      ReturnRuleCase{{"more", "强化训练", "windows"}, "Corvanth实训平台窗格", false, false},
+                      ReturnRuleCase{{"more", "强化训练", "network"}, "Corvanth实训平台窗格", true, false},
+                      ReturnRuleCase{{"more", "知识点", "ppt"}, "ppt知识点窗格", false, false},
+                      ReturnRuleCase{{"more", "知识点", "network"}, "network知识点窗格", false, false},
+                      ReturnRuleCase{{"more", "", "word"}, "word知识点窗格", false, false},
+                      ReturnRuleCase{{"more", "知识点", "bogus"}, "Corvanth实训平台窗格", false, false},
+                      ReturnRuleCase{{"mission", "强化训练", "word"}, "", false, true},
+                      ReturnRuleCase{{"More", "强化训练", "word"}, "", false, true}));
 
 TEST_F(RandomPracticeTest, ClosingANetworkWindowDeletesItsFoldersAndStopsItsServers)
 {

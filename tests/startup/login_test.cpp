@@ -231,11 +231,7 @@ TEST_F(LoginTest, AFullVolumeKeepsTheOldIdentityWholeAndTellsTheStudent)
 {
     type(QStringLiteral("20240517"), QStringLiteral("欧阳修"));
     boxes.expectOk(startup::msg::kIdentityNotSaved);
-    {
-        testing_support::FileSizeLimit full(8);
-        ASSERT_TRUE(full.ok());
-        press();
-    }
+    ASSERT_TRUE(testing_support::withFileSizeLimit(8, [&] { press(); }));
     expectNothingWritten();
 }
 

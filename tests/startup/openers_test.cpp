@@ -236,11 +236,7 @@ TEST_F(OpenersTest, AFullVolumeKeepsTheOldRequestWholeAndOpensNothing)
 {
     writeBytes(kRandom, "excel\r\nxlsx\r\n");
     boxes.expectOk(common::requestNotWrittenMessage(common::kRandomPracticeRequest));
-    {
-        testing_support::FileSizeLimit full(4);
-        ASSERT_TRUE(full.ok());
-        click("Command5");
-    }
+    ASSERT_TRUE(testing_support::withFileSizeLimit(4, [&] { click("Command5"); }));
     EXPECT_EQ(bytes(kRandom), QByteArray("excel\r\nxlsx\r\n"));
     EXPECT_FALSE(forms::isLoaded(QStringLiteral("操作题随机练习窗格")));
     EXPECT_TRUE(main_->isVisible());
@@ -250,11 +246,7 @@ TEST_F(OpenersTest, ACallMarkerThatCannotBeSavedIsReported)
 {
     writeBytes(kMarker, gbk(QStringLiteral("拓展训练\r\n")));
     boxes.expectOk(common::requestNotWrittenMessage(common::kCallMarkerFile));
-    {
-        testing_support::FileSizeLimit full(4);
-        ASSERT_TRUE(full.ok());
-        click("Command1");
-    }
+    ASSERT_TRUE(testing_support::withFileSizeLimit(4, [&] { click("Command1"); }));
     EXPECT_EQ(bytes(kMarker), gbk(QStringLiteral("拓展训练\r\n"))) << "the old marker stays whole";
     EXPECT_TRUE(forms::isLoaded(QStringLiteral("windows知识点窗格")));
 }

@@ -22,4 +22,15 @@ private:
     bool ok_ = false;
 };
 
+// Runs `step` with files limited to `bytes`, as on a full disk; false (and
+// `step` not run) when the limit cannot be set.
+template <class Step>
+[[nodiscard]] bool withFileSizeLimit(rlim_t bytes, Step&& step)
+{
+    FileSizeLimit full(bytes);
+    if (!full.ok()) return false;
+    step();
+    return true;
+}
+
 }  // namespace testing_support

@@ -3,6 +3,7 @@
 #include "common/handover.h"
 #include "demotree/demotree.h"
 #include "demotree/gen_standins.h"
+#include "forms/form.h"
 #include "forms/runtime.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
@@ -167,9 +168,37 @@ void PlatformTest::writeBytes(const QString& rel, const QByteArray& data) const
     f.write(data);
 }
 
+QByteArray PlatformTest::read(const QString& host)
+{
+    QFile f(host);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void PlatformTest::write(const QString& host, const QByteArray& data)
+{
+    QDir().mkpath(QFileInfo(host).absolutePath());
+    QFile f(host);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << host.toStdString();
+    f.write(data);
+}
+
+bool PlatformTest::exists(const QString& host) { return QFileInfo::exists(host); }
+
 void PlatformTest::signIn(const QString& key, const QString& number, const QString& name)
 {
     EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, key + QStringLiteral("\r\n") + number + QStringLiteral("\r\n") + name));
+}
+
+void PlatformTest::expectClosesTo(const QString& window, const char* shown)
+{
+    EXPECT_TRUE(forms::unload(window));
+    processEvents();
+    EXPECT_FALSE(forms::isLoaded(window));
+    EXPECT_EQ(ended_, shown == nullptr);
+    if (shown) {
+        ASSERT_TRUE(forms::isLoaded(QString::fromUtf8(shown)));
+        EXPECT_TRUE(forms::loaded(QString::fromUtf8(shown))->isVisible());
+    }
 }
 
 void PlatformTest::processEvents()

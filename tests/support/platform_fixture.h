@@ -22,9 +22,18 @@ protected:
     QByteArray bytes(const QString& rel) const;
     // Writes raw bytes to a file under the program folder.
     void writeBytes(const QString& rel, const QByteArray& data) const;
+    // Files by host path: the bytes (empty when missing); a file written
+    // whole, its folders made; whether a file or folder is there.
+    static QByteArray read(const QString& host);
+    static void write(const QString& host, const QByteArray& data);
+    static bool exists(const QString& host);
     // The student signed in: the identity hand-over file with the key, the
     // student number and the name.
     static void signIn(const QString& key, const QString& number, const QString& name);
+    // Closes a loaded window (the close is not refused) and checks where the
+    // program went: to the window `shown`, loaded and visible, or (nullptr)
+    // to its end.
+    void expectClosesTo(const QString& window, const char* shown);
     // Lets queued events run (deferred deletes, the end-of-program check).
     static void processEvents();
 

@@ -149,11 +149,7 @@ TEST_F(ModuleDrillTest, AModuleThatCannotBeCopiedIsNamedAndNeverPractised)
     // stops half-way, after the marker.
     writeBytes(kSources + kModule2 + QStringLiteral("/大文件.bin"), QByteArray(64 * 1024, 'x'));
     boxes.expectOk(theory::msg::moduleNotCopied(kModule2));
-    {
-        testing_support::FileSizeLimit full(16 * 1024);
-        ASSERT_TRUE(full.ok());
-        click(w, QStringLiteral("Command62"));
-    }
+    ASSERT_TRUE(testing_support::withFileSizeLimit(16 * 1024, [&] { click(w, QStringLiteral("Command62")); }));
     EXPECT_EQ(workFiles(), QStringList{QStringLiteral("temp.txt")});
     EXPECT_EQ(text(QStringLiteral("简述")), QStringLiteral("未选择模块"));
     for (int i = 0; i < theory::kModules; ++i) EXPECT_TRUE(c(QString::fromUtf8(theory::moduleButtons()[i].button))->isEnabled());

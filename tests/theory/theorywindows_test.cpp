@@ -64,14 +64,7 @@ TEST_P(TheoryReturn, FollowsItsRule)
     const QString name = QString::fromUtf8(c.window);
     ASSERT_NE(forms::show(name), nullptr);
     writeBytes(QStringLiteral("素材/bk/题库/调用标记.txt"), gbk(QString::fromUtf8(c.marker) + QStringLiteral("\r\n")));
-    EXPECT_TRUE(forms::unload(name));
-    processEvents();
-    EXPECT_FALSE(forms::isLoaded(name));
-    EXPECT_EQ(ended_, c.shown == nullptr);
-    if (c.shown) {
-        ASSERT_TRUE(forms::isLoaded(QString::fromUtf8(c.shown)));
-        EXPECT_TRUE(forms::loaded(QString::fromUtf8(c.shown))->isVisible());
-    }
+    expectClosesTo(name, c.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
