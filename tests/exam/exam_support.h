@@ -44,7 +44,7 @@ public:
     QString pick(QWidget*, const QString&) override { return next; }
 };
 
-class ExamTest : public testing_support::DemoTreeTest {
+class ExamTest : public testing_support::DemoTreeTest, protected testing_support::FakeServerState {
 protected:
     // The exam's own tree, the archiver and the practice servers with the
     // kill tools the exam stops them with.
@@ -129,12 +129,6 @@ protected:
     testing_support::TestHooks hooks_;
     Picker picker;
     QString target;
-    testing_support::FakeServers servers_;
-    QStringList& starts = servers_.starts;
-    QList<plat::WindowStyle>& styles = servers_.styles;
-    QStringList& running = servers_.running;
-    QStringList desktop;
-    QStringList addresses{QStringLiteral("10.1.2.3")};
 };
 
 }  // namespace exam_support

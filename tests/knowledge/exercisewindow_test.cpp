@@ -205,8 +205,7 @@ TEST_F(ExerciseWindowTest, RefusedGuardLeavesTheWindowUnpreparedUntilARestoreReb
     holder.reset();
     {
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(common::msg::kAskRestore, true);
-        boxes.expectOk(common::msg::kRestored);
+        boxes.expectRestored();
         button(w, "恢复本题")->click();
     }
     EXPECT_TRUE(w->prepared());
@@ -454,8 +453,7 @@ TEST_F(ExerciseRestoreTest, YesRebuildsFolderAndDocument)
     ExerciseWindow* w = openWord();
     ASSERT_TRUE(w);
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(common::msg::kAskRestore, true);
-    boxes.expectOk(common::msg::kRestored);
+    boxes.expectRestored();
     button(w, "恢复本题")->click();
     EXPECT_EQ(document(), QByteArray("pristine"));
     EXPECT_FALSE(onD(QStringLiteral("实训素材/mine.txt")));
@@ -515,8 +513,7 @@ TEST_F(ExerciseRestoreTest, AnExerciseWithoutMaterialRestoresItsDocument)
     ASSERT_TRUE(w->prepared());
     writeBytes(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx"), "edited");
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(common::msg::kAskRestore, true);
-    boxes.expectOk(common::msg::kRestored);
+    boxes.expectRestored();
     button(w, "恢复本题")->click();
     EXPECT_EQ(document(), QByteArray("pristine"));
 }
@@ -560,8 +557,7 @@ TEST_F(ExerciseRestoreTest, MailExerciseStopsTheServerAndAwaitsItBeforeTheMailbo
     running = {QStringLiteral("CMailServer.exe")};
     starts.clear();
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(common::msg::kAskRestore, true);
-    boxes.expectOk(common::msg::kRestored);
+    boxes.expectRestored();
     button(w, "恢复本题")->click();
     EXPECT_EQ(starts, (QStringList{QStringLiteral("mail-kill_app.exe"), QStringLiteral("CMailServer.exe")}));
     EXPECT_TRUE(QFileInfo(hostPath(QStringLiteral("素材/bk/soft/Mailserver/cmail/mail/2024001"))).isDir());
@@ -610,8 +606,7 @@ TEST_P(ExerciseRestoreRebuilds, WhatTheExerciseNeeds)
     starts.clear();
 
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(common::msg::kAskRestore, true);
-    boxes.expectOk(common::msg::kRestored);
+    boxes.expectRestored();
     button(w, "恢复本题")->click();
     EXPECT_EQ(boxes.shown.size(), 2);
 
@@ -651,8 +646,7 @@ TEST_F(ExerciseRestoreTest, DeletedQuestionDocumentIsMadeAgain)
     ASSERT_TRUE(w);
     QFile::remove(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx")));
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(common::msg::kAskRestore, true);
-    boxes.expectOk(common::msg::kRestored);
+    boxes.expectRestored();
     button(w, "恢复本题")->click();
     EXPECT_EQ(document(), QByteArray("pristine"));
 }
@@ -705,11 +699,9 @@ class ExerciseReturnRule : public ::testing::TestWithParam<ExerciseRuleCase> {};
 TEST_P(ExerciseReturnRule, PicksWindowServersAndEnd)
 {
     const ExerciseRuleCase& c = GetParam();
-    const auto plan = testing_support::returnPlanFor<ExerciseWindow>(c.situation);
-    EXPECT_EQ(plan.show, QString::fromUtf8(c.show));
+    const auto plan = testing_support::expectReturnPlan<ExerciseWindow>(c.situation, c.show, c.end);
     EXPECT_EQ(plan.stopOrder, c.stops);
     EXPECT_EQ(plan.stopFirst, c.stopFirst);
-    EXPECT_EQ(plan.endProgram, c.end);
 }
 
 const QStringList kFtpFirst{"FTPServer.exe", "MyWebServer.exe", "CMailServer.exe"};

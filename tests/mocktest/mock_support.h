@@ -42,7 +42,7 @@ inline const QString kMock = QStringLiteral("模拟测试窗格");
 inline std::uint32_t first(std::uint32_t) { return 0; }
 inline std::uint32_t last(std::uint32_t bound) { return bound - 1; }
 
-class MockTest : public testing_support::DemoTreeTest {
+class MockTest : public testing_support::DemoTreeTest, protected testing_support::FakeServerState {
 protected:
     // The mock tree, and the practice servers' folders the network
     // questions set up.
@@ -145,12 +145,6 @@ protected:
     // The hooks of the test, all undone in TearDown; the fake servers set
     // the start hook and the process list.
     testing_support::TestHooks hooks;
-    testing_support::FakeServers servers_;
-    QStringList& starts = servers_.starts;
-    QList<plat::WindowStyle>& styles = servers_.styles;
-    QStringList& running = servers_.running;
-    QStringList desktop;
-    QStringList addresses{QStringLiteral("10.1.2.3")};
 
 private:
     QString level_;

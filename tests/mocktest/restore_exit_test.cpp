@@ -41,8 +41,7 @@ TEST_F(MockRestoreTest, RestoreRebuildsTheSlotFolderAndDocumentPerLevel)
         const QString doc = plat::toHost(workingDocument(kind, w->state.扩展名, w->state.序号));
         touch(doc, "edited");
         touch(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt")));
-        boxes.expectYesNo(common::msg::kAskRestore, true);
-        boxes.expectOk(common::msg::kRestored);
+        boxes.expectRestored();
         click(w, QStringLiteral("恢复本题"));
         EXPECT_FALSE(exists(d(QString::fromUtf8(c.folder) + QStringLiteral("/学生.txt"))));
         if (*c.material) { EXPECT_TRUE(exists(d(QString::fromUtf8(c.folder) + '/' + QString::fromUtf8(c.material)))); }
@@ -124,8 +123,7 @@ TEST_F(MockRestoreTest, LeftoverRestoreProbeIsPutBackOrKeptAside)
             boxes.shown.clear();
             boxes.expectOk();  // the leftover named
         }
-        boxes.expectYesNo(common::msg::kAskRestore, true);
-        boxes.expectOk(common::msg::kRestored);
+        boxes.expectRestored();
         click(w, QStringLiteral("恢复本题"));
         EXPECT_FALSE(exists(d(QStringLiteral("改名w"))));
         if (c.ownNameTaken) {
@@ -188,8 +186,7 @@ TEST_F(MockRestoreTest, AReadOnlyFileInTheSlotFolderIsRestoredOver)
     touch(d(QStringLiteral("KSWIN/03/资料/旧文件.txt")));
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\KSWIN\\03\\资料\\旧文件.txt"), true));
     boxes.shown.clear();
-    boxes.expectYesNo(common::msg::kAskRestore, true);
-    boxes.expectOk(common::msg::kRestored);
+    boxes.expectRestored();
     click(w, QStringLiteral("恢复本题"));
     EXPECT_FALSE(exists(d(QStringLiteral("KSWIN/03/资料/旧文件.txt"))));
     EXPECT_TRUE(exists(d(QStringLiteral("KSWIN/03/资料/目录.txt"))));

@@ -72,8 +72,7 @@ TEST_F(MockSlotsTest, WindowsDocumentIsCopiedOncePerPaper)
     EXPECT_EQ(entries(bank(QStringLiteral("入门"), QStringLiteral("windows/题目内容_改"))),
               (QStringList{QStringLiteral("1.txt"), QStringLiteral("2.txt"), QStringLiteral("temp.txt")}));
     // 恢复本题 is the way to start over.
-    boxes.expectYesNo(common::msg::kAskRestore, true);
-    boxes.expectOk(common::msg::kRestored);
+    boxes.expectRestored();
     click(w, QStringLiteral("恢复本题"));
     EXPECT_EQ(read(doc), fresh);
 }

@@ -379,8 +379,7 @@ TEST_P(AdvancedRestore, AlwaysBringsBackTheDocumentAndTheFolder)
     else if (*c.documentAs) QFile::rename(hostPath(kDocument), hostPath(kRoot + QStringLiteral("题目文档/tm/") + QString::fromUtf8(c.documentAs)));
     if (c.folderGone) QDir(drive_ + QStringLiteral("/考生文件夹")).removeRecursively();
     ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(common::msg::kAskRestore, true);
-    boxes.expectOk(common::msg::kRestored);
+    boxes.expectRestored();
     button(w, "恢复本题")->click();
     EXPECT_EQ(bytes(kDocument), QByteArray("pristine"));
     EXPECT_EQ(documents(), QStringList{QStringLiteral("题目91.docx")});

@@ -633,8 +633,7 @@ TEST_F(RandomRestoreTest, YesRebuildsTheQuestionOfEachKind)
         RandomPracticeWindow* w = prepared(kind);
         ASSERT_TRUE(w);
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(common::msg::kAskRestore, true);
-        boxes.expectOk(common::msg::kRestored);
+        boxes.expectRestored();
         button(w, "恢复本题")->click();
         if (kind == QStringLiteral("windows")) {
             EXPECT_TRUE(onD(QStringLiteral("winsys/a.txt")));
@@ -727,8 +726,7 @@ TEST_F(RandomRestoreTest, AMailQuestionIsNotResetWhileTheMailClientRuns)
 
     running.removeAll(QStringLiteral("Foxmail.exe"));
     testing_support::ScriptedMessageBoxes boxes;
-    boxes.expectYesNo(common::msg::kAskRestore, true);
-    boxes.expectOk(common::msg::kRestored);
+    boxes.expectRestored();
     button(w, "恢复本题")->click();
     EXPECT_EQ(starts, (QStringList{QStringLiteral("mail-kill_app.exe"), QStringLiteral("CMailServer.exe")}));
     EXPECT_TRUE(QFileInfo(hostPath(QStringLiteral("素材/bk/soft/Mailserver/cmail/mail/2024001"))).isDir());
@@ -748,10 +746,8 @@ class RandomReturnRule : public ::testing::TestWithParam<ReturnRuleCase> {};
 TEST_P(RandomReturnRule, PicksTheWindowTheServersAndTheEnd)
 {
     const ReturnRuleCase& c = GetParam();
-    const auto plan = testing_support::returnPlanFor<RandomPracticeWindow>(c.situation);
-    EXPECT_EQ(plan.show, QString::fromUtf8(c.show));
+    const auto plan = testing_support::expectReturnPlan<RandomPracticeWindow>(c.situation, c.show, c.end);
     EXPECT_EQ(plan.stopServers, c.stopServers);
-    EXPECT_EQ(plan.endProgram, c.end);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -895,8 +891,7 @@ TEST_F(RandomDemoBankTest, EveryKindRunsOnTheDemoTree)
         EXPECT_TRUE(boxes.shown.isEmpty()) << k << ": " << boxes.shown.join(',').toStdString();
         EXPECT_TRUE(w->state.prepared) << k;
         EXPECT_FALSE(shownText(w).isEmpty()) << k;
-        boxes.expectYesNo(common::msg::kAskRestore, true);
-        boxes.expectOk(common::msg::kRestored);
+        boxes.expectRestored();
         button(w, "恢复本题")->click();
         EXPECT_TRUE(forms::unload(w)) << k;
         EXPECT_FALSE(onD(QStringLiteral("实训素材")));

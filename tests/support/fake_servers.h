@@ -66,4 +66,17 @@ struct FakeServers {
     }
 };
 
+// What a window fixture with fake servers keeps, as a second base class: the
+// servers, names for what they note, the desktop's hand-overs and the
+// machine's IPv4 addresses (one by default). A base class is destroyed after
+// the fixture's own members, so its hooks go first.
+struct FakeServerState {
+    FakeServers servers_;
+    QStringList& starts = servers_.starts;
+    QList<plat::WindowStyle>& styles = servers_.styles;
+    QStringList& running = servers_.running;
+    QStringList desktop;
+    QStringList addresses{QStringLiteral("10.1.2.3")};
+};
+
 }  // namespace testing_support

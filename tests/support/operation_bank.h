@@ -15,7 +15,7 @@
 
 namespace testing_support {
 
-class OperationBankTest : public DemoTreeTest {
+class OperationBankTest : public DemoTreeTest, protected FakeServerState {
 protected:
     OperationBankTest(QStringList parts, QString callMarker, FakeServers::Runs runs)
         : DemoTreeTest(std::move(parts)), callMarker_(std::move(callMarker)), runs_(runs)
@@ -31,7 +31,7 @@ protected:
             if (name == QStringLiteral("f-kill_app.exe")) ftpFolderAtKill = onD(QStringLiteral("PracticalTraining"));
         };
         servers_.install();  // the start hook and the process list, undone by hooks_
-        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        hooks_.addresses([this] { return addresses; });
         hooks_.recordDesktop(desktop, TestHooks::Noted::ActionAndText);
         signIn(QStringLiteral("2024001张三"), QStringLiteral("2024001"), QStringLiteral("张三"));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
@@ -50,15 +50,10 @@ protected:
     bool onD(const QString& rel) const { return QFileInfo::exists(drive_ + '/' + rel); }
     QStringList docs(const QString& kind) const { return QDir(hostPath(bank(kind) + QStringLiteral("题目文档"))).entryList(QDir::Files); }
 
-    FakeServers servers_;
-    QStringList& starts = servers_.starts;
-    QList<plat::WindowStyle>& styles = servers_.styles;
-    QStringList& running = servers_.running;
-    QStringList desktop;
     // Whether the FTP folder was still there when its server's kill tool started.
     bool ftpFolderAtKill = false;
-    // Undoes the hooks (the fake servers' ones too) when the test is over;
-    // last, so that the hooks go before what they write to.
+    // Undoes the hooks (the fake servers' ones too) when the test is over,
+    // before what they write to goes.
     TestHooks hooks_;
 
 private:

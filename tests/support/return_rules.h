@@ -1,8 +1,9 @@
 #pragma once
 // Tables of a window's return rule (where it goes when it closes, by launch
-// mode, call marker and kind): the situation of a case, and the plan the
-// window's static returnPlan makes of it.
+// mode, call marker and kind): the situation of a case, and the check of the
+// plan the window's static returnPlan makes of it.
 #include <QString>
+#include <gtest/gtest.h>
 
 namespace testing_support {
 
@@ -12,10 +13,15 @@ struct ReturnSituation {
     const char* kind;
 };
 
+// The window's plan for the situation, checked for the window it shows and
+// whether the program ends; the caller checks the rest of it.
 template <class Window>
-auto returnPlanFor(const ReturnSituation& s)
+auto expectReturnPlan(const ReturnSituation& s, const char* show, bool end)
 {
-    return Window::returnPlan(QString::fromUtf8(s.mode), QString::fromUtf8(s.marker), QString::fromUtf8(s.kind));
+    const auto plan = Window::returnPlan(QString::fromUtf8(s.mode), QString::fromUtf8(s.marker), QString::fromUtf8(s.kind));
+    EXPECT_EQ(plan.show, QString::fromUtf8(show));
+    EXPECT_EQ(plan.endProgram, end);
+    return plan;
 }
 
 }  // namespace testing_support

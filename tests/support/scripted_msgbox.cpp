@@ -2,6 +2,8 @@
 
 #include "unexpected_boxes.h"
 
+#include "common/messages.h"
+
 #include <gtest/gtest.h>
 
 namespace testing_support {
@@ -18,6 +20,12 @@ ScriptedMessageBoxes::~ScriptedMessageBoxes()
 void ScriptedMessageBoxes::expectOk(const QString& text) { queue_.push_back({false, text, false}); }
 
 void ScriptedMessageBoxes::expectYesNo(const QString& text, bool yes) { queue_.push_back({true, text, yes}); }
+
+void ScriptedMessageBoxes::expectRestored()
+{
+    expectYesNo(common::msg::kAskRestore, true);
+    expectOk(common::msg::kRestored);
+}
 
 void ScriptedMessageBoxes::ok(QWidget*, const QString& text)
 {

@@ -17,6 +17,8 @@ public:
     void expectOk(const QString& text = QString());
     // Expect a Yes/No box (any text when empty) and answer it.
     void expectYesNo(const QString& text, bool yes);
+    // Expect the restore of a question: asked, answered Yes, and said done.
+    void expectRestored();
 
     void ok(QWidget* owner, const QString& text) override;
     bool yesNo(QWidget* owner, const QString& text) override;

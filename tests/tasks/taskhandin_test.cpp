@@ -116,6 +116,17 @@ protected:
         boxes.expectYesNo(tasks::msg::kAskHandIn, true);
         boxes.expectYesNo(tasks::msg::kAskHandInSure, true);
     }
+    // A hand-in into the target folder (typed into `folderBox`, handed in
+    // by `submit`) that fails after both questions: the message it shows.
+    QString failedHandIn(TaskWindow* w, const QString& folderBox, const QString& submit)
+    {
+        w->ctl<QLineEdit>(folderBox)->setText(target);
+        ScriptedMessageBoxes boxes;
+        confirmHandIn(boxes);
+        boxes.expectOk();
+        button(w, submit)->click();
+        return boxes.shown.isEmpty() ? QString() : boxes.shown.last();
+    }
     // A hand-in of the ticked tasks into a folder that goes through: the
     // window closes back to the start.
     void handInTicked(TaskWindow* w, const QString& folder)
@@ -198,12 +209,7 @@ TEST_F(TaskHandInTest, AFailedHandInKeepsEverythingAndTheWindowOpen)
     start(w, 1);
     tick(w, 1);
     QFile::remove(hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe")));
-    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
-    ScriptedMessageBoxes boxes;
-    confirmHandIn(boxes);
-    boxes.expectOk();
-    button(w, QStringLiteral("操作题提交"))->click();
-    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序")));
+    EXPECT_TRUE(failedHandIn(w, QStringLiteral("操作题保存路径"), QStringLiteral("操作题提交")).contains(QStringLiteral("找不到打包程序")));
     EXPECT_TRUE(forms::isLoaded(kWindow));
     EXPECT_EQ(w->state.handedInMarks[0], QStringLiteral("任务一已提交标记"));
     EXPECT_TRUE(w->state.handInDigits[0].isEmpty());
@@ -223,13 +229,7 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
     const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
     ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
-    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
-    {
-        ScriptedMessageBoxes boxes;
-        confirmHandIn(boxes);
-        boxes.expectOk();
-        button(w, QStringLiteral("操作题提交"))->click();
-    }
+    (void)failedHandIn(w, QStringLiteral("操作题保存路径"), QStringLiteral("操作题提交"));
     ASSERT_TRUE(QFile::rename(rar + QStringLiteral(".away"), rar));
     ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/Word_Mission/Mission_One/草稿.txt")));
     ScriptedMessageBoxes boxes;
@@ -540,12 +540,7 @@ TEST_F(WindowsSheetTest, AScreenshotThatIsGoneIsNamedBeforePacking)
 {
     TaskWindow* w = sheet();
     w->ctl<QLineEdit>(QStringLiteral("库"))->setText(dir_->path() + QStringLiteral("/不见了.png"));
-    w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
-    ScriptedMessageBoxes boxes;
-    confirmHandIn(boxes);
-    boxes.expectOk();
-    button(w, QStringLiteral("win提交"))->click();
-    EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("不见了.png")));
+    EXPECT_TRUE(failedHandIn(w, QStringLiteral("保存路径"), QStringLiteral("win提交")).contains(QStringLiteral("不见了.png")));
     EXPECT_TRUE(button(w, QStringLiteral("win提交"))->isEnabled());
     EXPECT_FALSE(exists(task(QStringLiteral("已提交/windows/")) + kKey + QStringLiteral(".rar")));
     EXPECT_TRUE(QDir(target).isEmpty());
@@ -560,16 +555,10 @@ TEST_F(WindowsSheetTest, WhatIsClearedAfterAFailedAttemptIsNotHandedIn)
     w->ctl<QLineEdit>(QStringLiteral("库"))->setText(picture(QStringLiteral("库.png")));
     w->ctl<QLineEdit>(QStringLiteral("屏幕分辨率"))->setText(picture(QStringLiteral("分辨率.png")));
     writeBytes(QStringLiteral("../D/SXWIN/草稿.txt"), "draft");
-    w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
     const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
     ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
-    {
-        ScriptedMessageBoxes boxes;
-        confirmHandIn(boxes);
-        boxes.expectOk();
-        button(w, QStringLiteral("win提交"))->click();
-        EXPECT_TRUE(boxes.shown.last().contains(QStringLiteral("找不到打包程序"))) << boxes.shown.last().toStdString();
-    }
+    const QString failure = failedHandIn(w, QStringLiteral("保存路径"), QStringLiteral("win提交"));
+    EXPECT_TRUE(failure.contains(QStringLiteral("找不到打包程序"))) << failure.toStdString();
     // The failed attempt did stage both.
     const QString staged = task(QStringLiteral("提交/windows/")) + kKey;
     ASSERT_TRUE(exists(staged + QStringLiteral("/08_库.jpg")));
@@ -628,8 +617,7 @@ TEST_F(WindowsSheetTest, RestoreRebuildsTheFolderAndAMissingSourceChangesNothing
     ASSERT_TRUE(plat::fs::setReadOnly(QStringLiteral("D:\\SXWIN\\临时\\只读.txt"), true));
     {
         ScriptedMessageBoxes boxes;
-        boxes.expectYesNo(common::msg::kAskRestore, true);
-        boxes.expectOk(common::msg::kRestored);
+        boxes.expectRestored();
         button(w, QStringLiteral("恢复本题"))->click();
     }
     EXPECT_FALSE(QFileInfo::exists(drive_ + QStringLiteral("/SXWIN/临时/只读.txt")));

@@ -40,7 +40,7 @@ const QString kWindow = QString::fromUtf8(TaskWindow::kName);
 const QString kMain = QStringLiteral("Corvanth实训平台窗格");
 const QString kKey = QStringLiteral("2026001张三");
 
-class TaskWindowTest : public testing_support::DemoTreeTest {
+class TaskWindowTest : public testing_support::DemoTreeTest, protected testing_support::FakeServerState {
 protected:
     // The task tree, the archiver and the mission servers' folders.
     TaskWindowTest()
@@ -61,7 +61,7 @@ protected:
                 ftpHomeAtKill = QFileInfo::exists(hostPath(QStringLiteral("素材/bk/任务项目/提交/network/") + kKey + QStringLiteral("/ftp")));
         };
         servers_.install();
-        hooks_.addresses([] { return QStringList{QStringLiteral("10.1.2.3")}; });
+        hooks_.addresses([this] { return addresses; });
         hooks_.recordDesktop(desktop);
         signIn(kKey, QStringLiteral("2026001"), QStringLiteral("张三"));
         EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("more")));
@@ -93,10 +93,6 @@ protected:
     QString read936(const QString& rel) const { return plat::decode936(bytes(rel)); }
 
     testing_support::TestHooks hooks_;
-    testing_support::FakeServers servers_;
-    QStringList& starts = servers_.starts;
-    QStringList& running = servers_.running;
-    QStringList desktop;
     bool hiddenServers = true;
     bool ftpHomeAtKill = false;
 };

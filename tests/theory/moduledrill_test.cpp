@@ -30,27 +30,20 @@ const QString kSources = QStringLiteral("素材/bk/选择题题目/选择题/");
 const QString kModule1 = QStringLiteral("模块一：标准");
 const QString kModule2 = QStringLiteral("模块二：软硬件系统");
 
-class ModuleDrillTest : public testing_support::DemoTreeTest {
+class ModuleDrillTest : public theory_test::TheoryWindowTest<ModuleDrillWindow> {
 protected:
     // The working folder, its filler and the first two modules (the tests
     // practise these).
     ModuleDrillTest()
-        : DemoTreeTest({QStringLiteral("素材/bk/选择题题目/基础理论"), QStringLiteral("素材/bk/选择题题目/占位.txt"),
+        : TheoryWindowTest({QStringLiteral("素材/bk/选择题题目/基础理论"), QStringLiteral("素材/bk/选择题题目/占位.txt"),
                         QStringLiteral("素材/bk/选择题题目/选择题/模块一：标准"),
                         QStringLiteral("素材/bk/选择题题目/选择题/模块二：软硬件系统")})
     {
     }
     void SetUp() override
     {
-        PlatformTest::SetUp();
-        hooks_.screenDpi(96);
-        writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
+        TheoryWindowTest::SetUp();
         writeBytes(QStringLiteral("素材/bk/one_or_more.txt"), "more\r\n");
-    }
-    ModuleDrillWindow* open()
-    {
-        w = static_cast<ModuleDrillWindow*>(forms::show(kWindow));
-        return w;
     }
     QWidget* c(const QString& name) const { return w->ctl(name); }
     QString text(const QString& name) const { return forms::caption(c(name)); }
@@ -67,10 +60,6 @@ protected:
         click(w, QString::fromUtf8(theory::moduleButtons()[buttonIndex].button));
         click(w, QStringLiteral("开始练习"));
     }
-
-    ModuleDrillWindow* w = nullptr;
-    testing_support::TestHooks hooks_;
-    testing_support::ScriptedMessageBoxes boxes;  // any unexpected box fails the test
 };
 
 TEST_F(ModuleDrillTest, OpensWithNoModuleWhateverTheFolderHeld)

@@ -26,21 +26,10 @@ const QString kWindow = QString::fromUtf8(RandomTheoryWindow::kName);
 const QString kBank = QStringLiteral("素材/bk/题库/理论题/");
 const QString kBatch = QStringLiteral("素材/bk/理论题随机抽题测试/理论题/");
 
-class RandomTheoryTest : public testing_support::DemoTreeTest {
+class RandomTheoryTest : public theory_test::TheoryWindowTest<RandomTheoryWindow> {
 protected:
     // The theory bank and the folder of the batch copies.
-    RandomTheoryTest() : DemoTreeTest({QStringLiteral("素材/bk/题库/理论题"), QStringLiteral("素材/bk/理论题随机抽题测试")}) {}
-    void SetUp() override
-    {
-        PlatformTest::SetUp();
-        hooks_.screenDpi(96);
-        writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
-    }
-    RandomTheoryWindow* open()
-    {
-        w = static_cast<RandomTheoryWindow*>(forms::show(kWindow));
-        return w;
-    }
+    RandomTheoryTest() : TheoryWindowTest({QStringLiteral("素材/bk/题库/理论题"), QStringLiteral("素材/bk/理论题随机抽题测试")}) {}
     // Replaces the bank by `count` questions whose reference answer names them.
     void smallBank(int count, const QStringList& strays = {})
     {
@@ -66,10 +55,6 @@ protected:
             EXPECT_EQ(bytes(kBatch + QStringLiteral("%1.txt").arg(k + 1)), bytes(kBank + n + QStringLiteral(".txt")));
         }
     }
-
-    RandomTheoryWindow* w = nullptr;
-    testing_support::TestHooks hooks_;
-    testing_support::ScriptedMessageBoxes boxes;
 };
 
 TEST_F(RandomTheoryTest, LoadDrawsSixDistinctQuestionsAndCopiesThem)

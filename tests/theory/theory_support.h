@@ -4,6 +4,10 @@
 #include "forms/design.h"
 #include "forms/form.h"
 #include "forms/twips.h"
+#include "forms/runtime.h"
+#include "platform_fixture.h"
+#include "scripted_msgbox.h"
+#include "test_hooks.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -11,6 +15,30 @@
 #include <gtest/gtest.h>
 
 namespace theory_test {
+
+// A test of one theory window: its parts of the demo tree, 96 dots per
+// inch, student 2024001张三 signed in, any message box it does not script
+// failing the test.
+template <class Window>
+class TheoryWindowTest : public testing_support::DemoTreeTest {
+protected:
+    explicit TheoryWindowTest(QStringList parts) : DemoTreeTest(std::move(parts)) {}
+    void SetUp() override
+    {
+        PlatformTest::SetUp();
+        hooks_.screenDpi(96);
+        writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), testing_support::gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
+    }
+    Window* open()
+    {
+        w = static_cast<Window*>(forms::show(QString::fromUtf8(Window::kName)));
+        return w;
+    }
+
+    Window* w = nullptr;
+    testing_support::TestHooks hooks_;
+    testing_support::ScriptedMessageBoxes boxes;
+};
 
 // Clicks a button the way the student can: it must be seen and enabled.
 inline void click(forms::Form* f, const QString& name)
