@@ -74,6 +74,12 @@ protected:
         EXPECT_TRUE(uWriteTextFile(common::kKnowledgeRequest, req));
         return static_cast<ExerciseWindow*>(forms::show(kWindow));
     }
+    // A new exercise (as `exercise` writes it), opened.
+    ExerciseWindow* openExercise(const QString& kind, const QString& point, const QString& ext, const QString& question)
+    {
+        exercise(kind, point, ext, question);
+        return open(kind, point, ext);
+    }
     QPushButton* button(ExerciseWindow* w, const char* name) const { return w->ctl<QPushButton>(QString::fromUtf8(name)); }
 };
 
@@ -240,8 +246,7 @@ TEST_F(ExerciseWindowTest, ALeftoverProbeNameIsKeptOnDAndNamedNotTakenForAnOpenD
 
 TEST_F(ExerciseWindowTest, ALeftoverWorkingFolderProbeIsKeptAndNamedAndTheCloseGoesOn)
 {
-    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
-    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ExerciseWindow* w = openExercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
     ASSERT_TRUE(w);
     writeBytes(QStringLiteral("../D/改名/mine.txt"), "mine");
     {
@@ -283,8 +288,7 @@ TEST_F(ExerciseWindowTest, LoadEmptiesAnEarlierWinsysAndKeepsNothingOfIt)
 TEST_F(ExerciseWindowTest, ThreeLineRequestKeepsTheLaunchMode)
 {
     EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission")));
-    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
-    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ExerciseWindow* w = openExercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
     ASSERT_TRUE(w);
     EXPECT_EQ(w->state.单体与否, QStringLiteral("mission"));
 }
@@ -292,8 +296,7 @@ TEST_F(ExerciseWindowTest, ThreeLineRequestKeepsTheLaunchMode)
 TEST_F(ExerciseWindowTest, IdentityOfOneLineLeavesTheLabelAndEmptiesTheBrackets)
 {
     EXPECT_TRUE(uWriteTextFile(common::kIdentityFile, QStringLiteral("2024001张三")));
-    exercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("访问strLocalIP，账号为学号。"));
-    ExerciseWindow* w = open(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"));
+    ExerciseWindow* w = openExercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("访问strLocalIP，账号为学号。"));
     ASSERT_TRUE(w);
     EXPECT_EQ(w->state.学号, QStringLiteral("学号"));
     EXPECT_EQ(w->caption(), QStringLiteral("知识点_network_测试网页               当前用户信息：【】"));
@@ -434,8 +437,7 @@ class ExerciseRestoreTest : public ExerciseWindowTest {
 protected:
     ExerciseWindow* openWord()
     {
-        exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
-        ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+        ExerciseWindow* w = openExercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
         // The student's work.
         QFile doc(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档/题目_word测试分栏.docx")));
         EXPECT_TRUE(doc.open(QIODevice::WriteOnly));
@@ -520,8 +522,7 @@ TEST_F(ExerciseRestoreTest, AnExerciseWithoutMaterialRestoresItsDocument)
 
 TEST_F(ExerciseRestoreTest, ACopyThatFailsIsNamedNotReportedAsRestored)
 {
-    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
-    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ExerciseWindow* w = openExercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
     ASSERT_TRUE(w);
     // Material larger than the volume takes.
     writeBytes(bank(QStringLiteral("word")) + QStringLiteral("素材/word测试分栏/大文件.bin"), QByteArray(64 * 1024, 'x'));
@@ -551,8 +552,7 @@ TEST_F(ExerciseRestoreTest, RunningMailClientRefusesWithoutAQuestion)
 
 TEST_F(ExerciseRestoreTest, MailExerciseStopsTheServerAndAwaitsItBeforeTheMailboxes)
 {
-    exercise(QStringLiteral("network"), QStringLiteral("测试邮件"), QStringLiteral("net"), QStringLiteral("打开邮件管理器。"));
-    ExerciseWindow* w = open(QStringLiteral("network"), QStringLiteral("测试邮件"), QStringLiteral("net"));
+    ExerciseWindow* w = openExercise(QStringLiteral("network"), QStringLiteral("测试邮件"), QStringLiteral("net"), QStringLiteral("打开邮件管理器。"));
     ASSERT_TRUE(w);
     running = {QStringLiteral("CMailServer.exe")};
     starts.clear();
@@ -781,8 +781,7 @@ TEST_F(ExerciseToTasksTest, ClosingIsCancelledWhileTheDocumentIsHeldAndThenEndsF
 TEST_F(ExerciseWindowTest, ClosingFromAMissionShowsTheTaskWindowThenStopsWebFirst)
 {
     EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QStringLiteral("mission")));
-    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
-    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ExerciseWindow* w = openExercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
     ASSERT_TRUE(w);
     running = {QStringLiteral("FTPServer.exe"), QStringLiteral("MyWebServer.exe")};
     starts.clear();
@@ -797,8 +796,7 @@ TEST_F(ExerciseWindowTest, ClosingFromAMissionShowsTheTaskWindowThenStopsWebFirs
 
 TEST_F(ExerciseWindowTest, ClosingANetworkExerciseWithoutServersStartsNoKillTool)
 {
-    exercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("浏览网页。"));
-    ExerciseWindow* w = open(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"));
+    ExerciseWindow* w = openExercise(QStringLiteral("network"), QStringLiteral("测试网页"), QStringLiteral("net"), QStringLiteral("浏览网页。"));
     ASSERT_TRUE(w);
     running.clear();
     starts.clear();
@@ -809,8 +807,7 @@ TEST_F(ExerciseWindowTest, ClosingANetworkExerciseWithoutServersStartsNoKillTool
 
 TEST_F(ExerciseWindowTest, AFileOpenInTheWorkingFolderCancelsTheClose)
 {
-    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
-    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ExerciseWindow* w = openExercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
     ASSERT_TRUE(w);
     testing_support::FileHolder holder(drive_ + QStringLiteral("/实训素材/材料.txt"));
     ASSERT_TRUE(holder.holding());
@@ -853,8 +850,7 @@ private:
 
 TEST_F(ExerciseWindowTest, AReadOnlyDocumentFolderIsNamedAndDoesNotHoldTheWindowOpen)
 {
-    exercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
-    ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
+    ExerciseWindow* w = openExercise(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"), QStringLiteral("题"));
     ASSERT_TRUE(w);
     ReadOnlyFolder readOnly(hostPath(bank(QStringLiteral("word")) + QStringLiteral("题目文档")));
     if (!readOnly.ok()) GTEST_SKIP() << "cannot make a folder read-only here";
@@ -901,8 +897,7 @@ TEST_F(ExerciseWindowTest, ALoadThatCannotCopyEverythingSaysWhatIsMissing)
 // (a document in an editor) keeps the window open, as the restore refuses.
 TEST_F(ExerciseWindowTest, AFileOpenInWinsysStopsTheCloseOfAWindowsExercise)
 {
-    exercise(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"), QStringLiteral("题"));
-    ExerciseWindow* w = open(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"));
+    ExerciseWindow* w = openExercise(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"), QStringLiteral("题"));
     ASSERT_TRUE(w);
     {
         testing_support::FileHolder holder(drive_ + QStringLiteral("/winsys/a.txt"));
@@ -931,7 +926,7 @@ TEST_F(ExerciseExplorerTest, WinsysWindowRefusesTheLoadOnlyWhenTheWorkingFolderE
     for (const bool workFolder : {false, true}) {
         if (workFolder) QDir().mkpath(drive_ + QStringLiteral("/实训素材"));
         testing_support::ScriptedMessageBoxes boxes;
-        if (workFolder) boxes.expectOk(QStringLiteral("请关闭winsys文件夹及其子文件夹 >_<"));
+        if (workFolder) boxes.expectOk(common::explorerOpenMessage(QStringLiteral("winsys")));
         ExerciseWindow* w = open(QStringLiteral("word"), QStringLiteral("测试分栏"), QStringLiteral("docx"));
         ASSERT_TRUE(w);
         EXPECT_EQ(w->prepared(), !workFolder);
@@ -949,18 +944,17 @@ TEST_F(ExerciseExplorerTest, WinsysWindowRefusesTheLoadOnlyWhenTheWorkingFolderE
 
 TEST_F(ExerciseExplorerTest, WinsysWindowBlocksTheRestoreAndTheCloseOfAWindowsExercise)
 {
-    exercise(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"), QStringLiteral("题"));
-    ExerciseWindow* w = open(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"));
+    ExerciseWindow* w = openExercise(QStringLiteral("windows"), QStringLiteral("测试新建"), QStringLiteral("win"), QStringLiteral("题"));
     ASSERT_TRUE(w);
     ASSERT_FALSE(onD(QStringLiteral("实训素材")));
     {
         testing_support::ClassedWindow winsys(x_->name(), "Thunar", QStringLiteral("WinSys"));
         ASSERT_TRUE(winsys.ok());
         testing_support::ScriptedMessageBoxes boxes;
-        boxes.expectOk(QStringLiteral("请关闭winsys文件夹及其子文件夹 >_<"));
+        boxes.expectOk(common::explorerOpenMessage(QStringLiteral("winsys")));
         button(w, "恢复本题")->click();
         EXPECT_EQ(boxes.shown.size(), 1);
-        boxes.expectOk(QStringLiteral("请关闭winsys文件夹及其子文件夹 >_<"));
+        boxes.expectOk(common::explorerOpenMessage(QStringLiteral("winsys")));
         EXPECT_FALSE(forms::unload(w));
         EXPECT_TRUE(onD(QStringLiteral("winsys/a.txt")));
     }

@@ -462,6 +462,17 @@ protected:
         f.write("PNG picture " + name.toUtf8());
         return p;
     }
+    // A hand-in of the sheet that goes through; the student stays (No to
+    // leaving the window).
+    void handInSheet(TaskWindow* w)
+    {
+        ScriptedMessageBoxes boxes;
+        confirmHandIn(boxes);
+        boxes.expectOk(tasks::msg::kSheetHandedIn);
+        boxes.expectYesNo(common::msg::kAskExit, false);
+        button(w, QStringLiteral("win提交"))->click();
+        processEvents();
+    }
 };
 
 TEST_F(WindowsSheetTest, PageTwoPreparesTheQuestionAndItsFolder)
@@ -507,12 +518,7 @@ TEST_F(WindowsSheetTest, HandInWritesTheAnswersInOrderWithTheScreenshots)
     for (const char* b : {"自定义开始菜单", "Aero特效", "资源管理器", "用户账户", "硬盘分区与盘符", "库"})
         w->ctl<QLineEdit>(QString::fromUtf8(b))->clear();
     w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
-    ScriptedMessageBoxes boxes;
-    confirmHandIn(boxes);
-    boxes.expectOk(tasks::msg::kSheetHandedIn);
-    boxes.expectYesNo(common::msg::kAskExit, false);
-    button(w, QStringLiteral("win提交"))->click();
-    processEvents();
+    handInSheet(w);
     EXPECT_TRUE(forms::isLoaded(kWindow));
     EXPECT_FALSE(button(w, QStringLiteral("win提交"))->isEnabled());
 
@@ -567,12 +573,7 @@ TEST_F(WindowsSheetTest, WhatIsClearedAfterAFailedAttemptIsNotHandedIn)
 
     w->ctl<QLineEdit>(QStringLiteral("库"))->clear();
     ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/SXWIN/草稿.txt")));
-    ScriptedMessageBoxes boxes;
-    confirmHandIn(boxes);
-    boxes.expectOk(tasks::msg::kSheetHandedIn);
-    boxes.expectYesNo(common::msg::kAskExit, false);
-    button(w, QStringLiteral("win提交"))->click();
-    processEvents();
+    handInSheet(w);
     const QStringList names = archiveNames(target + QStringLiteral("/Win_") + kKey + QStringLiteral(".vorqv"));
     ASSERT_TRUE(names.contains(kKey + QStringLiteral("/02_屏幕分辨率.jpg"))) << names.join(' ').toStdString();
     ASSERT_TRUE(names.contains(kKey + QStringLiteral("/SXWIN/旧文件.txt")));
