@@ -49,6 +49,20 @@ QString filesOpenMessage(const QString& folderName)
     return QStringLiteral("请关闭已经打开的") + folderName + QStringLiteral("文件夹中的文件 >_<");
 }
 
+GuardList workingFolderGuards(std::span<const WorkingFolder> folders)
+{
+    GuardList g;
+    for (const WorkingFolder& f : folders) {
+        const QString name = QString::fromUtf8(f.name);
+        g << GuardEntry::explorer(name, explorerOpenMessage(name));
+    }
+    for (const WorkingFolder& f : folders) {
+        const QString name = QString::fromUtf8(f.name);
+        g << GuardEntry::probe(QStringLiteral("D:\\") + name, QString::fromUtf8(f.probe), true, filesOpenMessage(name));
+    }
+    return g;
+}
+
 bool uIsFolderOpenInExplorer(const QString& folderName) { return plat::fileManagerWindowTitled(folderName); }
 
 bool isFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path)

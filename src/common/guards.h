@@ -5,6 +5,7 @@
 // Also the stopping of practice servers by their kill tools.
 #include <QList>
 #include <QString>
+#include <span>
 
 class QWidget;
 
@@ -32,6 +33,16 @@ using GuardList = QList<GuardEntry>;
 // "请关闭已经打开的" + name + "文件夹中的文件 >_<").
 QString explorerOpenMessage(const QString& folderName);
 QString filesOpenMessage(const QString& folderName);
+
+// A working folder "D:\<name>", with the name its in-use probe renames it to.
+struct WorkingFolder {
+    const char* name;
+    const char* probe;
+};
+// The guards of a window's working folders before it deletes them: no
+// file-manager window on any of them, then no file held open in any of them
+// (in table order each time; the messages of the two families).
+GuardList workingFolderGuards(std::span<const WorkingFolder> folders);
 
 // True when a file-manager window shows a folder of this bare name (the
 // whole title, letter case aside).

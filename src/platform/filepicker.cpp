@@ -1,5 +1,7 @@
 #include "platform/filepicker.h"
 
+#include "platform/standin.h"
+
 #include <QFileDialog>
 
 namespace plat {
@@ -14,20 +16,16 @@ public:
     }
 };
 
-FilePicker*& installed()
-{
-    static FilePicker* p = nullptr;
-    return p;
-}
+StandIn<FilePicker> standIn;
 
 }  // namespace
 
 FilePicker& filePicker()
 {
     static DesktopFilePicker desktop;
-    return installed() ? *installed() : desktop;
+    return standIn.orReal(desktop);
 }
 
-void setFilePicker(FilePicker* picker) { installed() = picker; }
+void setFilePicker(FilePicker* picker) { standIn.install(picker); }
 
 }  // namespace plat

@@ -1,5 +1,7 @@
 #include "platform/folderpicker.h"
 
+#include "platform/standin.h"
+
 #include <QFileDialog>
 
 namespace plat {
@@ -13,21 +15,17 @@ public:
     }
 };
 
-FolderPicker*& installed()
-{
-    static FolderPicker* p = nullptr;
-    return p;
-}
+StandIn<FolderPicker> standIn;
 
 }  // namespace
 
 FolderPicker& folderPicker()
 {
     static DesktopPicker desktop;
-    return installed() ? *installed() : desktop;
+    return standIn.orReal(desktop);
 }
 
-void setFolderPicker(FolderPicker* picker) { installed() = picker; }
+void setFolderPicker(FolderPicker* picker) { standIn.install(picker); }
 
 }  // namespace plat
 

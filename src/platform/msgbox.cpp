@@ -1,5 +1,7 @@
 #include "platform/msgbox.h"
 
+#include "platform/standin.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -46,21 +48,17 @@ public:
     }
 };
 
-MessageBoxes*& current()
-{
-    static MessageBoxes* p = nullptr;
-    return p;
-}
+StandIn<MessageBoxes> standIn;
 
 }  // namespace
 
 MessageBoxes& messageBoxes()
 {
     static RealMessageBoxes real;
-    return current() ? *current() : real;
+    return standIn.orReal(real);
 }
 
-void setMessageBoxes(MessageBoxes* boxes) { current() = boxes; }
+void setMessageBoxes(MessageBoxes* boxes) { standIn.install(boxes); }
 
 }  // namespace plat
 

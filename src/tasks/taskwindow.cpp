@@ -54,11 +54,7 @@ constexpr OfficeArea kOfficeAreas[] = {
 
 // The task working folders guarded and deleted by the close, with their
 // probe names, in the guard order.
-struct WorkFolder {
-    const char* name;
-    const char* probe;
-};
-constexpr WorkFolder kWorkFolders[] = {
+constexpr common::WorkingFolder kWorkFolders[] = {
     {"Word_Mission", "D:\\w改名"}, {"Excel_Mission", "D:\\e改名"}, {"Ppt_Mission", "D:\\p改名"},
     {"SXWIN", "D:\\win改名"},      {"SXNET", "D:\\n改名"},        {"PracticalTraining", "D:\\n改名"},
 };
@@ -378,12 +374,7 @@ void TaskWindow::onUnload(bool& cancel)
             cancel = true;
             return;
         }
-        common::GuardList guards;
-        for (const WorkFolder& f : kWorkFolders)
-            guards << common::GuardEntry::explorer(QString::fromUtf8(f.name), common::explorerOpenMessage(QString::fromUtf8(f.name)));
-        for (const WorkFolder& f : kWorkFolders)
-            guards << common::GuardEntry::probe(QStringLiteral("D:\\") + QString::fromUtf8(f.name), QString::fromUtf8(f.probe),
-                                                true, common::filesOpenMessage(QString::fromUtf8(f.name)));
+        common::GuardList guards = common::workingFolderGuards(kWorkFolders);
         // A tree left under its probe name is named to the student instead
         // of being reported as a document in use.
         if (!fs::folderExists(plat::appPath(kTaskTreeProbe)))

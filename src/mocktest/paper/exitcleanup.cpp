@@ -15,12 +15,8 @@ namespace fs = plat::fs;
 
 namespace {
 
-struct Cleaned {
-    const char* folder;
-    const char* probe;
-};
 // Check order; the FTP folder shares the network folder's probe name.
-constexpr Cleaned kChecked[] = {
+constexpr common::WorkingFolder kChecked[] = {
     {"KSDOC", "D:\\w改名"}, {"KSXLS", "D:\\e改名"}, {"KSPPT", "D:\\p改名"},
     {"KSWIN", "D:\\win改名"}, {"KSNET", "D:\\n改名"}, {"PracticalTraining", "D:\\n改名"},
 };
@@ -30,16 +26,7 @@ constexpr const char* kDeleteOrder[] = {"KSDOC", "KSXLS", "KSPPT", "KSNET", "KSW
 
 common::GuardList exitGuards()
 {
-    common::GuardList g;
-    for (const Cleaned& c : kChecked) {
-        const QString name = QString::fromUtf8(c.folder);
-        g << common::GuardEntry::explorer(name, common::explorerOpenMessage(name));
-    }
-    for (const Cleaned& c : kChecked) {
-        const QString name = QString::fromUtf8(c.folder);
-        g << common::GuardEntry::probe(QStringLiteral("D:\\") + name, QString::fromUtf8(c.probe), true,
-                                       common::filesOpenMessage(name));
-    }
+    common::GuardList g = common::workingFolderGuards(kChecked);
     g << common::GuardEntry::probe(mockTree(), plat::appPath(kMockTreeProbe), true, common::msg::kCloseOpenDocuments);
     return g;
 }

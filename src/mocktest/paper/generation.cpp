@@ -10,6 +10,8 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
+#include <vector>
+
 namespace mocktest {
 
 namespace fs = plat::fs;
@@ -105,15 +107,9 @@ bool recoverProbeLeftovers(QWidget* owner)
 
 common::GuardList paperGuards()
 {
-    common::GuardList g;
-    for (const KindSpec& k : mockKinds()) {
-        const QString name = QString::fromUtf8(k.folder);
-        g << common::GuardEntry::explorer(name, common::explorerOpenMessage(name));
-    }
-    for (const KindSpec& k : mockKinds()) {
-        const QString name = QString::fromUtf8(k.folder);
-        g << common::GuardEntry::probe(k.examFolder(), QString::fromUtf8(k.probe), true, common::filesOpenMessage(name));
-    }
+    std::vector<common::WorkingFolder> folders;
+    for (const KindSpec& k : mockKinds()) folders.push_back({k.folder, k.probe});
+    common::GuardList g = common::workingFolderGuards(folders);
     g << common::GuardEntry::probe(mockTree(), plat::appPath(kMockTreeProbe), true,
                                    common::msg::kCloseOpenDocuments);
     return g;

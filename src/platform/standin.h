@@ -1,0 +1,19 @@
+#pragma once
+// A dialog the program reaches through an interface (message boxes, the
+// file and folder pickers): the real one, unless a test installed a stand-in.
+
+namespace plat {
+
+template <class Interface>
+class StandIn {
+public:
+    // The installed stand-in, else `real`.
+    Interface& orReal(Interface& real) const { return installed_ ? *installed_ : real; }
+    // Installs a stand-in; nullptr goes back to the real one.
+    void install(Interface* standIn) { installed_ = standIn; }
+
+private:
+    Interface* installed_ = nullptr;
+};
+
+}  // namespace plat
