@@ -16,15 +16,11 @@ public:
     }
 };
 
-StandIn<FilePicker> standIn;
+StandIn<FilePicker, DesktopFilePicker> standIn;
 
 }  // namespace
 
-FilePicker& filePicker()
-{
-    static DesktopFilePicker desktop;
-    return standIn.orReal(desktop);
-}
+FilePicker& filePicker() { return standIn.get(); }
 
 void setFilePicker(FilePicker* picker) { standIn.install(picker); }
 

@@ -15,15 +15,11 @@ public:
     }
 };
 
-StandIn<FolderPicker> standIn;
+StandIn<FolderPicker, DesktopPicker> standIn;
 
 }  // namespace
 
-FolderPicker& folderPicker()
-{
-    static DesktopPicker desktop;
-    return standIn.orReal(desktop);
-}
+FolderPicker& folderPicker() { return standIn.get(); }
 
 void setFolderPicker(FolderPicker* picker) { standIn.install(picker); }
 

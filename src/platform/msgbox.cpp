@@ -48,15 +48,11 @@ public:
     }
 };
 
-StandIn<MessageBoxes> standIn;
+StandIn<MessageBoxes, RealMessageBoxes> standIn;
 
 }  // namespace
 
-MessageBoxes& messageBoxes()
-{
-    static RealMessageBoxes real;
-    return standIn.orReal(real);
-}
+MessageBoxes& messageBoxes() { return standIn.get(); }
 
 void setMessageBoxes(MessageBoxes* boxes) { standIn.install(boxes); }
 

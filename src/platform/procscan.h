@@ -56,6 +56,23 @@ inline ssize_t readLink(const char* path, char* buf, size_t size, int dir = AT_F
     return n;
 }
 
+// Calls visit(pid, procFd) for every process folder of /proc (procFd: /proc
+// opened as a folder), in /proc order, until visit returns false. Returns
+// false when /proc cannot be read.
+template <class Visit>
+bool forEachPid(Visit&& visit)
+{
+    DIR* proc = ::opendir("/proc");
+    if (!proc) return false;
+    const int procFd = ::dirfd(proc);
+    while (const dirent* e = ::readdir(proc)) {
+        const long pid = pidOf(e->d_name);
+        if (pid > 0 && !visit(pid, procFd)) break;
+    }
+    ::closedir(proc);
+    return true;
+}
+
 }  // namespace detail
 
 // Calls visit(const Process&) for every process whose name can be read, in
@@ -65,15 +82,10 @@ inline ssize_t readLink(const char* path, char* buf, size_t size, int dir = AT_F
 template <class Visit>
 bool forEachProcess(Visit&& visit)
 {
-    DIR* proc = ::opendir("/proc");
-    if (!proc) return false;
-    const int procFd = ::dirfd(proc);
     char path[64];
     char exe[4096];
     char cmd[4096];
-    while (const dirent* e = ::readdir(proc)) {
-        const long pid = detail::pidOf(e->d_name);
-        if (pid <= 0) continue;
+    return detail::forEachPid([&](long pid, int procFd) {
         Process p;
         p.pid = pid;
         std::snprintf(path, sizeof path, "%ld/exe", pid);
@@ -89,18 +101,16 @@ bool forEachProcess(Visit&& visit)
             // Not ours to read: argv[0] from the command line.
             std::snprintf(path, sizeof path, "%ld/cmdline", pid);
             const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
-            if (fd < 0) continue;
+            if (fd < 0) return true;
             const ssize_t got = ::read(fd, cmd, sizeof cmd - 1);
             ::close(fd);
-            if (got <= 0) continue;
+            if (got <= 0) return true;
             cmd[got] = '\0';
             p.name = detail::commandName(std::string_view(cmd, std::strlen(cmd)));
         }
-        if (p.name.empty()) continue;
-        if (!visit(static_cast<const Process&>(p))) break;
-    }
-    ::closedir(proc);
-    return true;
+        if (p.name.empty()) return true;
+        return static_cast<bool>(visit(static_cast<const Process&>(p)));
+    });
 }
 
 // Whether `target` (a path an open descriptor leads to) is hostPath itself
@@ -118,24 +128,17 @@ inline bool isAtOrBelow(std::string_view target, std::string_view hostPath)
 template <class Visit>
 bool forEachOpenFile(Visit&& visit)
 {
-    DIR* proc = ::opendir("/proc");
-    if (!proc) return false;
-    const int procFd = ::dirfd(proc);
     char path[64];
     char target[4096];
     bool more = true;
-    while (more) {
-        const dirent* e = ::readdir(proc);
-        if (!e) break;
-        const long pid = detail::pidOf(e->d_name);
-        if (pid <= 0) continue;
+    return detail::forEachPid([&](long pid, int procFd) {
         std::snprintf(path, sizeof path, "%ld/fd", pid);
         const int fdDir = ::openat(procFd, path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fdDir < 0) continue;
+        if (fdDir < 0) return true;
         DIR* fds = ::fdopendir(fdDir);
         if (!fds) {
             ::close(fdDir);
-            continue;
+            return true;
         }
         while (more) {
             const dirent* f = ::readdir(fds);
@@ -150,9 +153,8 @@ bool forEachOpenFile(Visit&& visit)
             more = visit(std::string_view(target, static_cast<size_t>(n)));
         }
         ::closedir(fds);
-    }
-    ::closedir(proc);
-    return true;
+        return more;
+    });
 }
 
 // Whether some process holds a file open at hostPath or anywhere below it.

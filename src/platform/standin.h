@@ -4,11 +4,15 @@
 
 namespace plat {
 
-template <class Interface>
+template <class Interface, class Real>
 class StandIn {
 public:
-    // The installed stand-in, else `real`.
-    Interface& orReal(Interface& real) const { return installed_ ? *installed_ : real; }
+    // The installed stand-in, else the real one (made at its first use).
+    Interface& get() const
+    {
+        static Real real;
+        return installed_ ? *installed_ : real;
+    }
     // Installs a stand-in; nullptr goes back to the real one.
     void install(Interface* standIn) { installed_ = standIn; }
 
