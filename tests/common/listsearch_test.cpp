@@ -1,5 +1,6 @@
 // Finding a text in a list box or combo box.
 #include "common/listsearch.h"
+#include "common/navigation.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
@@ -78,7 +79,7 @@ class MainWindowAuxiliaryControls : public testing_support::PlatformTest {};
 
 TEST_F(MainWindowAuxiliaryControls, OnlyTheComboBoxesAreSearched)
 {
-    forms::Form* main = forms::load(QStringLiteral("Corvanth实训平台窗格"));
+    forms::Form* main = forms::load(common::kMainWindowName);
     ASSERT_NE(main, nullptr);
     const QStringList entries = {QStringLiteral("2024001张三.rar"), QStringLiteral("2024002李四.rar")};
     const struct {

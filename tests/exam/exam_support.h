@@ -5,6 +5,7 @@
 // does.
 #include "common/draw.h"
 #include "common/handover.h"
+#include "common/navigation.h"
 #include "common/processes.h"
 #include "exam/examwindow.h"
 #include "forms/runtime.h"
@@ -31,7 +32,7 @@ namespace exam_support {
 inline const QString kKey = QStringLiteral("2026001张三");
 inline const QString kOther = QStringLiteral("2026002李四");
 inline const QString kExam = QString::fromUtf8(exam::ExamWindow::kName);
-inline const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+inline const QString kMain = common::kMainWindowName;
 
 // Random sources: the first paper, or the last.
 using Source = std::uint32_t (*)(std::uint32_t);

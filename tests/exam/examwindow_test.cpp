@@ -1,5 +1,6 @@
 // What the opener relies on in the final-exam window: the refusal of a
 // student who has handed in, its size, and its return to the main window.
+#include "common/navigation.h"
 #include "exam/examwindow.h"
 #include "exam/messages.h"
 #include "forms/runtime.h"
@@ -14,7 +15,7 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 const QString kExam = QStringLiteral("期末考查窗格");
 const QString kSubmitted = QStringLiteral("素材/bk/期末考查/已提交/");
 

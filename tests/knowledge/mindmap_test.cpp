@@ -2,6 +2,7 @@
 // network menu's server stops, driven through the real widgets of all five
 // menus by their tables.
 #include "common/handover.h"
+#include "common/navigation.h"
 #include "common/processes.h"
 #include "forms/controls.h"
 #include "forms/runtime.h"
@@ -26,7 +27,7 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 const QString kExercise = QString::fromUtf8(knowledge::kExerciseWindow);
 
 // Stands in for the exercise window: records what its Load found.

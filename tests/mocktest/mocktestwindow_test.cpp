@@ -1,6 +1,7 @@
 // 模拟测试窗格 as the student sees it: the start-up, the return rule, the
 // pages per level with their slot buttons, and the choice page with its
 // answer card.
+#include "common/navigation.h"
 #include "mock_support.h"
 
 #include <QLineEdit>
@@ -13,7 +14,7 @@ using namespace mocktest;
 
 namespace {
 
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 
 class MockWindowModes : public MockTest, public ::testing::WithParamInterface<const char*> {};
 

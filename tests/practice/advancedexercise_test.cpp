@@ -3,6 +3,7 @@
 // eighteen exercises of the demo tree opened by the main window's buttons.
 #include "common/handover.h"
 #include "common/messages.h"
+#include "common/navigation.h"
 #include "faults.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
@@ -31,7 +32,7 @@ using testing_support::ScriptedMessageBoxes;
 namespace {
 
 const QString kWindow = QString::fromUtf8(AdvancedExerciseWindow::kName);
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 const QString kRoot = QStringLiteral("素材/bk/高级应用/");
 
 // The tests write their own exercise ("word91"); the demo exercises are

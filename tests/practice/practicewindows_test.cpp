@@ -1,6 +1,7 @@
 // What the openers rely on in the two practice windows: the request and the
 // caption read at Load, and the return rules.
 #include "common/messages.h"
+#include "common/navigation.h"
 #include "forms/runtime.h"
 #include "platform_fixture.h"
 #include "practice/advancedexercise.h"
@@ -14,7 +15,7 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 const QString kRandom = QStringLiteral("操作题随机练习窗格");
 const QString kAdvanced = QStringLiteral("高级应用练习窗格");
 

@@ -5,6 +5,7 @@
 #include "common/handover.h"
 #include "common/ipv4.h"
 #include "common/messages.h"
+#include "common/navigation.h"
 #include "common/processes.h"
 #include "common/workspace.h"
 #include "forms/runtime.h"
@@ -38,7 +39,7 @@ using testing_support::gbk;
 namespace {
 
 const QString kWindow = QString::fromUtf8(RandomPracticeWindow::kName);
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 
 QString ext(const QString& kind) { return common::extensionOf(kind); }
 

@@ -1,6 +1,7 @@
 // The login: refusals write nothing; a login writes the identity and the
 // launch mode and opens a new main window with the new student.
 #include "common/messages.h"
+#include "common/navigation.h"
 #include "forms/design.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
@@ -23,7 +24,7 @@ using testing_support::gbk;
 namespace {
 
 const QString kLogin = QStringLiteral("认证登陆窗格");
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 const QString kIdentity = QStringLiteral("素材/bk/studentnumber.txt");
 const QString kLaunch = QStringLiteral("素材/bk/one_or_more.txt");
 const QString kMission = QStringLiteral("素材/bk/xz.txt");

@@ -1,5 +1,6 @@
 // The main window: its Load, the identity box, the design and the area openers.
 #include "common/handover.h"
+#include "common/navigation.h"
 #include "forms/controls.h"
 #include "forms/design.h"
 #include "forms/runtime.h"
@@ -19,7 +20,7 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 const QString kIdentity = QStringLiteral("素材/bk/studentnumber.txt");
 const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kTaskMode = QStringLiteral("素材/bk/任务项目/model.txt");

@@ -19,7 +19,7 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kRandom = QStringLiteral("素材/bk/题库/随机抽题练习.txt");
 const QString kAdvanced = QStringLiteral("素材/bk/高级应用/题号.txt");

@@ -37,7 +37,7 @@ using testing_support::ScriptedMessageBoxes;
 namespace {
 
 const QString kWindow = QString::fromUtf8(TaskWindow::kName);
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 const QString kKey = QStringLiteral("2026001张三");
 
 class TaskWindowTest : public testing_support::DemoTreeTest, protected testing_support::FakeServerState {

@@ -1,5 +1,6 @@
 // What the openers rely on in the two theory windows: caption and size at
 // Load, and the return rules.
+#include "common/navigation.h"
 #include "forms/runtime.h"
 #include "platform_fixture.h"
 #include "theory/moduledrill.h"
@@ -11,7 +12,7 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = QStringLiteral("Corvanth实训平台窗格");
+const QString kMain = common::kMainWindowName;
 const QString kDrill = QStringLiteral("基础理论");
 const QString kRandom = QStringLiteral("理论题随机练习窗格");
 
