@@ -69,6 +69,27 @@ QStringList sheetAnswerBoxes()
     return out;
 }
 
+void TaskWindow::restoreSheetAnswers()
+{
+    // The typed answers live only in the boxes; a hand-in killed after it
+    // wrote them into the project archive leaves them there alone. Unless the
+    // sheet was handed in after all, they come back into the boxes, and a
+    // screenshot box gets its path back where the picture's copy was made.
+    if (uIsSubmitted(submittedFolder(QStringLiteral("windows")), QStringLiteral("*.rar"), true, state.studentKey)) return;
+    const QString archive = projectArchive(QStringLiteral("windows"), state.studentKey);
+    const auto lines = plat::readLines936(archive + QStringLiteral("\\windows.txt"), plat::kHandOverMaxBytes);
+    if (!lines || lines->size() != qsizetype(std::size(kSheetBoxes))) return;
+    bool any = false;
+    for (qsizetype i = 0; i < lines->size(); ++i) {
+        const SheetBox& b = kSheetBoxes[i];
+        const QString& answer = lines->at(i);
+        if (answer.isEmpty() || (b.copy && !fs::fileExists(archive + '\\' + QString::fromUtf8(b.copy)))) continue;
+        ctl<QLineEdit>(QString::fromUtf8(b.box))->setText(answer);
+        any = true;
+    }
+    if (any) msgOk(msg::kSheetAnswersKept, this);
+}
+
 void TaskWindow::setProgress(int percent)
 {
     // -1: the archiver runs; a bar without range moves to show it.
@@ -152,6 +173,31 @@ void TaskWindow::handInTasks()
         sources << workingDocument(state.taskName(n))
                 << QStringLiteral("D:\\") + state.workFolder + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
     if (!common::askAboutOpenDocuments(sources, this)) return;
+
+    // A failed attempt left its copies of the tasks it packed in the archive.
+    // Those of a task that is neither ticked now nor handed in must not go
+    // along with this hand-in; they go where the student's own copy is there
+    // to stay (the document of a task started in this visit, the task's
+    // folder on D:). Otherwise they are the only copy of the work (a
+    // hand-in killed in an earlier visit) and the task start needs them.
+    for (int n = 1; n <= 6; ++n) {
+        const QString name = state.taskName(n);
+        if (name.isEmpty() || ticked.contains(n) || state.handedInMarks[n - 1] == kHandedIn) continue;
+        const QString step = QString::fromUtf8(kTaskMembers[n - 1].step);
+        const QString stagedDocument = archive + '\\' + name + '.' + state.extension;
+        const QString stagedFolder = archive + '\\' + step;
+        const bool dropDocument = fs::fileExists(stagedDocument) && state.prepared[n - 1] && fs::fileExists(workingDocument(name));
+        const bool dropFolder =
+            fs::folderExists(stagedFolder) && fs::folderExists(QStringLiteral("D:\\") + state.workFolder + '\\' + step);
+        if (dropDocument && !fs::ok(fs::deleteFile(stagedDocument, true))) {
+            msgOk(msg::staleTaskCopyStays(name, plat::displayPath(stagedDocument)), this);
+            return;
+        }
+        if (dropFolder && !fs::ok(fs::deleteFolder(stagedFolder, true))) {
+            msgOk(msg::staleTaskCopyStays(name, plat::displayPath(stagedFolder)), this);
+            return;
+        }
+    }
 
     enableHandInControls(false);
     std::array<QString, 6> digits = state.handInDigits;
