@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <cerrno>
@@ -18,6 +19,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -559,10 +561,15 @@ Status deleteFiles(const QString& folder, const QString& pattern, bool force)
     }
     std::unique_ptr<DIR, int (*)(DIR*)> guard(d, &::closedir);
     const int at = ::dirfd(d);
-    const QStringList filters = nameFilters(pattern);
+    std::vector<QByteArray> filters;
+    for (const QString& f : nameFilters(pattern)) filters.push_back(f.toUtf8());
+    const auto matches = [&filters](const char* name) {
+        return std::any_of(filters.begin(), filters.end(),
+                           [name](const QByteArray& f) { return ::fnmatch(f.constData(), name, FNM_CASEFOLD) == 0; });
+    };
     std::vector<QByteArray> names;
     while (const dirent* e = ::readdir(d))
-        if (!dotOrDotDot(e->d_name) && QDir::match(filters, QFile::decodeName(e->d_name))) names.emplace_back(e->d_name);
+        if (!dotOrDotDot(e->d_name) && matches(e->d_name)) names.emplace_back(e->d_name);
     Outcome out;
     bool any = false;
     for (const QByteArray& name : names) {
