@@ -176,26 +176,25 @@ void TaskWindow::handInTasks()
 
     // A failed attempt left its copies of the tasks it packed in the archive.
     // Those of a task that is neither ticked now nor handed in must not go
-    // along with this hand-in; they go where the student's own copy is there
-    // to stay (the document of a task started in this visit, the task's
-    // folder on D:). Otherwise they are the only copy of the work (a
-    // hand-in killed in an earlier visit) and the task start needs them.
+    // along with this hand-in. They may be the only copy of the student's
+    // work (a hand-in killed in an earlier visit), so they are set aside, not
+    // deleted: a later start of the task goes on from them.
+    const QString aside = setAsideFolder(a, state.studentKey);
     for (int n = 1; n <= 6; ++n) {
         const QString name = state.taskName(n);
         if (name.isEmpty() || ticked.contains(n) || state.handedInMarks[n - 1] == kHandedIn) continue;
-        const QString step = QString::fromUtf8(kTaskMembers[n - 1].step);
-        const QString stagedDocument = archive + '\\' + name + '.' + state.extension;
-        const QString stagedFolder = archive + '\\' + step;
-        const bool dropDocument = fs::fileExists(stagedDocument) && state.prepared[n - 1] && fs::fileExists(workingDocument(name));
-        const bool dropFolder =
-            fs::folderExists(stagedFolder) && fs::folderExists(QStringLiteral("D:\\") + state.workFolder + '\\' + step);
-        if (dropDocument && !fs::ok(fs::deleteFile(stagedDocument, true))) {
-            msgOk(msg::staleTaskCopyStays(name, plat::displayPath(stagedDocument)), this);
-            return;
-        }
-        if (dropFolder && !fs::ok(fs::deleteFolder(stagedFolder, true))) {
-            msgOk(msg::staleTaskCopyStays(name, plat::displayPath(stagedFolder)), this);
-            return;
+        for (const QString& item : {name + '.' + state.extension, QString::fromUtf8(kTaskMembers[n - 1].step)}) {
+            const QString staged = archive + '\\' + item;
+            if (!fs::folderExists(staged) && !fs::fileExists(staged)) continue;
+            // What waits there already is older than what was staged since.
+            const QString waiting = aside + '\\' + item;
+            const fs::Status cleared = fs::folderExists(waiting) ? fs::deleteFolder(waiting, true)
+                                       : fs::fileExists(waiting) ? fs::deleteFile(waiting, true)
+                                                                 : fs::Status();
+            if (!fs::ok(cleared) || !fs::ok(fs::makePath(aside)) || !fs::ok(fs::rename(staged, waiting))) {
+                msgOk(msg::staleTaskCopyStays(name, plat::displayPath(staged)), this);
+                return;
+            }
         }
     }
 

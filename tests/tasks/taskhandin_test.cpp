@@ -343,6 +343,24 @@ TEST_F(TaskHandInTest, AnInterruptedTasksOnlyCopyOutlivesAnotherTasksHandIn)
     EXPECT_EQ(bytes(QStringLiteral("../D/Excel_Mission/Mission_Two/图表.txt")), "chart");
 }
 
+// The same after a restart: what the killed hand-in staged for task 2 does
+// not go along with a hand-in of task 1 alone.
+TEST_F(TaskHandInTest, AnInterruptedTasksCopiesStayOutOfAnotherTasksHandIn)
+{
+    const QString staged = task(QStringLiteral("提交/excel/")) + kKey;
+    writeBytes(staged + QStringLiteral("/制作销售报表.xlsx"), "edited workbook");
+    writeBytes(staged + QStringLiteral("/Mission_Two/图表.txt"), "chart");
+    TaskWindow* w = open(QStringLiteral("excel"));
+    start(w, 1);
+    tick(w, 1);
+    handInTicked(w, target);
+    ASSERT_FALSE(forms::isLoaded(kWindow));
+    const QStringList names = archiveNames(target + QStringLiteral("/excel_1_") + kKey + QStringLiteral(".vorqv"));
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/统计学生成绩.xlsx"))) << names.join(' ').toStdString();
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/制作销售报表.xlsx"))) << names.join(' ').toStdString();
+    for (const QString& n : names) EXPECT_FALSE(n.startsWith(kKey + QStringLiteral("/Mission_Two"))) << n.toStdString();
+}
+
 // A handed-in task reset and handed in again: the packed archive keeps the
 // other tasks, but the task's own earlier entries give way to what the
 // student has now (a file of the first hand-in that is gone stays out).
