@@ -75,9 +75,12 @@ void TaskWindow::restoreSheetAnswers()
     // wrote them into the project archive leaves them there alone. Unless the
     // sheet was handed in after all, they come back into the boxes, and a
     // screenshot box gets its path back where the picture's copy was made.
-    if (uIsSubmitted(submittedFolder(QStringLiteral("windows")), QStringLiteral("*.rar"), true, state.studentKey)) return;
-    const QString archive = projectArchive(QStringLiteral("windows"), state.studentKey);
-    const auto lines = plat::readLines936(archive + QStringLiteral("\\windows.txt"), plat::kHandOverMaxBytes);
+    const Area* sheet = findArea(QStringLiteral("windows"));
+    if (uIsSubmitted(submittedFolder(QString::fromUtf8(sheet->word)), QString::fromUtf8(sheet->pattern), sheet->foldersToo,
+                     state.studentKey))
+        return;
+    const QString archive = projectArchive(QString::fromUtf8(sheet->word), state.studentKey);
+    const auto lines = plat::readLines936(archive + QStringLiteral("\\windows.txt"));
     if (!lines || lines->size() != qsizetype(std::size(kSheetBoxes))) return;
     bool any = false;
     for (qsizetype i = 0; i < lines->size(); ++i) {
