@@ -279,7 +279,7 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
 
 // A failed attempt leaves the ticked task's copies in the project archive;
 // a task the student unticks afterwards must not go along with the next
-// attempt, and its work stays where the student has it.
+// attempt.
 TEST_F(TaskHandInTest, ATaskUntickedAfterAFailedAttemptIsNotHandedIn)
 {
     TaskWindow* w = open(QStringLiteral("word"));
@@ -316,8 +316,8 @@ TEST_F(TaskHandInTest, ATaskUntickedAfterAFailedAttemptIsNotHandedIn)
 
 // The program killed while packing task 2: its edited document is only in
 // the project archive (the working copy holds the pristine one). A hand-in
-// of another task that fails before task 2 is started again leaves it
-// there, and task 2 goes on from it.
+// of another task that fails before task 2 is started again keeps it, and
+// task 2 goes on from it.
 TEST_F(TaskHandInTest, AnInterruptedTasksOnlyCopyOutlivesAnotherTasksHandIn)
 {
     const QString staged = task(QStringLiteral("提交/excel/")) + kKey;
