@@ -227,6 +227,7 @@ void TaskWindow::onLoad()
         return;
     }
     refreshWorkingCopy();
+    if (state.area == QStringLiteral("windows")) restoreSheetAnswers();
     style_.clearPicture();
     laidOut_ = true;
 }
