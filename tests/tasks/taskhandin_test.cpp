@@ -288,13 +288,7 @@ TEST_F(TaskHandInTest, ATaskUntickedAfterAFailedAttemptIsNotHandedIn)
     writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
     const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
     ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
-    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
-    {
-        ScriptedMessageBoxes boxes;
-        confirmHandIn(boxes);
-        boxes.expectOk();
-        button(w, QStringLiteral("操作题提交"))->click();
-    }
+    (void)failedHandIn(w, QStringLiteral("操作题保存路径"), QStringLiteral("操作题提交"));
     const QString staged = task(QStringLiteral("提交/word/")) + kKey;
     ASSERT_TRUE(exists(staged + QStringLiteral("/制作招生简章.docx")));
     ASSERT_TRUE(exists(staged + QStringLiteral("/Mission_One/草稿.txt")));
@@ -328,13 +322,7 @@ TEST_F(TaskHandInTest, AnInterruptedTasksOnlyCopyOutlivesAnotherTasksHandIn)
     start(w, 1);
     tick(w, 1);
     QFile::remove(hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe")));
-    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
-    {
-        ScriptedMessageBoxes boxes;
-        confirmHandIn(boxes);
-        boxes.expectOk();
-        button(w, QStringLiteral("操作题提交"))->click();
-    }
+    (void)failedHandIn(w, QStringLiteral("操作题保存路径"), QStringLiteral("操作题提交"));
     button(w, QStringLiteral("重选任务"))->click();
     ScriptedMessageBoxes boxes;
     boxes.expectOk(tasks::msg::earlierAnswerKept(QStringLiteral("制作销售报表")));
