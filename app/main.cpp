@@ -10,13 +10,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
-#include <functional>
 #include <cstdio>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -77,6 +79,11 @@ int main(int argc, char** argv)
     // No display name: Qt would append it to every window's caption, and the
     // windows show their own captions exactly.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // The first picture drawn, the style's frame of a group box, has Qt load
+    // every image-format plugin to ask whether it reads that format: they
+    // are loaded on a helper thread while the main window is built.
+    const std::jthread imageFormats([] { (void)QImageReader::supportedImageFormats(); });
 
     const bool unattended = qEnvironmentVariableIsSet("CORVANTH_EXIT_WHEN_SHOWN");
     ReportedMessageBoxes reported;
