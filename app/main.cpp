@@ -2,6 +2,7 @@
 #include "common/navigation.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
+#include "platform/fontconfiguration.h"
 #include "platform/instancelock.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -74,6 +75,7 @@ void whenFirstPainted(QWidget* window, std::function<void()> done)
 
 int main(int argc, char** argv)
 {
+    std::jthread fontConfiguration = plat::readFontConfigurationAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanth"));
     // No display name: Qt would append it to every window's caption, and the
@@ -116,6 +118,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    fontConfiguration.join();  // the main window measures its texts as it is built
     windows::registerAll();
     QWidget* const main = forms::show(common::kMainWindowName);
     if (forms::programEnded()) return 0;
