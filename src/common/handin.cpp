@@ -43,19 +43,26 @@ HandInResult failed(const QString& text)
     return r;
 }
 
-// Lock files of office programs left in a folder that is about to be
-// packed (the hand-in packs copies of the student's work, so these go).
 // The name a file (path relative to the packed folder, file-system bytes)
-// is packed under: its UTF-8 name, or a name in code page 936 bytes (as
-// unpacked from an archive made on Windows) as Windows shows it; "" when it
-// is neither.
+// is packed under, each part of the path on its own: its UTF-8 name, or a
+// name in code page 936 bytes (as unpacked from an archive made on Windows)
+// as Windows shows it; "" when a part is neither. A folder the student made
+// keeps its own name whatever the names unpacked into it.
 QString packedName(const QByteArray& relative)
 {
-    QStringDecoder utf8(QStringConverter::Utf8);
-    const QString asUtf8 = utf8.decode(relative);
-    if (!utf8.hasError()) return asUtf8;
-    const QString windows = plat::decode936(relative);
-    return windows.contains(QChar::ReplacementCharacter) ? QString() : windows;
+    QStringList parts;
+    for (const QByteArray& part : relative.split('/')) {
+        QStringDecoder utf8(QStringConverter::Utf8);
+        const QString asUtf8 = utf8.decode(part);
+        if (!utf8.hasError()) {
+            parts << asUtf8;
+            continue;
+        }
+        const QString windows = plat::decode936(part);
+        if (windows.contains(QChar::ReplacementCharacter)) return {};
+        parts << windows;
+    }
+    return parts.join('/');
 }
 
 // The first name in a folder that cannot be packed as a readable name
@@ -67,6 +74,8 @@ QString unreadableName(const QString& hostFolder)
     return {};
 }
 
+// Lock files of office programs left in a folder that is about to be
+// packed (the hand-in packs copies of the student's work, so these go).
 void dropOfficeLockFiles(const QString& hostFolder)
 {
     QDirIterator it(hostFolder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,

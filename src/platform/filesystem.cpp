@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <cerrno>
@@ -18,6 +19,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -548,17 +550,38 @@ Status deleteFiles(const QString& folder, const QString& pattern, bool force)
 {
     const QString h = host(folder);
     if (!hostIsDir(h)) return Status(Status::NotFound, plain(folder), kMissing);
+    // Listed and deleted by the names' own bytes: a name that is no UTF-8
+    // (unpacked from an archive made on Windows) goes as well.
+    const int fd = openDir(AT_FDCWD, QFile::encodeName(h).constData());
+    if (fd < 0) return errnoStatus(folder);
+    DIR* d = ::fdopendir(fd);
+    if (!d) {
+        ::close(fd);
+        return errnoStatus(folder);
+    }
+    std::unique_ptr<DIR, int (*)(DIR*)> guard(d, &::closedir);
+    const int at = ::dirfd(d);
+    std::vector<QByteArray> filters;
+    for (const QString& f : nameFilters(pattern)) filters.push_back(f.toUtf8());
+    const auto matches = [&filters](const char* name) {
+        return std::any_of(filters.begin(), filters.end(),
+                           [name](const QByteArray& f) { return ::fnmatch(f.constData(), name, FNM_CASEFOLD) == 0; });
+    };
+    std::vector<QByteArray> names;
+    while (const dirent* e = ::readdir(d))
+        if (!dotOrDotDot(e->d_name) && matches(e->d_name)) names.emplace_back(e->d_name);
     Outcome out;
     bool any = false;
-    QDir d(h);
-    for (const QFileInfo& e : d.entryInfoList(nameFilters(pattern), QDir::Files | QDir::Hidden | QDir::System,
-                                              QDir::Name | QDir::IgnoreCase)) {
-        const QString plat = plain(folder) + '\\' + e.fileName();
-        if (!force && readOnlyHost(e.filePath())) {
+    for (const QByteArray& name : names) {
+        // Files only, as a link leads (a link to a folder is no file).
+        struct stat st {};
+        if (::fstatat(at, name.constData(), &st, 0) == 0 && S_ISDIR(st.st_mode)) continue;
+        const QString plat = child(plain(folder), name.constData());
+        if (!force && ::fstatat(at, name.constData(), &st, 0) == 0 && !(st.st_mode & S_IWUSR)) {
             out.fail(plat, kReadOnly);
             continue;
         }
-        if (::unlink(QFile::encodeName(e.filePath()).constData()) != 0) out.fail(plat, reasonFor(errno));
+        if (::unlinkat(at, name.constData(), 0) != 0) out.fail(plat, reasonFor(errno));
         else any = true;
     }
     if (out.failures) return out.status();

@@ -84,6 +84,8 @@ inline QString serverFoldersIncomplete(const QString& what)
 inline const QString kAskHandIn = QStringLiteral("是否提交？");
 inline const QString kAskHandInSure = QStringLiteral("提交后不能再次提交，确定提交吗？");
 inline const QString kTickATask = QStringLiteral("温馨提示：请选择需要提交的任务！！");
+inline const QString kSheetAnswersKept =
+    QStringLiteral("上次的提交没有完成，已恢复上次填写的答案和截图，请检查后再提交。");
 inline const QString kSheetHandedIn = QStringLiteral("提交成功，已完成【Windows7操作系统】任务 ^_^ ");
 inline QString answerMissing(const QString& task, const QString& shownPath)
 {
@@ -97,6 +99,11 @@ inline QString archiveMissing(const QString& shownPath)
 inline QString answerNotStaged(const QString& task, const QString& shownArchive)
 {
     return QStringLiteral("任务【") + task + QStringLiteral("】的作答无法放入项目档案：") + shownArchive + '\n' +
+           common::kWorkKeptNote;
+}
+inline QString staleTaskCopyStays(const QString& task, const QString& shownPath)
+{
+    return QStringLiteral("无法从项目档案中去掉任务【") + task + QStringLiteral("】上次提交留下的副本：") + shownPath + '\n' +
            common::kWorkKeptNote;
 }
 inline QString screenshotGone(const QString& path, const QString& box)

@@ -42,6 +42,10 @@ QString archiveTemplate(const QString& area)
     return plat::appPath(kTaskTree + QStringLiteral("\\题库\\提交初始化\\") + area);
 }
 QString projectArchive(const QString& area, const QString& key) { return archiveAreaFolder(area) + '\\' + key; }
+QString setAsideFolder(const QString& area, const QString& key)
+{
+    return archiveAreaFolder(area) + QStringLiteral("\\.") + key + QStringLiteral(".未提交");
+}
 
 QString packedArchive(const QString& area, const QString& key)
 {

@@ -32,6 +32,11 @@ QString submittedFolder(const QString& area);    // \素材\bk\任务项目\已�
 QString archiveAreaFolder(const QString& area);  // \素材\bk\任务项目\提交\<area>
 QString archiveTemplate(const QString& area);    // \素材\bk\任务项目\题库\提交初始化\<area>
 QString projectArchive(const QString& area, const QString& key);
+// Where a hand-in sets aside what an earlier, failed attempt staged for tasks
+// it does not hand in: beside the project archive, hidden, so that it is
+// neither packed nor taken for another student's archive. The task start
+// goes on from it; the close deletes it with the archive area folder.
+QString setAsideFolder(const QString& area, const QString& key);
 
 // The packed archive of a student's hand-ins of an area (platform path).
 QString packedArchive(const QString& area, const QString& key);

@@ -69,6 +69,30 @@ QStringList sheetAnswerBoxes()
     return out;
 }
 
+void TaskWindow::restoreSheetAnswers()
+{
+    // The typed answers live only in the boxes; a hand-in killed after it
+    // wrote them into the project archive leaves them there alone. Unless the
+    // sheet was handed in after all, they come back into the boxes, and a
+    // screenshot box gets its path back where the picture's copy was made.
+    const Area* sheet = findArea(QStringLiteral("windows"));
+    if (uIsSubmitted(submittedFolder(QString::fromUtf8(sheet->word)), QString::fromUtf8(sheet->pattern), sheet->foldersToo,
+                     state.studentKey))
+        return;
+    const QString archive = projectArchive(QString::fromUtf8(sheet->word), state.studentKey);
+    const auto lines = plat::readLines936(archive + QStringLiteral("\\windows.txt"));
+    if (!lines || lines->size() != qsizetype(std::size(kSheetBoxes))) return;
+    bool any = false;
+    for (qsizetype i = 0; i < lines->size(); ++i) {
+        const SheetBox& b = kSheetBoxes[i];
+        const QString& answer = lines->at(i);
+        if (answer.isEmpty() || (b.copy && !fs::fileExists(archive + '\\' + QString::fromUtf8(b.copy)))) continue;
+        ctl<QLineEdit>(QString::fromUtf8(b.box))->setText(answer);
+        any = true;
+    }
+    if (any) msgOk(msg::kSheetAnswersKept, this);
+}
+
 void TaskWindow::setProgress(int percent)
 {
     // -1: the archiver runs; a bar without range moves to show it.
@@ -152,6 +176,30 @@ void TaskWindow::handInTasks()
         sources << workingDocument(state.taskName(n))
                 << QStringLiteral("D:\\") + state.workFolder + '\\' + QString::fromUtf8(kTaskMembers[n - 1].step);
     if (!common::askAboutOpenDocuments(sources, this)) return;
+
+    // A failed attempt left its copies of the tasks it packed in the archive.
+    // Those of a task that is neither ticked now nor handed in must not go
+    // along with this hand-in. They may be the only copy of the student's
+    // work (a hand-in killed in an earlier visit), so they are set aside, not
+    // deleted: a later start of the task goes on from them.
+    const QString aside = setAsideFolder(a, state.studentKey);
+    for (int n = 1; n <= 6; ++n) {
+        const QString name = state.taskName(n);
+        if (name.isEmpty() || ticked.contains(n) || state.handedInMarks[n - 1] == kHandedIn) continue;
+        for (const QString& item : {name + '.' + state.extension, QString::fromUtf8(kTaskMembers[n - 1].step)}) {
+            const QString staged = archive + '\\' + item;
+            if (!fs::folderExists(staged) && !fs::fileExists(staged)) continue;
+            // What waits there already is older than what was staged since.
+            const QString waiting = aside + '\\' + item;
+            const fs::Status cleared = fs::folderExists(waiting) ? fs::deleteFolder(waiting, true)
+                                       : fs::fileExists(waiting) ? fs::deleteFile(waiting, true)
+                                                                 : fs::Status();
+            if (!fs::ok(cleared) || !fs::ok(fs::makePath(aside)) || !fs::ok(fs::rename(staged, waiting))) {
+                msgOk(msg::staleTaskCopyStays(name, plat::displayPath(staged)), this);
+                return;
+            }
+        }
+    }
 
     enableHandInControls(false);
     std::array<QString, 6> digits = state.handInDigits;

@@ -88,13 +88,21 @@ void TaskWindow::startTask()
     };
     // A hand-in that was interrupted (the program killed while packing)
     // leaves the student's document and folder in the project archive, and
-    // the folder on D:. They are the student's work: the task goes on from
-    // them instead of from the bank.
-    const QString staged = projectArchive(a, state.studentKey);
-    const QString stagedDocument = staged + '\\' + t + '.' + e;
-    const bool keepDocument = first && fs::fileExists(stagedDocument);
+    // the folder on D:; a later hand-in of other tasks sets them aside. They
+    // are the student's work: the task goes on from them instead of from the
+    // bank (the archive's copy is the newer one).
+    const auto stagedCopy = [&](const QString& item, bool folder) {
+        for (const QString& at : {projectArchive(a, state.studentKey), setAsideFolder(a, state.studentKey)}) {
+            const QString path = at + '\\' + item;
+            if (folder ? fs::folderExists(path) : fs::fileExists(path)) return path;
+        }
+        return QString();
+    };
+    const QString stagedDocument = stagedCopy(t + '.' + e, false);
+    const QString stagedFolder = stagedCopy(m, true);
+    const bool keepDocument = first && !stagedDocument.isEmpty();
     const bool keepFolder = first && fs::folderExists(stepFolder);
-    const bool restoreFolder = first && !keepFolder && fs::folderExists(staged + '\\' + m);
+    const bool restoreFolder = first && !keepFolder && !stagedFolder.isEmpty();
     QString ip;
     if (first) {
         const QString serverFolder = plat::appPath(QStringLiteral("\\素材\\bk\\题库\\操作题\\") + a + QStringLiteral("\\server"));
@@ -119,7 +127,7 @@ void TaskWindow::startTask()
 
     if (first) {
         note(fs::makePath(stepFolder));
-        if (restoreFolder) note(fs::copyFolder(staged + '\\' + m, stepFolder));
+        if (restoreFolder) note(fs::copyFolder(stagedFolder, stepFolder));
         if (state.tasksWithMaterial.contains(t)) {
             const QString material = bank + QStringLiteral("\\素材\\") + t;
             if (!keepFolder && !restoreFolder) note(fs::copyFolder(material, stepFolder));

@@ -231,6 +231,7 @@ void TaskWindow::onLoad()
         return;
     }
     refreshWorkingCopy();
+    if (state.area == QStringLiteral("windows")) restoreSheetAnswers();
     style_.clearPicture();
     laidOut_ = true;
 }

@@ -118,6 +118,7 @@ private:
     QPlainTextEdit* textArea(const char* name) const;
     void showTaskText(const QString& path);
     void loadSamplePictures(const QString& task);
+    void restoreSheetAnswers();
     void setProgress(int percent);
     bool writeMarks(const std::array<QString, 6>& marks, QString* why) const;
     void enableHandInControls(bool on);

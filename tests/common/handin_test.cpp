@@ -222,15 +222,17 @@ struct OddName {
 };
 
 // Names as files arrive from elsewhere: GBK bytes unpacked from a Windows
-// archive are packed as the name Windows shows, a "\" stays part of the
-// name, bytes of no character set are named before anything is packed and,
-// once the student removes the file, the next attempt goes through. An
-// office lock file is never handed in.
+// archive are packed as the name Windows shows (each part of a path on its
+// own: the folder the student unpacked into keeps its name), a "\" stays
+// part of the name, bytes of no character set are named before anything is
+// packed and, once the student removes the file, the next attempt goes
+// through. An office lock file is never handed in.
 TEST_F(HandInTest, OddNamesArePackedOrNamedAndLockFilesStayOut)
 {
     const OddName cases[] = {
         {"gbk", QByteArray("\xd6\xd0\xce\xc4.txt"), "中文.txt"},
         {"backslash", QByteArray("a\\b.txt"), "a\\b.txt"},
+        {"gbk in a folder of a UTF-8 name", QByteArray("解压/\xd6\xd0\xce\xc4.txt"), "解压/中文.txt"},
         {"no character set", QByteArray("\xff\xfe.txt"), ""},
     };
     put(QStringLiteral(".~lock.文档 一.docx#"), "user,host,/home/user/.config;");
@@ -238,6 +240,7 @@ TEST_F(HandInTest, OddNamesArePackedOrNamedAndLockFilesStayOut)
     for (const OddName& c : cases) {
         SCOPED_TRACE(c.label);
         const QByteArray path = dir + c.bytes;
+        ASSERT_TRUE(QDir().mkpath(QFile::decodeName(path.left(path.lastIndexOf('/')))));
         FILE* raw = std::fopen(path.constData(), "w");
         ASSERT_NE(raw, nullptr);
         std::fputs(c.label, raw);

@@ -263,6 +263,20 @@ TEST_F(FileSystemTest, DeleteFileAndFilesByPattern)
     EXPECT_EQ(fs::deleteFile(QStringLiteral("D:\\f\\a.jpg")), Status::NotFound);
 }
 
+// Names as unpacked from an archive made on Windows (code page 936 bytes)
+// are no UTF-8: the files are deleted by their own bytes all the same.
+TEST_F(FileSystemTest, DeleteFilesByPatternTakesNamesInWindowsBytes)
+{
+    put(QStringLiteral("f/keep.txt"));
+    const QByteArray raw = QFile::encodeName(d(QStringLiteral("f"))) + '/' + testing_support::gbk(QStringLiteral("成绩.jpg"));
+    FILE* f = std::fopen(raw.constData(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    EXPECT_EQ(fs::deleteFiles(QStringLiteral("D:\\f"), QStringLiteral("*.jpg")), Status::Ok);
+    EXPECT_NE(::access(raw.constData(), F_OK), 0) << "the file in code page 936 bytes stays";
+    EXPECT_TRUE(there(QStringLiteral("f/keep.txt")));
+}
+
 TEST_F(FileSystemTest, CreateFolderNeedsItsParentAndFailsWhenPresent)
 {
     EXPECT_EQ(fs::createFolder(QStringLiteral("D:\\实训素材")), Status::Ok);

@@ -34,7 +34,10 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <memory>
@@ -154,6 +157,38 @@ protected:
         return plat::decode936(bytes(task(QStringLiteral("已提交/")) + area + '/' + kKey + QStringLiteral(".txt")))
             .split(QStringLiteral("\r\n"));
     }
+    // Files whose names are raw bytes, as unzipped from an archive made on
+    // Windows: code page 936 (a read-only file among them, a folder too),
+    // and a "\\" inside a name.
+    static void writeRawNames(const QString& hostFolder)
+    {
+        const QByteArray at = QFile::encodeName(hostFolder) + '/';
+        ASSERT_TRUE(QDir().mkpath(hostFolder));
+        ASSERT_EQ(::mkdir((at + gbk(QStringLiteral("资料"))).constData(), 0755), 0);
+        const std::pair<QByteArray, mode_t> files[] = {
+            {gbk(QStringLiteral("成绩表.txt")), 0644},
+            {QByteArray("旧\\备份.txt"), 0644},
+            {gbk(QStringLiteral("资料")) + '/' + gbk(QStringLiteral("只读.txt")), 0444},
+        };
+        for (const auto& [name, mode] : files) {
+            const int fd = ::open((at + name).constData(), O_WRONLY | O_CREAT | O_EXCL, mode);
+            ASSERT_GE(fd, 0) << name.toStdString();
+            ASSERT_EQ(::write(fd, "raw", 3), 3);
+            ::close(fd);
+        }
+    }
+    // What a folder holds, by the bytes of the names (nothing: empty list;
+    // a folder that is gone: "<gone>").
+    static QList<QByteArray> rawEntries(const QString& hostFolder)
+    {
+        DIR* d = ::opendir(QFile::encodeName(hostFolder).constData());
+        if (!d) return {QByteArray("<gone>")};
+        QList<QByteArray> out;
+        while (const dirent* e = ::readdir(d))
+            if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0) out << QByteArray(e->d_name);
+        ::closedir(d);
+        return out;
+    }
 
     testing_support::TestHooks hooks_;
     Picker picker;
@@ -242,6 +277,90 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     EXPECT_FALSE(names.contains(kKey + QStringLiteral("/Mission_One/草稿.txt")));
 }
 
+// A failed attempt leaves the ticked task's copies in the project archive;
+// a task the student unticks afterwards must not go along with the next
+// attempt.
+TEST_F(TaskHandInTest, ATaskUntickedAfterAFailedAttemptIsNotHandedIn)
+{
+    TaskWindow* w = open(QStringLiteral("word"));
+    start(w, 1);
+    tick(w, 1);
+    writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
+    const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
+    ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
+    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
+    {
+        ScriptedMessageBoxes boxes;
+        confirmHandIn(boxes);
+        boxes.expectOk();
+        button(w, QStringLiteral("操作题提交"))->click();
+    }
+    const QString staged = task(QStringLiteral("提交/word/")) + kKey;
+    ASSERT_TRUE(exists(staged + QStringLiteral("/制作招生简章.docx")));
+    ASSERT_TRUE(exists(staged + QStringLiteral("/Mission_One/草稿.txt")));
+    ASSERT_TRUE(QFile::rename(rar + QStringLiteral(".away"), rar));
+
+    w->ctl<QCheckBox>(QStringLiteral("选择任务一"))->setChecked(false);
+    button(w, QStringLiteral("重选任务"))->click();
+    start(w, 2);
+    tick(w, 2);
+    handInTicked(w, target);
+    ASSERT_FALSE(forms::isLoaded(kWindow));
+    const QStringList names = archiveNames(target + QStringLiteral("/word_2_") + kKey + QStringLiteral(".vorqv"));
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/编排校园通讯.docx"))) << names.join(' ').toStdString();
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/制作招生简章.docx"))) << names.join(' ').toStdString();
+    for (const QString& n : names) EXPECT_FALSE(n.startsWith(kKey + QStringLiteral("/Mission_One"))) << n.toStdString();
+    EXPECT_EQ(markLines(QStringLiteral("word")).value(0), QStringLiteral("任务一已提交标记"));
+    EXPECT_EQ(markLines(QStringLiteral("word")).value(1), QStringLiteral("已提交"));
+}
+
+// The program killed while packing task 2: its edited document is only in
+// the project archive (the working copy holds the pristine one). A hand-in
+// of another task that fails before task 2 is started again keeps it, and
+// task 2 goes on from it.
+TEST_F(TaskHandInTest, AnInterruptedTasksOnlyCopyOutlivesAnotherTasksHandIn)
+{
+    const QString staged = task(QStringLiteral("提交/excel/")) + kKey;
+    writeBytes(staged + QStringLiteral("/制作销售报表.xlsx"), "edited workbook");
+    writeBytes(staged + QStringLiteral("/Mission_Two/图表.txt"), "chart");
+    writeBytes(task(QStringLiteral("初始化/excel/题目文档/制作销售报表.xlsx")), "pristine workbook");
+    TaskWindow* w = open(QStringLiteral("excel"));
+    start(w, 1);
+    tick(w, 1);
+    QFile::remove(hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe")));
+    w->ctl<QLineEdit>(QStringLiteral("操作题保存路径"))->setText(target);
+    {
+        ScriptedMessageBoxes boxes;
+        confirmHandIn(boxes);
+        boxes.expectOk();
+        button(w, QStringLiteral("操作题提交"))->click();
+    }
+    button(w, QStringLiteral("重选任务"))->click();
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk(tasks::msg::earlierAnswerKept(QStringLiteral("制作销售报表")));
+    start(w, 2);
+    EXPECT_EQ(bytes(task(QStringLiteral("excel/题目文档/制作销售报表.xlsx"))), "edited workbook");
+    EXPECT_EQ(bytes(QStringLiteral("../D/Excel_Mission/Mission_Two/图表.txt")), "chart");
+}
+
+// The same after a restart: what the killed hand-in staged for task 2 does
+// not go along with a hand-in of task 1 alone.
+TEST_F(TaskHandInTest, AnInterruptedTasksCopiesStayOutOfAnotherTasksHandIn)
+{
+    const QString staged = task(QStringLiteral("提交/excel/")) + kKey;
+    writeBytes(staged + QStringLiteral("/制作销售报表.xlsx"), "edited workbook");
+    writeBytes(staged + QStringLiteral("/Mission_Two/图表.txt"), "chart");
+    TaskWindow* w = open(QStringLiteral("excel"));
+    start(w, 1);
+    tick(w, 1);
+    handInTicked(w, target);
+    ASSERT_FALSE(forms::isLoaded(kWindow));
+    const QStringList names = archiveNames(target + QStringLiteral("/excel_1_") + kKey + QStringLiteral(".vorqv"));
+    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/统计学生成绩.xlsx"))) << names.join(' ').toStdString();
+    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/制作销售报表.xlsx"))) << names.join(' ').toStdString();
+    for (const QString& n : names) EXPECT_FALSE(n.startsWith(kKey + QStringLiteral("/Mission_Two"))) << n.toStdString();
+}
+
 // A handed-in task reset and handed in again: the packed archive keeps the
 // other tasks, but the task's own earlier entries give way to what the
 // student has now (a file of the first hand-in that is gone stays out).
@@ -310,6 +429,24 @@ TEST_F(TaskHandInTest, AnInterruptedHandInKeepsTheEditedDocumentAndFolder)
         EXPECT_EQ(x.readAllStandardOutput(), QByteArray("edited workbook"));
     }
     EXPECT_TRUE(archiveNames(sub).contains(kKey + QStringLiteral("/Mission_Two/图表.txt")));
+}
+
+// Names as unzipped from a Windows archive are handed in, and once handed
+// in nothing of them stays on D: or in the project archive.
+TEST_F(TaskHandInTest, WindowsNamesAreHandedInAndLeaveNothingBehind)
+{
+    TaskWindow* w = open(QStringLiteral("word"));
+    start(w, 1);
+    tick(w, 1);
+    writeRawNames(drive_ + QStringLiteral("/Word_Mission/Mission_One"));
+    handInTicked(w, target);
+    ASSERT_FALSE(forms::isLoaded(kWindow));
+    const QStringList names = archiveNames(target + QStringLiteral("/word_1_") + kKey + QStringLiteral(".vorqv"));
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/Mission_One/成绩表.txt"))) << names.join(' ').toStdString();
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/Mission_One/旧\\备份.txt"))) << names.join(' ').toStdString();
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/Mission_One/资料/只读.txt"))) << names.join(' ').toStdString();
+    EXPECT_EQ(rawEntries(drive_ + QStringLiteral("/Word_Mission")), QList<QByteArray>{"<gone>"});
+    EXPECT_TRUE(rawEntries(hostPath(task(QStringLiteral("提交/word")))).isEmpty());
 }
 
 // A document still open in the office program: the student is told its
@@ -618,6 +755,72 @@ TEST_F(WindowsSheetTest, AFullTargetRecordsNothing)
     EXPECT_TRUE(QDir(hostPath(task(QStringLiteral("已提交/windows")))).entryList(QDir::Files).isEmpty());
     EXPECT_FALSE(tasks::uIsSubmitted(tasks::submittedFolder(QStringLiteral("windows")), QStringLiteral("*.rar"), true, kKey));
 }
+
+// The Windows sheet with names as unzipped from a Windows archive in its
+// work folder: handed in, and gone with the close.
+TEST_F(WindowsSheetTest, WindowsNamesAreHandedInAndLeaveNothingBehind)
+{
+    TaskWindow* w = sheet();
+    writeRawNames(drive_ + QStringLiteral("/SXWIN/解压"));
+    w->ctl<QLineEdit>(QStringLiteral("保存路径"))->setText(target);
+    ScriptedMessageBoxes boxes;
+    confirmHandIn(boxes);
+    boxes.expectOk(tasks::msg::kSheetHandedIn);
+    boxes.expectYesNo(common::msg::kAskExit, true);
+    boxes.expectYesNo(tasks::msg::kAskExitSure, true);
+    button(w, QStringLiteral("win提交"))->click();
+    processEvents();
+    ASSERT_FALSE(forms::isLoaded(kWindow));
+    const QStringList names = archiveNames(target + QStringLiteral("/Win_") + kKey + QStringLiteral(".vorqv"));
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/SXWIN/解压/成绩表.txt"))) << names.join(' ').toStdString();
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/SXWIN/解压/旧\\备份.txt"))) << names.join(' ').toStdString();
+    EXPECT_TRUE(names.contains(kKey + QStringLiteral("/SXWIN/解压/资料/只读.txt"))) << names.join(' ').toStdString();
+    EXPECT_EQ(rawEntries(drive_ + QStringLiteral("/SXWIN")), QList<QByteArray>{"<gone>"});
+    EXPECT_TRUE(rawEntries(hostPath(task(QStringLiteral("提交/windows")))).isEmpty());
+}
+
+// The program killed during the sheet's hand-in: the typed answers are only
+// in the archive's answer file. The next entry puts them back into the
+// boxes (a screenshot box only where its picture was copied), unless the
+// sheet was handed in after all.
+class SheetRecoveryTest : public WindowsSheetTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SheetRecoveryTest, AnswersOfAnInterruptedHandInComeBackUnlessHandedIn)
+{
+    const bool handedIn = GetParam();
+    const QString staged = task(QStringLiteral("提交/windows/")) + kKey;
+    const QString copied = picture(QStringLiteral("基本信息.png"));
+    const QString notCopied = picture(QStringLiteral("分辨率.png"));
+    QStringList lines;
+    for (int i = 1; i <= 21; ++i) lines << QStringLiteral("答%1").arg(i);
+    lines[0] = copied;
+    lines[7] = notCopied;
+    lines[8].clear();
+    writeBytes(staged + QStringLiteral("/windows.txt"), gbk(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    writeBytes(staged + QStringLiteral("/01_计算机基本信息.jpg"), "PNG picture 基本信息.png");
+    if (handedIn) writeBytes(task(QStringLiteral("已提交/windows/")) + kKey + QStringLiteral(".rar"), "packed");
+    ASSERT_TRUE(uWriteTextFile(common::kTaskAreaFile, QStringLiteral("windows")));
+    ASSERT_TRUE(uWriteTextFile(common::kTaskModeFile, handedIn ? QStringLiteral("自由练习") : QString()));
+    ScriptedMessageBoxes boxes;
+    if (!handedIn) boxes.expectOk(tasks::msg::kSheetAnswersKept);
+    auto* w = static_cast<TaskWindow*>(forms::show(kWindow));
+    ASSERT_TRUE(w->laidOut());
+    const auto box = [w](const char* name) { return w->ctl<QLineEdit>(QString::fromUtf8(name))->text(); };
+    if (handedIn) {
+        for (const QString& b : tasks::sheetAnswerBoxes()) EXPECT_TRUE(w->ctl<QLineEdit>(b)->text().isEmpty()) << b.toStdString();
+        EXPECT_EQ(box("保存路径"), QStringLiteral("任务结果已提交完成！！！"));
+        return;
+    }
+    EXPECT_EQ(box("计算机基本信息"), copied);
+    EXPECT_EQ(box("CPU主频"), QStringLiteral("答2"));
+    EXPECT_EQ(box("屏幕分辨率"), QString());
+    EXPECT_EQ(box("自定义开始菜单"), QString());
+    EXPECT_EQ(box("文件名的结构"), QStringLiteral("答14"));
+    EXPECT_EQ(box("TBGB转换"), QStringLiteral("答21"));
+    EXPECT_TRUE(button(w, QStringLiteral("win提交"))->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SheetRecoveryTest, ::testing::Bool());
 
 TEST_F(WindowsSheetTest, RestoreRebuildsTheFolderAndAMissingSourceChangesNothing)
 {

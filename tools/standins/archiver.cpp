@@ -46,7 +46,7 @@ std::string errorText(archive* a)
 // A file name as an entry name in UTF-8: names in other bytes (a GBK name
 // unpacked from a Windows archive) are read as code page 936, as Windows
 // shows them; bytes that are neither are kept as "%XX".
-std::string entryText(const std::string& raw)
+std::string nameText(const std::string& raw)
 {
     iconv_t check = iconv_open("UTF-8", "UTF-8");
     auto convert = [](iconv_t cd, const std::string& in, std::string& out) {
@@ -80,6 +80,21 @@ std::string entryText(const std::string& raw)
         }
     }
     return kept;
+}
+
+// A relative path as an entry name, each part read on its own: a folder of
+// a UTF-8 name keeps it whatever the names of what was unpacked into it.
+std::string entryText(const std::string& rel)
+{
+    std::string out;
+    size_t from = 0;
+    for (;;) {
+        const size_t slash = rel.find('/', from);
+        out += nameText(rel.substr(from, slash == std::string::npos ? std::string::npos : slash - from));
+        if (slash == std::string::npos) return out;
+        out += '/';
+        from = slash + 1;
+    }
 }
 
 int fail(const std::string& what)
