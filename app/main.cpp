@@ -2,6 +2,7 @@
 #include "common/navigation.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
+#include "platform/fontconfiguration.h"
 #include "platform/instancelock.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -10,13 +11,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
-#include <functional>
 #include <cstdio>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -72,11 +75,17 @@ void whenFirstPainted(QWidget* window, std::function<void()> done)
 
 int main(int argc, char** argv)
 {
+    std::jthread fontConfiguration = plat::readFontConfigurationAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanth"));
     // No display name: Qt would append it to every window's caption, and the
     // windows show their own captions exactly.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // The first picture drawn, the style's frame of a group box, has Qt load
+    // every image-format plugin to ask whether it reads that format: they
+    // are loaded on a helper thread while the main window is built.
+    const std::jthread imageFormats([] { (void)QImageReader::supportedImageFormats(); });
 
     const bool unattended = qEnvironmentVariableIsSet("CORVANTH_EXIT_WHEN_SHOWN");
     ReportedMessageBoxes reported;
@@ -109,6 +118,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    fontConfiguration.join();  // the main window measures its texts as it is built
     windows::registerAll();
     QWidget* const main = forms::show(common::kMainWindowName);
     if (forms::programEnded()) return 0;

@@ -11,10 +11,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace bench {
@@ -34,6 +39,40 @@ void settle(bool flush)
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void settleShown(QWidget* window)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 5000 && !(window->windowHandle() && window->windowHandle()->isExposed()))
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    t.restart();
+    while (t.elapsed() < 100) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    settle();
+}
+
+void fillFolder(const QString& folder, const QString& stem, int files, qsizetype size, quint32 seed)
+{
+    QDir(folder).removeRecursively();
+    if (files == 0) return;
+    QDir().mkpath(folder);
+    QByteArray block(size, Qt::Uninitialized);
+    QRandomGenerator gen(seed);
+    for (int i = 0; i < files; ++i) {
+        gen.fillRange(reinterpret_cast<quint32*>(block.data()), size / 4);
+        QFile f(folder + '/' + stem + QStringLiteral("%1.bin").arg(i, 3, 10, QChar('0')));
+        if (!f.open(QIODevice::WriteOnly) || f.write(block) != size) std::printf("cannot write %s\n", qPrintable(f.fileName()));
+    }
+}
+
+Arguments arguments(int argc, char** argv)
+{
+    Arguments a;
+    a.base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
+    if (argc > 2) a.rounds = std::max(1, std::atoi(argv[2]));
+    for (int i = 3; i < argc; ++i) a.rest << QString::fromLocal8Bit(argv[i]);
+    return a;
 }
 
 double runTool(const QString& program, const QStringList& args)

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QElapsedTimer;
+class QWidget;
 
 namespace bench {
 
@@ -20,6 +21,24 @@ double median(std::vector<double> v);
 // Earlier writes reach the disk first (when `flush`), so that they do not
 // count against the next run; posted events and deferred deletes are done.
 void settle(bool flush = true);
+
+// A window the student is about to click in: waits until it is on the
+// screen and drawn, and lets the window manager's work on it settle, so
+// that the click's time holds none of it.
+void settleShown(QWidget* window);
+
+// Replaces `folder` by `files` files of `size` random bytes (none: the
+// folder goes), named `stem` and a three-digit number, ".bin".
+void fillFolder(const QString& folder, const QString& stem, int files, qsizetype size, quint32 seed);
+
+// The arguments every preparation bench takes: FOLDER (default: the
+// temporary folder), ROUNDS (default 5), and what follows.
+struct Arguments {
+    QString base;
+    int rounds = 5;
+    QStringList rest;
+};
+Arguments arguments(int argc, char** argv);
 
 // Runs an outside program to its end; the milliseconds it took.
 double runTool(const QString& program, const QStringList& args);

@@ -24,40 +24,18 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-void fill(const QString& folder, int files, qsizetype size)
-{
-    QDir(folder).removeRecursively();
-    if (files == 0) return;
-    QDir().mkpath(folder);
-    QByteArray block(size, Qt::Uninitialized);
-    QRandomGenerator gen(13);
-    for (int i = 0; i < files; ++i) {
-        gen.fillRange(reinterpret_cast<quint32*>(block.data()), size / 4);
-        QFile f(folder + QStringLiteral("/大文件%1.bin").arg(i, 3, 10, QChar('0')));
-        if (!f.open(QIODevice::WriteOnly) || f.write(block) != size) std::printf("cannot write %s\n", qPrintable(f.fileName()));
-    }
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     if (!bench::requireDisplay()) return 2;
     QApplication app(argc, argv);
-    const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    QStringList sizes;
-    for (int i = 3; i < argc; ++i) sizes << QString::fromLocal8Bit(argv[i]);
-    if (sizes.isEmpty()) sizes = {QStringLiteral("tiny"), QStringLiteral("300")};
-    bench::DemoSetup setup(base);
+    const bench::Arguments args = bench::arguments(argc, argv);
+    const QStringList sizes = args.rest.isEmpty() ? QStringList{QStringLiteral("tiny"), QStringLiteral("300")} : args.rest;
+    bench::DemoSetup setup(args.base);
     if (!setup.ok()) return 1;
     // The practice servers are not started: only the start itself is measured.
     plat::setStartHookForTests([](const QString&, const QStringList&, plat::WindowStyle) { return qint64(999999); });
@@ -80,7 +58,7 @@ int main(int argc, char** argv)
         clean();
         forms::resetForTests();
         auto* w = qobject_cast<exam::ExamWindow*>(forms::show(window));
-        bench::settle();
+        bench::settleShown(w);
         QElapsedTimer t;
         t.start();
         w->ctl<QAbstractButton>(QStringLiteral("开始考试"))->click();
@@ -99,16 +77,23 @@ int main(int argc, char** argv)
         return bench::runTool(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + sources + QStringList{copies});
     };
 
+    // `files` x 1 MB in every paper's word material (none: the folder goes).
+    auto fillWordMaterial = [&](int files) {
+        for (const QString& p : papers)
+            bench::fillFolder(tree + QStringLiteral("/题库/") + p + QStringLiteral("/word/素材/大文件"), QStringLiteral("大文件"), files,
+                              qsizetype(1) << 20, 13);
+    };
+
     bool within = true;
     for (const QString& size : sizes) {
         const bool large = size != QStringLiteral("tiny");
-        for (const QString& p : papers) fill(tree + QStringLiteral("/题库/") + p + QStringLiteral("/word/素材/大文件"), large ? 300 : 0, qsizetype(1) << 20);
+        fillWordMaterial(large ? 300 : 0);
         ours();  // a first start, so that the anchor has a paper to copy
-        const bench::Pairs pairs = bench::alternate(rounds, ours, tools);
+        const bench::Pairs pairs = bench::alternate(args.rounds, ours, tools);
         within = pairs.print(large ? QStringLiteral("exam start, 300 x 1 MB") : QStringLiteral("exam start, tiny"), "cp -r", 1.2) &&
                  within;
     }
-    for (const QString& p : papers) fill(tree + QStringLiteral("/题库/") + p + QStringLiteral("/word/素材/大文件"), 0, 0);
+    fillWordMaterial(0);
     clean();
     QDir(copies).removeRecursively();
     forms::resetForTests();

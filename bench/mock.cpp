@@ -28,9 +28,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,32 +39,16 @@ namespace {
 // The mock exam folders a new paper keeps (it deletes only D:\KSDOC).
 const char* const kKeptExamFolders[] = {"KSXLS", "KSPPT", "KSWIN", "KSNET"};
 
-void fill(const QString& folder, int files, qsizetype size)
-{
-    QDir(folder).removeRecursively();
-    if (files == 0) return;
-    QDir().mkpath(folder);
-    QByteArray block(size, Qt::Uninitialized);
-    QRandomGenerator gen(11);
-    for (int i = 0; i < files; ++i) {
-        gen.fillRange(reinterpret_cast<quint32*>(block.data()), size / 4);
-        QFile f(folder + QStringLiteral("/大文件%1.bin").arg(i, 3, 10, QChar('0')));
-        if (!f.open(QIODevice::WriteOnly) || f.write(block) != size) std::printf("cannot write %s\n", qPrintable(f.fileName()));
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (!bench::requireDisplay()) return 2;
     QApplication app(argc, argv);
-    const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    QStringList sizes;
-    for (int i = 3; i < argc; ++i) sizes << QString::fromLocal8Bit(argv[i]);
-    if (sizes.isEmpty()) sizes = {QStringLiteral("tiny"), QStringLiteral("1"), QStringLiteral("4")};
-    bench::DemoSetup setup(base);
+    const bench::Arguments args = bench::arguments(argc, argv);
+    const QStringList sizes =
+        args.rest.isEmpty() ? QStringList{QStringLiteral("tiny"), QStringLiteral("1"), QStringLiteral("4")} : args.rest;
+    bench::DemoSetup setup(args.base);
     if (!setup.ok()) return 1;
     const QString drive = setup.drive();
     const QString tree = setup.program() + QStringLiteral("/素材/bk/模拟测试");
@@ -78,7 +60,7 @@ int main(int argc, char** argv)
     auto generate = [&](const mocktest::LevelSpec& level) {
         forms::resetForTests();  // the last window goes without its close: its paper stays
         auto* w = qobject_cast<mocktest::MockTestWindow*>(forms::show(window));
-        bench::settle();
+        bench::settleShown(w);
         QElapsedTimer t;
         t.start();
         w->ctl<QAbstractButton>(QString::fromUtf8(level.button))->click();
@@ -115,7 +97,7 @@ int main(int argc, char** argv)
     bool within = true;
     for (const QString& size : sizes) {
         const int mb = size == QStringLiteral("tiny") ? 0 : size.toInt();
-        fill(big, mb > 0 ? 300 : 0, qsizetype(mb) << 20);
+        bench::fillFolder(big, QStringLiteral("大文件"), mb > 0 ? 300 : 0, qsizetype(mb) << 20, 11);
         for (const mocktest::LevelSpec& level : mocktest::mockLevels()) {
             generate(level);  // the previous paper, at this level and size
             auto ours = [&] { return generate(level); };
@@ -139,13 +121,13 @@ int main(int argc, char** argv)
                                                                            QStringList{fresh});
                 return rm + cp;
             };
-            const bench::Pairs pairs = bench::alternate(rounds, ours, tools);
+            const bench::Pairs pairs = bench::alternate(args.rounds, ours, tools);
             const QString what = QStringLiteral("%1, %2").arg(QString::fromUtf8(level.level),
                                                               mb ? QStringLiteral("300 x %1 MB").arg(mb) : QStringLiteral("tiny"));
             within = pairs.print(what, "rm -rf + cp -r", 1.2) && within;
         }
     }
-    fill(big, 0, 0);
+    bench::fillFolder(big, {}, 0, 0, 0);
     QDir(anchor).removeRecursively();
     forms::resetForTests();
     bench::printAim("mock paper at most 1.2x rm -rf + cp -r at every level and size", within);

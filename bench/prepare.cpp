@@ -25,8 +25,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cstdio>
@@ -51,29 +49,15 @@ bool prepare(double* elapsed)
     return ok;
 }
 
-void fillMaterial(const QString& folder, int files, qsizetype size)
-{
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    QByteArray block(size, Qt::Uninitialized);
-    QRandomGenerator gen(7);
-    for (int i = 0; i < files; ++i) {
-        gen.fillRange(reinterpret_cast<quint32*>(block.data()), size / 4);
-        QFile f(folder + QStringLiteral("/素材%1.bin").arg(i, 3, 10, QChar('0')));
-        if (!f.open(QIODevice::WriteOnly) || f.write(block) != size) std::printf("cannot write %s\n", qPrintable(f.fileName()));
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (!bench::requireDisplay()) return 2;
     QApplication app(argc, argv);
-    const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    const bool fixedOnly = argc > 3 && qstrcmp(argv[3], "fixed") == 0;
-    bench::DemoSetup setup(base);
+    const bench::Arguments args = bench::arguments(argc, argv);
+    const bool fixedOnly = args.rest.value(0) == QStringLiteral("fixed");
+    bench::DemoSetup setup(args.base);
     if (!setup.ok()) return 1;
     if (!uWriteTextFile(common::kKnowledgeRequest, QStringLiteral("word\r\n分栏\r\ndocx"))) {
         std::fprintf(stderr, "cannot write the request\n");
@@ -85,7 +69,7 @@ int main(int argc, char** argv)
 
     if (fixedOnly) {
         std::vector<double> fixed;
-        for (int i = 0; i < rounds; ++i) {
+        for (int i = 0; i < args.rounds; ++i) {
             bench::settle(false);
             double t = 0;
             if (!prepare(&t)) std::printf("  (the tiny exercise was not prepared)\n");
@@ -102,7 +86,7 @@ int main(int argc, char** argv)
     };
     bool within = true;
     for (const Size& size : {Size{0, 0}, Size{300, qsizetype(1) << 20}, Size{300, qsizetype(4) << 20}}) {
-        if (size.files > 0) fillMaterial(material, size.files, size.bytes);
+        if (size.files > 0) bench::fillFolder(material, QStringLiteral("素材"), size.files, size.bytes, 7);
         const int expected = int(QDir(material).entryList(QDir::Files).size());
         // The preparation, then (timed on its own) the delete of what it made.
         std::vector<double> deletes;
@@ -129,7 +113,7 @@ int main(int argc, char** argv)
         };
         ours();  // once first: the window's own first showing is not the student's every click
         deletes.clear();
-        const bench::Pairs copies = bench::alternate(rounds, ours, tools);
+        const bench::Pairs copies = bench::alternate(args.rounds, ours, tools);
         bench::Pairs removals;
         for (size_t i = 0; i < deletes.size(); ++i) removals.add(deletes[i], removes[i]);
         const QString what = size.files ? QStringLiteral("%1 x %2 MB").arg(size.files).arg(size.bytes >> 20) : QStringLiteral("tiny exercise");

@@ -112,6 +112,16 @@ QStringList copyMissing(const QString& from, const QString& to)
     return failed;
 }
 
+// Moves the bar on; it is drawn when the event loop runs next (during the
+// pause that follows), not at once: a progress bar paints every change of
+// its value on the spot, which holds up the start by a paint per step.
+void stepTo(QProgressBar* bar, int value)
+{
+    bar->setUpdatesEnabled(false);
+    bar->setValue(value);
+    bar->setUpdatesEnabled(true);  // asks for the paint
+}
+
 // Waits while the event loop runs (the window is busy meanwhile).
 void pause(forms::Form* owner, int ms)
 {
@@ -166,7 +176,7 @@ bool ExamWindow::newPaper()
     }
     auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar3"));
     for (int i = 1; i <= bar->maximum(); i += 2) {
-        bar->setValue(i);
+        stepTo(bar, i);
         pause(this, progressPauseMs);
     }
     msgOk(msg::kPaperMade, this);

@@ -1,5 +1,8 @@
 #include "platform/filemanager.h"
 
+#include <QGuiApplication>
+#include <QThread>
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -13,18 +16,35 @@ namespace {
 // A window may go away while it is being read; its errors are not ours.
 int ignoreXError(Display*, XErrorEvent*) { return 0; }
 
+// The program's own connection to the display named by DISPLAY, when its
+// windows are on X and this is their thread; null otherwise. Opening a
+// connection of our own costs more than all the checks of a guard list.
+Display* programDisplay()
+{
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!app || app->thread() != QThread::currentThread()) return nullptr;
+    auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
+    Display* dpy = x11 ? x11->display() : nullptr;
+    if (!dpy || qgetenv("DISPLAY") != DisplayString(dpy)) return nullptr;
+    return dpy;
+}
+
+// A connection for window checks: the program's own when it has one, else
+// one opened here and closed at the end. Only requests with replies are
+// made, so no error of ours is left for the program's connection to meet.
 class XSession {
 public:
-    XSession() : dpy_(XOpenDisplay(nullptr))
+    XSession() : dpy_(programDisplay()), own_(!dpy_)
     {
+        if (own_) dpy_ = XOpenDisplay(nullptr);
         if (dpy_) previous_ = XSetErrorHandler(ignoreXError);
     }
     ~XSession()
     {
         if (!dpy_) return;
-        XSync(dpy_, False);
+        if (own_) XSync(dpy_, False);
         XSetErrorHandler(previous_);
-        XCloseDisplay(dpy_);
+        if (own_) XCloseDisplay(dpy_);
     }
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
@@ -32,6 +52,7 @@ public:
 
 private:
     Display* dpy_;
+    bool own_;
     XErrorHandler previous_ = nullptr;
 };
 
