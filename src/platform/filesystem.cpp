@@ -575,9 +575,10 @@ Status deleteFiles(const QString& folder, const QString& pattern, bool force)
     for (const QByteArray& name : names) {
         // Files only, as a link leads (a link to a folder is no file).
         struct stat st {};
-        if (::fstatat(at, name.constData(), &st, 0) == 0 && S_ISDIR(st.st_mode)) continue;
+        const bool known = ::fstatat(at, name.constData(), &st, 0) == 0;
+        if (known && S_ISDIR(st.st_mode)) continue;
         const QString plat = child(plain(folder), name.constData());
-        if (!force && ::fstatat(at, name.constData(), &st, 0) == 0 && !(st.st_mode & S_IWUSR)) {
+        if (!force && known && !(st.st_mode & S_IWUSR)) {
             out.fail(plat, kReadOnly);
             continue;
         }

@@ -163,6 +163,25 @@ protected:
         tick(w, 1);
         tick(w, 3);
     }
+    // What a hand-in killed while packing Excel task 2 leaves in the project
+    // archive: the edited workbook and the task's folder.
+    void stageInterruptedExcelTaskTwo()
+    {
+        const QString staged = task(QStringLiteral("提交/excel/")) + kKey;
+        writeBytes(staged + QStringLiteral("/制作销售报表.xlsx"), "edited workbook");
+        writeBytes(staged + QStringLiteral("/Mission_Two/图表.txt"), "chart");
+    }
+
+    // The submission holds `kept` and nothing of the task of `document` and
+    // `folder`.
+    static void expectTaskLeftOut(const QStringList& names, const QString& kept, const QString& document,
+                                  const QString& folder)
+    {
+        ASSERT_TRUE(names.contains(kKey + '/' + kept)) << names.join(' ').toStdString();
+        EXPECT_FALSE(names.contains(kKey + '/' + document)) << names.join(' ').toStdString();
+        for (const QString& n : names) EXPECT_FALSE(n.startsWith(kKey + '/' + folder)) << n.toStdString();
+    }
+
     QStringList markLines(const QString& area) const
     {
         return plat::decode936(bytes(task(QStringLiteral("已提交/")) + area + '/' + kKey + QStringLiteral(".txt")))
@@ -300,10 +319,9 @@ TEST_F(TaskHandInTest, ATaskUntickedAfterAFailedAttemptIsNotHandedIn)
     tick(w, 2);
     handInTicked(w, target);
     ASSERT_FALSE(forms::isLoaded(kWindow));
-    const QStringList names = archiveNames(target + QStringLiteral("/word_2_") + kKey + QStringLiteral(".vorqv"));
-    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/编排校园通讯.docx"))) << names.join(' ').toStdString();
-    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/制作招生简章.docx"))) << names.join(' ').toStdString();
-    for (const QString& n : names) EXPECT_FALSE(n.startsWith(kKey + QStringLiteral("/Mission_One"))) << n.toStdString();
+    ASSERT_NO_FATAL_FAILURE(
+        expectTaskLeftOut(archiveNames(target + QStringLiteral("/word_2_") + kKey + QStringLiteral(".vorqv")),
+                          QStringLiteral("编排校园通讯.docx"), QStringLiteral("制作招生简章.docx"), QStringLiteral("Mission_One")));
     EXPECT_EQ(markLines(QStringLiteral("word")).value(0), QStringLiteral("任务一已提交标记"));
     EXPECT_EQ(markLines(QStringLiteral("word")).value(1), QStringLiteral("已提交"));
 }
@@ -314,9 +332,7 @@ TEST_F(TaskHandInTest, ATaskUntickedAfterAFailedAttemptIsNotHandedIn)
 // task 2 goes on from it.
 TEST_F(TaskHandInTest, AnInterruptedTasksOnlyCopyOutlivesAnotherTasksHandIn)
 {
-    const QString staged = task(QStringLiteral("提交/excel/")) + kKey;
-    writeBytes(staged + QStringLiteral("/制作销售报表.xlsx"), "edited workbook");
-    writeBytes(staged + QStringLiteral("/Mission_Two/图表.txt"), "chart");
+    stageInterruptedExcelTaskTwo();
     writeBytes(task(QStringLiteral("初始化/excel/题目文档/制作销售报表.xlsx")), "pristine workbook");
     TaskWindow* w = open(QStringLiteral("excel"));
     start(w, 1);
@@ -335,18 +351,15 @@ TEST_F(TaskHandInTest, AnInterruptedTasksOnlyCopyOutlivesAnotherTasksHandIn)
 // not go along with a hand-in of task 1 alone.
 TEST_F(TaskHandInTest, AnInterruptedTasksCopiesStayOutOfAnotherTasksHandIn)
 {
-    const QString staged = task(QStringLiteral("提交/excel/")) + kKey;
-    writeBytes(staged + QStringLiteral("/制作销售报表.xlsx"), "edited workbook");
-    writeBytes(staged + QStringLiteral("/Mission_Two/图表.txt"), "chart");
+    stageInterruptedExcelTaskTwo();
     TaskWindow* w = open(QStringLiteral("excel"));
     start(w, 1);
     tick(w, 1);
     handInTicked(w, target);
     ASSERT_FALSE(forms::isLoaded(kWindow));
-    const QStringList names = archiveNames(target + QStringLiteral("/excel_1_") + kKey + QStringLiteral(".vorqv"));
-    ASSERT_TRUE(names.contains(kKey + QStringLiteral("/统计学生成绩.xlsx"))) << names.join(' ').toStdString();
-    EXPECT_FALSE(names.contains(kKey + QStringLiteral("/制作销售报表.xlsx"))) << names.join(' ').toStdString();
-    for (const QString& n : names) EXPECT_FALSE(n.startsWith(kKey + QStringLiteral("/Mission_Two"))) << n.toStdString();
+    ASSERT_NO_FATAL_FAILURE(
+        expectTaskLeftOut(archiveNames(target + QStringLiteral("/excel_1_") + kKey + QStringLiteral(".vorqv")),
+                          QStringLiteral("统计学生成绩.xlsx"), QStringLiteral("制作销售报表.xlsx"), QStringLiteral("Mission_Two")));
 }
 
 // A handed-in task reset and handed in again: the packed archive keeps the
@@ -388,9 +401,7 @@ TEST_F(TaskHandInTest, ATaskHandedInAgainAfterAResetTakesOnlyWhatTheStudentHasNo
 // restart the task goes on from them, and the next hand-in packs them.
 TEST_F(TaskHandInTest, AnInterruptedHandInKeepsTheEditedDocumentAndFolder)
 {
-    const QString staged = task(QStringLiteral("提交/excel/")) + kKey;
-    writeBytes(staged + QStringLiteral("/制作销售报表.xlsx"), "edited workbook");
-    writeBytes(staged + QStringLiteral("/Mission_Two/图表.txt"), "chart");
+    stageInterruptedExcelTaskTwo();
     writeBytes(QStringLiteral("../D/Excel_Mission/Mission_Two/图表.txt"), "chart");
     TaskWindow* w = open(QStringLiteral("excel"));
     {
