@@ -77,6 +77,10 @@ int main(int argc, char** argv)
 {
     std::jthread fontConfiguration = plat::readFontConfigurationAhead();
     QApplication app(argc, argv);
+    // The toolkit's list of fonts is filled on a helper thread while the main
+    // window's controls are made; its first text measure waits for it if need be.
+    fontConfiguration.join();
+    const std::jthread fontDatabase = plat::fillFontDatabaseAhead();
     QApplication::setApplicationName(QStringLiteral("Corvanth"));
     // No display name: Qt would append it to every window's caption, and the
     // windows show their own captions exactly.
@@ -118,7 +122,6 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    fontConfiguration.join();  // the main window measures its texts as it is built
     windows::registerAll();
     QWidget* const main = forms::show(common::kMainWindowName);
     if (forms::programEnded()) return 0;

@@ -1,5 +1,7 @@
 #include "platform/fontconfiguration.h"
 
+#include <QFontDatabase>
+#include <QStringList>
 #include <fontconfig/fontconfig.h>
 
 namespace plat {
@@ -9,6 +11,14 @@ namespace plat {
 std::jthread readFontConfigurationAhead()
 {
     return std::jthread([] { (void)FcInit(); });
+}
+
+// The font database may be used from any thread; it is locked while it is
+// filled, so a window thread that needs it meanwhile waits for the list
+// instead of building it a second time.
+std::jthread fillFontDatabaseAhead()
+{
+    return std::jthread([] { (void)QFontDatabase::families(); });
 }
 
 }  // namespace plat
