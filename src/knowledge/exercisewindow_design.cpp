@@ -14,7 +14,7 @@ const forms::WindowSpec kExerciseWindowSpec{ExerciseWindow::kName, "知识点与
 namespace {
 constexpr F::Font kYahei{"微软雅黑"};
 
-const Control kDesign[] = {
+const Control kExerciseDesign[] = {
     {.name = "题目内容", .kind = Kind::TextArea, .left = 120, .top = 720, .width = 8565, .height = 1815, .caption = "题目内容", .back = 0xFFFFFFC0},
     {.name = "注", .kind = Kind::Label, .left = 0, .top = 360, .width = 630, .height = 300, .caption = "【注】", .flags = F::AutoSize},
     {.name = "打开题目", .kind = Kind::Button, .left = 5280, .top = 2640, .width = 975, .height = 495, .caption = "打开题目", .font = kYahei},
@@ -28,6 +28,6 @@ const Control kDesign[] = {
 };
 }  // namespace
 
-forms::Design exerciseWindowDesign() { return kDesign; }
+forms::Design exerciseWindowDesign() { return kExerciseDesign; }
 
 }  // namespace knowledge

@@ -4,7 +4,7 @@
 #include "knowledge/mindmap_design.h"
 
 namespace knowledge {
-namespace {
+namespace excel {
 using namespace design;
 
 constexpr int kPointW = 1800;
@@ -95,19 +95,19 @@ constexpr const char* kPoints[] = {"模板新建", "工作表设置", "行列设
                                    "模拟运算表", "函数RANK", "自动筛选", "高级筛选", "函数fv", "排序",
                                    "分类汇总", "函数vlookup", "数据透视表", "图表"};
 
-}  // namespace
+}  // namespace excel
 
 const MenuSpec kExcelMenu{
-    .window = window("excel知识点窗格", "知识点_Excel思维导图", 10110),
+    .window = design::window("excel知识点窗格", "知识点_Excel思维导图", 10110),
     .kind = "excel",
     .extension = "xlsx",
     .titleLabel = "excel知识点实训标题",
     .titleLine1 = "Excel2010知识点",
     .modeTitle = "知识点_Excel思维导图",
-    .design = kDesign,
-    .firstLevel = kFirstLevel,
-    .branches = kBranches,
-    .points = kPoints,
+    .design = excel::kDesign,
+    .firstLevel = excel::kFirstLevel,
+    .branches = excel::kBranches,
+    .points = excel::kPoints,
     .pointWithLaunchMode = "模板新建",
 };
 

@@ -4,7 +4,7 @@
 #include "knowledge/mindmap_design.h"
 
 namespace knowledge {
-namespace {
+namespace network {
 using namespace design;
 
 constexpr int kPointW = 1800;
@@ -65,20 +65,20 @@ constexpr const char* kPoints[] = {"上传", "下载", "保存页面", "保存�
 // The practice web and FTP servers, by the mock-test kill tools of level 入门.
 common::ToolSet serversToStop() { return common::mockTestTools(QStringLiteral("入门")); }
 
-}  // namespace
+}  // namespace network
 
 const MenuSpec kNetworkMenu{
-    .window = window("network知识点窗格", "知识点_network思维导图", 10110),
+    .window = design::window("network知识点窗格", "知识点_network思维导图", 10110),
     .kind = "network",
     .extension = "net",
     .titleLabel = "网络知识点实训标题",
     .titleLine1 = "网络基本操作知识点",
     .modeTitle = "知识点_network思维导图",
-    .design = kDesign,
-    .firstLevel = kFirstLevel,
-    .branches = kBranches,
-    .points = kPoints,
-    .serversToStop = serversToStop,
+    .design = network::kDesign,
+    .firstLevel = network::kFirstLevel,
+    .branches = network::kBranches,
+    .points = network::kPoints,
+    .serversToStop = network::serversToStop,
 };
 
 }  // namespace knowledge

@@ -4,7 +4,7 @@
 #include "knowledge/mindmap_design.h"
 
 namespace knowledge {
-namespace {
+namespace ppt {
 using namespace design;
 
 constexpr int kPointW = 1800;
@@ -61,19 +61,19 @@ const Branch kBranches[] = {
 constexpr const char* kPoints[] = {"模板新建", "幻灯片设置", "版式与页面", "母版", "幻灯片放映",
                                    "幻灯片基本格式", "多媒体", "超链接", "动画效果"};
 
-}  // namespace
+}  // namespace ppt
 
 const MenuSpec kPptMenu{
-    .window = window("ppt知识点窗格", "知识点_PPT思维导图", 10110),
+    .window = design::window("ppt知识点窗格", "知识点_PPT思维导图", 10110),
     .kind = "ppt",
     .extension = "pptx",
     .titleLabel = "ppt知识点实训标题",
     .titleLine1 = "PowerPoint2010知识点",
     .modeTitle = "知识点_PPT思维导图",
-    .design = kDesign,
-    .firstLevel = kFirstLevel,
-    .branches = kBranches,
-    .points = kPoints,
+    .design = ppt::kDesign,
+    .firstLevel = ppt::kFirstLevel,
+    .branches = ppt::kBranches,
+    .points = ppt::kPoints,
 };
 
 }  // namespace knowledge

@@ -4,7 +4,7 @@
 #include "knowledge/mindmap_design.h"
 
 namespace knowledge {
-namespace {
+namespace windows {
 using namespace design;
 
 const Control kDesign[] = {
@@ -23,19 +23,19 @@ const Control kDesign[] = {
 
 constexpr const char* kPoints[] = {"新建文件", "移动与查找", "压缩"};
 
-}  // namespace
+}  // namespace windows
 
 const MenuSpec kWindowsMenu{
-    .window = window("windows知识点窗格", "知识点_Windows思维导图", 10275),
+    .window = design::window("windows知识点窗格", "知识点_Windows思维导图", 10275),
     .kind = "windows",
     .extension = "win",
     .titleLabel = "windows知识点实训标题",
     .titleLine1 = "Windows7知识点",
     .modeTitle = "知识点_Windows思维导图",
-    .design = kDesign,
+    .design = windows::kDesign,
     .firstLevel = {},
     .branches = {},
-    .points = kPoints,
+    .points = windows::kPoints,
 };
 
 }  // namespace knowledge

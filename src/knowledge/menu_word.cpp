@@ -3,7 +3,7 @@
 #include "knowledge/mindmap_design.h"
 
 namespace knowledge {
-namespace {
+namespace word {
 using namespace design;
 
 constexpr int kPointW = 1589;
@@ -107,19 +107,19 @@ constexpr const char* kPoints[] = {"模板新建", "页面设置", "分栏", "�
                                    "邮件合并", "样式", "样式复制", "图片", "文本框", "艺术字", "SmartArt", "公式",
                                    "表格", "首字下沉", "高级公式", "文本转换表格"};
 
-}  // namespace
+}  // namespace word
 
 const MenuSpec kWordMenu{
-    .window = window("word知识点窗格", "知识点_Word思维导图", 10110),
+    .window = design::window("word知识点窗格", "知识点_Word思维导图", 10110),
     .kind = "word",
     .extension = "docx",
     .titleLabel = "word知识点实训标题",
     .titleLine1 = "Word2010知识点",
     .modeTitle = "知识点_Word思维导图",
-    .design = kDesign,
-    .firstLevel = kFirstLevel,
-    .branches = kBranches,
-    .points = kPoints,
+    .design = word::kDesign,
+    .firstLevel = word::kFirstLevel,
+    .branches = word::kBranches,
+    .points = word::kPoints,
 };
 
 }  // namespace knowledge

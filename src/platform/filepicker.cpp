@@ -16,12 +16,12 @@ public:
     }
 };
 
-StandIn<FilePicker, DesktopFilePicker> standIn;
+StandIn<FilePicker, DesktopFilePicker> filePickerStandIn;
 
 }  // namespace
 
-FilePicker& filePicker() { return standIn.get(); }
+FilePicker& filePicker() { return filePickerStandIn.get(); }
 
-void setFilePicker(FilePicker* picker) { standIn.install(picker); }
+void setFilePicker(FilePicker* picker) { filePickerStandIn.install(picker); }
 
 }  // namespace plat

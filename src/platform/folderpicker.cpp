@@ -15,13 +15,13 @@ public:
     }
 };
 
-StandIn<FolderPicker, DesktopPicker> standIn;
+StandIn<FolderPicker, DesktopPicker> folderPickerStandIn;
 
 }  // namespace
 
-FolderPicker& folderPicker() { return standIn.get(); }
+FolderPicker& folderPicker() { return folderPickerStandIn.get(); }
 
-void setFolderPicker(FolderPicker* picker) { standIn.install(picker); }
+void setFolderPicker(FolderPicker* picker) { folderPickerStandIn.install(picker); }
 
 }  // namespace plat
 

@@ -48,13 +48,13 @@ public:
     }
 };
 
-StandIn<MessageBoxes, RealMessageBoxes> standIn;
+StandIn<MessageBoxes, RealMessageBoxes> messageBoxStandIn;
 
 }  // namespace
 
-MessageBoxes& messageBoxes() { return standIn.get(); }
+MessageBoxes& messageBoxes() { return messageBoxStandIn.get(); }
 
-void setMessageBoxes(MessageBoxes* boxes) { standIn.install(boxes); }
+void setMessageBoxes(MessageBoxes* boxes) { messageBoxStandIn.install(boxes); }
 
 }  // namespace plat
 

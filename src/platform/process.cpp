@@ -13,20 +13,20 @@
 
 namespace plat {
 namespace {
-StartHook& hook()
+StartHook& startHook()
 {
     static StartHook h;
     return h;
 }
 }  // namespace
 
-void setStartHookForTests(StartHook h) { hook() = std::move(h); }
+void setStartHookForTests(StartHook h) { startHook() = std::move(h); }
 
 qint64 startProgram(const QString& program, const QStringList& args, WindowStyle style)
 {
     const QString host = toHost(program);
-    if (hook()) {
-        const qint64 pid = hook()(host, args, style);
+    if (startHook()) {
+        const qint64 pid = startHook()(host, args, style);
         if (pid >= 0) return pid;
     }
     const QFileInfo fi(host);

@@ -17,7 +17,7 @@ namespace {
 constexpr F::Font kYahei{"微软雅黑", 9};
 constexpr F::Font kYaheiText{"微软雅黑", 10.5};
 
-const Control kDesign[] = {
+const Control kAdvancedExerciseDesign[] = {
     {.name = "注", .kind = Kind::Label, .left = 0, .top = 360, .width = 3495, .height = 255, .caption = "【注意：考生文件夹路径为D:\\考生文件夹】", .flags = F::AutoSize, .font = kYahei},
     {.name = "题目内容", .kind = Kind::TextArea, .left = 120, .top = 600, .width = 8445, .height = 2055, .caption = "题目内容", .font = kYaheiText, .back = 0xFFFFFFC0},
     {.name = "参考效果", .kind = Kind::Button, .left = 3747, .top = 2760, .width = 1100, .height = 495, .caption = "展开样图", .flags = F::Hidden, .font = kYahei},
@@ -32,6 +32,6 @@ const Control kDesign[] = {
 };
 }  // namespace
 
-forms::Design advancedExerciseDesign() { return kDesign; }
+forms::Design advancedExerciseDesign() { return kAdvancedExerciseDesign; }
 
 }  // namespace practice

@@ -20,7 +20,7 @@ constexpr F::Font kArrow{"微软雅黑", 12, true};
 
 // Picture1 lies below the lower edge of the folded window; unfolding the
 // reference pictures grows the window down to it.
-const Control kDesign[] = {
+const Control kRandomPracticeDesign[] = {
     {.name = "Picture1", .kind = Kind::Picture, .left = 2085, .top = 3480, .width = 4440, .height = 1755},
     {.name = "开始", .kind = Kind::Button, .left = 3120, .top = 1320, .width = 1815, .height = 495, .caption = "开始练习", .font = kStart},
     {.name = "注", .kind = Kind::Label, .left = 120, .top = 360, .width = 3990, .height = 300,
@@ -38,6 +38,6 @@ const Control kDesign[] = {
 };
 }  // namespace
 
-forms::Design randomPracticeDesign() { return kDesign; }
+forms::Design randomPracticeDesign() { return kRandomPracticeDesign; }
 
 }  // namespace practice

@@ -20,10 +20,10 @@ namespace F = forms;
 
 namespace {
 
-const forms::WindowSpec kSpec{LoginWindow::kName, "认证登陆", 6780, 5820,
+const forms::WindowSpec kLoginSpec{LoginWindow::kName, "认证登陆", 6780, 5820,
                               F::FixedSingle | F::NoMinMax | F::CenterOwner, 0xFFE0E0E0};
 
-const Control kDesign[] = {
+const Control kLoginDesign[] = {
     {.name = "Label3", .kind = Kind::Label, .left = 923, .top = 1200, .width = 4695, .height = 465, .caption = "《Corvanth》实训平台", .flags = F::Centered | F::AutoSize, .font = {"微软雅黑", 18}},
     {.name = "Frame2", .kind = Kind::Frame, .left = 1343, .top = 2160, .width = 3855, .height = 2175, .flags = F::GreyBack | F::NoBorder},
     {.name = "Frame1", .kind = Kind::Frame, .parent = "Frame2", .left = 0, .top = -120, .width = 3855, .height = 1335, .flags = F::GreyBack | F::NoBorder},
@@ -40,7 +40,7 @@ bool blank(const QString& s) { return s.trimmed().isEmpty(); }
 
 }  // namespace
 
-LoginWindow::LoginWindow() : forms::Form(kSpec, kDesign)
+LoginWindow::LoginWindow() : forms::Form(kLoginSpec, kLoginDesign)
 {
     auto* number = ctl<QLineEdit>(QStringLiteral("学号"));
     auto* name = ctl<QLineEdit>(QStringLiteral("姓名"));

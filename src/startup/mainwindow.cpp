@@ -26,7 +26,7 @@ struct AreaOpener {
 };
 
 namespace {
-const forms::WindowSpec kSpec{MainWindow::kName, "Corvanth实训平台"};
+const forms::WindowSpec kMainSpec{MainWindow::kName, "Corvanth实训平台"};
 
 const AreaOpener kAreaOpeners[] = {
     {"Command6", "知识点简介区", "知识点区", "知识点"},
@@ -39,7 +39,7 @@ const AreaOpener kAreaOpeners[] = {
 };
 }  // namespace
 
-MainWindow::MainWindow() : forms::Form(kSpec, kMainWindowDesignSpan)
+MainWindow::MainWindow() : forms::Form(kMainSpec, kMainWindowDesignSpan)
 {
     for (const AreaOpener& a : kAreaOpeners) onClick(QString::fromUtf8(a.button), [this, &a] { openArea(a); });
     connectOpeners();

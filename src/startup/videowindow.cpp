@@ -16,12 +16,12 @@
 namespace startup {
 namespace {
 
-const forms::WindowSpec kSpec{VideoWindow::kName, "Form1", 0, 0, forms::FixedSingle | forms::CenterScreen};
+const forms::WindowSpec kVideoSpec{VideoWindow::kName, "Form1", 0, 0, forms::FixedSingle | forms::CenterScreen};
 
 constexpr int kWidthTw = 19200;
 constexpr int kHeightTw = 10800;
 
-const forms::Control kDesign[] = {
+const forms::Control kVideoDesign[] = {
     {.name = "浏览器", .kind = forms::Kind::Label, .left = 0, .top = 120, .width = 19160, .height = 10860,
      .flags = forms::Centered | forms::WordWrap | forms::WhiteBack, .font = {"微软雅黑", 12}},
 };
@@ -39,7 +39,7 @@ QSize videoWindowSizeTw(const QRect& availablePx)
     return {std::min(kWidthTw, forms::toTw(availablePx.width())), std::min(kHeightTw, forms::toTw(availablePx.height()))};
 }
 
-VideoWindow::VideoWindow() : forms::Form(kSpec, kDesign) {}
+VideoWindow::VideoWindow() : forms::Form(kVideoSpec, kVideoDesign) {}
 
 void VideoWindow::onLoad()
 {

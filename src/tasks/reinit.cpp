@@ -20,19 +20,15 @@ namespace tasks {
 
 namespace fs = plat::fs;
 
-namespace {
-QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
-}  // namespace
-
 void TaskWindow::reinitialiseTask()
 {
     const QString t = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
     const QString a = state.area, e = state.extension, w = state.workFolder, m = state.taskStep;
     const QString stepFolder = QStringLiteral("D:\\") + w + '\\' + m;
     const QString document = workingDocument(t);
-    const QString documentProbe = tree(QStringLiteral("\\") + a + QStringLiteral("\\题目文档\\") + t + QStringLiteral("_改.") + e);
-    const QString pristineDocument = tree(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e);
-    const QString pristineMaterial = tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
+    const QString documentProbe = taskTreePath(QStringLiteral("\\") + a + QStringLiteral("\\题目文档\\") + t + QStringLiteral("_改.") + e);
+    const QString pristineDocument = taskTreePath(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e);
+    const QString pristineMaterial = taskTreePath(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
 
     common::GuardList guards;
     guards << common::GuardEntry::probe(stepFolder, stepFolder + QStringLiteral("改"), true,
@@ -46,7 +42,7 @@ void TaskWindow::reinitialiseTask()
     // no pristine material folder: its working folder is rebuilt empty.
     const bool hasMaterial = state.tasksWithMaterial.contains(t);
     const bool network = a == QStringLiteral("network");
-    const QString serverBank = tree(QStringLiteral("\\题库\\network\\server"));
+    const QString serverBank = taskTreePath(QStringLiteral("\\题库\\network\\server"));
     QStringList missing;
     if (!fs::fileExists(pristineDocument)) missing << pristineDocument;
     if (hasMaterial && !fs::folderExists(pristineMaterial)) missing << pristineMaterial;

@@ -17,6 +17,8 @@
 
 namespace tasks {
 
+QString taskTreePath(const QString& rel) { return plat::appPath(kTaskTree + rel); }
+
 namespace fs = plat::fs;
 
 const QList<Area>& areas()

@@ -17,6 +17,9 @@ namespace tasks {
 
 inline const QString kTaskTree = QStringLiteral("\\素材\\bk\\任务项目");
 inline const QString kTaskTreeProbe = QStringLiteral("\\素材\\bk\\任务项目0");
+// A path under the task tree beside the program.
+QString taskTreePath(const QString& rel);
+
 inline const QString kFreePractice = QStringLiteral("自由练习");
 
 // The five areas of the task projects.

@@ -26,10 +26,6 @@ namespace tasks {
 
 namespace fs = plat::fs;
 
-namespace {
-QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
-}  // namespace
-
 void TaskWindow::showTaskText(const QString& path)
 {
     if (!common::showQuestionText(ctl<QPlainTextEdit>(QStringLiteral("任务内容")), path))
@@ -42,7 +38,7 @@ void TaskWindow::startTask()
     const QString t = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
     const QString a = state.area, e = state.extension, m = state.taskStep, w = state.workFolder;
     if (n == 0 || t.isEmpty()) return;
-    const QString bank = tree(QStringLiteral("\\题库\\") + a);
+    const QString bank = taskTreePath(QStringLiteral("\\题库\\") + a);
     const QString text = bank + QStringLiteral("\\题目内容\\") + t + QStringLiteral(".txt");
     const QString document = bank + QStringLiteral("\\题目文档\\") + t + '.' + e;
 
@@ -79,7 +75,7 @@ void TaskWindow::startTask()
     }
 
     const QString stepFolder = QStringLiteral("D:\\") + w + '\\' + m;
-    const QString shownText = tree(QStringLiteral("\\") + a + QStringLiteral("\\题目内容\\") + t + QStringLiteral(".txt"));
+    const QString shownText = taskTreePath(QStringLiteral("\\") + a + QStringLiteral("\\题目内容\\") + t + QStringLiteral(".txt"));
     const bool first = !state.prepared[n - 1];
     // Copies that fail are named to the student at the end.
     QStringList failed;
@@ -117,7 +113,7 @@ void TaskWindow::startTask()
                                                {QStringLiteral("strLocalIP"), ip}}))
             failed << plat::displayPath(personal);
         note(fs::copyFile(personal, shownText));
-        note(fs::copyFile(document, tree(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e)));
+        note(fs::copyFile(document, taskTreePath(QStringLiteral("\\") + a + QStringLiteral("\\bk\\") + t + '.' + e)));
         note(fs::copyFile(keepDocument ? stagedDocument : document, workingDocument(t)));
     }
 
@@ -131,7 +127,7 @@ void TaskWindow::startTask()
         if (state.tasksWithMaterial.contains(t)) {
             const QString material = bank + QStringLiteral("\\素材\\") + t;
             if (!keepFolder && !restoreFolder) note(fs::copyFolder(material, stepFolder));
-            const QString pristine = tree(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
+            const QString pristine = taskTreePath(QStringLiteral("\\") + a + QStringLiteral("\\素材\\") + w + '\\' + m);
             note(fs::makePath(pristine));
             note(fs::copyFolder(material, pristine));
         }
@@ -140,7 +136,7 @@ void TaskWindow::startTask()
 
     if (a == QStringLiteral("network")) {
         ctl("重选任务")->setEnabled(false);
-        note(fs::copyFolder(tree(QStringLiteral("\\题库\\network\\server")), projectArchive(a, state.studentKey)));
+        note(fs::copyFolder(taskTreePath(QStringLiteral("\\题库\\network\\server")), projectArchive(a, state.studentKey)));
         // A server that cannot be set up tells the student itself.
         if (!uIsProcessRunning(kMissionFtpProcess)) uSetupMissionFtpServer(a, state.studentKey, this);
         if (!uIsProcessRunning(kMissionWebProcess)) uSetupMissionWebServer(first ? ip : state.ipAddress, this);
@@ -159,7 +155,7 @@ void TaskWindow::loadSamplePictures(const QString& task)
     if (!state.tasksWithPictures.contains(task)) return;
     ctl("样式")->show();
     const int count =
-        style_.setFolder(tree(QStringLiteral("\\题库\\") + state.area + QStringLiteral("\\样图\\") + task));
+        style_.setFolder(taskTreePath(QStringLiteral("\\题库\\") + state.area + QStringLiteral("\\样图\\") + task));
     if (count == 0) return;
     style_.uShowPicture(0);
     for (const char* b : {"样式上一张", "样式下一张"}) {

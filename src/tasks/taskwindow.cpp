@@ -63,7 +63,6 @@ constexpr const char* kDeleteOrder[] = {"Word_Mission", "Excel_Mission", "Ppt_Mi
 
 const QString kWindowsTitle = QStringLiteral("任务项目_Windows");
 
-QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
 
 // The eight Windows question texts: box, file name.
 constexpr std::pair<const char*, const char*> kWindowsTexts[] = {
@@ -173,7 +172,7 @@ bool TaskWindow::isOffice() const { return findOfficeArea(state.area) != nullptr
 
 QString TaskWindow::workingDocument(const QString& task) const
 {
-    return tree(QStringLiteral("\\") + state.area + QStringLiteral("\\题目文档\\") + task + '.' + state.extension);
+    return taskTreePath(QStringLiteral("\\") + state.area + QStringLiteral("\\题目文档\\") + task + '.' + state.extension);
 }
 
 void TaskWindow::onLoad()
@@ -193,7 +192,7 @@ void TaskWindow::onLoad()
     if (!recoverProbeLeftover(plat::appPath(kTaskTree), plat::appPath(kTaskTreeProbe), this)) return;
 
     QString a;
-    if (!fs::listSubFolders(tree(QStringLiteral("\\提交"))).isEmpty()) {
+    if (!fs::listSubFolders(taskTreePath(QStringLiteral("\\提交"))).isEmpty()) {
         a = uReadLastLine(common::kTaskAreaFile);
         if (uReadLastLine(common::kTaskModeFile) == kFreePractice) loadMarks(a);
     }
@@ -258,7 +257,7 @@ void TaskWindow::layoutWindows()
     state.area = QStringLiteral("windows");
     QStringList unreadable;
     for (const auto& [box, file] : kWindowsTexts) {
-        const QString path = tree(QStringLiteral("\\题库\\windows\\题目内容\\") + QString::fromUtf8(file) + QStringLiteral(".txt"));
+        const QString path = taskTreePath(QStringLiteral("\\题库\\windows\\题目内容\\") + QString::fromUtf8(file) + QStringLiteral(".txt"));
         if (!common::showQuestionText(textArea(box), path)) unreadable << path;
     }
     if (!unreadable.isEmpty()) msgOk(common::questionTextUnreadableMessage(unreadable.join('\n')), this);
@@ -287,7 +286,7 @@ void TaskWindow::layoutOffice(const QString& a)
     state.workFolder = QString::fromUtf8(o->workFolder);
     if (a == QStringLiteral("network")) ctl("开始")->hide();
 
-    const QString list = tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\任务列表.txt"));
+    const QString list = taskTreePath(QStringLiteral("\\题库\\") + a + QStringLiteral("\\任务列表.txt"));
     const auto lines = plat::readLines936(list);
     state.taskNames = lines.value_or(QStringList());
     if (!lines)
@@ -297,15 +296,15 @@ void TaskWindow::layoutOffice(const QString& a)
     for (int n = 1; n <= 6; ++n)
         if (state.taskName(n).isEmpty()) ctl(QString::fromUtf8(kTaskMembers[n - 1].check))->hide();
 
-    state.tasksWithPictures = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\样图")));
-    state.tasksWithMaterial = fs::listSubFolders(tree(QStringLiteral("\\题库\\") + a + QStringLiteral("\\素材")));
+    state.tasksWithPictures = fs::listSubFolders(taskTreePath(QStringLiteral("\\题库\\") + a + QStringLiteral("\\样图")));
+    state.tasksWithMaterial = fs::listSubFolders(taskTreePath(QStringLiteral("\\题库\\") + a + QStringLiteral("\\素材")));
 }
 
 void TaskWindow::refreshWorkingCopy()
 {
-    const QString working = tree(QStringLiteral("\\") + state.area);
+    const QString working = taskTreePath(QStringLiteral("\\") + state.area);
     fs::ignoreFailure(fs::deleteFolder(working), "a held file stays and is overwritten by the copy");
-    fs::ignoreFailure(fs::copyFolder(tree(QStringLiteral("\\初始化\\") + state.area), working),
+    fs::ignoreFailure(fs::copyFolder(taskTreePath(QStringLiteral("\\初始化\\") + state.area), working),
                       "the task start copies what each task needs");
 }
 
@@ -346,7 +345,7 @@ void TaskWindow::fillKnowledgePoints()
 {
     ctl("涉及知识点区")->show();
     const QString task = ctl<QLineEdit>(QStringLiteral("任务标题"))->text();
-    const QString list = tree(QStringLiteral("\\题库\\") + state.area + QStringLiteral("\\涉及知识点\\") + task +
+    const QString list = taskTreePath(QStringLiteral("\\题库\\") + state.area + QStringLiteral("\\涉及知识点\\") + task +
                               QStringLiteral(".txt"));
     state.knowledgePoints = plat::readLines936(list).value_or(QStringList());
     for (int k = 1; k <= 6; ++k) {

@@ -25,7 +25,6 @@ namespace tasks {
 namespace fs = plat::fs;
 
 namespace {
-QString tree(const QString& rel) { return plat::appPath(kTaskTree + rel); }
 const QString kSheetFolder = QStringLiteral("D:\\SXWIN");
 // The page-2 set-up skips a failing step and goes on; what the student needs
 // is shown (or missing) in the question text and the folder.
@@ -62,29 +61,29 @@ void TaskWindow::showSheetPage2()
     if (!common::uCheckFoldersFree(guards, this)) return;
 
     const QString k = state.area, q = state.questionNumber;
-    const QString pristine = tree(QStringLiteral("\\初始化\\windows"));
+    const QString pristine = taskTreePath(QStringLiteral("\\初始化\\windows"));
     // The working copy is replaced only when its pristine copy is there.
     if (fs::folderExists(pristine)) {
-        skip(fs::deleteFolder(tree(QStringLiteral("\\windows"))));
-        skip(fs::copyFolder(pristine, tree(QStringLiteral("\\windows"))));
+        skip(fs::deleteFolder(taskTreePath(QStringLiteral("\\windows"))));
+        skip(fs::copyFolder(pristine, taskTreePath(QStringLiteral("\\windows"))));
     }
-    state.sheetMaterialFolders = fs::listSubFolders(tree(QStringLiteral("\\题库\\windows\\素材")));
-    const QString bank = tree(QStringLiteral("\\题库\\") + k);
+    state.sheetMaterialFolders = fs::listSubFolders(taskTreePath(QStringLiteral("\\题库\\windows\\素材")));
+    const QString bank = taskTreePath(QStringLiteral("\\题库\\") + k);
     const QString personal = bank + QStringLiteral("\\题目内容_改\\1.txt");
     skip(fs::makePath(bank + QStringLiteral("\\题目内容_改")));
     // Page-2 set-up goes on; the text box below stays empty without the text.
     plat::ignoreFailure(common::uPersonaliseQuestionText(bank + QStringLiteral("\\题目内容\\1.txt"), personal,
                                                          {{QStringLiteral("C:\\kaoshi\\windows"), plat::displayPath(kSheetFolder)}}),
                         "page-2 set-up goes on");
-    const QString shown = tree(QStringLiteral("\\windows\\题目内容\\windows01.txt"));
+    const QString shown = taskTreePath(QStringLiteral("\\windows\\题目内容\\windows01.txt"));
     skip(fs::copyFile(personal, shown));
-    skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\bk\\windows01.win"))));
-    skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), tree(QStringLiteral("\\windows\\题目文档\\windows_题目_01.win"))));
+    skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), taskTreePath(QStringLiteral("\\windows\\bk\\windows01.win"))));
+    skip(fs::copyFile(bank + QStringLiteral("\\题目文档\\1.win"), taskTreePath(QStringLiteral("\\windows\\题目文档\\windows_题目_01.win"))));
     skip(fs::makePath(kSheetFolder));
     if (state.sheetMaterialFolders.contains(q)) {
-        const QString material = tree(QStringLiteral("\\题库\\windows\\素材\\") + q);
+        const QString material = taskTreePath(QStringLiteral("\\题库\\windows\\素材\\") + q);
         skip(fs::copyFolder(material, kSheetFolder));
-        skip(fs::copyFolder(material, tree(QStringLiteral("\\windows\\素材\\实训素材\\01"))));
+        skip(fs::copyFolder(material, taskTreePath(QStringLiteral("\\windows\\素材\\实训素材\\01"))));
     }
     if (!common::showQuestionText(ctl<QPlainTextEdit>(QStringLiteral("操作题题目内容")), shown))
         msgOk(common::questionTextUnreadableMessage(shown), this);
@@ -112,7 +111,7 @@ void TaskWindow::restoreSheetQuestion()
            << common::GuardEntry::explorer(QStringLiteral("SXWIN"), common::explorerOpenMessage(QStringLiteral("SXWIN")));
     if (!common::uCheckFoldersFree(guards, this)) return;
     // The source is checked before the student's folder is deleted.
-    const QString source = tree(QStringLiteral("\\windows\\素材\\实训素材\\") + q);
+    const QString source = taskTreePath(QStringLiteral("\\windows\\素材\\实训素材\\") + q);
     if (!fs::folderExists(source)) {
         msgOk(msg::sheetMaterialMissing(plat::displayPath(source), plat::displayPath(kSheetFolder)), this);
         return;

@@ -97,7 +97,7 @@ const forms::Control kLabels[] = {
     {.name = "C", .kind = forms::Kind::Label, .left = 360, .top = 7920, .width = 14895, .height = 450},
     {.name = "D", .kind = forms::Kind::Label, .left = 360, .top = 8400, .width = 14895, .height = 450},
 };
-const forms::WindowSpec kSpec{"choice", "choice", 15435, 11520};
+const forms::WindowSpec kChoiceSpec{"choice", "choice", 15435, 11520};
 
 class ChoiceDisplay : public ChoiceQuestionTest {
 protected:
@@ -105,7 +105,7 @@ protected:
     {
         ChoiceQuestionTest::SetUp();
         hooks_.screenDpi(96);
-        form = std::make_unique<forms::Form>(kSpec, kLabels);
+        form = std::make_unique<forms::Form>(kChoiceSpec, kLabels);
         labels = {form->ctl(QStringLiteral("题")),
                   {form->ctl(QStringLiteral("A")), form->ctl(QStringLiteral("B")), form->ctl(QStringLiteral("C")),
                    form->ctl(QStringLiteral("D"))}};

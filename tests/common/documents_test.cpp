@@ -11,13 +11,13 @@
 
 namespace {
 
-const forms::Control kDesign[] = {
+const forms::Control kDocumentsDesign[] = {
     {.name = "Go", .kind = forms::Kind::Button, .left = 120, .top = 120, .width = 1200, .height = 450, .caption = "Go"},
 };
 
 class TopmostForm : public forms::Form {
 public:
-    TopmostForm() : forms::Form(forms::WindowSpec{"置顶窗", "置顶窗", 4800, 3600}, kDesign) { setTopmost(true); }
+    TopmostForm() : forms::Form(forms::WindowSpec{"置顶窗", "置顶窗", 4800, 3600}, kDocumentsDesign) { setTopmost(true); }
 };
 
 struct OpenCase {

@@ -259,9 +259,10 @@ TEST_F(HandInTest, OddNamesArePackedOrNamedAndLockFilesStayOut)
         ASSERT_TRUE(entries);
         QStringList names;
         for (const auto& e : *entries) names << e.name;
-        if (!QByteArray(c.packed).isEmpty())
+        if (!QByteArray(c.packed).isEmpty()) {
             EXPECT_TRUE(names.contains(QStringLiteral("2026001张三/Mission_One/") + QString::fromUtf8(c.packed)))
                 << names.join(' ').toStdString();
+        }
         EXPECT_TRUE(names.filter(QStringLiteral(".~lock.")).isEmpty()) << names.join(' ').toStdString();
         // The hand-in removed the folder: lay the work out again.
         put(QStringLiteral("Mission_One/空.txt"), QByteArray());

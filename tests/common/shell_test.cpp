@@ -12,14 +12,14 @@
 
 namespace {
 
-const forms::WindowSpec kSpec{"等待测试窗格", "等待", 3000, 2000};
-const forms::Control kDesign[] = {{.name = "按钮", .kind = forms::Kind::Button, .width = 900, .height = 400, .caption = "按钮"}};
+const forms::WindowSpec kWaitSpec{"等待测试窗格", "等待", 3000, 2000};
+const forms::Control kWaitDesign[] = {{.name = "按钮", .kind = forms::Kind::Button, .width = 900, .height = 400, .caption = "按钮"}};
 
 class ShellWaitTest : public testing_support::PlatformTest {};
 
 TEST_F(ShellWaitTest, EventsRunWhileWaitingAndTheWindowIsBusy)
 {
-    forms::Form form(kSpec, kDesign);
+    forms::Form form(kWaitSpec, kWaitDesign);
     int clicks = 0;
     form.onClick(QStringLiteral("按钮"), [&] { ++clicks; });
     bool busyMeanwhile = false;

@@ -20,7 +20,7 @@ namespace {
 using forms::Control;
 using forms::Kind;
 
-const Control kDesign[] = {
+const Control kPanelDesign[] = {
     {.name = "内容", .kind = Kind::Frame, .left = 600, .top = 840, .width = 6000, .height = 1500},
     {.name = "样式", .kind = Kind::Button, .parent = "内容", .left = 120, .top = 1000, .width = 900, .height = 375},
     {.name = "折叠", .kind = Kind::Button, .parent = "内容", .left = 120, .top = 1000, .width = 900, .height = 375, .flags = forms::Hidden},
@@ -30,7 +30,7 @@ const Control kDesign[] = {
     {.name = "Picture1", .kind = Kind::Picture, .parent = "样式区", .left = 120, .top = 240, .width = 5000, .height = 2000},
     {.name = "VScroll1", .kind = Kind::VScroll, .parent = "样式区", .left = 5500, .top = 0, .width = 255, .height = 2000, .flags = forms::Hidden},
 };
-const forms::WindowSpec kSpec{"样式测试窗格", "样式", 8000, 3000};
+const forms::WindowSpec kPanelSpec{"样式测试窗格", "样式", 8000, 3000};
 
 class StylePanelTest : public testing_support::PlatformTest {
 protected:
@@ -38,7 +38,7 @@ protected:
     {
         PlatformTest::SetUp();
         hooks_.screenDpi(96);
-        form_ = std::make_unique<forms::Form>(kSpec, kDesign);
+        form_ = std::make_unique<forms::Form>(kPanelSpec, kPanelDesign);
         // Three pictures of different sizes (pixels): 15 twips a pixel.
         const QList<QSize> sizes{{200, 100}, {300, 150}, {100, 60}};
         QDir().mkpath(drive_ + QStringLiteral("/样式"));

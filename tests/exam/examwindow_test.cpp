@@ -15,7 +15,6 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = common::kMainWindowName;
 const QString kExam = QStringLiteral("期末考查窗格");
 const QString kSubmitted = QStringLiteral("素材/bk/期末考查/已提交/");
 
@@ -40,8 +39,8 @@ TEST_P(ExamWindowTest, RefusesOnlyAStudentWhoHasHandedIn)
     for (const char* d : c.folders) ASSERT_TRUE(QDir().mkpath(hostPath(kSubmitted + QString::fromUtf8(d))));
     testing_support::ScriptedMessageBoxes boxes;
     if (c.refused) boxes.expectOk(exam::msg::handedIn(key));
-    forms::show(kMain);
-    forms::hide(kMain);
+    forms::show(common::kMainWindowName);
+    forms::hide(common::kMainWindowName);
     auto* w = qobject_cast<exam::ExamWindow*>(forms::show(kExam));
     ASSERT_NE(w, nullptr) << "the window opens in any case";
     EXPECT_EQ(w->startAllowed(), !c.refused);
@@ -51,7 +50,7 @@ TEST_P(ExamWindowTest, RefusesOnlyAStudentWhoHasHandedIn)
     EXPECT_TRUE(forms::unload(w));
     processEvents();
     EXPECT_FALSE(ended_) << "the exam never ends the program";
-    EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(

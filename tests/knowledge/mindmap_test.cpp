@@ -27,7 +27,6 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = common::kMainWindowName;
 const QString kExercise = QString::fromUtf8(knowledge::kExerciseWindow);
 
 // Stands in for the exercise window: records what its Load found.
@@ -81,8 +80,8 @@ protected:
     // The main window shown and hidden behind the menu, as its opener leaves it.
     MindMapMenu* open(const MenuSpec& m)
     {
-        forms::show(kMain);
-        forms::hide(kMain);
+        forms::show(common::kMainWindowName);
+        forms::hide(common::kMainWindowName);
         auto* menu = qobject_cast<MindMapMenu*>(forms::show(u(m.window.name)));
         EXPECT_NE(menu, nullptr);
         return menu;
@@ -173,7 +172,7 @@ TEST_P(EveryPoint, WritesItsNameAsRequestHidesMenuAndMainAndOpensTheExercise)
     EXPECT_TRUE(forms::loaded(kExercise)->isVisible());
     EXPECT_TRUE(forms::isLoaded(u(m.window.name))) << "the menu stays loaded";
     EXPECT_FALSE(menu->isVisible());
-    EXPECT_FALSE(forms::loaded(kMain)->isVisible());
+    EXPECT_FALSE(forms::loaded(common::kMainWindowName)->isVisible());
     EXPECT_FALSE(ended_);
 }
 
@@ -525,8 +524,8 @@ TEST_P(ReturnRule, MoreShowsTheMainWindowAnythingElseEndsTheProgram)
     EXPECT_EQ(ended_, GetParam().ends);
     if (!GetParam().ends) {
         EXPECT_FALSE(forms::isLoaded(u("word知识点窗格")));
-        ASSERT_TRUE(forms::isLoaded(kMain));
-        EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+        ASSERT_TRUE(forms::isLoaded(common::kMainWindowName));
+        EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
     }
 }
 

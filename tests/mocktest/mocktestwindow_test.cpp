@@ -14,15 +14,14 @@ using namespace mocktest;
 
 namespace {
 
-const QString kMain = common::kMainWindowName;
 
 class MockWindowModes : public MockTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(MockWindowModes, LoadSizesToTheLevelStripAndClosingFollowsTheLaunchMode)
 {
     EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QString::fromUtf8(GetParam())));
-    forms::show(kMain);
-    forms::hide(kMain);
+    forms::show(common::kMainWindowName);
+    forms::hide(common::kMainWindowName);
     auto* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->caption(), QStringLiteral("模拟测试_模块选择               当前用户信息：【") + mock_support::kKey + QStringLiteral("】"));
@@ -36,7 +35,7 @@ TEST_P(MockWindowModes, LoadSizesToTheLevelStripAndClosingFollowsTheLaunchMode)
     const bool more = QByteArray(GetParam()) == "more";
     EXPECT_EQ(ended_, !more);
     if (more) {
-        EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+        EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
     }
 }
 

@@ -31,8 +31,7 @@ using testing_support::ScriptedMessageBoxes;
 
 namespace {
 
-const QString kWindow = QString::fromUtf8(AdvancedExerciseWindow::kName);
-const QString kMain = common::kMainWindowName;
+const QString kAdvancedWindow = QString::fromUtf8(AdvancedExerciseWindow::kName);
 const QString kRoot = QStringLiteral("素材/bk/高级应用/");
 
 // The tests write their own exercise ("word91"); the demo exercises are
@@ -79,7 +78,7 @@ protected:
     AdvancedExerciseWindow* open(const QString& request = QStringLiteral("word\r\n91\r\ndocx"))
     {
         EXPECT_TRUE(uWriteTextFile(common::kAdvancedRequest, request));
-        return qobject_cast<AdvancedExerciseWindow*>(forms::show(kWindow));
+        return qobject_cast<AdvancedExerciseWindow*>(forms::show(kAdvancedWindow));
     }
     // Opened, then worked on: the document edited, a file of the student's
     // own in the working folder.
@@ -110,7 +109,7 @@ protected:
         ScriptedMessageBoxes boxes;
         boxes.expectYesNo(common::msg::kAskExit, true);
         boxes.expectYesNo(practice::msg::kAskExitClearsWork, true);
-        EXPECT_TRUE(forms::unload(kWindow));
+        EXPECT_TRUE(forms::unload(kAdvancedWindow));
         processEvents();
     }
 
@@ -341,8 +340,8 @@ TEST_P(AdvancedMissingAtLoad, NamesWhatIsMissingAndTouchesNothing)
     EXPECT_EQ(w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(), QStringLiteral("第一行\n第二行\n"));
     EXPECT_TRUE(button(w, "参考效果")->isVisible());
     close();
-    EXPECT_FALSE(forms::isLoaded(kWindow));
-    EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    EXPECT_FALSE(forms::isLoaded(kAdvancedWindow));
+    EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AdvancedMissingAtLoad,
@@ -497,10 +496,10 @@ TEST_P(AdvancedGuards, RefuseTheCloseAndDeleteNothing)
     boxes.expectYesNo(common::msg::kAskExit, true);
     boxes.expectYesNo(practice::msg::kAskExitClearsWork, true);
     boxes.allowAnyOk = true;
-    EXPECT_FALSE(forms::unload(kWindow));
+    EXPECT_FALSE(forms::unload(kAdvancedWindow));
     EXPECT_EQ(boxes.shown.size(), 3);
     expectRefusal(boxes.shown, GetParam().closeMessage);
-    EXPECT_TRUE(forms::isLoaded(kWindow));
+    EXPECT_TRUE(forms::isLoaded(kAdvancedWindow));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -546,7 +545,7 @@ TEST_F(AdvancedTest, LeftoversUnderProbeNamesAreKeptAsideAndTheWindowGoesOn)
     boxes.expectYesNo(common::msg::kAskExit, true);
     boxes.expectYesNo(practice::msg::kAskExitClearsWork, true);
     boxes.expectOk();
-    EXPECT_TRUE(forms::unload(kWindow));
+    EXPECT_TRUE(forms::unload(kAdvancedWindow));
     for (const auto& [pattern, text] : {std::pair{"改名_留存_*", "load"}, std::pair{"改名0_留存_*", "close"}}) {
         const QStringList kept = QDir(drive_).entryList({QString::fromUtf8(pattern)}, QDir::Dirs);
         ASSERT_EQ(kept.size(), 1) << pattern;
@@ -624,8 +623,8 @@ TEST_P(AdvancedClose, AsksTwiceThenDeletesTheFolderAndShowsTheMainWindow)
     const CloseCase& c = GetParam();
     EXPECT_TRUE(uWriteTextFile(common::kLaunchModeFile, QString::fromUtf8(c.launch)));
     exercise();
-    forms::show(kMain);
-    forms::hide(kMain);
+    forms::show(common::kMainWindowName);
+    forms::hide(common::kMainWindowName);
     AdvancedExerciseWindow* w = openAndWork();
     ASSERT_TRUE(w);
     const bool closes = c.first && c.second;
@@ -633,12 +632,12 @@ TEST_P(AdvancedClose, AsksTwiceThenDeletesTheFolderAndShowsTheMainWindow)
         ScriptedMessageBoxes boxes;
         boxes.expectYesNo(common::msg::kAskExit, c.first);
         if (c.first) boxes.expectYesNo(practice::msg::kAskExitClearsWork, c.second);
-        EXPECT_EQ(forms::unload(kWindow), closes);
+        EXPECT_EQ(forms::unload(kAdvancedWindow), closes);
         processEvents();
     }
-    EXPECT_EQ(forms::isLoaded(kWindow), !closes);
+    EXPECT_EQ(forms::isLoaded(kAdvancedWindow), !closes);
     EXPECT_EQ(onD(QStringLiteral("考生文件夹")), !closes);
-    EXPECT_EQ(forms::loaded(kMain)->isVisible(), closes);
+    EXPECT_EQ(forms::loaded(common::kMainWindowName)->isVisible(), closes);
     EXPECT_FALSE(ended_);
     // The question document stays until the next opening replaces it.
     EXPECT_EQ(bytes(kDocument), QByteArray("edited"));
@@ -657,8 +656,8 @@ TEST_F(AdvancedTest, ClosingWithoutAWorkingFolderGoesStraightToTheMainWindow)
     ASSERT_TRUE(w);
     QDir(drive_ + QStringLiteral("/考生文件夹")).removeRecursively();
     close();
-    EXPECT_FALSE(forms::isLoaded(kWindow));
-    EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    EXPECT_FALSE(forms::isLoaded(kAdvancedWindow));
+    EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
 }
 
 // ---- the demo tree ------------------------------------------------------------
@@ -692,13 +691,13 @@ TEST_F(AdvancedDemoTreeTest, EveryNumberButtonOfTheExtendedRowOpensItsDemoExerci
             const QString kind = QString::fromUtf8(row.kind);
             const QString number = QStringLiteral("0%1").arg(i + 1);
             SCOPED_TRACE((kind + number).toStdString());
-            QWidget* main = forms::show(kMain);
+            QWidget* main = forms::show(common::kMainWindowName);
             ASSERT_TRUE(main);
             {
                 ScriptedMessageBoxes none;
                 main->findChild<QAbstractButton*>(QString::fromUtf8(row.buttons[i]))->click();
             }
-            auto* w = qobject_cast<AdvancedExerciseWindow*>(forms::loaded(kWindow));
+            auto* w = qobject_cast<AdvancedExerciseWindow*>(forms::loaded(kAdvancedWindow));
             ASSERT_TRUE(w);
             EXPECT_TRUE(w->state.prepared);
             EXPECT_EQ(w->caption(), QStringLiteral("拓展训练_") + kind + QStringLiteral("__") + number +
@@ -715,7 +714,7 @@ TEST_F(AdvancedDemoTreeTest, EveryNumberButtonOfTheExtendedRowOpensItsDemoExerci
             button(w, "参考效果")->click();
             EXPECT_GT(w->outerHeightTw(), 3780);
             close();
-            EXPECT_FALSE(forms::isLoaded(kWindow));
+            EXPECT_FALSE(forms::isLoaded(kAdvancedWindow));
             EXPECT_FALSE(onD(QStringLiteral("考生文件夹")));
         }
     }

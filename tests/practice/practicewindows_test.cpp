@@ -15,7 +15,6 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = common::kMainWindowName;
 const QString kRandom = QStringLiteral("操作题随机练习窗格");
 const QString kAdvanced = QStringLiteral("高级应用练习窗格");
 
@@ -77,8 +76,8 @@ TEST_P(RandomPracticeReturn, FollowsLaunchModeAndMarker)
     const ReturnCase& c = GetParam();
     setFile("素材/bk/one_or_more.txt", c.launch);
     setFile("素材/bk/题库/随机抽题练习.txt", (std::string(c.kind) + "\r\nx").c_str());
-    forms::show(kMain);
-    forms::hide(kMain);
+    forms::show(common::kMainWindowName);
+    forms::hide(common::kMainWindowName);
     QWidget* w = forms::show(kRandom);
     ASSERT_NE(w, nullptr);
     setMarker(c.markerAtClose);
@@ -121,8 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PracticeWindowsTest, AdvancedExerciseReturnsToTheMainWindowWhateverTheLaunchMode)
 {
     setFile("素材/bk/one_or_more.txt", "mission");
-    forms::show(kMain);
-    forms::hide(kMain);
+    forms::show(common::kMainWindowName);
+    forms::hide(common::kMainWindowName);
     forms::show(kAdvanced);
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectYesNo(common::msg::kAskExit, true);
@@ -130,7 +129,7 @@ TEST_F(PracticeWindowsTest, AdvancedExerciseReturnsToTheMainWindowWhateverTheLau
     EXPECT_TRUE(forms::unload(kAdvanced));
     processEvents();
     EXPECT_FALSE(ended_);
-    EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
 }
 
 }  // namespace

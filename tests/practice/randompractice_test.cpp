@@ -38,8 +38,7 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kWindow = QString::fromUtf8(RandomPracticeWindow::kName);
-const QString kMain = common::kMainWindowName;
+const QString kRandomWindow = QString::fromUtf8(RandomPracticeWindow::kName);
 
 QString ext(const QString& kind) { return common::extensionOf(kind); }
 
@@ -91,7 +90,7 @@ protected:
     RandomPracticeWindow* open(const QString& kind)
     {
         EXPECT_TRUE(uWriteTextFile(common::kRandomPracticeRequest, kind + QStringLiteral("\r\n") + ext(kind)));
-        return static_cast<RandomPracticeWindow*>(forms::show(kWindow));
+        return static_cast<RandomPracticeWindow*>(forms::show(kRandomWindow));
     }
     QPushButton* button(RandomPracticeWindow* w, const char* name) const { return w->ctl<QPushButton>(QString::fromUtf8(name)); }
     QString shownText(RandomPracticeWindow* w) const { return w->ctl<QPlainTextEdit>(QStringLiteral("题目内容"))->toPlainText(); }
@@ -483,7 +482,7 @@ TEST_F(RandomPracticeTest, WhileAKillToolIsAwaitedTheButtonsAndTheCloseDoNothing
         w->close();
         button(w, "下一题")->click();
         button(w, "恢复本题")->click();  // would ask "是否恢复?": no box is scripted
-        stillLoaded = forms::isLoaded(kWindow);
+        stillLoaded = forms::isLoaded(kRandomWindow);
         ::kill(static_cast<pid_t>(pid), SIGTERM);
     });
     starts.clear();
@@ -773,14 +772,14 @@ TEST_F(RandomPracticeTest, ClosingANetworkWindowDeletesItsFoldersAndStopsItsServ
     ASSERT_TRUE(onD(QStringLiteral("PracticalTraining/f.txt")));
     running = {QStringLiteral("FTPServer.exe"), QStringLiteral("MyWebServer.exe")};
     starts.clear();
-    forms::show(kMain);
-    forms::hide(kMain);
+    forms::show(common::kMainWindowName);
+    forms::hide(common::kMainWindowName);
     EXPECT_TRUE(forms::unload(w));
     EXPECT_EQ(starts.mid(0, 2), (QStringList{QStringLiteral("f-kill_app.exe"), QStringLiteral("kill_app.exe")}));
     EXPECT_TRUE(ftpFolderAtKill) << "the FTP server lets go of its folder before it is deleted";
     EXPECT_FALSE(onD(QStringLiteral("PracticalTraining")));
     EXPECT_FALSE(onD(QStringLiteral("实训素材")));
-    EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
 }
 
 TEST_F(RandomPracticeTest, ClosingIsRefusedWhileSomethingIsHeldAndGoesOnAfterwards)
@@ -812,7 +811,7 @@ TEST_F(RandomPracticeTest, ClosingIsRefusedWhileSomethingIsHeldAndGoesOnAfterwar
         EXPECT_TRUE(forms::unload(w)) << c.kind;
         EXPECT_FALSE(onD(QStringLiteral("实训素材")));
         EXPECT_FALSE(onD(QStringLiteral("winsys")) && kind == QStringLiteral("windows"));
-        EXPECT_TRUE(forms::isLoaded(kMain)) << c.kind;
+        EXPECT_TRUE(forms::isLoaded(common::kMainWindowName)) << c.kind;
         forms::resetForTests();
         processEvents();
     }

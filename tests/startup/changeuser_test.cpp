@@ -1,4 +1,5 @@
 // 更改 (change of user) and closing the main window, with Yes and No answers.
+#include "common/navigation.h"
 #include "common/messages.h"
 #include "common/processes.h"
 #include "forms/form.h"
@@ -12,6 +13,7 @@
 #include "startup/mainwindow.h"
 #include "startup/messages.h"
 #include "test_hooks.h"
+#include "startup_support.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -21,14 +23,11 @@
 
 namespace {
 
-const QString kMain = QString::fromUtf8(startup::MainWindow::kName);
-const QString kLogin = QString::fromUtf8(startup::LoginWindow::kName);
 const QString& kChange1 = startup::msg::kAskChangeUser;
 const QString& kChange2 = startup::msg::kConfirmChangeUser;
 const QString& kExit1 = common::msg::kAskExit;
 const QString& kExit2 = startup::msg::kConfirmExit;
 const QString kInUse = startup::msg::cleanupFolderInUse(QStringLiteral("实训素材"));
-const QString kWebTool = QStringLiteral("/素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe");
 
 // The stand-in servers and their kill tools are the only part of the demo
 // tree used (by the end-to-end test).
@@ -54,7 +53,7 @@ protected:
             QFile doc(drive_ + '/' + QString::fromUtf8(f) + QStringLiteral("/作业.docx"));
             ASSERT_TRUE(doc.open(QIODevice::WriteOnly));
         }
-        main_ = qobject_cast<startup::MainWindow*>(forms::show(kMain));
+        main_ = qobject_cast<startup::MainWindow*>(forms::show(common::kMainWindowName));
         ASSERT_TRUE(main_);
     }
     void clickChange() { main_->ctl<QAbstractButton>(QStringLiteral("Command26"))->click(); }
@@ -75,7 +74,7 @@ TEST_F(ChangeUserTest, ChangeYesYesCleansUpShowsTheLoginAndUnloadsWithoutExitQue
     processEvents();
     EXPECT_TRUE(cleaned());
     EXPECT_EQ(started_, QStringList{kWebTool});
-    EXPECT_FALSE(forms::isLoaded(kMain));
+    EXPECT_FALSE(forms::isLoaded(common::kMainWindowName));
     ASSERT_TRUE(forms::isLoaded(kLogin));
     EXPECT_TRUE(forms::loaded(kLogin)->isVisible());
     EXPECT_FALSE(ended_);
@@ -117,7 +116,7 @@ TEST_P(AnsweredNo, ChangesNothing)
     processEvents();
     EXPECT_FALSE(cleaned());
     EXPECT_TRUE(started_.isEmpty());
-    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_TRUE(forms::isLoaded(common::kMainWindowName));
     EXPECT_TRUE(main_->isVisible());
     EXPECT_FALSE(forms::isLoaded(kLogin));
     EXPECT_FALSE(ended_);
@@ -144,7 +143,7 @@ TEST_F(ChangeUserTest, AStoppedCleanUpUnderChangeKeepsTheUserAndALaterCloseAsksA
     EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/实训素材/作业.docx")));
     EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/综合实训word06")));
     EXPECT_TRUE(started_.isEmpty());
-    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_TRUE(forms::isLoaded(common::kMainWindowName));
     EXPECT_FALSE(forms::isLoaded(kLogin));
     EXPECT_EQ(main_->state.changeOrExit, QStringLiteral("更换或退出指令"));
 
@@ -154,7 +153,7 @@ TEST_F(ChangeUserTest, AStoppedCleanUpUnderChangeKeepsTheUserAndALaterCloseAsksA
     boxes.expectOk(kInUse);
     closeBox();
     processEvents();
-    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_TRUE(forms::isLoaded(common::kMainWindowName));
     EXPECT_FALSE(ended_);
 }
 
@@ -183,7 +182,7 @@ TEST_P(AfterAStop, TheNextTryAsksBothQuestionsAgainAndCompletes)
         boxes.expectOk(kInUse);
         c.viaChange ? clickChange() : closeBox();
         processEvents();
-        ASSERT_TRUE(forms::isLoaded(kMain));
+        ASSERT_TRUE(forms::isLoaded(common::kMainWindowName));
         EXPECT_TRUE(QFileInfo::exists(drive_ + QStringLiteral("/实训素材/作业.docx")));
     }
     boxes.expectYesNo(first, true);
@@ -192,7 +191,7 @@ TEST_P(AfterAStop, TheNextTryAsksBothQuestionsAgainAndCompletes)
     processEvents();
     EXPECT_TRUE(cleaned());
     EXPECT_EQ(started_, QStringList{kWebTool});
-    EXPECT_FALSE(forms::isLoaded(kMain));
+    EXPECT_FALSE(forms::isLoaded(common::kMainWindowName));
     EXPECT_EQ(forms::isLoaded(kLogin), c.viaChange);
     EXPECT_EQ(ended_, !c.viaChange);
     EXPECT_EQ(boxes.shown.count(first), 2);
@@ -205,16 +204,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, AfterAStop,
 
 TEST_F(ChangeUserTest, AnotherWindowUnloadingTheHiddenMainWindowMeetsTheExitQuestions)
 {
-    forms::hide(kMain);
+    forms::hide(common::kMainWindowName);
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectYesNo(kExit1, false);
-    EXPECT_FALSE(forms::unload(kMain));
-    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_FALSE(forms::unload(common::kMainWindowName));
+    EXPECT_TRUE(forms::isLoaded(common::kMainWindowName));
     EXPECT_FALSE(main_->isVisible());
 
     boxes.expectYesNo(kExit1, true);
     boxes.expectYesNo(kExit2, true);
-    forms::unload(kMain);
+    forms::unload(common::kMainWindowName);
     processEvents();
     EXPECT_TRUE(ended_);
     EXPECT_TRUE(cleaned());
@@ -226,12 +225,12 @@ TEST_F(ChangeUserTest, OnlyTheExactFlagSkipsTheExitQuestions)
     testing_support::ScriptedMessageBoxes boxes;
     boxes.expectYesNo(kExit1, false);
     closeBox();
-    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_TRUE(forms::isLoaded(common::kMainWindowName));
 
     main_->state.changeOrExit = QStringLiteral("更换");
     closeBox();
     processEvents();
-    EXPECT_FALSE(forms::isLoaded(kMain));
+    EXPECT_FALSE(forms::isLoaded(common::kMainWindowName));
     EXPECT_FALSE(cleaned());  // no clean-up either
 }
 

@@ -10,6 +10,7 @@
 #include "startup/cleanup.h"
 #include "startup/messages.h"
 #include "test_hooks.h"
+#include "startup_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,7 +60,6 @@ protected:
     QStringList started_;
 };
 
-const QString kWebTool = QStringLiteral("/素材/bk/模拟测试/题库/入门/network/sever/kill_app.exe");
 const QString kFtpTool = QStringLiteral("/素材/bk/模拟测试/题库/入门/network/sever/f-kill_app.exe");
 
 TEST_F(CleanupTest, TheListHas35FoldersInItsOrder)

@@ -13,6 +13,7 @@
 #include "startup/mainwindow.h"
 #include "startup/messages.h"
 #include "test_hooks.h"
+#include "startup_support.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,9 +24,6 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kLogin = QStringLiteral("认证登陆窗格");
-const QString kMain = common::kMainWindowName;
-const QString kIdentity = QStringLiteral("素材/bk/studentnumber.txt");
 const QString kLaunch = QStringLiteral("素材/bk/one_or_more.txt");
 const QString kMission = QStringLiteral("素材/bk/xz.txt");
 
@@ -62,7 +60,7 @@ protected:
         EXPECT_EQ(bytes(kIdentity), gbk(QStringLiteral("1张三\r\n1\r\n张三\r\n")));
         EXPECT_EQ(bytes(kLaunch), "mission\r\n");
         EXPECT_TRUE(forms::isLoaded(kLogin));
-        EXPECT_FALSE(forms::isLoaded(kMain));
+        EXPECT_FALSE(forms::isLoaded(common::kMainWindowName));
         EXPECT_FALSE(ended_);
     }
 
@@ -188,7 +186,7 @@ TEST_F(LoginTest, WritesIdentityAndLaunchModeAndOpensANewMainWindow)
     EXPECT_EQ(bytes(kLaunch), "more\r\n");
     EXPECT_EQ(bytes(kMission), "excel\r\n");
     EXPECT_FALSE(forms::isLoaded(kLogin));
-    auto* main = qobject_cast<startup::MainWindow*>(forms::loaded(kMain));
+    auto* main = qobject_cast<startup::MainWindow*>(forms::loaded(common::kMainWindowName));
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->state.studentKey, QStringLiteral("20240517欧阳 修"));
@@ -206,7 +204,7 @@ TEST_F(LoginTest, ASecondPressAfterARefusalLogsIn)
     type(QStringLiteral("2024"), QStringLiteral("李四"));
     press();
     EXPECT_EQ(bytes(kIdentity), gbk(QStringLiteral("2024李四\r\n2024\r\n李四\r\n")));
-    EXPECT_TRUE(forms::isLoaded(kMain));
+    EXPECT_TRUE(forms::isLoaded(common::kMainWindowName));
     EXPECT_FALSE(forms::isLoaded(kLogin));
 }
 
@@ -225,7 +223,7 @@ TEST_F(LoginTest, AnUnwritableIdentityFileIsReportedAndTheLoginStays)
     boxes.expectOk(startup::msg::kIdentityNotSaved);
     press();
     EXPECT_TRUE(forms::isLoaded(kLogin));
-    EXPECT_FALSE(forms::isLoaded(kMain));
+    EXPECT_FALSE(forms::isLoaded(common::kMainWindowName));
 }
 
 TEST_F(LoginTest, AFullVolumeKeepsTheOldIdentityWholeAndTellsTheStudent)

@@ -10,6 +10,7 @@
 #include "test_hooks.h"
 #include "startup/mainwindow.h"
 #include "startup/messages.h"
+#include "startup_support.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -20,9 +21,6 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = common::kMainWindowName;
-const QString kIdentity = QStringLiteral("素材/bk/studentnumber.txt");
-const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kTaskMode = QStringLiteral("素材/bk/任务项目/model.txt");
 
 class MainWindowTest : public testing_support::PlatformTest {
@@ -37,13 +35,13 @@ protected:
     }
     startup::MainWindow* open()
     {
-        auto* w = qobject_cast<startup::MainWindow*>(forms::show(kMain));
+        auto* w = qobject_cast<startup::MainWindow*>(forms::show(common::kMainWindowName));
         EXPECT_NE(w, nullptr);
         return w;
     }
     QWidget* c(const char* name) const
     {
-        QWidget* w = forms::loaded(kMain)->ctl(QString::fromUtf8(name));
+        QWidget* w = forms::loaded(common::kMainWindowName)->ctl(QString::fromUtf8(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -263,7 +261,7 @@ TEST_F(MainWindowTest, EveryControlOfTheDesignIsInPlace)
         SCOPED_TRACE(x.name);
         QWidget* ctl = w->ctl(QString::fromUtf8(x.name));
         ASSERT_NE(ctl, nullptr);
-        EXPECT_EQ(ctl->parentWidget()->objectName(), *x.parent ? QString::fromUtf8(x.parent) : kMain);
+        EXPECT_EQ(ctl->parentWidget()->objectName(), *x.parent ? QString::fromUtf8(x.parent) : common::kMainWindowName);
         EXPECT_EQ(ctl->geometry(), QRect(forms::tw(x.left), forms::tw(x.top), forms::tw(x.width), forms::tw(x.height)));
         if (x.caption) {
             EXPECT_EQ(forms::caption(ctl), QString::fromUtf8(x.caption));
@@ -348,8 +346,8 @@ TEST_P(AreaOpener, OpensItsRowOnceAndWritesTheCallMarker)
             EXPECT_FALSE(c((QString::fromUtf8(other) + "简介区").toUtf8().constData())->isHidden()) << other;
         }
     // Hiding and showing the window keeps the row open.
-    forms::hide(kMain);
-    forms::show(kMain);
+    forms::hide(common::kMainWindowName);
+    forms::show(common::kMainWindowName);
     EXPECT_TRUE(area->isVisible());
     EXPECT_FALSE(opener->isEnabled());
 }

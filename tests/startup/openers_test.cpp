@@ -10,6 +10,7 @@
 #include "practice/randompractice.h"
 #include "scripted_msgbox.h"
 #include "startup/mainwindow.h"
+#include "startup_support.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -19,8 +20,6 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = common::kMainWindowName;
-const QString kMarker = QStringLiteral("素材/bk/题库/调用标记.txt");
 const QString kRandom = QStringLiteral("素材/bk/题库/随机抽题练习.txt");
 const QString kAdvanced = QStringLiteral("素材/bk/高级应用/题号.txt");
 
@@ -53,7 +52,7 @@ protected:
         writeBytes(kMarker, "OLD\r\n");
         writeBytes(kRandom, "untouched\r\n");
         writeBytes(kAdvanced, "untouched\r\n");
-        main_ = qobject_cast<startup::MainWindow*>(forms::show(kMain));
+        main_ = qobject_cast<startup::MainWindow*>(forms::show(common::kMainWindowName));
         ASSERT_NE(main_, nullptr);
         for (const char* area : {"Command6", "Command10", "Command33", "Command11"}) click(area);
     }
@@ -139,7 +138,7 @@ TEST_P(EveryOpener, WritesItsRequestHidesTheMainWindowShowsItsTargetThenWritesTh
     const QString target = QString::fromUtf8(c.target);
     ASSERT_TRUE(forms::isLoaded(target));
     EXPECT_TRUE(forms::loaded(target)->isVisible());
-    EXPECT_TRUE(forms::isLoaded(kMain)) << "the main window is only hidden";
+    EXPECT_TRUE(forms::isLoaded(common::kMainWindowName)) << "the main window is only hidden";
     EXPECT_FALSE(main_->isVisible());
     EXPECT_FALSE(ended_);
 }
@@ -205,7 +204,7 @@ TEST_F(OpenersTest, MockTestButtonsLeaveTheMarkerAlone)
     for (const char* b : {"Command12", "Command19"}) {
         click(b);
         EXPECT_EQ(bytes(kMarker), gbk(QStringLiteral("拓展训练\r\n"))) << b;
-        forms::show(kMain);
+        forms::show(common::kMainWindowName);
     }
 }
 

@@ -89,16 +89,16 @@ TEST_F(VideoWindowTest, SizeIsTheDesignSizeOrTheFreeScreenWhenSmaller)
     }
 }
 
-struct CaptionCase {
+struct VideoCaptionCase {
     const char* name;
     QByteArray identity;
     QByteArray request;
     const char* caption;
     const char* label;
 };
-void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const VideoCaptionCase& c, std::ostream* os) { *os << c.name; }
 
-class VideoCaption : public VideoWindowTest, public ::testing::WithParamInterface<CaptionCase> {};
+class VideoCaption : public VideoWindowTest, public ::testing::WithParamInterface<VideoCaptionCase> {};
 
 TEST_P(VideoCaption, FollowsTheLinesFound)
 {
@@ -112,9 +112,9 @@ TEST_P(VideoCaption, FollowsTheLinesFound)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, VideoCaption,
-    ::testing::Values(CaptionCase{"EmptyQuestion", "k1\r\n", "\r\nword\r\n", "视频操作_【k1】", "k1"},
-                      CaptionCase{"NoIdentityLine", "", "q\r\n", "视频操作_q【】", "学号"},
-                      CaptionCase{"NoRequestLine", "k1\r\n", "", "Form1", "k1"}));
+    ::testing::Values(VideoCaptionCase{"EmptyQuestion", "k1\r\n", "\r\nword\r\n", "视频操作_【k1】", "k1"},
+                      VideoCaptionCase{"NoIdentityLine", "", "q\r\n", "视频操作_q【】", "学号"},
+                      VideoCaptionCase{"NoRequestLine", "k1\r\n", "", "Form1", "k1"}));
 
 TEST_F(VideoWindowTest, SecondShowOnlyBringsItForward)
 {

@@ -23,6 +23,7 @@
 #include "tasks/messages.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
+#include "task_support.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -48,8 +49,6 @@ using testing_support::ScriptedMessageBoxes;
 
 namespace {
 
-const QString kWindow = QString::fromUtf8(TaskWindow::kName);
-const QString kKey = QStringLiteral("2026001张三");
 
 class Picker final : public plat::FolderPicker, public plat::FilePicker {
 public:

@@ -22,6 +22,7 @@
 #include "tasks/messages.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
+#include "task_support.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -36,9 +37,6 @@ using testing_support::ScriptedMessageBoxes;
 
 namespace {
 
-const QString kWindow = QString::fromUtf8(TaskWindow::kName);
-const QString kMain = common::kMainWindowName;
-const QString kKey = QStringLiteral("2026001张三");
 
 class TaskWindowTest : public testing_support::DemoTreeTest, protected testing_support::FakeServerState {
 protected:
@@ -75,8 +73,8 @@ protected:
     // Through the main window, as a student does.
     TaskWindow* enter(const QString& area)
     {
-        forms::show(kMain);
-        forms::loaded(kMain)->ctl<QPushButton>(area)->click();
+        forms::show(common::kMainWindowName);
+        forms::loaded(common::kMainWindowName)->ctl<QPushButton>(area)->click();
         return static_cast<TaskWindow*>(forms::loaded(kWindow));
     }
     // Directly, as the start-up finds the files.
@@ -111,7 +109,7 @@ TEST_F(TaskWindowTest, AnAreaOrModeFileThatCannotBeWrittenKeepsTheTaskWindowClos
         boxes.expectOk(common::requestNotWrittenMessage(file));
         TaskWindow* w = enter(QStringLiteral("excel"));
         EXPECT_TRUE(w == nullptr || !w->isVisible());
-        EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+        EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
         EXPECT_EQ(boxes.shown.size(), 1);
         ASSERT_TRUE(QDir(host).removeRecursively());
     }
@@ -153,14 +151,14 @@ TEST_P(TaskEntryTest, RecordsAreaAndModeAndPreparesTheArchive)
     const QString own = task(QStringLiteral("提交/") + area + '/' + kKey);
     if (archive == QStringLiteral("other-no")) {
         EXPECT_EQ(w, nullptr);
-        EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+        EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
         EXPECT_EQ(bytes(task(QStringLiteral("提交/") + area + '/' + other + QStringLiteral("/作业.txt"))), "his");
         EXPECT_FALSE(exists(own));
         return;
     }
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(forms::loaded(kMain)->isVisible());
+    EXPECT_FALSE(forms::loaded(common::kMainWindowName)->isVisible());
     EXPECT_TRUE(exists(own + QStringLiteral("/说明.txt")) || archive == QStringLiteral("own"));
     if (archive == QStringLiteral("own")) {
         EXPECT_EQ(bytes(own + QStringLiteral("/作业.txt")), "mine");
@@ -603,8 +601,8 @@ TEST_F(TaskKnowledgePointTest, KnowledgePointRoundTripToTheExerciseWindowAndBack
 
 TEST_F(TaskWindowTest, CloseAsksTwiceGuardsThenCleansUpAndReturns)
 {
-    forms::show(kMain);
-    forms::hide(kMain);
+    forms::show(common::kMainWindowName);
+    forms::hide(common::kMainWindowName);
     TaskWindow* w = openDirect(QStringLiteral("network"));
     button(w, QStringLiteral("任务一"))->click();
     button(w, QStringLiteral("开始任务"))->click();
@@ -637,7 +635,7 @@ TEST_F(TaskWindowTest, CloseAsksTwiceGuardsThenCleansUpAndReturns)
     EXPECT_TRUE(QDir(hostPath(task(QStringLiteral("提交/network")))).isEmpty());
     EXPECT_EQ(bytes(task(QStringLiteral("已提交/network/")) + kKey + QStringLiteral(".rar")), "handed in earlier");
     EXPECT_EQ(bytes(task(QStringLiteral("已提交/network/")) + kKey + QStringLiteral(".txt")), "marks");
-    EXPECT_TRUE(forms::loaded(kMain)->isVisible());
+    EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
 }
 
 TEST_F(TaskWindowTest, QuietCloseOnlyAfterAVerifiedHandIn)

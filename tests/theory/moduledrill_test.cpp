@@ -24,7 +24,7 @@ using theory_test::click;
 
 namespace {
 
-const QString kWindow = QString::fromUtf8(ModuleDrillWindow::kName);
+const QString kDrillWindow = QString::fromUtf8(ModuleDrillWindow::kName);
 const QString kWork = QStringLiteral("素材/bk/选择题题目/基础理论");
 const QString kSources = QStringLiteral("素材/bk/选择题题目/选择题/");
 const QString kModule1 = QStringLiteral("模块一：标准");

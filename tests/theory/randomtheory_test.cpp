@@ -22,7 +22,7 @@ using theory_test::click;
 
 namespace {
 
-const QString kWindow = QString::fromUtf8(RandomTheoryWindow::kName);
+const QString kRandomWindow = QString::fromUtf8(RandomTheoryWindow::kName);
 const QString kBank = QStringLiteral("素材/bk/题库/理论题/");
 const QString kBatch = QStringLiteral("素材/bk/理论题随机抽题测试/理论题/");
 

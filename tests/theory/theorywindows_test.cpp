@@ -12,7 +12,6 @@ using testing_support::gbk;
 
 namespace {
 
-const QString kMain = common::kMainWindowName;
 const QString kDrill = QStringLiteral("基础理论");
 const QString kRandom = QStringLiteral("理论题随机练习窗格");
 
@@ -29,8 +28,8 @@ protected:
         PlatformTest::SetUp();
         writeBytes(QStringLiteral("素材/bk/studentnumber.txt"), gbk(QStringLiteral("2024001张三\r\n2024001\r\n张三\r\n")));
         writeBytes(QStringLiteral("素材/bk/one_or_more.txt"), "more\r\n");
-        forms::show(kMain);
-        forms::hide(kMain);
+        forms::show(common::kMainWindowName);
+        forms::hide(common::kMainWindowName);
     }
 };
 

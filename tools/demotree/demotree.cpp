@@ -5,6 +5,7 @@
 #include "demotree/gen_mock.h"
 #include "demotree/gen_office.h"
 #include "demotree/gen_pictures.h"
+#include "demotree/gen_shared.h"
 #include "demotree/gen_practice.h"
 #include "demotree/gen_standins.h"
 #include "demotree/gen_tasks.h"
@@ -17,6 +18,8 @@
 
 namespace demotree {
 namespace {
+
+using gen::fail;
 
 // The files no text source can hold, made by code; each generator gets the
 // host path of the "素材" folder being built.
@@ -34,12 +37,6 @@ const Generator kGenerators[] = {
     {"final exam", generateExam},
     {"advanced exercises", generateAdvancedExercises},
 };
-
-bool fail(QString* error, const QString& why)
-{
-    if (error) *error = why;
-    return false;
-}
 
 }  // namespace
 

@@ -31,7 +31,7 @@ struct AdvancedDemo {
     QList<DemoPicture> effects;      // reference-effect pictures
 };
 
-QList<AdvancedDemo> table()
+QList<AdvancedDemo> advancedTable()
 {
     using enum Sketch;
     return {
@@ -228,7 +228,7 @@ bool generateAdvancedExercises(const QString& materialsFolder, QString* error)
     const QString root = materialsFolder + QStringLiteral("/bk/高级应用/");
     // The working-document folder exists before the first opening.
     if (!gen::makeFolder(root + QStringLiteral("题目文档/tm"), error)) return false;
-    for (const AdvancedDemo& a : table()) {
+    for (const AdvancedDemo& a : advancedTable()) {
         const QString kind = s(a.kind);
         const QString name = kind + s(a.number);
         QString ext;

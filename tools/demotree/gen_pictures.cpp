@@ -1,6 +1,7 @@
 #include "demotree/gen_pictures.h"
 
 #include "demotree/exercises.h"
+#include "demotree/gen_shared.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -17,6 +18,8 @@
 namespace demotree::pictures {
 
 namespace {
+
+using gen::fail;
 
 constexpr int kWidth = 480;
 constexpr int kHeader = 40;
@@ -283,12 +286,6 @@ QImage draw(const DemoPicture& pic)
     p.setBrush(Qt::NoBrush);
     p.drawRect(img.rect().adjusted(0, 0, -1, -1));
     return img;
-}
-
-bool fail(QString* error, const QString& why)
-{
-    if (error) *error = why;
-    return false;
 }
 
 bool save(const DemoPicture& pic, const QString& path, QString* error)
