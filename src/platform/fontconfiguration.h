@@ -16,8 +16,8 @@ std::jthread readFontConfigurationAhead();
 // Fills the toolkit's font database, the list of the system's fonts, on a
 // helper thread; call it once the application object exists and the
 // configuration has been read. The list is kept for the whole process and is
-// the next largest part of the first text a window measures: filled while the
-// main window's controls are made, it is ready (or being finished, and then
+// a large part of the first text a window measures: filled while the main
+// window's controls are made, it is ready (or being finished, and then
 // waited for) when the window measures its first text. Only the list is
 // filled: the fonts themselves are opened per thread, so opening one here
 // would cost time and memory without serving the windows.
