@@ -129,6 +129,17 @@ protected:
         button(w, submit)->click();
         return boxes.shown.isEmpty() ? QString() : boxes.shown.last();
     }
+    // The same with the archiver away, so that the attempt fails after it
+    // has staged the copies; the archiver is back afterwards.
+    void failedHandInWithoutArchiver(TaskWindow* w, const QString& folderBox, const QString& submit,
+                                     QString* message = nullptr)
+    {
+        const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
+        ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
+        const QString shown = failedHandIn(w, folderBox, submit);
+        if (message) *message = shown;
+        ASSERT_TRUE(QFile::rename(rar + QStringLiteral(".away"), rar));
+    }
     // A hand-in of the ticked tasks into a folder that goes through: the
     // window closes back to the start.
     void handInTicked(TaskWindow* w, const QString& folder)
@@ -280,10 +291,7 @@ TEST_F(TaskHandInTest, AFileDeletedAfterAFailedAttemptIsNotHandedIn)
     start(w, 1);
     tick(w, 1);
     writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
-    const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
-    ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
-    (void)failedHandIn(w, QStringLiteral("操作题保存路径"), QStringLiteral("操作题提交"));
-    ASSERT_TRUE(QFile::rename(rar + QStringLiteral(".away"), rar));
+    ASSERT_NO_FATAL_FAILURE(failedHandInWithoutArchiver(w, QStringLiteral("操作题保存路径"), QStringLiteral("操作题提交")));
     ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/Word_Mission/Mission_One/草稿.txt")));
     ScriptedMessageBoxes boxes;
     boxes.allowAnyOk = true;
@@ -304,13 +312,10 @@ TEST_F(TaskHandInTest, ATaskUntickedAfterAFailedAttemptIsNotHandedIn)
     start(w, 1);
     tick(w, 1);
     writeBytes(QStringLiteral("../D/Word_Mission/Mission_One/草稿.txt"), "draft");
-    const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
-    ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
-    (void)failedHandIn(w, QStringLiteral("操作题保存路径"), QStringLiteral("操作题提交"));
+    ASSERT_NO_FATAL_FAILURE(failedHandInWithoutArchiver(w, QStringLiteral("操作题保存路径"), QStringLiteral("操作题提交")));
     const QString staged = task(QStringLiteral("提交/word/")) + kKey;
     ASSERT_TRUE(exists(staged + QStringLiteral("/制作招生简章.docx")));
     ASSERT_TRUE(exists(staged + QStringLiteral("/Mission_One/草稿.txt")));
-    ASSERT_TRUE(QFile::rename(rar + QStringLiteral(".away"), rar));
 
     w->ctl<QCheckBox>(QStringLiteral("选择任务一"))->setChecked(false);
     button(w, QStringLiteral("重选任务"))->click();
@@ -696,15 +701,14 @@ TEST_F(WindowsSheetTest, WhatIsClearedAfterAFailedAttemptIsNotHandedIn)
     w->ctl<QLineEdit>(QStringLiteral("库"))->setText(picture(QStringLiteral("库.png")));
     w->ctl<QLineEdit>(QStringLiteral("屏幕分辨率"))->setText(picture(QStringLiteral("分辨率.png")));
     writeBytes(QStringLiteral("../D/SXWIN/草稿.txt"), "draft");
-    const QString rar = hostPath(QStringLiteral("素材/bk/soft/RAR/Rar.exe"));
-    ASSERT_TRUE(QFile::rename(rar, rar + QStringLiteral(".away")));
-    const QString failure = failedHandIn(w, QStringLiteral("保存路径"), QStringLiteral("win提交"));
+    QString failure;
+    ASSERT_NO_FATAL_FAILURE(
+        failedHandInWithoutArchiver(w, QStringLiteral("保存路径"), QStringLiteral("win提交"), &failure));
     EXPECT_TRUE(failure.contains(QStringLiteral("找不到打包程序"))) << failure.toStdString();
     // The failed attempt did stage both.
     const QString staged = task(QStringLiteral("提交/windows/")) + kKey;
     ASSERT_TRUE(exists(staged + QStringLiteral("/08_库.jpg")));
     ASSERT_TRUE(exists(staged + QStringLiteral("/SXWIN/草稿.txt")));
-    ASSERT_TRUE(QFile::rename(rar + QStringLiteral(".away"), rar));
 
     w->ctl<QLineEdit>(QStringLiteral("库"))->clear();
     ASSERT_TRUE(QFile::remove(drive_ + QStringLiteral("/SXWIN/草稿.txt")));
