@@ -161,6 +161,26 @@ private:
 
 int openDir(int at, const char* name) { return ::openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC); }
 
+// Calls visit(at, entry) for every entry of an open folder but "." and "..",
+// in one pass over the listing (at: the folder, for the *at calls); takes
+// over dirFd. Returns false, errno set, when the folder cannot be listed.
+template <class Visit>
+bool forEachEntryAt(int dirFd, Visit&& visit)
+{
+    DIR* d = ::fdopendir(dirFd);
+    if (!d) {
+        const int err = errno;
+        ::close(dirFd);
+        errno = err;
+        return false;
+    }
+    std::unique_ptr<DIR, int (*)(DIR*)> guard(d, &::closedir);
+    const int at = ::dirfd(d);
+    while (const dirent* e = ::readdir(d))
+        if (!dotOrDotDot(e->d_name)) visit(at, e);
+    return true;
+}
+
 // The process's file-creation mask, read without changing it.
 mode_t currentUmask()
 {
@@ -297,20 +317,12 @@ void copyFileAt(int srcDir, const char* srcName, int dstDir, const char* dstName
 void copyTreeAt(int srcFd, int dstFd, bool fresh, ByteCopier& bytes, Outcome& out, const QString& srcPlat,
                 const QString& dstPlat)
 {
-    DIR* d = ::fdopendir(srcFd);
-    if (!d) {
-        ::close(srcFd);
-        return out.fail(srcPlat, reasonFor(errno));
-    }
-    std::unique_ptr<DIR, int (*)(DIR*)> guard(d, &::closedir);
-    const int from = ::dirfd(d);
-    while (const dirent* e = ::readdir(d)) {
+    const bool listed = forEachEntryAt(srcFd, [&](int from, const dirent* e) {
         const char* name = e->d_name;
-        if (dotOrDotDot(name)) continue;
         const unsigned char type = entryType(from, e);
         if (type != DT_DIR) {
             copyFileAt(from, name, dstFd, name, !fresh, bytes, out, child(srcPlat, name), child(dstPlat, name), false);
-            continue;
+            return;
         }
         bool made = ::mkdirat(dstFd, name, 0777) == 0;
         if (!made) {
@@ -318,22 +330,23 @@ void copyTreeAt(int srcFd, int dstFd, bool fresh, ByteCopier& bytes, Outcome& ou
             struct stat t {};
             if (e2 != EEXIST || ::fstatat(dstFd, name, &t, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(t.st_mode)) {
                 out.fail(child(dstPlat, name), e2 == EEXIST ? kNotFolder : reasonFor(e2));
-                continue;
+                return;
             }
         }
         const int sub = openDir(from, name);
         if (sub < 0) {
             out.fail(child(srcPlat, name), reasonFor(errno));
-            continue;
+            return;
         }
         Fd dsub(openDir(dstFd, name));
         if (!dsub.valid()) {
             out.fail(child(dstPlat, name), reasonFor(errno));
             ::close(sub);
-            continue;
+            return;
         }
         copyTreeAt(sub, dsub.get(), made, bytes, out, child(srcPlat, name), child(dstPlat, name));
-    }
+    });
+    if (!listed) out.fail(srcPlat, reasonFor(errno));
 }
 
 // Deletes what an open folder holds, in one pass over the listing. Without
@@ -347,35 +360,26 @@ bool deleteContentsAt(int dirFd, bool force, Outcome& out, const QString& plat)
     if (force && ::fstat(dirFd, &self) == 0 && !(self.st_mode & S_IWUSR))
         ignoreFailure(::fchmod(dirFd, (self.st_mode | S_IWUSR) & 07777) == 0 ? Status() : Status(Status::Failed, plat, reasonFor(errno)),
                       "the deletes below say what stays");
-    DIR* d = ::fdopendir(dirFd);
-    if (!d) {
-        ::close(dirFd);
-        out.fail(plat, reasonFor(errno));
-        return false;
-    }
-    std::unique_ptr<DIR, int (*)(DIR*)> guard(d, &::closedir);
-    const int at = ::dirfd(d);
     bool all = true;
-    while (const dirent* e = ::readdir(d)) {
+    const bool listed = forEachEntryAt(dirFd, [&](int at, const dirent* e) {
         const char* name = e->d_name;
-        if (dotOrDotDot(name)) continue;
         const unsigned char type = entryType(at, e);
         if (type == DT_DIR) {
             const int sub = openDir(at, name);
             if (sub < 0) {
                 out.fail(child(plat, name), reasonFor(errno));
                 all = false;
-                continue;
+                return;
             }
             if (!deleteContentsAt(sub, force, out, child(plat, name))) {
                 all = false;
-                continue;
+                return;
             }
             if (::unlinkat(at, name, AT_REMOVEDIR) != 0) {
                 out.fail(child(plat, name), reasonFor(errno));
                 all = false;
             }
-            continue;
+            return;
         }
         if (!force) {
             // The read-only rule looks at what a link points to, as the
@@ -384,13 +388,17 @@ bool deleteContentsAt(int dirFd, bool force, Outcome& out, const QString& plat)
             if (::fstatat(at, name, &st, 0) == 0 && !(st.st_mode & S_IWUSR)) {
                 out.fail(child(plat, name), kReadOnly);
                 all = false;
-                continue;
+                return;
             }
         }
         if (::unlinkat(at, name, 0) != 0) {
             out.fail(child(plat, name), reasonFor(errno));
             all = false;
         }
+    });
+    if (!listed) {
+        out.fail(plat, reasonFor(errno));
+        return false;
     }
     return all;
 }
@@ -554,37 +562,30 @@ Status deleteFiles(const QString& folder, const QString& pattern, bool force)
     // (unpacked from an archive made on Windows) goes as well.
     const int fd = openDir(AT_FDCWD, QFile::encodeName(h).constData());
     if (fd < 0) return errnoStatus(folder);
-    DIR* d = ::fdopendir(fd);
-    if (!d) {
-        ::close(fd);
-        return errnoStatus(folder);
-    }
-    std::unique_ptr<DIR, int (*)(DIR*)> guard(d, &::closedir);
-    const int at = ::dirfd(d);
     std::vector<QByteArray> filters;
     for (const QString& f : nameFilters(pattern)) filters.push_back(f.toUtf8());
     const auto matches = [&filters](const char* name) {
         return std::any_of(filters.begin(), filters.end(),
                            [name](const QByteArray& f) { return ::fnmatch(f.constData(), name, FNM_CASEFOLD) == 0; });
     };
-    std::vector<QByteArray> names;
-    while (const dirent* e = ::readdir(d))
-        if (!dotOrDotDot(e->d_name) && matches(e->d_name)) names.emplace_back(e->d_name);
     Outcome out;
     bool any = false;
-    for (const QByteArray& name : names) {
+    const bool listed = forEachEntryAt(fd, [&](int at, const dirent* e) {
+        const char* name = e->d_name;
+        if (!matches(name)) return;
         // Files only, as a link leads (a link to a folder is no file).
         struct stat st {};
-        const bool known = ::fstatat(at, name.constData(), &st, 0) == 0;
-        if (known && S_ISDIR(st.st_mode)) continue;
-        const QString plat = child(plain(folder), name.constData());
+        const bool known = ::fstatat(at, name, &st, 0) == 0;
+        if (known && S_ISDIR(st.st_mode)) return;
+        const QString plat = child(plain(folder), name);
         if (!force && known && !(st.st_mode & S_IWUSR)) {
             out.fail(plat, kReadOnly);
-            continue;
+            return;
         }
-        if (::unlinkat(at, name.constData(), 0) != 0) out.fail(plat, reasonFor(errno));
+        if (::unlinkat(at, name, 0) != 0) out.fail(plat, reasonFor(errno));
         else any = true;
-    }
+    });
+    if (!listed) return errnoStatus(folder);
     if (out.failures) return out.status();
     return any ? Status(Status::Ok) : Status(Status::NotFound, plain(folder), kMissing);
 }
