@@ -2,7 +2,6 @@
 #include "common/navigation.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
-#include "platform/fontconfiguration.h"
 #include "platform/instancelock.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -11,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
-#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -19,7 +17,6 @@
 #include <QWidget>
 #include <cstdio>
 #include <functional>
-#include <thread>
 
 namespace {
 
@@ -75,21 +72,11 @@ void whenFirstPainted(QWidget* window, std::function<void()> done)
 
 int main(int argc, char** argv)
 {
-    std::jthread fontConfiguration = plat::readFontConfigurationAhead();
     QApplication app(argc, argv);
-    // The toolkit's list of fonts is filled on a helper thread while the main
-    // window's controls are made; its first text measure waits for it if need be.
-    fontConfiguration.join();
-    const std::jthread fontDatabase = plat::fillFontDatabaseAhead();
     QApplication::setApplicationName(QStringLiteral("Corvanth"));
     // No display name: Qt would append it to every window's caption, and the
     // windows show their own captions exactly.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    // The first picture drawn, the style's frame of a group box, has Qt load
-    // every image-format plugin to ask whether it reads that format: they
-    // are loaded on a helper thread while the main window is built.
-    const std::jthread imageFormats([] { (void)QImageReader::supportedImageFormats(); });
 
     const bool unattended = qEnvironmentVariableIsSet("CORVANTH_EXIT_WHEN_SHOWN");
     ReportedMessageBoxes reported;

@@ -9,7 +9,7 @@ PACKAGES=(
   libgl-dev libx11-dev libgtest-dev googletest
   fonts-noto-cjk fontconfig
   xvfb x11-utils xdg-utils time
-  libarchive-dev libarchive-tools libfontconfig-dev
+  libarchive-dev libarchive-tools
   thunar openbox
 )
 
