@@ -71,6 +71,27 @@ void WrapButton::paintEvent(QPaintEvent*)
     p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, shown);
 }
 
+void FrameBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const QString caption = title();
+    // The top edge runs through the middle of the caption.
+    const int top = caption.isEmpty() ? 0 : fm.height() / 2;
+    if (!isFlat() && width() > 2 && height() > top + 2) {
+        const QRect box(0, top, width() - 2, height() - top - 2);
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawRect(box);
+        p.setPen(palette().color(QPalette::Light));
+        p.drawRect(box.translated(1, 1));
+    }
+    if (caption.isEmpty()) return;
+    const QRect text(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
+    p.fillRect(text, palette().color(QPalette::Window));
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, caption);
+}
+
 LineControl::LineControl(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);

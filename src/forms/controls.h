@@ -1,8 +1,9 @@
 #pragma once
 // The few controls that Qt does not have as they are needed here: a label
 // that sizes itself to its text, a button whose caption wraps at its width,
-// a line with two end points, and the file and directory list boxes.
+// a frame, a line with two end points, and the file and directory list boxes.
 #include <QColor>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -47,6 +48,20 @@ protected:
 
 private:
     QPixmap picture_;
+};
+
+// A frame: an etched rectangle with its caption set into the top edge, as
+// the classic toolkit draws it; without a border (flat) only the caption
+// shows. Drawn with plain lines: the style's group-box picture is scaled
+// piece by piece over the whole box on every paint, and a window shows
+// many frames.
+class FrameBox : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
 };
 
 // A line control: two end points in twips relative to its container, a width

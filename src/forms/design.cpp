@@ -54,7 +54,7 @@ QWidget* create(const Control& c, QWidget* parent)
         break;
     case Kind::Button: w = new WrapButton(parent); break;
     case Kind::Frame: {
-        auto* g = new QGroupBox(parent);
+        auto* g = new FrameBox(parent);
         if (c.flags & NoBorder) g->setFlat(true);
         w = g;
         break;

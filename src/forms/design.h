@@ -17,7 +17,7 @@ class Form;
 enum class Kind {
     Label,     // QLabel (AutoSize flag: forms::AutoSizeLabel)
     Button,    // forms::WrapButton
-    Frame,     // QGroupBox with the caption as its title
+    Frame,     // FrameBox (a QGroupBox) with the caption as its title
     TextBox,   // QLineEdit
     TextArea,  // QPlainTextEdit, multi-line, read-only unless Editable
     Line,      // forms::LineControl: x1, y1, x2, y2

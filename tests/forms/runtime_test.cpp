@@ -1,5 +1,5 @@
 // The window runtime: load, show, hide, unload, cancel and the program's end;
-// twips; line controls and self-sizing labels.
+// twips; line controls, frames and self-sizing labels.
 #include "forms/controls.h"
 #include "forms/design.h"
 #include "forms/form.h"
@@ -9,6 +9,8 @@
 #include "test_hooks.h"
 
 #include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
@@ -259,6 +261,45 @@ TEST_F(ControlsTest, AutoSizeLabelFollowsItsText)
     forms::setCaption(&label, QStringLiteral("一\r\n二"));
     EXPECT_EQ(forms::caption(&label), QStringLiteral("一\n二"));
     EXPECT_GT(label.height(), oneLine);
+}
+
+// A frame shows its caption set into an etched edge; one without a border
+// shows its caption and no edge. Both keep their caption as the title.
+TEST_F(ControlsTest, FrameDrawsItsEdgeUnlessItHasNoBorder)
+{
+    const Control design[] = {
+        {.name = "Edged", .kind = Kind::Frame, .left = 120, .top = 120, .width = 3000, .height = 1500, .caption = "任务标题"},
+        {.name = "Plain", .kind = Kind::Frame, .left = 120, .top = 1800, .width = 3000, .height = 1500, .caption = "任务标题",
+         .flags = forms::NoBorder},
+        {.name = "Bare", .kind = Kind::Frame, .left = 3300, .top = 120, .width = 3000, .height = 1500},
+    };
+    forms::Form w(forms::WindowSpec{"戊", "戊", 7200, 4000}, design);
+    const QRgb back = w.palette().color(QPalette::Window).rgb();
+    const QRgb edge = w.palette().color(QPalette::Dark).rgb();
+    struct Case {
+        const char* name;
+        bool edged;
+        bool captioned;
+    };
+    for (const Case& c : {Case{"Edged", true, true}, Case{"Plain", false, true}, Case{"Bare", true, false}}) {
+        SCOPED_TRACE(c.name);
+        auto* frame = w.ctl<QGroupBox>(QString::fromUtf8(c.name));
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->title(), c.captioned ? QStringLiteral("任务标题") : QString());
+        const QImage img = frame->grab().toImage();
+        const int mid = img.height() / 2;
+        const int bottom = img.height() - 2;
+        EXPECT_EQ(img.pixel(0, mid) == edge, c.edged);
+        EXPECT_EQ(img.pixel(img.width() / 2, bottom) == edge, c.edged);
+        EXPECT_EQ(img.pixel(img.width() / 2, mid), back);  // the inside stays clear
+        // The caption's strokes lie in its band at the top left.
+        const QFontMetrics fm(frame->font());
+        int inked = 0;
+        for (int y = 0; y < fm.height(); ++y)
+            for (int x = 8; x < 8 + fm.horizontalAdvance(frame->title()); ++x)
+                if (img.pixel(x, y) != back && img.pixel(x, y) != edge) ++inked;
+        EXPECT_EQ(inked > 0, c.captioned);
+    }
 }
 
 // A deferred frame and what lies in it are built on the first look-up of any
