@@ -96,8 +96,8 @@ ProbeOutcome probePath(const QString& path, const QString& probeName, bool renam
         // program that crashed goes, the folder is ours); then the rename
         // itself must succeed.
         const QString host = plat::toHost(path);
-        plat::removeStaleOfficeLocks(host);
-        if (plat::hostPathHeldOpen(host) || plat::officeLockHeld(host)) return {ProbeOutcome::InUse, {}};
+        const bool locked = plat::removeStaleOfficeLocks(host).held;
+        if (locked || plat::hostPathHeldOpen(host)) return {ProbeOutcome::InUse, {}};
         const plat::fs::Status moved = plat::fs::rename(path, probeName);
         if (!moved.ok()) return {ProbeOutcome::Unchecked, moved.describe()};
     }

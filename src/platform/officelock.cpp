@@ -169,13 +169,17 @@ QStringList staleOfficeLocks(const QString& hostPath)
     return out;
 }
 
-QStringList removeStaleOfficeLocks(const QString& hostPath)
+OfficeLockSweep removeStaleOfficeLocks(const QString& hostPath)
 {
-    QStringList kept;
-    for (const QString& lock : staleOfficeLocks(hostPath)) {
-        if (!QFile::remove(lock)) kept << lock;
+    OfficeLockSweep out;
+    const QStringList locks = locksAt(hostPath);
+    if (locks.isEmpty()) return out;
+    const QList<OfficeProcess> running = runningOfficeProcesses();
+    for (const QString& lock : locks) {
+        if (liveAgainst(lock, running)) out.held = true;
+        else if (!QFile::remove(lock)) out.kept << lock;
     }
-    return kept;
+    return out;
 }
 
 }  // namespace plat

@@ -42,9 +42,13 @@ bool officeLockHeld(const QString& hostPath);
 // The lock files that no longer count (host paths): beside the file, or
 // anywhere under the folder.
 QStringList staleOfficeLocks(const QString& hostPath);
-// Removes them; the ones that could not be removed are returned (they do
-// not count as open either way).
-QStringList removeStaleOfficeLocks(const QString& hostPath);
+// Removes them, and tells in the same look (one walk of a folder) whether a
+// lock that counts is left, as officeLockHeld would after the removal.
+struct OfficeLockSweep {
+    QStringList kept;   // stale locks that could not be removed (they do not count either way)
+    bool held = false;  // a lock that counts lies there
+};
+OfficeLockSweep removeStaleOfficeLocks(const QString& hostPath);
 
 // An office program as the lock check sees it.
 struct OfficeProcess {

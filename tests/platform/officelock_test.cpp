@@ -155,7 +155,9 @@ TEST(OfficeLock, RemovingStaleLocksLeavesLiveLocksAndDocuments)
     lockWith(QStringLiteral("/a/.~lock.文档.docx#"), mine);
     lockWith(QStringLiteral("/b/.~lock.表格.xlsx#"), gone);
     hooks.officeProcesses(QList<plat::OfficeProcess>{{::getuid(), mine}});
-    EXPECT_TRUE(plat::removeStaleOfficeLocks(dir.path()).isEmpty());
+    const plat::OfficeLockSweep sweep = plat::removeStaleOfficeLocks(dir.path());
+    EXPECT_TRUE(sweep.kept.isEmpty());
+    EXPECT_TRUE(sweep.held);
     EXPECT_TRUE(QFileInfo::exists(dir.path() + QStringLiteral("/a/.~lock.文档.docx#")));
     EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/b/.~lock.表格.xlsx#")));
     EXPECT_TRUE(QFileInfo::exists(dir.path() + QStringLiteral("/b/表格.xlsx")));
@@ -197,7 +199,9 @@ TEST(OfficeLock, ARealLibreOfficeLockCountsWhileItRunsAndNoLongerOnceItWasKilled
     ASSERT_TRUE(QFileInfo::exists(lock));
     EXPECT_FALSE(plat::officeLockHeld(doc));
     EXPECT_FALSE(plat::officeLockHeld(dir.path()));
-    EXPECT_TRUE(plat::removeStaleOfficeLocks(dir.path()).isEmpty());
+    const plat::OfficeLockSweep sweep = plat::removeStaleOfficeLocks(dir.path());
+    EXPECT_TRUE(sweep.kept.isEmpty());
+    EXPECT_FALSE(sweep.held);
     EXPECT_FALSE(QFileInfo::exists(lock));
     EXPECT_TRUE(QFileInfo::exists(doc));
 }
