@@ -12,7 +12,7 @@
 // with its milliseconds, as the fixed part.
 //   corvanth-bench-prepare [FOLDER [ROUNDS [fixed]]]
 // FOLDER (default: the temporary folder) must lie on the disk to measure;
-// ROUNDS (default 5) pairs per size; "fixed" runs only the tiny exercise
+// ROUNDS (default 9) pairs per size; "fixed" runs only the tiny exercise
 // (ROUNDS times), for a profiler.
 #include "benchutil.h"
 
