@@ -204,9 +204,14 @@ void ExamWindow::setUpServer(bool fresh)
     }
     if (isFtpPaper()) {
         QStringList failed;
+        // A server found stopped here is started below without looking
+        // again, unless a message was shown meanwhile.
+        bool running = true;
         if (fresh) {
             // A new exam starts from the paper's material alone.
-            if (common::stopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
+            running = uIsProcessRunning(common::kFtpServerProcess);
+            if (running && common::stopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone)
+                return;
             if (fs::folderExists(common::kFtpFolder))
                 if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok()) failed << s.describe();
             if (const fs::Status s = fs::copyFolder(material, common::kFtpFolder); !s.ok() && fs::folderExists(material))
@@ -218,8 +223,11 @@ void ExamWindow::setUpServer(bool fresh)
         if (!failed.isEmpty())
             msgOk(msg::ftpFolderIncomplete(failed.join('\n')), this);
         // A server that does not start tells the student itself.
-        (void)common::startServerUnlessRunning(common::kFtpServerProcess, common::kFtpServerExe,
-                                                plat::WindowStyle::Minimized, this);
+        if (running || !failed.isEmpty())
+            (void)common::startServerUnlessRunning(common::kFtpServerProcess, common::kFtpServerExe,
+                                                    plat::WindowStyle::Minimized, this);
+        else
+            (void)common::startProgramOrSay(common::kFtpServerExe, plat::WindowStyle::Minimized, this);
         return;
     }
     if (uIsProcessRunning(common::kWebServerProcess)) return;  // it keeps the configuration it was started with
