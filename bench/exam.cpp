@@ -15,6 +15,7 @@
 // FOLDER (default: the temporary folder) must lie on the disk to measure.
 #include "benchutil.h"
 
+#include "common/processes.h"
 #include "exam/examwindow.h"
 #include "forms/runtime.h"
 #include "platform/process.h"
@@ -35,6 +36,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const bench::Arguments args = bench::arguments(argc, argv);
     const QStringList sizes = args.rest.isEmpty() ? QStringList{QStringLiteral("tiny"), QStringLiteral("300")} : args.rest;
+    // A practice server left running on this machine (by the platform, under
+    // the same name) would be stopped and kept by every start: said, as the
+    // figures then hold that.
+    for (const QString& server : {common::kFtpServerProcess, common::kWebServerProcess})
+        if (uIsProcessRunning(server))
+            std::printf("(%s runs on this machine: close it for figures of a clean PC)\n", qPrintable(server));
     bench::DemoSetup setup(args.base);
     if (!setup.ok()) return 1;
     // The practice servers are not started: only the start itself is measured.
