@@ -193,7 +193,7 @@ bool writeProfileTable(std::span<const ProfileEntry> table, const QString& path,
     entries.reserve(qsizetype(table.size()));
     for (const ProfileEntry& e : table)
         entries.append({QString::fromUtf8(e.section), QString::fromUtf8(e.key), e.value ? QString::fromUtf8(e.value) : fill(e.key)});
-    return plat::writeProfileStrings(entries, path);
+    return plat::writeProfileStrings(entries, path, plat::Durability::Regenerated);
 }
 
 ServerKind serverKindOf(const QString& questionText)

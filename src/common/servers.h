@@ -44,8 +44,10 @@ inline const QString kMissionWebExe = kMissionWebFolder + QStringLiteral("\\") +
 // content folders, kill tools), relative to the program folder.
 inline const QString kExerciseServerFolder = QStringLiteral("\\素材\\bk\\题库\\操作题\\network\\server");
 
-// Writes a table into an INI file (platform path); values the table leaves
-// open come from `fill` by key. False when an entry could not be written.
+// Writes a practice server's configuration table into an INI file (platform
+// path); values the table leaves open come from `fill` by key. False when an
+// entry could not be written. The file is made again at every set-up, so the
+// write does not wait for the disk (plat::Durability::Regenerated).
 [[nodiscard]] bool writeProfileTable(std::span<const ProfileEntry> table, const QString& path,
                         const std::function<QString(const char* key)>& fill);
 

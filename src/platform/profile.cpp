@@ -105,7 +105,7 @@ void apply(QList<Line>& lines, const QByteArray& sec, const QByteArray& k, const
 
 }  // namespace
 
-bool writeProfileStrings(const QList<ProfileString>& entries, const QString& path)
+bool writeProfileStrings(const QList<ProfileString>& entries, const QString& path, Durability durability)
 {
     struct Encoded {
         QByteArray section, key, value;
@@ -129,7 +129,7 @@ bool writeProfileStrings(const QList<ProfileString>& entries, const QString& pat
     out.reserve(bytes.size() + 4096);
     for (const Line& l : lines) out += l.text + l.end;
     ++gFileWrites;
-    return writeWholeFileAtomic(path, out) && all;
+    return writeWholeFileAtomic(path, out, durability) && all;
 }
 
 bool writeProfileString(const QString& section, const QString& key, const QString& value, const QString& path)

@@ -6,6 +6,8 @@
 // at the end of its section and a missing section at the end of the file;
 // every other line keeps its bytes. Section and key names match without
 // regard to letter case and surrounding blanks. A missing file is created.
+#include "platform/textfile.h"
+
 #include <QList>
 #include <QString>
 
@@ -27,7 +29,10 @@ struct ProfileString {
 // write of the file. An entry whose text does not fit code page 936 is left
 // out (the others are written) and makes the result false; false also when
 // the file cannot be read or written (it is then unchanged).
-[[nodiscard]] bool writeProfileStrings(const QList<ProfileString>& entries, const QString& path);
+// A practice server's configuration, made again at each set-up, is written
+// with Durability::Regenerated.
+[[nodiscard]] bool writeProfileStrings(const QList<ProfileString>& entries, const QString& path,
+                                       Durability durability = Durability::Durable);
 
 // The value of the first entry of the key in a section of that name
 // (names matched as a write matches them; blanks around the value dropped);

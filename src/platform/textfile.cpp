@@ -127,7 +127,7 @@ bool fileLargerThan(const QString& path, qint64 maxBytes)
     return f.read(maxBytes + 1).size() > maxBytes;
 }
 
-bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes)
+bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes, Durability durability)
 {
     // By hand rather than with QSaveFile, which can report a commit as done
     // after its last buffered write failed on a full volume. Every write, the
@@ -148,14 +148,16 @@ bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes)
         else if (n < 0 && errno == EINTR) continue;
         else ok = false;
     }
+    const bool durable = durability == Durability::Durable;
     struct stat written {};
-    ok = ok && ::fsync(fd) == 0 && ::fstat(fd, &written) == 0 && written.st_size == bytes.size();
+    ok = ok && (!durable || ::fsync(fd) == 0) && ::fstat(fd, &written) == 0 && written.st_size == bytes.size();
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.constData(), finalName.constData()) == 0;
     if (!ok) {
         ::unlink(temp.constData());
         return false;
     }
+    if (!durable) return true;
     // The rename itself reaches the disk with its folder.
     const int dir = ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {

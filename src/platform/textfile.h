@@ -32,7 +32,14 @@ inline constexpr qint64 kHandOverMaxBytes = 64 * 1024;
 bool readWholeFile(const QString& path, QByteArray* out, qint64 maxBytes = -1);
 // Whether the file exists and is larger than maxBytes.
 bool fileLargerThan(const QString& path, qint64 maxBytes);
-[[nodiscard]] bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes);
+// What a replaced file must survive. Durable: a power cut right after the
+// write leaves the new file (it and its folder are flushed to the disk before
+// the call returns). Regenerated: a file made again whenever it is needed (a
+// practice server's configuration) is replaced as whole, but the call does
+// not wait for the disk.
+enum class Durability { Durable, Regenerated };
+[[nodiscard]] bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes,
+                                        Durability durability = Durability::Durable);
 // All lines of a code-page-936 file; nullopt when it cannot be read (or is
 // larger than maxBytes, when that is given).
 std::optional<QStringList> readLines936(const QString& path, qint64 maxBytes = -1);

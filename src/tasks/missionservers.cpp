@@ -42,7 +42,7 @@ bool uSetupMissionFtpServer(const QString& area, const QString& key, QWidget* ow
     text.replace(QStringLiteral("主目录"), missionFtpHome(area, key).toHtmlEscaped());
     const QByteArray out = plat::encode936(text).value_or(raw);
     // Replaced whole: a shorter text never keeps the tail of an older file.
-    if (!plat::writeWholeFileAtomic(inFtp("ftpusers.xml"), out)) {
+    if (!plat::writeWholeFileAtomic(inFtp("ftpusers.xml"), out, plat::Durability::Regenerated)) {
         msgOk(common::serverConfigNotWrittenMessage(inFtp("ftpusers.xml")), owner);
         return false;
     }

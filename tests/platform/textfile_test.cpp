@@ -117,6 +117,26 @@ TEST_P(FullVolume, AFailedWriteKeepsTheOldFileWhole)
               QStringList{QStringLiteral("studentnumber.txt")});
 }
 
+// A configuration that is made again at each use does not wait for the disk,
+// and still fails as whole.
+TEST_P(FullVolume, ARegeneratedFileFailsTheSameWay)
+{
+    const QByteArray old = "[Server]\r\nPort=80\r\n";
+    writeBytes(QStringLiteral("素材/bk/server.ini"), old);
+    bool written = true;
+    {
+        testing_support::FileSizeLimit full(GetParam().room);
+        ASSERT_TRUE(full.ok());
+        written = plat::writeWholeFileAtomic(plat::appPath(QStringLiteral("\\素材\\bk\\server.ini")),
+                                             QByteArray(GetParam().length, '7') + "\r\n",
+                                             plat::Durability::Regenerated);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(bytes(QStringLiteral("素材/bk/server.ini")), old);
+    EXPECT_EQ(QDir(hostPath(QStringLiteral("素材/bk"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("server.ini")});
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, FullVolume,
                          ::testing::Values(FullCase{"nothing fits", 0, 20}, FullCase{"half fits", 10, 20},
                                            FullCase{"all but the line end fits", 20, 20},
