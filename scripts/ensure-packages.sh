@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-gtk-platformtheme
-  libgl-dev libx11-dev libgtest-dev googletest
+  libgl-dev libx11-dev libx11-xcb-dev libxcb1-dev libgtest-dev googletest
   fonts-noto-cjk fontconfig
   xvfb x11-utils xdg-utils time
   libarchive-dev libarchive-tools

@@ -4,9 +4,13 @@
 #include <QThread>
 
 #include <X11/Xatom.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <xcb/xcb.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -98,6 +102,40 @@ QStringList windowClasses(Display* dpy, Window w)
     if (hint.res_class) out << QString::fromUtf8(hint.res_class).toLower();
     if (hint.res_name) XFree(hint.res_name);
     if (hint.res_class) XFree(hint.res_class);
+    return out;
+}
+
+// The classes of several windows, as windowClasses gives them, asked for
+// all at once: one round trip to the display whatever their number, where
+// asking window by window waits for each answer in turn.
+std::vector<QStringList> classesOfWindows(Display* dpy, const std::vector<Window>& windows)
+{
+    xcb_connection_t* const c = XGetXCBConnection(dpy);
+    std::vector<xcb_get_property_cookie_t> asked;
+    asked.reserve(windows.size());
+    for (Window w : windows)
+        asked.push_back(
+            xcb_get_property(c, 0, static_cast<xcb_window_t>(w), XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 2048));
+    std::vector<QStringList> out;
+    out.reserve(windows.size());
+    for (const xcb_get_property_cookie_t& cookie : asked) {
+        xcb_generic_error_t* error = nullptr;  // a window gone meanwhile
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, &error);
+        std::free(error);
+        QStringList classes;
+        if (reply && reply->type == XCB_ATOM_STRING && reply->format == 8) {
+            // "name\0class\0": either part may be missing.
+            const char* data = static_cast<const char*>(xcb_get_property_value(reply));
+            const int length = xcb_get_property_value_length(reply);
+            const auto lengthFrom = [&](int from) { return int(qstrnlen(data + from, uint(length - from))); };
+            const int nameLength = lengthFrom(0);
+            const int classFrom = std::min(nameLength + 1, length);
+            classes << QString::fromUtf8(data, nameLength).toLower()
+                    << QString::fromUtf8(data + classFrom, lengthFrom(classFrom)).toLower();
+        }
+        std::free(reply);
+        out.push_back(classes);
+    }
     return out;
 }
 
@@ -233,8 +271,10 @@ bool fileManagerWindowShowsAny(const QStringList& folderNames)
         std::vector<Window> windows = clientList(dpy, root);
         if (windows.empty())
             for (Window top : topLevelWindows(dpy, root)) addClients(dpy, top, 2, windows);
-        for (Window w : windows) {
-            const QStringList classes = windowClasses(dpy, w);
+        const std::vector<QStringList> classesOf = classesOfWindows(dpy, windows);
+        for (size_t i = 0; i < windows.size(); ++i) {
+            const Window w = windows[i];
+            const QStringList& classes = classesOf[i];
             // Only a file manager's title is read: converting a legacy
             // title sets up Xlib's locale tables, which costs more than the
             // whole check.

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 struct TitleCase {
@@ -87,6 +90,52 @@ TEST_P(RealThunar, ItsWindowOnTheFolderIsFoundUntilItCloses)
     }
     thunar.close();
     EXPECT_TRUE(testing_support::waitFor([] { return !plat::fileManagerWindowTitled(QStringLiteral("WWW")); }));
+}
+
+// A desktop with several windows under a window manager: the classes of all
+// of them are asked for at once, and each answer must stay with its window.
+TEST(FileManagerWindows, AmongManyWindowsEachIsJudgedByItsOwnClassAndTitle)
+{
+    if (!testing_support::XvfbDisplay::available()) GTEST_SKIP() << "Xvfb not installed";
+    if (!testing_support::WindowManager::available()) GTEST_SKIP() << "openbox not installed";
+    testing_support::XvfbDisplay x;
+    ASSERT_TRUE(x.running());
+    testing_support::WindowManager wm(x.name());
+    ASSERT_TRUE(wm.running());
+    testing_support::TestHooks hooks;
+    hooks.display(x.name().toUtf8());
+    using P = testing_support::ClassedWindow::ClassProperty;
+    const struct {
+        const char* windowClass;
+        const char* title;
+        P property;
+    } windows[] = {
+        {"XTerm", "KSDOC", P::NameAndClass},
+        {"Thunar", "WWW", P::NameOnly},  // a file manager by its name alone
+        {"Thunar", "实训素材 - Thunar", P::NameAndClass},
+        {"Mousepad", "KSPPT - Thunar", P::NameAndClass},
+        {"Nautilus", "KSXLS", P::NameAndClass},
+    };
+    std::vector<std::unique_ptr<testing_support::ClassedWindow>> shown;
+    for (const auto& w : windows) {
+        shown.push_back(std::make_unique<testing_support::ClassedWindow>(x.name(), w.windowClass,
+                                                                         QString::fromUtf8(w.title), w.property));
+        ASSERT_TRUE(shown.back()->ok());
+    }
+    // The window manager lists its clients once it has taken them on.
+    ASSERT_TRUE(testing_support::waitFor([] { return plat::fileManagerWindowTitled(QStringLiteral("KSXLS")); }));
+    const struct {
+        const char* folder;
+        bool shown;
+    } cases[] = {{"KSDOC", false}, {"WWW", true},   {"实训素材", true},
+                 {"KSPPT", false}, {"KSXLS", true}, {"KSWIN", false}};
+    const plat::FileManagerWindowChecks series;
+    for (const auto& c : cases)
+        EXPECT_EQ(plat::fileManagerWindowTitled(QString::fromUtf8(c.folder)), c.shown) << c.folder;
+    EXPECT_TRUE(plat::fileManagerWindowShowsAny(
+        {QStringLiteral("KSDOC"), QStringLiteral("KSPPT"), QStringLiteral("实训素材")}));
+    EXPECT_FALSE(
+        plat::fileManagerWindowShowsAny({QStringLiteral("KSDOC"), QStringLiteral("KSPPT"), QStringLiteral("KSWIN")}));
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowManagers, RealThunar, ::testing::Values(true, false),

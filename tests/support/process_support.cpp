@@ -139,7 +139,8 @@ XvfbDisplay::~XvfbDisplay()
     }
 }
 
-ClassedWindow::ClassedWindow(const QString& display, const QByteArray& windowClass, const QString& title)
+ClassedWindow::ClassedWindow(const QString& display, const QByteArray& windowClass, const QString& title,
+                             ClassProperty property)
 {
     Display* dpy = XOpenDisplay(display.toLatin1().constData());
     if (!dpy) return;
@@ -149,7 +150,11 @@ ClassedWindow::ClassedWindow(const QString& display, const QByteArray& windowCla
     QByteArray res = windowClass.toLower();
     QByteArray cls = windowClass;
     XClassHint hint{res.data(), cls.data()};
-    XSetClassHint(dpy, w, &hint);
+    if (property == ClassProperty::NameAndClass)
+        XSetClassHint(dpy, w, &hint);
+    else
+        XChangeProperty(dpy, w, XA_WM_CLASS, XA_STRING, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(res.constData()), int(res.size()));
     const QByteArray utf8 = title.toUtf8();
     XChangeProperty(dpy, w, XInternAtom(dpy, "_NET_WM_NAME", False), XInternAtom(dpy, "UTF8_STRING", False), 8,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(utf8.constData()), int(utf8.size()));

@@ -89,10 +89,15 @@ protected:
     std::unique_ptr<XvfbDisplay> x_;
 };
 
-// A mapped top-level window with a window class and a (UTF-8) title.
+// A mapped top-level window with a window class and a (UTF-8) title. The
+// class is set as programs usually do (the name in small letters, then the
+// class); with NameOnly the class property holds the name alone, without its
+// closing zero, as some programs leave it.
 class ClassedWindow {
 public:
-    ClassedWindow(const QString& display, const QByteArray& windowClass, const QString& title);
+    enum class ClassProperty { NameAndClass, NameOnly };
+    ClassedWindow(const QString& display, const QByteArray& windowClass, const QString& title,
+                  ClassProperty property = ClassProperty::NameAndClass);
     ~ClassedWindow();
     bool ok() const { return ok_; }
 
