@@ -183,10 +183,15 @@ bool ExamWindow::newPaper()
     return true;
 }
 
+namespace {
+// Whether a network question text asks for the FTP server.
+bool asksForFtp(const QString& networkText) { return networkText.contains(QStringLiteral("文件传输协议")); }
+}  // namespace
+
 bool ExamWindow::isFtpPaper() const
 {
     const auto text = common::readQuestionText(app(kPaperCopy + QStringLiteral("\\network\\题目内容\\network.txt")));
-    return text && text->contains(QStringLiteral("文件传输协议"));
+    return text && asksForFtp(*text);
 }
 
 void ExamWindow::setUpServer(bool fresh)
@@ -195,14 +200,15 @@ void ExamWindow::setUpServer(bool fresh)
     if (!text) return;  // a paper without its network text has no server to set up
     const QString material = app(kPaperCopy + QStringLiteral("\\network\\素材"));
     const common::ToolSet tools = common::mockTestTools(QStringLiteral("入门"));
-    if (fresh && !isFtpPaper() && fs::folderExists(common::kFtpFolder)) {
+    const bool ftp = asksForFtp(*text);
+    if (fresh && !ftp && fs::folderExists(common::kFtpFolder)) {
         // A new examinee with a web paper does not get the previous
         // examinee's uploads.
         if (common::stopServerAndWait(tools, common::kFtpServerProcess, this) == common::WaitResult::Gone) return;
         if (const fs::Status s = fs::deleteFolder(common::kFtpFolder, true); !s.ok())
             msgOk(msg::previousFtpFolderStays(s.describe()), this);
     }
-    if (isFtpPaper()) {
+    if (ftp) {
         QStringList failed;
         // A server found stopped here is started below without looking
         // again, unless a message was shown meanwhile.
