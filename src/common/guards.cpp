@@ -65,7 +65,11 @@ GuardList workingFolderGuards(std::span<const WorkingFolder> folders)
 
 bool uIsFolderOpenInExplorer(const QString& folderName) { return plat::fileManagerWindowTitled(folderName); }
 
-bool isFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path)
+namespace {
+
+// The names a file-manager window may show a guarded folder by: its own and
+// those of the folders inside it.
+QStringList explorerNames(const QString& folderName, const QString& path)
 {
     QStringList names{folderName};
     const QString host = plat::toHost(path);
@@ -83,7 +87,14 @@ bool isFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString&
             }
         }
     }
-    return plat::fileManagerWindowShowsAny(names);
+    return names;
+}
+
+}  // namespace
+
+bool isFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path)
+{
+    return plat::fileManagerWindowShowsAny(explorerNames(folderName, path));
 }
 
 ProbeOutcome probePath(const QString& path, const QString& probeName, bool renameBack)
@@ -130,9 +141,17 @@ bool uCheckFoldersFree(const GuardList& list, QWidget* owner, QString* refusal, 
         const plat::OpenFilesReading reading;
         // And one connection to the display for all its window checks.
         const plat::FileManagerWindowChecks windows;
-        for (const GuardEntry& e : list) {
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const GuardEntry& e = list[i];
             if (e.kind == GuardEntry::Kind::ExplorerWindow) {
-                if (isFolderOrSubFolderOpenInExplorer(e.folderName, e.path)) refused = e.message;
+                // Window entries in a row are judged on one reading of the
+                // windows; the first of them that is shown refuses.
+                QList<QStringList> names;
+                for (qsizetype k = i; k < list.size() && list[k].kind == GuardEntry::Kind::ExplorerWindow; ++k)
+                    names << explorerNames(list[k].folderName, list[k].path);
+                if (const int shown = plat::fileManagerWindowShowsFirstOf(names); shown >= 0)
+                    refused = list[i + shown].message;
+                i += names.size() - 1;
             } else if (const std::optional<ProbeLeftover> leftover = putBackProbeLeftover(e.path, e.probeName);
                        leftover && leftover->inTheWay) {
                 if (unchecked == UncheckedProbe::Refuse) refused = leftover->message;

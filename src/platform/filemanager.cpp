@@ -254,7 +254,14 @@ bool fileManagerWindowTitled(const QString& title) { return fileManagerWindowSho
 
 bool fileManagerWindowShowsAny(const QStringList& folderNames)
 {
-    if (folderNames.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY")) return false;
+    return fileManagerWindowShowsFirstOf({folderNames}) == 0;
+}
+
+int fileManagerWindowShowsFirstOf(const QList<QStringList>& folderNameLists)
+{
+    const bool anyName = std::any_of(folderNameLists.begin(), folderNameLists.end(),
+                                     [](const QStringList& names) { return !names.isEmpty(); });
+    if (!anyName || qEnvironmentVariableIsEmpty("DISPLAY")) return -1;
     std::unique_ptr<XSession> own;
     XSession* x = nullptr;
     if (currentChecks) {
@@ -265,7 +272,13 @@ bool fileManagerWindowShowsAny(const QStringList& folderNames)
         x = own.get();
     }
     Display* dpy = x->display();
-    if (!dpy) return false;
+    if (!dpy) return -1;
+    // The file managers' windows with their titles, read once for all lists.
+    struct Shown {
+        QStringList classes;
+        QString title;
+    };
+    std::vector<Shown> shown;
     for (int s = 0; s < ScreenCount(dpy); ++s) {
         const Window root = RootWindow(dpy, s);
         std::vector<Window> windows = clientList(dpy, root);
@@ -273,18 +286,17 @@ bool fileManagerWindowShowsAny(const QStringList& folderNames)
             for (Window top : topLevelWindows(dpy, root)) addClients(dpy, top, 2, windows);
         const std::vector<QStringList> classesOf = classesOfWindows(dpy, windows);
         for (size_t i = 0; i < windows.size(); ++i) {
-            const Window w = windows[i];
-            const QStringList& classes = classesOf[i];
             // Only a file manager's title is read: converting a legacy
             // title sets up Xlib's locale tables, which costs more than the
             // whole check.
-            if (!isFileManagerClass(classes)) continue;
-            const QString title = windowTitle(dpy, w);
-            for (const QString& name : folderNames)
-                if (fileManagerTitleShows(classes, title, name)) return true;
+            if (isFileManagerClass(classesOf[i])) shown.push_back({classesOf[i], windowTitle(dpy, windows[i])});
         }
     }
-    return false;
+    for (qsizetype list = 0; list < folderNameLists.size(); ++list)
+        for (const Shown& w : shown)
+            for (const QString& name : folderNameLists[list])
+                if (fileManagerTitleShows(w.classes, w.title, name)) return int(list);
+    return -1;
 }
 
 }  // namespace plat

@@ -16,6 +16,10 @@ bool fileManagerWindowTitled(const QString& title);
 // The same for several names at once: whether such a window shows a folder
 // of any of these names.
 bool fileManagerWindowShowsAny(const QStringList& folderNames);
+// The same for several lists of names at once: the index of the first list
+// (in order) of which such a window shows a folder, -1 when none. The
+// windows are read once for all the lists.
+int fileManagerWindowShowsFirstOf(const QList<QStringList>& folderNameLists);
 
 // For a series of window checks that belong together (a guard list): while
 // one of these lives, fileManagerWindowTitled on this thread asks the X

@@ -266,6 +266,29 @@ TEST_F(ExplorerCheck, AnOpenWindowStopsTheGuardListBeforeTheProbe)
     EXPECT_FALSE(exists(QStringLiteral("KSDOC0000")));
 }
 
+// Window entries in a row are judged together: the first shown, in the
+// list's order, gives its message, whatever the order of the windows.
+TEST_F(ExplorerCheck, TheFirstShownWindowEntryOfTheListRefuses)
+{
+    testing_support::ClassedWindow xls(x_->name(), "Nautilus", QStringLiteral("KSXLS"));
+    testing_support::ClassedWindow ppt(x_->name(), "Thunar", QStringLiteral("KSPPT - Thunar"));
+    ASSERT_TRUE(xls.ok() && ppt.ok());
+    common::GuardList list;
+    for (const char* name : {"KSDOC", "KSPPT", "KSXLS"})
+        list << common::GuardEntry::explorer(QString::fromUtf8(name),
+                                             common::explorerOpenMessage(QString::fromUtf8(name)));
+    testing_support::ScriptedMessageBoxes boxes;
+    boxes.expectOk(common::explorerOpenMessage(QStringLiteral("KSPPT")));
+    EXPECT_FALSE(common::uCheckFoldersFree(list));
+    EXPECT_EQ(boxes.shown.size(), 1);
+    // With neither shown among them, the list passes.
+    testing_support::ScriptedMessageBoxes none;
+    EXPECT_TRUE(common::uCheckFoldersFree(
+        {list[0],
+         common::GuardEntry::explorer(QStringLiteral("KSWIN"), common::explorerOpenMessage(QStringLiteral("KSWIN")))}));
+    EXPECT_TRUE(none.shown.isEmpty());
+}
+
 // The windows the program opens itself show a folder inside the guarded one
 // ("05 - Thunar"): they count as showing it.
 TEST_F(ExplorerCheck, AWindowOnAFolderInsideTheGuardedOneCounts)

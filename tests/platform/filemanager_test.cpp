@@ -136,6 +136,16 @@ TEST(FileManagerWindows, AmongManyWindowsEachIsJudgedByItsOwnClassAndTitle)
         {QStringLiteral("KSDOC"), QStringLiteral("KSPPT"), QStringLiteral("实训素材")}));
     EXPECT_FALSE(
         plat::fileManagerWindowShowsAny({QStringLiteral("KSDOC"), QStringLiteral("KSPPT"), QStringLiteral("KSWIN")}));
+    // Several lists on one reading: the first list shown, in the lists' order.
+    const auto names = [](std::initializer_list<const char*> l) {
+        QStringList out;
+        for (const char* n : l) out << QString::fromUtf8(n);
+        return out;
+    };
+    EXPECT_EQ(plat::fileManagerWindowShowsFirstOf({names({"KSDOC"}), names({"KSXLS", "KSDOC"}), names({"WWW"})}), 1);
+    EXPECT_EQ(plat::fileManagerWindowShowsFirstOf({names({}), names({"实训素材"}), names({"KSXLS"})}), 1);
+    EXPECT_EQ(plat::fileManagerWindowShowsFirstOf({names({"KSDOC"}), names({"KSPPT", "KSWIN"})}), -1);
+    EXPECT_EQ(plat::fileManagerWindowShowsFirstOf({}), -1);
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowManagers, RealThunar, ::testing::Values(true, false),
