@@ -68,7 +68,8 @@ bool uIsFolderOpenInExplorer(const QString& folderName) { return plat::fileManag
 namespace {
 
 // The names a file-manager window may show a guarded folder by: its own and
-// those of the folders inside it.
+// those of the folders inside it, as the windows the program opens itself
+// show a sub-folder ("05 - Thunar"), known only by its bare name.
 QStringList explorerNames(const QString& folderName, const QString& path)
 {
     QStringList names{folderName};
@@ -91,11 +92,6 @@ QStringList explorerNames(const QString& folderName, const QString& path)
 }
 
 }  // namespace
-
-bool isFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path)
-{
-    return plat::fileManagerWindowShowsAny(explorerNames(folderName, path));
-}
 
 ProbeOutcome probePath(const QString& path, const QString& probeName, bool renameBack)
 {

@@ -47,10 +47,6 @@ GuardList workingFolderGuards(std::span<const WorkingFolder> folders);
 // True when a file-manager window shows a folder of this bare name (the
 // whole title, letter case aside).
 bool uIsFolderOpenInExplorer(const QString& folderName);
-// True when a file-manager window shows this folder (platform path) or any
-// folder inside it: the windows the program opens itself show a sub-folder
-// ("05 - Thunar"), known only by its bare name.
-bool isFolderOrSubFolderOpenInExplorer(const QString& folderName, const QString& path);
 // What an in-use probe found: Free (free or absent), InUse (a file held
 // open), or Unchecked: the probe itself failed for another reason (no
 // permission to rename, a leftover under the probe name), which `reason`
