@@ -148,37 +148,37 @@ void setOfficeProcessesForTests(std::optional<QList<OfficeProcess>> processes) {
 
 bool officeLockLive(const QString& lockHostPath) { return liveAgainst(lockHostPath, runningOfficeProcesses()); }
 
-bool officeLockHeld(const QString& hostPath)
-{
-    const QStringList locks = locksAt(hostPath);
-    if (locks.isEmpty()) return false;
-    const QList<OfficeProcess> running = runningOfficeProcesses();
-    for (const QString& lock : locks)
-        if (liveAgainst(lock, running)) return true;
-    return false;
-}
+namespace {
 
-QStringList staleOfficeLocks(const QString& hostPath)
+// The lock files beside the file or under the folder, parted into those that
+// count (their program still runs) and the stale ones.
+struct LockSplit {
+    QStringList live, stale;
+};
+
+LockSplit splitLocks(const QString& hostPath)
 {
-    QStringList out;
+    LockSplit out;
     const QStringList locks = locksAt(hostPath);
     if (locks.isEmpty()) return out;
     const QList<OfficeProcess> running = runningOfficeProcesses();
-    for (const QString& lock : locks)
-        if (!liveAgainst(lock, running)) out << lock;
+    for (const QString& lock : locks) (liveAgainst(lock, running) ? out.live : out.stale) << lock;
     return out;
 }
 
+}  // namespace
+
+bool officeLockHeld(const QString& hostPath) { return !splitLocks(hostPath).live.isEmpty(); }
+
+QStringList staleOfficeLocks(const QString& hostPath) { return splitLocks(hostPath).stale; }
+
 OfficeLockSweep removeStaleOfficeLocks(const QString& hostPath)
 {
+    const LockSplit locks = splitLocks(hostPath);
     OfficeLockSweep out;
-    const QStringList locks = locksAt(hostPath);
-    if (locks.isEmpty()) return out;
-    const QList<OfficeProcess> running = runningOfficeProcesses();
-    for (const QString& lock : locks) {
-        if (liveAgainst(lock, running)) out.held = true;
-        else if (!QFile::remove(lock)) out.kept << lock;
-    }
+    out.held = !locks.live.isEmpty();
+    for (const QString& lock : locks.stale)
+        if (!QFile::remove(lock)) out.kept << lock;
     return out;
 }
 
