@@ -91,23 +91,10 @@ std::vector<Window> topLevelWindows(Display* dpy, Window root)
     return out;
 }
 
-// The window's class (res_name and res_class, lower case); empty when it
-// has none.
-QStringList windowClasses(Display* dpy, Window w)
-{
-    XClassHint hint{nullptr, nullptr};
-    if (!XGetClassHint(dpy, w, &hint)) return {};
-    QStringList out;
-    if (hint.res_name) out << QString::fromUtf8(hint.res_name).toLower();
-    if (hint.res_class) out << QString::fromUtf8(hint.res_class).toLower();
-    if (hint.res_name) XFree(hint.res_name);
-    if (hint.res_class) XFree(hint.res_class);
-    return out;
-}
-
-// The classes of several windows, as windowClasses gives them, asked for
-// all at once: one round trip to the display whatever their number, where
-// asking window by window waits for each answer in turn.
+// The classes of several windows (res_name and res_class, lower case; none
+// for a window without a class), asked for all at once: one round trip to
+// the display whatever their number, where asking window by window waits
+// for each answer in turn.
 std::vector<QStringList> classesOfWindows(Display* dpy, const std::vector<Window>& windows)
 {
     xcb_connection_t* const c = XGetXCBConnection(dpy);
@@ -141,14 +128,15 @@ std::vector<QStringList> classesOfWindows(Display* dpy, const std::vector<Window
 
 // A window manager that frames its clients but keeps no client list leaves
 // frames at the top of the tree: their client is found below them.
-void addClients(Display* dpy, Window w, int depth, std::vector<Window>& out)
+void addClients(Display* dpy, const std::vector<Window>& windows, int depth, std::vector<Window>& out)
 {
-    if (!windowClasses(dpy, w).isEmpty()) {
-        out.push_back(w);
-        return;
+    const std::vector<QStringList> classes = classesOfWindows(dpy, windows);
+    for (size_t i = 0; i < windows.size(); ++i) {
+        if (!classes[i].isEmpty())
+            out.push_back(windows[i]);
+        else if (depth > 0)
+            addClients(dpy, topLevelWindows(dpy, windows[i]), depth - 1, out);
     }
-    if (depth == 0) return;
-    for (Window child : topLevelWindows(dpy, w)) addClients(dpy, child, depth - 1, out);
 }
 
 QString windowTitle(Display* dpy, Window w)
@@ -282,8 +270,7 @@ int fileManagerWindowShowsFirstOf(const QList<QStringList>& folderNameLists)
     for (int s = 0; s < ScreenCount(dpy); ++s) {
         const Window root = RootWindow(dpy, s);
         std::vector<Window> windows = clientList(dpy, root);
-        if (windows.empty())
-            for (Window top : topLevelWindows(dpy, root)) addClients(dpy, top, 2, windows);
+        if (windows.empty()) addClients(dpy, topLevelWindows(dpy, root), 2, windows);
         const std::vector<QStringList> classesOf = classesOfWindows(dpy, windows);
         for (size_t i = 0; i < windows.size(); ++i) {
             // Only a file manager's title is read: converting a legacy
