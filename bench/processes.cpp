@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +61,7 @@ bool plainScan(const char* stem)
         if (e->d_name[0] < '1' || e->d_name[0] > '9') continue;
         std::snprintf(path, sizeof path, "%s/exe", e->d_name);
         ssize_t n = readlinkat(fd, path, buf, sizeof buf - 1);
+        if (n < 0 && errno == ENOENT) continue;  // no program, no command line: a kernel thread or a zombie
         if (n > 10 && std::memcmp(buf + n - 10, " (deleted)", 10) == 0) n -= 10;
         if (n <= 0) {
             std::snprintf(path, sizeof path, "%s/cmdline", e->d_name);

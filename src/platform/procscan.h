@@ -89,6 +89,7 @@ bool forEachProcess(Visit&& visit)
         Process p;
         p.pid = pid;
         std::snprintf(path, sizeof path, "%ld/exe", pid);
+        errno = 0;
         const ssize_t n = detail::readLink(path, exe, sizeof exe, procFd);
         if (n > 0) {
             std::string_view v(exe, static_cast<size_t>(n));
@@ -97,6 +98,11 @@ bool forEachProcess(Visit&& visit)
                 v.remove_suffix(deleted.size());
             p.exe = v;
             p.name = detail::baseName(v);
+        } else if (errno == ENOENT) {
+            // No program at all: a kernel thread or a process that has ended
+            // (a zombie). Neither has a command line either, and most of the
+            // machine's processes are kernel threads.
+            return true;
         } else {
             // Not ours to read: argv[0] from the command line.
             std::snprintf(path, sizeof path, "%ld/cmdline", pid);

@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 struct MatchCase {
@@ -94,6 +98,25 @@ TEST_F(RealProcessList, SeesAProgramOnlyWhileItRuns)
         EXPECT_TRUE(listed);
     }
     EXPECT_FALSE(uIsProcessRunning(name_));
+}
+
+TEST_F(RealProcessList, AProgramThatHasEndedButIsNotYetCollectedNoLongerRuns)
+{
+    // Started by hand, so that nothing collects it behind the test's back.
+    const QByteArray program = QFile::encodeName(copy_);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::execl(program.constData(), program.constData(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    EXPECT_TRUE(testing_support::waitFor([&] { return uIsProcessRunning(name_); }));
+    ::kill(pid, SIGKILL);
+    siginfo_t info{};
+    ASSERT_EQ(::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT), 0);  // ended, still listed in /proc
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)));
+    EXPECT_FALSE(uIsProcessRunning(name_));
+    ::waitpid(pid, nullptr, 0);
 }
 
 TEST(ProcessList, NamesEveryListedProcessAndIncludesThisOne)
