@@ -149,6 +149,11 @@ bool ExamWindow::readAddress()
 
 bool ExamWindow::newPaper()
 {
+    // The bar lies under the button: it is set when the button makes way for
+    // it, so that nobody repaints a bar no one can see.
+    auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar3"));
+    bar->setRange(0, 7);
+    bar->setValue(0);
     ctl("开始考试")->hide();
     QStringList failed;
     const auto note = [&failed](const fs::Status& s) {
@@ -174,7 +179,6 @@ bool ExamWindow::newPaper()
         msgOk(msg::paperNotMade(failed.join('\n')), this);
         return false;
     }
-    auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar3"));
     for (int i = 1; i <= bar->maximum(); i += 2) {
         stepTo(bar, i);
         pause(this, progressPauseMs);
@@ -252,9 +256,6 @@ void ExamWindow::showTypes()
 
 void ExamWindow::startExam()
 {
-    auto* bar = ctl<QProgressBar>(QStringLiteral("ProgressBar3"));
-    bar->setRange(0, 7);
-    bar->setValue(0);
     state.学生信息.clear();
     // A probe name left by an interrupted run would fail every probe below.
     if (!common::recoverProbeLeftover(kWorkTree, kWorkTreeProbe, this) ||
