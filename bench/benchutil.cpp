@@ -116,9 +116,12 @@ bool Pairs::print(const QString& what, const char* anchorName, double aim) const
     const std::vector<double> r = ratios();
     if (r.empty()) return false;
     const double mid = median(r);
-    std::printf("%s: %.1f ms, %s %.1f ms (medians); ratio min %.2f median %.2f max %.2f of %d pairs (aim <= %.2f: %s)\n",
-                qPrintable(what), oursMedian(), anchorName, anchorMedian(), r.front(), mid, r.back(), size(), aim,
-                mid <= aim ? "met" : "not met");
+    std::printf("%s: %.1f ms, %s %.1f ms (medians); ratio min %.2f median %.2f max %.2f of %d pairs ", qPrintable(what),
+                oursMedian(), anchorName, anchorMedian(), r.front(), mid, r.back(), size());
+    if (aim > 0)
+        std::printf("(aim <= %.2f: %s)\n", aim, mid <= aim ? "met" : "not met");
+    else
+        std::printf("(no aim)\n");
     std::fflush(stdout);
     return mid <= aim;
 }

@@ -91,7 +91,8 @@ public:
     // ours / anchor of each pair, sorted.
     std::vector<double> ratios() const;
     // One line: the medians of both sides and min / median / max of the
-    // paired ratios; true when the median ratio is at most `aim`.
+    // paired ratios; true when the median ratio is at most `aim` (an aim of
+    // 0: none, the figures are printed alone).
     bool print(const QString& what, const char* anchorName, double aim) const;
 
 private:
