@@ -63,7 +63,6 @@ constexpr const char* kDeleteOrder[] = {"Word_Mission", "Excel_Mission", "Ppt_Mi
 
 const QString kWindowsTitle = QStringLiteral("任务项目_Windows");
 
-
 // The eight Windows question texts: box, file name.
 constexpr std::pair<const char*, const char*> kWindowsTexts[] = {
     {"win1", "计算机基本信息"}, {"win2", "屏幕分辨率"}, {"win3", "Aero特效"}, {"win4", "自定义开始菜单"},
