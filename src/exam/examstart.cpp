@@ -172,7 +172,8 @@ bool ExamWindow::newPaper()
     for (const auto& [from, to] : kMaterial)
         if (failed.isEmpty())
             note(fs::copyFolder(paper + '\\' + QString::fromUtf8(from), kWorkTree + '\\' + QString::fromUtf8(to)));
-    if (failed.isEmpty() && !plat::writeText936(app(kPaperNumberFile), state.试卷号))
+    // The number goes to the disk after the copies it names, not ahead of them.
+    if (failed.isEmpty() && !plat::writeText936(app(kPaperNumberFile), state.试卷号, plat::Durability::AfterItsFiles))
         failed << plat::displayPath(app(kPaperNumberFile));
     if (!failed.isEmpty()) {
         ctl("开始考试")->show();

@@ -176,12 +176,12 @@ std::optional<QStringList> readLines936(const QString& path, qint64 maxBytes)
     return out;
 }
 
-bool writeText936(const QString& path, const QString& text)
+bool writeText936(const QString& path, const QString& text, Durability durability)
 {
     auto bytes = encode936(text);
     if (!bytes) return false;
     bytes->append("\r\n");
-    return writeWholeFileAtomic(path, *bytes);
+    return writeWholeFileAtomic(path, *bytes, durability);
 }
 
 }  // namespace plat

@@ -36,8 +36,14 @@ bool fileLargerThan(const QString& path, qint64 maxBytes);
 // write leaves the new file (it and its folder are flushed to the disk before
 // the call returns). Regenerated: a file made again whenever it is needed (a
 // practice server's configuration) is replaced as whole, but the call does
-// not wait for the disk.
-enum class Durability { Durable, Regenerated };
+// not wait for the disk. AfterItsFiles: a file that names files written just
+// before it, which are not flushed either (the exam's paper number names the
+// paper copy and the working tree), is replaced as a whole, and the call does
+// not wait for the disk. Flushed on its own, it would reach the disk ahead of
+// the files it names, and after a power cut it could name files that never
+// got there; unflushed, it goes with the system's write-back, which takes the
+// older changes first.
+enum class Durability { Durable, Regenerated, AfterItsFiles };
 [[nodiscard]] bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes,
                                         Durability durability = Durability::Durable);
 // All lines of a code-page-936 file; nullopt when it cannot be read (or is
@@ -45,7 +51,7 @@ enum class Durability { Durable, Regenerated };
 std::optional<QStringList> readLines936(const QString& path, qint64 maxBytes = -1);
 // Replaces the file with the text followed by CR LF; false when the text does
 // not fit code page 936 or the file cannot be written (nothing is changed).
-[[nodiscard]] bool writeText936(const QString& path, const QString& text);
+[[nodiscard]] bool writeText936(const QString& path, const QString& text, Durability durability = Durability::Durable);
 
 }  // namespace plat
 

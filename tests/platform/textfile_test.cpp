@@ -117,24 +117,26 @@ TEST_P(FullVolume, AFailedWriteKeepsTheOldFileWhole)
               QStringList{QStringLiteral("studentnumber.txt")});
 }
 
-// A configuration that is made again at each use does not wait for the disk,
-// and still fails as whole.
-TEST_P(FullVolume, ARegeneratedFileFailsTheSameWay)
+// A configuration that is made again at each use, and the exam's paper
+// number, do not wait for the disk, and still fail as whole.
+TEST_P(FullVolume, AFileThatDoesNotWaitForTheDiskFailsTheSameWay)
 {
-    const QByteArray old = "[Server]\r\nPort=80\r\n";
-    writeBytes(QStringLiteral("素材/bk/server.ini"), old);
-    bool written = true;
-    {
-        testing_support::FileSizeLimit full(GetParam().room);
-        ASSERT_TRUE(full.ok());
-        written = plat::writeWholeFileAtomic(plat::appPath(QStringLiteral("\\素材\\bk\\server.ini")),
-                                             QByteArray(GetParam().length, '7') + "\r\n",
-                                             plat::Durability::Regenerated);
+    for (const plat::Durability d : {plat::Durability::Regenerated, plat::Durability::AfterItsFiles}) {
+        SCOPED_TRACE(int(d));
+        const QByteArray old = "[Server]\r\nPort=80\r\n";
+        writeBytes(QStringLiteral("素材/bk/server.ini"), old);
+        bool written = true;
+        {
+            testing_support::FileSizeLimit full(GetParam().room);
+            ASSERT_TRUE(full.ok());
+            written = plat::writeWholeFileAtomic(plat::appPath(QStringLiteral("\\素材\\bk\\server.ini")),
+                                                 QByteArray(GetParam().length, '7') + "\r\n", d);
+        }
+        EXPECT_FALSE(written);
+        EXPECT_EQ(bytes(QStringLiteral("素材/bk/server.ini")), old);
+        EXPECT_EQ(QDir(hostPath(QStringLiteral("素材/bk"))).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("server.ini")});
     }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(bytes(QStringLiteral("素材/bk/server.ini")), old);
-    EXPECT_EQ(QDir(hostPath(QStringLiteral("素材/bk"))).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("server.ini")});
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FullVolume,
