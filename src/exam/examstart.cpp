@@ -82,20 +82,27 @@ PaperPlan planPaper()
     return plan;
 }
 
-// A fresh examinee archive from its template.
-fs::Status makeArchive(const QString& key)
-{
-    const QString a = app(kArchiveRoot) + '\\' + key;
-    if (const fs::Status made = fs::makePath(a); !made.ok()) return made;
-    return fs::copyFolder(app(kArchiveTemplate), a);
-}
-
-// Takes back an archive made by this start when its paper could not be
-// made: it holds the template alone, and without it the next start begins
-// afresh instead of resuming a paper that is not there.
+// Takes back an archive made by this start when it or its paper could not
+// be made: it holds (part of) the template alone, and without it the next
+// start begins afresh instead of resuming a paper that is not there.
 void dropNewArchive(const QString& key)
 {
-    fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot) + '\\' + key, true), "a leftover archive is resumed and refused by its missing paper");
+    fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot) + '\\' + key, true),
+                      "a leftover archive is resumed and refused by its missing paper");
+}
+
+// A fresh examinee archive from its template. The previous paper's number
+// goes first, so that the new examinee's archive never stands beside it, not
+// even when the start is cut short: the new number is written once the new
+// paper is whole.
+fs::Status makeArchive(const QString& key)
+{
+    fs::ignoreFailure(fs::deleteFile(app(kPaperNumberFile), true), "there may be none");
+    const QString a = app(kArchiveRoot) + '\\' + key;
+    if (const fs::Status made = fs::makePath(a); !made.ok()) return made;
+    const fs::Status copied = fs::copyFolder(app(kArchiveTemplate), a);
+    if (!copied.ok()) dropNewArchive(key);
+    return copied;
 }
 
 // Copies the files of `from` that `to` lacks, keeping everything `to` has.
@@ -159,8 +166,8 @@ bool ExamWindow::newPaper()
     const auto note = [&failed](const fs::Status& s) {
         if (!s.ok()) failed << s.describe();
     };
-    // No number points at a paper until the paper is whole.
-    fs::ignoreFailure(fs::deleteFile(app(kPaperNumberFile), true), "there may be none");
+    // No number points at a paper until the paper is whole (the previous
+    // one went with the archive).
     const QString paper = app(kPaperCopy);
     if (fs::folderExists(paper)) note(fs::deleteFolder(paper, true));
     if (failed.isEmpty()) note(fs::copyFolder(app(kBank) + '\\' + state.试卷号, paper));

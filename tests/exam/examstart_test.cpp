@@ -287,6 +287,40 @@ TEST_F(ExamTest, APaperThatCannotBeMadeTakesBackTheNewArchiveSoTheNextStartBegin
     EXPECT_EQ(files(d(QStringLiteral("KS"))), workTreeOf(1));
 }
 
+// The disk fills while the archive is made, on a PC where the previous
+// examinee's paper and its number are still there: neither a half-made
+// archive nor the old number is left, so the next start makes a new paper
+// instead of resuming the previous examinee's.
+TEST_F(ExamTest, AnArchiveThatCannotBeMadeLeavesNeitherItNorThePreviousPaperNumber)
+{
+    closeRunning(started());
+    // Handed in: the archive went, the paper copy and its number stay.
+    ASSERT_TRUE(QDir(ex(QStringLiteral("提交/") + kKey)).removeRecursively());
+    ASSERT_TRUE(exists(ex(QStringLiteral("examnumber.txt"))));
+    write(ex(QStringLiteral("提交初始化/大文件.dat")), QByteArray(64 * 1024, 'x'));
+    exam::ExamWindow* w = open();
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk();
+        testing_support::FileSizeLimit full(16 * 1024);
+        ASSERT_TRUE(full.ok());
+        click(w, QStringLiteral("开始考试"));
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown.first().startsWith(QStringLiteral("考生档案没有创建成功")))
+            << boxes.shown.first().toStdString();
+    }
+    EXPECT_TRUE(w->state.学生信息.isEmpty());
+    EXPECT_TRUE(QDir(ex(QStringLiteral("提交"))).isEmpty());
+    EXPECT_FALSE(exists(ex(QStringLiteral("examnumber.txt"))));
+
+    ASSERT_TRUE(QFile::remove(ex(QStringLiteral("提交初始化/大文件.dat"))));
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk(exam::msg::kArchiveMade);
+    boxes.expectOk(exam::msg::kPaperMade);
+    click(w, QStringLiteral("开始考试"));
+    EXPECT_EQ(w->state.学生信息, kKey);
+}
+
 // ---- guards and leftover probe names ----------------------------------------------------
 
 struct LeftoverCase {
