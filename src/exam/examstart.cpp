@@ -105,6 +105,14 @@ fs::Status makeArchive(const QString& key)
     return copied;
 }
 
+// Whether the text read from the paper number file names a paper.
+bool paperNumberIn(const QString& text)
+{
+    bool number = false;
+    const int p = text.toInt(&number);
+    return number && p >= 1;
+}
+
 // Copies the files of `from` that `to` lacks, keeping everything `to` has.
 QStringList copyMissing(const QString& from, const QString& to)
 {
@@ -295,7 +303,15 @@ void ExamWindow::startExam()
     for (const QString& s : common::uListSubfolders(app(kArchiveRoot)))
         if (isHandedIn(s))
             fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot) + '\\' + s, true), "what stays is asked about below");
-    const QStringList subs = common::uListSubfolders(app(kArchiveRoot));
+    QStringList subs = common::uListSubfolders(app(kArchiveRoot));
+    // The student's own archive without a paper number and without D:\KS: a
+    // start cut short before its paper was made (the previous number goes
+    // before the archive is made, the new one once the paper is whole). No
+    // work of the student exists yet, so the start begins again.
+    if (subs == QStringList{key} && !paperNumberIn(state.试卷号) && !fs::folderExists(kWorkTree)) {
+        dropNewArchive(key);
+        subs = common::uListSubfolders(app(kArchiveRoot));
+    }
     bool fresh = false;
     if (subs.isEmpty()) {
         const PaperPlan plan = planPaper();
@@ -308,9 +324,7 @@ void ExamWindow::startExam()
         if (!newPaper()) return dropNewArchive(key);
         fresh = true;
     } else if (subs.first() == key) {
-        bool number = false;
-        const int p = state.试卷号.toInt(&number);
-        if (!number || p < 1 || !fs::folderExists(app(kPaperCopy))) {
+        if (!paperNumberIn(state.试卷号) || !fs::folderExists(app(kPaperCopy))) {
             msgOk(msg::resumeWithoutPaper(plat::displayPath(app(kPaperNumberFile))), this);
             return;
         }

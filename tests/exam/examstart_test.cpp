@@ -256,6 +256,34 @@ TEST_F(ExamTest, AResumeWithoutItsPaperNumberOrPaperSaysSoAndChangesNothing)
     }
 }
 
+// The platform ended after the archive was made and before the paper was
+// (at the archive message, say): the archive stands without a number and
+// without D:\KS, nothing of the student's work exists, and the next start
+// begins again instead of refusing.
+TEST_F(ExamTest, AStartCutShortBeforeItsPaperWasMadeBeginsAgain)
+{
+    closeRunning(started());
+    for (const bool previousPaper : {true, false}) {
+        SCOPED_TRACE(previousPaper ? "the previous examinee's paper copy is there" : "no paper copy");
+        ASSERT_TRUE(QFile::remove(ex(QStringLiteral("examnumber.txt"))));
+        ASSERT_TRUE(QDir(d(QStringLiteral("KS"))).removeRecursively());
+        if (!previousPaper) {
+            ASSERT_TRUE(QDir(ex(QStringLiteral("试卷"))).removeRecursively());
+        }
+        hooks_.random(exam_support::last);
+        exam::ExamWindow* w = open();
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk(exam::msg::kArchiveMade);
+        boxes.expectOk(exam::msg::kPaperMade);
+        click(w, QStringLiteral("开始考试"));
+        EXPECT_EQ(w->state.学生信息, kKey);
+        EXPECT_EQ(read(ex(QStringLiteral("examnumber.txt"))), QByteArray("3\r\n"));
+        EXPECT_EQ(files(d(QStringLiteral("KS"))), workTreeOf(3));
+        EXPECT_TRUE(exists(ex(QStringLiteral("提交/") + kKey + QStringLiteral("/考生须知.txt"))));
+        closeRunning(w);
+    }
+}
+
 // ---- a paper that cannot be made ------------------------------------------------------
 
 TEST_F(ExamTest, APaperThatCannotBeMadeTakesBackTheNewArchiveSoTheNextStartBeginsAfresh)
