@@ -116,10 +116,11 @@ QString plain(const QString& p)
 
 QString child(const QString& platFolder, const char* name) { return platFolder + '\\' + QFile::decodeName(name); }
 
+// A folder itself, not a link to one: one look-up of the entry.
 bool hostIsDir(const QString& h)
 {
-    const QFileInfo fi(h);
-    return fi.exists() && fi.isDir() && !fi.isSymLink();
+    struct stat st {};
+    return ::lstat(QFile::encodeName(h).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool readOnlyHost(const QString& h)
@@ -427,8 +428,9 @@ bool folderExists(const QString& path) { return hostIsDir(host(path)); }
 
 bool fileExists(const QString& path)
 {
-    const QFileInfo fi(host(path));
-    return fi.exists() && !fi.isDir();
+    // A link counts as what it leads to.
+    struct stat st {};
+    return ::stat(QFile::encodeName(host(path)).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool listedExists(const QString& path)

@@ -360,6 +360,28 @@ TEST_F(FileSystemTest, HiddenEntriesExistButAreNotListed)
     EXPECT_FALSE(fs::folderExists(QStringLiteral("D:\\v.txt")));
 }
 
+// A link is not a folder of its own (a delete through it would reach what
+// it leads to); as a file it counts as what it leads to.
+TEST_F(FileSystemTest, LinksCountAsFilesByWhatTheyLeadToAndNeverAsFolders)
+{
+    put(QStringLiteral("dir/a.txt"));
+    put(QStringLiteral("f.txt"));
+    ASSERT_TRUE(QFile::link(d(QStringLiteral("dir")), d(QStringLiteral("toDir"))));
+    ASSERT_TRUE(QFile::link(d(QStringLiteral("f.txt")), d(QStringLiteral("toFile"))));
+    ASSERT_TRUE(QFile::link(d(QStringLiteral("gone")), d(QStringLiteral("dangling"))));
+    const struct {
+        const char* name;
+        bool folder, file;
+    } cases[] = {{"dir", true, false},    {"f.txt", false, true},     {"toDir", false, false},
+                 {"toFile", false, true}, {"dangling", false, false}, {"none", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = QStringLiteral("D:\\") + QString::fromUtf8(c.name);
+        EXPECT_EQ(fs::folderExists(path), c.folder);
+        EXPECT_EQ(fs::fileExists(path), c.file);
+    }
+}
+
 }  // namespace
 
 // The hand-in's verified copy goes through the same byte copier: a file
