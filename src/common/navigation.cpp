@@ -19,9 +19,14 @@ QString requestNotWrittenMessage(const QString& rel)
     return QStringLiteral("无法写入“") + plat::displayPath(plat::appPath(rel)) + QStringLiteral("”，请检查素材文件夹是否完整。");
 }
 
+bool writeRequestFile(const QString& rel, const QStringList& values)
+{
+    return plat::writeText936(plat::appPath(rel), joinLines(values), plat::Durability::Regenerated);
+}
+
 bool writeRequest(const QString& rel, const QStringList& values, QWidget* owner)
 {
-    if (uWriteTextFile(rel, joinLines(values))) return true;
+    if (writeRequestFile(rel, values)) return true;
     msgOk(requestNotWrittenMessage(rel), owner);
     return false;
 }

@@ -84,7 +84,7 @@ void MainWindow::connectOpeners()
             if (o.request && !common::writeRequest(*o.request, o.lines, this)) return;
             forms::hide(formName());
             forms::show(QString::fromUtf8(o.target));
-            if (*o.marker && !uWriteTextFile(common::kCallMarkerFile, QString::fromUtf8(o.marker)))
+            if (*o.marker && !common::writeRequestFile(common::kCallMarkerFile, {QString::fromUtf8(o.marker)}))
                 msgOk(common::requestNotWrittenMessage(common::kCallMarkerFile), forms::loaded(QString::fromUtf8(o.target)));
         });
     }
