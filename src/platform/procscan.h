@@ -3,6 +3,7 @@
 //
 // Plain C++ with no Qt, so that the small stand-in programs (the kill tools)
 // share it with the platform. Everything else goes through proclist.h.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace plat::procscan {
 
@@ -56,18 +58,67 @@ inline ssize_t readLink(const char* path, char* buf, size_t size, int dir = AT_F
     return n;
 }
 
+// The whole of a small /proc file ("" when it cannot be read).
+inline std::string readProcFile(const char* path)
+{
+    std::string out;
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return out;
+    char buf[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        out.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return out;
+}
+
+// The kernel threads, sorted: kthreadd (pid 2, whose parent is 0 when this
+// program sees the whole machine rather than a container of its own) and
+// its children. Most processes of a desktop are kernel threads; they run no
+// program and have no command line, so they are passed over without a
+// look-up each. The kernel also starts a few short-lived helpers (module
+// loaders and the like) as children of kthreadd; none is a program anyone
+// asks about here. Empty when the list cannot be read: every process is
+// then looked at.
+inline std::vector<long> kernelThreads()
+{
+    std::vector<long> out;
+    const std::string stat = readProcFile("/proc/2/stat");
+    // "2 (kthreadd) S 0 ...": the state, then the parent.
+    constexpr std::string_view head = "2 (kthreadd) ";
+    if (stat.size() < head.size() + 4 || stat.compare(0, head.size(), head) != 0 ||
+        stat.compare(head.size() + 1, 3, " 0 ") != 0)
+        return out;
+    const std::string children = readProcFile("/proc/2/task/2/children");
+    out.push_back(2);
+    for (const char* p = children.c_str(); *p;) {
+        char* end = nullptr;
+        const long pid = std::strtol(p, &end, 10);
+        if (end == p) break;
+        if (pid > 0) out.push_back(pid);
+        p = end;
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 // Calls visit(pid, procFd) for every process folder of /proc (procFd: /proc
-// opened as a folder), in /proc order, until visit returns false. Returns
-// false when /proc cannot be read.
+// opened as a folder) except those of kernel threads, in /proc order, until
+// visit returns false. Returns false when /proc cannot be read.
 template <class Visit>
 bool forEachPid(Visit&& visit)
 {
     DIR* proc = ::opendir("/proc");
     if (!proc) return false;
+    const std::vector<long> kernel = kernelThreads();
     const int procFd = ::dirfd(proc);
     while (const dirent* e = ::readdir(proc)) {
         const long pid = pidOf(e->d_name);
-        if (pid > 0 && !visit(pid, procFd)) break;
+        if (pid <= 0 || std::binary_search(kernel.begin(), kernel.end(), pid)) continue;
+        if (!visit(pid, procFd)) break;
     }
     ::closedir(proc);
     return true;
@@ -99,9 +150,8 @@ bool forEachProcess(Visit&& visit)
             p.exe = v;
             p.name = detail::baseName(v);
         } else if (errno == ENOENT) {
-            // No program at all: a kernel thread or a process that has ended
-            // (a zombie). Neither has a command line either, and most of the
-            // machine's processes are kernel threads.
+            // No program at all: a process that has ended (a zombie), or a
+            // kernel thread the list missed. Neither has a command line.
             return true;
         } else {
             // Not ours to read: argv[0] from the command line.

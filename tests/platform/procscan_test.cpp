@@ -100,4 +100,25 @@ TEST(OpenFilesReading, FoldersAreAnsweredFromOneReadingFilesAtOnce)
     EXPECT_FALSE(plat::hostPathHeldOpen(held)) << "a new series reads again";
 }
 
+// The processes passed over as kernel threads run no program and have no
+// command line; this test program and the one that started it are not among
+// them.
+TEST(KernelThreads, RunNoProgramAndHaveNoCommandLine)
+{
+    const std::vector<long> kernel = plat::procscan::detail::kernelThreads();
+    EXPECT_TRUE(std::is_sorted(kernel.begin(), kernel.end()));
+    EXPECT_FALSE(std::binary_search(kernel.begin(), kernel.end(), long(::getpid())));
+    EXPECT_FALSE(std::binary_search(kernel.begin(), kernel.end(), long(::getppid())));
+    for (const long pid : kernel) {
+        SCOPED_TRACE(pid);
+        char path[64];
+        std::snprintf(path, sizeof path, "/proc/%ld/cmdline", pid);
+        const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+        if (fd < 0) continue;  // ended meanwhile
+        char c = 0;
+        EXPECT_EQ(::read(fd, &c, 1), 0);
+        ::close(fd);
+    }
+}
+
 }  // namespace
