@@ -88,7 +88,7 @@ PaperPlan planPaper()
 void dropNewArchive(const QString& key)
 {
     fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot) + '\\' + key, true),
-                      "a leftover archive is resumed and refused by its missing paper");
+                      "a leftover archive without its paper makes the next start begin again");
 }
 
 // A fresh examinee archive from its template. The previous paper's number

@@ -35,14 +35,14 @@ bool fileLargerThan(const QString& path, qint64 maxBytes);
 // What a replaced file must survive. Durable: a power cut right after the
 // write leaves the new file (it and its folder are flushed to the disk before
 // the call returns). Regenerated: a file made again whenever it is needed (a
-// practice server's configuration, a request to the next window) is
-// replaced as whole, but the call does not wait for the disk. AfterItsFiles: a file that names files written just
-// before it, which are not flushed either (the exam's paper number names the
-// paper copy and the working tree), is replaced as a whole, and the call does
-// not wait for the disk. Flushed on its own, it would reach the disk ahead of
-// the files it names, and after a power cut it could name files that never
-// got there; unflushed, it goes with the system's write-back, which takes the
-// older changes first.
+// practice server's configuration, a request to the next window) is replaced
+// as whole, but the call does not wait for the disk. AfterItsFiles: a file
+// that names files written just before it, which are not flushed either (the
+// exam's paper number names the paper copy and the working tree), is
+// replaced as a whole, and the call does not wait for the disk. Flushed on
+// its own, it would reach the disk ahead of the files it names, and after a
+// power cut it could name files that never got there; unflushed, it goes
+// with the system's write-back, which takes the older changes first.
 enum class Durability { Durable, Regenerated, AfterItsFiles };
 [[nodiscard]] bool writeWholeFileAtomic(const QString& path, const QByteArray& bytes,
                                         Durability durability = Durability::Durable);
