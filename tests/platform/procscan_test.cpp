@@ -112,6 +112,9 @@ TEST(KernelThreads, RunNoProgramAndHaveNoCommandLine)
     for (const long pid : kernel) {
         SCOPED_TRACE(pid);
         char path[64];
+        char target[256];
+        std::snprintf(path, sizeof path, "/proc/%ld/exe", pid);
+        EXPECT_LT(::readlink(path, target, sizeof target), 0);
         std::snprintf(path, sizeof path, "/proc/%ld/cmdline", pid);
         const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
         if (fd < 0) continue;  // ended meanwhile
