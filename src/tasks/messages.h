@@ -13,6 +13,10 @@ namespace tasks::msg {
 // ---- entry and the window's Load -------------------------------------------
 inline const QString kArchiveCreated = QStringLiteral("项目档案创建成功");
 inline const QString kArchiveReplaced = QStringLiteral("项目档案重置成功");
+inline QString archiveNotMade(const QString& why)
+{
+    return QStringLiteral("项目档案没有创建成功：") + why + QStringLiteral("\n请联系老师处理后再进入任务项目。");
+}
 inline QString askReplaceArchive(const QString& otherKey) { return otherKey + QChar(10) + QStringLiteral("正在任务中，是否替换"); }
 inline QString alreadyHandedIn(const QString& key)
 {

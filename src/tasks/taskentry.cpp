@@ -74,11 +74,18 @@ bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo
 namespace {
 
 // A fresh archive A from the template T (the parent folder made as needed).
-void makeArchive(const QString& area, const QString& key)
+// One that cannot be made whole (a full disk) is taken back and the student
+// is told: the next entry makes it again instead of taking the part for the
+// student's archive.
+bool makeArchive(const QString& area, const QString& key, QWidget* owner)
 {
     const QString a = projectArchive(area, key);
-    fs::ignoreFailure(fs::makePath(a), "the copy below names the folder it could not make");
-    fs::ignoreFailure(fs::copyFolder(archiveTemplate(area), a), "the archive starts with what could be copied");
+    fs::Status s = fs::makePath(a);
+    if (s.ok()) s = fs::copyFolder(archiveTemplate(area), a);
+    if (s.ok()) return true;
+    fs::ignoreFailure(fs::deleteFolder(a, true), "what stays is made again at the next entry");
+    msgOk(msg::archiveNotMade(s.describe()), owner);
+    return false;
 }
 
 }  // namespace
@@ -88,14 +95,14 @@ bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* ow
     const QString p = archiveAreaFolder(area);
     const QStringList subs = fs::listSubFolders(p);
     if (subs.isEmpty()) {
-        makeArchive(area, key);
+        if (!makeArchive(area, key, owner)) return false;
         msgOk(msg::kArchiveCreated, owner);
         return true;
     }
     if (subs.first() == key) return true;
     if (!msgYesNo(msg::askReplaceArchive(subs.first()), owner)) return false;
     fs::ignoreFailure(fs::deleteFolder(p, true), "what cannot be deleted stays beside the new archive");
-    makeArchive(area, key);
+    if (!makeArchive(area, key, owner)) return false;
     msgOk(msg::kArchiveReplaced, owner);
     return true;
 }

@@ -57,7 +57,8 @@ bool uIsSubmitted(const QString& folder, const QString& pattern, bool foldersToo
 
 // Makes sure the student owns the area's project archive: creates it from
 // the template, keeps the student's own, or after a question replaces
-// another student's. False when the student refused the replacement.
+// another student's. False when the student refused the replacement or the
+// archive could not be made (the student has been told).
 bool uPrepareProjectArchive(const QString& area, const QString& key, QWidget* owner);
 
 // The task tree left under its probe name is recovered by the shared routine.

@@ -6,6 +6,8 @@
 #include "common/messages.h"
 #include "common/navigation.h"
 #include "common/processes.h"
+#include "fake_servers.h"
+#include "faults.h"
 #include "forms/runtime.h"
 #include "forms/twips.h"
 #include "platform/desktop.h"
@@ -13,16 +15,15 @@
 #include "platform/process.h"
 #include "platform/shellwait.h"
 #include "platform/textfile.h"
-#include "fake_servers.h"
 #include "platform_fixture.h"
 #include "process_support.h"
 #include "scripted_msgbox.h"
-#include "test_hooks.h"
-#include "tasks/missionservers.h"
+#include "task_support.h"
 #include "tasks/messages.h"
+#include "tasks/missionservers.h"
 #include "tasks/taskentry.h"
 #include "tasks/taskwindow.h"
-#include "task_support.h"
+#include "test_hooks.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -113,6 +114,35 @@ TEST_F(TaskWindowTest, AnAreaOrModeFileThatCannotBeWrittenKeepsTheTaskWindowClos
         EXPECT_EQ(boxes.shown.size(), 1);
         ASSERT_TRUE(QDir(host).removeRecursively());
     }
+}
+
+// The disk fills while the archive is copied from its template: the student
+// is told, no half archive is left to be taken for the student's, and the
+// next entry makes it whole.
+TEST_F(TaskWindowTest, AnArchiveThatCannotBeMadeIsTakenBackAndTheTaskWindowStaysClosed)
+{
+    writeBytes(task(QStringLiteral("题库/提交初始化/word/大文件.dat")), QByteArray(64 * 1024, 'x'));
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expectOk();
+        testing_support::FileSizeLimit full(16 * 1024);
+        ASSERT_TRUE(full.ok());
+        TaskWindow* w = enter(QStringLiteral("word"));
+        EXPECT_TRUE(w == nullptr || !w->isVisible());
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown.first().startsWith(QStringLiteral("项目档案没有创建成功")))
+            << boxes.shown.first().toStdString();
+    }
+    EXPECT_TRUE(forms::loaded(common::kMainWindowName)->isVisible());
+    EXPECT_TRUE(QDir(hostPath(task(QStringLiteral("提交/word")))).isEmpty());
+
+    ASSERT_TRUE(QFile::remove(hostPath(task(QStringLiteral("题库/提交初始化/word/大文件.dat")))));
+    ScriptedMessageBoxes boxes;
+    boxes.expectOk(tasks::msg::kArchiveCreated);
+    TaskWindow* w = enter(QStringLiteral("word"));
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(exists(task(QStringLiteral("提交/word/") + kKey + QStringLiteral("/说明.txt"))));
 }
 
 struct EntryCase {
