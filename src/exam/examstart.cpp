@@ -82,9 +82,9 @@ PaperPlan planPaper()
     return plan;
 }
 
-// Takes back an archive made by this start when it or its paper could not
-// be made: it holds (part of) the template alone, and without it the next
-// start begins afresh instead of resuming a paper that is not there.
+// Takes back an archive made by this start when its paper could not be
+// made: it holds the template alone, and without it the next start begins
+// afresh instead of resuming a paper that is not there.
 void dropNewArchive(const QString& key)
 {
     fs::ignoreFailure(fs::deleteFolder(app(kArchiveRoot) + '\\' + key, true),
@@ -98,11 +98,7 @@ void dropNewArchive(const QString& key)
 fs::Status makeArchive(const QString& key)
 {
     fs::ignoreFailure(fs::deleteFile(app(kPaperNumberFile), true), "there may be none");
-    const QString a = app(kArchiveRoot) + '\\' + key;
-    if (const fs::Status made = fs::makePath(a); !made.ok()) return made;
-    const fs::Status copied = fs::copyFolder(app(kArchiveTemplate), a);
-    if (!copied.ok()) dropNewArchive(key);
-    return copied;
+    return fs::makeFolderFrom(app(kArchiveTemplate), app(kArchiveRoot) + '\\' + key);
 }
 
 // Whether the text read from the paper number file names a paper.

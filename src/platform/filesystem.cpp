@@ -512,6 +512,15 @@ Status copyFolder(const QString& from, const QString& to)
     return out.status();
 }
 
+Status makeFolderFrom(const QString& from, const QString& to)
+{
+    const bool existed = folderExists(to);
+    Status s = makePath(to);
+    if (s.ok()) s = copyFolder(from, to);
+    if (!s.ok() && !existed) ignoreFailure(deleteFolder(to, true), "the status names what failed");
+    return s;
+}
+
 Status copyFile(const QString& from, const QString& to)
 {
     const QString src = host(from);

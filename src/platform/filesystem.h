@@ -89,6 +89,10 @@ bool listedExists(const QString& path);
 // merged with what is there. Existing files are overwritten; a file that
 // fails leaves the others copied and is named in the status.
 [[nodiscard]] Status copyFolder(const QString& from, const QString& to);
+// Makes the folder `to` (and the folders above it) as a copy of the folder
+// `from`, whole or not at all: when the folder was not there before and the
+// copy fails (a full disk), it goes again. The status says what failed.
+[[nodiscard]] Status makeFolderFrom(const QString& from, const QString& to);
 // Copies a file; `to` ending in "\" copies it into that folder. Overwrites.
 [[nodiscard]] Status copyFile(const QString& from, const QString& to);
 // Deletes a folder and its contents. Without force, read-only files stay,

@@ -79,13 +79,9 @@ namespace {
 // student's archive.
 bool makeArchive(const QString& area, const QString& key, QWidget* owner)
 {
-    const QString a = projectArchive(area, key);
-    fs::Status s = fs::makePath(a);
-    if (s.ok()) s = fs::copyFolder(archiveTemplate(area), a);
-    if (s.ok()) return true;
-    fs::ignoreFailure(fs::deleteFolder(a, true), "what stays is made again at the next entry");
-    msgOk(msg::archiveNotMade(s.describe()), owner);
-    return false;
+    const fs::Status s = fs::makeFolderFrom(archiveTemplate(area), projectArchive(area, key));
+    if (!s.ok()) msgOk(msg::archiveNotMade(s.describe()), owner);
+    return s.ok();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The file-system service: copy, delete, create, list and rename as the
 // windows rely on them.
+#include "faults.h"
 #include "platform/archive.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
@@ -207,6 +208,30 @@ TEST_F(FileSystemTest, ACopyOntoAFullDiskLeavesNoPartialFileAndSaysSo)
     EXPECT_EQ(inside, Status::Failed);
     EXPECT_EQ(inside.reason(), QStringLiteral("磁盘空间不足"));
     EXPECT_EQ(everything(QStringLiteral("full")), (QStringList{"half.bin", "kept.bin", "src"}));
+}
+
+// A folder made from a template is whole or absent; a folder that was there
+// before keeps what it had.
+TEST_F(FileSystemTest, AFolderMadeFromATemplateThatDoesNotFitGoesAgain)
+{
+    put(QStringLiteral("template/a.txt"), "small");
+    put(QStringLiteral("template/big.bin"), QByteArray(64 * 1024, 'x'));
+    put(QStringLiteral("there/own.txt"), "mine");
+    for (const char* target : {"new\\archive", "there"}) {
+        SCOPED_TRACE(target);
+        Status s;
+        {
+            testing_support::FileSizeLimit full(16 * 1024);
+            ASSERT_TRUE(full.ok());
+            s = fs::makeFolderFrom(QStringLiteral("D:\\template"), QStringLiteral("D:\\") + QString::fromUtf8(target));
+        }
+        EXPECT_EQ(s, Status::Failed);
+        EXPECT_TRUE(s.path().endsWith(QStringLiteral("big.bin"))) << s.path().toStdString();
+    }
+    EXPECT_FALSE(there(QStringLiteral("new/archive")));
+    EXPECT_EQ(get(QStringLiteral("there/own.txt")), "mine");
+    EXPECT_EQ(fs::makeFolderFrom(QStringLiteral("D:\\template"), QStringLiteral("D:\\new\\archive")), Status::Ok);
+    EXPECT_EQ(get(QStringLiteral("new/archive/big.bin")), QByteArray(64 * 1024, 'x'));
 }
 
 TEST_F(FileSystemTest, ACopyFromAnotherFilesystemArrivesWhole)
